@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+namespace filefilter {
+
+// Turns a "Text (*.a;*.b)|*.a;*.b|..." filter into Qt's "Text (*.a *.b);;..."
+// form. The patterns shown are the ones after each "|"; "*.EXE" becomes a
+// filter for executables (no extension on Linux).
+QString toQt(const QString &barFilter);
+
+} // namespace filefilter

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+namespace paths {
+
+// Joins a folder and a file name with one "/", and adds none when the folder
+// already ends in "/" (the root). Every command that builds a path uses it.
+QString join(const QString &folder, const QString &name);
+
+// The name of the preview copy written into the web-site folder.
+inline QString previewFileName()
+{
+    return QStringLiteral("caching.htm");
+}
+
+} // namespace paths

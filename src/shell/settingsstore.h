@@ -1,0 +1,67 @@
+#pragma once
+// The per-user settings store: text values addressed by application,
+// section and key, kept in one INI file per application name.
+
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <map>
+
+class QSettings;
+
+class SettingsStore
+{
+public:
+    // Application names used by the program.
+    static QString mainApp() { return QStringLiteral("Lorimel3"); }
+    static QString windowApp() { return QStringLiteral("LM3"); }
+    static QString organizerApp() { return QStringLiteral("Ostrel Organizer"); }
+    static QString programApp() { return QStringLiteral("lorimel"); }
+
+    // directory: where the INI files live; empty means the default,
+    // $XDG_CONFIG_HOME/lorimel (~/.config/lorimel).
+    explicit SettingsStore(const QString &directory = QString());
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    static QString defaultDirectory();
+    QString directory() const { return m_directory; }
+    QString fileName(const QString &app) const;
+
+    // The stored text, or defaultValue when the key is missing.
+    QString get(const QString &app, const QString &section, const QString &key,
+                const QString &defaultValue = QString()) const;
+    bool contains(const QString &app, const QString &section, const QString &key) const;
+    void save(const QString &app, const QString &section, const QString &key, const QString &text);
+    // Removes everything under app, a whole section, or one key.
+    void remove(const QString &app);
+    void remove(const QString &app, const QString &section);
+    void remove(const QString &app, const QString &section, const QString &key);
+
+    // Typed reads. A number is the text's leading number ("12abc" is 12,
+    // "abc" is 0).
+    double number(const QString &app, const QString &section, const QString &key,
+                  double defaultValue) const;
+    // "True"/"False" in any case, or a number (non-zero is true); any other
+    // text gives defaultValue.
+    bool boolean(const QString &app, const QString &section, const QString &key,
+                 bool defaultValue) const;
+    // True unless the stored text is exactly "False".
+    bool notExactlyFalse(const QString &app, const QString &section, const QString &key) const;
+
+    // Writes pending changes to disk. False (with a reason in lastError())
+    // when a file cannot be written.
+    bool sync();
+    QString lastError() const { return m_lastError; }
+
+    static bool textToBoolean(const QString &text, bool defaultValue);
+
+private:
+    QSettings &settings(const QString &app) const;
+    QString realKey(const QString &app, const QString &section, const QString &key) const;
+
+    QString m_directory;
+    mutable std::map<QString, std::unique_ptr<QSettings>> m_files;
+    QString m_lastError;
+};

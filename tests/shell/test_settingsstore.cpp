@@ -1,0 +1,139 @@
+#include "shell/appstate.h"
+#include "shell/settingsstore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void getSaveDelete()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        const QString app = SettingsStore::mainApp();
+        QCOMPARE(store.get(app, "Settings", "Browser", "None"), QStringLiteral("None"));
+        store.save(app, "Settings", "Browser", "/usr/bin/firefox");
+        store.save(app, "Colors", "Tables", "255");
+        QCOMPARE(store.get(app, "Settings", "Browser", "None"), QStringLiteral("/usr/bin/firefox"));
+        store.remove(app, "Settings", "Browser");
+        QCOMPARE(store.get(app, "Settings", "Browser", "None"), QStringLiteral("None"));
+        QCOMPARE(store.get(app, "Colors", "Tables"), QStringLiteral("255"));
+        store.remove(app, "Colors");
+        QVERIFY(!store.contains(app, "Colors", "Tables"));
+        store.save(app, "A", "k", "v");
+        store.save(SettingsStore::windowApp(), "Previous", "Picture1", "False");
+        store.remove(app);
+        QVERIFY(!store.contains(app, "A", "k"));
+        QCOMPARE(store.get(SettingsStore::windowApp(), "Previous", "Picture1"), QStringLiteral("False"));
+    }
+
+    void persistsWithPrivateMode()
+    {
+        QTemporaryDir dir;
+        {
+            SettingsStore store(dir.path());
+            store.save(SettingsStore::mainApp(), "Direct", "FTPPassword", "secret, with comma");
+            QVERIFY(store.sync());
+        }
+        const QString file = dir.path() + "/Lorimel3.ini";
+        QVERIFY(QFileInfo::exists(file));
+        QCOMPARE(QFileInfo(file).permissions() & (QFile::ReadGroup | QFile::ReadOther |
+                                                  QFile::WriteGroup | QFile::WriteOther),
+                 QFile::Permissions());
+        SettingsStore again(dir.path());
+        QCOMPARE(again.get(SettingsStore::mainApp(), "Direct", "FTPPassword"),
+                 QStringLiteral("secret, with comma"));
+    }
+
+    void typedReads_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("number");
+        QTest::addColumn<bool>("boolean");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("True") << "True" << 0.0 << true << true;
+        QTest::newRow("False") << "False" << 0.0 << false << false;
+        QTest::newRow("lower false") << "false" << 0.0 << false << true;
+        QTest::newRow("one") << "1" << 1.0 << true << true;
+        QTest::newRow("zero") << "0" << 0.0 << false << true;
+        QTest::newRow("leading number") << "12abc" << 12.0 << false << true;
+        QTest::newRow("text") << "abc" << 0.0 << false << true;
+    }
+    void typedReads()
+    {
+        QFETCH(QString, stored);
+        QFETCH(double, number);
+        QFETCH(bool, boolean);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        store.save("LM3", "S", "K", stored);
+        QCOMPARE(store.number("LM3", "S", "K", -1), number);
+        QCOMPARE(store.boolean("LM3", "S", "K", false), boolean);
+        QCOMPARE(store.notExactlyFalse("LM3", "S", "K"), shown);
+        QCOMPARE(store.number("LM3", "S", "Missing", -1), -1.0);
+        QVERIFY(store.notExactlyFalse("LM3", "S", "Missing"));
+    }
+
+    void organizerKeysIgnoreCase()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        const QString org = SettingsStore::organizerApp();
+        store.save(org, "Data", "Number", "3");
+        QCOMPARE(store.get(org, "Data", "NUMBER", "1"), QStringLiteral("3"));
+        store.save(org, "Data", "0a", "row");
+        QCOMPARE(store.get(org, "Data", "0A"), QStringLiteral("row"));
+        store.save(org, "Data", "0A", "changed");
+        QCOMPARE(store.get(org, "Data", "0a"), QStringLiteral("changed"));
+        // Other applications keep case.
+        store.save("Lorimel3", "Data", "Number", "3");
+        QCOMPARE(store.get("Lorimel3", "Data", "NUMBER", "1"), QStringLiteral("1"));
+    }
+
+    void unwritableFolderIsReported()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsStore store(dir.filePath("blocker/sub"));
+        store.save("Lorimel3", "S", "K", "V");
+        QVERIFY(!store.sync());
+        QVERIFY(!store.lastError().isEmpty());
+    }
+
+    void preferencesDefaultsAndStoredLists()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        AppState fresh;
+        fresh.loadPreferences(store, "/opt/lorimel");
+        QCOMPARE(fresh.colors, AppState::defaultColors);
+        QCOMPARE(fresh.browser, QStringLiteral("None"));
+        QCOMPARE(fresh.fonter, QStringLiteral("8.5"));
+        QCOMPARE(fresh.imageTypes, AppState::builtInImageTypes());
+        QVERIFY(fresh.customTags.isEmpty());
+        QCOMPARE(fresh.customCaptions[5], QStringLiteral("Custom6"));
+        QCOMPARE(fresh.siteFilePath, QStringLiteral("/opt/lorimel"));
+        QVERIFY(!fresh.colorOnOff);
+
+        store.save("Lorimel3", "Graphics", "Count", "0");
+        store.save("Lorimel3", "Colors", "Links", "blue");
+        store.save("Lorimel3", "Colors", "OnOff", "1");
+        writeStoredList(store, "CustomTags", {"<H1>", "<BLINK>"});
+        AppState stored;
+        stored.loadPreferences(store, "/opt/lorimel");
+        QVERIFY(stored.imageTypes.isEmpty());
+        QCOMPARE(stored.colors[LinksColor], qint64(0));
+        QVERIFY(stored.colorOnOff);
+        QCOMPARE(stored.customTags, QStringList({"<H1>", "<BLINK>"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "test_settingsstore.moc"

@@ -1,0 +1,9 @@
+#pragma once
+// A settings folder of the test's own, removed afterwards.
+
+#include <QTemporaryDir>
+
+struct TempConfig {
+    QTemporaryDir dir;
+    QString path() const { return dir.path(); }
+};
