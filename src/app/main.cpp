@@ -1,0 +1,65 @@
+#include "platform/dialogservice.h"
+#include "shell/mainwindow.h"
+#include "shell/settingsstore.h"
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QScreen>
+#include <QTimer>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    // The preview's browser engine refuses to start as root without this.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lorimel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lorimel 3.0 - HTML Authoring System: write HTML source with builders, "
+                       "SmartColor syntax colouring and a live preview."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption exitAfterStartup(
+        QStringLiteral("exit-after-startup"),
+        QStringLiteral("Quit as soon as start-up has finished (for timing start-up)."));
+    parser.addOption(exitAfterStartup);
+    QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("After start-up, save a picture of the screen to <png> and quit."),
+        QStringLiteral("png"));
+    parser.addOption(screenshot);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("An HTML or text file to open."), QStringLiteral("[file]"));
+    parser.process(app);
+
+    const QStringList files = parser.positionalArguments();
+    SettingsStore settings;
+    WidgetDialogService dialogs;
+    Startup startup(settings, dialogs, files.isEmpty() ? QString() : files.first());
+    if (parser.isSet(exitAfterStartup)) {
+        QObject::connect(&startup, &Startup::finished, &app,
+                         [] { QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); });
+    }
+    if (parser.isSet(screenshot)) {
+        const QString target = parser.value(screenshot);
+        QObject::connect(&startup, &Startup::finished, &app, [target] {
+            // Give the windows a moment to paint before the picture.
+            QTimer::singleShot(1500, qApp, [target] {
+                QScreen *screen = QGuiApplication::primaryScreen();
+                const bool saved = screen && screen->grabWindow(0).save(target);
+                QCoreApplication::exit(saved ? 0 : 1);
+            });
+        });
+    }
+    startup.start();
+    const int code = app.exec();
+    settings.sync();
+    return code;
+}

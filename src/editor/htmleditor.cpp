@@ -1,0 +1,292 @@
+#include "editor/htmleditor.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace {
+// Scintilla reserves styles 32..39 for its own use (default, line numbers...).
+constexpr int kFirstReserved = 32;
+constexpr int kLastReserved = 39;
+constexpr int kLastStyle = 255;
+} // namespace
+
+HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
+{
+    setUtf8(true);
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+    setEolMode(EolWindows);
+    setWrapMode(WrapWord);
+    setMarginType(0, NumberMargin);
+    setMarginWidth(0, QStringLiteral("00000"));
+    setMarginLineNumbers(0, true);
+    setMarginWidth(1, 0);
+    setCaretLineVisible(false);
+    setBraceMatching(NoBraceMatch);
+    setAutoIndent(false);
+    m_styleOfColour.insert(0, 0);
+    m_colourOfStyle.insert(0, 0);
+    setTextFont(m_fontFamily, m_fontSize);
+    viewport()->installEventFilter(this);
+    viewport()->setMouseTracking(true);
+}
+
+void HtmlEditor::setCrLf(bool crlf)
+{
+    setEolMode(crlf ? EolWindows : EolUnix);
+}
+
+void HtmlEditor::setDocumentText(const QString &text)
+{
+    setText(text);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    m_typingAnchor = -1;
+}
+
+bool HtmlEditor::isAscii() const
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    const long units =
+        SendScintilla(SCI_INDEXPOSITIONFROMLINE, lines, long(SC_LINECHARACTERINDEX_UTF16));
+    return units == SendScintilla(SCI_GETLENGTH);
+}
+
+qsizetype HtmlEditor::characterLength() const
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, lines, long(SC_LINECHARACTERINDEX_UTF16));
+}
+
+int HtmlEditor::toBytes(qsizetype pos) const
+{
+    if (pos <= 0)
+        return 0;
+    const long length = SendScintilla(SCI_GETLENGTH);
+    if (isAscii())
+        return int(qMin<qsizetype>(pos, length));
+    const long line =
+        SendScintilla(SCI_LINEFROMINDEXPOSITION, long(pos), long(SC_LINECHARACTERINDEX_UTF16));
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long lineIndex =
+        SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, long(SC_LINECHARACTERINDEX_UTF16));
+    const long bytes =
+        SendScintilla(SCI_POSITIONRELATIVECODEUNITS, lineStart, long(pos - lineIndex));
+    // POSITIONRELATIVE answers 0 past the end.
+    if (bytes == 0 && pos > 0)
+        return int(length);
+    return int(bytes);
+}
+
+qsizetype HtmlEditor::toChars(int bytePos) const
+{
+    if (bytePos <= 0)
+        return 0;
+    if (isAscii())
+        return bytePos;
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, long(bytePos));
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long lineIndex =
+        SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, long(SC_LINECHARACTERINDEX_UTF16));
+    return lineIndex + SendScintilla(SCI_COUNTCODEUNITS, lineStart, long(bytePos));
+}
+
+qsizetype HtmlEditor::selStart() const
+{
+    return toChars(int(SendScintilla(SCI_GETSELECTIONSTART)));
+}
+
+qsizetype HtmlEditor::selLength() const
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    return toChars(int(end)) - toChars(int(start));
+}
+
+void HtmlEditor::setSelStart(qsizetype pos)
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    SendScintilla(SCI_SETEMPTYSELECTION, qBound(0L, long(toBytes(pos)), length));
+}
+
+void HtmlEditor::setSelLength(qsizetype length)
+{
+    const qsizetype start = selStart();
+    select(start, length);
+}
+
+void HtmlEditor::select(qsizetype start, qsizetype length)
+{
+    const int from = toBytes(start);
+    const int to = toBytes(start + qMax<qsizetype>(0, length));
+    SendScintilla(SCI_SETSEL, long(from), long(to));
+}
+
+void HtmlEditor::setSelText(const QString &text)
+{
+    prepareTypingStyle();
+    const int start = int(SendScintilla(SCI_GETSELECTIONSTART));
+    replaceSelectedText(text);
+    const int end = int(SendScintilla(SCI_GETCURRENTPOS));
+    styleInserted(start, end);
+}
+
+int HtmlEditor::styleFor(qint64 colourNumber)
+{
+    const auto it = m_styleOfColour.constFind(colourNumber);
+    if (it != m_styleOfColour.constEnd())
+        return it.value();
+    if (m_nextStyle == kFirstReserved)
+        m_nextStyle = kLastReserved + 1;
+    // Past the last style the least recently made one is reused: more than
+    // two hundred colours in one document is not a case worth more.
+    const int style = m_nextStyle <= kLastStyle ? m_nextStyle++ : kLastStyle;
+    if (m_colourOfStyle.contains(style))
+        m_styleOfColour.remove(m_colourOfStyle.value(style));
+    m_styleOfColour.insert(colourNumber, style);
+    m_colourOfStyle.insert(style, colourNumber);
+    applyStyleFont(style);
+    SendScintilla(SCI_STYLESETFORE, long(style), long(colourNumber & 0xFFFFFF));
+    return style;
+}
+
+void HtmlEditor::applyStyleFont(int style)
+{
+    const QByteArray family = m_fontFamily.toUtf8();
+    SendScintilla(SCI_STYLESETFONT, long(style), family.constData());
+    SendScintilla(SCI_STYLESETSIZEFRACTIONAL, long(style), long(qRound(m_fontSize * 100)));
+    SendScintilla(SCI_STYLESETBACK, long(style), 0xFFFFFFL);
+}
+
+void HtmlEditor::setTextFont(const QString &family, double points)
+{
+    m_fontFamily = family;
+    m_fontSize = points > 0 ? points : 8.5;
+    applyStyleFont(STYLE_DEFAULT);
+    for (auto it = m_colourOfStyle.cbegin(); it != m_colourOfStyle.cend(); ++it)
+        applyStyleFont(it.key());
+    SendScintilla(SCI_STYLESETFORE, 0L, 0L);
+}
+
+qint64 HtmlEditor::colorAt(qsizetype pos) const
+{
+    const int style = int(SendScintilla(SCI_GETSTYLEAT, long(toBytes(pos))));
+    return m_colourOfStyle.value(style, 0);
+}
+
+qint64 HtmlEditor::selColor() const
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    if (start == end && m_typingAnchor == start)
+        return m_colourOfStyle.value(m_typingStyle, 0);
+    const long at = start == end ? qMax(0L, start - 1) : start;
+    return m_colourOfStyle.value(int(SendScintilla(SCI_GETSTYLEAT, at)), 0);
+}
+
+void HtmlEditor::setSelColor(qint64 colourNumber)
+{
+    const int style = styleFor(colourNumber);
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    const long end = SendScintilla(SCI_GETSELECTIONEND);
+    if (end > start) {
+        SendScintilla(SCI_STARTSTYLING, start);
+        SendScintilla(SCI_SETSTYLING, end - start, long(style));
+    }
+    m_typingStyle = style;
+    m_typingAnchor = int(start);
+}
+
+void HtmlEditor::colorRange(qsizetype start, qsizetype length, qint64 colourNumber)
+{
+    if (length <= 0)
+        return;
+    const int style = styleFor(colourNumber);
+    const int from = toBytes(start);
+    const int to = toBytes(start + length);
+    SendScintilla(SCI_STARTSTYLING, long(from));
+    SendScintilla(SCI_SETSTYLING, long(to - from), long(style));
+}
+
+// Text typed or inserted takes the colour chosen last at this caret, or else
+// the colour of the character before the caret.
+void HtmlEditor::prepareTypingStyle()
+{
+    const long start = SendScintilla(SCI_GETSELECTIONSTART);
+    if (m_typingAnchor == start)
+        return;
+    const long at = start > 0 ? start - 1 : 0;
+    m_typingStyle = SendScintilla(SCI_GETLENGTH) > 0 ? int(SendScintilla(SCI_GETSTYLEAT, at)) : 0;
+    m_typingAnchor = int(start);
+}
+
+void HtmlEditor::styleInserted(int fromByte, int toByte)
+{
+    if (toByte > fromByte) {
+        SendScintilla(SCI_STARTSTYLING, long(fromByte));
+        SendScintilla(SCI_SETSTYLING, long(toByte - fromByte), long(m_typingStyle));
+    }
+    m_typingAnchor = toByte;
+}
+
+qsizetype HtmlEditor::findText(const QString &needle, qsizetype start, qsizetype end,
+                               bool matchCase)
+{
+    if (needle.isEmpty())
+        return -1;
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const int from = toBytes(start);
+    const long to = end < 0 ? length : toBytes(end);
+    if (from > to)
+        return -1;
+    SendScintilla(SCI_SETSEARCHFLAGS, matchCase ? long(SCFIND_MATCHCASE) : 0L);
+    SendScintilla(SCI_SETTARGETRANGE, long(from), to);
+    const QByteArray bytes = needle.toUtf8();
+    const long found =
+        SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    if (found < 0)
+        return -1;
+    const long foundEnd = SendScintilla(SCI_GETTARGETEND);
+    SendScintilla(SCI_SETSEL, found, foundEnd);
+    return toChars(int(found));
+}
+
+void HtmlEditor::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    const bool inserts = !text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+                         (text[0].isPrint() || text == QLatin1String("\r") ||
+                          text == QLatin1String("\t"));
+    if (!inserts || isReadOnly()) {
+        QsciScintilla::keyPressEvent(event);
+        return;
+    }
+    const QString typedText = text == QLatin1String("\r") ? QStringLiteral("\n") : text;
+    emit aboutToType(typedText);
+    prepareTypingStyle();
+    const int start = int(SendScintilla(SCI_GETSELECTIONSTART));
+    QsciScintilla::keyPressEvent(event);
+    const int end = int(SendScintilla(SCI_GETCURRENTPOS));
+    styleInserted(start, end);
+    emit typed(typedText);
+}
+
+void HtmlEditor::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString committed = event->commitString();
+    if (committed.isEmpty()) {
+        QsciScintilla::inputMethodEvent(event);
+        return;
+    }
+    emit aboutToType(committed);
+    prepareTypingStyle();
+    const int start = int(SendScintilla(SCI_GETSELECTIONSTART));
+    QsciScintilla::inputMethodEvent(event);
+    styleInserted(start, int(SendScintilla(SCI_GETCURRENTPOS)));
+    emit typed(committed);
+}
+
+bool HtmlEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == viewport() && event->type() == QEvent::MouseMove)
+        emit mouseMoved();
+    return QsciScintilla::eventFilter(watched, event);
+}

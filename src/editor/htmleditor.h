@@ -1,0 +1,87 @@
+#pragma once
+// The document text control: a QScintilla editor that offers the
+// character-position selection API the commands use (SelStart, SelLength,
+// SelText, SelColor, Find) and colours text by colour number.
+
+#include <Qsci/qsciscintilla.h>
+#include <QHash>
+#include <QVector>
+
+class HtmlEditor : public QsciScintilla
+{
+    Q_OBJECT
+public:
+    explicit HtmlEditor(QWidget *parent = nullptr);
+
+    // Whole text, as stored (line ends unchanged).
+    QString documentText() const { return text(); }
+    // Replaces the whole text without an undo step (loading a file).
+    void setDocumentText(const QString &text);
+    // Length in characters (QString units).
+    qsizetype characterLength() const;
+
+    qsizetype selStart() const;
+    // Collapses the selection to pos.
+    void setSelStart(qsizetype pos);
+    qsizetype selLength() const;
+    // Extends the selection from selStart by length characters.
+    void setSelLength(qsizetype length);
+    void select(qsizetype start, qsizetype length);
+    QString selText() const { return selectedText(); }
+    // Replaces the selection in the current typing colour; the caret ends
+    // after the inserted text.
+    void setSelText(const QString &text);
+
+    // The colour of the selection (of the character before the caret when
+    // nothing is selected) and setting it: on a selection it recolours it;
+    // it also becomes the colour of what is typed or inserted next.
+    qint64 selColor() const;
+    void setSelColor(qint64 colourNumber);
+    // The colour of the character at a position.
+    qint64 colorAt(qsizetype pos) const;
+    // Colours a range without touching the selection.
+    void colorRange(qsizetype start, qsizetype length, qint64 colourNumber);
+
+    // Searches from start (to end, or the end of the text when end < 0);
+    // selects and returns the match, or -1.
+    qsizetype findText(const QString &needle, qsizetype start, qsizetype end = -1,
+                       bool matchCase = false);
+
+    // Character and byte positions.
+    int toBytes(qsizetype pos) const;
+    qsizetype toChars(int bytePos) const;
+
+    // Font of the whole text, in points (fractions allowed).
+    void setTextFont(const QString &family, double points);
+    double textFontSize() const { return m_fontSize; }
+
+    // The line-end style used for Enter.
+    void setCrLf(bool crlf);
+
+signals:
+    // Before a typed character is inserted (not for deletions or moves).
+    void aboutToType(const QString &text);
+    // After a typed text has been inserted.
+    void typed(const QString &text);
+    void mouseMoved();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int styleFor(qint64 colourNumber);
+    void applyStyleFont(int style);
+    void prepareTypingStyle();
+    void styleInserted(int fromByte, int toByte);
+    bool isAscii() const;
+
+    QHash<qint64, int> m_styleOfColour;
+    QHash<int, qint64> m_colourOfStyle;
+    int m_nextStyle = 1;
+    int m_typingStyle = 0;
+    int m_typingAnchor = -1; // byte position where m_typingStyle applies
+    QString m_fontFamily = QStringLiteral("Arial");
+    double m_fontSize = 8.5;
+};

@@ -1,0 +1,88 @@
+#include "platform/dialogservice.h"
+
+#include "platform/filefilter.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+DialogService::Answer WidgetDialogService::message(QWidget *parent, const QString &text,
+                                                   const QString &title, Buttons buttons, Icon icon)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? defaultTitle() : title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None:
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        // Closing a Yes/No box with Escape counts as the safe answer.
+        return buttons == Buttons::Ok ? Answer::Ok
+               : buttons == Buttons::YesNo ? Answer::No
+                                           : Answer::Cancel;
+    }
+}
+
+std::optional<QString> WidgetDialogService::input(QWidget *parent, const QString &prompt,
+                                                  const QString &title, const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title.isEmpty() ? defaultTitle() : title,
+                                               prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString WidgetDialogService::openFileName(QWidget *parent, const QString &title,
+                                          const QString &folder, const QString &barFilter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filefilter::toQt(barFilter));
+}
+
+QString WidgetDialogService::saveFileName(QWidget *parent, const QString &title,
+                                          const QString &folder, const QString &barFilter)
+{
+    return QFileDialog::getSaveFileName(parent, title, folder, filefilter::toQt(barFilter));
+}
+
+std::optional<qint64> WidgetDialogService::colour(QWidget *parent, qint64 initial)
+{
+    const QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF), int((initial >> 16) & 0xFF));
+    const QColor chosen = QColorDialog::getColor(start, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return qint64(chosen.red()) | (qint64(chosen.green()) << 8) | (qint64(chosen.blue()) << 16);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Every modal question the program asks goes through this service, so tests
+// can answer them without a person.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class DialogService
+{
+public:
+    enum class Answer { Ok, Yes, No, Cancel };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Icon { None, Information, Question, Warning, Critical };
+
+    virtual ~DialogService() = default;
+
+    virtual Answer message(QWidget *parent, const QString &text, const QString &title = QString(),
+                           Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
+    // nullopt when the box is cancelled.
+    virtual std::optional<QString> input(QWidget *parent, const QString &prompt,
+                                         const QString &title, const QString &defaultText) = 0;
+    // Filters are given as "Label|pattern;pattern|Label|pattern". An empty
+    // result means the dialog was cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder,
+                                 const QString &barFilter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
+                                 const QString &barFilter) = 0;
+    // A colour number (0x00BBGGRR), nullopt when cancelled.
+    virtual std::optional<qint64> colour(QWidget *parent, qint64 initial) = 0;
+
+    static QString defaultTitle() { return QStringLiteral("Lorimel"); }
+};
+
+// The real dialogs.
+class WidgetDialogService : public DialogService
+{
+public:
+    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
+                                 const QString &defaultText) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &folder,
+                         const QString &barFilter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
+                         const QString &barFilter) override;
+    std::optional<qint64> colour(QWidget *parent, qint64 initial) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// Starting other programs: the external browser and the desktop tools that
+// stand in for the calculator, character map and clipboard viewer.
+
+#include <QString>
+#include <QStringList>
+
+namespace launcher {
+
+enum class Tool { Calculator, CharacterMap, ClipboardViewer, FindFiles };
+
+// The programs tried for a tool, in order of preference.
+QStringList candidates(Tool tool);
+
+// The first candidate found on PATH, or an empty string.
+QString findTool(Tool tool);
+
+// Starts a program detached with its arguments; false when it cannot start.
+bool start(const QString &program, const QStringList &arguments = QStringList());
+
+} // namespace launcher

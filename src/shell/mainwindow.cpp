@@ -1,0 +1,687 @@
+#include "shell/mainwindow.h"
+
+#include "editor/htmleditor.h"
+#include "platform/dialogservice.h"
+#include "platform/launcher.h"
+#include "platform/numbers.h"
+#include "shell/settingsstore.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct BarInfo {
+    const char *name;       // Picture1 ...
+    const char *menuItem;   // its View item
+};
+constexpr BarInfo kBars[] = {{"Picture1", "mnuToolbarItem"},
+                             {"Picture5", "mnuSideBarItem"},
+                             {"Picture11", "mnuSetWebItem"},
+                             {"Picture14", "mnuColorBarItem"},
+                             {"Picture15", "mnuCustomBarItem"}};
+
+struct ToolbarButton {
+    const char *caption;
+    const char *hint;
+};
+constexpr ToolbarButton kToolbar[] = {
+    {"New", "Creates a new HTML document"},
+    {"Open", "Opens an existing HTML or TXT file"},
+    {"Save", "Saves the HTML file"},
+    {"Save As", "Saves the HTML file"},
+    {"Print", "Prints the HTML document"},
+    {"External Preview", "Previews the HTML document in external browser"},
+    {"Find Files", ""},
+};
+
+// A spectrum with lighter and darker rows, for picking a colour by clicking.
+QPixmap paletteImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int x = 0; x < width; ++x) {
+        const double hue = double(x) / width;
+        for (int y = 0; y < height; ++y) {
+            const double t = double(y) / (height - 1);
+            QColor c = QColor::fromHsvF(hue, 1.0, 1.0);
+            if (t < 0.5)
+                c = QColor::fromHsvF(hue, t * 2, 1.0);
+            else
+                c = QColor::fromHsvF(hue, 1.0, 1.0 - (t - 0.5) * 2);
+            image.setPixelColor(x, y, c);
+        }
+    }
+    // The last stretch is a grey ramp from white to black.
+    const int greyStart = width * 9 / 10;
+    for (int x = greyStart; x < width; ++x) {
+        const int v = 255 - (x - greyStart) * 255 / qMax(1, width - greyStart - 1);
+        for (int y = 0; y < height; ++y)
+            image.setPixelColor(x, y, QColor(v, v, v));
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool useIE, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
+{
+    m_state.useIE = useIE;
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Lorimel 3.0"));
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    m_mdi->setBackground(QColor(128, 128, 128));
+    setCentralWidget(m_mdi);
+    m_mdi->viewport()->installEventFilter(this);
+    m_mdi->viewport()->setMouseTracking(true);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { updateWindowMenu(); });
+
+    buildMenus();
+    buildBars();
+    buildStatusBar();
+    resize(1100, 760);
+}
+
+MainWindow::~MainWindow() = default;
+
+QMenu *MainWindow::addMenu(QMenu *parent, const QString &objectName, const QString &caption)
+{
+    QMenu *menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(objectName);
+    menu->menuAction()->setObjectName(objectName);
+    m_actions.insert(objectName, menu->menuAction());
+    return menu;
+}
+
+QAction *MainWindow::addItem(QMenu *menu, const QString &objectName, const QString &caption,
+                             bool built)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(objectName);
+    m_actions.insert(objectName, a);
+    if (!built) {
+        m_unbuilt.insert(a);
+        a->setEnabled(false);
+    }
+    return a;
+}
+
+QAction *MainWindow::action(const QString &objectName) const
+{
+    return m_actions.value(objectName);
+}
+
+QToolBar *MainWindow::bar(const QString &objectName) const
+{
+    return m_bars.value(objectName);
+}
+
+void MainWindow::buildMenus()
+{
+    // Items whose feature is built elsewhere later are created disabled.
+    constexpr bool later = false;
+
+    QMenu *file = addMenu(nullptr, QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    addItem(file, QStringLiteral("mnuNewItem"), QStringLiteral("&New"), later);
+    addItem(file, QStringLiteral("mnuOpenItem"), QStringLiteral("&Open"), later);
+    file->addSeparator();
+    QMenu *import = addMenu(file, QStringLiteral("mnuImportItem"), QStringLiteral("&Import"));
+    addItem(import, QStringLiteral("mnuImport1"), QStringLiteral("Import Text to New File"), later);
+    addItem(import, QStringLiteral("mnuImport2"), QStringLiteral("Import Text To Current Document"),
+            later);
+    addItem(import, QStringLiteral("mnuImport3"),
+            QStringLiteral("Import Table Into Current Document"), later);
+    file->addSeparator();
+    addItem(file, QStringLiteral("mnuSaveItem"), QStringLiteral("Save &As"), later);
+    QAction *save = addItem(file, QStringLiteral("mnuSaveregItem"), QStringLiteral("&Save"), later);
+    save->setShortcut(QKeySequence(Qt::Key_F2));
+    file->addSeparator();
+    addItem(file, QStringLiteral("mnuPrintItem"), QStringLiteral("&Print"), later);
+    file->addSeparator();
+    addItem(file, QStringLiteral("mnuFindFilesItem"), QStringLiteral("&Find Files"), later);
+    file->addSeparator();
+    QAction *exit = addItem(file, QStringLiteral("mnuExitItem"), QStringLiteral("E&xit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *edit = addMenu(nullptr, QStringLiteral("mnuEdit"), QStringLiteral("&Edit"));
+    addItem(edit, QStringLiteral("mnuUndoItem"), QStringLiteral("&Undo"), later);
+    edit->addSeparator();
+    addItem(edit, QStringLiteral("mnuCutItem"), QStringLiteral("&Cut"), later);
+    addItem(edit, QStringLiteral("mnuCopyItem"), QStringLiteral("Cop&y"), later);
+    addItem(edit, QStringLiteral("mnuPasteItem"), QStringLiteral("&Paste"), later);
+    addItem(edit, QStringLiteral("mnuDeleteItem"), QStringLiteral("&Delete"), later);
+    addItem(edit, QStringLiteral("mnuSelectAllItem"), QStringLiteral("Select All"), later);
+    edit->addSeparator();
+    QAction *find = addItem(edit, QStringLiteral("mnuFindItem"), QStringLiteral("&Find"), later);
+    find->setShortcut(QKeySequence(Qt::Key_F3));
+    addItem(edit, QStringLiteral("mnuReplaceItem"), QStringLiteral("&Replace"), later);
+    addItem(edit, QStringLiteral("mnuMultiReplaceItem"), QStringLiteral("&Multi-File Replace"),
+            later);
+    edit->addSeparator();
+    addItem(edit, QStringLiteral("mnuUpperCaseItem"), QStringLiteral("UpperCase All Tags"), later);
+    addItem(edit, QStringLiteral("mnuLowerCaseItem"), QStringLiteral("LowerCase All Tags"), later);
+
+    QMenu *html = addMenu(nullptr, QStringLiteral("mnuHTML"), QStringLiteral("&HTML"));
+    addItem(html, QStringLiteral("mnuParagraphItem"), QStringLiteral("&Paragraph <P></P>"), later);
+    addItem(html, QStringLiteral("mnuLineBreakItem"), QStringLiteral("&Line Break <BR>"), later);
+    addItem(html, QStringLiteral("mnuRuleItem"), QStringLiteral("Horizontal &Rule <HR>"), later);
+    html->addSeparator();
+    addItem(html, QStringLiteral("mnuCenterItem"), QStringLiteral("&Center <CENTER></CENTER>"),
+            later);
+    addItem(html, QStringLiteral("mnuBoldItem"), QStringLiteral("&Bold Text <B></B>"), later);
+    addItem(html, QStringLiteral("mnuItalicItem"), QStringLiteral("&Italized <I></I>"), later);
+    addItem(html, QStringLiteral("mnuUnderlineItem"), QStringLiteral("&Underline <U></U>"), later);
+    html->addSeparator();
+    QMenu *headings = addMenu(html, QStringLiteral("mnuHeadingsItem"), QStringLiteral("&Headings"));
+    for (int i = 1; i <= 6; ++i) {
+        addItem(headings, QStringLiteral("mnuHeading%1Item").arg(i),
+                QStringLiteral("Heading &%1 <H%1></H%1>").arg(i), later);
+    }
+    QMenu *lists = addMenu(html, QStringLiteral("mnuListsItem"), QStringLiteral("Lists"));
+    addItem(lists, QStringLiteral("mnuDirListItem"), QStringLiteral("&Directory List <DIR></DIR>"),
+            later);
+    addItem(lists, QStringLiteral("mnuMenuListItem"),
+            QStringLiteral("&Itemized List <MENU></MENU>"), later);
+    addItem(lists, QStringLiteral("mnuOrderedListItem"), QStringLiteral("&Ordered List <OL></OL>"),
+            later);
+    addItem(lists, QStringLiteral("mnuUnorderedListItem"),
+            QStringLiteral("&Unordered List <UL></UL>"), later);
+    addItem(lists, QStringLiteral("mnuListItemItem"), QStringLiteral("&List Item <LI>"), later);
+    lists->addSeparator();
+    addItem(lists, QStringLiteral("mnuDefListItem"), QStringLiteral("Definition List <DL></DL>"),
+            later);
+    addItem(lists, QStringLiteral("mnuDefTermItem"), QStringLiteral("Defintion List Term <DT>"),
+            later);
+    addItem(lists, QStringLiteral("mnuDefDefinitionItem"),
+            QStringLiteral("Definition List Definition <DD>"), later);
+
+    QMenu *tools = addMenu(nullptr, QStringLiteral("mnuTools"), QStringLiteral("&Tools"));
+    QMenu *am = addMenu(tools, QStringLiteral("mnuToolsAMItem"), QStringLiteral("A - M"));
+    const QList<QPair<QString, QString>> amItems{
+        {"mnuAnchorItem", "&Anchor"},
+        {"mnuBackgroundSoundItem", "&Background Sound"},
+        {"mnuFloatingFrameItem", "Floating Frame"},
+        {"mnuFrameBuilderItem", "&Frame Builder"},
+        {"mnuFontWizardItem", "Font &Wizard"},
+        {"mnuFormWizardItem", "Form Wizard"},
+        {"mnuFormInputItem", "Form Input"},
+        {"mnuFormListboxItem", "Form Listbox"},
+        {"mnuImageItem", "&Image, Animation"},
+        {"mnuImageMapItem", "Image Map Builder"},
+        {"mnuInlineStyleItem", "Inline Style Sheet"},
+        {"mnuJavaAppletItem", "&Java Applet"},
+        {"mnuListBuilderItem", "&List Builder"},
+        {"mnuMarqueeItem", "&Marquee"}};
+    for (const auto &item : amItems)
+        addItem(am, item.first, item.second, later);
+    QMenu *nz = addMenu(tools, QStringLiteral("mnuToolsNZItem"), QStringLiteral("N - Z"));
+    const QList<QPair<QString, QString>> nzItems{
+        {"mnuObjectTagsItem", "&Object Tags"},
+        {"mnuParagraphBuilderItem", "&Paragraph Builder"},
+        {"mnuParametersItem", "Parameters"},
+        {"mnuPremadeScriptsItem", "Premade Scripts"},
+        {"mnuQuickstartItem", "&Quickstart"},
+        {"mnuQuickstartStyleItem", "Quickstart With Style"},
+        {"mnuScriptTagsItem", "&Script Tags"},
+        {"mnuSearchEnginesItem", "Search Engines"},
+        {"mnuSpecialEffectsItem", "Special Effects"},
+        {"mnuTableBuilderItem", "Table Builder"},
+        {"mnuVRMLItem", "&VRML Builder"}};
+    for (const auto &item : nzItems)
+        addItem(nz, item.first, item.second, later);
+
+    QMenu *view = addMenu(nullptr, QStringLiteral("mnuView"), QStringLiteral("&View"));
+    const QList<QPair<QString, QString>> barItems{{"mnuToolbarItem", "&Main Toolbar"},
+                                                  {"mnuColorBarItem", "&Color Bar"},
+                                                  {"mnuCustomBarItem", "Custom &Bar"},
+                                                  {"mnuSideBarItem", "&Side Bar"},
+                                                  {"mnuSetWebItem", "&Website Manager"}};
+    for (const auto &item : barItems) {
+        QAction *a = addItem(view, item.first, item.second);
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    view->addSeparator();
+    addItem(view, QStringLiteral("mnuSettingsItem"), QStringLiteral("Settin&gs"), later);
+
+    m_windowMenu = addMenu(nullptr, QStringLiteral("mnuWindow"), QStringLiteral("&Window"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
+
+    QMenu *apps = addMenu(nullptr, QStringLiteral("mnuMSApps"), QStringLiteral("&MS Apps"));
+    connect(addItem(apps, QStringLiteral("mnuCalculatorItem"), QStringLiteral("&Calculator")),
+            &QAction::triggered, this, [this] { launchTool(int(launcher::Tool::Calculator)); });
+    connect(addItem(apps, QStringLiteral("mnuCharMapItem"), QStringLiteral("Character &Map")),
+            &QAction::triggered, this, [this] { launchTool(int(launcher::Tool::CharacterMap)); });
+    connect(addItem(apps, QStringLiteral("mnuClipboardItem"), QStringLiteral("Clipboard &Viewer")),
+            &QAction::triggered, this,
+            [this] { launchTool(int(launcher::Tool::ClipboardViewer)); });
+
+    QMenu *help = addMenu(nullptr, QStringLiteral("mnuHelp"), QStringLiteral("Hel&p"));
+    QAction *manual =
+        addItem(help, QStringLiteral("mnuManualItem"), QStringLiteral("&Online Manual"), later);
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    addItem(help, QStringLiteral("mnuW3CItem"), QStringLiteral("W3C &HTML Reference"), later);
+    connect(addItem(help, QStringLiteral("mnuDidYouKnow"), QStringLiteral("&Did you know?")),
+            &QAction::triggered, this, [this] { showTips(false); });
+    addItem(help, QStringLiteral("mnuAboutItem"), QStringLiteral("&About"), later);
+
+    // The two pop-up menus are not on the menu bar.
+    m_popMenu = new QMenu(this);
+    m_popMenu->setObjectName(QStringLiteral("Pop"));
+    addItem(m_popMenu, QStringLiteral("mnuPopUndoItem"), QStringLiteral("Undo"), later);
+    m_popMenu->addSeparator();
+    addItem(m_popMenu, QStringLiteral("mnuPopCutItem"), QStringLiteral("&Cut"), later);
+    addItem(m_popMenu, QStringLiteral("mnuPopCopyItem"), QStringLiteral("Cop&y"), later);
+    addItem(m_popMenu, QStringLiteral("mnuPopPasteItem"), QStringLiteral("&Paste"), later);
+    addItem(m_popMenu, QStringLiteral("mnuPopDeleteItem"), QStringLiteral("&Delete"), later);
+    m_popMenu->addSeparator();
+    addItem(m_popMenu, QStringLiteral("mnuPopCenterItem"),
+            QStringLiteral("Center Text <CENTER></CENTER>"), later);
+    addItem(m_popMenu, QStringLiteral("mnuPopLineBreakItem"), QStringLiteral("&Line Break <BR>"),
+            later);
+    addItem(m_popMenu, QStringLiteral("mnuPopParagraphItem"),
+            QStringLiteral("Paragraph Tag <P></P>"), later);
+    m_popMenu->addSeparator();
+    addItem(m_popMenu, QStringLiteral("mnuPopBoldItem"), QStringLiteral("&Bold Text <B></B>"),
+            later);
+    addItem(m_popMenu, QStringLiteral("mnuPopItalicItem"), QStringLiteral("&Italic Text <I></I>"),
+            later);
+    addItem(m_popMenu, QStringLiteral("mnuPopStrikeItem"),
+            QStringLiteral("&Strikethru Text <STRIKE></STRIKE>"), later);
+    addItem(m_popMenu, QStringLiteral("mnuPopUnderlineItem"),
+            QStringLiteral("&Underline Text <U></U>"), later);
+
+    m_websiteMenu = new QMenu(this);
+    m_websiteMenu->setObjectName(QStringLiteral("Website"));
+    addItem(m_websiteMenu, QStringLiteral("mnuWebsiteLinkItem"),
+            QStringLiteral("&Create a Link To File"), later);
+    addItem(m_websiteMenu, QStringLiteral("mnuWebsiteRenameItem"), QStringLiteral("&Rename File"),
+            later);
+    addItem(m_websiteMenu, QStringLiteral("mnuWebsiteDeleteItem"), QStringLiteral("&Delete File"),
+            later);
+    addItem(m_websiteMenu, QStringLiteral("mnuPropertiesItem"), QStringLiteral("&Properties"),
+            later);
+}
+
+void MainWindow::buildBars()
+{
+    // Main toolbar.
+    QToolBar *main = addToolBar(QStringLiteral("Main Toolbar"));
+    main->setObjectName(QStringLiteral("Picture1"));
+    main->setMovable(false);
+    main->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (int i = 0; i < int(std::size(kToolbar)); ++i) {
+        auto *button = new QToolButton(main);
+        button->setObjectName(QStringLiteral("Command44_%1").arg(i));
+        button->setText(QLatin1String(kToolbar[i].caption));
+        button->setProperty("hint", QLatin1String(kToolbar[i].hint));
+        button->setEnabled(false); // the file commands come with the site tools
+        button->installEventFilter(this);
+        main->addWidget(button);
+        m_toolbarButtons << button;
+    }
+    main->addSeparator();
+    m_smartColorButton = new QToolButton(main);
+    m_smartColorButton->setObjectName(QStringLiteral("Command96"));
+    m_smartColorButton->setText(QStringLiteral("Smartcolor"));
+    m_smartColorButton->setToolTip(QStringLiteral("Color-Codes  HTML Syntax"));
+    m_smartColorButton->setProperty("hint", QStringLiteral("Color codes the HTML code"));
+    m_smartColorButton->setEnabled(false);
+    m_smartColorButton->installEventFilter(this);
+    main->addWidget(m_smartColorButton);
+    main->installEventFilter(this);
+    m_bars.insert(main->objectName(), main);
+
+    // Custom bar, below the toolbar.
+    addToolBarBreak();
+    QToolBar *custom = addToolBar(QStringLiteral("Custom Bar"));
+    custom->setObjectName(QStringLiteral("Picture15"));
+    custom->setMovable(false);
+    for (int i = 0; i < 7; ++i) {
+        auto *button = new QToolButton(custom);
+        button->setObjectName(QStringLiteral("Command84_%1").arg(i));
+        button->setText(i < 6 ? m_state.customCaptions[i] : QStringLiteral("Customize"));
+        button->setEnabled(false); // the custom buttons come with the palettes
+        custom->addWidget(button);
+    }
+    m_bars.insert(custom->objectName(), custom);
+
+    // Colour bar, below the custom bar.
+    addToolBarBreak();
+    QToolBar *colours = addToolBar(QStringLiteral("Color Bar"));
+    colours->setObjectName(QStringLiteral("Picture14"));
+    colours->setMovable(false);
+    auto *palette = new QLabel(colours);
+    palette->setObjectName(QStringLiteral("ColorPalette"));
+    palette->setPixmap(paletteImage(600, 18));
+    palette->setToolTip(QStringLiteral("Click a colour to insert its value"));
+    colours->addWidget(palette);
+    auto *colourButton = new QToolButton(colours);
+    colourButton->setObjectName(QStringLiteral("Command83"));
+    colourButton->setText(QStringLiteral("Color..."));
+    colourButton->setEnabled(false);
+    colours->addWidget(colourButton);
+    m_bars.insert(colours->objectName(), colours);
+
+    // The side bar and the web-site manager are docks; their contents come
+    // with the palettes and the site tools.
+    auto makeDock = [this](const QString &name, const QString &title, Qt::DockWidgetArea area) {
+        auto *dock = new QDockWidget(title, this);
+        dock->setObjectName(name);
+        dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+        dock->setTitleBarWidget(new QWidget(dock));
+        auto *content = new QWidget(dock);
+        content->setObjectName(name + QStringLiteral("Content"));
+        dock->setWidget(content);
+        addDockWidget(area, dock);
+        return dock;
+    };
+    QDockWidget *side = makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"),
+                                 Qt::TopDockWidgetArea);
+    side->widget()->installEventFilter(this);
+    makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"), Qt::LeftDockWidgetArea);
+
+    for (const BarInfo &b : kBars) {
+        QAction *item = action(QLatin1String(b.menuItem));
+        const QString barName = QLatin1String(b.name);
+        connect(item, &QAction::triggered, this,
+                [this, barName, item] { toggleBar(barName, item); });
+    }
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar *status = statusBar();
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    const char *names[4] = {"Panel1", "Panel2", "Panel3", "Panel4"};
+    for (int i = 0; i < 4; ++i) {
+        m_panels[i] = new QLabel(status);
+        m_panels[i]->setObjectName(QLatin1String(names[i]));
+        m_panels[i]->setFrameShape(QFrame::StyledPanel);
+        m_panels[i]->setMinimumWidth(80);
+        status->addWidget(m_panels[i], i == 3 ? 1 : 0);
+    }
+    m_panels[0]->setText(QStringLiteral("File Size"));
+    m_panels[2]->setText(QStringLiteral("Message"));
+}
+
+void MainWindow::setHint(const QString &text)
+{
+    m_panels[3]->setText(text);
+}
+
+QString MainWindow::hint() const
+{
+    return m_panels[3]->text();
+}
+
+QString MainWindow::lengthPanel() const
+{
+    return m_panels[1]->text();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        const QVariant hintText = watched->property("hint");
+        if (hintText.isValid())
+            setHint(hintText.toString());
+        else
+            setHint(QString());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Bars: View items toggle them; a stored "False" hides one at start-up.
+void MainWindow::toggleBar(const QString &barName, QAction *item)
+{
+    QWidget *widget = findChild<QWidget *>(barName);
+    if (!widget)
+        return;
+    widget->setVisible(item->isChecked());
+}
+
+void MainWindow::storeBars()
+{
+    for (const BarInfo &b : kBars) {
+        QWidget *widget = findChild<QWidget *>(QLatin1String(b.name));
+        const bool shown = widget && !widget->isHidden();
+        m_settings.save(SettingsStore::windowApp(), QStringLiteral("Previous"),
+                        QLatin1String(b.name), shown ? QStringLiteral("True") : QStringLiteral("False"));
+    }
+    m_settings.sync();
+}
+
+void MainWindow::load(const QStringList &fontList, const QString &commandLineFile)
+{
+    setHint(QStringLiteral("Getting Data From Computer"));
+    m_state.fontList = fontList;
+    show();
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    m_state.loadPreferences(m_settings, programFolder);
+
+    DocumentWindow *first = createDocument();
+    m_state.newnum = 1;
+    first->setCaption(QStringLiteral("New 1"));
+    if (!m_state.useIE) {
+        action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
+        m_toolbarButtons[6]->setEnabled(false);
+    }
+    if (!commandLineFile.isEmpty()) {
+        const QString path = QFileInfo(commandLineFile).absoluteFilePath();
+        QString error;
+        if (first->loadFile(path, &error))
+            first->setCaption(path);
+        // A file that cannot be read leaves "New 1" empty and start-up goes on.
+    }
+
+    for (int i = 0; i < 6; ++i)
+        findChild<QToolButton *>(QStringLiteral("Command84_%1").arg(i))
+            ->setText(m_state.customCaptions[i]);
+
+    for (const BarInfo &b : kBars) {
+        if (!m_settings.notExactlyFalse(SettingsStore::windowApp(), QStringLiteral("Previous"),
+                                        QLatin1String(b.name))) {
+            findChild<QWidget *>(QLatin1String(b.name))->hide();
+            action(QLatin1String(b.menuItem))->setChecked(false);
+        }
+    }
+
+    m_state.textLength = 0;
+    m_state.textStart = 0;
+    first->setSaver(true);
+    setHint(QString());
+
+    if (first->editor()->characterLength() == 0 &&
+        m_settings.get(SettingsStore::mainApp(), QStringLiteral("Startup"),
+                       QStringLiteral("ShowStart"), QStringLiteral("yes")) == QLatin1String("yes")) {
+        showTips(true);
+    }
+}
+
+DocumentWindow *MainWindow::createDocument()
+{
+    auto *window = new DocumentWindow(m_state.useIE ? DocumentWindow::Kind::Preview
+                                                    : DocumentWindow::Kind::Plain,
+                                      m_state, m_dialogs);
+    adoptDocument(window);
+    QMdiSubWindow *sub = m_mdi->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(qMax(400, m_mdi->width() * 3 / 4), qMax(300, m_mdi->height() * 3 / 4));
+    sub->show();
+    m_mdi->setActiveSubWindow(sub);
+    window->editor()->setFocus();
+    return window;
+}
+
+void MainWindow::adoptDocument(DocumentWindow *window)
+{
+    m_documents << window;
+    connect(window, &DocumentWindow::lengthChanged, this,
+            [this](qsizetype length) { m_panels[1]->setText(QString::number(length)); });
+    connect(window, &DocumentWindow::hintRequested, this, &MainWindow::setHint);
+    connect(window, &DocumentWindow::popupRequested, this,
+            [this](const QPoint &pos) { m_popMenu->popup(pos); });
+    connect(window, &DocumentWindow::closing, this, [this](DocumentWindow *closed) {
+        m_documents.removeAll(closed);
+        updateDocumentCommands();
+    });
+    updateDocumentCommands();
+}
+
+DocumentWindow *MainWindow::activeDocument() const
+{
+    if (QMdiSubWindow *sub = m_mdi->activeSubWindow()) {
+        if (auto *doc = qobject_cast<DocumentWindow *>(sub->widget()); doc && m_documents.contains(doc))
+            return doc;
+    }
+    // Without an active window (the main window lost focus) the last one
+    // activated still counts.
+    const QList<QMdiSubWindow *> order = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = order.crbegin(); it != order.crend(); ++it) {
+        if (auto *doc = qobject_cast<DocumentWindow *>((*it)->widget()); doc && m_documents.contains(doc))
+            return doc;
+    }
+    return nullptr;
+}
+
+QList<DocumentWindow *> MainWindow::documents() const
+{
+    QList<DocumentWindow *> list;
+    for (const auto &doc : m_documents) {
+        if (doc)
+            list << doc;
+    }
+    return list;
+}
+
+// Commands that need a document are enabled only while one is open.
+void MainWindow::updateDocumentCommands()
+{
+    const bool any = !m_documents.isEmpty();
+    const QStringList names{QStringLiteral("mnuEdit"),        QStringLiteral("mnuHTML"),
+                            QStringLiteral("mnuTools"),       QStringLiteral("mnuPrintItem"),
+                            QStringLiteral("mnuSaveregItem"), QStringLiteral("mnuSaveItem"),
+                            QStringLiteral("mnuWebsiteLinkItem"), QStringLiteral("mnuImport2"),
+                            QStringLiteral("mnuImport3"),     QStringLiteral("mnuSettingsItem")};
+    for (const QString &name : names) {
+        QAction *a = action(name);
+        a->setEnabled(any && !m_unbuilt.contains(a));
+    }
+    for (int i = 2; i <= 5; ++i)
+        m_toolbarButtons[i]->setEnabled(any && m_toolbarButtons[i]->property("built").toBool());
+    m_smartColorButton->setEnabled(any && m_smartColorButton->property("built").toBool());
+    for (const char *name : {"Picture14", "Picture15"}) {
+        if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
+            w->setEnabled(any);
+    }
+    emit documentCountChanged(m_documents.size());
+}
+
+void MainWindow::updateWindowMenu()
+{
+    m_windowMenu->clear();
+    QAction *cascade = m_windowMenu->addAction(QStringLiteral("&Cascade Child Forms"));
+    cascade->setObjectName(QStringLiteral("mnuCascadeItem"));
+    connect(cascade, &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    QAction *tile = m_windowMenu->addAction(QStringLiteral("&Tile Child Forms"));
+    tile->setObjectName(QStringLiteral("mnuTileItem"));
+    connect(tile, &QAction::triggered, this, [this] {
+        // One above the other, each the full width.
+        QList<QMdiSubWindow *> windows;
+        for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+            if (!w->isMinimized() && w->isVisible())
+                windows << w;
+        }
+        if (windows.isEmpty())
+            return;
+        const int h = m_mdi->viewport()->height() / windows.size();
+        int y = 0;
+        for (QMdiSubWindow *w : windows) {
+            w->showNormal();
+            w->setGeometry(0, y, m_mdi->viewport()->width(), h);
+            y += h;
+        }
+    });
+    QAction *arrange = m_windowMenu->addAction(QStringLiteral("&Arrange Icons"));
+    arrange->setObjectName(QStringLiteral("mnuArrangeItem"));
+    connect(arrange, &QAction::triggered, this, [this] {
+        // Minimised windows in a row along the bottom.
+        int x = 0;
+        for (QMdiSubWindow *w : m_mdi->subWindowList()) {
+            if (!w->isMinimized())
+                continue;
+            w->move(x, m_mdi->viewport()->height() - w->height());
+            x += w->width();
+        }
+    });
+    for (const QString &name : {QStringLiteral("mnuCascadeItem"), QStringLiteral("mnuTileItem"),
+                                QStringLiteral("mnuArrangeItem")}) {
+        m_actions.insert(name, findChild<QAction *>(name));
+    }
+    const QList<DocumentWindow *> docs = documents();
+    if (!docs.isEmpty())
+        m_windowMenu->addSeparator();
+    DocumentWindow *active = activeDocument();
+    int n = 1;
+    for (DocumentWindow *doc : docs) {
+        QAction *a = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(n++).arg(doc->caption()));
+        a->setCheckable(true);
+        a->setChecked(doc == active);
+        connect(a, &QAction::triggered, this, [this, doc] {
+            if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
+                m_mdi->setActiveSubWindow(sub);
+        });
+    }
+}
+
+void MainWindow::launchTool(int tool)
+{
+    const QString program = launcher::findTool(launcher::Tool(tool));
+    if (program.isEmpty() || !launcher::start(program)) {
+        m_dialogs.message(this,
+                          QStringLiteral("This Windows Application is not installed on your computer"));
+    }
+}
+
+void MainWindow::showTips(bool fromStartup)
+{
+    Q_UNUSED(fromStartup);
+}
+
+// Closing asks every document in turn; Cancel in any of them stops the
+// whole close and the program keeps running.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_state.canceler = false;
+    while (!m_documents.isEmpty()) {
+        DocumentWindow *doc = activeDocument();
+        if (!doc)
+            doc = m_documents.constLast();
+        auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget());
+        const bool closed = sub ? sub->close() : doc->close();
+        if (!closed || m_state.canceler) {
+            event->ignore();
+            return;
+        }
+        // A window whose close was accepted has left the list.
+        m_documents.removeAll(doc);
+    }
+    storeBars();
+    event->accept();
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The frame of the program: menus, bars, status bar and the document
+// windows. It owns the state the other windows share.
+
+#include "editor/documentwindow.h"
+#include "shell/appstate.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QSet>
+
+class DialogService;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class SettingsStore;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(SettingsStore &settings, DialogService &dialogs, bool useIE,
+               QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up load: settings, bars, the first document (the command-line
+    // file when one is given), then the tips window.
+    void load(const QStringList &fontList, const QString &commandLineFile);
+
+    AppState &state() { return m_state; }
+    SettingsStore &settings() { return m_settings; }
+    DialogService &dialogs() { return m_dialogs; }
+
+    // The active document window, or null.
+    DocumentWindow *activeDocument() const;
+    QList<DocumentWindow *> documents() const;
+    int documentCount() const { return m_documents.size(); }
+    // Creates and shows a document window of the kind UseIE chooses.
+    DocumentWindow *createDocument();
+
+    QAction *action(const QString &objectName) const;
+    QToolBar *bar(const QString &objectName) const;
+    void setHint(const QString &text);
+    QString hint() const;
+    QString lengthPanel() const;
+
+    // Stores the bars' visibility (also done by a completed close).
+    void storeBars();
+
+signals:
+    void documentCountChanged(int count);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct MenuItem;
+    void buildMenus();
+    QMenu *addMenu(QMenu *parent, const QString &objectName, const QString &caption);
+    QAction *addItem(QMenu *menu, const QString &objectName, const QString &caption,
+                     bool built = true);
+    void buildBars();
+    void buildStatusBar();
+    void adoptDocument(DocumentWindow *window);
+    void updateDocumentCommands();
+    void updateWindowMenu();
+    void toggleBar(const QString &barName, QAction *item);
+    void launchTool(int tool);
+    void showTips(bool fromStartup);
+
+    SettingsStore &m_settings;
+    DialogService &m_dialogs;
+    AppState m_state;
+    QMdiArea *m_mdi = nullptr;
+    QList<QPointer<DocumentWindow>> m_documents;
+    QHash<QString, QAction *> m_actions;
+    QSet<QAction *> m_unbuilt; // present but disabled until their feature exists
+    QHash<QString, QToolBar *> m_bars;
+    QList<QToolButton *> m_toolbarButtons; // Command44
+    QToolButton *m_smartColorButton = nullptr; // Command96
+    QMenu *m_windowMenu = nullptr;
+    QMenu *m_popMenu = nullptr;
+    QMenu *m_websiteMenu = nullptr;
+    QLabel *m_panels[4] = {};
+};

@@ -1,0 +1,38 @@
+#include "shell/splash.h"
+
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+SplashWindow::SplashWindow(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Start"));
+    setFixedSize(320, 240);
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+void SplashWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0x33, 0x00, 0xCC));
+    g.setColorAt(1, QColor(0xFF, 0x00, 0x00));
+    p.fillRect(rect(), g);
+    p.setPen(Qt::white);
+    QFont title = font();
+    title.setPointSize(26);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(rect().adjusted(0, 40, 0, -120), Qt::AlignCenter, QStringLiteral("Lorimel 3.0"));
+    QFont sub = font();
+    sub.setPointSize(12);
+    p.setFont(sub);
+    p.drawText(rect().adjusted(0, 120, 0, -60), Qt::AlignCenter,
+               QStringLiteral("HTML Authoring System"));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}

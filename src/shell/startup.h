@@ -1,0 +1,40 @@
+#pragma once
+// Start-up: the splash window builds the font list and asks the preview
+// question once, then the main window loads.
+
+#include <QObject>
+#include <QPointer>
+
+class DialogService;
+class MainWindow;
+class SettingsStore;
+class SplashWindow;
+
+class Startup : public QObject
+{
+    Q_OBJECT
+public:
+    Startup(SettingsStore &settings, DialogService &dialogs, QString commandLineFile,
+            QObject *parent = nullptr);
+    ~Startup() override;
+
+    // Shows the splash and runs the steps from the event loop.
+    void start();
+    // Runs every step at once (tests).
+    void runNow();
+    MainWindow *mainWindow() const { return m_main; }
+
+signals:
+    void finished();
+
+private:
+    void buildFontList();
+    void loadMainWindow();
+
+    SettingsStore &m_settings;
+    DialogService &m_dialogs;
+    QString m_file;
+    QStringList m_fonts;
+    SplashWindow *m_splash = nullptr;
+    QPointer<MainWindow> m_main;
+};

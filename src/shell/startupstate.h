@@ -1,0 +1,20 @@
+#pragma once
+// Start-up decisions that depend only on the settings.
+
+#include <QStringList>
+#include <optional>
+
+class SettingsStore;
+
+namespace startupstate {
+
+// The font list: the installed fonts when their number differs from the
+// cached one (the cache is then rewritten), else the cached names.
+QStringList fontList(SettingsStore &store, const QStringList &installed);
+
+// The stored answer to the preview question: true for "Yes", false for
+// "No", nothing when it has not been asked yet.
+std::optional<bool> storedUseIE(const SettingsStore &store);
+void storeUseIE(SettingsStore &store, bool useIE);
+
+} // namespace startupstate
