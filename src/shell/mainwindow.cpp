@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -96,7 +97,16 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
     resize(1100, 760);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The documents go before the members their signals reach.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    for (const auto &doc : std::as_const(m_documents)) {
+        if (doc)
+            disconnect(doc, nullptr, this, nullptr);
+    }
+    delete m_mdi;
+}
 
 QMenu *MainWindow::addMenu(QMenu *parent, const QString &objectName, const QString &caption)
 {
@@ -331,6 +341,7 @@ void MainWindow::buildBars()
         button->setProperty("hint", QLatin1String(kToolbar[i].hint));
         button->setEnabled(false); // the file commands come with the site tools
         button->installEventFilter(this);
+        button->setMouseTracking(true);
         main->addWidget(button);
         m_toolbarButtons << button;
     }
@@ -342,8 +353,10 @@ void MainWindow::buildBars()
     m_smartColorButton->setProperty("hint", QStringLiteral("Color codes the HTML code"));
     m_smartColorButton->setEnabled(false);
     m_smartColorButton->installEventFilter(this);
+    m_smartColorButton->setMouseTracking(true);
     main->addWidget(m_smartColorButton);
     main->installEventFilter(this);
+    main->setMouseTracking(true);
     m_bars.insert(main->objectName(), main);
 
     // Custom bar, below the toolbar.
@@ -393,6 +406,7 @@ void MainWindow::buildBars()
     QDockWidget *side = makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"),
                                  Qt::TopDockWidgetArea);
     side->widget()->installEventFilter(this);
+    side->widget()->setMouseTracking(true);
     makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"), Qt::LeftDockWidgetArea);
 
     for (const BarInfo &b : kBars) {
@@ -438,10 +452,17 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         const QVariant hintText = watched->property("hint");
-        if (hintText.isValid())
+        if (hintText.isValid()) {
             setHint(hintText.toString());
-        else
-            setHint(QString());
+        } else if (event->type() == QEvent::MouseMove) {
+            // A move the button did not take reaches its bar too: only the
+            // bare background clears the hint.
+            auto *widget = qobject_cast<QWidget *>(watched);
+            const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+            QWidget *under = widget ? widget->childAt(pos) : nullptr;
+            if (!under || !under->property("hint").isValid())
+                setHint(QString());
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #include "shell/appstate.h"
 #include "shell/settingsstore.h"
+#include "shell/startupstate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -132,6 +133,46 @@ private slots:
         QCOMPARE(stored.colors[LinksColor], qint64(0));
         QVERIFY(stored.colorOnOff);
         QCOMPARE(stored.customTags, QStringList({"<H1>", "<BLINK>"}));
+    }
+
+    void fontCacheRebuiltOnlyWhenCountChanges()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        const QStringList installed{"Arial", "DejaVu Sans", "Liberation Serif"};
+        QCOMPARE(startupstate::fontList(store, installed), installed);
+        QCOMPARE(store.get("LM3", "Fonts", "Number"), QStringLiteral("3"));
+        QCOMPARE(store.get("LM3", "Fonts", "2"), QStringLiteral("Liberation Serif"));
+        // Same count: the cached names are used, not the installed ones.
+        store.save("LM3", "Fonts", "1", "Cached Name");
+        QCOMPARE(startupstate::fontList(store, {"A", "B", "C"}),
+                 QStringList({"Arial", "Cached Name", "Liberation Serif"}));
+        // A font more: the list is rebuilt and stored again.
+        QCOMPARE(startupstate::fontList(store, {"A", "B", "C", "D"}),
+                 QStringList({"A", "B", "C", "D"}));
+        QCOMPARE(store.get("LM3", "Fonts", "1"), QStringLiteral("B"));
+        QCOMPARE(store.get("LM3", "Fonts", "Number"), QStringLiteral("4"));
+    }
+
+    void useIEAnswer_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected"); // -1 not asked yet
+        QTest::newRow("yes") << "Yes" << 1;
+        QTest::newRow("no") << "No" << 0;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("other text") << "yes" << -1;
+    }
+    void useIEAnswer()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        if (!stored.isEmpty())
+            store.save("LM3", "Extras", "UseIE", stored);
+        const auto answer = startupstate::storedUseIE(store);
+        QCOMPARE(answer.has_value() ? int(*answer) : -1, expected);
     }
 };
 

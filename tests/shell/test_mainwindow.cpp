@@ -1,0 +1,492 @@
+#include "editor/htmleditor.h"
+#include "shell/mainwindow.h"
+#include "shell/settingsstore.h"
+#include "shell/startup.h"
+#include "support/scripteddialogs.h"
+
+#include <QDockWidget>
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+
+// One program run: its own settings folder and scripted answers.
+struct Run {
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>(dir.path());
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Startup> startup;
+    QPointer<MainWindow> main;
+
+    MainWindow *start(const QString &file = QString())
+    {
+        startup = std::make_unique<Startup>(*store, dialogs, file);
+        startup->runNow();
+        main = startup->mainWindow();
+        return main;
+    }
+    // Ends the run without the close questions.
+    void stop()
+    {
+        delete main.data();
+        store->sync();
+    }
+    ~Run() { stop(); }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstRunAsksOnceAndNoGivesPlainWindows()
+    {
+        Run run;
+        run.dialogs.answer(DialogService::Answer::No);
+        MainWindow *w = run.start();
+        QVERIFY(w);
+        QCOMPARE(run.dialogs.asked.size(), 1);
+        QCOMPARE(run.dialogs.asked[0].title, QStringLiteral("Important"));
+        QCOMPARE(run.dialogs.asked[0].text,
+                 QStringLiteral("Is Internet Explorer 4.0 or higher installed on your system?"));
+        QCOMPARE(w->documentCount(), 1);
+        DocumentWindow *doc = w->activeDocument();
+        QVERIFY(doc);
+        QCOMPARE(doc->objectName(), QStringLiteral("Form26"));
+        QCOMPARE(doc->caption(), QStringLiteral("New 1"));
+        QCOMPARE(w->state().newnum, 1);
+        QVERIFY(doc->saver());
+        QVERIFY(!w->action("mnuFindFilesItem")->isEnabled());
+        QVERIFY(!w->findChild<QToolButton *>("Command44_6")->isEnabled());
+        run.stop();
+        QCOMPARE(run.store->get("LM3", "Extras", "UseIE"), QStringLiteral("No"));
+
+        // The next start asks nothing.
+        Run again;
+        again.store = std::make_unique<SettingsStore>(run.dir.path());
+        MainWindow *w2 = again.start();
+        QCOMPARE(again.dialogs.asked.size(), 0);
+        QCOMPARE(w2->activeDocument()->objectName(), QStringLiteral("Form26"));
+    }
+
+    void yesGivesPreviewWindows()
+    {
+        Run run;
+        run.dialogs.answer(DialogService::Answer::Yes);
+        MainWindow *w = run.start();
+        QCOMPARE(w->activeDocument()->objectName(), QStringLiteral("Form16"));
+        QVERIFY(w->state().useIE);
+        QVERIFY(w->activeDocument()->findChild<QWidget *>("Slider1"));
+        QVERIFY(w->activeDocument()->findChild<QWidget *>("Command1"));
+    }
+
+    void storedBarVisibility_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("False hides") << "False" << false;
+        QTest::newRow("lower-case false shows") << "false" << true;
+        QTest::newRow("True shows") << "True" << true;
+        QTest::newRow("other text shows") << "0" << true;
+    }
+    void storedBarVisibility()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, shown);
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("LM3", "Previous", "Picture5", stored);
+        run.store->save("LM3", "Previous", "Picture14", stored);
+        MainWindow *w = run.start();
+        QCOMPARE(!w->findChild<QDockWidget *>("Picture5")->isHidden(), shown);
+        QCOMPARE(w->action("mnuSideBarItem")->isChecked(), shown);
+        QCOMPARE(!w->findChild<QToolBar *>("Picture14")->isHidden(), shown);
+        QCOMPARE(w->action("mnuColorBarItem")->isChecked(), shown);
+        QVERIFY(w->action("mnuToolbarItem")->isChecked());
+    }
+
+    void viewTogglesAreStoredAtExit()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        w->action("mnuCustomBarItem")->trigger();
+        QVERIFY(w->findChild<QToolBar *>("Picture15")->isHidden());
+        QVERIFY(!w->action("mnuCustomBarItem")->isChecked());
+        w->action("mnuSetWebItem")->trigger();
+        w->action("mnuSetWebItem")->trigger();
+        QVERIFY(w->close()); // the document is unchanged: no question
+        QCOMPARE(run.dialogs.asked.size(), 0);
+        QCOMPARE(run.store->get("LM3", "Previous", "Picture15"), QStringLiteral("False"));
+        QCOMPARE(run.store->get("LM3", "Previous", "Picture11"), QStringLiteral("True"));
+        QCOMPARE(run.store->get("LM3", "Previous", "Picture1"), QStringLiteral("True"));
+    }
+
+    void documentCounterEnablesCommands()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "Yes");
+        MainWindow *w = run.start();
+        QVERIFY(w->action("mnuEdit")->isEnabled());
+        QVERIFY(w->action("mnuHTML")->isEnabled());
+        QVERIFY(w->action("mnuTools")->isEnabled());
+        QVERIFY(w->findChild<QToolBar *>("Picture15")->isEnabled());
+        auto *sub = qobject_cast<QWidget *>(w->activeDocument()->parentWidget());
+        QVERIFY(sub->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(w->documentCount(), 0);
+        QVERIFY(!w->action("mnuEdit")->isEnabled());
+        QVERIFY(!w->action("mnuHTML")->isEnabled());
+        QVERIFY(!w->action("mnuTools")->isEnabled());
+        QVERIFY(!w->findChild<QToolBar *>("Picture15")->isEnabled());
+        QVERIFY(!w->findChild<QToolBar *>("Picture14")->isEnabled());
+        w->createDocument();
+        QCOMPARE(w->documentCount(), 1);
+        QVERIFY(w->action("mnuEdit")->isEnabled());
+        QVERIFY(w->action("mnuTools")->isEnabled());
+    }
+
+    void cancelStopsTheWholeClose()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        DocumentWindow *first = w->activeDocument();
+        first->editor()->setDocumentText("one");
+        first->setSaver(false);
+        DocumentWindow *second = w->createDocument();
+        second->editor()->setDocumentText("two");
+        second->setSaver(false);
+        run.dialogs.answer(DialogService::Answer::No);     // the active (second) one
+        run.dialogs.answer(DialogService::Answer::Cancel); // then the first
+        QVERIFY(!w->close());
+        QCOMPARE(run.dialogs.messages(),
+                 QStringList({"Do you want to save your document", "Do you want to save your document"}));
+        QCOMPARE(run.dialogs.asked[0].title, QStringLiteral("You have not saved your file"));
+        QVERIFY(run.main);
+        QCOMPARE(w->documentCount(), 1);
+        QCOMPARE(w->documents().first(), first);
+        QVERIFY(w->state().canceler);
+        // Bars are stored only by a completed close.
+        QVERIFY(!run.store->contains("LM3", "Previous", "Picture1"));
+    }
+
+    void saveQuestionYesWritesTheFile()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        DocumentWindow *doc = w->activeDocument();
+        doc->editor()->setDocumentText("<P>kept</P>\r\n");
+        doc->setSaver(false);
+        const QString target = run.dir.filePath("saved.htm");
+        run.dialogs.answer(DialogService::Answer::Yes);
+        run.dialogs.answer(target);
+        QVERIFY(w->close());
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("<P>kept</P>\r\n"));
+        QCOMPARE(run.dialogs.asked[1].filter, QStringLiteral("HTML Files (*.htm)|*.htm"));
+    }
+
+    void saveQuestionKeepsTextWhenNothingWasWritten_data()
+    {
+        QTest::addColumn<QString>("target"); // empty: the save dialog is cancelled
+        QTest::newRow("dialog cancelled") << QString();
+        QTest::newRow("unwritable target") << QStringLiteral("blocker/sub/doc.htm");
+    }
+    void saveQuestionKeepsTextWhenNothingWasWritten()
+    {
+        QFETCH(QString, target);
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        QFile blocker(run.dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        MainWindow *w = run.start();
+        w->activeDocument()->editor()->setDocumentText("precious");
+        w->activeDocument()->setSaver(false);
+        run.dialogs.answer(DialogService::Answer::Yes);
+        if (target.isEmpty())
+            run.dialogs.answerCancel();
+        else
+            run.dialogs.answer(run.dir.filePath(target));
+        QVERIFY(!w->close());
+        QCOMPARE(w->documentCount(), 1);
+        QCOMPARE(w->activeDocument()->editor()->documentText(), QStringLiteral("precious"));
+        if (!target.isEmpty())
+            QVERIFY(run.dialogs.messages().contains("Cannot Save File"));
+    }
+
+    void typingColoursTags()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        HtmlEditor *e = w->activeDocument()->editor();
+        const qint64 other = w->state().colors[OtherColor];
+        w->state().undo.undoYes = true;
+        QTest::keyClicks(e, "a<B>x");
+        QCOMPARE(e->documentText(), QStringLiteral("a<B>x"));
+        QCOMPARE(e->colorAt(0), qint64(0));
+        QCOMPARE(e->colorAt(1), other);
+        QCOMPARE(e->colorAt(2), other);
+        QCOMPARE(e->colorAt(3), other);
+        QCOMPARE(e->colorAt(4), qint64(0));
+        QVERIFY(!w->state().undo.undoYes); // typing voids the undo record
+        QVERIFY(!w->activeDocument()->saver());
+        QCOMPARE(w->lengthPanel(), QStringLiteral("5"));
+    }
+
+    void typingColourAtLineStarts()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        HtmlEditor *e = w->activeDocument()->editor();
+        const qint64 comment = w->state().colors[CommentsColor];
+        const qint64 other = w->state().colors[OtherColor];
+        // A comment colour runs on over a line break...
+        QTest::keyClicks(e, "c");
+        e->select(0, 1);
+        e->setSelColor(comment);
+        e->setSelStart(1);
+        QTest::keyClick(e, Qt::Key_Return);
+        QTest::keyClicks(e, "d");
+        QCOMPARE(e->colorAt(e->characterLength() - 1), comment);
+        // ...a tag colour stops at the line start.
+        QTest::keyClicks(e, "<x");
+        QTest::keyClick(e, Qt::Key_Return);
+        QTest::keyClicks(e, "y");
+        const QString text = e->documentText();
+        QCOMPARE(text, QStringLiteral("c\r\nd<x\r\ny"));
+        QCOMPARE(e->colorAt(5), other);
+        QCOMPARE(e->colorAt(text.size() - 1), qint64(0));
+    }
+
+    void colourSwitchOffLeavesTypingAlone()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Colors", "OnOff", "True");
+        MainWindow *w = run.start();
+        QVERIFY(w->state().colorOnOff);
+        w->state().undo.undoYes = true;
+        HtmlEditor *e = w->activeDocument()->editor();
+        QTest::keyClicks(e, "<B>");
+        QCOMPARE(e->colorAt(0), qint64(0));
+        QCOMPARE(e->colorAt(2), qint64(0));
+        QVERIFY(w->state().undo.undoYes);
+    }
+
+    void commandLineFile_data()
+    {
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("readable") << true;
+        QTest::newRow("missing") << false;
+    }
+    void commandLineFile()
+    {
+        QFETCH(bool, readable);
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        const QString path = run.dir.filePath("page.htm");
+        if (readable) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<HTML>\r\n</HTML>\r\n");
+        }
+        MainWindow *w = run.start(path);
+        DocumentWindow *doc = w->activeDocument();
+        QCOMPARE(doc->caption(), readable ? path : QStringLiteral("New 1"));
+        QCOMPARE(doc->editor()->documentText(),
+                 readable ? QStringLiteral("<HTML>\r\n</HTML>\r\n") : QString());
+        QVERIFY(doc->saver());
+        QCOMPARE(run.dialogs.unexpected, 0);
+    }
+
+    void documentRoundTripKeepsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("crlf") << QByteArray("<P>a</P>\r\n<BR>\r\n");
+        QTest::newRow("lf") << QByteArray("<P>a</P>\n<BR>\n");
+        QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF<P>caf\xC3\xA9</P>\r\n");
+        QTest::newRow("cp1252") << QByteArray("<P>caf\xE9 \x93q\x94</P>\r\n");
+    }
+    void documentRoundTripKeepsBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        const QString in = run.dir.filePath("in.htm");
+        const QString out = run.dir.filePath("out.htm");
+        QFile f(in);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        DocumentWindow *doc = w->activeDocument();
+        QVERIFY(doc->loadFile(in));
+        QVERIFY(doc->saveFile(out));
+        QFile g(out);
+        QVERIFY(g.open(QIODevice::ReadOnly));
+        QCOMPARE(g.readAll(), bytes);
+    }
+
+    void typingEuroIntoCp1252AsksBeforeUtf8()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        const QString path = run.dir.filePath("old.htm");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("caf\xE9");
+        f.close();
+        DocumentWindow *doc = w->activeDocument();
+        QVERIFY(doc->loadFile(path));
+        doc->editor()->setSelStart(4);
+        doc->editor()->setSelText(QString::fromUtf8(" \u4E2D"));
+        run.dialogs.answer(DialogService::Answer::No);
+        QVERIFY(!doc->saveFile(path));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("caf\xE9"));
+        f.close();
+        run.dialogs.answer(DialogService::Answer::Yes);
+        QVERIFY(doc->saveFile(path));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("caf\xC3\xA9 \xE4\xB8\xAD"));
+    }
+
+    void previewRefreshWritesCachingFile()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "Yes");
+        run.store->save("Lorimel3", "Direct", "FilePath", run.dir.path());
+        MainWindow *w = run.start();
+        DocumentWindow *doc = w->activeDocument();
+        auto *refresh = doc->findChild<QAbstractButton *>("Command1");
+        QVERIFY(refresh);
+        refresh->click(); // empty document: nothing
+        QVERIFY(!QFile::exists(run.dir.filePath("caching.htm")));
+        doc->editor()->setDocumentText("<H1>Hi</H1>");
+        refresh->click();
+        QFile f(run.dir.filePath("caching.htm"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("<H1>Hi</H1>"));
+        QVERIFY(doc->previewView());
+        QVERIFY(doc->previewView()->isVisible());
+        QCOMPARE(run.dialogs.messages(), QStringList());
+    }
+
+    void previewIntoUnwritableFolderSaysTrouble()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "Yes");
+        QFile blocker(run.dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        run.store->save("Lorimel3", "Direct", "FilePath", run.dir.filePath("blocker"));
+        MainWindow *w = run.start();
+        DocumentWindow *doc = w->activeDocument();
+        doc->editor()->setDocumentText("<P>x");
+        doc->findChild<QAbstractButton *>("Command1")->click();
+        QCOMPARE(run.dialogs.messages(), QStringList({"Trouble with IE"}));
+    }
+
+    void menuCaptions()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        QCOMPARE(w->action("mnuSaveregItem")->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(w->action("mnuFindItem")->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(w->action("mnuManualItem")->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(w->action("mnuDefTermItem")->text(), QStringLiteral("Defintion List Term <DT>"));
+        QCOMPARE(w->action("mnuHeading6Item")->text(), QStringLiteral("Heading &6 <H6></H6>"));
+        QMenu *pop = w->findChild<QMenu *>("Pop");
+        QVERIFY(pop);
+        QStringList captions;
+        for (QAction *a : pop->actions()) {
+            if (!a->isSeparator())
+                captions << a->text();
+        }
+        QCOMPARE(captions.size(), 12);
+        QCOMPARE(captions.first(), QStringLiteral("Undo"));
+        QCOMPARE(captions.last(), QStringLiteral("&Underline Text <U></U>"));
+        auto *smart = w->findChild<QToolButton *>("Command96");
+        QCOMPARE(smart->toolTip(), QStringLiteral("Color-Codes  HTML Syntax"));
+    }
+
+    void toolbarHints()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        auto *open = w->findChild<QToolButton *>("Command44_1");
+        open->setEnabled(true); // disabled buttons get no mouse moves
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(open, &move);
+        QCOMPARE(w->hint(), QStringLiteral("Opens an existing HTML or TXT file"));
+        QCoreApplication::sendEvent(w->findChild<QToolBar *>("Picture1"), &move);
+        QCOMPARE(w->hint(), QString());
+    }
+
+    void missingToolSaysNotInstalled()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        w->action("mnuCalculatorItem")->trigger();
+        qputenv("PATH", path);
+        QCOMPARE(run.dialogs.messages(),
+                 QStringList({"This Windows Application is not installed on your computer"}));
+    }
+
+#ifdef LORIMEL_BINARY
+    void exitAfterStartupWritesNoExitState()
+    {
+        QTemporaryDir config;
+        {
+            SettingsStore store(config.path() + "/lorimel");
+            store.save("LM3", "Extras", "UseIE", "No");
+            store.save("Lorimel3", "Startup", "ShowStart", "no");
+        }
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.start(LORIMEL_BINARY, {"--exit-after-startup"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        SettingsStore after(config.path() + "/lorimel");
+        QVERIFY(!after.contains("LM3", "Previous", "Picture1"));
+        QVERIFY(after.contains("LM3", "Fonts", "Number"));
+    }
+
+    void helpAndVersion()
+    {
+        QProcess p;
+        p.start(LORIMEL_BINARY, {"--version"});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY(p.readAllStandardOutput().contains("3.0"));
+        p.start(LORIMEL_BINARY, {"--help"});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY(p.readAllStandardOutput().contains("exit-after-startup"));
+    }
+#endif
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,0 +1,108 @@
+#pragma once
+// Answers the program's questions from a script, and records them. A
+// question nobody scripted is answered with Cancel (or an empty name) and
+// counted in unexpected, so a test fails instead of waiting for a person.
+
+#include "platform/dialogservice.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class ScriptedDialogs : public DialogService
+{
+public:
+    struct Asked {
+        QString kind; // "message", "input", "open", "save", "colour"
+        QString text; // message text, prompt or dialog title
+        QString title;
+        QString folder;
+        QString filter;
+    };
+
+    QList<QVariant> answers; // Answer, QString, qint64 or an invalid QVariant for cancel
+    QList<Asked> asked;
+    int unexpected = 0;
+
+    void answer(Answer a) { answers << QVariant::fromValue(int(a)); }
+    void answer(const QString &text) { answers << QVariant(text); }
+    void answerColour(qint64 colour) { answers << QVariant(colour); }
+    void answerCancel() { answers << QVariant(); }
+
+    QStringList messages() const
+    {
+        QStringList out;
+        for (const Asked &a : asked) {
+            if (a.kind == QLatin1String("message"))
+                out << a.text;
+        }
+        return out;
+    }
+
+    Answer message(QWidget *, const QString &text, const QString &title, Buttons buttons,
+                   Icon) override
+    {
+        asked << Asked{QStringLiteral("message"), text, title, {}, {}};
+        if (buttons == Buttons::Ok) {
+            // A plain message needs no scripted answer unless one is queued
+            // as Ok.
+            if (!answers.isEmpty() && answers.first().typeId() == QMetaType::Int &&
+                answers.first().toInt() == int(Answer::Ok))
+                answers.removeFirst();
+            return Answer::Ok;
+        }
+        if (answers.isEmpty() || answers.first().typeId() != QMetaType::Int) {
+            ++unexpected;
+            return Answer::Cancel;
+        }
+        return Answer(answers.takeFirst().toInt());
+    }
+
+    std::optional<QString> input(QWidget *, const QString &prompt, const QString &title,
+                                 const QString &) override
+    {
+        asked << Asked{QStringLiteral("input"), prompt, title, {}, {}};
+        return takeText();
+    }
+
+    QString openFileName(QWidget *, const QString &title, const QString &folder,
+                         const QString &filter) override
+    {
+        asked << Asked{QStringLiteral("open"), title, title, folder, filter};
+        return takeText().value_or(QString());
+    }
+
+    QString saveFileName(QWidget *, const QString &title, const QString &folder,
+                         const QString &filter) override
+    {
+        asked << Asked{QStringLiteral("save"), title, title, folder, filter};
+        return takeText().value_or(QString());
+    }
+
+    std::optional<qint64> colour(QWidget *, qint64) override
+    {
+        asked << Asked{QStringLiteral("colour"), {}, {}, {}, {}};
+        if (answers.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        const QVariant v = answers.takeFirst();
+        if (!v.isValid())
+            return std::nullopt;
+        return v.toLongLong();
+    }
+
+private:
+    std::optional<QString> takeText()
+    {
+        if (answers.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        const QVariant v = answers.takeFirst();
+        if (!v.isValid())
+            return std::nullopt;
+        return v.toString();
+    }
+};
