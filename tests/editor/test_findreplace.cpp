@@ -33,8 +33,8 @@ private slots:
                                           << "c" << qsizetype(3) << false << qsizetype(-1);
         QTest::newRow("start past the end") << "abc"
                                             << "a" << qsizetype(10) << false << qsizetype(-1);
-        QTest::newRow("negative start is the top") << "abc"
-                                                   << "b" << qsizetype(-2) << false << qsizetype(1);
+        QTest::newRow("negative start is the top") << "bab"
+                                                   << "b" << qsizetype(-1) << false << qsizetype(0);
         QTest::newRow("empty needle") << "abc"
                                       << "" << qsizetype(0) << false << qsizetype(-1);
         QTest::newRow("needle longer than text") << "ab"
