@@ -3,14 +3,17 @@
 #include <QtNumeric>
 
 #include <algorithm>
+#include <vector>
 
 namespace smartcolor {
 
 namespace {
 
+// One string searched in a tag, split after its "<" or "</".
 struct Pattern
 {
-    const char *text; // upper case
+    bool closing;     // "</" rather than "<"
+    const char *name; // upper case; what follows "<" or "</"
     Category category;
 };
 
@@ -18,19 +21,19 @@ struct Pattern
 // wins. "<A " needs its space and "<NOFRAMES>" its ">", so "<ABBR>", "<A"
 // followed by a line break and "<NOFRAMES >" are Other tags.
 constexpr Pattern patterns[] = {
-    {"<TABLE", Category::Tables},     {"<TD", Category::Tables},
-    {"<TR", Category::Tables},        {"<TFOOT", Category::Tables},
-    {"<THEAD", Category::Tables},     {"<COLGROUP", Category::Tables},
-    {"<COL", Category::Tables},       {"<TH", Category::Tables},
-    {"<TBODY", Category::Tables},     {"</TABLE", Category::Tables},
-    {"</TD", Category::Tables},       {"</TR", Category::Tables},
-    {"</TFOOT", Category::Tables},    {"</THEAD", Category::Tables},
-    {"</COLGROUP", Category::Tables}, {"</TH", Category::Tables},
-    {"</TBODY", Category::Tables},    {"<FRAMESET", Category::Frames},
-    {"<FRAME", Category::Frames},     {"<IFRAME", Category::Frames},
-    {"<NOFRAMES>", Category::Frames}, {"</FRAMESET", Category::Frames},
-    {"</IFRAME", Category::Frames},   {"</NOFRAMES", Category::Frames},
-    {"<A ", Category::Links},         {"</A>", Category::Links},
+    {false, "TABLE", Category::Tables},     {false, "TD", Category::Tables},
+    {false, "TR", Category::Tables},        {false, "TFOOT", Category::Tables},
+    {false, "THEAD", Category::Tables},     {false, "COLGROUP", Category::Tables},
+    {false, "COL", Category::Tables},       {false, "TH", Category::Tables},
+    {false, "TBODY", Category::Tables},     {true, "TABLE", Category::Tables},
+    {true, "TD", Category::Tables},         {true, "TR", Category::Tables},
+    {true, "TFOOT", Category::Tables},      {true, "THEAD", Category::Tables},
+    {true, "COLGROUP", Category::Tables},   {true, "TH", Category::Tables},
+    {true, "TBODY", Category::Tables},      {false, "FRAMESET", Category::Frames},
+    {false, "FRAME", Category::Frames},     {false, "IFRAME", Category::Frames},
+    {false, "NOFRAMES>", Category::Frames}, {true, "FRAMESET", Category::Frames},
+    {true, "IFRAME", Category::Frames},     {true, "NOFRAMES", Category::Frames},
+    {false, "A ", Category::Links},         {true, "A>", Category::Links},
 };
 
 // Letters match in either case (with the same folding as a case-insensitive
@@ -54,6 +57,47 @@ inline bool matchesAt(QStringView text, qsizetype at, const char *pattern)
     return true;
 }
 
+// The first category whose string starts at the "<" at position at, or
+// Other.
+Category categoryAt(QStringView tag, qsizetype at)
+{
+    qsizetype name = at + 1;
+    const bool closing = name < tag.size() && tag[name] == u'/';
+    if (closing)
+        ++name;
+    if (name >= tag.size())
+        return Category::Other;
+    // Every name starts with one of A C F I N T: most tags leave early.
+    const QChar first = tag[name];
+    for (const Pattern &p : patterns) {
+        if (p.closing == closing && sameChar(first, p.name[0]) && matchesAt(tag, name, p.name))
+            return p.category;
+    }
+    return Category::Other;
+}
+
+// The next "<!--" at or after from. Single-character searches are much
+// faster than a string search, and every "<" is looked at once.
+qsizetype findCommentOpen(QStringView text, qsizetype from)
+{
+    for (qsizetype at = text.indexOf(u'<', from); at >= 0; at = text.indexOf(u'<', at + 1)) {
+        if (text.sliced(at).startsWith(u"<!--"))
+            return at;
+    }
+    return -1;
+}
+
+// The start of the first "-->" after the "<!--" at open (it may share that
+// "<!--"'s dashes: "<!-->" is a whole comment).
+qsizetype findCommentClose(QStringView text, qsizetype open)
+{
+    for (qsizetype at = text.indexOf(u'>', open + 3); at >= 0; at = text.indexOf(u'>', at + 1)) {
+        if (text[at - 1] == u'-' && text[at - 2] == u'-')
+            return at - 2;
+    }
+    return -1;
+}
+
 } // namespace
 
 Category tagCategory(QStringView tag)
@@ -61,14 +105,7 @@ Category tagCategory(QStringView tag)
     // Every string starts with "<", so only those positions need testing.
     Category best = Category::Other;
     for (qsizetype at = tag.indexOf(u'<'); at >= 0; at = tag.indexOf(u'<', at + 1)) {
-        for (const Pattern &p : patterns) {
-            if (p.category >= best)
-                break; // the list is ordered by category
-            if (matchesAt(tag, at, p.text)) {
-                best = p.category;
-                break;
-            }
-        }
+        best = std::min(best, categoryAt(tag, at));
         if (best == Category::Tables)
             break;
     }
@@ -110,10 +147,10 @@ ScanResult scan(QStringView text, qsizetype textStart, qsizetype textLength, qsi
     }
 
     for (qsizetype pos = from; pos < to;) {
-        const qsizetype open = window.indexOf(u"<!--", pos);
+        const qsizetype open = findCommentOpen(window, pos);
         if (open < 0)
             break;
-        const qsizetype close = window.indexOf(u"-->", open + 1);
+        const qsizetype close = findCommentClose(window, open);
         if (close < 0)
             break;
         result.spans.append({open, close + 3 - open, Category::Comments});
@@ -148,42 +185,49 @@ void appendRun(QVector<Span> &out, qsizetype start, qsizetype length, Category c
     out.append({start, length, category});
 }
 
-// top painted over base; both sorted and non-overlapping.
-QVector<Span> overlay(const QVector<Span> &base, const QVector<Span> &top)
+// A stretch of spans, sorted and non-overlapping, held elsewhere.
+struct Pass
+{
+    const Span *data = nullptr;
+    qsizetype size = 0;
+};
+
+// top painted over base.
+QVector<Span> overlay(Pass base, Pass top)
 {
     QVector<Span> out;
-    out.reserve(base.size() + top.size());
+    out.reserve(base.size + top.size);
     qsizetype b = 0;
-    qsizetype bStart = base.isEmpty() ? 0 : base[0].start; // base[b] may be cut at its front
+    qsizetype bStart = base.size ? base.data[0].start : 0; // base[b] may be cut at its front
     const auto next = [&] {
-        if (++b < base.size())
-            bStart = base[b].start;
+        if (++b < base.size)
+            bStart = base.data[b].start;
     };
 
-    for (const Span &t : top) {
+    for (const Span *t = top.data; t != top.data + top.size; ++t) {
         // Base before t.
-        while (b < base.size() && bStart < t.start) {
-            const qsizetype bEnd = base[b].end();
-            appendRun(out, bStart, std::min(bEnd, t.start) - bStart, base[b].category);
-            if (bEnd > t.start) {
-                bStart = t.start;
+        while (b < base.size && bStart < t->start) {
+            const qsizetype bEnd = base.data[b].end();
+            appendRun(out, bStart, std::min(bEnd, t->start) - bStart, base.data[b].category);
+            if (bEnd > t->start) {
+                bStart = t->start;
                 break;
             }
             next();
         }
-        appendRun(out, t.start, t.length, t.category);
+        appendRun(out, t->start, t->length, t->category);
         // Base under t is hidden; a run reaching past t keeps its tail.
-        while (b < base.size() && bStart < t.end()) {
-            if (base[b].end() <= t.end()) {
+        while (b < base.size && bStart < t->end()) {
+            if (base.data[b].end() <= t->end()) {
                 next();
             } else {
-                bStart = t.end();
+                bStart = t->end();
                 break;
             }
         }
     }
-    for (; b < base.size(); next())
-        appendRun(out, bStart, base[b].end() - bStart, base[b].category);
+    for (; b < base.size; next())
+        appendRun(out, bStart, base.data[b].end() - bStart, base.data[b].category);
     return out;
 }
 
@@ -191,30 +235,48 @@ QVector<Span> overlay(const QVector<Span> &base, const QVector<Span> &top)
 
 QVector<Span> colourRuns(const QVector<Span> &spans)
 {
-    // Cut the list into passes: stretches where each span starts at or
-    // after the end of the one before.
-    QVector<QVector<Span>> passes;
-    for (const Span &s : spans) {
-        if (s.length <= 0)
-            continue;
-        if (passes.isEmpty() || (!passes.last().isEmpty() && s.start < passes.last().last().end()))
-            passes.append(QVector<Span>());
-        appendRun(passes.last(), s.start, s.length, s.category);
+    // Empty spans paint nothing; drop them (the copy is made only if there
+    // are any).
+    QVector<Span> nonEmpty;
+    const QVector<Span> *source = &spans;
+    if (std::any_of(spans.begin(), spans.end(), [](const Span &s) { return s.length <= 0; })) {
+        for (const Span &s : spans) {
+            if (s.length > 0)
+                nonEmpty.append(s);
+        }
+        source = &nonEmpty;
     }
-    if (passes.isEmpty())
+    // Cut the list into passes: stretches where each span starts at or
+    // after the end of the one before. The scan gives two, tags and
+    // comments.
+    std::vector<Pass> passes;
+    const Span *data = source->constData();
+    for (qsizetype k = 0; k < source->size(); ++k) {
+        if (k == 0 || data[k].start < data[k - 1].end())
+            passes.push_back({data + k, 0});
+        ++passes.back().size;
+    }
+    if (passes.empty())
         return {};
+    if (passes.size() == 1)
+        return overlay(passes.front(), Pass()); // joins touching runs of one colour
+
     // Painting is associative, so neighbouring passes can be combined in
     // rounds: O(spans x log passes) whatever order the spans come in.
+    // Every result stays in store (moving a QVector keeps its data where it
+    // is) until the end.
+    std::vector<QVector<Span>> store;
     while (passes.size() > 1) {
-        QVector<QVector<Span>> combined;
-        combined.reserve((passes.size() + 1) / 2);
-        for (qsizetype k = 0; k + 1 < passes.size(); k += 2)
-            combined.append(overlay(passes[k], passes[k + 1]));
+        std::vector<Pass> combined;
+        for (size_t k = 0; k + 1 < passes.size(); k += 2) {
+            store.push_back(overlay(passes[k], passes[k + 1]));
+            combined.push_back({store.back().constData(), store.back().size()});
+        }
         if (passes.size() % 2)
-            combined.append(std::move(passes.last()));
+            combined.push_back(passes.back());
         passes = std::move(combined);
     }
-    return passes.first();
+    return store.back();
 }
 
 } // namespace smartcolor
