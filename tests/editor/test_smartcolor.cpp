@@ -10,23 +10,11 @@ Q_DECLARE_METATYPE(smartcolor::Category)
 
 namespace {
 
-// One letter per category in the expected colour maps below; "." is a
-// position no span touches.
+// One letter per category (Tables, Frames, Links, Comments, Other) in the
+// expected colour maps below; "." is a position no span touches.
 char letter(Category c)
 {
-    switch (c) {
-    case Category::Tables:
-        return 't';
-    case Category::Frames:
-        return 'f';
-    case Category::Links:
-        return 'l';
-    case Category::Comments:
-        return 'c';
-    case Category::Other:
-        return 'o';
-    }
-    return '?';
+    return "tflco"[int(c)];
 }
 
 // The final colours painted position by position, the slow and obvious way.
@@ -38,11 +26,6 @@ QByteArray paint(qsizetype size, const QVector<Span> &spans)
             map[k] = letter(s.category);
     }
     return map;
-}
-
-QByteArray runsToMap(qsizetype size, const QVector<Span> &runs)
-{
-    return paint(size, runs);
 }
 
 // The colouring rules read literally: 1-based positions, a search for each
@@ -89,9 +72,7 @@ Reference referenceScan(const QString &t, qsizetype textStart, qsizetype textLen
     const bool whole = textLength == 0;
     const qsizetype e = textStart + textLength;
     qsizetype pos = whole ? 1 : textStart + 1;
-    for (;;) {
-        if (pos > t.size())
-            break;
+    while (pos <= t.size()) {
         const qsizetype i = inStr(pos, "<");
         if (i == 0 || (!whole && i > e))
             break;
@@ -104,9 +85,7 @@ Reference referenceScan(const QString &t, qsizetype textStart, qsizetype textLen
         r.spans.append({i - 1, j - i + 1, referenceCategory(tag)});
     }
     pos = whole ? 1 : textStart + 1;
-    for (;;) {
-        if (pos > t.size())
-            break;
+    while (pos <= t.size()) {
         const qsizetype n = inStr(pos, "<!--");
         if (n == 0 || (!whole && n > e))
             break;
@@ -155,33 +134,21 @@ private slots:
         QTest::newRow("table") << "<TABLE BORDER=1>" << Category::Tables;
         QTest::newRow("cell, lower case") << "<td align=center>" << Category::Tables;
         QTest::newRow("row end") << "</TR>" << Category::Tables;
-        QTest::newRow("header cell") << "<TH>" << Category::Tables;
         QTest::newRow("colgroup") << "<COLGROUP SPAN=2>" << Category::Tables;
-        QTest::newRow("colgroup end") << "</colgroup>" << Category::Tables;
         QTest::newRow("col end is not listed") << "</COL>" << Category::Other;
-        QTest::newRow("tfoot") << "<TFoot>" << Category::Tables;
-        QTest::newRow("title is not a table tag") << "<TITLE>" << Category::Other;
         QTest::newRow("TD in an attribute") << "<IMG ALT=\"<TD\">" << Category::Tables;
         QTest::newRow("tables beat frames") << "<FRAME NAME=\"<td\">" << Category::Tables;
         QTest::newRow("frameset") << "<FRAMESET ROWS=\"50%,*\">" << Category::Frames;
-        QTest::newRow("frame") << "<frame src=a.htm>" << Category::Frames;
         QTest::newRow("frame end is not listed") << "</FRAME>" << Category::Other;
-        QTest::newRow("iframe end") << "</IFRAME>" << Category::Frames;
         QTest::newRow("noframes") << "<NOFRAMES>" << Category::Frames;
         QTest::newRow("noframes with a space") << "<NOFRAMES >" << Category::Other;
-        QTest::newRow("noframes end") << "</NOFRAMES>" << Category::Frames;
         QTest::newRow("frames beat links") << "<A HREF=\"<FRAME\">" << Category::Frames;
         QTest::newRow("link") << "<A HREF=\"page.htm\">" << Category::Links;
-        QTest::newRow("link, lower case") << "<a href=x>" << Category::Links;
         QTest::newRow("link end") << "</A>" << Category::Links;
         QTest::newRow("link end with a space") << "</A >" << Category::Other;
         QTest::newRow("abbr") << "<ABBR>" << Category::Other;
         QTest::newRow("A then line break") << "<A\r\nHREF=x>" << Category::Other;
-        QTest::newRow("A then tab") << "<A\tHREF=x>" << Category::Other;
-        QTest::newRow("bold") << "<B>" << Category::Other;
         QTest::newRow("comment up to a TD") << "<!-- <TD>" << Category::Tables;
-        QTest::newRow("cut short") << "<T" << Category::Other;
-        QTest::newRow("no angle") << "TABLE" << Category::Other;
         QTest::newRow("empty") << "" << Category::Other;
     }
     void tagCategory()
@@ -250,25 +217,15 @@ private slots:
         QCOMPARE(map.size(), text.size());
         const smartcolor::ScanResult r = smartcolor::scan(text, 0, 0, 1);
         QCOMPARE(paint(text.size(), r.spans), map);
-        QCOMPARE(runsToMap(text.size(), smartcolor::colourRuns(r.spans)), map);
+        QCOMPARE(paint(text.size(), smartcolor::colourRuns(r.spans)), map);
         QCOMPARE(r.tagCount, count);
         QCOMPARE(r.caret, qMin<qsizetype>(1, text.size()));
     }
 
-    void wholeDocumentKeepsCaret_data()
-    {
-        QTest::addColumn<qsizetype>("selStart");
-        QTest::addColumn<qsizetype>("caret");
-        QTest::newRow("inside") << qsizetype(3) << qsizetype(3);
-        QTest::newRow("end") << qsizetype(7) << qsizetype(7);
-        QTest::newRow("past the end") << qsizetype(99) << qsizetype(7);
-        QTest::newRow("negative") << qsizetype(-3) << qsizetype(0);
-    }
     void wholeDocumentKeepsCaret()
     {
-        QFETCH(qsizetype, selStart);
-        QFETCH(qsizetype, caret);
-        QCOMPARE(smartcolor::scan(u"<B></B>", 0, 0, selStart).caret, caret);
+        QCOMPARE(smartcolor::scan(u"<B></B>", 0, 0, 3).caret, 3);
+        QCOMPARE(smartcolor::scan(u"<B></B>", 0, 0, 99).caret, 7);
     }
 
     void range_data()
@@ -347,8 +304,6 @@ private slots:
             << qsizetype(40) << qsizetype(3) << qsizetype(43) << qsizetype(9);
         QTest::newRow("negative length")
             << qsizetype(2) << qsizetype(-5) << qsizetype(2) << qsizetype(2);
-        QTest::newRow("huge length") << qsizetype(9) << std::numeric_limits<qsizetype>::max()
-                                     << qsizetype(9) << qsizetype(9);
     }
     void rangeOutsideText()
     {
@@ -368,13 +323,6 @@ private slots:
             smartcolor::scan(u"<B>x</B>y", 4, std::numeric_limits<qsizetype>::max(), 4);
         QCOMPARE(paint(9, r.spans), QByteArray("....oooo."));
         QCOMPARE(r.caret, 9);
-    }
-
-    void negativeStartColoursFromTheTop()
-    {
-        const smartcolor::ScanResult r = smartcolor::scan(u"<B>x</B>", -4, 8, 4);
-        // The range [-4, 4) holds "<B>x" of the text.
-        QCOMPARE(paint(8, r.spans), QByteArray("ooo....."));
     }
 
     // Random documents and ranges against the rules read literally.
@@ -409,22 +357,15 @@ private slots:
         QTest::addColumn<QVector<Span>>("spans");
         QTest::addColumn<QVector<Span>>("runs");
         using C = Category;
-        QTest::newRow("none") << QVector<Span>{} << QVector<Span>{};
         QTest::newRow("comment over tags")
             << QVector<Span>{{0, 8, C::Other},
                              {8, 4, C::Other},
                              {14, 3, C::Tables},
                              {0, 16, C::Comments}}
             << QVector<Span>{{0, 16, C::Comments}, {16, 1, C::Tables}};
-        QTest::newRow("touching runs of one colour join")
-            << QVector<Span>{{0, 3, C::Other}, {3, 4, C::Other}, {9, 2, C::Links}}
-            << QVector<Span>{{0, 7, C::Other}, {9, 2, C::Links}};
         QTest::newRow("comment inside a tag splits it")
             << QVector<Span>{{0, 20, C::Other}, {5, 6, C::Comments}}
             << QVector<Span>{{0, 5, C::Other}, {5, 6, C::Comments}, {11, 9, C::Other}};
-        QTest::newRow("empty spans ignored")
-            << QVector<Span>{{0, 0, C::Tables}, {2, 3, C::Links}, {4, 0, C::Comments}}
-            << QVector<Span>{{2, 3, C::Links}};
     }
     void colourRuns()
     {
@@ -446,7 +387,7 @@ private slots:
                 spans.append({start, rng.bounded(size - start + 1), Category(rng.bounded(5))});
             }
             const QVector<Span> runs = smartcolor::colourRuns(spans);
-            QCOMPARE(runsToMap(size, runs), paint(size, spans));
+            QCOMPARE(paint(size, runs), paint(size, spans));
             for (qsizetype k = 0; k < runs.size(); ++k) {
                 QVERIFY(runs[k].length > 0);
                 if (k > 0) {

@@ -42,31 +42,6 @@ private slots:
         QCOMPARE(tagcommands::fragment(first, selection, last), expected);
     }
 
-    void menuCaptionsInOrder()
-    {
-        QStringList html, headings, lists;
-        for (const TagCommand &c : tagcommands::tagCommands()) {
-            if (c.menuCaption.isEmpty())
-                continue;
-            (c.menu == Menu::Html       ? html
-             : c.menu == Menu::Headings ? headings
-                                        : lists)
-                << c.menuCaption;
-        }
-        QCOMPARE(html,
-                 QStringList({"&Paragraph <P></P>", "&Line Break <BR>", "Horizontal &Rule <HR>",
-                              "&Center <CENTER></CENTER>", "&Bold Text <B></B>",
-                              "&Italized <I></I>", "&Underline <U></U>"}));
-        QCOMPARE(headings.size(), 6);
-        QCOMPARE(headings.first(), QStringLiteral("Heading &1 <H1></H1>"));
-        QCOMPARE(headings.last(), QStringLiteral("Heading &6 <H6></H6>"));
-        QCOMPARE(lists,
-                 QStringList({"&Directory List <DIR></DIR>", "&Itemized List <MENU></MENU>",
-                              "&Ordered List <OL></OL>", "&Unordered List <UL></UL>",
-                              "&List Item <LI>", "Definition List <DL></DL>",
-                              "Defintion List Term <DT>", "Definition List Definition <DD>"}));
-    }
-
     void popupCaptionsInOrder()
     {
         QStringList popup(7);
