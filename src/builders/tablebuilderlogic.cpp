@@ -36,6 +36,44 @@ QString wholePercent(double percent)
     return QString::number(std::floor(percent) + 0.0, 'f', 0) + QLatin1Char('%');
 }
 
+void appendWithBreaks(QString &out, const QString &text)
+{
+    const QLatin1String lineBreak("<BR>\r\n");
+    const qsizetype n = text.size();
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text.at(i);
+        if (ch != u'\r' && ch != u'\n')
+            continue;
+        out += QStringView(text).mid(runStart, i - runStart);
+        out += lineBreak;
+        if (ch == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        runStart = i + 1;
+    }
+    out += QStringView(text).mid(runStart);
+}
+
+// Neighbouring cells mostly share their colours; convert each once.
+class ColourCache
+{
+public:
+    const QString &get(qint64 colour)
+    {
+        if (!m_valid || colour != m_colour) {
+            m_colour = colour;
+            m_text = htmlvalues::htmlColor(colour);
+            m_valid = true;
+        }
+        return m_text;
+    }
+
+private:
+    bool m_valid = false;
+    qint64 m_colour = 0;
+    QString m_text;
+};
+
 } // namespace
 
 QString cellHtmlSize(float points)
@@ -59,22 +97,9 @@ QString cellHtmlSize(float points)
 
 QString cellTextWithBreaks(const QString &text)
 {
-    static const QString lineBreak = QStringLiteral("<BR>\r\n");
     QString out;
     out.reserve(text.size() + text.size() / 8);
-    const qsizetype n = text.size();
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar ch = text.at(i);
-        if (ch != u'\r' && ch != u'\n')
-            continue;
-        out += QStringView(text).mid(runStart, i - runStart);
-        out += lineBreak;
-        if (ch == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-            ++i;
-        runStart = i + 1;
-    }
-    out += QStringView(text).mid(runStart);
+    appendWithBreaks(out, text);
     return out;
 }
 
@@ -144,7 +169,7 @@ QString buildTableFragment(const TableOptions &options)
                               QStringLiteral(">\r\n");
 
     QString out;
-    out.reserve(256 + qsizetype(rows) * columns * 96);
+    out.reserve(256 + qsizetype(rows) * columns * 160);
     out += QLatin1Char('\n');
     out += QStringLiteral("<!-- Beginning of Table -->\r\n");
     if (center)
@@ -168,32 +193,45 @@ QString buildTableFragment(const TableOptions &options)
     }
 
     const TableCell emptyCell;
+    ColourCache textColours;
+    ColourCache backColours;
     for (const QList<TableCell> &row : options.cells) {
-        out += QStringLiteral("<TR>\r\n");
+        out += QLatin1String("<TR>\r\n");
         for (int c = 0; c < columns; ++c) {
             const TableCell &cell = c < row.size() ? row.at(c) : emptyCell;
 
-            QString background = htmlvalues::htmlColor(
-                cell.backColor == 0 ? htmlvalues::colourNumber(255, 255, 255) : cell.backColor);
-            if (background == QLatin1String("#010000"))
-                background = QStringLiteral("#000000");
-
-            out += QStringLiteral("<TD WIDTH=") + widths.at(c);
-            if (!options.transparentBackgrounds)
-                out += QStringLiteral(" BGColor=") + background;
+            out += QLatin1String("<TD WIDTH=");
+            out += widths.at(c);
+            if (!options.transparentBackgrounds) {
+                const QString &background = backColours.get(
+                    cell.backColor == 0 ? htmlvalues::colourNumber(255, 255, 255) : cell.backColor);
+                out += QLatin1String(" BGColor=");
+                // A chosen black is stored as 1 and written as black.
+                if (background == QLatin1String("#010000"))
+                    out += QLatin1String("#000000");
+                else
+                    out += background;
+            }
             out += cellAlign;
 
-            out += QStringLiteral("<FONT ");
-            if (options.textColorEnabled)
-                out += QStringLiteral("COLOR=") + htmlvalues::htmlColor(cell.textColor) +
-                       QLatin1Char(' ');
-            out += QStringLiteral("SIZE=") + cellHtmlSize(cell.fontSize) + QStringLiteral(">\r\n");
-            if (!cell.imageName.isEmpty())
-                out += QStringLiteral("<IMG SRC=\"") + cell.imageName + QStringLiteral("\">");
-            out += cellTextWithBreaks(cell.text);
-            out += QStringLiteral("\r\n</FONT>\r\n</TD>\r\n");
+            out += QLatin1String("<FONT ");
+            if (options.textColorEnabled) {
+                out += QLatin1String("COLOR=");
+                out += textColours.get(cell.textColor);
+                out += QLatin1Char(' ');
+            }
+            out += QLatin1String("SIZE=");
+            out += cellHtmlSize(cell.fontSize);
+            out += QLatin1String(">\r\n");
+            if (!cell.imageName.isEmpty()) {
+                out += QLatin1String("<IMG SRC=\"");
+                out += cell.imageName;
+                out += QLatin1String("\">");
+            }
+            appendWithBreaks(out, cell.text);
+            out += QLatin1String("\r\n</FONT>\r\n</TD>\r\n");
         }
-        out += QStringLiteral("</TR>\r\n");
+        out += QLatin1String("</TR>\r\n");
     }
 
     if (titled)

@@ -391,17 +391,6 @@ private slots:
                  QStringLiteral("\n<!-- Beginning of Table -->\r\n<TABLE CELLPADDING=3 "
                                 "CELLSPACING=2>\r\n</TABLE>\r\n<!-- End Of Table -->\r\n"));
     }
-
-    void comboItems()
-    {
-        QCOMPARE(percentageWidthItems().size(), 12);
-        QCOMPARE(percentageWidthItems().first(), QStringLiteral("10%"));
-        QCOMPARE(percentageWidthItems().last(), QStringLiteral("120%"));
-        QCOMPARE(spacingItems().size(), 15);
-        QCOMPARE(borderColorItems().size(), 16);
-        QCOMPARE(frameItems().size(), 9);
-        QCOMPARE(rulesItems().size(), 5);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTableBuilderLogic)

@@ -385,17 +385,6 @@ private slots:
             entry.replace(QChar(0x202F), u' ').replace(QChar(0xA0), u' ');
         QCOMPARE(entries, expected);
     }
-
-    void referenceTabs()
-    {
-        QCOMPARE(palette::referenceTabs().size(), 6);
-        QList<int> lists;
-        for (const ReferenceTab &tab : palette::referenceTabs())
-            lists << tab.list;
-        QCOMPARE(lists, (QList<int>{TagsList, AttributesList, JavaScriptList, TimeDateList,
-                                    FacesList, CustomList}));
-        QCOMPARE(palette::referenceTabs()[3].caption, QStringLiteral("Time/Date"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPaletteCatalog)
