@@ -10,7 +10,6 @@ namespace tablebuilder {
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
 
 void appendAttribute(QString &out, QLatin1String name, const QString &value)
 {
