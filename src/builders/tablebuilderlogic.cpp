@@ -10,7 +10,6 @@ namespace tablebuilder {
 
 namespace {
 
-
 void appendAttribute(QString &out, QLatin1String name, const QString &value)
 {
     if (value.isEmpty())
