@@ -227,6 +227,57 @@ void HtmlEditor::styleInserted(int fromByte, int toByte)
     m_typingAnchor = toByte;
 }
 
+QString HtmlEditor::textRange(qsizetype start, qsizetype length) const
+{
+    if (length <= 0)
+        return QString();
+    const int from = toBytes(start);
+    const int to = toBytes(start + length);
+    QByteArray bytes(to - from + 1, '\0');
+    SendScintilla(SCI_GETTEXTRANGE, from, to, bytes.data());
+    bytes.chop(1);
+    return QString::fromUtf8(bytes);
+}
+
+void HtmlEditor::recolourAll(const QString &text, const QVector<smartcolor::Span> &runs,
+                             const QVector<qint64> &categoryColours)
+{
+    // One style byte per UTF-8 byte of the text, handed to the editor at once.
+    int styles[5];
+    for (int i = 0; i < 5; ++i)
+        styles[i] = styleFor(categoryColours.value(i));
+    const long byteLength = SendScintilla(SCI_GETLENGTH);
+    QByteArray buffer(byteLength, char(styleFor(0)));
+    qsizetype charPos = 0;
+    long bytePos = 0;
+    auto advance = [&](qsizetype to) {
+        for (; charPos < to && charPos < text.size(); ++charPos) {
+            const char16_t c = text[charPos].unicode();
+            if (c < 0x80)
+                bytePos += 1;
+            else if (c < 0x800)
+                bytePos += 2;
+            else if (QChar::isHighSurrogate(c))
+                bytePos += 2; // with its low surrogate: 4 bytes in all
+            else if (QChar::isLowSurrogate(c))
+                bytePos += 2;
+            else
+                bytePos += 3;
+        }
+    };
+    for (const smartcolor::Span &run : runs) {
+        advance(run.start);
+        const long from = bytePos;
+        advance(run.end());
+        const long to = qMin(bytePos, byteLength);
+        if (to > from)
+            memset(buffer.data() + from, styles[int(run.category)], size_t(to - from));
+    }
+    SendScintilla(SCI_STARTSTYLING, 0L);
+    SendScintilla(SCI_SETSTYLINGEX, byteLength, buffer.constData());
+    m_typingAnchor = -1;
+}
+
 qsizetype HtmlEditor::findText(const QString &needle, qsizetype start, qsizetype end,
                                bool matchCase)
 {

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QVector>
 
+#include "editor/smartcolor.h"
+
 class HtmlEditor : public QsciScintilla
 {
     Q_OBJECT
@@ -42,6 +44,13 @@ public:
     // Colours a range without touching the selection.
     void colorRange(qsizetype start, qsizetype length, qint64 colourNumber);
 
+    // The characters [start, start + length).
+    QString textRange(qsizetype start, qsizetype length) const;
+    // Makes the whole text black, then paints the runs (sorted, not
+    // overlapping) in their category's colour, in one pass.
+    void recolourAll(const QString &text, const QVector<smartcolor::Span> &runs,
+                     const QVector<qint64> &categoryColours);
+
     // Searches from start (to end, or the end of the text when end < 0);
     // selects and returns the match, or -1.
     qsizetype findText(const QString &needle, qsizetype start, qsizetype end = -1,
@@ -57,6 +66,7 @@ public:
 
     // The line-end style used for Enter.
     void setCrLf(bool crlf);
+    bool isCrLf() const { return eolMode() == EolWindows; }
 
 signals:
     // Before a typed character is inserted (not for deletions or moves).

@@ -1,0 +1,95 @@
+#include "editor/insertion.h"
+
+#include "editor/htmleditor.h"
+#include "editor/smartcolor.h"
+#include "editor/tagcommands.h"
+#include "platform/textfile.h"
+#include "shell/appstate.h"
+
+namespace insertion {
+
+void smartcolor(HtmlEditor &editor, AppState &state)
+{
+    if (state.colorOnOff)
+        return;
+    const QVector<qint64> colours(state.colors.begin(), state.colors.end());
+    if (state.textLength == 0) {
+        const qsizetype caret = editor.selStart();
+        const QString text = editor.documentText();
+        const smartcolor::ScanResult result = smartcolor::scan(text, 0, 0, caret);
+        editor.recolourAll(text, smartcolor::colourRuns(result.spans), colours);
+        editor.setSelStart(caret);
+    } else {
+        // Only the inserted range is read, so the work does not grow with the
+        // document.
+        const qsizetype length = editor.characterLength();
+        const qsizetype start = qBound<qsizetype>(0, state.textStart, length);
+        const qsizetype count = qBound<qsizetype>(0, state.textLength, length - start);
+        const QString range = editor.textRange(start, count);
+        const qsizetype selStart = editor.selStart();
+        const smartcolor::ScanResult result =
+            smartcolor::scan(range, 0, count, qBound<qsizetype>(0, selStart - start, count));
+        for (const smartcolor::Span &run : smartcolor::colourRuns(result.spans))
+            editor.colorRange(start + run.start, run.length, colours[int(run.category)]);
+        // The caret rule again in document positions: after a single tag it
+        // may lie beyond the inserted range.
+        qsizetype anchor = selStart;
+        if (!result.spans.isEmpty())
+            anchor = start + result.spans.constLast().start;
+        const qsizetype caret = result.tagCount == 1 ? anchor + state.textLength : anchor;
+        editor.setSelStart(qBound<qsizetype>(0, caret, length));
+    }
+    state.textLength = 0;
+    state.textStart = 0;
+    editor.setFocus();
+}
+
+void portableColor(HtmlEditor &editor, AppState &state, const QString &fragment)
+{
+    const QString text = editor.isCrLf() ? fragment
+                                         : textfile::adaptLineEnds(fragment, textfile::LineEnds::Lf);
+    state.undo.undoer = editor.selText();
+    state.undo.undoYes = true;
+    state.undo.undoLength = text.size();
+    state.undo.undoStart = editor.selStart();
+    state.textLength = text.size();
+    state.textStart = editor.selStart();
+    editor.setSelColor(0);
+    editor.setSelText(text);
+    smartcolor(editor, state);
+}
+
+void addstuff(HtmlEditor &editor, AppState &state, const QString &first, const QString &last)
+{
+    portableColor(editor, state, tagcommands::fragment(first, editor.selText(), last));
+}
+
+void undo(HtmlEditor &editor, AppState &state)
+{
+    if (!state.undo.undoYes) {
+        editor.setFocus();
+        editor.undo();
+        return;
+    }
+    state.undo.undoYes = false;
+    const qsizetype length = editor.characterLength();
+    if (state.undo.undoStart < 0 || state.undo.undoStart + state.undo.undoLength > length)
+        return; // the record no longer fits the text: drop it
+    editor.select(state.undo.undoStart, state.undo.undoLength);
+    editor.setSelColor(0);
+    editor.setSelText(state.undo.undoer);
+}
+
+void paste(HtmlEditor &editor, AppState &state, const QString &text)
+{
+    const QString adapted =
+        editor.isCrLf() ? text : textfile::adaptLineEnds(text, textfile::LineEnds::Lf);
+    state.textLength = adapted.size();
+    state.textStart = editor.selStart();
+    editor.setSelText(adapted);
+    if (adapted.isEmpty())
+        state.textLength = 0;
+    smartcolor(editor, state);
+}
+
+} // namespace insertion

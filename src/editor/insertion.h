@@ -1,0 +1,32 @@
+#pragma once
+// The roads by which commands write into a document: the insertion service
+// with its one-level undo, SmartColor over the editor, and the edit
+// commands that touch the undo record.
+
+#include <QString>
+
+class HtmlEditor;
+struct AppState;
+
+namespace insertion {
+
+// Colours the document: the whole text when state.textLength is 0, else only
+// the range just inserted, placing the caret as the insertion rules say.
+// Does nothing at all while colouring is switched off.
+void smartcolor(HtmlEditor &editor, AppState &state);
+
+// Replaces the selection by the fragment in black, records the undo step and
+// colours the inserted range.
+void portableColor(HtmlEditor &editor, AppState &state, const QString &fragment);
+
+// The fragment first + selection + last (first alone when last is empty),
+// inserted through portableColor.
+void addstuff(HtmlEditor &editor, AppState &state, const QString &first, const QString &last);
+
+// Undo: one level through the record, else the editor's own undo.
+void undo(HtmlEditor &editor, AppState &state);
+
+// Paste of a text: no undo record, the pasted range coloured.
+void paste(HtmlEditor &editor, AppState &state, const QString &text);
+
+} // namespace insertion
