@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
         QStringLiteral("png"));
     parser.addOption(screenshot);
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("An HTML or text file to open."), QStringLiteral("[file]"));
+                                 QStringLiteral("An HTML or text file to open."),
+                                 QStringLiteral("[file]"));
     parser.process(app);
 
     const QStringList files = parser.positionalArguments();

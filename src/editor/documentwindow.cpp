@@ -82,8 +82,8 @@ void DocumentWindow::onAboutToType(const QString &text)
     const qsizetype caret = e->selStart();
     if (caret == 0)
         return;
-    const long before = e->SendScintilla(QsciScintillaBase::SCI_GETCHARAT,
-                                         long(e->toBytes(caret)) - 1);
+    const long before =
+        e->SendScintilla(QsciScintillaBase::SCI_GETCHARAT, long(e->toBytes(caret)) - 1);
     if (before == '>')
         e->setSelColor(0);
     if (before == '\n' && e->selColor() != m_state.colors[CommentsColor])
@@ -225,19 +225,18 @@ void DocumentWindow::resizeEvent(QResizeEvent *event)
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_saver) {
-        const auto answer =
-            m_dialogs.message(this, QStringLiteral("Do you want to save your document"),
-                              QStringLiteral("You have not saved your file"),
-                              DialogService::Buttons::YesNoCancel);
+        const auto answer = m_dialogs.message(
+            this, QStringLiteral("Do you want to save your document"),
+            QStringLiteral("You have not saved your file"), DialogService::Buttons::YesNoCancel);
         if (answer == DialogService::Answer::Cancel) {
             event->ignore();
             m_state.canceler = true;
             return;
         }
         if (answer == DialogService::Answer::Yes) {
-            const QString path = m_dialogs.saveFileName(
-                this, QStringLiteral("Save As"), m_state.siteFilePath,
-                QStringLiteral("HTML Files (*.htm)|*.htm"));
+            const QString path =
+                m_dialogs.saveFileName(this, QStringLiteral("Save As"), m_state.siteFilePath,
+                                       QStringLiteral("HTML Files (*.htm)|*.htm"));
             // Keeping the window open when no file was written: closing it
             // would throw the text away after the user asked to save it.
             QString error;

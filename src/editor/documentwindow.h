@@ -72,9 +72,9 @@ private:
     AppState &m_state;
     DialogService &m_dialogs;
     HtmlEditor *m_editor = nullptr;
-    QSlider *m_slider = nullptr;          // Slider1
-    QPushButton *m_refresh = nullptr;     // Command1
-    QWebEngineView *m_preview = nullptr;  // WebBrowser1, made on first use
+    QSlider *m_slider = nullptr;         // Slider1
+    QPushButton *m_refresh = nullptr;    // Command1
+    QWebEngineView *m_preview = nullptr; // WebBrowser1, made on first use
     bool m_saver = true;
     bool m_blackAfterTyping = false;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;

@@ -291,8 +291,8 @@ qsizetype HtmlEditor::findText(const QString &needle, qsizetype start, qsizetype
     SendScintilla(SCI_SETSEARCHFLAGS, matchCase ? long(SCFIND_MATCHCASE) : 0L);
     SendScintilla(SCI_SETTARGETRANGE, long(from), to);
     const QByteArray bytes = needle.toUtf8();
-    const long found =
-        SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    const long found = SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(bytes.size()),
+                                     bytes.constData());
     if (found < 0)
         return -1;
     const long foundEnd = SendScintilla(SCI_GETTARGETEND);
@@ -303,9 +303,9 @@ qsizetype HtmlEditor::findText(const QString &needle, qsizetype start, qsizetype
 void HtmlEditor::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
-    const bool inserts = !text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-                         (text[0].isPrint() || text == QLatin1String("\r") ||
-                          text == QLatin1String("\t"));
+    const bool inserts =
+        !text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        (text[0].isPrint() || text == QLatin1String("\r") || text == QLatin1String("\t"));
     if (!inserts || isReadOnly()) {
         QsciScintilla::keyPressEvent(event);
         return;

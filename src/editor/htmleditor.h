@@ -3,8 +3,8 @@
 // character-position selection API the commands use (SelStart, SelLength,
 // SelText, SelColor, Find) and colours text by colour number.
 
-#include <Qsci/qsciscintilla.h>
 #include <QHash>
+#include <Qsci/qsciscintilla.h>
 #include <QVector>
 
 #include "editor/smartcolor.h"

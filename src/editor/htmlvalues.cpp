@@ -37,11 +37,11 @@ QString htmlFontSize(qint64 points)
 const QStringList &colourNames()
 {
     static const QStringList names{
-        QStringLiteral("AQUA"),   QStringLiteral("BLACK"),  QStringLiteral("BLUE"),
-        QStringLiteral("FUCHSIA"), QStringLiteral("GRAY"),  QStringLiteral("GREEN"),
-        QStringLiteral("LIME"),   QStringLiteral("MAROON"), QStringLiteral("NAVY"),
-        QStringLiteral("OLIVE"),  QStringLiteral("PURPLE"), QStringLiteral("RED"),
-        QStringLiteral("SILVER"), QStringLiteral("TEAL"),   QStringLiteral("WHITE"),
+        QStringLiteral("AQUA"),    QStringLiteral("BLACK"),  QStringLiteral("BLUE"),
+        QStringLiteral("FUCHSIA"), QStringLiteral("GRAY"),   QStringLiteral("GREEN"),
+        QStringLiteral("LIME"),    QStringLiteral("MAROON"), QStringLiteral("NAVY"),
+        QStringLiteral("OLIVE"),   QStringLiteral("PURPLE"), QStringLiteral("RED"),
+        QStringLiteral("SILVER"),  QStringLiteral("TEAL"),   QStringLiteral("WHITE"),
         QStringLiteral("YELLOW")};
     return names;
 }

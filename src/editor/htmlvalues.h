@@ -16,9 +16,18 @@ constexpr qint64 colourNumber(int red, int green, int blue)
 {
     return qint64(red & 0xFF) | (qint64(green & 0xFF) << 8) | (qint64(blue & 0xFF) << 16);
 }
-constexpr int redOf(qint64 colour) { return int(colour & 0xFF); }
-constexpr int greenOf(qint64 colour) { return int((colour >> 8) & 0xFF); }
-constexpr int blueOf(qint64 colour) { return int((colour >> 16) & 0xFF); }
+constexpr int redOf(qint64 colour)
+{
+    return int(colour & 0xFF);
+}
+constexpr int greenOf(qint64 colour)
+{
+    return int((colour >> 8) & 0xFF);
+}
+constexpr int blueOf(qint64 colour)
+{
+    return int((colour >> 16) & 0xFF);
+}
 
 // A whole point size to a FONT SIZE value: 7 or less gives "", 8-9 "1",
 // 10-11 "2", 12-13 "3", 14-17 "4", 18-23 "5", 24-35 "6", 36 and more "7".

@@ -46,8 +46,8 @@ void smartcolor(HtmlEditor &editor, AppState &state)
 
 void portableColor(HtmlEditor &editor, AppState &state, const QString &fragment)
 {
-    const QString text = editor.isCrLf() ? fragment
-                                         : textfile::adaptLineEnds(fragment, textfile::LineEnds::Lf);
+    const QString text =
+        editor.isCrLf() ? fragment : textfile::adaptLineEnds(fragment, textfile::LineEnds::Lf);
     state.undo.undoer = editor.selText();
     state.undo.undoYes = true;
     state.undo.undoLength = text.size();

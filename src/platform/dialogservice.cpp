@@ -49,7 +49,7 @@ DialogService::Answer WidgetDialogService::message(QWidget *parent, const QStrin
         return Answer::Cancel;
     default:
         // Closing a Yes/No box with Escape counts as the safe answer.
-        return buttons == Buttons::Ok ? Answer::Ok
+        return buttons == Buttons::Ok      ? Answer::Ok
                : buttons == Buttons::YesNo ? Answer::No
                                            : Answer::Cancel;
     }
@@ -80,7 +80,8 @@ QString WidgetDialogService::saveFileName(QWidget *parent, const QString &title,
 
 std::optional<qint64> WidgetDialogService::colour(QWidget *parent, qint64 initial)
 {
-    const QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF), int((initial >> 16) & 0xFF));
+    const QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF),
+                       int((initial >> 16) & 0xFF));
     const QColor chosen = QColorDialog::getColor(start, parent);
     if (!chosen.isValid())
         return std::nullopt;

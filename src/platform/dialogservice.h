@@ -2,8 +2,8 @@
 // Every modal question the program asks goes through this service, so tests
 // can answer them without a person.
 
-#include <QString>
 #include <optional>
+#include <QString>
 
 class QWidget;
 

@@ -11,7 +11,8 @@ QString toQt(const QString &barFilter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString label = parts[i];
         QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
-        if (patterns.size() == 1 && patterns[0].compare(QLatin1String("*.EXE"), Qt::CaseInsensitive) == 0) {
+        if (patterns.size() == 1 &&
+            patterns[0].compare(QLatin1String("*.EXE"), Qt::CaseInsensitive) == 0) {
             // Linux programs carry no extension: show every file.
             patterns = QStringList{QStringLiteral("*")};
         }

@@ -10,14 +10,14 @@ QStringList candidates(Tool tool)
     switch (tool) {
     case Tool::Calculator:
         return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-                QStringLiteral("galculator"), QStringLiteral("mate-calc"),
-                QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
+                QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
+                QStringLiteral("qalculate-gtk"),    QStringLiteral("xcalc")};
     case Tool::CharacterMap:
         return {QStringLiteral("gucharmap"), QStringLiteral("kcharselect"),
                 QStringLiteral("gnome-characters")};
     case Tool::ClipboardViewer:
-        return {QStringLiteral("gpaste-client"), QStringLiteral("copyq"),
-                QStringLiteral("diodon"), QStringLiteral("parcellite"), QStringLiteral("xclipboard")};
+        return {QStringLiteral("gpaste-client"), QStringLiteral("copyq"), QStringLiteral("diodon"),
+                QStringLiteral("parcellite"), QStringLiteral("xclipboard")};
     case Tool::FindFiles:
         return {QStringLiteral("catfish"), QStringLiteral("searchmonkey"),
                 QStringLiteral("gnome-search-tool"), QStringLiteral("kfind"),

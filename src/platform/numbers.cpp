@@ -12,8 +12,8 @@ double leadingNumber(const QString &text)
     int i = 0;
     const int n = text.size();
     auto skipBlanks = [&] {
-        while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' ||
-                         text[i] == u'\r'))
+        while (i < n &&
+               (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
             ++i;
     };
     skipBlanks();

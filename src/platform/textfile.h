@@ -15,7 +15,8 @@ enum class Encoding {
 
 enum class LineEnds { CrLf, Lf };
 
-struct Loaded {
+struct Loaded
+{
     bool ok = false;
     QString text;
     Encoding encoding = Encoding::Utf8;

@@ -33,8 +33,8 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
                         QStringLiteral("None"));
     static const char *const colorKeys[5] = {"Tables", "Frames", "Links", "Comments", "Other"};
     for (int i = 0; i < 5; ++i) {
-        colors[i] = qint64(store.number(app, QStringLiteral("Colors"),
-                                        QLatin1String(colorKeys[i]), double(defaultColors[i])));
+        colors[i] = qint64(store.number(app, QStringLiteral("Colors"), QLatin1String(colorKeys[i]),
+                                        double(defaultColors[i])));
     }
     imageTypes = readStoredList(store, QStringLiteral("Graphics"), builtInImageTypes());
     customTags = readStoredList(store, QStringLiteral("CustomTags"), QStringList());

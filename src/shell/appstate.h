@@ -2,14 +2,15 @@
 // The state every window shares: owned by the main window and handed to
 // whoever needs it.
 
+#include <array>
 #include <QString>
 #include <QStringList>
-#include <array>
 
 class SettingsStore;
 
-struct UndoRecord {
-    QString undoer;      // the text the last insertion replaced
+struct UndoRecord
+{
+    QString undoer;       // the text the last insertion replaced
     bool undoYes = false; // the record is valid
     qint64 undoStart = 0;
     qint64 undoLength = 0;
@@ -17,7 +18,8 @@ struct UndoRecord {
 
 enum ColorIndex { TablesColor = 0, FramesColor, LinksColor, CommentsColor, OtherColor };
 
-struct AppState {
+struct AppState
+{
     static constexpr std::array<qint64, 5> defaultColors{8388736, 192, 8388608, 8421504, 32768};
     static QStringList builtInImageTypes()
     {

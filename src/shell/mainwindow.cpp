@@ -1,6 +1,11 @@
 #include "shell/mainwindow.h"
 
 #include "editor/htmleditor.h"
+#include "editor/htmlvalues.h"
+#include "editor/insertion.h"
+#include "editor/printing.h"
+#include "editor/tagcommands.h"
+#include "help/tipswindow.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
@@ -8,6 +13,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDockWidget>
@@ -19,15 +25,18 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinterInfo>
+#include <Qsci/qsciprinter.h>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
 
-struct BarInfo {
-    const char *name;       // Picture1 ...
-    const char *menuItem;   // its View item
+struct BarInfo
+{
+    const char *name;     // Picture1 ...
+    const char *menuItem; // its View item
 };
 constexpr BarInfo kBars[] = {{"Picture1", "mnuToolbarItem"},
                              {"Picture5", "mnuSideBarItem"},
@@ -35,7 +44,8 @@ constexpr BarInfo kBars[] = {{"Picture1", "mnuToolbarItem"},
                              {"Picture14", "mnuColorBarItem"},
                              {"Picture15", "mnuCustomBarItem"}};
 
-struct ToolbarButton {
+struct ToolbarButton
+{
     const char *caption;
     const char *hint;
 };
@@ -94,6 +104,7 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
     buildMenus();
     buildBars();
     buildStatusBar();
+    connectEditCommands();
     resize(1100, 760);
 }
 
@@ -221,21 +232,20 @@ void MainWindow::buildMenus()
 
     QMenu *tools = addMenu(nullptr, QStringLiteral("mnuTools"), QStringLiteral("&Tools"));
     QMenu *am = addMenu(tools, QStringLiteral("mnuToolsAMItem"), QStringLiteral("A - M"));
-    const QList<QPair<QString, QString>> amItems{
-        {"mnuAnchorItem", "&Anchor"},
-        {"mnuBackgroundSoundItem", "&Background Sound"},
-        {"mnuFloatingFrameItem", "Floating Frame"},
-        {"mnuFrameBuilderItem", "&Frame Builder"},
-        {"mnuFontWizardItem", "Font &Wizard"},
-        {"mnuFormWizardItem", "Form Wizard"},
-        {"mnuFormInputItem", "Form Input"},
-        {"mnuFormListboxItem", "Form Listbox"},
-        {"mnuImageItem", "&Image, Animation"},
-        {"mnuImageMapItem", "Image Map Builder"},
-        {"mnuInlineStyleItem", "Inline Style Sheet"},
-        {"mnuJavaAppletItem", "&Java Applet"},
-        {"mnuListBuilderItem", "&List Builder"},
-        {"mnuMarqueeItem", "&Marquee"}};
+    const QList<QPair<QString, QString>> amItems{{"mnuAnchorItem", "&Anchor"},
+                                                 {"mnuBackgroundSoundItem", "&Background Sound"},
+                                                 {"mnuFloatingFrameItem", "Floating Frame"},
+                                                 {"mnuFrameBuilderItem", "&Frame Builder"},
+                                                 {"mnuFontWizardItem", "Font &Wizard"},
+                                                 {"mnuFormWizardItem", "Form Wizard"},
+                                                 {"mnuFormInputItem", "Form Input"},
+                                                 {"mnuFormListboxItem", "Form Listbox"},
+                                                 {"mnuImageItem", "&Image, Animation"},
+                                                 {"mnuImageMapItem", "Image Map Builder"},
+                                                 {"mnuInlineStyleItem", "Inline Style Sheet"},
+                                                 {"mnuJavaAppletItem", "&Java Applet"},
+                                                 {"mnuListBuilderItem", "&List Builder"},
+                                                 {"mnuMarqueeItem", "&Marquee"}};
     for (const auto &item : amItems)
         addItem(am, item.first, item.second, later);
     QMenu *nz = addMenu(tools, QStringLiteral("mnuToolsNZItem"), QStringLiteral("N - Z"));
@@ -378,11 +388,12 @@ void MainWindow::buildBars()
     QToolBar *colours = addToolBar(QStringLiteral("Color Bar"));
     colours->setObjectName(QStringLiteral("Picture14"));
     colours->setMovable(false);
-    auto *palette = new QLabel(colours);
-    palette->setObjectName(QStringLiteral("ColorPalette"));
-    palette->setPixmap(paletteImage(600, 18));
-    palette->setToolTip(QStringLiteral("Click a colour to insert its value"));
-    colours->addWidget(palette);
+    m_palette = new QLabel(colours);
+    m_palette->setObjectName(QStringLiteral("ColorPalette"));
+    m_palette->setPixmap(paletteImage(600, 18));
+    m_palette->setToolTip(QStringLiteral("Click a colour to insert its value"));
+    m_palette->installEventFilter(this);
+    colours->addWidget(m_palette);
     auto *colourButton = new QToolButton(colours);
     colourButton->setObjectName(QStringLiteral("Command83"));
     colourButton->setText(QStringLiteral("Color..."));
@@ -403,11 +414,12 @@ void MainWindow::buildBars()
         addDockWidget(area, dock);
         return dock;
     };
-    QDockWidget *side = makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"),
-                                 Qt::TopDockWidgetArea);
+    QDockWidget *side =
+        makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"), Qt::TopDockWidgetArea);
     side->widget()->installEventFilter(this);
     side->widget()->setMouseTracking(true);
-    makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"), Qt::LeftDockWidgetArea);
+    makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"),
+             Qt::LeftDockWidgetArea);
 
     for (const BarInfo &b : kBars) {
         QAction *item = action(QLatin1String(b.menuItem));
@@ -450,6 +462,12 @@ QString MainWindow::lengthPanel() const
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_palette && event->type() == QEvent::MouseButtonPress) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            pickFromColourBar(mouse->position().toPoint());
+        return true;
+    }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         const QVariant hintText = watched->property("hint");
         if (hintText.isValid()) {
@@ -482,7 +500,8 @@ void MainWindow::storeBars()
         QWidget *widget = findChild<QWidget *>(QLatin1String(b.name));
         const bool shown = widget && !widget->isHidden();
         m_settings.save(SettingsStore::windowApp(), QStringLiteral("Previous"),
-                        QLatin1String(b.name), shown ? QStringLiteral("True") : QStringLiteral("False"));
+                        QLatin1String(b.name),
+                        shown ? QStringLiteral("True") : QStringLiteral("False"));
     }
     m_settings.sync();
 }
@@ -530,7 +549,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     if (first->editor()->characterLength() == 0 &&
         m_settings.get(SettingsStore::mainApp(), QStringLiteral("Startup"),
-                       QStringLiteral("ShowStart"), QStringLiteral("yes")) == QLatin1String("yes")) {
+                       QStringLiteral("ShowStart"),
+                       QStringLiteral("yes")) == QLatin1String("yes")) {
         showTips(true);
     }
 }
@@ -568,14 +588,16 @@ void MainWindow::adoptDocument(DocumentWindow *window)
 DocumentWindow *MainWindow::activeDocument() const
 {
     if (QMdiSubWindow *sub = m_mdi->activeSubWindow()) {
-        if (auto *doc = qobject_cast<DocumentWindow *>(sub->widget()); doc && m_documents.contains(doc))
+        if (auto *doc = qobject_cast<DocumentWindow *>(sub->widget());
+            doc && m_documents.contains(doc))
             return doc;
     }
     // Without an active window (the main window lost focus) the last one
     // activated still counts.
     const QList<QMdiSubWindow *> order = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = order.crbegin(); it != order.crend(); ++it) {
-        if (auto *doc = qobject_cast<DocumentWindow *>((*it)->widget()); doc && m_documents.contains(doc))
+        if (auto *doc = qobject_cast<DocumentWindow *>((*it)->widget());
+            doc && m_documents.contains(doc))
             return doc;
     }
     return nullptr;
@@ -595,11 +617,16 @@ QList<DocumentWindow *> MainWindow::documents() const
 void MainWindow::updateDocumentCommands()
 {
     const bool any = !m_documents.isEmpty();
-    const QStringList names{QStringLiteral("mnuEdit"),        QStringLiteral("mnuHTML"),
-                            QStringLiteral("mnuTools"),       QStringLiteral("mnuPrintItem"),
-                            QStringLiteral("mnuSaveregItem"), QStringLiteral("mnuSaveItem"),
-                            QStringLiteral("mnuWebsiteLinkItem"), QStringLiteral("mnuImport2"),
-                            QStringLiteral("mnuImport3"),     QStringLiteral("mnuSettingsItem")};
+    const QStringList names{QStringLiteral("mnuEdit"),
+                            QStringLiteral("mnuHTML"),
+                            QStringLiteral("mnuTools"),
+                            QStringLiteral("mnuPrintItem"),
+                            QStringLiteral("mnuSaveregItem"),
+                            QStringLiteral("mnuSaveItem"),
+                            QStringLiteral("mnuWebsiteLinkItem"),
+                            QStringLiteral("mnuImport2"),
+                            QStringLiteral("mnuImport3"),
+                            QStringLiteral("mnuSettingsItem")};
     for (const QString &name : names) {
         QAction *a = action(name);
         a->setEnabled(any && !m_unbuilt.contains(a));
@@ -675,14 +702,202 @@ void MainWindow::launchTool(int tool)
 {
     const QString program = launcher::findTool(launcher::Tool(tool));
     if (program.isEmpty() || !launcher::start(program)) {
-        m_dialogs.message(this,
-                          QStringLiteral("This Windows Application is not installed on your computer"));
+        m_dialogs.message(
+            this, QStringLiteral("This Windows Application is not installed on your computer"));
     }
 }
 
 void MainWindow::showTips(bool fromStartup)
 {
-    Q_UNUSED(fromStartup);
+    TipsWindow::Context context{m_settings, m_dialogs, m_state.siteFilePath,
+                                [this](const QString &path) {
+                                    DocumentWindow *doc = activeDocument();
+                                    if (!doc)
+                                        return false;
+                                    QApplication::setOverrideCursor(Qt::WaitCursor);
+                                    const bool ok = doc->loadFile(path);
+                                    QApplication::restoreOverrideCursor();
+                                    if (!ok)
+                                        return false;
+                                    doc->setCaption(path);
+                                    doc->setSaver(true);
+                                    smartcolor();
+                                    return true;
+                                }};
+    auto *tips = new TipsWindow(context, fromStartup, this);
+    if (fromStartup) {
+        tips->show();
+    } else {
+        tips->exec();
+    }
+}
+
+HtmlEditor *MainWindow::activeEditor()
+{
+    DocumentWindow *doc = activeDocument();
+    return doc ? doc->editor() : nullptr;
+}
+
+void MainWindow::portableColor(const QString &fragment)
+{
+    setEnabled(true);
+    HtmlEditor *editor = activeEditor();
+    if (!editor)
+        return;
+    setHint(QStringLiteral("Color coding"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    insertion::portableColor(*editor, m_state, fragment);
+    QApplication::restoreOverrideCursor();
+    setHint(QString());
+}
+
+void MainWindow::addstuff(const QString &first, const QString &last)
+{
+    HtmlEditor *editor = activeEditor();
+    if (!editor)
+        return;
+    portableColor(tagcommands::fragment(first, editor->selText(), last));
+}
+
+void MainWindow::smartcolor()
+{
+    HtmlEditor *editor = activeEditor();
+    if (!editor || m_state.colorOnOff)
+        return;
+    setHint(QStringLiteral("Color coding"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    insertion::smartcolor(*editor, m_state);
+    QApplication::restoreOverrideCursor();
+    setHint(QString());
+}
+
+bool MainWindow::openBuilder(const QString &id)
+{
+    Q_UNUSED(id);
+    return false;
+}
+
+void MainWindow::preferencesChanged()
+{
+    for (int i = 0; i < 6; ++i) {
+        if (auto *button = findChild<QToolButton *>(QStringLiteral("Command84_%1").arg(i)))
+            button->setText(m_state.customCaptions[i]);
+    }
+}
+
+void MainWindow::markBuilt(const QString &objectName)
+{
+    if (QAction *a = action(objectName)) {
+        m_unbuilt.remove(a);
+        a->setEnabled(true);
+    } else if (auto *button = findChild<QToolButton *>(objectName)) {
+        button->setProperty("built", true);
+    }
+}
+
+// Edit commands, tag commands, SmartColor and printing: every one works on
+// the active document through the insertion service.
+void MainWindow::connectEditCommands()
+{
+    auto onEditor = [this](const QString &name, auto fn) {
+        markBuilt(name);
+        connect(action(name), &QAction::triggered, this, [this, fn] {
+            if (HtmlEditor *editor = activeEditor())
+                fn(*editor);
+        });
+    };
+    for (const QString &prefix : {QStringLiteral("mnu"), QStringLiteral("mnuPop")}) {
+        onEditor(prefix + QStringLiteral("UndoItem"),
+                 [this](HtmlEditor &e) { insertion::undo(e, m_state); });
+        onEditor(prefix + QStringLiteral("CutItem"), [this](HtmlEditor &e) {
+            m_state.undo.undoYes = false;
+            QGuiApplication::clipboard()->setText(e.selText());
+            e.setSelText(QString());
+        });
+        onEditor(prefix + QStringLiteral("CopyItem"),
+                 [](HtmlEditor &e) { QGuiApplication::clipboard()->setText(e.selText()); });
+        onEditor(prefix + QStringLiteral("PasteItem"), [this](HtmlEditor &e) {
+            setHint(QStringLiteral("Color coding"));
+            insertion::paste(e, m_state, QGuiApplication::clipboard()->text());
+            setHint(QString());
+        });
+        onEditor(prefix + QStringLiteral("DeleteItem"),
+                 [](HtmlEditor &e) { e.setSelText(QString()); });
+    }
+    onEditor(QStringLiteral("mnuSelectAllItem"),
+             [](HtmlEditor &e) { e.select(0, e.characterLength()); });
+
+    // Tag commands: menu items are matched to the command table by caption.
+    for (const tagcommands::TagCommand &command : tagcommands::tagCommands()) {
+        for (QAction *a : m_actions) {
+            const bool inPopup = a->parent() == m_popMenu;
+            const QString &caption = inPopup ? command.popupCaption : command.menuCaption;
+            if (caption.isEmpty() || a->text() != caption || a->menu())
+                continue;
+            markBuilt(a->objectName());
+            const QString first = command.firstTag;
+            const QString last = command.lastTag;
+            connect(a, &QAction::triggered, this, [this, first, last] { addstuff(first, last); });
+        }
+    }
+
+    markBuilt(QStringLiteral("Command96"));
+    connect(m_smartColorButton, &QToolButton::clicked, this, [this] {
+        m_state.textLength = 0; // the button always colours the whole document
+        smartcolor();
+    });
+
+    markBuilt(QStringLiteral("mnuPrintItem"));
+    markBuilt(QStringLiteral("Command44_4"));
+    connect(action(QStringLiteral("mnuPrintItem")), &QAction::triggered, this,
+            &MainWindow::printActive);
+    connect(m_toolbarButtons[4], &QToolButton::clicked, this, &MainWindow::printActive);
+    updateDocumentCommands();
+}
+
+void MainWindow::pickFromColourBar(const QPoint &pos)
+{
+    HtmlEditor *editor = activeEditor();
+    // Only the palette's first 9000 twips are colours.
+    if (!editor || pos.x() >= 9000 / numbers::TwipsPerPixel || !m_palette->pixmap())
+        return;
+    const QImage image = m_palette->pixmap().toImage();
+    if (!image.valid(pos))
+        return;
+    const QColor c = image.pixelColor(pos);
+    editor->setSelText(
+        htmlvalues::htmlColor(htmlvalues::colourNumber(c.red(), c.green(), c.blue())));
+}
+
+void MainWindow::printActive()
+{
+    DocumentWindow *doc = activeDocument();
+    if (!doc)
+        return;
+    QsciPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(doc->caption());
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QString pdf;
+    if (info.isNull()) {
+        pdf = printing::pdfPathFor(doc->caption());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    } else {
+        printer.setPrinterName(info.printerName());
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = printing::printDocument(*doc->editor(), printer);
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        m_dialogs.message(this, QStringLiteral("The document could not be printed."),
+                          QStringLiteral("Print"), DialogService::Buttons::Ok,
+                          DialogService::Icon::Warning);
+    } else if (!pdf.isEmpty()) {
+        m_dialogs.message(
+            this,
+            QStringLiteral("No printer is installed. The document was printed to %1").arg(pdf),
+            QStringLiteral("Print"));
+    }
 }
 
 // Closing asks every document in turn; Cancel in any of them stops the

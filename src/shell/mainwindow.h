@@ -4,6 +4,7 @@
 
 #include "editor/documentwindow.h"
 #include "shell/appstate.h"
+#include "shell/workbench.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -20,7 +21,7 @@ class QToolBar;
 class QToolButton;
 class SettingsStore;
 
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public Workbench
 {
     Q_OBJECT
 public:
@@ -32,9 +33,21 @@ public:
     // file when one is given), then the tips window.
     void load(const QStringList &fontList, const QString &commandLineFile);
 
-    AppState &state() { return m_state; }
-    SettingsStore &settings() { return m_settings; }
-    DialogService &dialogs() { return m_dialogs; }
+    // Workbench
+    AppState &state() override { return m_state; }
+    SettingsStore &settings() override { return m_settings; }
+    DialogService &dialogs() override { return m_dialogs; }
+    QWidget *mainWidget() override { return this; }
+    HtmlEditor *activeEditor() override;
+    void portableColor(const QString &fragment) override;
+    void addstuff(const QString &first, const QString &last) override;
+    void smartcolor() override;
+    bool openBuilder(const QString &id) override;
+    void preferencesChanged() override;
+
+    // Prints the active document on the default printer, or into a PDF
+    // file when no printer is installed.
+    void printActive();
 
     // The active document window, or null.
     DocumentWindow *activeDocument() const;
@@ -73,6 +86,9 @@ private:
     void toggleBar(const QString &barName, QAction *item);
     void launchTool(int tool);
     void showTips(bool fromStartup);
+    void connectEditCommands();
+    void markBuilt(const QString &objectName);
+    void pickFromColourBar(const QPoint &pos);
 
     SettingsStore &m_settings;
     DialogService &m_dialogs;
@@ -82,10 +98,11 @@ private:
     QHash<QString, QAction *> m_actions;
     QSet<QAction *> m_unbuilt; // present but disabled until their feature exists
     QHash<QString, QToolBar *> m_bars;
-    QList<QToolButton *> m_toolbarButtons; // Command44
+    QList<QToolButton *> m_toolbarButtons;     // Command44
     QToolButton *m_smartColorButton = nullptr; // Command96
     QMenu *m_windowMenu = nullptr;
     QMenu *m_popMenu = nullptr;
     QMenu *m_websiteMenu = nullptr;
     QLabel *m_panels[4] = {};
+    QLabel *m_palette = nullptr; // the colour bar's image
 };

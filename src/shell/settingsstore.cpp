@@ -151,7 +151,8 @@ bool SettingsStore::sync()
         s.sync();
         if (s.status() != QSettings::NoError) {
             ok = false;
-            m_lastError = QStringLiteral("The settings file %1 cannot be written.").arg(s.fileName());
+            m_lastError =
+                QStringLiteral("The settings file %1 cannot be written.").arg(s.fileName());
         }
     }
     return ok;

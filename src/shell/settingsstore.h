@@ -2,10 +2,10 @@
 // The per-user settings store: text values addressed by application,
 // section and key, kept in one INI file per application name.
 
+#include <map>
+#include <memory>
 #include <QHash>
 #include <QString>
-#include <memory>
-#include <map>
 
 class QSettings;
 

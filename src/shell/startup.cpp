@@ -62,10 +62,9 @@ void Startup::loadMainWindow()
     m_splash = nullptr;
     m_main->load(m_fonts, m_file);
     if (!m_settings.sync() && m_main) {
-        m_dialogs.message(m_main, m_settings.lastError() +
-                                      QStringLiteral("\nPreferences will not be kept."),
-                          QStringLiteral("Settings"), DialogService::Buttons::Ok,
-                          DialogService::Icon::Warning);
+        m_dialogs.message(
+            m_main, m_settings.lastError() + QStringLiteral("\nPreferences will not be kept."),
+            QStringLiteral("Settings"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
     }
     emit finished();
 }

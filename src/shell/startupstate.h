@@ -1,8 +1,8 @@
 #pragma once
 // Start-up decisions that depend only on the settings.
 
-#include <QStringList>
 #include <optional>
+#include <QStringList>
 
 class SettingsStore;
 

@@ -100,10 +100,9 @@ private slots:
     {
         QTest::addColumn<int>("points");
         QTest::addColumn<QString>("expected");
-        const QList<QPair<int, QString>> rows{{7, ""},   {8, "1"},  {9, "1"},  {10, "2"},
-                                              {11, "2"}, {12, "3"}, {13, "3"}, {14, "4"},
-                                              {17, "4"}, {18, "5"}, {23, "5"}, {24, "6"},
-                                              {35, "6"}, {36, "7"}, {72, "7"}, {-3, ""}};
+        const QList<QPair<int, QString>> rows{
+            {7, ""},   {8, "1"},  {9, "1"},  {10, "2"}, {11, "2"}, {12, "3"}, {13, "3"}, {14, "4"},
+            {17, "4"}, {18, "5"}, {23, "5"}, {24, "6"}, {35, "6"}, {36, "7"}, {72, "7"}, {-3, ""}};
         for (const auto &row : rows)
             QTest::newRow(qPrintable(QString::number(row.first))) << row.first << row.second;
     }
@@ -118,9 +117,12 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("root") << "/" << "/caching.htm";
-        QTest::newRow("folder") << "/home/u/site" << "/home/u/site/caching.htm";
-        QTest::newRow("trailing slash") << "/home/u/site/" << "/home/u/site/caching.htm";
+        QTest::newRow("root") << "/"
+                              << "/caching.htm";
+        QTest::newRow("folder") << "/home/u/site"
+                                << "/home/u/site/caching.htm";
+        QTest::newRow("trailing slash") << "/home/u/site/"
+                                        << "/home/u/site/caching.htm";
     }
     void joinPath()
     {
@@ -135,8 +137,10 @@ private slots:
         QTest::addColumn<QString>("qt");
         QTest::newRow("open") << "HTML Files (*.htm;*.html)|*.htm;*.html|Text Files (*.txt)|*.txt"
                               << "HTML Files (*.htm *.html);;Text Files (*.txt)";
-        QTest::newRow("all") << "All Files (*.*)|*.*" << "All Files (*.*)";
-        QTest::newRow("executables") << "Executable Files (*.EXE)|*.EXE" << "Executable Files (*)";
+        QTest::newRow("all") << "All Files (*.*)|*.*"
+                             << "All Files (*.*)";
+        QTest::newRow("executables") << "Executable Files (*.EXE)|*.EXE"
+                                     << "Executable Files (*)";
     }
     void fileFilter()
     {

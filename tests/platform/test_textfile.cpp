@@ -17,11 +17,12 @@ private slots:
         QTest::newRow("crlf") << QByteArray("<P>\r\nline\r\n") << int(Encoding::Utf8);
         QTest::newRow("lf") << QByteArray("<P>\nline\n") << int(Encoding::Utf8);
         QTest::newRow("utf8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC\r\n") << int(Encoding::Utf8);
-        QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF<HTML>\xC3\xA9") << int(Encoding::Utf8Bom);
+        QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF<HTML>\xC3\xA9")
+                                  << int(Encoding::Utf8Bom);
         QTest::newRow("cp1252") << QByteArray("caf\xE9 \x80 \x93quoted\x94\r\n")
                                 << int(Encoding::Windows1252);
-        QTest::newRow("cp1252 unassigned bytes") << QByteArray("\x81\x8D\x8F\x90\x9D")
-                                                 << int(Encoding::Windows1252);
+        QTest::newRow("cp1252 unassigned bytes")
+            << QByteArray("\x81\x8D\x8F\x90\x9D") << int(Encoding::Windows1252);
         QTest::newRow("truncated utf8") << QByteArray("ab\xC3") << int(Encoding::Windows1252);
         QTest::newRow("nul byte") << QByteArray("a\0b", 3) << int(Encoding::Utf8);
         QTest::newRow("empty") << QByteArray() << int(Encoding::Utf8);
@@ -60,7 +61,8 @@ private slots:
         QCOMPARE(firstUnrepresentable(text, Encoding::Windows1252), 3);
         QCOMPARE(firstUnrepresentable(text, Encoding::Utf8), -1);
         int bad = 0;
-        QCOMPARE(encode(text, Encoding::Windows1252, &bad), QByteArray("a\x80" "b?"));
+        QCOMPARE(encode(text, Encoding::Windows1252, &bad), QByteArray("a\x80"
+                                                                       "b?"));
         QCOMPARE(bad, 1);
     }
 

@@ -1,23 +1,32 @@
 #include "editor/htmleditor.h"
+#include "editor/printing.h"
+#include "editor/tagcommands.h"
+#include "help/tips.h"
 #include "shell/mainwindow.h"
 #include "shell/settingsstore.h"
 #include "shell/startup.h"
 #include "support/scripteddialogs.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <Qsci/qsciprinter.h>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWebEngineView>
 #include <QtTest>
+#include <QWebEngineView>
 
 namespace {
 
 // One program run: its own settings folder and scripted answers.
-struct Run {
+struct Run
+{
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>(dir.path());
     ScriptedDialogs dialogs;
@@ -167,8 +176,8 @@ private slots:
         run.dialogs.answer(DialogService::Answer::No);     // the active (second) one
         run.dialogs.answer(DialogService::Answer::Cancel); // then the first
         QVERIFY(!w->close());
-        QCOMPARE(run.dialogs.messages(),
-                 QStringList({"Do you want to save your document", "Do you want to save your document"}));
+        QCOMPARE(run.dialogs.messages(), QStringList({"Do you want to save your document",
+                                                      "Do you want to save your document"}));
         QCOMPARE(run.dialogs.asked[0].title, QStringLiteral("You have not saved your file"));
         QVERIFY(run.main);
         QCOMPARE(w->documentCount(), 1);
@@ -451,6 +460,163 @@ private slots:
         qputenv("PATH", path);
         QCOMPARE(run.dialogs.messages(),
                  QStringList({"This Windows Application is not installed on your computer"}));
+    }
+
+    void everyTagCommandIsInAMenu()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Startup", "ShowStart", "no");
+        MainWindow *w = run.start();
+        HtmlEditor *e = w->activeEditor();
+        for (const tagcommands::TagCommand &c : tagcommands::tagCommands()) {
+            const QString expected = tagcommands::fragment(c.firstTag, u"w", c.lastTag);
+            QList<QAction *> found;
+            for (QAction *a : w->findChildren<QAction *>()) {
+                if (!a->menu() && !a->text().isEmpty() &&
+                    (a->text() == c.menuCaption || a->text() == c.popupCaption))
+                    found << a;
+            }
+            QCOMPARE(found.size(), int(!c.menuCaption.isEmpty()) + int(!c.popupCaption.isEmpty()));
+            for (QAction *a : found) {
+                QVERIFY2(a->isEnabled(), qPrintable(a->text()));
+                e->setDocumentText("w");
+                e->select(0, 1);
+                a->trigger();
+                QCOMPARE(e->documentText(), expected);
+            }
+        }
+    }
+
+    void editMenuUndoPasteAndSmartColorButton()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Startup", "ShowStart", "no");
+        MainWindow *w = run.start();
+        HtmlEditor *e = w->activeEditor();
+        e->setDocumentText("x");
+        e->setSelStart(1);
+        QGuiApplication::clipboard()->setText("<TABLE>");
+        w->action("mnuPasteItem")->trigger();
+        QCOMPARE(e->documentText(), QStringLiteral("x<TABLE>"));
+        QCOMPARE(e->colorAt(1), w->state().colors[TablesColor]);
+        w->action("mnuBoldItem")->trigger();
+        QCOMPARE(e->documentText(), QStringLiteral("x<TABLE><B></B>"));
+        w->action("mnuPopUndoItem")->trigger();
+        QCOMPARE(e->documentText(), QStringLiteral("x<TABLE>"));
+        e->select(0, 1);
+        w->action("mnuCutItem")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x"));
+        QCOMPARE(e->documentText(), QStringLiteral("<TABLE>"));
+        e->colorRange(0, 7, 0);
+        w->findChild<QToolButton *>("Command96")->click();
+        QCOMPARE(e->colorAt(0), w->state().colors[TablesColor]);
+        w->action("mnuSelectAllItem")->trigger();
+        QCOMPARE(e->selLength(), qsizetype(7));
+        w->action("mnuDeleteItem")->trigger();
+        QCOMPARE(e->documentText(), QString());
+    }
+
+    void colourBarClickReplacesSelection()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Startup", "ShowStart", "no");
+        MainWindow *w = run.start();
+        HtmlEditor *e = w->activeEditor();
+        e->setDocumentText("COLOR=x");
+        e->select(6, 1);
+        auto *palette = w->findChild<QLabel *>("ColorPalette");
+        const QImage image = palette->pixmap().toImage();
+        const QColor c = image.pixelColor(599, 0); // the grey ramp ends in black
+        QTest::mouseClick(palette, Qt::LeftButton, Qt::NoModifier, QPoint(599, 0));
+        QCOMPARE(e->documentText(), QStringLiteral("COLOR=#%1%2%3")
+                                        .arg(c.red(), 2, 16, QLatin1Char('0'))
+                                        .arg(c.green(), 2, 16, QLatin1Char('0'))
+                                        .arg(c.blue(), 2, 16, QLatin1Char('0'))
+                                        .toUpper()
+                                        .replace("COLOR=#", "COLOR=#"));
+        QVERIFY(!w->state().undo.undoYes);
+    }
+
+    void tipsAtStartup_data()
+    {
+        QTest::addColumn<QString>("stored"); // empty: not stored
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("fresh user") << "" << true;
+        QTest::newRow("yes") << "yes" << true;
+        QTest::newRow("no") << "no" << false;
+    }
+    void tipsAtStartup()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, shown);
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        if (!stored.isEmpty())
+            run.store->save("Lorimel3", "Startup", "ShowStart", stored);
+        MainWindow *w = run.start();
+        auto *tips = w->findChild<QDialog *>("Didyouknow");
+        QCOMPARE(tips != nullptr && tips->isVisible(), shown);
+        if (!tips)
+            return;
+        QCOMPARE(tips->windowTitle(), QStringLiteral("Did You Know?"));
+        auto *tipText = tips->findChild<QLabel *>("Label2");
+        for (int i = 0; i < 20; ++i) {
+            tips->findChild<QAbstractButton *>("Command2")->click();
+            QVERIFY(tips::tipList().contains(tipText->text()));
+        }
+        auto *box = tips->findChild<QCheckBox *>("Check1");
+        QVERIFY(box->isChecked());
+        box->click();
+        QCOMPARE(run.store->get("Lorimel3", "Startup", "ShowStart"), QStringLiteral("no"));
+        box->click();
+        QCOMPARE(run.store->get("Lorimel3", "Startup", "ShowStart"), QStringLiteral("yes"));
+        QVERIFY(!tips->findChild<QAbstractButton *>("Command3")->isEnabled());
+        // "Open an Existing Webpage" loads into the start-up document.
+        const QString page = run.dir.filePath("page.htm");
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<TABLE>");
+        f.close();
+        run.dialogs.answer(page);
+        tips->findChild<QAbstractButton *>("Command5")->click();
+        QCOMPARE(w->documentCount(), 1);
+        QCOMPARE(w->activeDocument()->caption(), page);
+        QCOMPARE(w->activeEditor()->documentText(), QStringLiteral("<TABLE>"));
+        QCOMPARE(w->activeEditor()->colorAt(0), w->state().colors[TablesColor]);
+        QVERIFY(w->activeDocument()->saver());
+    }
+
+    void printsPagesToPdf()
+    {
+        HtmlEditor e;
+        QString text;
+        for (int i = 1; i <= 150; ++i)
+            text += QStringLiteral("<P>line %1</P>\r\n").arg(i);
+        e.setDocumentText(text);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("out.pdf");
+        QsciPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QVERIFY(printing::printDocument(e, printer));
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        const QString out = QString::fromUtf8(info.readAllStandardOutput());
+        const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(out);
+        QVERIFY2(pages.hasMatch(), qPrintable(out));
+        QVERIFY(pages.captured(1).toInt() >= 2);
+        // One-inch margins: the text starts about 72 points from the page edge.
+        QProcess text2;
+        text2.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text2.waitForFinished(30000));
+        const QString plain = QString::fromUtf8(text2.readAllStandardOutput());
+        QVERIFY(plain.contains("<P>line 1</P>"));
+        QVERIFY(plain.contains("<P>line 150</P>"));
+        QVERIFY(plain.indexOf("line 150") > plain.indexOf(QChar(u'\f')));
     }
 
 #ifdef LORIMEL_BINARY

@@ -29,7 +29,8 @@ private slots:
         store.save(SettingsStore::windowApp(), "Previous", "Picture1", "False");
         store.remove(app);
         QVERIFY(!store.contains(app, "A", "k"));
-        QCOMPARE(store.get(SettingsStore::windowApp(), "Previous", "Picture1"), QStringLiteral("False"));
+        QCOMPARE(store.get(SettingsStore::windowApp(), "Previous", "Picture1"),
+                 QStringLiteral("False"));
     }
 
     void persistsWithPrivateMode()
@@ -42,8 +43,8 @@ private slots:
         }
         const QString file = dir.path() + "/Lorimel3.ini";
         QVERIFY(QFileInfo::exists(file));
-        QCOMPARE(QFileInfo(file).permissions() & (QFile::ReadGroup | QFile::ReadOther |
-                                                  QFile::WriteGroup | QFile::WriteOther),
+        QCOMPARE(QFileInfo(file).permissions() &
+                     (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
                  QFile::Permissions());
         SettingsStore again(dir.path());
         QCOMPARE(again.get(SettingsStore::mainApp(), "Direct", "FTPPassword"),

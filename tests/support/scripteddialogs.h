@@ -13,7 +13,8 @@
 class ScriptedDialogs : public DialogService
 {
 public:
-    struct Asked {
+    struct Asked
+    {
         QString kind; // "message", "input", "open", "save", "colour"
         QString text; // message text, prompt or dialog title
         QString title;

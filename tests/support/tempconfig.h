@@ -3,7 +3,8 @@
 
 #include <QTemporaryDir>
 
-struct TempConfig {
+struct TempConfig
+{
     QTemporaryDir dir;
     QString path() const { return dir.path(); }
 };

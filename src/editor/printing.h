@@ -1,0 +1,18 @@
+#pragma once
+// Printing a document's coloured text with one-inch margins.
+
+#include <QString>
+
+class HtmlEditor;
+class QsciPrinter;
+
+namespace printing {
+
+// Prints the whole text on printer, paginated; false when the printer
+// cannot be used.
+bool printDocument(HtmlEditor &editor, QsciPrinter &printer);
+
+// Where a document is printed when no printer is installed.
+QString pdfPathFor(const QString &caption);
+
+} // namespace printing

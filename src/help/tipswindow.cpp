@@ -1,0 +1,104 @@
+#include "help/tipswindow.h"
+
+#include "help/tips.h"
+#include "platform/dialogservice.h"
+#include "shell/settingsstore.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QVBoxLayout>
+
+TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
+    : QDialog(parent), m_context(std::move(context))
+{
+    setObjectName(QStringLiteral("Didyouknow"));
+    setWindowTitle(QStringLiteral("Did You Know?"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *heading = new QLabel(QStringLiteral("Did You Know..."), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    QFont big = heading->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    heading->setFont(big);
+
+    m_tip = new QLabel(this);
+    m_tip->setObjectName(QStringLiteral("Label2"));
+    m_tip->setWordWrap(true);
+    m_tip->setMinimumSize(360, 70);
+    m_tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_tip->setFrameShape(QFrame::StyledPanel);
+    m_tip->setMargin(10);
+    m_tip->setAccessibleName(QStringLiteral("Tip"));
+
+    m_showAtStartup = new QCheckBox(QStringLiteral("Show me at startup"), this);
+    m_showAtStartup->setObjectName(QStringLiteral("Check1"));
+    const QString stored =
+        m_context.settings.get(SettingsStore::mainApp(), QStringLiteral("Startup"),
+                               QStringLiteral("ShowStart"), QStringLiteral("yes"));
+    m_showAtStartup->setChecked(stored != QLatin1String("no"));
+    // Written at every click, so the choice holds even if the program ends
+    // without closing this window.
+    connect(m_showAtStartup, &QCheckBox::clicked, this, [this](bool on) {
+        m_context.settings.save(SettingsStore::mainApp(), QStringLiteral("Startup"),
+                                QStringLiteral("ShowStart"),
+                                on ? QStringLiteral("yes") : QStringLiteral("no"));
+        m_context.settings.sync();
+    });
+
+    auto *next = new QPushButton(QStringLiteral("&Next Tip"), this);
+    next->setObjectName(QStringLiteral("Command2"));
+    connect(next, &QPushButton::clicked, this, &TipsWindow::nextTip);
+    auto *quickstart =
+        new QPushButton(QStringLiteral("&Create A New Webpage Using Quickstart"), this);
+    quickstart->setObjectName(QStringLiteral("Command3"));
+    auto *quickstartStyle =
+        new QPushButton(QStringLiteral("Create A New Webpage Using Quickstart with &Style"), this);
+    quickstartStyle->setObjectName(QStringLiteral("Command4"));
+    auto *open = new QPushButton(QStringLiteral("&Open an Existing Webpage"), this);
+    open->setObjectName(QStringLiteral("Command5"));
+    connect(open, &QPushButton::clicked, this, &TipsWindow::openExistingPage);
+    // The QuickStart pages come with their own dialogs.
+    quickstart->setEnabled(false);
+    quickstartStyle->setEnabled(false);
+    open->setEnabled(fromStartup);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(next);
+    buttons->addStretch();
+    auto *top = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addWidget(heading);
+    left->addWidget(m_tip, 1);
+    left->addWidget(m_showAtStartup);
+    top->addLayout(left, 1);
+    top->addLayout(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(quickstart);
+    layout->addWidget(quickstartStyle);
+    layout->addWidget(open);
+
+    nextTip();
+}
+
+void TipsWindow::nextTip()
+{
+    m_index = tips::randomTipIndex(*QRandomGenerator::global());
+    m_tip->setText(tips::tipList().at(m_index));
+}
+
+void TipsWindow::openExistingPage()
+{
+    const QString path = m_context.dialogs.openFileName(
+        this, QStringLiteral("Open"), m_context.siteFolder,
+        QStringLiteral("HTML Files (*.HTM;*.HTML)|*.HTM;*.HTML|Text Files (*.TXT)|*.TXT"));
+    if (path.isEmpty())
+        return;
+    close();
+    if (m_context.openIntoActiveDocument && !m_context.openIntoActiveDocument(path))
+        m_context.dialogs.message(parentWidget(), QStringLiteral("Cannot open %1").arg(path));
+}

@@ -1,0 +1,39 @@
+#pragma once
+// "Did You Know?": a random tip, offered at start-up and from the Help menu.
+
+#include <functional>
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class SettingsStore;
+class DialogService;
+
+class TipsWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    struct Context
+    {
+        SettingsStore &settings;
+        DialogService &dialogs;
+        QString siteFolder;
+        // Loads a file into the start-up document; false when it fails.
+        std::function<bool(const QString &path)> openIntoActiveDocument;
+    };
+
+    // fromStartup: the page buttons work; from the menu they are disabled.
+    TipsWindow(Context context, bool fromStartup, QWidget *parent = nullptr);
+
+    int tipIndex() const { return m_index; }
+    void nextTip();
+
+private:
+    void openExistingPage();
+
+    Context m_context;
+    int m_index = 0;
+    QLabel *m_tip = nullptr;
+    QCheckBox *m_showAtStartup = nullptr;
+};

@@ -1,0 +1,191 @@
+#include "editor/htmleditor.h"
+#include "editor/insertion.h"
+#include "shell/appstate.h"
+
+#include <QtTest>
+
+namespace {
+constexpr qint64 kTables = 8388736, kLinks = 8388608, kComments = 8421504, kOther = 32768;
+
+// The colour of every character, for comparing a whole document at once.
+QVector<qint64> coloursOf(const HtmlEditor &e)
+{
+    QVector<qint64> out;
+    for (qsizetype i = 0; i < e.characterLength(); ++i)
+        out << e.colorAt(i);
+    return out;
+}
+} // namespace
+
+class TestInsertion : public QObject
+{
+    Q_OBJECT
+private slots:
+    void wholeDocument_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern"); // T tables, L links, C comments, O other, . black
+        QTest::newRow("table") << "<TABLE><TR><TD>x</TD></TR></TABLE>"
+                               << "TTTTTTTTTTTTTTT.TTTTTTTTTTTTTTTTTT";
+        QTest::newRow("link") << "<A HREF=\"a\">link</A>"
+                              << "LLLLLLLLLLLL....LLLL";
+        QTest::newRow("comment over tags") << "<!-- <B>x</B> -->"
+                                           << "CCCCCCCCCCCCCCCCC";
+        QTest::newRow("abbr is other") << "<ABBR>x"
+                                       << "OOOOOO.";
+        QTest::newRow("non-ascii text") << QString::fromUtf8("é<B>€</B>ü") << ".OOO.OOOO.";
+    }
+    void wholeDocument()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        HtmlEditor e;
+        AppState state;
+        e.setDocumentText(text);
+        e.colorRange(0, text.size(), kOther); // stale colours go first
+        e.setSelStart(3);
+        insertion::smartcolor(e, state);
+        QVector<qint64> expected;
+        for (QChar c : pattern) {
+            expected << (c == u'T'   ? kTables
+                         : c == u'L' ? kLinks
+                         : c == u'C' ? kComments
+                         : c == u'O' ? kOther
+                                     : 0);
+        }
+        QCOMPARE(coloursOf(e), expected);
+        QCOMPARE(e.selStart(), qsizetype(3)); // the caret returns
+        QCOMPARE(state.textLength, qsizetype(0));
+    }
+
+    void insertionCaret_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("bold, no selection") << ""
+                                            << "<B>"
+                                            << "</B>"
+                                            << "ab<B></B>cd" << 5;
+        QTest::newRow("bold around a word") << "XY"
+                                            << "<B>"
+                                            << "</B>"
+                                            << "ab<B>XY</B>cd" << 7;
+        QTest::newRow("line break replaces") << "XY"
+                                             << "<BR>"
+                                             << ""
+                                             << "ab<BR>cd" << 6;
+        QTest::newRow("plain text") << ""
+                                    << "text"
+                                    << ""
+                                    << "abtextcd" << 6;
+    }
+    void insertionCaret()
+    {
+        QFETCH(QString, selected);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, result);
+        QFETCH(int, caret);
+        HtmlEditor e;
+        AppState state;
+        e.setDocumentText("ab" + selected + "cd");
+        e.select(2, selected.size());
+        insertion::addstuff(e, state, first, last);
+        QCOMPARE(e.documentText(), result);
+        QCOMPARE(e.selStart(), qsizetype(caret));
+        QCOMPARE(e.selLength(), qsizetype(0));
+        QVERIFY(state.undo.undoYes);
+        QCOMPARE(state.undo.undoer, selected);
+        QCOMPARE(state.textLength, qsizetype(0));
+    }
+
+    void undoRestoresSelectionInBlack()
+    {
+        HtmlEditor e;
+        AppState state;
+        e.setDocumentText("a word b");
+        e.colorRange(2, 4, kLinks);
+        e.select(2, 4);
+        insertion::addstuff(e, state, "<BR>", "");
+        QCOMPARE(e.documentText(), QStringLiteral("a <BR> b"));
+        insertion::undo(e, state);
+        QCOMPARE(e.documentText(), QStringLiteral("a word b"));
+        QCOMPARE(e.colorAt(2), qint64(0));
+        QCOMPARE(e.colorAt(5), qint64(0));
+        QVERIFY(!state.undo.undoYes);
+    }
+
+    void secondUndoFallsThroughToEditorUndo()
+    {
+        HtmlEditor e;
+        AppState state;
+        e.setDocumentText("");
+        insertion::portableColor(e, state, "<P>");
+        insertion::portableColor(e, state, "<HR>");
+        QCOMPARE(e.documentText(), QStringLiteral("<P><HR>"));
+        insertion::undo(e, state); // the record: removes <HR>
+        QCOMPARE(e.documentText(), QStringLiteral("<P>"));
+        insertion::undo(e, state); // the editor's own undo steps back further
+        QVERIFY(e.documentText() != QStringLiteral("<P>"));
+    }
+
+    void pasteColoursOnlyThePastedRange()
+    {
+        HtmlEditor e;
+        AppState state;
+        e.setDocumentText("<B>xy");
+        e.colorRange(3, 2, kComments);
+        e.setSelStart(4);
+        insertion::paste(e, state, "<TABLE>z");
+        QCOMPARE(e.documentText(), QStringLiteral("<B>x<TABLE>zy"));
+        QCOMPARE(e.colorAt(0), qint64(0)); // outside the range: untouched
+        QCOMPARE(e.colorAt(4), kTables);
+        QCOMPARE(e.colorAt(10), kTables);
+        QCOMPARE(e.colorAt(11), kComments); // pasted text keeps the colour at the caret
+        QVERIFY(!state.undo.undoYes);
+    }
+
+    void colourSwitchOff()
+    {
+        HtmlEditor e;
+        AppState state;
+        state.colorOnOff = true;
+        e.setDocumentText("<B>x</B>");
+        insertion::smartcolor(e, state);
+        QCOMPARE(e.colorAt(0), qint64(0));
+        insertion::portableColor(e, state, "<I></I>");
+        QCOMPARE(e.colorAt(0), qint64(0));
+        QCOMPARE(e.selStart(), qsizetype(7));     // the caret stays after the text
+        QCOMPARE(state.textLength, qsizetype(7)); // kept for the next run
+    }
+
+    void fragmentsFollowTheDocumentsLineEnds()
+    {
+        HtmlEditor e;
+        AppState state;
+        e.setCrLf(false);
+        insertion::portableColor(e, state, "<UL>\r\n</UL>");
+        QCOMPARE(e.documentText(), QStringLiteral("<UL>\n</UL>"));
+        HtmlEditor crlf;
+        insertion::portableColor(crlf, state, "<UL>\r\n</UL>");
+        QCOMPARE(crlf.documentText(), QStringLiteral("<UL>\r\n</UL>"));
+    }
+
+    void positionsAreCharacters()
+    {
+        HtmlEditor e;
+        e.setDocumentText(QString::fromUtf8("€\r\nü<B>"));
+        QCOMPARE(e.characterLength(), qsizetype(7));
+        e.select(3, 1);
+        QCOMPARE(e.selText(), QString::fromUtf8("ü"));
+        QCOMPARE(e.findText("<b>", 0), qsizetype(4));
+        QCOMPARE(e.findText("<b>", 0, -1, true), qsizetype(-1));
+        QCOMPARE(e.textRange(3, 4), QString::fromUtf8("ü<B>"));
+    }
+};
+
+QTEST_MAIN(TestInsertion)
+#include "test_insertion.moc"
