@@ -50,14 +50,16 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet(screenshot)) {
         const QString target = parser.value(screenshot);
-        QObject::connect(&startup, &Startup::finished, &app, [target] {
-            // Give the windows a moment to paint before the picture.
-            QTimer::singleShot(1500, qApp, [target] {
-                QScreen *screen = QGuiApplication::primaryScreen();
-                const bool saved = screen && screen->grabWindow(0).save(target);
-                QCoreApplication::exit(saved ? 0 : 1);
-            });
-        });
+        auto grab = [target] {
+            QScreen *screen = QGuiApplication::primaryScreen();
+            const bool saved = screen && screen->grabWindow(0).save(target);
+            QCoreApplication::exit(saved ? 0 : 1);
+        };
+        // Give the windows a moment to paint; a question still waiting for
+        // an answer (first start) is pictured as it stands.
+        QObject::connect(&startup, &Startup::finished, &app,
+                         [grab] { QTimer::singleShot(2000, qApp, grab); });
+        QTimer::singleShot(15000, qApp, grab);
     }
     startup.start();
     const int code = app.exec();

@@ -19,12 +19,14 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLinearGradient>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QPrinterInfo>
 #include <Qsci/qsciprinter.h>
 #include <QStatusBar>
@@ -105,7 +107,12 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
     buildBars();
     buildStatusBar();
     connectEditCommands();
-    resize(1100, 760);
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        resize(available.width() * 9 / 10, available.height() * 9 / 10);
+    } else {
+        resize(1100, 760);
+    }
 }
 
 MainWindow::~MainWindow()
@@ -511,6 +518,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     setHint(QStringLiteral("Getting Data From Computer"));
     m_state.fontList = fontList;
     show();
+    layout()->activate(); // the document area has its size before the first document
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     m_state.loadPreferences(m_settings, programFolder);
@@ -525,8 +533,10 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     if (!commandLineFile.isEmpty()) {
         const QString path = QFileInfo(commandLineFile).absoluteFilePath();
         QString error;
-        if (first->loadFile(path, &error))
+        if (first->loadFile(path, &error)) {
             first->setCaption(path);
+            smartcolor();
+        }
         // A file that cannot be read leaves "New 1" empty and start-up goes on.
     }
 
@@ -563,7 +573,9 @@ DocumentWindow *MainWindow::createDocument()
     adoptDocument(window);
     QMdiSubWindow *sub = m_mdi->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(qMax(400, m_mdi->width() * 3 / 4), qMax(300, m_mdi->height() * 3 / 4));
+    const QSize area = m_mdi->viewport()->size();
+    sub->resize(area.width() >= 500 ? area.width() * 9 / 10 : 760,
+                area.height() >= 400 ? area.height() * 9 / 10 : 520);
     sub->show();
     m_mdi->setActiveSubWindow(sub);
     window->editor()->setFocus();
