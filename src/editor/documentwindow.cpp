@@ -57,10 +57,12 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
 
     connect(m_editor, &HtmlEditor::aboutToType, this, &DocumentWindow::onAboutToType);
     connect(m_editor, &HtmlEditor::typed, this, &DocumentWindow::onTyped);
-    connect(m_editor, &QsciScintilla::textChanged, this, [this] {
-        m_saver = false;
-        emit lengthChanged(m_editor->characterLength());
-    });
+    // The change signal comes just before the text changes; the length is
+    // read once the change is done.
+    connect(m_editor, &HtmlEditor::textChanging, this, [this] { m_saver = false; });
+    connect(
+        m_editor, &HtmlEditor::textChanging, this,
+        [this] { emit lengthChanged(m_editor->characterLength()); }, Qt::QueuedConnection);
     connect(m_editor, &HtmlEditor::mouseMoved, this,
             [this] { emit hintRequested(QStringLiteral("Edit Your HTML Document")); });
     connect(m_editor, &QWidget::customContextMenuRequested, this,

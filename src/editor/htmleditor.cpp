@@ -1,5 +1,6 @@
 #include "editor/htmleditor.h"
 
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -13,9 +14,18 @@ constexpr int kLastStyle = 255;
 HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
 {
     setUtf8(true);
+    // The editor's accessibility bridge counts characters from the start of
+    // the text on every insertion or deletion, which makes each keystroke
+    // cost time in proportion to the document. Without a screen reader
+    // only the "before" notifications are asked for (textChanging comes
+    // from them), and nothing pays for the count.
+    if (!QAccessible::isActive()) {
+        SendScintilla(SCI_SETMODEVENTMASK, long(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    }
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
     setEolMode(EolWindows);
-    setWrapMode(WrapWord);
+    // Long lines scroll rather than wrap: wrapping a large file takes seconds.
+    setWrapMode(WrapNone);
     setMarginType(0, NumberMargin);
     setMarginWidth(0, QStringLiteral("00000"));
     setMarginLineNumbers(0, true);
@@ -28,6 +38,11 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     setTextFont(m_fontFamily, m_fontSize);
     viewport()->installEventFilter(this);
     viewport()->setMouseTracking(true);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char *, int, int, int, int, int, int, int) {
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+                    emit textChanging();
+            });
 }
 
 void HtmlEditor::setCrLf(bool crlf)

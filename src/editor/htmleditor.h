@@ -74,6 +74,8 @@ signals:
     // After a typed text has been inserted.
     void typed(const QString &text);
     void mouseMoved();
+    // Just before any change of the text (typing, commands, undo, loading).
+    void textChanging();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

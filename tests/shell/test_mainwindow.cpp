@@ -251,6 +251,7 @@ private slots:
         QCOMPARE(e->colorAt(4), qint64(0));
         QVERIFY(!w->state().undo.undoYes); // typing voids the undo record
         QVERIFY(!w->activeDocument()->saver());
+        QCoreApplication::processEvents(); // the panel follows once the change is done
         QCOMPARE(w->lengthPanel(), QStringLiteral("5"));
     }
 
