@@ -342,6 +342,8 @@ ReadResult Reader::run()
             break;
         default:
             ++m_pos;
+            if (m_overflow > 0)
+                break;
             if (m_fallbackSkip > 0) {
                 --m_fallbackSkip;
                 break;
@@ -449,6 +451,8 @@ void Reader::controlWord()
         }
         return;
     }
+    if (m_overflow > 0)
+        return;
     if (m_fallbackSkip > 0) {
         --m_fallbackSkip;
         return;
@@ -473,6 +477,8 @@ void Reader::controlSymbol()
             value = hi * 16 + lo;
             ++m_pos;
         }
+        if (m_overflow > 0)
+            return;
         if (m_fallbackSkip > 0) {
             --m_fallbackSkip;
             return;
@@ -480,6 +486,8 @@ void Reader::controlSymbol()
         textByte(static_cast<unsigned char>(value));
         return;
     }
+    if (m_overflow > 0)
+        return;
     if (m_fallbackSkip > 0) {
         --m_fallbackSkip;
         return;
