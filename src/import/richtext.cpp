@@ -39,9 +39,19 @@ void RichText::appendPlain(QStringView text, int formatId)
     m_text.append(text);
 }
 
+namespace {
+
+// Line and paragraph separators, as plain text and editors write them.
+bool isBreak(QChar ch)
+{
+    return ch == u'\r' || ch == u'\n' || ch == QChar(0x2028) || ch == QChar(0x2029);
+}
+
+} // namespace
+
 void RichText::append(QChar ch, int formatId)
 {
-    if (ch == u'\r' || ch == u'\n') {
+    if (isBreak(ch)) {
         endParagraph(formatId);
         return;
     }
@@ -55,7 +65,7 @@ void RichText::append(QStringView text, int formatId)
     qsizetype from = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
-        if (ch != u'\r' && ch != u'\n')
+        if (!isBreak(ch))
             continue;
         appendPlain(text.mid(from, i - from), formatId);
         endParagraph(formatId);

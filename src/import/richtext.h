@@ -68,9 +68,10 @@ public:
     // integers; equal formats share one id, so ids compare like formats.
     int formatId(const CharFormat &format);
 
-    // Appends text in one format. A CR, an LF or a CR LF inside the text ends
-    // the paragraph like endParagraph() does, so the stored text only ever
-    // holds CR LF pairs, each ending a paragraph.
+    // Appends text in one format. A CR, an LF, a CR LF or a Unicode line or
+    // paragraph separator inside the text ends the paragraph like
+    // endParagraph() does, so the stored text only ever holds CR LF pairs,
+    // each ending a paragraph. (A CR LF split across two calls counts twice.)
     void append(QStringView text, int formatId);
     void append(QStringView text, const CharFormat &format) { append(text, formatId(format)); }
     void append(QChar ch, int formatId);

@@ -80,6 +80,7 @@ enum class Word : unsigned char {
     ListLevel,
     ListContinue,
     Par,
+    Line,
     Char, // a word that stands for one character
     Unicode,
     UnicodeSkip,
@@ -136,7 +137,7 @@ const std::unordered_map<std::string_view, WordInfo> &words()
             {"pnlvl", {Word::ListLevel}},
             {"pnlvlcont", {Word::ListContinue}},
             {"par", {Word::Par}},
-            {"line", {Word::Par}},
+            {"line", {Word::Line}},
             {"sect", {Word::Par}},
             {"page", {Word::Par}},
             {"row", {Word::Par}},
@@ -259,7 +260,7 @@ private:
     void textByte(unsigned char b);
     void putChar(char16_t ch); // one decoded character in the current destination
     void putText(char16_t ch);
-    void paragraphBreak();
+    void paragraphBreak(bool sameParagraph = false);
     void flushSurrogate();
     void commitFont();
     void commitColour();
@@ -676,6 +677,10 @@ void Reader::word(std::string_view name, bool hasParam, int param)
     case Word::Par:
         paragraphBreak();
         break;
+    case Word::Line:
+        // A line break inside a paragraph: both parts keep its list state.
+        paragraphBreak(true);
+        break;
     case Word::Char:
         putChar(info.ch);
         break;
@@ -790,7 +795,7 @@ void Reader::flushSurrogate()
     }
 }
 
-void Reader::paragraphBreak()
+void Reader::paragraphBreak(bool sameParagraph)
 {
     if (m_state.dest != Dest::Text)
         return;
@@ -799,7 +804,8 @@ void Reader::paragraphBreak()
     m_result.document.setParagraphFormat(
         ParagraphFormat{m_state.alignment, m_state.list || m_listText});
     m_result.document.endParagraph(formatId());
-    m_listText = false;
+    if (!sameParagraph)
+        m_listText = false;
 }
 
 void Reader::commitFont()

@@ -251,6 +251,8 @@ private slots:
                    "{\\listtext\\pard\\plain \\u8226\\'95\\tab}\\ls1 A\\par\\pard B\\par\\ls0 C")
             << "ynn";
         QTest::newRow("list text alone") << QByteArray("{\\listtext 1.\\tab}A\\par B") << "yn";
+        QTest::newRow("line break in a list item")
+            << QByteArray("{\\listtext 1.\\tab}A\\line a\\par B") << "yyn";
         QTest::newRow("scoped by group") << QByteArray("{\\ls2 A\\par}B") << "yn";
     }
     void bullets()
@@ -327,6 +329,10 @@ private slots:
         QCOMPARE(doc.text(), QStringLiteral("abcd\r\nef\r\nghi"));
         QCOMPARE(doc.runs().size(), size_t(2));
         QCOMPARE(doc.paragraphCount(), 3);
+        RichText separators;
+        separators.append(u"a\u2028b\u2029c\rd", plain);
+        QCOMPARE(separators.text(), QStringLiteral("a\r\nb\r\nc\r\nd"));
+        QCOMPARE(separators.paragraphCount(), 4);
         QCOMPARE(doc.paragraphIndexAt(4), 0); // before the CR
         QCOMPARE(doc.paragraphIndexAt(5), 0); // between CR and LF
         QCOMPARE(doc.paragraphIndexAt(6), 1);
