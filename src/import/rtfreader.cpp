@@ -378,8 +378,6 @@ void Reader::openGroup()
         return;
     }
     m_stack.push_back(m_state);
-    if (m_state.dest == Dest::FontTable)
-        commitFont(); // a new entry group begins
 }
 
 bool Reader::closeGroup()

@@ -125,6 +125,17 @@ private slots:
         QCOMPARE(doc.text(), QStringLiteral("abcd"));
     }
 
+    void wordFontTable()
+    {
+        // Word puts the panose group before the name, the alternative after.
+        const rtf::ReadResult r = rtf::read(
+            "{\\rtf1{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2{\\*\\panose "
+            "02020603050405020304}Cambria Math{\\*\\falt Times};}{\\f1 Unended}}\\f0 a\\f1 b}");
+        QVERIFY(r.ok);
+        QCOMPARE(r.document.formatAt(0).face, QStringLiteral("Cambria Math"));
+        QCOMPARE(r.document.formatAt(1).face, QStringLiteral("Unended"));
+    }
+
     void characters_data()
     {
         QTest::addColumn<QByteArray>("rtf");
