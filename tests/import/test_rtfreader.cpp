@@ -195,14 +195,9 @@ private slots:
         QTest::newRow("unknown starred") << QByteArray("{\\*\\unknownthing hidden {nested}}");
         QTest::newRow("picture") << QByteArray("{\\pict\\pngblip 89504e470d0a}");
         QTest::newRow("binary data") << QByteArray("{\\pict\\bin5 }{\\}x}");
-        QTest::newRow("style sheet") << QByteArray("{\\stylesheet{\\s0 Normal;}}");
-        QTest::newRow("info") << QByteArray("{\\info{\\title T}{\\author A}}");
         QTest::newRow("header and footer") << QByteArray("{\\header H}{\\footerl F}");
-        QTest::newRow("footnote") << QByteArray("{\\footnote note}");
         QTest::newRow("field instruction") << QByteArray("{\\field{\\*\\fldinst HYPERLINK x}}");
-        QTest::newRow("old field instruction") << QByteArray("{\\field{\\fldinst PAGE}}");
         QTest::newRow("list tables") << QByteArray("{\\*\\listtable{\\list{\\leveltext x;}}}");
-        QTest::newRow("bookmark") << QByteArray("{\\*\\bkmkstart mark}");
         QTest::newRow("par inside") << QByteArray("{\\header a\\par b}");
     }
     void skippedDestinations()
