@@ -71,11 +71,6 @@ struct Buffer
         text.append(s);
         ids.insert(ids.end(), size_t(s.size()), id);
     }
-    void put(QChar ch, int id)
-    {
-        text.append(ch);
-        ids.push_back(id);
-    }
 };
 
 struct Conversion
@@ -124,30 +119,31 @@ Buffer paragraphPass(const RichText &doc, Conversion &state)
     };
 
     lineTags(doc.paragraphFormat(0), doc.caretFormatId(0));
-    size_t run = 0;
     int paragraph = 0;
     const int lastParagraph = doc.paragraphCount() - 1;
-    for (int i = 0; i < n; ++i) {
-        while (run + 1 < runs.size() && runs[run + 1].start <= i)
-            ++run;
+    for (size_t run = 0; run < runs.size(); ++run) {
         const int id = runs[run].formatId;
-        const QChar ch = t[i];
-        if (ch == u'<') {
-            buf.put(u"&lt;", id);
-        } else if (ch == u'>') {
-            buf.put(u"&gt;", id);
-        } else if (ch == u'\n') {
-            buf.put(u"<BR>\r\n", id);
-            paragraph = std::min(paragraph + 1, lastParagraph);
-            int lineId = id; // at the very end: the line break's own
-            if (i + 1 < n)
-                lineId = run + 1 < runs.size() && runs[run + 1].start == i + 1
-                             ? runs[run + 1].formatId
-                             : id;
-            lineTags(doc.paragraphFormat(paragraph), lineId);
-        } else {
-            buf.put(ch, id);
+        const int end = run + 1 < runs.size() ? runs[run + 1].start : n;
+        int from = runs[run].start; // start of the stretch copied as it is
+        for (int i = from; i < end; ++i) {
+            const QChar ch = t[i];
+            if (ch != u'<' && ch != u'>' && ch != u'\n')
+                continue;
+            buf.put(QStringView(t).mid(from, i - from), id);
+            from = i + 1;
+            if (ch == u'<') {
+                buf.put(u"&lt;", id);
+            } else if (ch == u'>') {
+                buf.put(u"&gt;", id);
+            } else {
+                buf.put(u"<BR>\r\n", id);
+                paragraph = std::min(paragraph + 1, lastParagraph);
+                // The next character's format; at the very end the LF's own.
+                const int lineId = i + 1 == end && i + 1 < n ? runs[run + 1].formatId : id;
+                lineTags(doc.paragraphFormat(paragraph), lineId);
+            }
         }
+        buf.put(QStringView(t).mid(from, end - from), id);
     }
     return buf;
 }
