@@ -1,0 +1,74 @@
+#pragma once
+// The import converters: plain text and rich text to HTML (a whole page or a
+// fragment for the caret), and tab-separated tables to an HTML table. Pure
+// functions of the file's contents; the commands only choose the file and
+// put the result into a document.
+
+#include "import/richtext.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+namespace importer {
+
+// --- Building blocks ---
+
+// "<" to "&lt;" and ">" to "&gt;"; ampersands are left alone.
+QString escapeAngles(QStringView text);
+
+// Every LF becomes "<BR>" CR LF; a CR before it stays in front of "<BR>".
+QString plainLineBreaks(QStringView text);
+
+// Escaping and line breaks together: the fragment for a plain-text file.
+QString plainTextFragment(QStringView text);
+
+// The page around an imported text, title "Imported Page".
+QString pageSkeleton(QStringView body);
+
+// Rich text as one paragraph of HTML: paragraph tags for centring and list
+// items, B/I/U/S and FONT tags where the formatting changes, the whole in the
+// "Beginning of Paragraph" comment wrapper. Linear in the text's length.
+QString richTextFragment(const richtext::RichText &text);
+
+// A tab-separated table as "<TABLE BORDER=1>" with one row per line.
+QString tableFragment(QStringView text);
+
+// --- The three commands ---
+
+enum class FileKind { PlainText, RichText, Other };
+
+// Decided by the file name's last three characters, in any case:
+// "TXT" plain text, "RTF" rich text.
+FileKind fileKind(const QString &fileName);
+
+struct Result
+{
+    // False when the command should end without changing a document. For a
+    // new file, html is still what the new window keeps (what was read
+    // before the fault, or empty).
+    bool ok = false;
+    QString html;
+    QString error; // for a log or a test; the commands show no message
+};
+
+// "Import Text to New File": the new document's whole text. A file that is
+// neither TXT nor RTF is not read and gives the bare page.
+Result importNewFile(const QString &fileName, const QByteArray &contents);
+Result importNewFile(const QString &path);
+
+// "Import Text To Current Document": what replaces the selection. Plain text
+// goes in directly, rich text through the insertion service (see fileKind).
+// Other files give ok = false.
+Result importIntoDocument(const QString &fileName, const QByteArray &contents);
+Result importIntoDocument(const QString &path);
+
+// "Import Table Into Current Document": what replaces the selection.
+Result importTable(const QByteArray &contents);
+Result importTableFile(const QString &path);
+
+// Decodes a text file's bytes: UTF-8 when valid (a BOM is dropped),
+// otherwise Windows-1252.
+QString decodeText(const QByteArray &bytes);
+
+} // namespace importer
