@@ -111,7 +111,10 @@ SideBar::SideBar(Workbench &workbench, QWidget *parent) : QWidget(parent), m_wor
     for (const palette::ToolStrip &strip : palette::toolStrips()) {
         auto *bar = new QTabBar(m_palettes);
         bar->setObjectName(strip.name);
-        bar->setAccessibleName(strip.name);
+        for (const palette::PaletteTab &tab : palette::paletteTabs()) {
+            if (tab.panel == strip.name)
+                bar->setAccessibleName(tab.caption);
+        }
         bar->setExpanding(false);
         bar->setUsesScrollButtons(true);
         bar->setShape(QTabBar::RoundedSouth);
