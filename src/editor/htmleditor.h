@@ -63,6 +63,7 @@ public:
     // Font of the whole text, in points (fractions allowed).
     void setTextFont(const QString &family, double points);
     double textFontSize() const { return m_fontSize; }
+    QString textFontFamily() const { return m_fontFamily; }
 
     // The line-end style used for Enter.
     void setCrLf(bool crlf);

@@ -1,0 +1,499 @@
+#include "shell/settingsdialog.h"
+
+#include "editor/htmleditor.h"
+#include "editor/htmlvalues.h"
+#include "platform/dialogservice.h"
+#include "platform/numbers.h"
+#include "shell/appstate.h"
+#include "shell/settingsstore.h"
+#include "shell/workbench.h"
+
+#include <functional>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const ColourCaptions[5] = {"Tables", "Frames", "Links", "Comments", "Other Tags"};
+const char *const ColourKeys[5] = {"Tables", "Frames", "Links", "Comments", "Other"};
+constexpr double DefaultFontSize = 8.5;
+
+QString mainApp()
+{
+    return SettingsStore::mainApp();
+}
+
+QLabel *buddyLabel(const QString &text, QWidget *control, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(control);
+    control->setAccessibleName(text);
+    return label;
+}
+
+QLineEdit *lineEdit(const char *name, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QPushButton *button(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QStringList itemsOf(const QListWidget *list)
+{
+    QStringList items;
+    items.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+// Appends the text of `edit` to `list`; an empty text would only add an
+// invisible entry, so it adds nothing.
+void appendItem(QListWidget *list, const QLineEdit *edit)
+{
+    if (!edit->text().trimmed().isEmpty())
+        list->addItem(edit->text());
+}
+
+void removeSelected(QListWidget *list)
+{
+    QListWidgetItem *item = list->currentItem();
+    if (item && item->isSelected())
+        delete list->takeItem(list->row(item));
+}
+
+// The whole text black, the selection kept.
+void blacken(HtmlEditor &editor)
+{
+    const qsizetype start = editor.selStart();
+    const qsizetype length = editor.selLength();
+    editor.select(0, editor.characterLength());
+    editor.setSelColor(0);
+    editor.select(start, length);
+}
+
+// Sets the editor's font size with the caret left where it was.
+void applyFontSize(HtmlEditor &editor, double points)
+{
+    const qsizetype start = editor.selStart();
+    const qsizetype length = editor.selLength();
+    editor.setTextFont(editor.textFontFamily(), points);
+    editor.select(start, length);
+}
+
+// Keeps the grid's cell editor over its cell when the grid changes size.
+class ResizeWatcher : public QObject
+{
+public:
+    ResizeWatcher(QObject *parent, std::function<void()> onResize)
+        : QObject(parent), m_onResize(std::move(onResize))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            m_onResize();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onResize;
+};
+
+} // namespace
+
+SettingsDialog::SettingsDialog(Workbench &workbench)
+    : QDialog(workbench.mainWidget()), m_workbench(workbench)
+{
+    setObjectName(QStringLiteral("Form21"));
+    setWindowTitle(QStringLiteral("Options"));
+    setModal(true);
+
+    auto *layout = new QVBoxLayout(this);
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->setExpanding(false);
+    m_tabs->addTab(QStringLiteral("Browser/Editor Settings"));
+    m_tabs->addTab(QStringLiteral("File Types"));
+    const int custom = m_tabs->addTab(QStringLiteral("Customizations"));
+    m_tabs->setTabToolTip(custom, QStringLiteral("Defines the Custom Buttons"));
+    m_tabs->addTab(QStringLiteral("FTP"));
+
+    m_panels = new QStackedWidget(this);
+    m_panels->setFrameShape(QFrame::StyledPanel);
+    m_panels->addWidget(buildBrowserPanel());
+    m_panels->addWidget(buildFileTypesPanel());
+    m_panels->addWidget(buildCustomPanel());
+    m_panels->addWidget(buildFtpPanel());
+    for (int i = 0; i < m_panels->count(); ++i)
+        m_panels->widget(i)->setObjectName(QStringLiteral("Frame%1").arg(i + 1));
+    connect(m_tabs, &QTabBar::currentChanged, this, &SettingsDialog::showTab);
+
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_panels, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton *ok = button("cmdOK", QStringLiteral("&OK"), this);
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    QPushButton *cancel = button("cmdCancel", QStringLiteral("&Cancel"), this);
+    connect(ok, &QPushButton::clicked, this, &SettingsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    load();
+    showTab(0);
+}
+
+QWidget *SettingsDialog::buildBrowserPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *grid = new QGridLayout(panel);
+
+    m_browser = lineEdit("Text1", panel);
+    QPushButton *choose = button("Command1", QStringLiteral("Choose"), panel);
+    connect(choose, &QPushButton::clicked, this, &SettingsDialog::chooseBrowser);
+    grid->addWidget(buddyLabel(QStringLiteral("HTML Browser"), m_browser, panel), 0, 0, 1, 4);
+    grid->addWidget(m_browser, 1, 0, 1, 3);
+    grid->addWidget(choose, 1, 3);
+
+    grid->addWidget(new QLabel(QStringLiteral("Color Coding"), panel), 2, 0, 1, 2);
+    for (int i = 0; i < 5; ++i) {
+        QPushButton *colour = button(QStringLiteral("Command2_%1").arg(i).toLatin1().constData(),
+                                     QLatin1String(ColourCaptions[i]), panel);
+        auto *swatch = new QLabel(panel);
+        swatch->setObjectName(QStringLiteral("Swatch_%1").arg(i));
+        swatch->setFixedSize(40, colour->sizeHint().height() - 4);
+        swatch->setAccessibleName(QLatin1String(ColourCaptions[i]) + QStringLiteral(" colour"));
+        m_swatches[std::size_t(i)] = swatch;
+        connect(colour, &QPushButton::clicked, this, [this, i] { chooseColour(i); });
+        grid->addWidget(colour, 3 + i, 0);
+        grid->addWidget(swatch, 3 + i, 1);
+    }
+
+    m_fontSize = new QComboBox(panel);
+    m_fontSize->setObjectName(QStringLiteral("Combo1"));
+    m_fontSize->setEditable(true);
+    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
+    m_fontSize->addItems({QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10"),
+                          QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16")});
+    grid->addWidget(buddyLabel(QStringLiteral("Editor Font Size"), m_fontSize, panel), 2, 2, 1, 2);
+    grid->addWidget(m_fontSize, 3, 2);
+
+    m_onOff = new QCheckBox(QStringLiteral("Disable Color Coding"), panel);
+    m_onOff->setObjectName(QStringLiteral("chkOnOff"));
+    grid->addWidget(m_onOff, 5, 2, 1, 2);
+    m_purge = new QCheckBox(QStringLiteral("Purge Settings"), panel);
+    m_purge->setObjectName(QStringLiteral("Check1"));
+    grid->addWidget(m_purge, 6, 2, 1, 2);
+
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(8, 1);
+    return panel;
+}
+
+QWidget *SettingsDialog::buildFileTypesPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *grid = new QGridLayout(panel);
+    m_imageTypes = new QListWidget(panel);
+    m_imageTypes->setObjectName(QStringLiteral("List1"));
+    m_newImageType = lineEdit("Text2", panel);
+    m_newImageType->setAccessibleName(QStringLiteral("File Type"));
+    QPushButton *add = button("Command3", QStringLiteral("Add File Type"), panel);
+    QPushButton *remove = button("Command4", QStringLiteral("Remove File Type"), panel);
+    connect(add, &QPushButton::clicked, this, [this] { appendItem(m_imageTypes, m_newImageType); });
+    connect(remove, &QPushButton::clicked, this, [this] { removeSelected(m_imageTypes); });
+    connect(m_newImageType, &QLineEdit::returnPressed, add, &QPushButton::click);
+
+    grid->addWidget(buddyLabel(QStringLiteral("Image Types"), m_imageTypes, panel), 0, 0);
+    grid->addWidget(m_imageTypes, 1, 0, 4, 1);
+    grid->addWidget(m_newImageType, 1, 1);
+    grid->addWidget(add, 2, 1);
+    grid->addWidget(remove, 3, 1);
+    grid->setRowStretch(4, 1);
+    return panel;
+}
+
+QWidget *SettingsDialog::buildCustomPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *grid = new QGridLayout(panel);
+
+    m_grid = new QTableWidget(6, 2, panel);
+    m_grid->setObjectName(QStringLiteral("Grid1"));
+    m_grid->setAccessibleName(QStringLiteral("Custom Buttons"));
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Caption"), QStringLiteral("Text Inserted")});
+    QStringList rows;
+    for (int i = 1; i <= 6; ++i)
+        rows << QStringLiteral("Button%1").arg(i);
+    m_grid->setVerticalHeaderLabels(rows);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setColumnWidth(0, 140);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int r = 0; r < 6; ++r) {
+        for (int c = 0; c < 2; ++c)
+            m_grid->setItem(r, c, new QTableWidgetItem);
+    }
+    m_grid->setFixedHeight(m_grid->horizontalHeader()->sizeHint().height() +
+                           6 * m_grid->verticalHeader()->defaultSectionSize() +
+                           2 * m_grid->frameWidth());
+
+    // Text3 sits over the current cell; what is typed goes into the cell.
+    m_cellEditor = new QLineEdit(m_grid->viewport());
+    m_cellEditor->setObjectName(QStringLiteral("Text3"));
+    m_cellEditor->setAccessibleName(QStringLiteral("Cell"));
+    m_cellEditor->setFrame(false);
+    m_cellEditor->hide();
+    connect(m_cellEditor, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (QTableWidgetItem *item = m_grid->currentItem())
+            item->setText(text);
+    });
+    connect(m_grid, &QTableWidget::cellClicked, this, &SettingsDialog::editCell);
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { editCell(row, column); });
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &SettingsDialog::placeCellEditor);
+    m_grid->viewport()->installEventFilter(new ResizeWatcher(this, [this] { placeCellEditor(); }));
+
+    m_customTags = new QListWidget(panel);
+    m_customTags->setObjectName(QStringLiteral("List2"));
+    m_newCustomTag = lineEdit("Text4", panel);
+    m_newCustomTag->setAccessibleName(QStringLiteral("Custom Tag"));
+    QPushButton *add = button("Command5", QStringLiteral("Add"), panel);
+    QPushButton *remove = button("Command6", QStringLiteral("Delete"), panel);
+    connect(add, &QPushButton::clicked, this, [this] { appendItem(m_customTags, m_newCustomTag); });
+    connect(remove, &QPushButton::clicked, this, [this] { removeSelected(m_customTags); });
+    connect(m_newCustomTag, &QLineEdit::returnPressed, add, &QPushButton::click);
+
+    grid->addWidget(m_grid, 0, 0, 1, 2);
+    grid->addWidget(buddyLabel(QStringLiteral("Custom List"), m_customTags, panel), 1, 0);
+    grid->addWidget(m_customTags, 2, 0, 4, 1);
+    grid->addWidget(m_newCustomTag, 2, 1);
+    grid->addWidget(add, 3, 1);
+    grid->addWidget(remove, 4, 1);
+    grid->setRowStretch(5, 1);
+    return panel;
+}
+
+QWidget *SettingsDialog::buildFtpPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *grid = new QGridLayout(panel);
+    m_ftpUrl = lineEdit("Text5", panel);
+    m_ftpUser = lineEdit("Text6", panel);
+    m_ftpPassword = lineEdit("Text7", panel);
+    m_ftpPassword->setEchoMode(QLineEdit::Password);
+    grid->addWidget(buddyLabel(QStringLiteral("Upload Directory"), m_ftpUrl, panel), 0, 0);
+    grid->addWidget(m_ftpUrl, 0, 1);
+    grid->addWidget(buddyLabel(QStringLiteral("FTP Username"), m_ftpUser, panel), 1, 0);
+    grid->addWidget(m_ftpUser, 1, 1);
+    grid->addWidget(buddyLabel(QStringLiteral("FTP Password"), m_ftpPassword, panel), 2, 0);
+    grid->addWidget(m_ftpPassword, 2, 1);
+    grid->setRowStretch(3, 1);
+    return panel;
+}
+
+bool SettingsDialog::run(Workbench &workbench)
+{
+    SettingsDialog dialog(workbench);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SettingsDialog::showTab(int tab)
+{
+    if (tab < 0 || tab >= m_panels->count())
+        return;
+    m_panels->setCurrentIndex(tab);
+    if (m_tabs->currentIndex() != tab)
+        m_tabs->setCurrentIndex(tab);
+}
+
+void SettingsDialog::load()
+{
+    const AppState &state = m_workbench.state();
+    m_browser->setText(state.browser);
+    for (int i = 0; i < 5; ++i)
+        setSwatch(i, state.colors[std::size_t(i)]);
+    m_onOff->setChecked(state.colorOnOff);
+    const HtmlEditor *editor = m_workbench.activeEditor();
+    m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
+                                   : state.fonter);
+    m_imageTypes->addItems(state.imageTypes);
+    m_customTags->addItems(state.customTags);
+    for (int r = 0; r < 6; ++r) {
+        m_grid->item(r, 0)->setText(state.customCaptions[std::size_t(r)]);
+        m_grid->item(r, 1)->setText(state.customTexts[std::size_t(r)]);
+    }
+    m_ftpUrl->setText(state.ftpUrl);
+    m_ftpUser->setText(state.ftpUserName);
+    m_ftpPassword->setText(state.ftpPassword);
+}
+
+void SettingsDialog::chooseBrowser()
+{
+    const QString file = m_workbench.dialogs().openFileName(
+        this, QStringLiteral("Open"), m_workbench.state().siteFilePath,
+        QStringLiteral("Executable Files (*.EXE)|*.EXE"));
+    if (!file.isEmpty())
+        m_browser->setText(file);
+}
+
+void SettingsDialog::chooseColour(int i)
+{
+    if (const std::optional<qint64> colour =
+            m_workbench.dialogs().colour(this, m_colours[std::size_t(i)]))
+        setSwatch(i, *colour);
+}
+
+void SettingsDialog::setSwatch(int i, qint64 colour)
+{
+    m_colours[std::size_t(i)] = colour;
+    m_swatches[std::size_t(i)]->setStyleSheet(
+        QStringLiteral("background-color: %1; border: 1px solid palette(dark);")
+            .arg(htmlvalues::htmlColor(colour & 0xFFFFFF)));
+    m_swatches[std::size_t(i)]->setToolTip(htmlvalues::htmlColor(colour));
+}
+
+void SettingsDialog::editCell(int row, int column)
+{
+    QTableWidgetItem *item = m_grid->item(row, column);
+    if (!item) {
+        m_cellEditor->hide();
+        return;
+    }
+    m_cellEditor->setText(item->text());
+    m_cellEditor->selectAll();
+    placeCellEditor();
+    m_cellEditor->show();
+    m_cellEditor->setFocus();
+}
+
+void SettingsDialog::placeCellEditor()
+{
+    const QModelIndex index = m_grid->currentIndex();
+    if (index.isValid())
+        m_cellEditor->setGeometry(m_grid->visualRect(index));
+}
+
+void SettingsDialog::accept()
+{
+    if (m_purge->isChecked())
+        purge();
+    else
+        save();
+    QDialog::accept();
+}
+
+void SettingsDialog::save()
+{
+    AppState &state = m_workbench.state();
+    SettingsStore &store = m_workbench.settings();
+    const QString app = mainApp();
+    HtmlEditor *editor = m_workbench.activeEditor();
+
+    const bool off = m_onOff->isChecked();
+    store.save(app, QStringLiteral("Colors"), QStringLiteral("OnOff"),
+               off ? QStringLiteral("1") : QStringLiteral("0"));
+    state.colorOnOff = off;
+    if (off && editor)
+        blacken(*editor);
+
+    store.save(app, QStringLiteral("Settings"), QStringLiteral("Browser"), m_browser->text());
+    state.browser = m_browser->text();
+
+    for (int i = 0; i < 5; ++i) {
+        store.save(app, QStringLiteral("Colors"), QLatin1String(ColourKeys[i]),
+                   QString::number(m_colours[std::size_t(i)]));
+        state.colors[std::size_t(i)] = m_colours[std::size_t(i)];
+    }
+
+    // A size that is not a positive number leaves the editor as it is; the
+    // stored value is still the number read from the text.
+    const QString sizeText = m_fontSize->currentText();
+    const double points = numbers::leadingNumber(sizeText);
+    if (editor && points > 0)
+        applyFontSize(*editor, points);
+    store.save(app, QStringLiteral("Settings"), QStringLiteral("Fontsize"),
+               numbers::shortestDouble(points));
+    state.fonter = sizeText;
+
+    // Keys of a longer list stored before would otherwise stay behind.
+    state.imageTypes = itemsOf(m_imageTypes);
+    store.remove(app, QStringLiteral("Graphics"));
+    writeStoredList(store, QStringLiteral("Graphics"), state.imageTypes);
+
+    for (int r = 0; r < 6; ++r) {
+        const QString caption = m_grid->item(r, 0)->text();
+        const QString text = m_grid->item(r, 1)->text();
+        store.save(app, QStringLiteral("Custom"), QStringLiteral("0%1").arg(r), caption);
+        store.save(app, QStringLiteral("Custom"), QStringLiteral("1%1").arg(r), text);
+        state.customCaptions[std::size_t(r)] = caption;
+        state.customTexts[std::size_t(r)] = text;
+    }
+
+    state.customTags = itemsOf(m_customTags);
+    store.remove(app, QStringLiteral("CustomTags"));
+    writeStoredList(store, QStringLiteral("CustomTags"), state.customTags);
+
+    store.save(app, QStringLiteral("Direct"), QStringLiteral("FTPURL"), m_ftpUrl->text());
+    store.save(app, QStringLiteral("Direct"), QStringLiteral("FTPPassword"), m_ftpPassword->text());
+    store.save(app, QStringLiteral("Direct"), QStringLiteral("FTPUserName"), m_ftpUser->text());
+    state.ftpUrl = m_ftpUrl->text();
+    state.ftpPassword = m_ftpPassword->text();
+    state.ftpUserName = m_ftpUser->text();
+
+    m_workbench.preferencesChanged();
+    syncSettings();
+}
+
+void SettingsDialog::purge()
+{
+    AppState &state = m_workbench.state();
+    m_workbench.settings().remove(mainApp());
+    state.browser = QStringLiteral("None");
+    state.colors = AppState::defaultColors;
+    state.fonter = numbers::shortestDouble(DefaultFontSize);
+    if (HtmlEditor *editor = m_workbench.activeEditor())
+        applyFontSize(*editor, DefaultFontSize);
+    m_workbench.preferencesChanged();
+    syncSettings();
+    m_workbench.dialogs().message(this, QStringLiteral("Please Restart Program"));
+}
+
+// A store that cannot be written must not pass for saved.
+void SettingsDialog::syncSettings()
+{
+    SettingsStore &store = m_workbench.settings();
+    if (!store.sync())
+        m_workbench.dialogs().message(this, store.lastError(), QString(),
+                                      DialogService::Buttons::Ok, DialogService::Icon::Warning);
+}
