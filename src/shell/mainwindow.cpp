@@ -744,6 +744,36 @@ void MainWindow::showTips(bool fromStartup)
     }
 }
 
+DocumentWindow *MainWindow::newDocument()
+{
+    DocumentWindow *doc = createDocument();
+    doc->setCaption(QStringLiteral("New"));
+    return doc;
+}
+
+bool MainWindow::openFile(const QString &path)
+{
+    DocumentWindow *doc = newDocument();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString error;
+    const bool ok = doc->loadFile(path, &error);
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        // An empty window for a file that could not be read helps nobody.
+        doc->setSaver(true);
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
+            sub->close();
+        m_dialogs.message(this, QStringLiteral("Cannot open %1\n%2").arg(path, error),
+                          QStringLiteral("Open"), DialogService::Buttons::Ok,
+                          DialogService::Icon::Warning);
+        return false;
+    }
+    doc->setCaption(path);
+    doc->setSaver(true);
+    smartcolor();
+    return true;
+}
+
 HtmlEditor *MainWindow::activeEditor()
 {
     DocumentWindow *doc = activeDocument();

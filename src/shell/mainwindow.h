@@ -44,6 +44,9 @@ public:
     void smartcolor() override;
     bool openBuilder(const QString &id) override;
     void preferencesChanged() override;
+    DocumentWindow *newDocument() override;
+    bool openFile(const QString &path) override;
+    int documentCount() const override { return m_documents.size(); }
 
     // Prints the active document on the default printer, or into a PDF
     // file when no printer is installed.
@@ -52,7 +55,6 @@ public:
     // The active document window, or null.
     DocumentWindow *activeDocument() const;
     QList<DocumentWindow *> documents() const;
-    int documentCount() const { return m_documents.size(); }
     // Creates and shows a document window of the kind UseIE chooses.
     DocumentWindow *createDocument();
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 class DialogService;
+class DocumentWindow;
 class HtmlEditor;
 class QWidget;
 class SettingsStore;
@@ -35,6 +36,15 @@ public:
     // Opens a builder window by its id (palette::builder); false when that
     // builder does not exist yet.
     virtual bool openBuilder(const QString &id) = 0;
+    // A new document window of the kind the preview answer chose, captioned
+    // "New" (no number), counted and active.
+    virtual DocumentWindow *newDocument() = 0;
+    // Opens a file as a new document (wait cursor, load, caption, saved,
+    // SmartColor). False, with the window closed again and a message
+    // shown, when the file cannot be read.
+    virtual bool openFile(const QString &path) = 0;
+    // The number of open documents.
+    virtual int documentCount() const = 0;
     // Re-reads from state() what the main window shows of it: custom button
     // captions, the custom tag list, the browser label.
     virtual void preferencesChanged() = 0;

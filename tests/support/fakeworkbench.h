@@ -22,6 +22,8 @@ public:
     QWidget main;
     HtmlEditor *editor = new HtmlEditor(&main); // null it to play "no document"
     QStringList openedBuilders;
+    QStringList openedFiles;
+    int documents = 1;
     int preferencesChangedCount = 0;
 
     AppState &state() override { return appState; }
@@ -46,4 +48,11 @@ public:
         return true;
     }
     void preferencesChanged() override { ++preferencesChangedCount; }
+    DocumentWindow *newDocument() override { return nullptr; }
+    bool openFile(const QString &path) override
+    {
+        openedFiles << path;
+        return true;
+    }
+    int documentCount() const override { return editor ? documents : 0; }
 };
