@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -449,7 +450,6 @@ void TableBuilder::refreshCell(int row, int column)
     else
         item->setBackground(QBrush());
     item->setToolTip(c.imageName);
-    fitRow(row);
 }
 
 void TableBuilder::fitRow(int row)
@@ -555,6 +555,7 @@ void TableBuilder::cellEditorChanged()
         return;
     cell(m_editorRow, m_editorColumn).text = plainText(m_cellEditor);
     refreshCell(m_editorRow, m_editorColumn);
+    fitRow(m_editorRow);
 }
 
 bool TableBuilder::eventFilter(QObject *watched, QEvent *event)
@@ -576,10 +577,14 @@ bool TableBuilder::eventFilter(QObject *watched, QEvent *event)
 void TableBuilder::fontSizeChosen(const QString &text)
 {
     const float points = fontSizeFromComboText(text);
+    QSet<int> rows;
     for (const QPoint &p : selectedCells()) {
         cell(p.y(), p.x()).fontSize = points;
         refreshCell(p.y(), p.x());
+        rows.insert(p.y());
     }
+    for (const int row : std::as_const(rows))
+        fitRow(row);
     styleCellEditor();
 }
 
@@ -655,6 +660,9 @@ void TableBuilder::chooseImage()
     // The name goes into the HTML even when the picture cannot be shown.
     QImageReader reader(path);
     reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.width() > pictureSize.width() || size.height() > pictureSize.height())
+        reader.setScaledSize(size.scaled(pictureSize, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (!image.isNull() &&
         (image.width() > pictureSize.width() || image.height() > pictureSize.height()))
@@ -662,6 +670,7 @@ void TableBuilder::chooseImage()
     if (QTableWidgetItem *item = m_grid->item(row, column))
         item->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
     refreshCell(row, column);
+    fitRow(row);
 }
 
 void TableBuilder::chooseBorderColor()
