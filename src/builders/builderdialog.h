@@ -1,0 +1,88 @@
+#pragma once
+// What every builder window shares. A builder is a child window of the main
+// window (so it stays in front of it) and keeps the main window disabled
+// while it is shown, which makes it behave as a modal dialog without
+// blocking the caller. OK inserts a fragment, Cancel inserts nothing; both
+// close the builder, or hide it when it retains its contents.
+
+#include "shell/workbench.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QLabel;
+
+class BuilderDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit BuilderDialog(Workbench &workbench);
+    ~BuilderDialog() override;
+
+    // Retaining builders hide when finished, keep every field for the next
+    // opening and hand the keyboard focus back to the document.
+    void setRetain(bool retain) { m_retain = retain; }
+    bool retains() const { return m_retain; }
+    // Finished without retaining: on its way out, never to be shown again.
+    bool isDiscarded() const { return m_discarded; }
+
+    // Re-enables the main window when this builder is not visible.
+    void Hidden();
+
+    // OK: close (or hide), then hand the fragment to the insertion service.
+    void finishOk(const QString &fragment);
+    // Cancel: close (or hide); nothing is inserted.
+    void finishCancel();
+    // Escape and the window's close button are Cancel.
+    void reject() override;
+
+    // Shows the retained builder of type T, or a new one, without waiting
+    // for it.
+    template <class T> static T *showBuilder(Workbench &workbench);
+
+protected:
+    Workbench &workbench() const { return m_workbench; }
+
+    // The control's caption as its accessible name ('&' marks removed).
+    static void setCaption(QWidget *control, const QString &caption);
+    // A label showing the caption, with the control as its buddy.
+    static QLabel *captionLabel(const QString &caption, QWidget *control);
+
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void holdMainWindow();
+    void releaseMainWindow();
+    void finish();
+    void centreOnScreen();
+
+    Workbench &m_workbench;
+    QPointer<QWidget> m_main;
+    bool m_mainGoing = false; // the main window is being destroyed
+    bool m_holdingMain = false;
+    bool m_retain = false;
+    bool m_discarded = false;
+};
+
+template <class T> T *BuilderDialog::showBuilder(Workbench &workbench)
+{
+    T *builder = nullptr;
+    if (QWidget *main = workbench.mainWidget()) {
+        const QList<T *> kept = main->findChildren<T *>(Qt::FindDirectChildrenOnly);
+        for (T *candidate : kept) {
+            if (!candidate->isDiscarded()) {
+                builder = candidate;
+                break;
+            }
+        }
+    }
+    if (!builder)
+        builder = new T(workbench);
+    builder->show();
+    builder->raise();
+    builder->activateWindow();
+    return builder;
+}

@@ -1,0 +1,680 @@
+#include "builders/tablebuilder.h"
+
+#include "builders/spinarrows.h"
+#include "editor/htmlvalues.h"
+#include "platform/dialogservice.h"
+#include "platform/numbers.h"
+#include "shell/appstate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QTableWidget>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace tablebuilder;
+
+namespace {
+
+const QString imageFilter = QStringLiteral("Image Files (*.GIF;*.JPG;*.BMP)|*.GIF;*.JPG;*.BMP");
+const QSize pictureSize(120, 60); // the largest a picture is drawn in a cell
+
+int toPixels(qint64 twips)
+{
+    return int(numbers::roundHalfEven(double(twips) / numbers::TwipsPerPixel));
+}
+
+QColor toColor(qint64 colour)
+{
+    return QColor(htmlvalues::redOf(colour), htmlvalues::greenOf(colour),
+                  htmlvalues::blueOf(colour));
+}
+
+// The size a cell is drawn in; the stored size may be anything typed.
+double drawnPoints(float points)
+{
+    if (!std::isfinite(points))
+        return DefaultFontSize;
+    return std::clamp(double(points), 1.0, 200.0);
+}
+
+// The editor's text as typed: no-break spaces kept, paragraph and line
+// separators as line feeds.
+QString plainText(const QPlainTextEdit *edit)
+{
+    QString text = edit->document()->toRawText();
+    for (QChar &ch : text) {
+        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
+            ch = QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace
+
+TableBuilder::TableBuilder(Workbench &workbench) : BuilderDialog(workbench)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("The Table Builder"));
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->addTab(buildGridPage(), QStringLiteral("Grid Cells"));
+    m_tabs->addTab(buildSettingsPage(), QStringLiteral("Table Settings"));
+
+    m_retainCheck = new QCheckBox(QStringLiteral("Retain Info On Exit"));
+    m_retainCheck->setObjectName(QStringLiteral("Check1"));
+    m_retainCheck->setChecked(true);
+    setRetain(true);
+    connect(m_retainCheck, &QCheckBox::toggled, this, &BuilderDialog::setRetain);
+
+    auto *okButton = new QPushButton(QStringLiteral("&OK"));
+    okButton->setObjectName(QStringLiteral("Command3"));
+    auto *cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    cancelButton->setObjectName(QStringLiteral("Command4"));
+    connect(okButton, &QPushButton::clicked, this, &TableBuilder::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &BuilderDialog::finishCancel);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_retainCheck);
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addLayout(buttons);
+
+    // Enter belongs to the cell editor and the combos, never to a button:
+    // it must not write the table by accident.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+
+    // The first cell is current (the Image button needs one) while the
+    // editor stays hidden until a cell is chosen.
+    m_changingGrid = true;
+    m_grid->setCurrentCell(0, 0);
+    m_changingGrid = false;
+    m_grid->horizontalScrollBar()->setValue(0);
+    m_grid->verticalScrollBar()->setValue(0);
+    resize(660, 400);
+}
+
+TableBuilder *TableBuilder::open(Workbench &workbench)
+{
+    return showBuilder<TableBuilder>(workbench);
+}
+
+QWidget *TableBuilder::buildGridPage()
+{
+    auto *page = new QWidget;
+
+    m_grid = new QTableWidget(m_table.rowCount(), m_table.columnCount());
+    m_grid->setObjectName(QStringLiteral("Grid1"));
+    m_grid->setAccessibleName(QStringLiteral("Grid Cells"));
+    m_grid->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_grid->setIconSize(pictureSize);
+    m_grid->verticalHeader()->setFixedWidth(toPixels(HeaderColumnWidth));
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->horizontalHeader()->setStretchLastSection(false);
+    m_grid->horizontalHeader()->setMinimumSectionSize(1);
+    m_grid->installEventFilter(this);
+    m_grid->viewport()->installEventFilter(this);
+    m_changingGrid = true;
+    for (int r = 0; r < m_table.rowCount(); ++r) {
+        for (int c = 0; c < m_table.columnCount(); ++c)
+            m_grid->setItem(r, c, newItem());
+    }
+    for (int c = 0; c < m_table.columnCount(); ++c)
+        setColumnPixels(c);
+    m_changingGrid = false;
+
+    m_cellEditor = new QPlainTextEdit(m_grid->viewport());
+    m_cellEditor->setObjectName(QStringLiteral("Text1"));
+    m_cellEditor->setAccessibleName(QStringLiteral("Cell Text"));
+    m_cellEditor->setTabChangesFocus(true);
+    m_cellEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_cellEditor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_cellEditor->document()->setDocumentMargin(1);
+    m_cellEditor->hide();
+
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (!m_changingGrid)
+            showCellEditor(row, column);
+    });
+    connect(m_grid, &QTableWidget::cellPressed, this, &TableBuilder::showCellEditor);
+    connect(m_grid, &QTableWidget::cellClicked, this, &TableBuilder::focusCellEditor);
+    connect(m_cellEditor, &QPlainTextEdit::textChanged, this, &TableBuilder::cellEditorChanged);
+    // The editor follows its cell whenever the grid moves under it.
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &TableBuilder::placeCellEditor);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TableBuilder::placeCellEditor);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &TableBuilder::columnResized);
+    connect(m_grid->verticalHeader(), &QHeaderView::sectionResized, this,
+            &TableBuilder::placeCellEditor);
+
+    m_rowSpin = new SpinArrows;
+    m_rowSpin->setObjectName(QStringLiteral("SpinButton1"));
+    m_rowCount = new QLabel(QString::number(m_table.rowCount()));
+    m_rowCount->setObjectName(QStringLiteral("Label14"));
+    m_columnSpin = new SpinArrows;
+    m_columnSpin->setObjectName(QStringLiteral("SpinButton2"));
+    m_columnCount = new QLabel(QString::number(m_table.columnCount()));
+    m_columnCount->setObjectName(QStringLiteral("Label15"));
+    for (QLabel *count : {m_rowCount, m_columnCount}) {
+        count->setFrameShape(QFrame::Panel);
+        count->setFrameShadow(QFrame::Sunken);
+        count->setAlignment(Qt::AlignCenter);
+        count->setMargin(3);
+        count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    }
+    connect(m_rowSpin, &SpinArrows::spinUp, this, &TableBuilder::addRow);
+    connect(m_rowSpin, &SpinArrows::spinDown, this, &TableBuilder::removeRow);
+    connect(m_columnSpin, &SpinArrows::spinUp, this, &TableBuilder::addColumn);
+    connect(m_columnSpin, &SpinArrows::spinDown, this, &TableBuilder::removeColumn);
+
+    m_fontSize = new QComboBox;
+    m_fontSize->setObjectName(QStringLiteral("Combo2"));
+    m_fontSize->setEditable(true);
+    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
+    m_fontSize->addItems(fontSizeItems());
+    m_fontSize->setCurrentIndex(m_fontSize->findText(fontSizeComboText(DefaultFontSize)));
+    // Only the user's choice changes cells; showing a cell's size does not.
+    // A typed size that is not in the list counts once Enter is pressed.
+    connect(m_fontSize, &QComboBox::textActivated, this, &TableBuilder::fontSizeChosen);
+    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { fontSizeChosen(m_fontSize->currentText()); });
+
+    m_textColorCheck = new QCheckBox(QStringLiteral("Text Color"));
+    m_textColorCheck->setObjectName(QStringLiteral("Check4"));
+    m_textColorButton = new QPushButton(QStringLiteral("Text Color"));
+    m_textColorButton->setObjectName(QStringLiteral("Command1"));
+    m_textColorButton->setEnabled(false);
+    m_backColorButton = new QPushButton(QStringLiteral("Back Color"));
+    m_backColorButton->setObjectName(QStringLiteral("Command6"));
+    m_transparentCheck = new QCheckBox(QStringLiteral("Transparent Cell Backgrounds"));
+    m_transparentCheck->setObjectName(QStringLiteral("Check2"));
+    m_transparentCheck->setChecked(true);
+    m_imageButton = new QPushButton(QStringLiteral("Image"));
+    m_imageButton->setObjectName(QStringLiteral("Command2"));
+    connect(m_textColorCheck, &QCheckBox::toggled, this, &TableBuilder::textColorToggled);
+    connect(m_textColorButton, &QPushButton::clicked, this, &TableBuilder::chooseTextColor);
+    connect(m_backColorButton, &QPushButton::clicked, this, &TableBuilder::chooseBackColor);
+    connect(m_transparentCheck, &QCheckBox::toggled, this, &TableBuilder::transparentToggled);
+    connect(m_imageButton, &QPushButton::clicked, this, &TableBuilder::chooseImage);
+    transparentToggled(m_transparentCheck->isChecked());
+
+    auto *counts = new QGridLayout;
+    counts->addWidget(captionLabel(QStringLiteral("Rows"), m_rowSpin), 0, 0);
+    counts->addWidget(m_rowCount, 0, 1, Qt::AlignVCenter);
+    counts->addWidget(m_rowSpin, 0, 2);
+    counts->addWidget(captionLabel(QStringLiteral("Columns"), m_columnSpin), 1, 0);
+    counts->addWidget(m_columnCount, 1, 1, Qt::AlignVCenter);
+    counts->addWidget(m_columnSpin, 1, 2);
+    counts->addWidget(captionLabel(QStringLiteral("Font Size"), m_fontSize), 2, 0);
+    counts->addWidget(m_fontSize, 2, 1, 1, 2);
+    m_rowSpin->setCaption(QStringLiteral("Rows"));
+    m_columnSpin->setCaption(QStringLiteral("Columns"));
+
+    auto *side = new QVBoxLayout;
+    side->addLayout(counts);
+    side->addSpacing(8);
+    side->addWidget(m_textColorCheck);
+    side->addWidget(m_textColorButton);
+    side->addWidget(m_backColorButton);
+    side->addWidget(m_transparentCheck);
+    side->addSpacing(8);
+    side->addWidget(m_imageButton);
+    side->addStretch();
+
+    auto *layout = new QHBoxLayout(page);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(side);
+    return page;
+}
+
+QComboBox *TableBuilder::makeCombo(const char *name, const QStringList &items,
+                                   const QString &initial)
+{
+    auto *combo = new QComboBox;
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(initial);
+    return combo;
+}
+
+QWidget *TableBuilder::buildSettingsPage()
+{
+    auto *page = new QWidget;
+
+    m_title = new QLineEdit;
+    m_title->setObjectName(QStringLiteral("Text9"));
+    m_alignment = makeCombo("Combo1", alignmentItems(), QString());
+    m_borderSize = makeCombo("Combo8", borderSizeItems(), QString());
+    m_borderColor = makeCombo("Combo3", borderColorItems(), QString());
+    m_borderColorButton = new QPushButton(QStringLiteral("Set Color"));
+    m_borderColorButton->setObjectName(QStringLiteral("Command5"));
+    connect(m_borderColorButton, &QPushButton::clicked, this, &TableBuilder::chooseBorderColor);
+    m_cellPadding = makeCombo("Combo10", spacingItems(), QStringLiteral("3"));
+    m_cellSpacing = makeCombo("Combo9", spacingItems(), QStringLiteral("2"));
+    m_frame = makeCombo("Combo4", frameItems(), QString());
+    m_rules = makeCombo("Combo6", rulesItems(), QString());
+    m_textAlignment = makeCombo("Combo5", alignmentItems(), QStringLiteral("LEFT"));
+    m_verticalAlignment = makeCombo("Combo7", verticalAlignmentItems(), QStringLiteral("TOP"));
+    m_percentageCheck = new QCheckBox(QStringLiteral("Percentage Width"));
+    m_percentageCheck->setObjectName(QStringLiteral("Check3"));
+    m_percentageWidth = makeCombo("Combo11", percentageWidthItems(), QStringLiteral("100%"));
+    setCaption(m_percentageWidth, QStringLiteral("Percentage Width"));
+
+    auto *borderColor = new QHBoxLayout;
+    borderColor->addWidget(m_borderColor, 1);
+    borderColor->addWidget(m_borderColorButton);
+    auto *percentage = new QHBoxLayout;
+    percentage->addWidget(m_percentageCheck);
+    percentage->addWidget(m_percentageWidth, 1);
+
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(captionLabel(QStringLiteral("Table Title"), m_title), m_title);
+    form->addRow(captionLabel(QStringLiteral("Alignment"), m_alignment), m_alignment);
+    form->addRow(captionLabel(QStringLiteral("Border Size"), m_borderSize), m_borderSize);
+    form->addRow(captionLabel(QStringLiteral("Border Color"), m_borderColor), borderColor);
+    form->addRow(captionLabel(QStringLiteral("Cell Padding"), m_cellPadding), m_cellPadding);
+    form->addRow(captionLabel(QStringLiteral("Cell Spacing"), m_cellSpacing), m_cellSpacing);
+    form->addRow(captionLabel(QStringLiteral("Frame"), m_frame), m_frame);
+    form->addRow(captionLabel(QStringLiteral("Rules"), m_rules), m_rules);
+    form->addRow(captionLabel(QStringLiteral("Text Alignment"), m_textAlignment), m_textAlignment);
+    form->addRow(captionLabel(QStringLiteral("Text Vertical Alignment"), m_verticalAlignment),
+                 m_verticalAlignment);
+    form->addRow(QString(), percentage);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(form);
+    layout->addStretch();
+    return page;
+}
+
+TableOptions TableBuilder::options() const
+{
+    TableOptions options = m_table;
+    options.title = m_title->text();
+    options.alignment = m_alignment->currentText();
+    options.borderSize = m_borderSize->currentText();
+    options.borderColor = m_borderColor->currentText();
+    options.cellPadding = m_cellPadding->currentText();
+    options.cellSpacing = m_cellSpacing->currentText();
+    options.frame = m_frame->currentText();
+    options.rules = m_rules->currentText();
+    options.textAlignment = m_textAlignment->currentText();
+    options.textVerticalAlignment = m_verticalAlignment->currentText();
+    options.percentageWidth = m_percentageCheck->isChecked();
+    options.percentageWidthText = m_percentageWidth->currentText();
+    options.textColorEnabled = m_textColorButton->isEnabled();
+    options.transparentBackgrounds = m_transparentCheck->isChecked();
+    return options;
+}
+
+void TableBuilder::ok()
+{
+    finishOk(buildTableFragment(options()));
+}
+
+// Rows and columns.
+
+void TableBuilder::addRow()
+{
+    tablebuilder::addRow(m_table);
+    m_changingGrid = true;
+    const int row = m_grid->rowCount();
+    m_grid->insertRow(row);
+    for (int c = 0; c < m_table.columnCount(); ++c)
+        m_grid->setItem(row, c, newItem());
+    m_changingGrid = false;
+    gridResized();
+}
+
+void TableBuilder::removeRow()
+{
+    if (!tablebuilder::removeRow(m_table))
+        return;
+    m_changingGrid = true;
+    m_grid->removeRow(m_grid->rowCount() - 1);
+    m_changingGrid = false;
+    gridResized();
+}
+
+void TableBuilder::addColumn()
+{
+    tablebuilder::addColumn(m_table);
+    m_changingGrid = true;
+    const int column = m_grid->columnCount();
+    m_grid->insertColumn(column);
+    for (int r = 0; r < m_table.rowCount(); ++r)
+        m_grid->setItem(r, column, newItem());
+    setColumnPixels(column);
+    m_changingGrid = false;
+    gridResized();
+}
+
+void TableBuilder::removeColumn()
+{
+    if (!tablebuilder::removeColumn(m_table))
+        return;
+    m_changingGrid = true;
+    m_grid->removeColumn(m_grid->columnCount() - 1);
+    m_changingGrid = false;
+    gridResized();
+}
+
+void TableBuilder::gridResized()
+{
+    m_rowCount->setText(QString::number(m_table.rowCount()));
+    m_columnCount->setText(QString::number(m_table.columnCount()));
+    hideCellEditor();
+}
+
+void TableBuilder::setColumnPixels(int column)
+{
+    const bool wasChanging = m_changingGrid;
+    m_changingGrid = true;
+    m_grid->setColumnWidth(column, toPixels(m_table.columnWidths.at(column)));
+    m_changingGrid = wasChanging;
+}
+
+void TableBuilder::columnResized(int column, int, int newSize)
+{
+    if (m_changingGrid || column < 0 || column >= m_table.columnCount())
+        return;
+    // Widths are kept in twips; a section that still shows the kept width
+    // keeps its exact value (1900 twips are not a whole number of pixels).
+    if (newSize != toPixels(m_table.columnWidths.at(column)))
+        m_table.columnWidths[column] = qint64(newSize) * numbers::TwipsPerPixel;
+    placeCellEditor();
+}
+
+// Cells and the cell editor.
+
+QTableWidgetItem *TableBuilder::newItem() const
+{
+    auto *item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setFont(cellFont(DefaultFontSize));
+    return item;
+}
+
+QFont TableBuilder::cellFont(float points) const
+{
+    QFont font = m_grid->font();
+    font.setPointSizeF(drawnPoints(points));
+    return font;
+}
+
+void TableBuilder::refreshCell(int row, int column)
+{
+    QTableWidgetItem *item = m_grid->item(row, column);
+    if (!item)
+        return;
+    const TableCell &c = cell(row, column);
+    item->setText(c.text);
+    item->setFont(cellFont(c.fontSize));
+    item->setForeground(toColor(c.textColor));
+    if (c.backColor != 0)
+        item->setBackground(toColor(c.backColor));
+    else
+        item->setBackground(QBrush());
+    item->setToolTip(c.imageName);
+}
+
+void TableBuilder::fitRow(int row)
+{
+    // Rows grow with their text and font, never below the usual height.
+    QHeaderView *rows = m_grid->verticalHeader();
+    int wanted = static_cast<QAbstractItemView *>(m_grid)->sizeHintForRow(row);
+    if (row == m_editorRow) {
+        // The editor, with its frame, must show all its lines too.
+        int lines = 0;
+        for (QTextBlock block = m_cellEditor->document()->begin(); block.isValid();
+             block = block.next())
+            lines += std::max(1, block.layout() ? block.layout()->lineCount() : 1);
+        const int margins =
+            2 * (m_cellEditor->frameWidth() + int(m_cellEditor->document()->documentMargin()) + 1);
+        wanted = std::max(wanted, lines * m_cellEditor->fontMetrics().lineSpacing() + margins);
+    }
+    rows->resizeSection(row, std::max(wanted, rows->defaultSectionSize()));
+}
+
+QList<QPoint> TableBuilder::selectedCells() const
+{
+    QList<QPoint> cells;
+    const QModelIndexList selected = m_grid->selectionModel()->selectedIndexes();
+    for (const QModelIndex &index : selected) {
+        if (index.row() < m_table.rowCount() && index.column() < m_table.columnCount())
+            cells << QPoint(index.column(), index.row());
+    }
+    if (cells.isEmpty() && m_grid->currentRow() >= 0 && m_grid->currentColumn() >= 0)
+        cells << QPoint(m_grid->currentColumn(), m_grid->currentRow());
+    return cells;
+}
+
+void TableBuilder::showCellEditor(int row, int column)
+{
+    if (row < 0 || column < 0 || row >= m_table.rowCount() || column >= m_table.columnCount()) {
+        hideCellEditor();
+        return;
+    }
+    const TableCell &c = cell(row, column);
+
+    // The combo shows the cell's size; textActivated is not emitted for
+    // this, so no cell changes.
+    const QString size = fontSizeComboText(c.fontSize);
+    m_fontSize->setCurrentIndex(m_fontSize->findText(size));
+    m_fontSize->setEditText(size);
+
+    if (!c.imageName.isEmpty()) {
+        hideCellEditor();
+        return;
+    }
+    m_editorRow = row;
+    m_editorColumn = column;
+    m_loadingEditor = true;
+    m_cellEditor->setPlainText(c.text);
+    m_cellEditor->selectAll();
+    m_loadingEditor = false;
+    styleCellEditor();
+    placeCellEditor();
+    m_cellEditor->show();
+}
+
+void TableBuilder::styleCellEditor()
+{
+    if (m_editorRow < 0)
+        return;
+    const TableCell &c = cell(m_editorRow, m_editorColumn);
+    QPalette palette = m_cellEditor->palette();
+    palette.setColor(QPalette::Text,
+                     m_textColorButton->isEnabled() ? toColor(c.textColor) : QColor(Qt::black));
+    palette.setColor(QPalette::Base, toColor(editorBackColor(c, m_transparentCheck->isChecked())));
+    m_cellEditor->setPalette(palette);
+    m_cellEditor->setFont(cellFont(c.fontSize));
+    fitRow(m_editorRow);
+}
+
+void TableBuilder::placeCellEditor()
+{
+    if (m_editorRow < 0 || m_editorRow >= m_table.rowCount() ||
+        m_editorColumn >= m_table.columnCount())
+        return;
+    const QRect rect = m_grid->visualRect(m_grid->model()->index(m_editorRow, m_editorColumn));
+    const int width = toPixels(m_table.columnWidths.at(m_editorColumn) + EditorExtraWidth);
+    m_cellEditor->setGeometry(rect.x(), rect.y(), width, rect.height());
+}
+
+void TableBuilder::hideCellEditor()
+{
+    m_cellEditor->hide();
+    m_editorRow = -1;
+    m_editorColumn = -1;
+}
+
+void TableBuilder::focusCellEditor()
+{
+    if (m_cellEditor->isVisible())
+        m_cellEditor->setFocus();
+}
+
+void TableBuilder::cellEditorChanged()
+{
+    if (m_loadingEditor || m_editorRow < 0)
+        return;
+    cell(m_editorRow, m_editorColumn).text = plainText(m_cellEditor);
+    refreshCell(m_editorRow, m_editorColumn);
+    fitRow(m_editorRow);
+}
+
+bool TableBuilder::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid->viewport() && event->type() == QEvent::Resize) {
+        placeCellEditor();
+    } else if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        // From the keyboard, Enter or F2 goes into the current cell.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
+            showCellEditor(m_grid->currentRow(), m_grid->currentColumn());
+            focusCellEditor();
+            return true;
+        }
+    }
+    return BuilderDialog::eventFilter(watched, event);
+}
+
+void TableBuilder::fontSizeChosen(const QString &text)
+{
+    const float points = fontSizeFromComboText(text);
+    QSet<int> rows;
+    for (const QPoint &p : selectedCells()) {
+        cell(p.y(), p.x()).fontSize = points;
+        refreshCell(p.y(), p.x());
+        rows.insert(p.y());
+    }
+    for (const int row : std::as_const(rows))
+        fitRow(row);
+    styleCellEditor();
+}
+
+// Colours and pictures.
+
+std::optional<qint64> TableBuilder::askColour()
+{
+    const std::optional<qint64> colour = workbench().dialogs().colour(this, m_lastColour);
+    if (colour)
+        m_lastColour = *colour;
+    return colour;
+}
+
+void TableBuilder::chooseTextColor()
+{
+    const std::optional<qint64> colour = askColour();
+    if (!colour)
+        return;
+    for (const QPoint &p : selectedCells()) {
+        cell(p.y(), p.x()).textColor = *colour;
+        refreshCell(p.y(), p.x());
+    }
+    styleCellEditor();
+}
+
+void TableBuilder::chooseBackColor()
+{
+    const std::optional<qint64> colour = askColour();
+    if (!colour)
+        return;
+    for (const QPoint &p : selectedCells()) {
+        cell(p.y(), p.x()).backColor = storedBackColor(*colour);
+        refreshCell(p.y(), p.x());
+    }
+    styleCellEditor();
+}
+
+void TableBuilder::textColorToggled(bool on)
+{
+    m_textColorButton->setEnabled(on);
+    if (on)
+        return;
+    clearTextColors(m_table);
+    for (int r = 0; r < m_table.rowCount(); ++r) {
+        for (int c = 0; c < m_table.columnCount(); ++c)
+            refreshCell(r, c);
+    }
+    styleCellEditor();
+    hideCellEditor();
+}
+
+void TableBuilder::transparentToggled(bool on)
+{
+    m_backColorButton->setEnabled(!on);
+    styleCellEditor();
+}
+
+void TableBuilder::chooseImage()
+{
+    const int row = m_grid->currentRow();
+    const int column = m_grid->currentColumn();
+    if (row < 0 || column < 0)
+        return;
+    const QString path = workbench().dialogs().openFileName(
+        this, QString(), workbench().state().siteFilePath, imageFilter);
+    if (path.isEmpty())
+        return;
+
+    hideCellEditor();
+    TableCell &c = cell(row, column);
+    c.imageName = QFileInfo(path).fileName();
+    c.text.clear();
+    // The name goes into the HTML even when the picture cannot be shown.
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.width() > pictureSize.width() || size.height() > pictureSize.height())
+        reader.setScaledSize(size.scaled(pictureSize, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    if (!image.isNull() &&
+        (image.width() > pictureSize.width() || image.height() > pictureSize.height()))
+        image = image.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (QTableWidgetItem *item = m_grid->item(row, column))
+        item->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
+    refreshCell(row, column);
+    fitRow(row);
+}
+
+void TableBuilder::chooseBorderColor()
+{
+    if (const std::optional<qint64> colour = askColour())
+        m_borderColor->setEditText(htmlvalues::htmlColor(*colour));
+}

@@ -1,0 +1,112 @@
+#pragma once
+// The Table Builder: the user lays out a table in a grid, cell by cell,
+// sets the TABLE attributes on a second page, and OK writes the whole
+// table into the document.
+
+#include "builders/builderdialog.h"
+#include "builders/tablebuilderlogic.h"
+
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTableWidgetItem;
+class SpinArrows;
+
+class TableBuilder : public BuilderDialog
+{
+    Q_OBJECT
+public:
+    explicit TableBuilder(Workbench &workbench);
+
+    // Shows the builder kept from the last opening (when it retained its
+    // contents) or a new one, and returns without waiting for it.
+    static TableBuilder *open(Workbench &workbench);
+
+    // Everything the dialog holds, as the fragment generator reads it.
+    tablebuilder::TableOptions options() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildGridPage();
+    QWidget *buildSettingsPage();
+    QComboBox *makeCombo(const char *name, const QStringList &items, const QString &initial);
+
+    void addRow();
+    void removeRow();
+    void addColumn();
+    void removeColumn();
+    void gridResized();
+
+    void showCellEditor(int row, int column);
+    void placeCellEditor();
+    void hideCellEditor();
+    void cellEditorChanged();
+    void focusCellEditor();
+
+    void fontSizeChosen(const QString &text);
+    void chooseTextColor();
+    void chooseBackColor();
+    void textColorToggled(bool on);
+    void transparentToggled(bool on);
+    void chooseImage();
+    void chooseBorderColor();
+    void columnResized(int column, int oldSize, int newSize);
+    void ok();
+
+    std::optional<qint64> askColour();
+    // The selected cells, or the current one when nothing is selected.
+    QList<QPoint> selectedCells() const; // x = column, y = row
+    tablebuilder::TableCell &cell(int row, int column) { return m_table.cells[row][column]; }
+    QTableWidgetItem *newItem() const;
+    void refreshCell(int row, int column);
+    void fitRow(int row);
+    QFont cellFont(float points) const;
+    void styleCellEditor();
+    void setColumnPixels(int column);
+
+    // The grid's part of the table: cells and column widths in twips.
+    tablebuilder::TableOptions m_table;
+    qint64 m_lastColour = 0; // every colour dialog opens on the colour chosen last
+    bool m_changingGrid = false;
+    bool m_loadingEditor = false;
+    int m_editorRow = -1;
+    int m_editorColumn = -1;
+
+    QTabWidget *m_tabs = nullptr;
+    QTableWidget *m_grid = nullptr;
+    QPlainTextEdit *m_cellEditor = nullptr;
+    SpinArrows *m_rowSpin = nullptr;
+    SpinArrows *m_columnSpin = nullptr;
+    QLabel *m_rowCount = nullptr;
+    QLabel *m_columnCount = nullptr;
+    QComboBox *m_fontSize = nullptr;
+    QCheckBox *m_textColorCheck = nullptr;
+    QPushButton *m_textColorButton = nullptr;
+    QPushButton *m_backColorButton = nullptr;
+    QCheckBox *m_transparentCheck = nullptr;
+    QPushButton *m_imageButton = nullptr;
+    QCheckBox *m_retainCheck = nullptr;
+
+    QLineEdit *m_title = nullptr;
+    QComboBox *m_alignment = nullptr;
+    QComboBox *m_borderSize = nullptr;
+    QComboBox *m_borderColor = nullptr;
+    QPushButton *m_borderColorButton = nullptr;
+    QComboBox *m_cellPadding = nullptr;
+    QComboBox *m_cellSpacing = nullptr;
+    QComboBox *m_frame = nullptr;
+    QComboBox *m_rules = nullptr;
+    QComboBox *m_textAlignment = nullptr;
+    QComboBox *m_verticalAlignment = nullptr;
+    QCheckBox *m_percentageCheck = nullptr;
+    QComboBox *m_percentageWidth = nullptr;
+};
