@@ -5,7 +5,13 @@
 #include "editor/insertion.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
+#include "builders/tablebuilder.h"
 #include "help/tipswindow.h"
+#include "import/importcommands.h"
+#include "shell/palettecatalog.h"
+#include "shell/settingsdialog.h"
+#include "shell/sidebar.h"
+#include "site/filecommands.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
@@ -107,6 +113,7 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
     buildBars();
     buildStatusBar();
     connectEditCommands();
+    connectTools();
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         resize(available.width() * 9 / 10, available.height() * 9 / 10);
@@ -385,7 +392,12 @@ void MainWindow::buildBars()
         auto *button = new QToolButton(custom);
         button->setObjectName(QStringLiteral("Command84_%1").arg(i));
         button->setText(i < 6 ? m_state.customCaptions[i] : QStringLiteral("Customize"));
-        button->setEnabled(false); // the custom buttons come with the palettes
+        if (i < 6) {
+            connect(button, &QToolButton::clicked, this,
+                    [this, i] { sidebar::pressCustomButton(*this, i); });
+        } else {
+            connect(button, &QToolButton::clicked, this, [this] { SettingsDialog::run(*this); });
+        }
         custom->addWidget(button);
     }
     m_bars.insert(custom->objectName(), custom);
@@ -404,7 +416,8 @@ void MainWindow::buildBars()
     auto *colourButton = new QToolButton(colours);
     colourButton->setObjectName(QStringLiteral("Command83"));
     colourButton->setText(QStringLiteral("Color..."));
-    colourButton->setEnabled(false);
+    colourButton->setToolTip(QStringLiteral("Choose a colour and insert its value"));
+    connect(colourButton, &QToolButton::clicked, this, [this] { m_sideBar->quickColor(); });
     colours->addWidget(colourButton);
     m_bars.insert(colours->objectName(), colours);
 
@@ -423,8 +436,11 @@ void MainWindow::buildBars()
     };
     QDockWidget *side =
         makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"), Qt::TopDockWidgetArea);
-    side->widget()->installEventFilter(this);
-    side->widget()->setMouseTracking(true);
+    m_sideBar = new SideBar(*this, side);
+    side->setWidget(m_sideBar);
+    m_sideBar->installEventFilter(this);
+    m_sideBar->setMouseTracking(true);
+    m_sideBar->setAvailableBuilders({QLatin1String(palette::builder::TableBuilder)});
     makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"),
              Qt::LeftDockWidgetArea);
 
@@ -650,6 +666,8 @@ void MainWindow::updateDocumentCommands()
         if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
             w->setEnabled(any);
     }
+    if (m_sideBar)
+        m_sideBar->setDocumentsOpen(any);
     emit documentCountChanged(m_documents.size());
 }
 
@@ -815,12 +833,16 @@ void MainWindow::smartcolor()
 
 bool MainWindow::openBuilder(const QString &id)
 {
-    Q_UNUSED(id);
+    if (id == QLatin1String(palette::builder::TableBuilder)) {
+        TableBuilder::open(*this);
+        return true;
+    }
     return false;
 }
 
 void MainWindow::preferencesChanged()
 {
+    m_sideBar->refreshCustomList();
     for (int i = 0; i < 6; ++i) {
         if (auto *button = findChild<QToolButton *>(QStringLiteral("Command84_%1").arg(i)))
             button->setText(m_state.customCaptions[i]);
@@ -894,6 +916,51 @@ void MainWindow::connectEditCommands()
     connect(action(QStringLiteral("mnuPrintItem")), &QAction::triggered, this,
             &MainWindow::printActive);
     connect(m_toolbarButtons[4], &QToolButton::clicked, this, &MainWindow::printActive);
+    updateDocumentCommands();
+}
+
+void MainWindow::onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn)
+{
+    markBuilt(objectName);
+    auto run = [this, fn] {
+        if (DocumentWindow *doc = activeDocument())
+            fn(*doc);
+    };
+    if (QAction *a = action(objectName))
+        connect(a, &QAction::triggered, this, run);
+    else if (auto *button = findChild<QToolButton *>(objectName))
+        connect(button, &QToolButton::clicked, this, run);
+}
+
+// File, import, settings and builder commands.
+void MainWindow::connectTools()
+{
+    auto always = [this](const QString &name, std::function<void()> fn) {
+        markBuilt(name);
+        if (QAction *a = action(name))
+            connect(a, &QAction::triggered, this, fn);
+        else if (auto *button = findChild<QToolButton *>(name))
+            connect(button, &QToolButton::clicked, this, fn);
+    };
+    for (const QString &name : {QStringLiteral("mnuNewItem"), QStringLiteral("Command44_0")})
+        always(name, [this] { filecommands::newDocument(*this); });
+    for (const QString &name : {QStringLiteral("mnuOpenItem"), QStringLiteral("Command44_1")})
+        always(name, [this] { filecommands::open(*this); });
+    for (const QString &name : {QStringLiteral("mnuSaveregItem"), QStringLiteral("Command44_2")})
+        onDocument(name, [this](DocumentWindow &doc) { filecommands::save(*this, doc); });
+    for (const QString &name : {QStringLiteral("mnuSaveItem"), QStringLiteral("Command44_3")})
+        onDocument(name, [this](DocumentWindow &doc) { filecommands::saveAs(*this, doc); });
+    onDocument(QStringLiteral("Command44_5"),
+               [this](DocumentWindow &doc) { filecommands::externalPreview(*this, doc); });
+    always(QStringLiteral("mnuImport1"), [this] { importcommands::importToNewFile(*this); });
+    always(QStringLiteral("mnuImport2"), [this] { importcommands::importToCurrentDocument(*this); });
+    always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
+    always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
+    always(QStringLiteral("mnuTableBuilderItem"),
+           [this] { openBuilder(QLatin1String(palette::builder::TableBuilder)); });
+    // New and Open need no document: their buttons are always on.
+    m_toolbarButtons[0]->setEnabled(true);
+    m_toolbarButtons[1]->setEnabled(true);
     updateDocumentCommands();
 }
 

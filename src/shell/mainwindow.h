@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
+#include <functional>
 
 class DialogService;
 class QAction;
@@ -20,6 +21,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class SettingsStore;
+class SideBar;
 
 class MainWindow : public QMainWindow, public Workbench
 {
@@ -47,6 +49,7 @@ public:
     DocumentWindow *newDocument() override;
     bool openFile(const QString &path) override;
     int documentCount() const override { return m_documents.size(); }
+    DocumentWindow *activeDocumentWindow() override { return activeDocument(); }
 
     // Prints the active document on the default printer, or into a PDF
     // file when no printer is installed.
@@ -89,6 +92,8 @@ private:
     void launchTool(int tool);
     void showTips(bool fromStartup);
     void connectEditCommands();
+    void connectTools();
+    void onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn);
     void markBuilt(const QString &objectName);
     void pickFromColourBar(const QPoint &pos);
 
@@ -107,4 +112,5 @@ private:
     QMenu *m_websiteMenu = nullptr;
     QLabel *m_panels[4] = {};
     QLabel *m_palette = nullptr; // the colour bar's image
+    SideBar *m_sideBar = nullptr;
 };

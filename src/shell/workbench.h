@@ -43,6 +43,8 @@ public:
     // SmartColor). False, with the window closed again and a message
     // shown, when the file cannot be read.
     virtual bool openFile(const QString &path) = 0;
+    // The active document window; null when none is open.
+    virtual DocumentWindow *activeDocumentWindow() = 0;
     // The number of open documents.
     virtual int documentCount() const = 0;
     // Re-reads from state() what the main window shows of it: custom button

@@ -49,6 +49,7 @@ public:
     }
     void preferencesChanged() override { ++preferencesChangedCount; }
     DocumentWindow *newDocument() override { return nullptr; }
+    DocumentWindow *activeDocumentWindow() override { return nullptr; }
     bool openFile(const QString &path) override
     {
         openedFiles << path;

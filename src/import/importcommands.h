@@ -1,0 +1,12 @@
+#pragma once
+// The File > Import commands.
+
+class Workbench;
+
+namespace importcommands {
+
+void importToNewFile(Workbench &workbench);
+void importToCurrentDocument(Workbench &workbench);
+void importTable(Workbench &workbench);
+
+} // namespace importcommands

@@ -1,0 +1,106 @@
+#include "site/filecommands.h"
+
+#include "editor/documentwindow.h"
+#include "editor/htmleditor.h"
+#include "platform/dialogservice.h"
+#include "platform/launcher.h"
+#include "platform/paths.h"
+#include "platform/textfile.h"
+#include "shell/appstate.h"
+#include "shell/workbench.h"
+
+namespace filecommands {
+
+namespace {
+
+const char kOpenFilter[] =
+    "HTML Files (*.htm;*.html)|*.htm;*.html|Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+const char kSaveFilter[] = "HTML Files (*.htm)|*.htm|Text Files (*.txt)|*.txt";
+
+bool saveTo(Workbench &workbench, DocumentWindow &doc, const QString &path, bool report)
+{
+    QString error;
+    if (!doc.saveFile(path, &error)) {
+        if (report) {
+            workbench.dialogs().message(workbench.mainWidget(), QStringLiteral("Cannot Save File"));
+        }
+        return false;
+    }
+    doc.setCaption(path);
+    doc.setSaver(true);
+    return true;
+}
+
+} // namespace
+
+void newDocument(Workbench &workbench)
+{
+    DocumentWindow *doc = workbench.newDocument();
+    if (!doc)
+        return;
+    AppState &state = workbench.state();
+    ++state.newnum;
+    doc->setCaption(QStringLiteral("New %1").arg(state.newnum));
+}
+
+void open(Workbench &workbench)
+{
+    const QString path = workbench.dialogs().openFileName(
+        workbench.mainWidget(), QStringLiteral("Open"), workbench.state().siteFilePath,
+        QLatin1String(kOpenFilter));
+    if (path.isEmpty())
+        return;
+    workbench.openFile(path);
+}
+
+bool save(Workbench &workbench, DocumentWindow &doc)
+{
+    if (!doc.caption().startsWith(QLatin1String("New")))
+        return saveTo(workbench, doc, doc.caption(), true);
+    const QString path = workbench.dialogs().saveFileName(
+        workbench.mainWidget(), QStringLiteral("Save"), workbench.state().siteFilePath,
+        QLatin1String(kSaveFilter));
+    if (path.isEmpty())
+        return false;
+    // A failed save must not pass as done: the user is told.
+    return saveTo(workbench, doc, path, true);
+}
+
+bool saveAs(Workbench &workbench, DocumentWindow &doc)
+{
+    const QString path = workbench.dialogs().saveFileName(
+        workbench.mainWidget(), QStringLiteral("Save As"), workbench.state().siteFilePath,
+        QLatin1String(kSaveFilter));
+    if (path.isEmpty())
+        return false;
+    return saveTo(workbench, doc, path, true);
+}
+
+void externalPreview(Workbench &workbench, DocumentWindow &doc)
+{
+    DialogService &dialogs = workbench.dialogs();
+    const QString browser = workbench.state().browser;
+    if (browser.isEmpty() || browser == QLatin1String("None")) {
+        dialogs.message(workbench.mainWidget(), QStringLiteral("You Need To Pick A Browser!"));
+        return;
+    }
+    const QString text = doc.editor()->documentText();
+    if (text.isEmpty()) {
+        dialogs.message(workbench.mainWidget(), QStringLiteral("There is nothing to show!"));
+        return;
+    }
+    const QString path = paths::join(workbench.state().siteFilePath, paths::previewFileName());
+    QString error;
+    const textfile::Encoding encoding = textfile::firstUnrepresentable(text, doc.encoding()) >= 0
+                                            ? textfile::Encoding::Utf8
+                                            : doc.encoding();
+    if (!textfile::save(path, text, encoding, &error)) {
+        dialogs.message(workbench.mainWidget(),
+                        QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+        return;
+    }
+    if (!launcher::start(browser, {path}))
+        dialogs.message(workbench.mainWidget(), QStringLiteral("Unable to start browser"));
+}
+
+} // namespace filecommands
