@@ -1,0 +1,211 @@
+// The file, import and tool commands as the main window runs them.
+
+#include "editor/htmleditor.h"
+#include "shell/mainwindow.h"
+#include "shell/settingsstore.h"
+#include "shell/startup.h"
+#include "support/scripteddialogs.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    QTemporaryDir dir;
+    SettingsStore store{dir.path() + "/config"};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Startup> startup;
+    QPointer<MainWindow> main;
+
+    explicit Run(bool useIE = false)
+    {
+        store.save("LM3", "Extras", "UseIE", useIE ? "Yes" : "No");
+        store.save("Lorimel3", "Startup", "ShowStart", "no");
+        store.save("Lorimel3", "Direct", "FilePath", dir.path());
+        startup = std::make_unique<Startup>(store, dialogs, QString());
+        startup->runNow();
+        main = startup->mainWindow();
+    }
+    ~Run() { delete main.data(); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray read(const QString &name) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void closeActive()
+    {
+        main->activeDocument()->setSaver(true);
+        qobject_cast<QMdiSubWindow *>(main->activeDocument()->parentWidget())->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void newNumbersAreNeverReused()
+    {
+        Run run;
+        for (int i = 0; i < 3; ++i)
+            run.main->action("mnuNewItem")->trigger();
+        QCOMPARE(run.main->activeDocument()->caption(), QStringLiteral("New 4"));
+        for (int i = 0; i < 3; ++i)
+            run.closeActive();
+        QCOMPARE(run.main->documentCount(), 1);
+        run.main->findChild<QToolButton *>("Command44_0")->click();
+        QCOMPARE(run.main->activeDocument()->caption(), QStringLiteral("New 5"));
+        QCOMPARE(run.main->documentCount(), 2);
+    }
+
+    void saveNamedWritesWithoutDialog()
+    {
+        Run run;
+        run.write("page.htm", "old");
+        QVERIFY(run.main->openFile(run.path("page.htm")));
+        DocumentWindow *doc = run.main->activeDocument();
+        doc->editor()->setSelStart(3);
+        doc->editor()->setSelText("+new");
+        QVERIFY(!doc->saver());
+        run.main->action("mnuSaveregItem")->trigger();
+        QCOMPARE(run.read("page.htm"), QByteArray("old+new"));
+        QVERIFY(doc->saver());
+        QCOMPARE(run.dialogs.asked.size(), 0);
+    }
+
+    void saveUnnamedAsksForAName()
+    {
+        Run run;
+        DocumentWindow *doc = run.main->activeDocument();
+        doc->editor()->setDocumentText("<P>");
+        run.dialogs.answer(run.path("first.htm"));
+        run.main->action("mnuSaveregItem")->trigger();
+        QCOMPARE(run.read("first.htm"), QByteArray("<P>"));
+        QCOMPARE(doc->caption(), run.path("first.htm"));
+        QCOMPARE(run.dialogs.asked[0].filter,
+                 QStringLiteral("HTML Files (*.htm)|*.htm|Text Files (*.txt)|*.txt"));
+        QCOMPARE(run.dialogs.asked[0].folder, run.dir.path());
+    }
+
+    void failedSaveKeepsOldFileAndUnsavedFlag()
+    {
+        Run run;
+        run.write("page.htm", "old bytes");
+        QVERIFY(run.main->openFile(run.path("page.htm")));
+        DocumentWindow *doc = run.main->activeDocument();
+        doc->editor()->setDocumentText("new text");
+        // The file's folder is swapped for a regular file: no write can work.
+        QVERIFY(QDir(run.dir.path()).rename("page.htm", "kept.htm"));
+        QVERIFY(QDir().mkdir(run.path("page.htm")));
+        run.main->action("mnuSaveregItem")->trigger();
+        QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File"}));
+        QVERIFY(!doc->saver());
+        QCOMPARE(run.read("kept.htm"), QByteArray("old bytes"));
+    }
+
+    void openUnreadableFileSaysSoAndLeavesNoWindow()
+    {
+        Run run;
+        run.dialogs.answer(run.path("missing.htm"));
+        run.main->action("mnuOpenItem")->trigger();
+        QCOMPARE(run.main->documentCount(), 1);
+        QCOMPARE(run.dialogs.messages().size(), 1);
+        QVERIFY(run.dialogs.messages()[0].startsWith("Cannot open"));
+        QCOMPARE(run.dialogs.asked[0].filter,
+                 QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|Text Files "
+                                "(*.txt)|*.txt|All Files (*.*)|*.*"));
+    }
+
+    void externalPreviewMessages_data()
+    {
+        QTest::addColumn<QString>("browser");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no browser") << "None" << "<P>" << "You Need To Pick A Browser!";
+        QTest::newRow("empty browser") << "" << "<P>" << "You Need To Pick A Browser!";
+        QTest::newRow("empty document") << "/bin/true" << "" << "There is nothing to show!";
+        QTest::newRow("missing browser") << "/nonexistent/browser" << "<P>"
+                                         << "Unable to start browser";
+        QTest::newRow("started") << "/bin/true" << "<P>" << "";
+    }
+    void externalPreviewMessages()
+    {
+        QFETCH(QString, browser);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Run run;
+        run.main->state().browser = browser;
+        run.main->activeEditor()->setDocumentText(text);
+        run.main->findChild<QToolButton *>("Command44_5")->click();
+        QCOMPARE(run.dialogs.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (message.isEmpty() || message == QLatin1String("Unable to start browser"))
+            QCOMPARE(run.read("caching.htm"), text.toUtf8());
+    }
+
+    void importTextToNewFile()
+    {
+        Run run;
+        run.write("notes.txt", "a<b>c\r\nline 2");
+        run.dialogs.answer(run.path("notes.txt"));
+        run.main->action("mnuImport1")->trigger();
+        QCOMPARE(run.main->documentCount(), 2);
+        DocumentWindow *doc = run.main->activeDocument();
+        QCOMPARE(doc->caption(), QStringLiteral("New"));
+        QCOMPARE(doc->editor()->documentText(),
+                 QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE>Imported Page</TITLE>\r\n</HEAD>\r\n"
+                                "<BODY>\r\na&lt;b&gt;c\r<BR>\r\nline 2\r\n</BODY>\r\n</HTML>"));
+        QCOMPARE(doc->editor()->colorAt(0), run.main->state().colors[OtherColor]);
+    }
+
+    void importTableAndRichTextIntoDocument()
+    {
+        Run run;
+        run.write("t.txt", "a\tb\r\nc\td\r\n");
+        HtmlEditor *e = run.main->activeEditor();
+        run.dialogs.answer(run.path("t.txt"));
+        run.main->action("mnuImport3")->trigger();
+        QCOMPARE(e->documentText(),
+                 QStringLiteral("<TABLE BORDER=1>\r\n<TR><TD>a<TD>b\r\n<TR><TD>c<TD>d\r\n"
+                                "<TR><TD>\r\n</TABLE>"));
+        QCOMPARE(e->colorAt(0), run.main->state().colors[TablesColor]);
+        QVERIFY(!run.main->state().undo.undoYes); // a direct replacement
+
+        run.write("r.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Hi\\par}");
+        e->setDocumentText("");
+        run.dialogs.answer(run.path("r.rtf"));
+        run.main->action("mnuImport2")->trigger();
+        QVERIFY(e->documentText().startsWith("<!-- Beginning of Paragraph -->"));
+        QVERIFY(e->documentText().contains("FACE=\"Arial\">Hi"));
+        QVERIFY(run.main->state().undo.undoYes); // through the insertion service
+    }
+
+    void tableBuilderFromToolsMenu()
+    {
+        Run run;
+        run.main->action("mnuTableBuilderItem")->trigger();
+        auto *builder = run.main->findChild<QDialog *>("Form1");
+        QVERIFY(builder);
+        QVERIFY(builder->isVisible());
+        QVERIFY(!run.main->isEnabled());
+        builder->findChild<QAbstractButton *>("Command3")->click(); // OK
+        QVERIFY(run.main->isEnabled());
+        QVERIFY(run.main->activeEditor()->documentText().contains("<!-- Beginning of Table -->"));
+    }
+};
+
+QTEST_MAIN(TestCommands)
+#include "test_commands.moc"
