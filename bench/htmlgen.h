@@ -76,3 +76,13 @@ inline QString generateHtml(qsizetype size, int wordEvery = 0, int widgets = 0,
     return out;
 }
 
+
+constexpr qsizetype megabyte = 1024 * 1024;
+
+// The generated page of 1 MB or 10 MB, made once.
+inline const QString &document(qsizetype size)
+{
+    static const QString one = generateHtml(megabyte);
+    static const QString ten = generateHtml(10 * megabyte);
+    return size == megabyte ? one : ten;
+}

@@ -11,14 +11,6 @@
 
 namespace {
 
-constexpr qsizetype megabyte = 1024 * 1024;
-
-const QString &document(qsizetype size)
-{
-    static const QString one = generateHtml(megabyte);
-    static const QString ten = generateHtml(10 * megabyte);
-    return size == megabyte ? one : ten;
-}
 
 void BM_SmartColorScan(benchmark::State &state)
 {

@@ -16,14 +16,6 @@
 
 namespace {
 
-constexpr qsizetype megabyte = 1024 * 1024;
-
-const QString &document(qsizetype size)
-{
-    static const QString one = generateHtml(megabyte);
-    static const QString ten = generateHtml(10 * megabyte);
-    return size == megabyte ? one : ten;
-}
 
 // Loading a 10 MB file into a document window (read, decode, into the editor).
 void BM_LoadFile(benchmark::State &state)
