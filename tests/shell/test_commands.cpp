@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -115,6 +116,32 @@ private slots:
         QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File"}));
         QVERIFY(!doc->saver());
         QCOMPARE(run.read("kept.htm"), QByteArray("old bytes"));
+    }
+
+    void saveIntoReadOnlyFolderKeepsOldFile()
+    {
+        Run run;
+        QVERIFY(QDir().mkdir(run.path("site")));
+        run.write("site/page.htm", "old bytes\r\n");
+        QVERIFY(run.main->openFile(run.path("site/page.htm")));
+        DocumentWindow *doc = run.main->activeDocument();
+        doc->editor()->setDocumentText("new text");
+        // An immutable folder stops even root from writing into it.
+        struct Immutable {
+            QString path;
+            bool on = QProcess::execute("chattr", {"+i", path}) == 0;
+            ~Immutable()
+            {
+                if (on)
+                    QProcess::execute("chattr", {"-i", path});
+            }
+        } guard{run.path("site")};
+        if (!guard.on)
+            QSKIP("chattr cannot make a folder immutable here");
+        run.main->action("mnuSaveregItem")->trigger();
+        QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File"}));
+        QVERIFY(!doc->saver());
+        QCOMPARE(run.read("site/page.htm"), QByteArray("old bytes\r\n"));
     }
 
     void openUnreadableFileSaysSoAndLeavesNoWindow()

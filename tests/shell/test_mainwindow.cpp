@@ -85,6 +85,21 @@ private slots:
         QCOMPARE(w2->activeDocument()->objectName(), QStringLiteral("Form26"));
     }
 
+    void unwritableSettingsFolderIsReported()
+    {
+        Run run;
+        QFile blocker(run.dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        run.store = std::make_unique<SettingsStore>(run.dir.filePath("blocker/lorimel"));
+        run.dialogs.answer(DialogService::Answer::No);
+        MainWindow *w = run.start();
+        QVERIFY(w);
+        QCOMPARE(w->documentCount(), 1);
+        const QStringList messages = run.dialogs.messages();
+        QVERIFY(messages.size() == 2 && messages[1].contains("cannot be written"));
+    }
+
     void yesGivesPreviewWindows()
     {
         Run run;
