@@ -33,51 +33,57 @@ const QString &widgetDocument()
     return doc;
 }
 
-// Upper-casing every tag of a page whose tags are all lower case: the
-// editor's part alone (arg 0), and with the SmartColor run that follows
-// (arg 1).
+// Upper-casing every tag of a page whose tags are all lower case, as the
+// command does it: with SmartColor off the colours are carried over; with it
+// on the stretch is left black and SmartColor recolours the whole page.
 void BM_UpperCaseAllTags(benchmark::State &state)
 {
     HtmlEditor editor;
     AppState app;
+    app.colorOnOff = !state.range(0);
     editor.setDocumentText(document());
+    app.textLength = 0;
     insertion::smartcolor(editor, app);
     editor.setSelStart(editor.characterLength() / 2);
-    const bool colour = state.range(0);
     for (auto _ : state) {
         state.PauseTiming();
         editcommands::convertTagCase(editor, tagcase::Case::Lower);
         state.ResumeTiming();
-        if (!editcommands::convertTagCase(editor, tagcase::Case::Upper))
+        if (!editcommands::convertTagCase(editor, tagcase::Case::Upper, app.colorOnOff))
             state.SkipWithError("nothing was converted");
-        if (colour) {
-            app.textLength = 0;
-            insertion::smartcolor(editor, app);
-        }
+        app.textLength = 0;
+        insertion::smartcolor(editor, app);
     }
     state.SetBytesProcessed(state.iterations() * document().size());
 }
 BENCHMARK(BM_UpperCaseAllTags)
-    ->ArgName("smartcolor")
+    ->ArgName("smartcolorOn")
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 
 // Replace All of "widget" (any case, 100,000 matches) by a word of the same
-// length (arg 6) or a longer one (arg 9), then SmartColor.
+// length (6) or a longer one (9), as the Find window does it, with SmartColor
+// off (colours carried over) and on (the page recoloured).
 void BM_ReplaceAllWidgets(benchmark::State &state)
 {
     HtmlEditor editor;
     AppState app;
     const QString replacement =
         state.range(0) == 6 ? QStringLiteral("gadget") : QStringLiteral("gizmo-box");
+    app.colorOnOff = !state.range(1);
     qsizetype count = 0;
     for (auto _ : state) {
         state.PauseTiming();
         editor.setDocumentText(widgetDocument());
+        const bool off = app.colorOnOff;
+        app.colorOnOff = false;
+        app.textLength = 0;
         insertion::smartcolor(editor, app);
+        app.colorOnOff = off;
         state.ResumeTiming();
-        count = editcommands::replaceAll(editor, QStringLiteral("widget"), replacement, false);
+        count = editcommands::replaceAll(editor, QStringLiteral("widget"), replacement, false,
+                                         app.colorOnOff);
         app.textLength = 0;
         insertion::smartcolor(editor, app);
     }
@@ -86,9 +92,8 @@ void BM_ReplaceAllWidgets(benchmark::State &state)
     state.counters["replaced"] = double(count);
 }
 BENCHMARK(BM_ReplaceAllWidgets)
-    ->ArgName("replacementLength")
-    ->Arg(6)
-    ->Arg(9)
+    ->ArgNames({"replacementLength", "smartcolorOn"})
+    ->ArgsProduct({{6, 9}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

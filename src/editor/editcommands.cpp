@@ -50,15 +50,15 @@ QByteArray styleBytes(HtmlEditor &editor, int fromByte, int toByte)
 }
 
 // Replaces the bytes [fromByte, toByte) by text as one undo step and paints
-// the new bytes with styles.
+// the new bytes with styles; with no styles the new text is black.
 void replaceBytes(HtmlEditor &editor, int fromByte, int toByte, const QByteArray &text,
                   QByteArray styles)
 {
     // The styles are built from the characters; a replacement text with a
     // stray surrogate half can encode differently. Colours may then slip by
     // a few bytes, but the text is never harmed.
-    if (styles.size() != text.size())
-        styles.resize(text.size(), styles.isEmpty() ? '\0' : styles.back());
+    if (!styles.isEmpty() && styles.size() != text.size())
+        styles.resize(text.size(), styles.back());
     editor.SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, long(fromByte), long(toByte));
     editor.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET,
                          static_cast<unsigned long>(text.size()), text.constData());
@@ -69,15 +69,31 @@ void replaceBytes(HtmlEditor &editor, int fromByte, int toByte, const QByteArray
     }
 }
 
+// A few letters change their UTF-8 length with their case (the dotless i,
+// the Kelvin sign); then every character takes its old style over to its
+// new bytes.
+QByteArray restyleByCharacter(QStringView before, QStringView after, const QByteArray &oldStyles)
+{
+    QByteArray styles;
+    qsizetype oldByte = 0;
+    for (qsizetype i = 0; i < before.size() && i < after.size(); ++i) {
+        const char style = oldByte < oldStyles.size() ? oldStyles[oldByte] : '\0';
+        oldByte += utf8Bytes(before[i].unicode());
+        styles.append(utf8Bytes(after[i].unicode()), style);
+    }
+    return styles;
+}
+
 void changeTagCase(Workbench &workbench, tagcase::Case to)
 {
     HtmlEditor *editor = workbench.activeEditor();
     if (!editor)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    convertTagCase(*editor, to);
-    QGuiApplication::restoreOverrideCursor();
     AppState &state = workbench.state();
+    // With SmartColor on, the whole document is recoloured next anyway.
+    convertTagCase(*editor, to, state.colorOnOff);
+    QGuiApplication::restoreOverrideCursor();
     if (!state.colorOnOff) {
         // Always the whole document, whatever insertion may be pending.
         state.textStart = 0;
@@ -88,7 +104,7 @@ void changeTagCase(Workbench &workbench, tagcase::Case to)
 
 } // namespace
 
-bool convertTagCase(HtmlEditor &editor, tagcase::Case to)
+bool convertTagCase(HtmlEditor &editor, tagcase::Case to, bool keepColours)
 {
     const QString old = editor.documentText();
     const QString converted = tagcase::convertTags(old, to);
@@ -114,23 +130,14 @@ bool convertTagCase(HtmlEditor &editor, tagcase::Case to)
     const qsizetype caret = editor.selStart();
     const int fromByte = editor.toBytes(first);
     const int toByte = editor.toBytes(last);
-    const QByteArray oldStyles = styleBytes(editor, fromByte, toByte);
     const QStringView before = QStringView(old).sliced(first, last - first);
     const QStringView after = QStringView(converted).sliced(first, last - first);
     const QByteArray bytes = after.toUtf8();
     QByteArray styles;
-    if (bytes.size() == oldStyles.size()) {
-        styles = oldStyles; // the usual case: letters of the same UTF-8 length
-    } else {
-        // A few letters change their UTF-8 length with their case (the
-        // dotless i, the Kelvin sign): every character keeps its own style.
-        styles.reserve(bytes.size());
-        qsizetype oldByte = 0;
-        for (qsizetype i = 0; i < before.size(); ++i) {
-            const char style = oldByte < oldStyles.size() ? oldStyles[oldByte] : '\0';
-            oldByte += utf8Bytes(before[i].unicode());
-            styles.append(utf8Bytes(after[i].unicode()), style);
-        }
+    if (keepColours) {
+        styles = styleBytes(editor, fromByte, toByte);
+        if (styles.size() != bytes.size())
+            styles = restyleByCharacter(before, after, styles);
     }
     replaceBytes(editor, fromByte, toByte, bytes, styles);
     editor.setSelStart(caret);
@@ -148,7 +155,7 @@ void LCaser(Workbench &workbench)
 }
 
 qsizetype replaceAll(HtmlEditor &editor, const QString &needle, const QString &replacement,
-                     bool matchCase)
+                     bool matchCase, bool keepColours)
 {
     // Half a character matches nothing worth replacing.
     if (needle.isEmpty() || !needle.isValidUtf16())
@@ -167,6 +174,11 @@ qsizetype replaceAll(HtmlEditor &editor, const QString &needle, const QString &r
     const QByteArray bytes = QStringView(result.text).sliced(first, newLength).toUtf8();
     const int fromByte = editor.toBytes(first);
     const int toByte = editor.toBytes(oldEnd);
+    if (!keepColours) {
+        replaceBytes(editor, fromByte, toByte, bytes, QByteArray());
+        editor.setSelStart(first + newLength);
+        return result.count;
+    }
     const QByteArray oldStyles = styleBytes(editor, fromByte, toByte);
 
     // Old styles for the kept text, the match's first style for each
