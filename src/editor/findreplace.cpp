@@ -48,6 +48,7 @@ ReplaceAllResult replaceAll(const QString &text, QStringView needle, QStringView
                                 std::max<qsizetype>(0, replacement.size() - needle.size()));
         result.text.append(QStringView(text).sliced(copied, at - copied));
         result.text.append(replacement);
+        result.positions.append(at);
         copied = at + needle.size();
         ++result.count;
     }

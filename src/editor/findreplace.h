@@ -1,6 +1,7 @@
 #pragma once
 // Searching and replacing in a document's text, as the Find window does it.
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -45,6 +46,9 @@ struct ReplaceAllResult
 {
     QString text;        // the whole new text
     qsizetype count = 0; // replacements made
+    // Where each replaced match began in the original text, in order, so an
+    // editor can carry its colours over to the new text.
+    QList<qsizetype> positions;
 };
 
 // Replaces every match, left to right, each search starting just after the

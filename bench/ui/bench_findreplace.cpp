@@ -1,0 +1,108 @@
+// Tag case conversion and Replace All on a 10 MB document in the editor
+// widget: one edit each, colours kept, then SmartColor.
+
+#include "editor/editcommands.h"
+#include "editor/htmleditor.h"
+#include "editor/insertion.h"
+#include "htmlgen.h"
+#include "shell/appstate.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr qsizetype megabyte = 1024 * 1024;
+constexpr int widgetCount = 100000;
+
+const QString &document()
+{
+    static const QString ten = generateHtml(10 * megabyte);
+    return ten;
+}
+
+// The 10 MB page with "Widget" (in three spellings) 100,000 times.
+const QString &widgetDocument()
+{
+    static const QString doc = [] {
+        int words = 0;
+        generateHtml(10 * megabyte, 0, 0, &words);
+        return generateHtml(10 * megabyte, words * 95 / 100 / widgetCount, widgetCount);
+    }();
+    return doc;
+}
+
+// Upper-casing every tag of a page whose tags are all lower case, as the
+// command does it: with SmartColor off the colours are carried over; with it
+// on the stretch is left black and SmartColor recolours the whole page.
+void BM_UpperCaseAllTags(benchmark::State &state)
+{
+    HtmlEditor editor;
+    AppState app;
+    app.colorOnOff = !state.range(0);
+    editor.setDocumentText(document());
+    app.textLength = 0;
+    insertion::smartcolor(editor, app);
+    editor.setSelStart(editor.characterLength() / 2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        editcommands::convertTagCase(editor, tagcase::Case::Lower);
+        state.ResumeTiming();
+        if (!editcommands::convertTagCase(editor, tagcase::Case::Upper, app.colorOnOff))
+            state.SkipWithError("nothing was converted");
+        app.textLength = 0;
+        insertion::smartcolor(editor, app);
+    }
+    state.SetBytesProcessed(state.iterations() * document().size());
+}
+BENCHMARK(BM_UpperCaseAllTags)
+    ->ArgName("smartcolorOn")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+
+// Replace All of "widget" (any case, 100,000 matches) by a word of the same
+// length (6) or a longer one (9), as the Find window does it, with SmartColor
+// off (colours carried over) and on (the page recoloured).
+void BM_ReplaceAllWidgets(benchmark::State &state)
+{
+    HtmlEditor editor;
+    AppState app;
+    const QString replacement =
+        state.range(0) == 6 ? QStringLiteral("gadget") : QStringLiteral("gizmo-box");
+    app.colorOnOff = !state.range(1);
+    qsizetype count = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.setDocumentText(widgetDocument());
+        const bool off = app.colorOnOff;
+        app.colorOnOff = false;
+        app.textLength = 0;
+        insertion::smartcolor(editor, app);
+        app.colorOnOff = off;
+        state.ResumeTiming();
+        count = editcommands::replaceAll(editor, QStringLiteral("widget"), replacement, false,
+                                         app.colorOnOff);
+        app.textLength = 0;
+        insertion::smartcolor(editor, app);
+    }
+    if (count != widgetCount)
+        state.SkipWithError("the document does not hold the planned number of widgets");
+    state.counters["replaced"] = double(count);
+}
+BENCHMARK(BM_ReplaceAllWidgets)
+    ->ArgNames({"replacementLength", "smartcolorOn"})
+    ->ArgsProduct({{6, 9}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

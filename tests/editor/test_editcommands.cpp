@@ -1,0 +1,168 @@
+#include "editor/editcommands.h"
+#include "editor/htmleditor.h"
+#include "editor/insertion.h"
+#include "support/fakeworkbench.h"
+
+#include <QtTest>
+
+namespace {
+constexpr qint64 kLinks = 8388608, kOther = 32768, kRed = 255, kBlue = 16711680;
+
+QVector<qint64> coloursOf(const HtmlEditor &e)
+{
+    QVector<qint64> out;
+    for (qsizetype i = 0; i < e.characterLength(); ++i)
+        out << e.colorAt(i);
+    return out;
+}
+
+// A colour for every character from a pattern: R red, B blue, . black.
+void paint(HtmlEditor &e, const QString &pattern)
+{
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        e.colorRange(i, 1, c == u'R' ? kRed : c == u'B' ? kBlue : 0);
+    }
+}
+
+QVector<qint64> colours(const QString &pattern)
+{
+    QVector<qint64> out;
+    for (const QChar c : pattern)
+        out << (c == u'R' ? kRed : c == u'B' ? kBlue : 0);
+    return out;
+}
+} // namespace
+
+class TestEditCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tagCase_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("upper");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("mixed-case link")
+            << "<a Href=\"Page.htm\">Go Home</a>" << true << "<A HREF=\"PAGE.HTM\">Go Home</A>";
+        QTest::newRow("lower case") << "Text <B>Bold</B> <IMG SRC=\"A.GIF\">" << false
+                                    << "Text <b>Bold</b> <img src=\"a.gif\">";
+        QTest::newRow("empty document") << "" << true << "";
+        QTest::newRow("no tags") << "plain words" << true << "plain words";
+        QTest::newRow("last tag unclosed")
+            << "<b>x</b> <a href=\"y" << true << "<B>x</B> <a href=\"y";
+        QTest::newRow("comment to its first >")
+            << "<!-- a <b> c -->d" << true << "<!-- A <B> c -->d";
+        // Letters whose UTF-8 length changes with their case.
+        QTest::newRow("kelvin sign") << QString::fromUtf8("<p title=\"\u212A\">\u212A") << false
+                                     << QString::fromUtf8("<p title=\"k\">\u212A");
+        QTest::newRow("dotless i")
+            << QString::fromUtf8("é<\u0131>ı") << true << QString::fromUtf8("é<I>ı");
+        QTest::newRow("crlf lines") << "<p>\r\n<br>\r\nx" << true << "<P>\r\n<BR>\r\nx";
+    }
+    void tagCase()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, upper);
+        QFETCH(QString, expected);
+        FakeWorkbench wb;
+        wb.editor->setDocumentText(text);
+        if (upper)
+            editcommands::UCaser(wb);
+        else
+            editcommands::LCaser(wb);
+        QCOMPARE(wb.editor->documentText(), expected);
+        QCOMPARE(wb.editor->characterLength(), expected.size());
+    }
+
+    void caretBackAndRecoloured()
+    {
+        FakeWorkbench wb;
+        const QString text = QStringLiteral("<p>Go <a href=\"x\">there</a> now");
+        wb.editor->setDocumentText(text);
+        wb.editor->colorRange(0, text.size(), kRed); // stale colours
+        wb.editor->select(8, 3);
+        wb.appState.textStart = 5; // a pending range must not narrow the colouring
+        wb.appState.textLength = 2;
+        editcommands::UCaser(wb);
+        QCOMPARE(wb.editor->documentText(), QStringLiteral("<P>Go <A HREF=\"X\">there</A> now"));
+        QCOMPARE(wb.editor->selStart(), qsizetype(8));
+        QCOMPARE(wb.editor->colorAt(0), kOther);
+        QCOMPARE(wb.editor->colorAt(4), qint64(0));
+        QCOMPARE(wb.editor->colorAt(6), kLinks);
+        QCOMPARE(wb.editor->colorAt(18), qint64(0));
+        QCOMPARE(wb.editor->colorAt(23), kLinks);
+        QCOMPARE(wb.editor->colorAt(text.size() - 1), qint64(0));
+    }
+
+    void coloursKeptWhenSmartColorIsOff_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("upper");
+        QTest::newRow("ascii") << "ab<b>cd</b>ef"
+                               << "RRBBB..R.BBRR" << true;
+        QTest::newRow("kelvin sign to lower case")
+            << QString::fromUtf8("é<\u212A>\u212Aü<X>") << "RBBB.RBRB" << false;
+        QTest::newRow("dotless i to upper case")
+            << QString::fromUtf8("€<\u0131 \u0131>x") << "RBRBBR." << true;
+    }
+    void coloursKeptWhenSmartColorIsOff()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QFETCH(bool, upper);
+        QCOMPARE(pattern.size(), text.size());
+        FakeWorkbench wb;
+        wb.appState.colorOnOff = true;
+        wb.editor->setDocumentText(text);
+        paint(*wb.editor, pattern);
+        if (upper)
+            editcommands::UCaser(wb);
+        else
+            editcommands::LCaser(wb);
+        QVERIFY(wb.editor->documentText() != text);
+        QCOMPARE(coloursOf(*wb.editor), colours(pattern));
+    }
+
+    void oneUndoStepAndTheRecordUntouched()
+    {
+        FakeWorkbench wb;
+        HtmlEditor &e = *wb.editor;
+        e.setDocumentText(QStringLiteral("<p>a</p> b <i>c</i>"));
+        e.setSelStart(9);
+        insertion::portableColor(e, wb.appState, QStringLiteral("<br>"));
+        const QString inserted = e.documentText();
+        const UndoRecord record = wb.appState.undo;
+        QVERIFY(record.undoYes);
+        editcommands::UCaser(wb);
+        QCOMPARE(e.documentText(), QStringLiteral("<P>a</P> <BR>b <I>c</I>"));
+        QCOMPARE(wb.appState.undo.undoYes, record.undoYes);
+        QCOMPARE(wb.appState.undo.undoStart, record.undoStart);
+        QCOMPARE(wb.appState.undo.undoLength, record.undoLength);
+        QCOMPARE(wb.appState.undo.undoer, record.undoer);
+        e.undo(); // the editor's own undo reverts the whole conversion at once
+        QCOMPARE(e.documentText(), inserted);
+    }
+
+    void nothingChangesNothing()
+    {
+        FakeWorkbench wb;
+        wb.editor->setDocumentText(QStringLiteral("<B>x</B>"));
+        QVERIFY(!editcommands::convertTagCase(*wb.editor, tagcase::Case::Upper));
+        QVERIFY(!wb.editor->isUndoAvailable());
+    }
+
+    void noDocument()
+    {
+        FakeWorkbench wb;
+        delete wb.editor;
+        wb.editor = nullptr;
+        editcommands::UCaser(wb);
+        editcommands::LCaser(wb);
+        QVERIFY(wb.scripted.asked.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestEditCommands)
+#include "test_editcommands.moc"
