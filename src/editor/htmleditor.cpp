@@ -168,7 +168,9 @@ void HtmlEditor::applyStyleFont(int style)
     const QByteArray family = m_fontFamily.toUtf8();
     SendScintilla(SCI_STYLESETFONT, long(style), family.constData());
     SendScintilla(SCI_STYLESETSIZEFRACTIONAL, long(style), long(qRound(m_fontSize * 100)));
-    SendScintilla(SCI_STYLESETBACK, long(style), 0xFFFFFFL);
+    // The paper follows the default style, which the editor greys while it
+    // is disabled.
+    SendScintilla(SCI_STYLESETBACK, long(style), SendScintilla(SCI_STYLEGETBACK, long(STYLE_DEFAULT)));
 }
 
 void HtmlEditor::setTextFont(const QString &family, double points)
@@ -348,6 +350,15 @@ void HtmlEditor::inputMethodEvent(QInputMethodEvent *event)
     QsciScintilla::inputMethodEvent(event);
     styleInserted(start, int(SendScintilla(SCI_GETCURRENTPOS)));
     emit typed(committed);
+}
+
+void HtmlEditor::changeEvent(QEvent *event)
+{
+    QsciScintilla::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        for (auto it = m_colourOfStyle.cbegin(); it != m_colourOfStyle.cend(); ++it)
+            applyStyleFont(it.key());
+    }
 }
 
 bool HtmlEditor::eventFilter(QObject *watched, QEvent *event)

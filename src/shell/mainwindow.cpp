@@ -1,5 +1,7 @@
 #include "shell/mainwindow.h"
 
+#include "editor/editcommands.h"
+#include "editor/findwindow.h"
 #include "editor/htmleditor.h"
 #include "editor/htmlvalues.h"
 #include "editor/insertion.h"
@@ -956,6 +958,10 @@ void MainWindow::connectTools()
     always(QStringLiteral("mnuImport2"), [this] { importcommands::importToCurrentDocument(*this); });
     always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
+    always(QStringLiteral("mnuFindItem"), [this] { FindWindow::open(*this, false); });
+    always(QStringLiteral("mnuReplaceItem"), [this] { FindWindow::open(*this, true); });
+    always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
+    always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
     always(QStringLiteral("mnuTableBuilderItem"),
            [this] { openBuilder(QLatin1String(palette::builder::TableBuilder)); });
     // New and Open need no document: their buttons are always on.

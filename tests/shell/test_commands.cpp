@@ -220,6 +220,25 @@ private slots:
         QVERIFY(run.main->state().undo.undoYes); // through the insertion service
     }
 
+    void caseAndFindFromEditMenu()
+    {
+        Run run;
+        HtmlEditor *e = run.main->activeEditor();
+        e->setDocumentText("<a href=\"X.htm\">Link</a>");
+        run.main->action("mnuUpperCaseItem")->trigger();
+        QCOMPARE(e->documentText(), QStringLiteral("<A HREF=\"X.HTM\">Link</A>"));
+        QCOMPARE(e->colorAt(0), run.main->state().colors[LinksColor]);
+        run.main->action("mnuLowerCaseItem")->trigger();
+        QCOMPARE(e->documentText(), QStringLiteral("<a href=\"x.htm\">Link</a>"));
+        run.main->action("mnuReplaceItem")->trigger();
+        auto *find = run.main->findChild<QDialog *>("Form25");
+        QVERIFY(find && find->isVisible());
+        QVERIFY(!run.main->isEnabled());
+        QVERIFY(find->findChild<QAbstractButton *>("Command1")->isEnabled());
+        find->findChild<QAbstractButton *>("Command3")->click(); // Done
+        QVERIFY(run.main->isEnabled());
+    }
+
     void tableBuilderFromToolsMenu()
     {
         Run run;
