@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMetaMethod>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeView>
@@ -54,6 +55,10 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     for (int column = 1; column < m_folderModel->columnCount(); ++column)
         m_folderTree->hideColumn(column);
     m_folderTree->header()->hide();
+    // Deep folders in a narrow dock: scroll sideways instead of eliding.
+    m_folderTree->header()->setStretchLastSection(false);
+    m_folderTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_folderTree->setIndentation(14);
     m_folderTree->setUniformRowHeights(true);
     m_folderTree->setAnimated(false);
     m_folderTree->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -63,7 +68,7 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     // view once its parents are known.
     connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
         if (m_folder == path || m_folder.startsWith(path))
-            m_folderTree->scrollTo(m_folderTree->currentIndex());
+            revealInTree(m_folderTree->currentIndex());
     });
 
     m_fileList = new QListWidget(this);
@@ -305,8 +310,21 @@ void SitePane::showInTree(const QString &path)
     m_updatingTree = true;
     m_folderTree->setCurrentIndex(index);
     m_folderTree->expand(index);
-    m_folderTree->scrollTo(index);
+    revealInTree(index);
     m_updatingTree = false;
+}
+
+void SitePane::revealInTree(const QModelIndex &index)
+{
+    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // scrollTo also scrolls sideways to the name; keep the branches in view
+    // unless the folder is too deep for that.
+    QScrollBar *sideways = m_folderTree->horizontalScrollBar();
+    sideways->setValue(0);
+    const int left = m_folderTree->visualRect(index).left();
+    const int room = m_folderTree->viewport()->width();
+    if (left > room / 2)
+        sideways->setValue(left - room / 4);
 }
 
 void SitePane::showDrive()

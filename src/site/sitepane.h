@@ -90,6 +90,7 @@ protected:
 private:
     void message(const QString &text);
     void showInTree(const QString &path);
+    void revealInTree(const QModelIndex &index);
     void showDrive();
     void treeCurrentChanged(const QModelIndex &current);
     void fileListMenu(const QPoint &pos);
