@@ -48,6 +48,14 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     m_folderModel->setReadOnly(true);
     m_folderModel->setRootPath(QDir::rootPath());
 
+    // Rows the model drops (a folder removed on disk) move the tree's current
+    // index; that is no choice of the user's and must not move the site.
+    // Connected before the view's selection model sees the removal.
+    connect(m_folderModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { m_updatingTree = true; });
+    connect(m_folderModel, &QAbstractItemModel::rowsRemoved, this,
+            [this] { m_updatingTree = false; });
+
     m_folderTree = new QTreeView(this);
     m_folderTree->setObjectName(QStringLiteral("Dir1"));
     m_folderTree->setAccessibleName(QStringLiteral("Folders"));
@@ -67,8 +75,11 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     // The model reads folders in the background; bring the current one into
     // view once its parents are known.
     connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
-        if (m_folder == path || m_folder.startsWith(path))
-            revealInTree(m_folderTree->currentIndex());
+        if (!m_revealPending || !m_folder.startsWith(path))
+            return;
+        revealInTree(m_folderTree->currentIndex());
+        if (path == m_folder)
+            m_revealPending = false; // later reloads leave the user's scrolling alone
     });
 
     m_fileList = new QListWidget(this);
@@ -308,6 +319,7 @@ void SitePane::showInTree(const QString &path)
     if (!index.isValid())
         return; // a hidden folder: the file list still shows it
     m_updatingTree = true;
+    m_revealPending = true;
     m_folderTree->setCurrentIndex(index);
     m_folderTree->expand(index);
     revealInTree(index);

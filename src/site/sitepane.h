@@ -106,4 +106,5 @@ private:
     QHash<QString, QString> m_lastFolderOnDrive;
     QString m_folder;
     bool m_updatingTree = false;
+    bool m_revealPending = false;
 };

@@ -195,6 +195,19 @@ private slots:
         QCOMPARE(changed.size(), 2);
     }
 
+    void removedFolderDoesNotMoveTheSite()
+    {
+        QVERIFY(pane->setFolder(sitePath("images/small")));
+        auto *model = qobject_cast<QFileSystemModel *>(pane->folderTree()->model());
+        const QModelIndex images = model->index(sitePath("images"));
+        QTRY_COMPARE(model->rowCount(images), 1);
+        QVERIFY(QDir(sitePath("images/small")).removeRecursively());
+        QTRY_COMPARE(model->rowCount(images), 0);
+        QCOMPARE(pane->folder(), sitePath("images/small"));
+        QCOMPARE(direct("Director"), sitePath("images/small"));
+        QVERIFY(dialogs().asked.isEmpty());
+    }
+
     void unreadableFolderChangesNothing()
     {
         QVERIFY(!pane->setFolder(sitePath("no-such-folder")));
