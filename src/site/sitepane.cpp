@@ -1,0 +1,372 @@
+#include "site/sitepane.h"
+
+#include "platform/dialogservice.h"
+#include "platform/launcher.h"
+#include "platform/paths.h"
+#include "shell/appstate.h"
+#include "shell/settingsstore.h"
+#include "shell/workbench.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+QString cleanFolder(const QString &path)
+{
+    return QDir::cleanPath(QDir(path).absolutePath());
+}
+
+} // namespace
+
+SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_workbench(workbench)
+{
+    setObjectName(QStringLiteral("SitePane"));
+
+    m_driveList = new QComboBox(this);
+    m_driveList->setObjectName(QStringLiteral("Drive1"));
+    m_driveList->setAccessibleName(QStringLiteral("Drive"));
+    // Long mount paths must not widen the dock.
+    m_driveList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_driveList->setMinimumContentsLength(8);
+    connect(m_driveList, &QComboBox::activated, this, &SitePane::chooseDrive);
+
+    m_folderModel = new QFileSystemModel(this);
+    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folderModel->setReadOnly(true);
+    m_folderModel->setRootPath(QDir::rootPath());
+
+    // Rows the model drops (a folder removed on disk) move the tree's current
+    // index; that is no choice of the user's and must not move the site.
+    // Connected before the view's selection model sees the removal.
+    connect(m_folderModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { m_updatingTree = true; });
+    connect(m_folderModel, &QAbstractItemModel::rowsRemoved, this,
+            [this] { m_updatingTree = false; });
+
+    m_folderTree = new QTreeView(this);
+    m_folderTree->setObjectName(QStringLiteral("Dir1"));
+    m_folderTree->setAccessibleName(QStringLiteral("Folders"));
+    m_folderTree->setModel(m_folderModel);
+    for (int column = 1; column < m_folderModel->columnCount(); ++column)
+        m_folderTree->hideColumn(column);
+    m_folderTree->header()->hide();
+    // Deep folders in a narrow dock: scroll sideways instead of eliding.
+    m_folderTree->header()->setStretchLastSection(false);
+    m_folderTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_folderTree->setIndentation(14);
+    m_folderTree->setUniformRowHeights(true);
+    m_folderTree->setAnimated(false);
+    m_folderTree->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { treeCurrentChanged(current); });
+    // The model reads folders in the background; bring the current one into
+    // view once its parents are known.
+    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (!m_revealPending || !m_folder.startsWith(path))
+            return;
+        revealInTree(m_folderTree->currentIndex());
+        if (path == m_folder)
+            m_revealPending = false; // later reloads leave the user's scrolling alone
+    });
+
+    m_fileList = new QListWidget(this);
+    m_fileList->setObjectName(QStringLiteral("File2"));
+    m_fileList->setAccessibleName(QStringLiteral("Files"));
+    m_fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fileList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_fileList->setUniformItemSizes(true);
+    m_fileList->installEventFilter(this);
+    connect(m_fileList, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { activateFile(item->text()); });
+    connect(m_fileList, &QWidget::customContextMenuRequested, this, &SitePane::fileListMenu);
+
+    auto *splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_folderTree);
+    splitter->addWidget(m_fileList);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(m_driveList);
+    layout->addWidget(splitter, 1);
+
+    setDrives(site::mountedDrives());
+    restoreFromState();
+}
+
+QString SitePane::selectedFile() const
+{
+    const QList<QListWidgetItem *> selected = m_fileList->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+QString SitePane::selectedPath() const
+{
+    const QString name = selectedFile();
+    return name.isEmpty() ? QString() : paths::join(m_folder, name);
+}
+
+bool SitePane::checkSelection()
+{
+    if (!selectedFile().isEmpty())
+        return true;
+    message(site::text::noFileSelected());
+    return false;
+}
+
+void SitePane::setDrives(const QList<site::Drive> &drives)
+{
+    m_drives = drives;
+    m_driveList->clear();
+    const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
+    for (const site::Drive &drive : drives) {
+        m_driveList->addItem(icon, drive.displayText(), drive.rootPath);
+        m_driveList->setItemData(m_driveList->count() - 1, drive.rootPath, Qt::ToolTipRole);
+    }
+    showDrive();
+}
+
+bool SitePane::setFolder(const QString &path)
+{
+    const QString folder = cleanFolder(path);
+    if (!site::isReadableFolder(folder)) {
+        message(site::text::deviceNotReady());
+        showInTree(m_folder);
+        return false;
+    }
+    const bool moved = folder != m_folder;
+    m_folder = folder;
+    if (moved)
+        m_fileList->clear();
+    refresh();
+    showInTree(folder);
+    showDrive();
+
+    const int drive = site::driveOf(folder, m_drives);
+    const QString driveRoot = drive >= 0 ? m_drives.at(drive).rootPath : QDir::rootPath();
+    m_lastFolderOnDrive.insert(driveRoot, folder);
+
+    AppState &state = m_workbench.state();
+    state.siteDrive = driveRoot;
+    state.siteDirectory = folder;
+    state.siteFilePath = folder;
+    SettingsStore &settings = m_workbench.settings();
+    const QString app = SettingsStore::mainApp();
+    const QString section = QStringLiteral("Direct");
+    settings.save(app, section, QStringLiteral("Drive"), driveRoot);
+    settings.save(app, section, QStringLiteral("Director"), folder);
+    settings.save(app, section, QStringLiteral("FilePath"), folder);
+
+    if (moved)
+        emit folderChanged(folder);
+    return true;
+}
+
+void SitePane::restoreFromState()
+{
+    const AppState &state = m_workbench.state();
+    for (const QString &stored : {state.siteDirectory, state.siteFilePath}) {
+        if (stored.isEmpty())
+            continue;
+        // A folder that was removed or unmounted since: its nearest parent.
+        QString folder = cleanFolder(stored);
+        while (!site::isReadableFolder(folder) && folder != QDir::rootPath())
+            folder = QFileInfo(folder).absolutePath();
+        if (site::isReadableFolder(folder) && setFolder(folder))
+            return;
+    }
+    setFolder(QDir::homePath());
+}
+
+void SitePane::chooseDrive(int index)
+{
+    if (index < 0 || index >= m_drives.size())
+        return;
+    const QString root = m_drives.at(index).rootPath;
+    if (!site::isReadableFolder(root)) {
+        message(site::text::deviceNotReady());
+        showDrive();
+        return;
+    }
+    QString target = m_lastFolderOnDrive.value(root);
+    if (!site::isReadableFolder(target))
+        target = root;
+    if (!setFolder(target))
+        showDrive();
+}
+
+void SitePane::refresh()
+{
+    const QString keep = selectedFile();
+    const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
+    m_fileList->clear();
+    for (const QString &name : site::listFiles(m_folder))
+        new QListWidgetItem(icon, name, m_fileList);
+    if (!keep.isEmpty())
+        selectFile(keep);
+}
+
+void SitePane::activateFile(const QString &name)
+{
+    const site::FileAction action = site::actionForFile(
+        name, m_workbench.documentCount(), m_workbench.state().imageTypes, AppState::soundTypes());
+    switch (action) {
+    case site::FileAction::Nothing:
+        return;
+    case site::FileAction::RefuseCaching:
+        message(site::text::cachingFile());
+        return;
+    case site::FileAction::OpenDocument:
+        m_workbench.openFile(paths::join(m_folder, name));
+        return;
+    case site::FileAction::Graphics:
+    case site::FileAction::BackgroundSounds: {
+        const QString id = site::builderFor(action);
+        if (isSignalConnected(QMetaMethod::fromSignal(&SitePane::builderRequested)))
+            emit builderRequested(id, name);
+        else
+            m_workbench.openBuilder(id);
+        return;
+    }
+    }
+}
+
+void SitePane::activateSelected()
+{
+    const QString name = selectedFile();
+    if (!name.isEmpty())
+        activateFile(name);
+}
+
+void SitePane::renameSelected()
+{
+    if (!checkSelection())
+        return;
+    const QString name = selectedFile();
+    const std::optional<QString> answer = m_workbench.dialogs().input(
+        m_workbench.mainWidget(), site::text::renamePrompt(), site::text::renameTitle(), name);
+    const site::RenameResult result = site::renameFile(m_folder, name, answer);
+    if (result == site::RenameResult::Renamed) {
+        refresh();
+        selectFile(*answer);
+        return;
+    }
+    const QString failure = site::renameMessage(result);
+    if (!failure.isEmpty())
+        message(failure);
+}
+
+void SitePane::deleteSelected()
+{
+    if (!checkSelection())
+        return;
+    const QString name = selectedFile();
+    const DialogService::Answer answer =
+        m_workbench.dialogs().message(m_workbench.mainWidget(), site::text::deleteQuestion(),
+                                      site::text::deleteTitle(), DialogService::Buttons::YesNo);
+    if (answer != DialogService::Answer::Yes)
+        return;
+    if (!site::deleteFile(m_folder, name)) {
+        message(site::text::cannotDelete());
+        return;
+    }
+    refresh();
+}
+
+void SitePane::findFiles()
+{
+    const QString program = launcher::findTool(launcher::Tool::FindFiles);
+    if (program.isEmpty() || !launcher::start(program, site::findFilesArguments(program, m_folder)))
+        message(site::text::noFindTool());
+}
+
+bool SitePane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_fileList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            activateSelected();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SitePane::message(const QString &text)
+{
+    m_workbench.dialogs().message(m_workbench.mainWidget(), text);
+}
+
+void SitePane::showInTree(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QModelIndex index = m_folderModel->index(path);
+    if (!index.isValid())
+        return; // a hidden folder: the file list still shows it
+    m_updatingTree = true;
+    m_revealPending = true;
+    m_folderTree->setCurrentIndex(index);
+    m_folderTree->expand(index);
+    revealInTree(index);
+    m_updatingTree = false;
+}
+
+void SitePane::revealInTree(const QModelIndex &index)
+{
+    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // scrollTo also scrolls sideways to the name; keep the branches in view
+    // unless the folder is too deep for that.
+    QScrollBar *sideways = m_folderTree->horizontalScrollBar();
+    sideways->setValue(0);
+    const int left = m_folderTree->visualRect(index).left();
+    const int room = m_folderTree->viewport()->width();
+    if (left > room / 2)
+        sideways->setValue(left - room / 4);
+}
+
+void SitePane::showDrive()
+{
+    m_driveList->setCurrentIndex(site::driveOf(m_folder, m_drives));
+}
+
+void SitePane::treeCurrentChanged(const QModelIndex &current)
+{
+    if (m_updatingTree || !current.isValid())
+        return;
+    setFolder(m_folderModel->filePath(current));
+}
+
+void SitePane::fileListMenu(const QPoint &pos)
+{
+    if (QListWidgetItem *item = m_fileList->itemAt(pos))
+        m_fileList->setCurrentItem(item);
+    const QPoint global = m_fileList->viewport()->mapToGlobal(pos);
+    emit contextMenuRequested(global);
+    if (m_contextMenu)
+        m_contextMenu->popup(global);
+}
+
+void SitePane::selectFile(const QString &name)
+{
+    const QList<QListWidgetItem *> found =
+        m_fileList->findItems(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (found.isEmpty())
+        return;
+    m_fileList->setCurrentItem(found.first());
+    m_fileList->scrollToItem(found.first());
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The web-site pane: a drive list (Drive1), a folder tree (Dir1) and the
+// files of the chosen folder (File2). The folder shown is the web-site
+// folder for the whole program; it is kept in AppState and the settings at
+// every change. The owner supplies the right-click menu and wires the
+// commands that need other windows (link, properties).
+
+#include "site/sitefiles.h"
+
+#include <QHash>
+#include <QList>
+#include <QMenu>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QFileSystemModel;
+class QListWidget;
+class QModelIndex;
+class QTreeView;
+class Workbench;
+
+class SitePane : public QWidget
+{
+    Q_OBJECT
+public:
+    // Fills the drive list from the mounted volumes and restores the folder
+    // from state() (siteDirectory, then siteFilePath), so the main window
+    // loads its preferences first.
+    explicit SitePane(Workbench &workbench, QWidget *parent = nullptr);
+
+    // The web-site folder.
+    QString folder() const { return m_folder; }
+    // The selected file's bare name and full path; empty with no selection.
+    QString selectedFile() const;
+    QString selectedPath() const;
+    // For commands that need a file: true with a selection, otherwise
+    // shows "No File Selected" and returns false.
+    bool checkSelection();
+
+    // Replaces the drive list (the mounted volumes by default).
+    void setDrives(const QList<site::Drive> &drives);
+    QList<site::Drive> drives() const { return m_drives; }
+
+    // A menu popped up at a right-click on the file list, besides the
+    // contextMenuRequested signal. Not owned.
+    void setContextMenu(QMenu *menu) { m_contextMenu = menu; }
+
+    QComboBox *driveList() const { return m_driveList; }   // Drive1
+    QTreeView *folderTree() const { return m_folderTree; } // Dir1
+    QListWidget *fileList() const { return m_fileList; }   // File2
+
+public slots:
+    // Shows folder path: the tree, the file list and the drive list follow,
+    // and "Drive", "Director", "FilePath" are saved. An unreadable folder
+    // gives "Device Not Ready" and leaves everything as it was.
+    bool setFolder(const QString &path);
+    // Reads the folder from state() again; a folder that is gone gives its
+    // nearest existing parent, then the home folder.
+    void restoreFromState();
+    // Drive index of the drive list chosen: the folder last shown on that
+    // drive, else its root. "Device Not Ready" when it cannot be read.
+    void chooseDrive(int index);
+    // Lists the folder's files again, keeping the selection when it is
+    // still there.
+    void refresh();
+    // What a double-click on the listed file `name` does.
+    void activateFile(const QString &name);
+    void activateSelected();
+    void renameSelected();
+    void deleteSelected();
+    // The desktop's find-files tool, started in the web-site folder.
+    void findFiles();
+
+signals:
+    void folderChanged(const QString &folder);
+    // An image or sound file for the Graphics or Background Sounds builder
+    // (palette::builder id) with the bare file name for its source box.
+    // With nothing connected the pane calls Workbench::openBuilder(id).
+    void builderRequested(const QString &builderId, const QString &fileName);
+    // Right mouse button on the file list (after it selected the row under
+    // the pointer).
+    void contextMenuRequested(const QPoint &globalPos);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void message(const QString &text);
+    void showInTree(const QString &path);
+    void revealInTree(const QModelIndex &index);
+    void showDrive();
+    void treeCurrentChanged(const QModelIndex &current);
+    void fileListMenu(const QPoint &pos);
+    void selectFile(const QString &name);
+
+    Workbench &m_workbench;
+    QComboBox *m_driveList = nullptr;
+    QTreeView *m_folderTree = nullptr;
+    QFileSystemModel *m_folderModel = nullptr;
+    QListWidget *m_fileList = nullptr;
+    QPointer<QMenu> m_contextMenu;
+    QList<site::Drive> m_drives;
+    QHash<QString, QString> m_lastFolderOnDrive;
+    QString m_folder;
+    bool m_updatingTree = false;
+    bool m_revealPending = false;
+};

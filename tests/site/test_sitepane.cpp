@@ -1,0 +1,535 @@
+#include "shell/palettecatalog.h"
+#include "site/immutable.h"
+#include "site/sitepane.h"
+#include "support/fakeworkbench.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTreeView>
+#include <QtTest>
+#include <QUuid>
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+namespace {
+
+class RecordingDialogs : public ScriptedDialogs
+{
+public:
+    QStringList defaults;
+    std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
+                                 const QString &defaultText) override
+    {
+        defaults << defaultText;
+        return ScriptedDialogs::input(parent, prompt, title, defaultText);
+    }
+};
+
+class Bench : public FakeWorkbench
+{
+public:
+    RecordingDialogs recording;
+    DialogService &dialogs() override { return recording; }
+};
+
+bool writeFile(const QString &path, const QByteArray &bytes = "x")
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList listed(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+const QStringList kSiteFiles{"caching.htm", "index.htm", "INDEX.HTML", "notes.txt.bak",
+                             "photo.GIF",   "tune.wav",  "zip.zip"};
+
+} // namespace
+
+class TestSitePane : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> site;
+    std::unique_ptr<Bench> bench;
+    std::unique_ptr<SitePane> pane;
+
+    QString sitePath(const QString &name = QString()) const
+    {
+        return name.isEmpty() ? site->path() : site->path() + '/' + name;
+    }
+    QString direct(const char *key) const
+    {
+        return bench->store.get("Lorimel3", "Direct", QLatin1String(key), "unset");
+    }
+    RecordingDialogs &dialogs() { return bench->recording; }
+
+    bool select(const QString &name)
+    {
+        const auto found =
+            pane->fileList()->findItems(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (found.size() != 1)
+            return false;
+        pane->fileList()->setCurrentItem(found.first());
+        return pane->selectedFile() == name;
+    }
+
+    void doubleClick(const QString &name)
+    {
+        const auto found =
+            pane->fileList()->findItems(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        QVERIFY(found.size() == 1);
+        QListWidget *list = pane->fileList();
+        list->scrollToItem(found.first());
+        const QPoint at = list->visualItemRect(found.first()).center();
+        // A double-click event alone counts as a press for an item view.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+private slots:
+    void init()
+    {
+        site = std::make_unique<QTemporaryDir>();
+        QVERIFY(site->isValid());
+        for (const QString &name : kSiteFiles)
+            QVERIFY(writeFile(sitePath(name)));
+        QVERIFY(writeFile(sitePath(".hidden")));
+        QVERIFY(QDir(sitePath()).mkpath("images/small"));
+        QVERIFY(writeFile(sitePath("images/logo.png")));
+
+        bench = std::make_unique<Bench>();
+        bench->appState.siteDirectory = sitePath();
+        pane = std::make_unique<SitePane>(*bench);
+        pane->resize(260, 600);
+        pane->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pane.get()));
+    }
+
+    void cleanup()
+    {
+        pane.reset();
+        bench.reset();
+        site.reset();
+    }
+
+    void restoresTheFolderFromState()
+    {
+        QCOMPARE(pane->objectName(), QStringLiteral("SitePane"));
+        QCOMPARE(pane->folder(), sitePath());
+        QCOMPARE(listed(pane->fileList()), kSiteFiles);
+        QVERIFY(pane->selectedFile().isEmpty());
+        QCOMPARE(direct("Director"), sitePath());
+        QCOMPARE(direct("FilePath"), sitePath());
+        const int drive = site::driveOf(sitePath(), pane->drives());
+        QVERIFY(drive >= 0);
+        QCOMPARE(pane->driveList()->currentIndex(), drive);
+        QCOMPARE(direct("Drive"), pane->drives().at(drive).rootPath);
+        QCOMPARE(pane->findChild<QComboBox *>("Drive1"), pane->driveList());
+        QCOMPARE(pane->findChild<QTreeView *>("Dir1"), pane->folderTree());
+        QCOMPARE(pane->findChild<QListWidget *>("File2"), pane->fileList());
+    }
+
+    void restoreFallsBackToTheNearestFolder_data()
+    {
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("filePath");
+        QTest::addColumn<QString>("expected");
+        const QString gone = QStringLiteral("/gone/deeper");
+        QTest::newRow("removed folder") << gone << QString() << QString();
+        QTest::newRow("tree path empty") << QString() << "images"
+                                         << "images";
+        QTest::newRow("a file, not a folder") << "index.htm" << QString() << QString();
+    }
+
+    void restoreFallsBackToTheNearestFolder()
+    {
+        QFETCH(QString, directory);
+        QFETCH(QString, filePath);
+        QFETCH(QString, expected);
+        bench->appState.siteDirectory =
+            directory.isEmpty() ? QString() : sitePath() + '/' + directory;
+        bench->appState.siteFilePath = filePath.isEmpty() ? QString() : sitePath(filePath);
+        pane->restoreFromState();
+        QCOMPARE(pane->folder(), sitePath(expected));
+        QCOMPARE(direct("Director"), sitePath(expected));
+        QVERIFY(dialogs().asked.isEmpty());
+    }
+
+    void folderChangeWritesTheDirectKeys()
+    {
+        QSignalSpy changed(pane.get(), &SitePane::folderChanged);
+        auto *model = qobject_cast<QFileSystemModel *>(pane->folderTree()->model());
+        QVERIFY(model);
+        const QModelIndex images = model->index(sitePath("images"));
+        QVERIFY(images.isValid());
+        pane->folderTree()->setCurrentIndex(images); // what a click on the folder does
+
+        QCOMPARE(pane->folder(), sitePath("images"));
+        QCOMPARE(listed(pane->fileList()), QStringList{"logo.png"});
+        QCOMPARE(direct("Director"), sitePath("images"));
+        QCOMPARE(direct("FilePath"), sitePath("images"));
+        QCOMPARE(direct("Drive"), pane->drives().at(pane->driveList()->currentIndex()).rootPath);
+        QCOMPARE(bench->appState.siteDirectory, sitePath("images"));
+        QCOMPARE(bench->appState.siteFilePath, sitePath("images"));
+        QCOMPARE(bench->appState.siteDrive, direct("Drive"));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().toString(), sitePath("images"));
+
+        // And back through the slot, as the main window would.
+        QVERIFY(pane->setFolder(sitePath("images/small/..")));
+        QCOMPARE(pane->folder(), sitePath("images"));
+        QVERIFY(pane->setFolder(sitePath()));
+        QCOMPARE(model->filePath(pane->folderTree()->currentIndex()), sitePath());
+        QCOMPARE(direct("Director"), sitePath());
+        QCOMPARE(changed.size(), 2);
+    }
+
+    void removedFolderDoesNotMoveTheSite()
+    {
+        QVERIFY(pane->setFolder(sitePath("images/small")));
+        auto *model = qobject_cast<QFileSystemModel *>(pane->folderTree()->model());
+        const QModelIndex images = model->index(sitePath("images"));
+        QTRY_COMPARE(model->rowCount(images), 1);
+        QVERIFY(QDir(sitePath("images/small")).removeRecursively());
+        QTRY_COMPARE(model->rowCount(images), 0);
+        QCOMPARE(pane->folder(), sitePath("images/small"));
+        QCOMPARE(direct("Director"), sitePath("images/small"));
+        QVERIFY(dialogs().asked.isEmpty());
+    }
+
+    void unreadableFolderChangesNothing()
+    {
+        QVERIFY(!pane->setFolder(sitePath("no-such-folder")));
+        QCOMPARE(dialogs().messages(), QStringList{"Device Not Ready"});
+        QCOMPARE(pane->folder(), sitePath());
+        QCOMPARE(direct("Director"), sitePath());
+        QCOMPARE(listed(pane->fileList()), kSiteFiles);
+    }
+
+    void driveChange()
+    {
+        const QString missing = QStringLiteral("/lorimel-no-such-drive-") +
+                                QUuid::createUuid().toString(QUuid::WithoutBraces);
+        pane->setDrives({{"/", "", "ext4", true},
+                         {sitePath("images"), "CARD", "vfat", true},
+                         {missing, "", "vfat", true}});
+        QCOMPARE(pane->driveList()->count(), 3);
+        QCOMPARE(pane->driveList()->itemText(1), sitePath("images") + " [CARD]");
+        QCOMPARE(pane->driveList()->currentIndex(), 0);
+        QVERIFY(pane->setFolder(sitePath()));
+
+        pane->chooseDrive(1);
+        QCOMPARE(pane->folder(), sitePath("images"));
+        QCOMPARE(pane->driveList()->currentIndex(), 1);
+        QCOMPARE(direct("Drive"), sitePath("images"));
+        QVERIFY(pane->setFolder(sitePath("images/small")));
+        QCOMPARE(pane->driveList()->currentIndex(), 1);
+
+        // Each drive comes back at the folder last shown on it.
+        pane->chooseDrive(0);
+        QCOMPARE(pane->folder(), sitePath());
+        QCOMPARE(direct("Drive"), QStringLiteral("/"));
+        pane->chooseDrive(1);
+        QCOMPARE(pane->folder(), sitePath("images/small"));
+
+        pane->driveList()->setCurrentIndex(2); // the user picks the dead drive
+        pane->chooseDrive(2);
+        QCOMPARE(dialogs().messages(), QStringList{"Device Not Ready"});
+        QCOMPARE(pane->driveList()->currentIndex(), 1);
+        QCOMPARE(pane->folder(), sitePath("images/small"));
+        QCOMPARE(direct("Director"), sitePath("images/small"));
+    }
+
+    void doubleClick_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("documents");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("builder");
+        QTest::addColumn<QStringList>("messages");
+
+        const QString none;
+        QTest::newRow("upper-case html") << "INDEX.HTML" << 0 << true << none << QStringList();
+        QTest::newRow("txt inside the name")
+            << "notes.txt.bak" << 1 << true << none << QStringList();
+        QTest::newRow("preview copy")
+            << "caching.htm" << 1 << false << none << QStringList{"Cannot Load Caching File"};
+        QTest::newRow("image, no document") << "photo.GIF" << 0 << false << none << QStringList();
+        QTest::newRow("image") << "photo.GIF" << 1 << false << "Graphics" << QStringList();
+        QTest::newRow("sound") << "tune.wav" << 1 << false << "BackgroundSounds" << QStringList();
+        QTest::newRow("other") << "zip.zip" << 1 << false << none << QStringList();
+    }
+
+    void doubleClick()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, documents);
+        QFETCH(bool, opens);
+        QFETCH(QString, builder);
+        QFETCH(QStringList, messages);
+
+        bench->documents = documents;
+        doubleClick(name);
+        QCOMPARE(bench->openedFiles, opens ? QStringList{sitePath(name)} : QStringList());
+        QCOMPARE(bench->openedBuilders, builder.isEmpty() ? QStringList() : QStringList{builder});
+        QCOMPARE(dialogs().messages(), messages);
+    }
+
+    void builderGetsTheFileName()
+    {
+        QSignalSpy requested(pane.get(), &SitePane::builderRequested);
+        doubleClick(QStringLiteral("photo.GIF"));
+        doubleClick(QStringLiteral("tune.wav"));
+        QCOMPARE(requested.size(), 2);
+        QCOMPARE(requested.at(0).at(0).toString(), QLatin1String(palette::builder::Graphics));
+        QCOMPARE(requested.at(0).at(1).toString(), QStringLiteral("photo.GIF"));
+        QCOMPARE(requested.at(1).at(0).toString(),
+                 QLatin1String(palette::builder::BackgroundSounds));
+        QCOMPARE(requested.at(1).at(1).toString(), QStringLiteral("tune.wav"));
+        QVERIFY(bench->openedBuilders.isEmpty()); // the connected owner opens it
+    }
+
+    void enterOpensTheSelectedFile()
+    {
+        QVERIFY(select("index.htm"));
+        pane->fileList()->setFocus();
+        QTest::keyClick(pane->fileList(), Qt::Key_Return);
+        QCOMPARE(bench->openedFiles, QStringList{sitePath("index.htm")});
+    }
+
+    void rename_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("renamedTo"); // empty: the file keeps its name
+
+        const QStringList none;
+        QTest::newRow("success") << "index.htm" << std::optional<QString>("home.htm") << none
+                                 << "home.htm";
+        QTest::newRow("preview copy can be renamed")
+            << "caching.htm" << std::optional<QString>("old preview.htm") << none
+            << "old preview.htm";
+        QTest::newRow("name in use") << "index.htm" << std::optional<QString>("tune.wav")
+                                     << QStringList{"That Name Is Being Used"} << QString();
+        QTest::newRow("cancel") << "index.htm" << std::optional<QString>() << none << QString();
+        QTest::newRow("empty name")
+            << "index.htm" << std::optional<QString>(QString()) << none << QString();
+        QTest::newRow("slash") << "index.htm" << std::optional<QString>("a/b")
+                               << QStringList{"Cannot Rename File"} << QString();
+        QTest::newRow("folder name") << "index.htm" << std::optional<QString>("images")
+                                     << QStringList{"Cannot Rename File"} << QString();
+    }
+
+    void rename()
+    {
+        QFETCH(QString, file);
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, renamedTo);
+
+        QVERIFY(select(file));
+        if (answer)
+            dialogs().answer(*answer);
+        else
+            dialogs().answerCancel();
+        pane->renameSelected();
+
+        QCOMPARE(dialogs().asked.first().kind, QStringLiteral("input"));
+        QCOMPARE(dialogs().asked.first().text, QStringLiteral("Enter the File's New Name"));
+        QCOMPARE(dialogs().asked.first().title, QStringLiteral("Renaming The File"));
+        QCOMPARE(dialogs().defaults, QStringList{file});
+        QCOMPARE(dialogs().messages(), messages);
+        QCOMPARE(dialogs().unexpected, 0);
+
+        QStringList expected = kSiteFiles;
+        if (!renamedTo.isEmpty()) {
+            expected.removeOne(file);
+            expected << renamedTo;
+            QVERIFY(!QFileInfo::exists(sitePath(file)));
+            QVERIFY(QFileInfo::exists(sitePath(renamedTo)));
+            QCOMPARE(pane->selectedFile(), renamedTo);
+        } else {
+            QVERIFY(QFileInfo::exists(sitePath(file)));
+            QCOMPARE(pane->selectedFile(), file);
+        }
+        QStringList shown = listed(pane->fileList());
+        QCOMPARE(shown, site::listFiles(sitePath()));
+        shown.sort();
+        expected.sort();
+        QCOMPARE(shown, expected);
+        QVERIFY(QFileInfo(sitePath("images")).isDir());
+    }
+
+    void deleteAnswered_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+
+    void deleteAnswered()
+    {
+        QFETCH(bool, yes);
+        QVERIFY(select("tune.wav"));
+        dialogs().answer(yes ? DialogService::Answer::Yes : DialogService::Answer::No);
+        pane->deleteSelected();
+
+        QCOMPARE(dialogs().asked.size(), 1);
+        QCOMPARE(dialogs().asked.first().text, QStringLiteral("                 Proceed?"));
+        QCOMPARE(dialogs().asked.first().text.indexOf('P'), 17);
+        QCOMPARE(dialogs().asked.first().title, QStringLiteral("Delete File"));
+        QCOMPARE(dialogs().unexpected, 0);
+        QCOMPARE(QFileInfo::exists(sitePath("tune.wav")), !yes);
+        QCOMPARE(listed(pane->fileList()).contains("tune.wav"), !yes);
+    }
+
+    void deleteOfAFileAlreadyGone()
+    {
+        QVERIFY(select("tune.wav"));
+        QVERIFY(QFile::remove(sitePath("tune.wav")));
+        dialogs().answer(DialogService::Answer::Yes);
+        pane->deleteSelected();
+        QCOMPARE(dialogs().messages(),
+                 QStringList({"                 Proceed?", "Cannot Delete File"}));
+    }
+
+    void deleteInAnImmutableFolder()
+    {
+        QVERIFY(select("tune.wav"));
+        Immutable frozen(sitePath());
+        if (!frozen.active())
+            QSKIP("chattr +i is not available here");
+        dialogs().answer(DialogService::Answer::Yes);
+        pane->deleteSelected();
+        QCOMPARE(dialogs().messages().last(), QStringLiteral("Cannot Delete File"));
+        QVERIFY(QFileInfo::exists(sitePath("tune.wav")));
+        QCOMPARE(listed(pane->fileList()), kSiteFiles);
+    }
+
+    void renameInAnImmutableFolder()
+    {
+        QVERIFY(select("tune.wav"));
+        Immutable frozen(sitePath());
+        if (!frozen.active())
+            QSKIP("chattr +i is not available here");
+        dialogs().answer(QStringLiteral("song.wav"));
+        pane->renameSelected();
+        QCOMPARE(dialogs().messages(), QStringList{"Cannot Rename File"});
+        QVERIFY(QFileInfo::exists(sitePath("tune.wav")));
+        QVERIFY(!QFileInfo::exists(sitePath("song.wav")));
+    }
+
+    void commandsNeedASelection()
+    {
+        QVERIFY(!pane->checkSelection());
+        pane->renameSelected();
+        pane->deleteSelected();
+        QCOMPARE(dialogs().messages(), QStringList(3, QStringLiteral("No File Selected")));
+        QCOMPARE(dialogs().asked.size(), 3); // no input box, no question
+        QVERIFY(pane->selectedPath().isEmpty());
+
+        // A refresh after the folder changed on disk keeps no stale selection.
+        QVERIFY(select("tune.wav"));
+        QVERIFY(QFile::remove(sitePath("tune.wav")));
+        pane->refresh();
+        QVERIFY(pane->selectedFile().isEmpty());
+        QVERIFY(select("zip.zip"));
+        pane->refresh();
+        QCOMPARE(pane->selectedFile(), QStringLiteral("zip.zip"));
+    }
+
+    void pathsAtTheRoot()
+    {
+        QVERIFY(pane->setFolder(QStringLiteral("/")));
+        QCOMPARE(pane->folder(), QStringLiteral("/"));
+        QCOMPARE(direct("Director"), QStringLiteral("/"));
+        QCOMPARE(direct("Drive"), QStringLiteral("/"));
+        QCOMPARE(pane->driveList()->currentIndex(), 0);
+
+        pane->activateFile(QStringLiteral("index.htm"));
+        QCOMPARE(bench->openedFiles, QStringList{"/index.htm"});
+
+        // A listed file that is gone by the time of the command.
+        const QString ghost =
+            QStringLiteral("lorimel-gone-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QVERIFY(!QFileInfo::exists("/" + ghost));
+        pane->fileList()->addItem(ghost);
+        QVERIFY(select(ghost));
+        QCOMPARE(pane->selectedPath(), "/" + ghost);
+
+        dialogs().answer(DialogService::Answer::Yes);
+        pane->deleteSelected();
+        QCOMPARE(dialogs().messages().last(), QStringLiteral("Cannot Delete File"));
+
+        dialogs().answer(ghost + QStringLiteral("-renamed"));
+        pane->renameSelected();
+        QCOMPARE(dialogs().messages().last(), QStringLiteral("Cannot Rename File"));
+        QVERIFY(!QFileInfo::exists("/" + ghost + "-renamed"));
+    }
+
+    void rightClickOffersTheOwnersMenu()
+    {
+        QMenu menu;
+        menu.addAction(QStringLiteral("&Rename File"));
+        pane->setContextMenu(&menu);
+        QSignalSpy requested(pane.get(), &SitePane::contextMenuRequested);
+
+        QListWidget *list = pane->fileList();
+        const auto found = list->findItems(QStringLiteral("photo.GIF"), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        const QPoint at = list->visualItemRect(found.first()).center();
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+        if (requested.isEmpty()) {
+            // Platforms that open menus on release only get the event here.
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at,
+                                    list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &event);
+        }
+        QCOMPARE(requested.size(), 1);
+        QCOMPARE(requested.first().first().toPoint(), list->viewport()->mapToGlobal(at));
+        QCOMPARE(pane->selectedFile(), QStringLiteral("photo.GIF"));
+        QCOMPARE(pane->selectedPath(), sitePath("photo.GIF"));
+        QTRY_VERIFY(menu.isVisible());
+        menu.close();
+    }
+
+    void findFiles()
+    {
+        const QByteArray oldPath = qgetenv("PATH");
+        QTemporaryDir bin;
+        qputenv("PATH", bin.path().toLocal8Bit());
+        pane->findFiles();
+        QCOMPARE(dialogs().messages(), QStringList{"IE4 or higher not installed"});
+
+        // A stand-in search tool that records where it was asked to look.
+        const QString record = sitePath("images/started");
+        const QString script = bin.path() + "/catfish";
+        QVERIFY(writeFile(script, "#!/bin/sh\nPATH=/usr/bin:/bin\nprintf '%s' \"$*\" > '" +
+                                      record.toLocal8Bit() + ".tmp' && mv '" +
+                                      record.toLocal8Bit() + ".tmp' '" + record.toLocal8Bit() +
+                                      "'\n"));
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
+        pane->findFiles();
+        qputenv("PATH", oldPath);
+        QCOMPARE(dialogs().messages().size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(record), 60000);
+        QFile started(record);
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLocal8Bit(started.readAll()), sitePath());
+    }
+};
+
+QTEST_MAIN(TestSitePane)
+#include "test_sitepane.moc"
