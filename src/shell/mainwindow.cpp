@@ -14,6 +14,7 @@
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
 #include "site/filecommands.h"
+#include "site/sitepane.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
@@ -541,6 +542,25 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     const QString programFolder = QCoreApplication::applicationDirPath();
     m_state.loadPreferences(m_settings, programFolder);
 
+    // The site pane opens at the stored web-site folder.
+    auto *siteDock = findChild<QDockWidget *>(QStringLiteral("Picture11"));
+    m_sitePane = new SitePane(*this, siteDock);
+    siteDock->setWidget(m_sitePane);
+    m_sitePane->setContextMenu(m_websiteMenu);
+    connect(action(QStringLiteral("mnuWebsiteRenameItem")), &QAction::triggered, m_sitePane,
+            &SitePane::renameSelected);
+    connect(action(QStringLiteral("mnuWebsiteDeleteItem")), &QAction::triggered, m_sitePane,
+            &SitePane::deleteSelected);
+    markBuilt(QStringLiteral("mnuWebsiteRenameItem"));
+    markBuilt(QStringLiteral("mnuWebsiteDeleteItem"));
+    for (const QString &name : {QStringLiteral("mnuFindFilesItem"), QStringLiteral("Command44_6")}) {
+        markBuilt(name);
+        if (QAction *a = action(name))
+            connect(a, &QAction::triggered, m_sitePane, &SitePane::findFiles);
+    }
+    connect(m_toolbarButtons[6], &QToolButton::clicked, m_sitePane, &SitePane::findFiles);
+    m_toolbarButtons[6]->setEnabled(true);
+
     DocumentWindow *first = createDocument();
     m_state.newnum = 1;
     first->setCaption(QStringLiteral("New 1"));
@@ -606,6 +626,10 @@ void MainWindow::adoptDocument(DocumentWindow *window)
     connect(window, &DocumentWindow::lengthChanged, this,
             [this](qsizetype length) { m_panels[1]->setText(QString::number(length)); });
     connect(window, &DocumentWindow::hintRequested, this, &MainWindow::setHint);
+    connect(window, &DocumentWindow::siteListRefreshRequested, this, [this] {
+        if (m_sitePane)
+            m_sitePane->refresh();
+    });
     connect(window, &DocumentWindow::popupRequested, this,
             [this](const QPoint &pos) { m_popMenu->popup(pos); });
     connect(window, &DocumentWindow::closing, this, [this](DocumentWindow *closed) {
@@ -950,8 +974,12 @@ void MainWindow::connectTools()
         always(name, [this] { filecommands::open(*this); });
     for (const QString &name : {QStringLiteral("mnuSaveregItem"), QStringLiteral("Command44_2")})
         onDocument(name, [this](DocumentWindow &doc) { filecommands::save(*this, doc); });
-    for (const QString &name : {QStringLiteral("mnuSaveItem"), QStringLiteral("Command44_3")})
-        onDocument(name, [this](DocumentWindow &doc) { filecommands::saveAs(*this, doc); });
+    for (const QString &name : {QStringLiteral("mnuSaveItem"), QStringLiteral("Command44_3")}) {
+        onDocument(name, [this](DocumentWindow &doc) {
+            if (filecommands::saveAs(*this, doc) && m_sitePane)
+                m_sitePane->refresh();
+        });
+    }
     onDocument(QStringLiteral("Command44_5"),
                [this](DocumentWindow &doc) { filecommands::externalPreview(*this, doc); });
     always(QStringLiteral("mnuImport1"), [this] { importcommands::importToNewFile(*this); });

@@ -22,6 +22,7 @@ class QToolBar;
 class QToolButton;
 class SettingsStore;
 class SideBar;
+class SitePane;
 
 class MainWindow : public QMainWindow, public Workbench
 {
@@ -113,4 +114,5 @@ private:
     QLabel *m_panels[4] = {};
     QLabel *m_palette = nullptr; // the colour bar's image
     SideBar *m_sideBar = nullptr;
+    SitePane *m_sitePane = nullptr;
 };

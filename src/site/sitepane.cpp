@@ -179,7 +179,8 @@ bool SitePane::setFolder(const QString &path)
 void SitePane::restoreFromState()
 {
     const AppState &state = m_workbench.state();
-    for (const QString &stored : {state.siteDirectory, state.siteFilePath}) {
+    // The file list's folder is the web-site folder; the tree's is the fallback.
+    for (const QString &stored : {state.siteFilePath, state.siteDirectory}) {
         if (stored.isEmpty())
             continue;
         // A folder that was removed or unmounted since: its nearest parent.

@@ -4,10 +4,12 @@
 #include "shell/mainwindow.h"
 #include "shell/settingsstore.h"
 #include "shell/startup.h"
+#include "site/sitepane.h"
 #include "support/scripteddialogs.h"
 
 #include <QDialog>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -237,6 +239,29 @@ private slots:
         QVERIFY(find->findChild<QAbstractButton *>("Command1")->isEnabled());
         find->findChild<QAbstractButton *>("Command3")->click(); // Done
         QVERIFY(run.main->isEnabled());
+    }
+
+    void websiteMenuRenamesAndSaveAsRefreshes()
+    {
+        Run run;
+        run.write("old.htm", "x");
+        auto *pane = run.main->findChild<SitePane *>("SitePane");
+        QVERIFY(pane);
+        QCOMPARE(pane->folder(), run.dir.path());
+        auto *files = pane->findChild<QListWidget *>("File2");
+        pane->refresh();
+        const QList<QListWidgetItem *> found = files->findItems("old.htm", Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        files->setCurrentItem(found.first());
+        run.dialogs.answer(QStringLiteral("new.htm"));
+        run.main->action("mnuWebsiteRenameItem")->trigger();
+        QCOMPARE(run.read("new.htm"), QByteArray("x"));
+        QCOMPARE(run.dialogs.asked[0].text, QStringLiteral("Enter the File's New Name"));
+
+        run.main->activeEditor()->setDocumentText("<P>");
+        run.dialogs.answer(run.path("saved.htm"));
+        run.main->action("mnuSaveItem")->trigger();
+        QCOMPARE(files->findItems("saved.htm", Qt::MatchExactly).size(), 1);
     }
 
     void tableBuilderFromToolsMenu()

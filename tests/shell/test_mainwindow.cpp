@@ -418,8 +418,9 @@ private slots:
         QFile blocker(run.dir.filePath("blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        run.store->save("Lorimel3", "Direct", "FilePath", run.dir.filePath("blocker"));
         MainWindow *w = run.start();
+        // The web-site folder stops being a folder while the program runs.
+        w->state().siteFilePath = run.dir.filePath("blocker");
         DocumentWindow *doc = w->activeDocument();
         doc->editor()->setDocumentText("<P>x");
         doc->findChild<QAbstractButton *>("Command1")->click();
