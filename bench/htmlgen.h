@@ -8,7 +8,7 @@
 // tables, comments, images, CR LF line ends. Every wordEvery-th text word is
 // "Widget" (in one of three spellings) until widgets of them are written.
 inline QString generateHtml(qsizetype size, int wordEvery = 0, int widgets = 0,
-                     int *wordsWritten = nullptr)
+                            int *wordsWritten = nullptr)
 {
     static const char *const words[] = {
         "the",    "page",  "site",   "content", "news",   "table",    "report", "about",
@@ -75,7 +75,6 @@ inline QString generateHtml(qsizetype size, int wordEvery = 0, int widgets = 0,
         *wordsWritten = wordCount;
     return out;
 }
-
 
 constexpr qsizetype megabyte = 1024 * 1024;
 

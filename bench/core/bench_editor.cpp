@@ -11,7 +11,6 @@
 
 namespace {
 
-
 void BM_SmartColorScan(benchmark::State &state)
 {
     const QString &doc = document(state.range(0));

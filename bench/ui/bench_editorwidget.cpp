@@ -16,7 +16,6 @@
 
 namespace {
 
-
 // Loading a 10 MB file into a document window (read, decode, into the editor).
 void BM_LoadFile(benchmark::State &state)
 {
@@ -78,7 +77,10 @@ void BM_PaintTagsNoCategories(benchmark::State &state)
         editor.recolourAll(text, runs, colours);
     }
 }
-BENCHMARK(BM_PaintTagsNoCategories)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintTagsNoCategories)
+    ->Arg(megabyte)
+    ->Arg(10 * megabyte)
+    ->Unit(benchmark::kMillisecond);
 
 // A 1 KB fragment inserted in the middle of the document.
 void BM_InsertFragment(benchmark::State &state)

@@ -170,7 +170,8 @@ void HtmlEditor::applyStyleFont(int style)
     SendScintilla(SCI_STYLESETSIZEFRACTIONAL, long(style), long(qRound(m_fontSize * 100)));
     // The paper follows the default style, which the editor greys while it
     // is disabled.
-    SendScintilla(SCI_STYLESETBACK, long(style), SendScintilla(SCI_STYLEGETBACK, long(STYLE_DEFAULT)));
+    SendScintilla(SCI_STYLESETBACK, long(style),
+                  SendScintilla(SCI_STYLEGETBACK, long(STYLE_DEFAULT)));
 }
 
 void HtmlEditor::setTextFont(const QString &family, double points)

@@ -33,7 +33,8 @@ void replaceSelection(Workbench &workbench, HtmlEditor &editor, const QString &t
     workbench.smartcolor();
 }
 
-struct WaitCursor {
+struct WaitCursor
+{
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
@@ -79,8 +80,7 @@ void importTable(Workbench &workbench)
     HtmlEditor *editor = workbench.activeEditor();
     if (!editor)
         return;
-    const QString path =
-        askFile(workbench, QStringLiteral("Text and Tab Files (*.txt)|*.txt"));
+    const QString path = askFile(workbench, QStringLiteral("Text and Tab Files (*.txt)|*.txt"));
     if (path.isEmpty())
         return;
     WaitCursor wait;

@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 
+#include "builders/tablebuilder.h"
 #include "editor/editcommands.h"
 #include "editor/findwindow.h"
 #include "editor/htmleditor.h"
@@ -7,18 +8,17 @@
 #include "editor/insertion.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
-#include "builders/tablebuilder.h"
 #include "help/tipswindow.h"
 #include "import/importcommands.h"
-#include "shell/palettecatalog.h"
-#include "shell/settingsdialog.h"
-#include "shell/sidebar.h"
-#include "site/filecommands.h"
-#include "site/sitepane.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
+#include "shell/palettecatalog.h"
+#include "shell/settingsdialog.h"
 #include "shell/settingsstore.h"
+#include "shell/sidebar.h"
+#include "site/filecommands.h"
+#include "site/sitepane.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -35,9 +35,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QPrinterInfo>
 #include <Qsci/qsciprinter.h>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -553,7 +553,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
             &SitePane::deleteSelected);
     markBuilt(QStringLiteral("mnuWebsiteRenameItem"));
     markBuilt(QStringLiteral("mnuWebsiteDeleteItem"));
-    for (const QString &name : {QStringLiteral("mnuFindFilesItem"), QStringLiteral("Command44_6")}) {
+    for (const QString &name :
+         {QStringLiteral("mnuFindFilesItem"), QStringLiteral("Command44_6")}) {
         markBuilt(name);
         if (QAction *a = action(name))
             connect(a, &QAction::triggered, m_sitePane, &SitePane::findFiles);
@@ -983,7 +984,8 @@ void MainWindow::connectTools()
     onDocument(QStringLiteral("Command44_5"),
                [this](DocumentWindow &doc) { filecommands::externalPreview(*this, doc); });
     always(QStringLiteral("mnuImport1"), [this] { importcommands::importToNewFile(*this); });
-    always(QStringLiteral("mnuImport2"), [this] { importcommands::importToCurrentDocument(*this); });
+    always(QStringLiteral("mnuImport2"),
+           [this] { importcommands::importToCurrentDocument(*this); });
     always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
     always(QStringLiteral("mnuFindItem"), [this] { FindWindow::open(*this, false); });

@@ -6,11 +6,11 @@
 #include "shell/appstate.h"
 #include "shell/workbench.h"
 
+#include <functional>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
-#include <functional>
 
 class DialogService;
 class QAction;

@@ -95,8 +95,9 @@ void externalPreview(Workbench &workbench, DocumentWindow &doc)
                                             ? textfile::Encoding::Utf8
                                             : doc.encoding();
     if (!textfile::save(path, text, encoding, &error)) {
-        dialogs.message(workbench.mainWidget(),
-                        QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+        dialogs.message(
+            workbench.mainWidget(),
+            QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
         return;
     }
     if (!launcher::start(browser, {path}))

@@ -18,7 +18,8 @@
 
 namespace {
 
-struct Run {
+struct Run
+{
     QTemporaryDir dir;
     SettingsStore store{dir.path() + "/config"};
     ScriptedDialogs dialogs;
@@ -129,7 +130,8 @@ private slots:
         DocumentWindow *doc = run.main->activeDocument();
         doc->editor()->setDocumentText("new text");
         // An immutable folder stops even root from writing into it.
-        struct Immutable {
+        struct Immutable
+        {
             QString path;
             bool on = QProcess::execute("chattr", {"+i", path}) == 0;
             ~Immutable()
@@ -164,12 +166,21 @@ private slots:
         QTest::addColumn<QString>("browser");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no browser") << "None" << "<P>" << "You Need To Pick A Browser!";
-        QTest::newRow("empty browser") << "" << "<P>" << "You Need To Pick A Browser!";
-        QTest::newRow("empty document") << "/bin/true" << "" << "There is nothing to show!";
-        QTest::newRow("missing browser") << "/nonexistent/browser" << "<P>"
+        QTest::newRow("no browser") << "None"
+                                    << "<P>"
+                                    << "You Need To Pick A Browser!";
+        QTest::newRow("empty browser") << ""
+                                       << "<P>"
+                                       << "You Need To Pick A Browser!";
+        QTest::newRow("empty document") << "/bin/true"
+                                        << ""
+                                        << "There is nothing to show!";
+        QTest::newRow("missing browser") << "/nonexistent/browser"
+                                         << "<P>"
                                          << "Unable to start browser";
-        QTest::newRow("started") << "/bin/true" << "<P>" << "";
+        QTest::newRow("started") << "/bin/true"
+                                 << "<P>"
+                                 << "";
     }
     void externalPreviewMessages()
     {
