@@ -13,6 +13,7 @@
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
+#include "shell/menutree.h"
 #include "shell/palettecatalog.h"
 #include "shell/settingsdialog.h"
 #include "shell/settingsstore.h"
@@ -168,190 +169,64 @@ QToolBar *MainWindow::bar(const QString &objectName) const
     return m_bars.value(objectName);
 }
 
+// Every item starts disabled; the commands that work enable theirs as they
+// are connected (markBuilt), so nothing pretends to work.
 void MainWindow::buildMenus()
 {
-    // Items whose feature is built elsewhere later are created disabled.
-    constexpr bool later = false;
+    auto build = [this](const QList<menutree::Entry> &entries, bool popups) {
+        QList<QMenu *> open; // the menu at each depth
+        for (int i = 0; i < entries.size(); ++i) {
+            const menutree::Entry &e = entries[i];
+            QMenu *parent = e.depth > 0 ? open.value(e.depth - 1) : nullptr;
+            if (!e.name) {
+                parent->addSeparator();
+                continue;
+            }
+            const QString name = QLatin1String(e.name);
+            const QString caption = QString::fromUtf8(e.caption);
+            const bool isMenu =
+                e.depth == 0 || (i + 1 < entries.size() && entries[i + 1].depth > e.depth);
+            if (!isMenu) {
+                addItem(parent, name, caption, false);
+                continue;
+            }
+            QMenu *menu;
+            if (e.depth == 0 && popups) {
+                menu = new QMenu(this);
+                menu->setObjectName(name);
+            } else {
+                menu = addMenu(parent, name, caption);
+            }
+            open.resize(e.depth);
+            open << menu;
+        }
+    };
+    build(menutree::menuBar(), false);
+    build(menutree::popupMenus(), true);
+    m_windowMenu = findChild<QMenu *>(QStringLiteral("mnuWindow"));
+    m_popMenu = findChild<QMenu *>(QStringLiteral("Pop"));
+    m_websiteMenu = findChild<QMenu *>(QStringLiteral("Website"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
 
-    QMenu *file = addMenu(nullptr, QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    addItem(file, QStringLiteral("mnuNewItem"), QStringLiteral("&New"), later);
-    addItem(file, QStringLiteral("mnuOpenItem"), QStringLiteral("&Open"), later);
-    file->addSeparator();
-    QMenu *import = addMenu(file, QStringLiteral("mnuImportItem"), QStringLiteral("&Import"));
-    addItem(import, QStringLiteral("mnuImport1"), QStringLiteral("Import Text to New File"), later);
-    addItem(import, QStringLiteral("mnuImport2"), QStringLiteral("Import Text To Current Document"),
-            later);
-    addItem(import, QStringLiteral("mnuImport3"),
-            QStringLiteral("Import Table Into Current Document"), later);
-    file->addSeparator();
-    addItem(file, QStringLiteral("mnuSaveItem"), QStringLiteral("Save &As"), later);
-    QAction *save = addItem(file, QStringLiteral("mnuSaveregItem"), QStringLiteral("&Save"), later);
-    save->setShortcut(QKeySequence(Qt::Key_F2));
-    file->addSeparator();
-    addItem(file, QStringLiteral("mnuPrintItem"), QStringLiteral("&Print"), later);
-    file->addSeparator();
-    addItem(file, QStringLiteral("mnuFindFilesItem"), QStringLiteral("&Find Files"), later);
-    file->addSeparator();
-    QAction *exit = addItem(file, QStringLiteral("mnuExitItem"), QStringLiteral("E&xit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    action(QStringLiteral("mnuSaveregItem"))->setShortcut(QKeySequence(Qt::Key_F2));
+    action(QStringLiteral("mnuFindItem"))->setShortcut(QKeySequence(Qt::Key_F3));
+    action(QStringLiteral("mnuManualItem"))->setShortcut(QKeySequence(Qt::Key_F1));
 
-    QMenu *edit = addMenu(nullptr, QStringLiteral("mnuEdit"), QStringLiteral("&Edit"));
-    addItem(edit, QStringLiteral("mnuUndoItem"), QStringLiteral("&Undo"), later);
-    edit->addSeparator();
-    addItem(edit, QStringLiteral("mnuCutItem"), QStringLiteral("&Cut"), later);
-    addItem(edit, QStringLiteral("mnuCopyItem"), QStringLiteral("Cop&y"), later);
-    addItem(edit, QStringLiteral("mnuPasteItem"), QStringLiteral("&Paste"), later);
-    addItem(edit, QStringLiteral("mnuDeleteItem"), QStringLiteral("&Delete"), later);
-    addItem(edit, QStringLiteral("mnuSelectAllItem"), QStringLiteral("Select All"), later);
-    edit->addSeparator();
-    QAction *find = addItem(edit, QStringLiteral("mnuFindItem"), QStringLiteral("&Find"), later);
-    find->setShortcut(QKeySequence(Qt::Key_F3));
-    addItem(edit, QStringLiteral("mnuReplaceItem"), QStringLiteral("&Replace"), later);
-    addItem(edit, QStringLiteral("mnuMultiReplaceItem"), QStringLiteral("&Multi-File Replace"),
-            later);
-    edit->addSeparator();
-    addItem(edit, QStringLiteral("mnuUpperCaseItem"), QStringLiteral("UpperCase All Tags"), later);
-    addItem(edit, QStringLiteral("mnuLowerCaseItem"), QStringLiteral("LowerCase All Tags"), later);
-
-    QMenu *html = addMenu(nullptr, QStringLiteral("mnuHTML"), QStringLiteral("&HTML"));
-    addItem(html, QStringLiteral("mnuParagraphItem"), QStringLiteral("&Paragraph <P></P>"), later);
-    addItem(html, QStringLiteral("mnuLineBreakItem"), QStringLiteral("&Line Break <BR>"), later);
-    addItem(html, QStringLiteral("mnuRuleItem"), QStringLiteral("Horizontal &Rule <HR>"), later);
-    html->addSeparator();
-    addItem(html, QStringLiteral("mnuCenterItem"), QStringLiteral("&Center <CENTER></CENTER>"),
-            later);
-    addItem(html, QStringLiteral("mnuBoldItem"), QStringLiteral("&Bold Text <B></B>"), later);
-    addItem(html, QStringLiteral("mnuItalicItem"), QStringLiteral("&Italized <I></I>"), later);
-    addItem(html, QStringLiteral("mnuUnderlineItem"), QStringLiteral("&Underline <U></U>"), later);
-    html->addSeparator();
-    QMenu *headings = addMenu(html, QStringLiteral("mnuHeadingsItem"), QStringLiteral("&Headings"));
-    for (int i = 1; i <= 6; ++i) {
-        addItem(headings, QStringLiteral("mnuHeading%1Item").arg(i),
-                QStringLiteral("Heading &%1 <H%1></H%1>").arg(i), later);
-    }
-    QMenu *lists = addMenu(html, QStringLiteral("mnuListsItem"), QStringLiteral("Lists"));
-    addItem(lists, QStringLiteral("mnuDirListItem"), QStringLiteral("&Directory List <DIR></DIR>"),
-            later);
-    addItem(lists, QStringLiteral("mnuMenuListItem"),
-            QStringLiteral("&Itemized List <MENU></MENU>"), later);
-    addItem(lists, QStringLiteral("mnuOrderedListItem"), QStringLiteral("&Ordered List <OL></OL>"),
-            later);
-    addItem(lists, QStringLiteral("mnuUnorderedListItem"),
-            QStringLiteral("&Unordered List <UL></UL>"), later);
-    addItem(lists, QStringLiteral("mnuListItemItem"), QStringLiteral("&List Item <LI>"), later);
-    lists->addSeparator();
-    addItem(lists, QStringLiteral("mnuDefListItem"), QStringLiteral("Definition List <DL></DL>"),
-            later);
-    addItem(lists, QStringLiteral("mnuDefTermItem"), QStringLiteral("Defintion List Term <DT>"),
-            later);
-    addItem(lists, QStringLiteral("mnuDefDefinitionItem"),
-            QStringLiteral("Definition List Definition <DD>"), later);
-
-    QMenu *tools = addMenu(nullptr, QStringLiteral("mnuTools"), QStringLiteral("&Tools"));
-    QMenu *am = addMenu(tools, QStringLiteral("mnuToolsAMItem"), QStringLiteral("A - M"));
-    const QList<QPair<QString, QString>> amItems{{"mnuAnchorItem", "&Anchor"},
-                                                 {"mnuBackgroundSoundItem", "&Background Sound"},
-                                                 {"mnuFloatingFrameItem", "Floating Frame"},
-                                                 {"mnuFrameBuilderItem", "&Frame Builder"},
-                                                 {"mnuFontWizardItem", "Font &Wizard"},
-                                                 {"mnuFormWizardItem", "Form Wizard"},
-                                                 {"mnuFormInputItem", "Form Input"},
-                                                 {"mnuFormListboxItem", "Form Listbox"},
-                                                 {"mnuImageItem", "&Image, Animation"},
-                                                 {"mnuImageMapItem", "Image Map Builder"},
-                                                 {"mnuInlineStyleItem", "Inline Style Sheet"},
-                                                 {"mnuJavaAppletItem", "&Java Applet"},
-                                                 {"mnuListBuilderItem", "&List Builder"},
-                                                 {"mnuMarqueeItem", "&Marquee"}};
-    for (const auto &item : amItems)
-        addItem(am, item.first, item.second, later);
-    QMenu *nz = addMenu(tools, QStringLiteral("mnuToolsNZItem"), QStringLiteral("N - Z"));
-    const QList<QPair<QString, QString>> nzItems{
-        {"mnuObjectTagsItem", "&Object Tags"},
-        {"mnuParagraphBuilderItem", "&Paragraph Builder"},
-        {"mnuParametersItem", "Parameters"},
-        {"mnuPremadeScriptsItem", "Premade Scripts"},
-        {"mnuQuickstartItem", "&Quickstart"},
-        {"mnuQuickstartStyleItem", "Quickstart With Style"},
-        {"mnuScriptTagsItem", "&Script Tags"},
-        {"mnuSearchEnginesItem", "Search Engines"},
-        {"mnuSpecialEffectsItem", "Special Effects"},
-        {"mnuTableBuilderItem", "Table Builder"},
-        {"mnuVRMLItem", "&VRML Builder"}};
-    for (const auto &item : nzItems)
-        addItem(nz, item.first, item.second, later);
-
-    QMenu *view = addMenu(nullptr, QStringLiteral("mnuView"), QStringLiteral("&View"));
-    const QList<QPair<QString, QString>> barItems{{"mnuToolbarItem", "&Main Toolbar"},
-                                                  {"mnuColorBarItem", "&Color Bar"},
-                                                  {"mnuCustomBarItem", "Custom &Bar"},
-                                                  {"mnuSideBarItem", "&Side Bar"},
-                                                  {"mnuSetWebItem", "&Website Manager"}};
-    for (const auto &item : barItems) {
-        QAction *a = addItem(view, item.first, item.second);
+    auto command = [this](const char *name, std::function<void()> fn) {
+        markBuilt(QLatin1String(name));
+        connect(action(QLatin1String(name)), &QAction::triggered, this, fn);
+    };
+    command("mnuExitItem", [this] { close(); });
+    command("mnuCalculatorItem", [this] { launchTool(int(launcher::Tool::Calculator)); });
+    command("mnuCharMapItem", [this] { launchTool(int(launcher::Tool::CharacterMap)); });
+    command("mnuClipboardItem", [this] { launchTool(int(launcher::Tool::ClipboardViewer)); });
+    command("mnuDidYouKnow", [this] { showTips(false); });
+    for (const BarInfo &b : kBars) {
+        QAction *a = action(QLatin1String(b.menuItem));
+        markBuilt(a->objectName());
         a->setCheckable(true);
         a->setChecked(true);
     }
-    view->addSeparator();
-    addItem(view, QStringLiteral("mnuSettingsItem"), QStringLiteral("Settin&gs"), later);
-
-    m_windowMenu = addMenu(nullptr, QStringLiteral("mnuWindow"), QStringLiteral("&Window"));
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
-
-    QMenu *apps = addMenu(nullptr, QStringLiteral("mnuMSApps"), QStringLiteral("&MS Apps"));
-    connect(addItem(apps, QStringLiteral("mnuCalculatorItem"), QStringLiteral("&Calculator")),
-            &QAction::triggered, this, [this] { launchTool(int(launcher::Tool::Calculator)); });
-    connect(addItem(apps, QStringLiteral("mnuCharMapItem"), QStringLiteral("Character &Map")),
-            &QAction::triggered, this, [this] { launchTool(int(launcher::Tool::CharacterMap)); });
-    connect(addItem(apps, QStringLiteral("mnuClipboardItem"), QStringLiteral("Clipboard &Viewer")),
-            &QAction::triggered, this,
-            [this] { launchTool(int(launcher::Tool::ClipboardViewer)); });
-
-    QMenu *help = addMenu(nullptr, QStringLiteral("mnuHelp"), QStringLiteral("Hel&p"));
-    QAction *manual =
-        addItem(help, QStringLiteral("mnuManualItem"), QStringLiteral("&Online Manual"), later);
-    manual->setShortcut(QKeySequence(Qt::Key_F1));
-    addItem(help, QStringLiteral("mnuW3CItem"), QStringLiteral("W3C &HTML Reference"), later);
-    connect(addItem(help, QStringLiteral("mnuDidYouKnow"), QStringLiteral("&Did you know?")),
-            &QAction::triggered, this, [this] { showTips(false); });
-    addItem(help, QStringLiteral("mnuAboutItem"), QStringLiteral("&About"), later);
-
-    // The two pop-up menus are not on the menu bar.
-    m_popMenu = new QMenu(this);
-    m_popMenu->setObjectName(QStringLiteral("Pop"));
-    addItem(m_popMenu, QStringLiteral("mnuPopUndoItem"), QStringLiteral("Undo"), later);
-    m_popMenu->addSeparator();
-    addItem(m_popMenu, QStringLiteral("mnuPopCutItem"), QStringLiteral("&Cut"), later);
-    addItem(m_popMenu, QStringLiteral("mnuPopCopyItem"), QStringLiteral("Cop&y"), later);
-    addItem(m_popMenu, QStringLiteral("mnuPopPasteItem"), QStringLiteral("&Paste"), later);
-    addItem(m_popMenu, QStringLiteral("mnuPopDeleteItem"), QStringLiteral("&Delete"), later);
-    m_popMenu->addSeparator();
-    addItem(m_popMenu, QStringLiteral("mnuPopCenterItem"),
-            QStringLiteral("Center Text <CENTER></CENTER>"), later);
-    addItem(m_popMenu, QStringLiteral("mnuPopLineBreakItem"), QStringLiteral("&Line Break <BR>"),
-            later);
-    addItem(m_popMenu, QStringLiteral("mnuPopParagraphItem"),
-            QStringLiteral("Paragraph Tag <P></P>"), later);
-    m_popMenu->addSeparator();
-    addItem(m_popMenu, QStringLiteral("mnuPopBoldItem"), QStringLiteral("&Bold Text <B></B>"),
-            later);
-    addItem(m_popMenu, QStringLiteral("mnuPopItalicItem"), QStringLiteral("&Italic Text <I></I>"),
-            later);
-    addItem(m_popMenu, QStringLiteral("mnuPopStrikeItem"),
-            QStringLiteral("&Strikethru Text <STRIKE></STRIKE>"), later);
-    addItem(m_popMenu, QStringLiteral("mnuPopUnderlineItem"),
-            QStringLiteral("&Underline Text <U></U>"), later);
-
-    m_websiteMenu = new QMenu(this);
-    m_websiteMenu->setObjectName(QStringLiteral("Website"));
-    addItem(m_websiteMenu, QStringLiteral("mnuWebsiteLinkItem"),
-            QStringLiteral("&Create a Link To File"), later);
-    addItem(m_websiteMenu, QStringLiteral("mnuWebsiteRenameItem"), QStringLiteral("&Rename File"),
-            later);
-    addItem(m_websiteMenu, QStringLiteral("mnuWebsiteDeleteItem"), QStringLiteral("&Delete File"),
-            later);
-    addItem(m_websiteMenu, QStringLiteral("mnuPropertiesItem"), QStringLiteral("&Properties"),
-            later);
 }
 
 void MainWindow::buildBars()

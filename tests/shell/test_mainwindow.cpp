@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <Qsci/qsciprinter.h>
 #include <QTemporaryDir>
@@ -432,6 +433,19 @@ private slots:
         Run run;
         run.store->save("LM3", "Extras", "UseIE", "No");
         MainWindow *w = run.start();
+        QStringList bar;
+        for (QAction *a : w->menuBar()->actions())
+            bar << a->text();
+        QCOMPARE(bar, QStringList({"&File", "&Edit", "&HTML", "&Tools", "&View", "&Window",
+                                   "&MS Apps", "Hel&p"}));
+        QStringList file;
+        for (QAction *a : w->findChild<QMenu *>("mnuFile")->actions())
+            file << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(file, QStringList({"&New", "&Open", "-", "&Import", "-", "Save &As", "&Save", "-",
+                                    "&Print", "-", "&Find Files", "-", "E&xit"}));
+        QCOMPARE(w->findChild<QMenu *>("mnuToolsNZItem")->actions().size(), 11);
+        QVERIFY(w->action("mnuToolbarItem")->isCheckable());
+        QVERIFY(!w->action("mnuAboutItem")->isEnabled()); // its window does not exist yet
         QCOMPARE(w->action("mnuSaveregItem")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(w->action("mnuFindItem")->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(w->action("mnuManualItem")->shortcut(), QKeySequence(Qt::Key_F1));
