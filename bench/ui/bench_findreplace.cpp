@@ -13,14 +13,7 @@
 
 namespace {
 
-constexpr qsizetype megabyte = 1024 * 1024;
 constexpr int widgetCount = 100000;
-
-const QString &document()
-{
-    static const QString ten = generateHtml(10 * megabyte);
-    return ten;
-}
 
 // The 10 MB page with "Widget" (in three spellings) 100,000 times.
 const QString &widgetDocument()
@@ -41,7 +34,7 @@ void BM_UpperCaseAllTags(benchmark::State &state)
     HtmlEditor editor;
     AppState app;
     app.colorOnOff = !state.range(0);
-    editor.setDocumentText(document());
+    editor.setDocumentText(document(10 * megabyte));
     app.textLength = 0;
     insertion::smartcolor(editor, app);
     editor.setSelStart(editor.characterLength() / 2);
@@ -54,7 +47,7 @@ void BM_UpperCaseAllTags(benchmark::State &state)
         app.textLength = 0;
         insertion::smartcolor(editor, app);
     }
-    state.SetBytesProcessed(state.iterations() * document().size());
+    state.SetBytesProcessed(state.iterations() * document(10 * megabyte).size());
 }
 BENCHMARK(BM_UpperCaseAllTags)
     ->ArgName("smartcolorOn")
