@@ -1,6 +1,7 @@
 #include "platform/dialogservice.h"
 #include "shell/mainwindow.h"
 #include "shell/settingsstore.h"
+#include "shell/splash.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("lorimel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QApplication::setWindowIcon(programIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -1,5 +1,9 @@
 #pragma once
+#include <QIcon>
 #include <QWidget>
+
+// The program's icon, drawn like the splash.
+QIcon programIcon();
 
 // The window shown while the program starts.
 class SplashWindow : public QWidget

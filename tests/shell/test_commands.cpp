@@ -9,7 +9,9 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QListWidget>
+#include <QTreeView>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -259,6 +261,10 @@ private slots:
         auto *pane = run.main->findChild<SitePane *>("SitePane");
         QVERIFY(pane);
         QCOMPARE(pane->folder(), run.dir.path());
+        auto *tree = pane->findChild<QTreeView *>("Dir1");
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        QCOMPARE(model->filePath(tree->currentIndex()), run.dir.path());
+        QVERIFY(tree->isExpanded(tree->currentIndex().parent()));
         auto *files = pane->findChild<QListWidget *>("File2");
         pane->refresh();
         const QList<QListWidgetItem *> found = files->findItems("old.htm", Qt::MatchExactly);
