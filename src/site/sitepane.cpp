@@ -82,6 +82,14 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
             m_revealPending = false; // later reloads leave the user's scrolling alone
     });
 
+    // The model sorts the rows it reads a moment later, which moves the
+    // folder again; follow it until the user moves the tree.
+    connect(m_folderModel, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (!m_userMovedTree && m_folderTree->currentIndex().isValid())
+            revealInTree(m_folderTree->currentIndex());
+    });
+    m_folderTree->viewport()->installEventFilter(this);
+
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(QStringLiteral("File2"));
     m_fileList->setAccessibleName(QStringLiteral("Files"));
@@ -297,6 +305,11 @@ void SitePane::findFiles()
 
 bool SitePane::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_folderTree->viewport()) {
+        if (event->type() == QEvent::Wheel || event->type() == QEvent::MouseButtonPress) {
+            m_userMovedTree = true;
+        }
+    }
     if (watched == m_fileList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

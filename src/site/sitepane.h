@@ -107,4 +107,5 @@ private:
     QString m_folder;
     bool m_updatingTree = false;
     bool m_revealPending = false;
+    bool m_userMovedTree = false; // stop bringing the folder back into view
 };
