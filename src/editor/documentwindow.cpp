@@ -157,7 +157,7 @@ void DocumentWindow::ensurePreview()
     m_preview->setObjectName(QStringLiteral("WebBrowser1"));
     m_preview->setPage(new PreviewPage(m_preview));
     m_preview->setAccessibleName(QStringLiteral("Preview"));
-    layoutPreview(m_editor->width() + 1 > 1 ? m_editor->width() : width() / 2);
+    layoutPreview(m_editor->width());
 }
 
 void DocumentWindow::showInPreview(const QUrl &url)
