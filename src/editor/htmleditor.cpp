@@ -85,9 +85,10 @@ int HtmlEditor::toBytes(qsizetype pos) const
         SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, long(SC_LINECHARACTERINDEX_UTF16));
     const long bytes =
         SendScintilla(SCI_POSITIONRELATIVECODEUNITS, lineStart, long(pos - lineIndex));
-    // POSITIONRELATIVE answers 0 past the end.
-    if (bytes == 0 && pos > 0)
-        return int(length);
+    // POSITIONRELATIVE answers 0 past the end and inside a surrogate pair;
+    // a position inside a pair means the pair's start.
+    if (bytes <= 0 && pos > 0)
+        return pos >= characterLength() ? int(length) : toBytes(pos - 1);
     return int(bytes);
 }
 

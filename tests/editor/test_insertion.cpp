@@ -184,6 +184,13 @@ private slots:
         QCOMPARE(e.findText("<b>", 0), qsizetype(4));
         QCOMPARE(e.findText("<b>", 0, -1, true), qsizetype(-1));
         QCOMPARE(e.textRange(3, 4), QString::fromUtf8("ü<B>"));
+        // A position inside a surrogate pair stands for the pair's start.
+        e.setDocumentText(QString::fromUtf8("a\U0001F600b"));
+        QCOMPARE(e.characterLength(), qsizetype(4));
+        e.setSelStart(2);
+        QCOMPARE(e.selStart(), qsizetype(1));
+        e.select(3, 1);
+        QCOMPARE(e.selText(), QStringLiteral("b"));
     }
 };
 
