@@ -11,11 +11,12 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QListWidget>
-#include <QTreeView>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -76,6 +77,28 @@ private slots:
         run.main->findChild<QToolButton *>("Command44_0")->click();
         QCOMPARE(run.main->activeDocument()->caption(), QStringLiteral("New 5"));
         QCOMPARE(run.main->documentCount(), 2);
+    }
+
+    void windowMenuArrangesDocuments()
+    {
+        Run run;
+        run.main->resize(1000, 800);
+        run.main->action("mnuNewItem")->trigger();
+        QMetaObject::invokeMethod(run.main->findChild<QMenu *>("mnuWindow"), "aboutToShow");
+        QStringList captions;
+        for (QAction *a : run.main->findChild<QMenu *>("mnuWindow")->actions())
+            captions << a->text();
+        QCOMPARE(captions, QStringList({"&Cascade Child Forms", "&Tile Child Forms",
+                                        "&Arrange Icons", "", "&1 New 1", "&2 New 2"}));
+        run.main->action("mnuTileItem")->trigger();
+        const QList<DocumentWindow *> docs = run.main->documents();
+        const QRect a = docs[0]->parentWidget()->geometry();
+        const QRect b = docs[1]->parentWidget()->geometry();
+        QCOMPARE(a.width(), b.width());
+        QVERIFY(!a.intersects(b)); // one above the other
+        run.main->action("mnuCascadeItem")->trigger();
+        QVERIFY(
+            docs[0]->parentWidget()->geometry().intersects(docs[1]->parentWidget()->geometry()));
     }
 
     void saveNamedWritesWithoutDialog()
