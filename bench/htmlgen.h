@@ -85,3 +85,17 @@ inline const QString &document(qsizetype size)
     static const QString ten = generateHtml(10 * megabyte);
     return size == megabyte ? one : ten;
 }
+
+constexpr int widgetCount = 100000;
+
+// The 10 MB page with "Widget" (in three spellings) 100,000 times, made once.
+inline const QString &widgetDocument()
+{
+    static const QString doc = [] {
+        int words = 0;
+        generateHtml(10 * megabyte, 0, 0, &words);
+        // A little slack: the widgets make the page a little longer.
+        return generateHtml(10 * megabyte, words * 95 / 100 / widgetCount, widgetCount);
+    }();
+    return doc;
+}

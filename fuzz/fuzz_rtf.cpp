@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the RTF reader and the rich-text conversion.
 // Besides crashes and sanitizer reports it stops on a broken document model
 // and on any difference from the step-by-step conversion for small texts.
+#include "check.h"
 #include "import/importconvert.h"
 #include "import/rtfreader.h"
 #include "import/slowconversion.h"
@@ -8,18 +9,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

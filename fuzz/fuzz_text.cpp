@@ -1,22 +1,11 @@
 // Feeds arbitrary bytes to the plain-text and table converters and checks
 // what their output must look like.
+#include "check.h"
 #include "import/importconvert.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-void check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -81,20 +81,6 @@ void BM_LowerCaseTags(benchmark::State &state)
 }
 BENCHMARK(BM_LowerCaseTags)->Unit(benchmark::kMillisecond);
 
-// "Widget" 100,000 times (three spellings) in 10 MB.
-constexpr int widgetCount = 100000;
-
-const QString &widgetDocument()
-{
-    static const QString doc = [] {
-        int words = 0;
-        generateHtml(10 * megabyte, 0, 0, &words);
-        // A little slack: the widgets make the page a little longer.
-        return generateHtml(10 * megabyte, words * 95 / 100 / widgetCount, widgetCount);
-    }();
-    return doc;
-}
-
 void BM_ReplaceAll(benchmark::State &state)
 {
     const QString &doc = widgetDocument();

@@ -13,19 +13,6 @@
 
 namespace {
 
-constexpr int widgetCount = 100000;
-
-// The 10 MB page with "Widget" (in three spellings) 100,000 times.
-const QString &widgetDocument()
-{
-    static const QString doc = [] {
-        int words = 0;
-        generateHtml(10 * megabyte, 0, 0, &words);
-        return generateHtml(10 * megabyte, words * 95 / 100 / widgetCount, widgetCount);
-    }();
-    return doc;
-}
-
 // Upper-casing every tag of a page whose tags are all lower case, as the
 // command does it: with SmartColor off the colours are carried over; with it
 // on the stretch is left black and SmartColor recolours the whole page.

@@ -1,37 +1,15 @@
 #include "editor/editcommands.h"
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
+#include "support/colours.h"
 #include "support/fakeworkbench.h"
 
 #include <QtTest>
 
 namespace {
-constexpr qint64 kLinks = 8388608, kOther = 32768, kRed = 255, kBlue = 16711680;
+constexpr qint64 kLinks = 8388608, kOther = 32768;
+using namespace testcolours;
 
-QVector<qint64> coloursOf(const HtmlEditor &e)
-{
-    QVector<qint64> out;
-    for (qsizetype i = 0; i < e.characterLength(); ++i)
-        out << e.colorAt(i);
-    return out;
-}
-
-// A colour for every character from a pattern: R red, B blue, . black.
-void paint(HtmlEditor &e, const QString &pattern)
-{
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        e.colorRange(i, 1, c == u'R' ? kRed : c == u'B' ? kBlue : 0);
-    }
-}
-
-QVector<qint64> colours(const QString &pattern)
-{
-    QVector<qint64> out;
-    for (const QChar c : pattern)
-        out << (c == u'R' ? kRed : c == u'B' ? kBlue : 0);
-    return out;
-}
 } // namespace
 
 class TestEditCommands : public QObject

@@ -1,6 +1,7 @@
 #include "editor/findwindow.h"
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
+#include "support/colours.h"
 #include "support/fakeworkbench.h"
 
 #include <QCheckBox>
@@ -15,7 +16,8 @@
     QVERIFY2(var, name)
 
 namespace {
-constexpr qint64 kTables = 8388736, kRed = 255, kBlue = 16711680;
+constexpr qint64 kTables = 8388736;
+using namespace testcolours;
 
 // Opens the window and waits until it is on the screen, laid out.
 FindWindow *openShown(Workbench &wb, bool replace)
@@ -77,21 +79,6 @@ struct Controls
     void clickReplaceAll() const { QTest::mouseClick(replaceAll, Qt::LeftButton); }
 };
 
-QVector<qint64> coloursOf(const HtmlEditor &e)
-{
-    QVector<qint64> out;
-    for (qsizetype i = 0; i < e.characterLength(); ++i)
-        out << e.colorAt(i);
-    return out;
-}
-
-QVector<qint64> colours(const QString &pattern)
-{
-    QVector<qint64> out;
-    for (const QChar c : pattern)
-        out << (c == u'R' ? kRed : c == u'B' ? kBlue : 0);
-    return out;
-}
 } // namespace
 
 class TestFindWindow : public QObject

@@ -1,20 +1,14 @@
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "shell/appstate.h"
+#include "support/colours.h"
 
 #include <QtTest>
 
 namespace {
 constexpr qint64 kTables = 8388736, kLinks = 8388608, kComments = 8421504, kOther = 32768;
+using testcolours::coloursOf;
 
-// The colour of every character, for comparing a whole document at once.
-QVector<qint64> coloursOf(const HtmlEditor &e)
-{
-    QVector<qint64> out;
-    for (qsizetype i = 0; i < e.characterLength(); ++i)
-        out << e.colorAt(i);
-    return out;
-}
 } // namespace
 
 class TestInsertion : public QObject
