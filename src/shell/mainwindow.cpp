@@ -610,10 +610,8 @@ void MainWindow::updateWindowMenu()
             x += w->width();
         }
     });
-    for (const QString &name : {QStringLiteral("mnuCascadeItem"), QStringLiteral("mnuTileItem"),
-                                QStringLiteral("mnuArrangeItem")}) {
-        m_actions.insert(name, findChild<QAction *>(name));
-    }
+    for (QAction *a : {cascade, tile, arrange})
+        m_actions.insert(a->objectName(), a);
     const QList<DocumentWindow *> docs = documents();
     if (!docs.isEmpty())
         m_windowMenu->addSeparator();
