@@ -87,8 +87,6 @@ void paste(HtmlEditor &editor, AppState &state, const QString &text)
     state.textLength = adapted.size();
     state.textStart = editor.selStart();
     editor.setSelText(adapted);
-    if (adapted.isEmpty())
-        state.textLength = 0;
     smartcolor(editor, state);
 }
 
