@@ -169,23 +169,26 @@ void DocumentWindow::showInPreview(const QUrl &url)
     m_preview->show();
 }
 
-void DocumentWindow::refreshPreview()
+bool DocumentWindow::writePreviewFile(QString *error) const
 {
     const QString text = m_editor->documentText();
-    if (text.isEmpty())
+    // The preview copy is written as the document's own bytes would be; a
+    // text its encoding cannot hold goes out as UTF-8.
+    const textfile::Encoding encoding = textfile::firstUnrepresentable(text, m_encoding) >= 0
+                                            ? textfile::Encoding::Utf8
+                                            : m_encoding;
+    return textfile::save(previewPath(), text, encoding, error);
+}
+
+void DocumentWindow::refreshPreview()
+{
+    if (m_editor->characterLength() == 0)
         return;
-    const QString path = previewPath();
-    QString error;
-    // The preview copy is written as the document's own bytes would be.
-    if (!textfile::save(path, text,
-                        textfile::firstUnrepresentable(text, m_encoding) >= 0
-                            ? textfile::Encoding::Utf8
-                            : m_encoding,
-                        &error)) {
+    if (!writePreviewFile()) {
         m_dialogs.message(this, QStringLiteral("Trouble with IE"));
         return;
     }
-    showInPreview(QUrl::fromLocalFile(path));
+    showInPreview(QUrl::fromLocalFile(previewPath()));
 }
 
 void DocumentWindow::layoutPreview(int editorWidth)

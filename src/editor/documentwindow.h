@@ -44,6 +44,9 @@ public:
 
     // The preview file in the web-site folder.
     QString previewPath() const;
+    // Writes the text to the preview file; false (with the reason) when it
+    // cannot be written.
+    bool writePreviewFile(QString *error = nullptr) const;
     // The ">" button: writes the text to the preview file and shows it.
     void refreshPreview();
     // Shows a file or address in the preview (preview kind only).

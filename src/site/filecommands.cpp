@@ -4,8 +4,6 @@
 #include "editor/htmleditor.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
-#include "platform/paths.h"
-#include "platform/textfile.h"
 #include "shell/appstate.h"
 #include "shell/workbench.h"
 
@@ -84,17 +82,13 @@ void externalPreview(Workbench &workbench, DocumentWindow &doc)
         dialogs.message(workbench.mainWidget(), QStringLiteral("You Need To Pick A Browser!"));
         return;
     }
-    const QString text = doc.editor()->documentText();
-    if (text.isEmpty()) {
+    if (doc.editor()->characterLength() == 0) {
         dialogs.message(workbench.mainWidget(), QStringLiteral("There is nothing to show!"));
         return;
     }
-    const QString path = paths::join(workbench.state().siteFilePath, paths::previewFileName());
+    const QString path = doc.previewPath();
     QString error;
-    const textfile::Encoding encoding = textfile::firstUnrepresentable(text, doc.encoding()) >= 0
-                                            ? textfile::Encoding::Utf8
-                                            : doc.encoding();
-    if (!textfile::save(path, text, encoding, &error)) {
+    if (!doc.writePreviewFile(&error)) {
         dialogs.message(
             workbench.mainWidget(),
             QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
