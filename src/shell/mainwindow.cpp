@@ -445,13 +445,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
         m_toolbarButtons[6]->setEnabled(false);
     }
     if (!commandLineFile.isEmpty()) {
-        const QString path = QFileInfo(commandLineFile).absoluteFilePath();
-        QString error;
-        if (first->loadFile(path, &error)) {
-            first->setCaption(path);
-            smartcolor();
-        }
         // A file that cannot be read leaves "New 1" empty and start-up goes on.
+        loadInto(*first, QFileInfo(commandLineFile).absoluteFilePath());
     }
 
     for (int i = 0; i < 6; ++i)
@@ -642,17 +637,7 @@ void MainWindow::showTips(bool fromStartup)
     TipsWindow::Context context{m_settings, m_dialogs, m_state.siteFilePath,
                                 [this](const QString &path) {
                                     DocumentWindow *doc = activeDocument();
-                                    if (!doc)
-                                        return false;
-                                    QApplication::setOverrideCursor(Qt::WaitCursor);
-                                    const bool ok = doc->loadFile(path);
-                                    QApplication::restoreOverrideCursor();
-                                    if (!ok)
-                                        return false;
-                                    doc->setCaption(path);
-                                    doc->setSaver(true);
-                                    smartcolor();
-                                    return true;
+                                    return doc && loadInto(*doc, path);
                                 }};
     auto *tips = new TipsWindow(context, fromStartup, this);
     if (fromStartup) {
@@ -669,14 +654,25 @@ DocumentWindow *MainWindow::newDocument()
     return doc;
 }
 
+bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *error)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = doc.loadFile(path, error);
+    QApplication::restoreOverrideCursor();
+    if (!ok)
+        return false;
+    doc.setCaption(path);
+    doc.setSaver(true);
+    if (&doc == activeDocument())
+        smartcolor();
+    return true;
+}
+
 bool MainWindow::openFile(const QString &path)
 {
     DocumentWindow *doc = newDocument();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QString error;
-    const bool ok = doc->loadFile(path, &error);
-    QApplication::restoreOverrideCursor();
-    if (!ok) {
+    if (!loadInto(*doc, path, &error)) {
         // An empty window for a file that could not be read helps nobody.
         doc->setSaver(true);
         if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
@@ -686,9 +682,6 @@ bool MainWindow::openFile(const QString &path)
                           DialogService::Icon::Warning);
         return false;
     }
-    doc->setCaption(path);
-    doc->setSaver(true);
-    smartcolor();
     return true;
 }
 

@@ -92,6 +92,8 @@ private:
     void toggleBar(const QString &barName, QAction *item);
     void launchTool(int tool);
     void showTips(bool fromStartup);
+    // Loads a file into a document: wait cursor, caption, saved, coloured.
+    bool loadInto(DocumentWindow &doc, const QString &path, QString *error = nullptr);
     void connectEditCommands();
     void connectTools();
     void onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn);
