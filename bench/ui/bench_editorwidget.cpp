@@ -4,9 +4,9 @@
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "htmlgen.h"
+#include "kernel/appstate.h"
 #include "platform/dialogservice.h"
 #include "platform/textfile.h"
-#include "shell/appstate.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "htmlgen.h"
-#include "shell/appstate.h"
+#include "kernel/appstate.h"
 
 #include <QApplication>
 

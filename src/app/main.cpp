@@ -1,6 +1,6 @@
+#include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "shell/mainwindow.h"
-#include "shell/settingsstore.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
 

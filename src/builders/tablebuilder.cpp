@@ -1,10 +1,10 @@
 #include "builders/tablebuilder.h"
 
-#include "builders/spinarrows.h"
-#include "editor/htmlvalues.h"
+#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
-#include "shell/appstate.h"
+#include "widgets/formkit.h"
+#include "widgets/spinarrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -70,7 +71,7 @@ QString plainText(const QPlainTextEdit *edit)
 
 } // namespace
 
-TableBuilder::TableBuilder(Workbench &workbench) : BuilderDialog(workbench)
+TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Table Builder"));
@@ -80,24 +81,12 @@ TableBuilder::TableBuilder(Workbench &workbench) : BuilderDialog(workbench)
     m_tabs->addTab(buildGridPage(), QStringLiteral("Grid Cells"));
     m_tabs->addTab(buildSettingsPage(), QStringLiteral("Table Settings"));
 
-    m_retainCheck = new QCheckBox(QStringLiteral("Retain Info On Exit"));
-    m_retainCheck->setObjectName(QStringLiteral("Check1"));
-    m_retainCheck->setChecked(true);
+    m_retainCheck = formkit::checkBox("Check1", QStringLiteral("Retain Info On Exit"), true);
     setRetain(true);
     connect(m_retainCheck, &QCheckBox::toggled, this, &BuilderDialog::setRetain);
 
-    auto *okButton = new QPushButton(QStringLiteral("&OK"));
-    okButton->setObjectName(QStringLiteral("Command3"));
-    auto *cancelButton = new QPushButton(QStringLiteral("&Cancel"));
-    cancelButton->setObjectName(QStringLiteral("Command4"));
-    connect(okButton, &QPushButton::clicked, this, &TableBuilder::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &BuilderDialog::finishCancel);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_retainCheck);
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    QHBoxLayout *buttons = formkit::okCancelRow(this, "Command3", "Command4");
+    buttons->insertWidget(0, m_retainCheck);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -118,9 +107,9 @@ TableBuilder::TableBuilder(Workbench &workbench) : BuilderDialog(workbench)
     resize(660, 400);
 }
 
-TableBuilder *TableBuilder::open(Workbench &workbench)
+TableBuilder *TableBuilder::open(BuilderHost &host)
 {
-    return showBuilder<TableBuilder>(workbench);
+    return showBuilder<TableBuilder>(host);
 }
 
 QWidget *TableBuilder::buildGridPage()
@@ -142,14 +131,7 @@ QWidget *TableBuilder::buildGridPage()
     m_grid->horizontalHeader()->setMinimumSectionSize(1);
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
-    m_changingGrid = true;
-    for (int r = 0; r < m_table.rowCount(); ++r) {
-        for (int c = 0; c < m_table.columnCount(); ++c)
-            m_grid->setItem(r, c, newItem());
-    }
-    for (int c = 0; c < m_table.columnCount(); ++c)
-        setColumnPixels(c);
-    m_changingGrid = false;
+    rebuildGrid();
 
     m_cellEditor = new QPlainTextEdit(m_grid->viewport());
     m_cellEditor->setObjectName(QStringLiteral("Text1"));
@@ -197,11 +179,7 @@ QWidget *TableBuilder::buildGridPage()
     connect(m_columnSpin, &SpinArrows::spinUp, this, &TableBuilder::addColumn);
     connect(m_columnSpin, &SpinArrows::spinDown, this, &TableBuilder::removeColumn);
 
-    m_fontSize = new QComboBox;
-    m_fontSize->setObjectName(QStringLiteral("Combo2"));
-    m_fontSize->setEditable(true);
-    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
-    m_fontSize->addItems(fontSizeItems());
+    m_fontSize = formkit::editableCombo("Combo2", fontSizeItems());
     m_fontSize->setCurrentIndex(m_fontSize->findText(fontSizeComboText(DefaultFontSize)));
     // Only the user's choice changes cells; showing a cell's size does not.
     // A typed size that is not in the list counts once Enter is pressed.
@@ -209,18 +187,13 @@ QWidget *TableBuilder::buildGridPage()
     connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { fontSizeChosen(m_fontSize->currentText()); });
 
-    m_textColorCheck = new QCheckBox(QStringLiteral("Text Color"));
-    m_textColorCheck->setObjectName(QStringLiteral("Check4"));
-    m_textColorButton = new QPushButton(QStringLiteral("Text Color"));
-    m_textColorButton->setObjectName(QStringLiteral("Command1"));
+    m_textColorCheck = formkit::checkBox("Check4", QStringLiteral("Text Color"));
+    m_textColorButton = formkit::button("Command1", QStringLiteral("Text Color"));
     m_textColorButton->setEnabled(false);
-    m_backColorButton = new QPushButton(QStringLiteral("Back Color"));
-    m_backColorButton->setObjectName(QStringLiteral("Command6"));
-    m_transparentCheck = new QCheckBox(QStringLiteral("Transparent Cell Backgrounds"));
-    m_transparentCheck->setObjectName(QStringLiteral("Check2"));
-    m_transparentCheck->setChecked(true);
-    m_imageButton = new QPushButton(QStringLiteral("Image"));
-    m_imageButton->setObjectName(QStringLiteral("Command2"));
+    m_backColorButton = formkit::button("Command6", QStringLiteral("Back Color"));
+    m_transparentCheck =
+        formkit::checkBox("Check2", QStringLiteral("Transparent Cell Backgrounds"), true);
+    m_imageButton = formkit::button("Command2", QStringLiteral("Image"));
     connect(m_textColorCheck, &QCheckBox::toggled, this, &TableBuilder::textColorToggled);
     connect(m_textColorButton, &QPushButton::clicked, this, &TableBuilder::chooseTextColor);
     connect(m_backColorButton, &QPushButton::clicked, this, &TableBuilder::chooseBackColor);
@@ -229,13 +202,13 @@ QWidget *TableBuilder::buildGridPage()
     transparentToggled(m_transparentCheck->isChecked());
 
     auto *counts = new QGridLayout;
-    counts->addWidget(captionLabel(QStringLiteral("Rows"), m_rowSpin), 0, 0);
+    counts->addWidget(formkit::captionLabel(QStringLiteral("Rows"), m_rowSpin), 0, 0);
     counts->addWidget(m_rowCount, 0, 1, Qt::AlignVCenter);
     counts->addWidget(m_rowSpin, 0, 2);
-    counts->addWidget(captionLabel(QStringLiteral("Columns"), m_columnSpin), 1, 0);
+    counts->addWidget(formkit::captionLabel(QStringLiteral("Columns"), m_columnSpin), 1, 0);
     counts->addWidget(m_columnCount, 1, 1, Qt::AlignVCenter);
     counts->addWidget(m_columnSpin, 1, 2);
-    counts->addWidget(captionLabel(QStringLiteral("Font Size"), m_fontSize), 2, 0);
+    counts->addWidget(formkit::captionLabel(QStringLiteral("Font Size"), m_fontSize), 2, 0);
     counts->addWidget(m_fontSize, 2, 1, 1, 2);
     m_rowSpin->setCaption(QStringLiteral("Rows"));
     m_columnSpin->setCaption(QStringLiteral("Columns"));
@@ -257,62 +230,53 @@ QWidget *TableBuilder::buildGridPage()
     return page;
 }
 
-QComboBox *TableBuilder::makeCombo(const char *name, const QStringList &items,
-                                   const QString &initial)
-{
-    auto *combo = new QComboBox;
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(initial);
-    return combo;
-}
-
 QWidget *TableBuilder::buildSettingsPage()
 {
     auto *page = new QWidget;
 
-    m_title = new QLineEdit;
-    m_title->setObjectName(QStringLiteral("Text9"));
-    m_alignment = makeCombo("Combo1", alignmentItems(), QString());
-    m_borderSize = makeCombo("Combo8", borderSizeItems(), QString());
-    m_borderColor = makeCombo("Combo3", borderColorItems(), QString());
-    m_borderColorButton = new QPushButton(QStringLiteral("Set Color"));
-    m_borderColorButton->setObjectName(QStringLiteral("Command5"));
-    connect(m_borderColorButton, &QPushButton::clicked, this, &TableBuilder::chooseBorderColor);
-    m_cellPadding = makeCombo("Combo10", spacingItems(), QStringLiteral("3"));
-    m_cellSpacing = makeCombo("Combo9", spacingItems(), QStringLiteral("2"));
-    m_frame = makeCombo("Combo4", frameItems(), QString());
-    m_rules = makeCombo("Combo6", rulesItems(), QString());
-    m_textAlignment = makeCombo("Combo5", alignmentItems(), QStringLiteral("LEFT"));
-    m_verticalAlignment = makeCombo("Combo7", verticalAlignmentItems(), QStringLiteral("TOP"));
-    m_percentageCheck = new QCheckBox(QStringLiteral("Percentage Width"));
-    m_percentageCheck->setObjectName(QStringLiteral("Check3"));
-    m_percentageWidth = makeCombo("Combo11", percentageWidthItems(), QStringLiteral("100%"));
-    setCaption(m_percentageWidth, QStringLiteral("Percentage Width"));
+    using formkit::editableCombo;
+    const TableOptions defaults;
+    m_title = formkit::lineEdit("Text9", defaults.title);
+    m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
+    m_borderSize = editableCombo("Combo8", borderSizeItems(), defaults.borderSize);
+    m_borderColor = new ColourField("Combo3", "Command5", QStringLiteral("Set Color"),
+                                    host().dialogs(), &m_lastColour);
+    m_borderColor->setText(defaults.borderColor);
+    m_cellPadding = editableCombo("Combo10", spacingItems(), defaults.cellPadding);
+    m_cellSpacing = editableCombo("Combo9", spacingItems(), defaults.cellSpacing);
+    m_frame = editableCombo("Combo4", frameItems(), defaults.frame);
+    m_rules = editableCombo("Combo6", rulesItems(), defaults.rules);
+    m_textAlignment = editableCombo("Combo5", alignmentItems(), defaults.textAlignment);
+    m_verticalAlignment =
+        editableCombo("Combo7", verticalAlignmentItems(), defaults.textVerticalAlignment);
+    m_percentageCheck =
+        formkit::checkBox("Check3", QStringLiteral("Percentage Width"), defaults.percentageWidth);
+    m_percentageWidth =
+        editableCombo("Combo11", percentageWidthItems(), defaults.percentageWidthText);
+    formkit::setCaption(m_percentageWidth, QStringLiteral("Percentage Width"));
 
-    auto *borderColor = new QHBoxLayout;
-    borderColor->addWidget(m_borderColor, 1);
-    borderColor->addWidget(m_borderColorButton);
     auto *percentage = new QHBoxLayout;
     percentage->addWidget(m_percentageCheck);
     percentage->addWidget(m_percentageWidth, 1);
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(captionLabel(QStringLiteral("Table Title"), m_title), m_title);
-    form->addRow(captionLabel(QStringLiteral("Alignment"), m_alignment), m_alignment);
-    form->addRow(captionLabel(QStringLiteral("Border Size"), m_borderSize), m_borderSize);
-    form->addRow(captionLabel(QStringLiteral("Border Color"), m_borderColor), borderColor);
-    form->addRow(captionLabel(QStringLiteral("Cell Padding"), m_cellPadding), m_cellPadding);
-    form->addRow(captionLabel(QStringLiteral("Cell Spacing"), m_cellSpacing), m_cellSpacing);
-    form->addRow(captionLabel(QStringLiteral("Frame"), m_frame), m_frame);
-    form->addRow(captionLabel(QStringLiteral("Rules"), m_rules), m_rules);
-    form->addRow(captionLabel(QStringLiteral("Text Alignment"), m_textAlignment), m_textAlignment);
-    form->addRow(captionLabel(QStringLiteral("Text Vertical Alignment"), m_verticalAlignment),
-                 m_verticalAlignment);
+    form->addRow(formkit::captionLabel(QStringLiteral("Table Title"), m_title), m_title);
+    form->addRow(formkit::captionLabel(QStringLiteral("Alignment"), m_alignment), m_alignment);
+    form->addRow(formkit::captionLabel(QStringLiteral("Border Size"), m_borderSize), m_borderSize);
+    form->addRow(formkit::captionLabel(QStringLiteral("Border Color"), m_borderColor->combo()),
+                 m_borderColor);
+    form->addRow(formkit::captionLabel(QStringLiteral("Cell Padding"), m_cellPadding),
+                 m_cellPadding);
+    form->addRow(formkit::captionLabel(QStringLiteral("Cell Spacing"), m_cellSpacing),
+                 m_cellSpacing);
+    form->addRow(formkit::captionLabel(QStringLiteral("Frame"), m_frame), m_frame);
+    form->addRow(formkit::captionLabel(QStringLiteral("Rules"), m_rules), m_rules);
+    form->addRow(formkit::captionLabel(QStringLiteral("Text Alignment"), m_textAlignment),
+                 m_textAlignment);
+    form->addRow(
+        formkit::captionLabel(QStringLiteral("Text Vertical Alignment"), m_verticalAlignment),
+        m_verticalAlignment);
     form->addRow(QString(), percentage);
 
     auto *layout = new QVBoxLayout(page);
@@ -327,7 +291,7 @@ TableOptions TableBuilder::options() const
     options.title = m_title->text();
     options.alignment = m_alignment->currentText();
     options.borderSize = m_borderSize->currentText();
-    options.borderColor = m_borderColor->currentText();
+    options.borderColor = m_borderColor->text();
     options.cellPadding = m_cellPadding->currentText();
     options.cellSpacing = m_cellSpacing->currentText();
     options.frame = m_frame->currentText();
@@ -341,9 +305,69 @@ TableOptions TableBuilder::options() const
     return options;
 }
 
-void TableBuilder::ok()
+void TableBuilder::setOptions(const TableOptions &options)
+{
+    m_table = options;
+    for (QList<TableCell> &row : m_table.cells)
+        row.resize(m_table.columnCount());
+    if (m_table.cells.isEmpty())
+        m_table.cells.append(QList<TableCell>(m_table.columnCount()));
+    if (m_table.columnWidths.isEmpty()) {
+        m_table.columnWidths.append(DefaultColumnWidth);
+        for (QList<TableCell> &row : m_table.cells)
+            row.resize(1);
+    }
+    m_title->setText(options.title);
+    m_alignment->setEditText(options.alignment);
+    m_borderSize->setEditText(options.borderSize);
+    m_borderColor->setText(options.borderColor);
+    m_cellPadding->setEditText(options.cellPadding);
+    m_cellSpacing->setEditText(options.cellSpacing);
+    m_frame->setEditText(options.frame);
+    m_rules->setEditText(options.rules);
+    m_textAlignment->setEditText(options.textAlignment);
+    m_verticalAlignment->setEditText(options.textVerticalAlignment);
+    m_percentageCheck->setChecked(options.percentageWidth);
+    m_percentageWidth->setEditText(options.percentageWidthText);
+    // The check box toggles would clear or keep colours; the cells come
+    // from the options as they are.
+    const QSignalBlocker blockText(m_textColorCheck);
+    const QSignalBlocker blockTransparent(m_transparentCheck);
+    m_textColorCheck->setChecked(options.textColorEnabled);
+    m_textColorButton->setEnabled(options.textColorEnabled);
+    m_transparentCheck->setChecked(options.transparentBackgrounds);
+    m_backColorButton->setEnabled(!options.transparentBackgrounds);
+    rebuildGrid();
+}
+
+void TableBuilder::accept()
 {
     finishOk(buildTableFragment(options()));
+}
+
+void TableBuilder::rebuildGrid()
+{
+    if (m_cellEditor)
+        hideCellEditor();
+    m_changingGrid = true;
+    m_grid->clearContents();
+    m_grid->setRowCount(m_table.rowCount());
+    m_grid->setColumnCount(m_table.columnCount());
+    for (int r = 0; r < m_table.rowCount(); ++r) {
+        for (int c = 0; c < m_table.columnCount(); ++c) {
+            m_grid->setItem(r, c, newItem());
+            refreshCell(r, c);
+        }
+    }
+    for (int c = 0; c < m_table.columnCount(); ++c)
+        setColumnPixels(c);
+    for (int r = 0; r < m_table.rowCount(); ++r)
+        fitRow(r);
+    m_changingGrid = false;
+    if (m_rowCount) {
+        m_rowCount->setText(QString::number(m_table.rowCount()));
+        m_columnCount->setText(QString::number(m_table.columnCount()));
+    }
 }
 
 // Rows and columns.
@@ -592,7 +616,7 @@ void TableBuilder::fontSizeChosen(const QString &text)
 
 std::optional<qint64> TableBuilder::askColour()
 {
-    const std::optional<qint64> colour = workbench().dialogs().colour(this, m_lastColour);
+    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
     if (colour)
         m_lastColour = *colour;
     return colour;
@@ -648,8 +672,8 @@ void TableBuilder::chooseImage()
     const int column = m_grid->currentColumn();
     if (row < 0 || column < 0)
         return;
-    const QString path = workbench().dialogs().openFileName(
-        this, QString(), workbench().state().siteFilePath, imageFilter);
+    const QString path =
+        host().dialogs().openFileName(this, QString(), host().siteFolder(), imageFilter);
     if (path.isEmpty())
         return;
 
@@ -671,10 +695,4 @@ void TableBuilder::chooseImage()
         item->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
     refreshCell(row, column);
     fitRow(row);
-}
-
-void TableBuilder::chooseBorderColor()
-{
-    if (const std::optional<qint64> colour = askColour())
-        m_borderColor->setEditText(htmlvalues::htmlColor(*colour));
 }

@@ -3,8 +3,8 @@
 // sets the TABLE attributes on a second page, and OK writes the whole
 // table into the document.
 
-#include "builders/builderdialog.h"
 #include "builders/tablebuilderlogic.h"
+#include "widgets/builderdialog.h"
 
 #include <optional>
 
@@ -17,20 +17,27 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QTableWidgetItem;
+class ColourField;
 class SpinArrows;
 
 class TableBuilder : public BuilderDialog
 {
     Q_OBJECT
 public:
-    explicit TableBuilder(Workbench &workbench);
+    explicit TableBuilder(BuilderHost &host);
 
     // Shows the builder kept from the last opening (when it retained its
     // contents) or a new one, and returns without waiting for it.
-    static TableBuilder *open(Workbench &workbench);
+    static TableBuilder *open(BuilderHost &host);
 
     // Everything the dialog holds, as the fragment generator reads it.
     tablebuilder::TableOptions options() const;
+    // Fills the grid and every field from options; pictures are shown by
+    // name only.
+    void setOptions(const tablebuilder::TableOptions &options);
+
+    // OK: writes the table.
+    void accept() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -38,7 +45,7 @@ protected:
 private:
     QWidget *buildGridPage();
     QWidget *buildSettingsPage();
-    QComboBox *makeCombo(const char *name, const QStringList &items, const QString &initial);
+    void rebuildGrid();
 
     void addRow();
     void removeRow();
@@ -58,9 +65,7 @@ private:
     void textColorToggled(bool on);
     void transparentToggled(bool on);
     void chooseImage();
-    void chooseBorderColor();
     void columnResized(int column, int oldSize, int newSize);
-    void ok();
 
     std::optional<qint64> askColour();
     // The selected cells, or the current one when nothing is selected.
@@ -99,8 +104,7 @@ private:
     QLineEdit *m_title = nullptr;
     QComboBox *m_alignment = nullptr;
     QComboBox *m_borderSize = nullptr;
-    QComboBox *m_borderColor = nullptr;
-    QPushButton *m_borderColorButton = nullptr;
+    ColourField *m_borderColor = nullptr;
     QComboBox *m_cellPadding = nullptr;
     QComboBox *m_cellSpacing = nullptr;
     QComboBox *m_frame = nullptr;

@@ -1,6 +1,6 @@
 #include "builders/tablebuilderlogic.h"
 
-#include "editor/htmlvalues.h"
+#include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 
 #include <cmath>

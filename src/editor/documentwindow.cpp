@@ -1,10 +1,10 @@
 #include "editor/documentwindow.h"
 
 #include "editor/htmleditor.h"
+#include "kernel/appstate.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
-#include "shell/appstate.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 
 #include "editor/findreplace.h"
 #include "editor/htmleditor.h"
-#include "shell/appstate.h"
-#include "shell/workbench.h"
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
 
 #include <QGuiApplication>
 

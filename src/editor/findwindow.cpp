@@ -2,8 +2,10 @@
 
 #include "editor/editcommands.h"
 #include "editor/htmleditor.h"
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
 #include "platform/dialogservice.h"
-#include "shell/appstate.h"
+#include "widgets/formkit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,41 +13,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QPushButton *makeButton(const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
-FindWindow::FindWindow(Workbench &workbench) : BuilderDialog(workbench)
+FindWindow::FindWindow(Workbench &workbench) : BuilderDialog(workbench), m_workbench(workbench)
 {
     setObjectName(QStringLiteral("Form25"));
     setWindowTitle(QStringLiteral("Find"));
 
-    m_findText = new QLineEdit;
-    m_findText->setObjectName(QStringLiteral("Text1"));
+    m_findText = formkit::lineEdit("Text1");
     m_findText->setMinimumWidth(240);
-    QLabel *findLabel = captionLabel(QStringLiteral("Text To Find:"), m_findText);
+    QLabel *findLabel = formkit::captionLabel(QStringLiteral("Text To Find:"), m_findText);
 
-    m_replace = new QCheckBox(QStringLiteral("Replace With:"));
-    m_replace->setObjectName(QStringLiteral("Check2"));
-    m_replaceText = new QLineEdit;
-    m_replaceText->setObjectName(QStringLiteral("Text2"));
-    setCaption(m_replaceText, QStringLiteral("Replace With:"));
+    m_replace = formkit::checkBox("Check2", QStringLiteral("Replace With:"));
+    m_replaceText = formkit::lineEdit("Text2");
+    formkit::setCaption(m_replaceText, QStringLiteral("Replace With:"));
 
-    m_matchCase = new QCheckBox(QStringLiteral("Match Case"));
-    m_matchCase->setObjectName(QStringLiteral("Check1"));
+    m_matchCase = formkit::checkBox("Check1", QStringLiteral("Match Case"));
 
-    m_findNext = makeButton("Command2", QStringLiteral("&Find Next"));
+    m_findNext = formkit::button("Command2", QStringLiteral("&Find Next"));
     m_findNext->setDefault(true); // Enter in the find box searches
-    m_replaceAll = makeButton("Command1", QStringLiteral("&Replace All"));
-    m_done = makeButton("Command3", QStringLiteral("&Done"));
+    m_replaceAll = formkit::button("Command1", QStringLiteral("&Replace All"));
+    m_done = formkit::button("Command3", QStringLiteral("&Done"));
 
     m_positionLabel = new QLabel(QStringLiteral("-1"), this);
     m_positionLabel->setObjectName(QStringLiteral("Label1"));

@@ -13,9 +13,10 @@
 // Command1 ("&Replace All"), Command3 ("&Done"); the hidden Label1 holds
 // the search position ("-1" when the next search starts at the top).
 
-#include "builders/builderdialog.h"
 #include "editor/findreplace.h"
+#include "widgets/builderdialog.h"
 
+class Workbench;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -44,12 +45,16 @@ public:
     qsizetype position() const { return m_search.position(); }
 
 private:
+    Workbench &workbench() const { return m_workbench; }
     void replaceToggled(bool on);
     void resetPosition();
     // After a replacement the one-level undo record no longer describes
     // the text; it must not restore the wrong characters.
     void forgetUndoRecord();
 
+    // It searches and changes the document itself, so it keeps the
+    // document road besides the builders' one.
+    Workbench &m_workbench;
     findreplace::FindState m_search;
     QLineEdit *m_findText = nullptr;
     QCheckBox *m_replace = nullptr;

@@ -1,5 +1,9 @@
 #include "editor/htmleditor.h"
 
+#include "kernel/settingscatalog.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
 #include <QAccessible>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -35,7 +39,7 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     setAutoIndent(false);
     m_styleOfColour.insert(0, 0);
     m_colourOfStyle.insert(0, 0);
-    setTextFont(m_fontFamily, m_fontSize);
+    setTextFont(m_fontFamily, 0);
     viewport()->installEventFilter(this);
     viewport()->setMouseTracking(true);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
@@ -178,7 +182,10 @@ void HtmlEditor::applyStyleFont(int style)
 void HtmlEditor::setTextFont(const QString &family, double points)
 {
     m_fontFamily = family;
-    m_fontSize = points > 0 ? points : 8.5;
+    // Sizes beyond these bounds overflow the editor's size arithmetic.
+    const settings::Setting &size = settings::fontSize();
+    m_fontSize = points > 0 ? std::clamp(points, size.min, size.max)
+                            : numbers::leadingNumber(size.defaultText);
     applyStyleFont(STYLE_DEFAULT);
     for (auto it = m_colourOfStyle.cbegin(); it != m_colourOfStyle.cend(); ++it)
         applyStyleFont(it.key());

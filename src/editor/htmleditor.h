@@ -97,5 +97,5 @@ private:
     int m_typingStyle = 0;
     int m_typingAnchor = -1; // byte position where m_typingStyle applies
     QString m_fontFamily = QStringLiteral("Arial");
-    double m_fontSize = 8.5;
+    double m_fontSize = 0; // set by the constructor
 };

@@ -3,8 +3,8 @@
 #include "editor/htmleditor.h"
 #include "editor/smartcolor.h"
 #include "editor/tagcommands.h"
+#include "kernel/appstate.h"
 #include "platform/textfile.h"
-#include "shell/appstate.h"
 
 namespace insertion {
 

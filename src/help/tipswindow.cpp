@@ -1,8 +1,9 @@
 #include "help/tipswindow.h"
 
 #include "help/tips.h"
+#include "kernel/settingscatalog.h"
+#include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
-#include "shell/settingsstore.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -36,16 +37,13 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
 
     m_showAtStartup = new QCheckBox(QStringLiteral("Show me at startup"), this);
     m_showAtStartup->setObjectName(QStringLiteral("Check1"));
-    const QString stored =
-        m_context.settings.get(SettingsStore::mainApp(), QStringLiteral("Startup"),
-                               QStringLiteral("ShowStart"), QStringLiteral("yes"));
+    const QString stored = settings::text(m_context.settings, settings::showTips());
     m_showAtStartup->setChecked(stored != QLatin1String("no"));
     // Written at every click, so the choice holds even if the program ends
     // without closing this window.
     connect(m_showAtStartup, &QCheckBox::clicked, this, [this](bool on) {
-        m_context.settings.save(SettingsStore::mainApp(), QStringLiteral("Startup"),
-                                QStringLiteral("ShowStart"),
-                                on ? QStringLiteral("yes") : QStringLiteral("no"));
+        settings::write(m_context.settings, settings::showTips(),
+                        on ? QStringLiteral("yes") : QStringLiteral("no"));
         m_context.settings.sync();
     });
 

@@ -2,11 +2,11 @@
 
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
+#include "editor/workbench.h"
 #include "import/importconvert.h"
+#include "kernel/appstate.h"
 #include "platform/dialogservice.h"
 #include "platform/textfile.h"
-#include "shell/appstate.h"
-#include "shell/workbench.h"
 
 #include <QApplication>
 

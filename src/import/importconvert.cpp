@@ -1,7 +1,7 @@
 #include "import/importconvert.h"
 
-#include "editor/htmlvalues.h"
 #include "import/rtfreader.h"
+#include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 

@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -86,4 +87,13 @@ std::optional<qint64> WidgetDialogService::colour(QWidget *parent, qint64 initia
     if (!chosen.isValid())
         return std::nullopt;
     return qint64(chosen.red()) | (qint64(chosen.green()) << 8) | (qint64(chosen.blue()) << 16);
+}
+
+std::optional<QFont> WidgetDialogService::font(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
 }

@@ -3,6 +3,7 @@
 // can answer them without a person.
 
 #include <optional>
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -29,6 +30,8 @@ public:
                                  const QString &barFilter) = 0;
     // A colour number (0x00BBGGRR), nullopt when cancelled.
     virtual std::optional<qint64> colour(QWidget *parent, qint64 initial) = 0;
+    // The font dialog; nullopt when cancelled.
+    virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
 
     static QString defaultTitle() { return QStringLiteral("Lorimel"); }
 };
@@ -46,4 +49,5 @@ public:
     QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
                          const QString &barFilter) override;
     std::optional<qint64> colour(QWidget *parent, qint64 initial) override;
+    std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
 };

@@ -1,22 +1,22 @@
 #include "shell/mainwindow.h"
 
-#include "builders/tablebuilder.h"
 #include "editor/editcommands.h"
-#include "editor/findwindow.h"
 #include "editor/htmleditor.h"
-#include "editor/htmlvalues.h"
 #include "editor/insertion.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
 #include "help/tipswindow.h"
 #include "import/importcommands.h"
+#include "kernel/htmlvalues.h"
+#include "kernel/settingscatalog.h"
+#include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
+#include "shell/builderregistry.h"
 #include "shell/menutree.h"
 #include "shell/palettecatalog.h"
 #include "shell/settingsdialog.h"
-#include "shell/settingsstore.h"
 #include "shell/sidebar.h"
 #include "site/filecommands.h"
 #include "site/sitepane.h"
@@ -118,6 +118,7 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
     buildStatusBar();
     connectEditCommands();
     connectTools();
+    connectBuilders();
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         resize(available.width() * 9 / 10, available.height() * 9 / 10);
@@ -318,7 +319,6 @@ void MainWindow::buildBars()
     side->setWidget(m_sideBar);
     m_sideBar->installEventFilter(this);
     m_sideBar->setMouseTracking(true);
-    m_sideBar->setAvailableBuilders({QLatin1String(palette::builder::TableBuilder)});
     makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"),
              Qt::LeftDockWidgetArea);
 
@@ -397,11 +397,10 @@ void MainWindow::toggleBar(const QString &barName, QAction *item)
 
 void MainWindow::storeBars()
 {
-    for (const BarInfo &b : kBars) {
-        QWidget *widget = findChild<QWidget *>(QLatin1String(b.name));
+    for (int i = 0; i < int(std::size(kBars)); ++i) {
+        QWidget *widget = findChild<QWidget *>(QLatin1String(kBars[i].name));
         const bool shown = widget && !widget->isHidden();
-        m_settings.save(SettingsStore::windowApp(), QStringLiteral("Previous"),
-                        QLatin1String(b.name),
+        settings::write(m_settings, settings::barVisible(i),
                         shown ? QStringLiteral("True") : QStringLiteral("False"));
     }
     m_settings.sync();
@@ -453,11 +452,10 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
         findChild<QToolButton *>(QStringLiteral("Command84_%1").arg(i))
             ->setText(m_state.customCaptions[i]);
 
-    for (const BarInfo &b : kBars) {
-        if (!m_settings.notExactlyFalse(SettingsStore::windowApp(), QStringLiteral("Previous"),
-                                        QLatin1String(b.name))) {
-            findChild<QWidget *>(QLatin1String(b.name))->hide();
-            action(QLatin1String(b.menuItem))->setChecked(false);
+    for (int i = 0; i < int(std::size(kBars)); ++i) {
+        if (!settings::boolean(m_settings, settings::barVisible(i))) {
+            findChild<QWidget *>(QLatin1String(kBars[i].name))->hide();
+            action(QLatin1String(kBars[i].menuItem))->setChecked(false);
         }
     }
 
@@ -467,9 +465,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     setHint(QString());
 
     if (first->editor()->characterLength() == 0 &&
-        m_settings.get(SettingsStore::mainApp(), QStringLiteral("Startup"),
-                       QStringLiteral("ShowStart"),
-                       QStringLiteral("yes")) == QLatin1String("yes")) {
+        settings::text(m_settings, settings::showTips()) == QLatin1String("yes")) {
         showTips(true);
     }
 }
@@ -724,13 +720,41 @@ void MainWindow::smartcolor()
     setHint(QString());
 }
 
-bool MainWindow::openBuilder(const QString &id)
+bool MainWindow::openBuilder(const QString &id, const QString &argument)
 {
-    if (id == QLatin1String(palette::builder::TableBuilder)) {
-        TableBuilder::open(*this);
-        return true;
+    const registry::BuilderRow *row = registry::find(id);
+    if (!row)
+        return false;
+    row->open(*this, argument);
+    return true;
+}
+
+QString MainWindow::selectedText() const
+{
+    const DocumentWindow *doc = activeDocument();
+    return doc ? doc->editor()->selText() : QString();
+}
+
+void MainWindow::focusDocument()
+{
+    if (HtmlEditor *editor = activeEditor())
+        editor->setFocus();
+}
+
+// Every builder and tool window in the registry: its menu items open it
+// and its palette tabs are enabled.
+void MainWindow::connectBuilders()
+{
+    QSet<QString> available;
+    for (const registry::BuilderRow &row : registry::rows()) {
+        available.insert(row.id);
+        for (const QString &item : row.menuItems) {
+            markBuilt(item);
+            const QString id = row.id;
+            connect(action(item), &QAction::triggered, this, [this, id] { openBuilder(id); });
+        }
     }
-    return false;
+    m_sideBar->setAvailableBuilders(available);
 }
 
 void MainWindow::preferencesChanged()
@@ -854,12 +878,8 @@ void MainWindow::connectTools()
            [this] { importcommands::importToCurrentDocument(*this); });
     always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
-    always(QStringLiteral("mnuFindItem"), [this] { FindWindow::open(*this, false); });
-    always(QStringLiteral("mnuReplaceItem"), [this] { FindWindow::open(*this, true); });
     always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
     always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
-    always(QStringLiteral("mnuTableBuilderItem"),
-           [this] { openBuilder(QLatin1String(palette::builder::TableBuilder)); });
     // New and Open need no document: their buttons are always on.
     m_toolbarButtons[0]->setEnabled(true);
     m_toolbarButtons[1]->setEnabled(true);

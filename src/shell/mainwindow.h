@@ -3,8 +3,8 @@
 // windows. It owns the state the other windows share.
 
 #include "editor/documentwindow.h"
-#include "shell/appstate.h"
-#include "shell/workbench.h"
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
 
 #include <functional>
 #include <QHash>
@@ -38,14 +38,20 @@ public:
 
     // Workbench
     AppState &state() override { return m_state; }
+    const AppState &state() const override { return m_state; }
     SettingsStore &settings() override { return m_settings; }
+    const SettingsStore &settings() const override { return m_settings; }
     DialogService &dialogs() override { return m_dialogs; }
     QWidget *mainWidget() override { return this; }
     HtmlEditor *activeEditor() override;
     void portableColor(const QString &fragment) override;
     void addstuff(const QString &first, const QString &last) override;
+    bool hasDocument() const override { return activeDocument() != nullptr; }
+    QString selectedText() const override;
+    void focusDocument() override;
+    QString siteFolder() const override { return m_state.siteFilePath; }
     void smartcolor() override;
-    bool openBuilder(const QString &id) override;
+    bool openBuilder(const QString &id, const QString &argument = QString()) override;
     void preferencesChanged() override;
     DocumentWindow *newDocument() override;
     bool openFile(const QString &path) override;
@@ -96,6 +102,7 @@ private:
     bool loadInto(DocumentWindow &doc, const QString &path, QString *error = nullptr);
     void connectEditCommands();
     void connectTools();
+    void connectBuilders();
     void onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn);
     void markBuilt(const QString &objectName);
     void pickFromColourBar(const QPoint &pos);

@@ -480,21 +480,6 @@ QString longTimeFormat(const QLocale &locale)
 
 } // namespace
 
-const QStringList &builderIds()
-{
-    static const QStringList ids =
-        toList({builder::QuickStart,       builder::QuickStartStyle, builder::Anchor,
-                builder::FrameBuilder,     builder::FloatingFrame,   builder::Graphics,
-                builder::ListBuilder,      builder::Marquee,         builder::ParagraphBuilder,
-                builder::SpecialEffects,   builder::TableBuilder,    builder::FontWizard,
-                builder::Script,           builder::PremadeScripts,  builder::ObjectTags,
-                builder::JavaApplet,       builder::Parameters,      builder::FormBuilder,
-                builder::FormInput,        builder::ListboxBuilder,  builder::InternetSearches,
-                builder::BackgroundSounds, builder::ImageMapBuilder, builder::VrmlBuilder,
-                builder::InlineStyleSheet});
-    return ids;
-}
-
 const QList<PaletteTab> &paletteTabs()
 {
     static const QList<PaletteTab> tabs{
@@ -515,7 +500,7 @@ const QList<PaletteTab> &paletteTabs()
 const QList<ToolStrip> &toolStrips()
 {
     static const QList<ToolStrip> strips = [] {
-        using namespace builder;
+        using namespace builderid;
         QList<ToolStrip> list;
 
         list.append(

@@ -4,6 +4,8 @@
 // what a double-click on a list item inserts. The widgets are built from
 // these tables; they hold no HTML of their own.
 
+#include "kernel/builderids.h"
+
 #include <optional>
 #include <QList>
 #include <QString>
@@ -13,38 +15,6 @@ class QDateTime;
 class QLocale;
 
 namespace palette {
-
-// Builder windows a tool strip tab can open, by id.
-namespace builder {
-inline constexpr char QuickStart[] = "QuickStart";
-inline constexpr char QuickStartStyle[] = "QuickStartStyle";
-inline constexpr char Anchor[] = "Anchor";
-inline constexpr char FrameBuilder[] = "FrameBuilder";
-inline constexpr char FloatingFrame[] = "FloatingFrame";
-inline constexpr char Graphics[] = "Graphics";
-inline constexpr char ListBuilder[] = "ListBuilder";
-inline constexpr char Marquee[] = "Marquee";
-inline constexpr char ParagraphBuilder[] = "ParagraphBuilder";
-inline constexpr char SpecialEffects[] = "SpecialEffects";
-inline constexpr char TableBuilder[] = "TableBuilder";
-inline constexpr char FontWizard[] = "FontWizard";
-inline constexpr char Script[] = "Script";
-inline constexpr char PremadeScripts[] = "PremadeScripts";
-inline constexpr char ObjectTags[] = "ObjectTags";
-inline constexpr char JavaApplet[] = "JavaApplet";
-inline constexpr char Parameters[] = "Parameters";
-inline constexpr char FormBuilder[] = "FormBuilder";
-inline constexpr char FormInput[] = "FormInput";
-inline constexpr char ListboxBuilder[] = "ListboxBuilder";
-inline constexpr char InternetSearches[] = "InternetSearches";
-inline constexpr char BackgroundSounds[] = "BackgroundSounds";
-inline constexpr char ImageMapBuilder[] = "ImageMapBuilder";
-inline constexpr char VrmlBuilder[] = "VrmlBuilder";
-inline constexpr char InlineStyleSheet[] = "InlineStyleSheet";
-} // namespace builder
-
-// Every id above, once.
-const QStringList &builderIds();
 
 // Object name of the panel that holds the four character combos.
 inline constexpr char CharacterPanel[] = "Picture2";

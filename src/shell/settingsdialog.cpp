@@ -1,12 +1,14 @@
 #include "shell/settingsdialog.h"
 
 #include "editor/htmleditor.h"
-#include "editor/htmlvalues.h"
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
+#include "kernel/htmlvalues.h"
+#include "kernel/settingscatalog.h"
+#include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
-#include "shell/appstate.h"
-#include "shell/settingsstore.h"
-#include "shell/workbench.h"
+#include "widgets/formkit.h"
 
 #include <functional>
 #include <QCheckBox>
@@ -27,35 +29,25 @@
 namespace {
 
 const char *const ColourCaptions[5] = {"Tables", "Frames", "Links", "Comments", "Other Tags"};
-const char *const ColourKeys[5] = {"Tables", "Frames", "Links", "Comments", "Other"};
-constexpr double DefaultFontSize = 8.5;
 
-QString mainApp()
+double defaultFontSize()
 {
-    return SettingsStore::mainApp();
-}
-
-QLabel *buddyLabel(const QString &text, QWidget *control, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(control);
-    control->setAccessibleName(text);
-    return label;
+    return numbers::leadingNumber(settings::fontSize().defaultText);
 }
 
 QLineEdit *lineEdit(const char *name, QWidget *parent)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    return edit;
+    return formkit::lineEdit(name, QString(), parent);
 }
 
 QPushButton *button(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
+    return formkit::button(name, caption, parent);
+}
+
+QLabel *buddyLabel(const QString &text, QWidget *control, QWidget *parent)
+{
+    return formkit::captionLabel(text, control, parent);
 }
 
 QStringList itemsOf(const QListWidget *list)
@@ -196,12 +188,11 @@ QWidget *SettingsDialog::buildBrowserPanel()
         grid->addWidget(swatch, 3 + i, 1);
     }
 
-    m_fontSize = new QComboBox(panel);
-    m_fontSize->setObjectName(QStringLiteral("Combo1"));
-    m_fontSize->setEditable(true);
-    m_fontSize->setInsertPolicy(QComboBox::NoInsert);
-    m_fontSize->addItems({QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10"),
-                          QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16")});
+    m_fontSize =
+        formkit::editableCombo("Combo1",
+                               {QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10"),
+                                QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16")},
+                               QString(), panel);
     grid->addWidget(buddyLabel(QStringLiteral("Editor Font Size"), m_fontSize, panel), 2, 2, 1, 2);
     grid->addWidget(m_fontSize, 3, 2);
 
@@ -417,22 +408,19 @@ void SettingsDialog::save()
 {
     AppState &state = m_workbench.state();
     SettingsStore &store = m_workbench.settings();
-    const QString app = mainApp();
     HtmlEditor *editor = m_workbench.activeEditor();
 
     const bool off = m_onOff->isChecked();
-    store.save(app, QStringLiteral("Colors"), QStringLiteral("OnOff"),
-               off ? QStringLiteral("1") : QStringLiteral("0"));
+    settings::write(store, settings::colorsOff(), off ? QStringLiteral("1") : QStringLiteral("0"));
     state.colorOnOff = off;
     if (off && editor)
         blacken(*editor);
 
-    store.save(app, QStringLiteral("Settings"), QStringLiteral("Browser"), m_browser->text());
+    settings::write(store, settings::browser(), m_browser->text());
     state.browser = m_browser->text();
 
     for (int i = 0; i < 5; ++i) {
-        store.save(app, QStringLiteral("Colors"), QLatin1String(ColourKeys[i]),
-                   QString::number(m_colours[std::size_t(i)]));
+        settings::write(store, settings::colour(i), QString::number(m_colours[std::size_t(i)]));
         state.colors[std::size_t(i)] = m_colours[std::size_t(i)];
     }
 
@@ -442,31 +430,30 @@ void SettingsDialog::save()
     const double points = numbers::leadingNumber(sizeText);
     if (editor && points > 0)
         applyFontSize(*editor, points);
-    store.save(app, QStringLiteral("Settings"), QStringLiteral("Fontsize"),
-               numbers::shortestDouble(points));
+    settings::write(store, settings::fontSize(), numbers::shortestDouble(points));
     state.fonter = sizeText;
 
     // Keys of a longer list stored before would otherwise stay behind.
     state.imageTypes = itemsOf(m_imageTypes);
-    store.remove(app, QStringLiteral("Graphics"));
-    writeStoredList(store, QStringLiteral("Graphics"), state.imageTypes);
+    store.remove(settings::imageTypeCount().app, settings::imageTypeCount().section);
+    settings::writeList(store, settings::imageTypeCount(), state.imageTypes);
 
     for (int r = 0; r < 6; ++r) {
         const QString caption = m_grid->item(r, 0)->text();
         const QString text = m_grid->item(r, 1)->text();
-        store.save(app, QStringLiteral("Custom"), QStringLiteral("0%1").arg(r), caption);
-        store.save(app, QStringLiteral("Custom"), QStringLiteral("1%1").arg(r), text);
+        settings::write(store, settings::customCaption(r), caption);
+        settings::write(store, settings::customText(r), text);
         state.customCaptions[std::size_t(r)] = caption;
         state.customTexts[std::size_t(r)] = text;
     }
 
     state.customTags = itemsOf(m_customTags);
-    store.remove(app, QStringLiteral("CustomTags"));
-    writeStoredList(store, QStringLiteral("CustomTags"), state.customTags);
+    store.remove(settings::customTagCount().app, settings::customTagCount().section);
+    settings::writeList(store, settings::customTagCount(), state.customTags);
 
-    store.save(app, QStringLiteral("Direct"), QStringLiteral("FTPURL"), m_ftpUrl->text());
-    store.save(app, QStringLiteral("Direct"), QStringLiteral("FTPPassword"), m_ftpPassword->text());
-    store.save(app, QStringLiteral("Direct"), QStringLiteral("FTPUserName"), m_ftpUser->text());
+    settings::write(store, settings::ftpUrl(), m_ftpUrl->text());
+    settings::write(store, settings::ftpPassword(), m_ftpPassword->text());
+    settings::write(store, settings::ftpUserName(), m_ftpUser->text());
     state.ftpUrl = m_ftpUrl->text();
     state.ftpPassword = m_ftpPassword->text();
     state.ftpUserName = m_ftpUser->text();
@@ -478,12 +465,12 @@ void SettingsDialog::save()
 void SettingsDialog::purge()
 {
     AppState &state = m_workbench.state();
-    m_workbench.settings().remove(mainApp());
-    state.browser = QStringLiteral("None");
-    state.colors = AppState::defaultColors;
-    state.fonter = numbers::shortestDouble(DefaultFontSize);
+    m_workbench.settings().remove(SettingsStore::mainApp());
+    state.browser = settings::browser().defaultText;
+    state.colors = AppState::defaultColors();
+    state.fonter = settings::fontSize().defaultText;
     if (HtmlEditor *editor = m_workbench.activeEditor())
-        applyFontSize(*editor, DefaultFontSize);
+        applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
     syncSettings();
     m_workbench.dialogs().message(this, QStringLiteral("Please Restart Program"));

@@ -1,11 +1,11 @@
 #include "shell/sidebar.h"
 
 #include "editor/htmleditor.h"
-#include "editor/htmlvalues.h"
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
+#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
-#include "shell/appstate.h"
 #include "shell/palettecatalog.h"
-#include "shell/workbench.h"
 
 #include <QComboBox>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "shell/startup.h"
 
+#include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "shell/mainwindow.h"
-#include "shell/settingsstore.h"
 #include "shell/splash.h"
 #include "shell/startupstate.h"
 

@@ -2,10 +2,10 @@
 
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
-#include "shell/appstate.h"
-#include "shell/workbench.h"
 
 namespace filecommands {
 

@@ -1,7 +1,7 @@
 #include "site/sitefiles.h"
 
+#include "kernel/builderids.h"
 #include "platform/paths.h"
-#include "shell/palettecatalog.h"
 
 #include <algorithm>
 #include <QDir>
@@ -81,9 +81,9 @@ QString builderFor(FileAction action)
 {
     switch (action) {
     case FileAction::Graphics:
-        return QLatin1String(palette::builder::Graphics);
+        return QLatin1String(builderid::Graphics);
     case FileAction::BackgroundSounds:
-        return QLatin1String(palette::builder::BackgroundSounds);
+        return QLatin1String(builderid::BackgroundSounds);
     case FileAction::Nothing:
     case FileAction::RefuseCaching:
     case FileAction::OpenDocument:

@@ -72,7 +72,7 @@ enum class FileAction {
 FileAction actionForFile(const QString &fileName, int documentCount, const QStringList &imageTypes,
                          const QStringList &soundTypes);
 
-// The builder id (palette::builder) for Graphics and BackgroundSounds, else
+// The builder id (builderid) for Graphics and BackgroundSounds, else
 // an empty string.
 QString builderFor(FileAction action);
 

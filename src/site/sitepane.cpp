@@ -1,11 +1,12 @@
 #include "site/sitepane.h"
 
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
+#include "kernel/settingscatalog.h"
+#include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
-#include "shell/appstate.h"
-#include "shell/settingsstore.h"
-#include "shell/workbench.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QMetaMethod>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
@@ -173,11 +173,9 @@ bool SitePane::setFolder(const QString &path)
     state.siteDirectory = folder;
     state.siteFilePath = folder;
     SettingsStore &settings = m_workbench.settings();
-    const QString app = SettingsStore::mainApp();
-    const QString section = QStringLiteral("Direct");
-    settings.save(app, section, QStringLiteral("Drive"), driveRoot);
-    settings.save(app, section, QStringLiteral("Director"), folder);
-    settings.save(app, section, QStringLiteral("FilePath"), folder);
+    settings::write(settings, settings::siteDrive(), driveRoot);
+    settings::write(settings, settings::siteDirectory(), folder);
+    settings::write(settings, settings::siteFilePath(), folder);
 
     if (moved)
         emit folderChanged(folder);
@@ -244,11 +242,8 @@ void SitePane::activateFile(const QString &name)
         return;
     case site::FileAction::Graphics:
     case site::FileAction::BackgroundSounds: {
-        const QString id = site::builderFor(action);
-        if (isSignalConnected(QMetaMethod::fromSignal(&SitePane::builderRequested)))
-            emit builderRequested(id, name);
-        else
-            m_workbench.openBuilder(id);
+        // The builder shows the bare name in its source box.
+        m_workbench.openBuilder(site::builderFor(action), name);
         return;
     }
     }

@@ -76,10 +76,6 @@ public slots:
 
 signals:
     void folderChanged(const QString &folder);
-    // An image or sound file for the Graphics or Background Sounds builder
-    // (palette::builder id) with the bare file name for its source box.
-    // With nothing connected the pane calls Workbench::openBuilder(id).
-    void builderRequested(const QString &builderId, const QString &fileName);
     // Right mouse button on the file list (after it selected the row under
     // the pointer).
     void contextMenuRequested(const QPoint &globalPos);

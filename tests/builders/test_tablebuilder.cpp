@@ -1,6 +1,6 @@
-#include "builders/spinarrows.h"
 #include "builders/tablebuilder.h"
 #include "support/fakeworkbench.h"
+#include "widgets/spinarrows.h"
 
 #include <QCheckBox>
 #include <QComboBox>

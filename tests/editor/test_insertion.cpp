@@ -1,6 +1,6 @@
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
-#include "shell/appstate.h"
+#include "kernel/appstate.h"
 #include "support/colours.h"
 
 #include <QtTest>

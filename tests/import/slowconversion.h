@@ -3,8 +3,8 @@
 // one find, replace or insert at a time. Tests and the fuzzer check the
 // one-pass converter against it on small documents.
 
-#include "editor/htmlvalues.h"
 #include "import/richtext.h"
+#include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 
 #include <QList>

@@ -1,9 +1,9 @@
 // Rich-text import: exact HTML for small files, a slow step-by-step model of
 // the conversion to check the one-pass version against, and files written
 // by real word processors.
-#include "editor/htmlvalues.h"
 #include "import/importconvert.h"
 #include "import/rtfreader.h"
+#include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 
 #include "import/slowconversion.h"

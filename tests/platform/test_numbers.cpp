@@ -1,4 +1,4 @@
-#include "editor/htmlvalues.h"
+#include "kernel/htmlvalues.h"
 #include "platform/filefilter.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"

@@ -1,8 +1,8 @@
 // The file, import and tool commands as the main window runs them.
 
 #include "editor/htmleditor.h"
+#include "kernel/settingsstore.h"
 #include "shell/mainwindow.h"
-#include "shell/settingsstore.h"
 #include "shell/startup.h"
 #include "site/sitepane.h"
 #include "support/scripteddialogs.h"

@@ -2,8 +2,8 @@
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
 #include "help/tips.h"
+#include "kernel/settingsstore.h"
 #include "shell/mainwindow.h"
-#include "shell/settingsstore.h"
 #include "shell/startup.h"
 #include "support/scripteddialogs.h"
 

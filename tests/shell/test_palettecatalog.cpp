@@ -98,19 +98,19 @@ private slots:
             for (const ToolTab &tab : strip.tabs) {
                 QVERIFY(!tab.caption.isEmpty());
                 const bool opensBuilder = tab.action == ToolAction::OpenBuilder;
-                QCOMPARE(builderIds().contains(tab.builder), opensBuilder);
+                QCOMPARE(builderid::all().contains(tab.builder), opensBuilder);
                 if (tab.action == ToolAction::Insert || tab.action == ToolAction::Wrap ||
                     tab.action == ToolAction::InsertBeforeSelection)
                     QVERIFY(toolFragment(tab, QString()).has_value());
             }
         }
         QVERIFY(!findToolStrip("TabStrip2"));
-        QCOMPARE(QSet<QString>(builderIds().begin(), builderIds().end()).size(),
-                 builderIds().size());
+        QCOMPARE(QSet<QString>(builderid::all().begin(), builderid::all().end()).size(),
+                 builderid::all().size());
 
         const ToolTab *table = findTab("TabStrip3", "Table");
         QVERIFY(table);
-        QCOMPARE(table->builder, QString::fromLatin1(builder::TableBuilder));
+        QCOMPARE(table->builder, QString::fromLatin1(builderid::TableBuilder));
         QCOMPARE(table->toolTip, QStringLiteral("Create a table for your document"));
         QVERIFY(!toolFragment(*table, "x"));
         const ToolTab *quickColor = findTab("TabStrip8", "QuickColor");

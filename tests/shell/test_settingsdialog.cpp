@@ -154,18 +154,18 @@ private slots:
         bench->appState.textLength = 0;
         insertion::smartcolor(*bench->editor, bench->appState);
         const qint64 before = bench->editor->colorAt(1);
-        QCOMPARE(before, AppState::defaultColors[OtherColor]);
+        QCOMPARE(before, AppState::defaultColors()[OtherColor]);
         open();
         bench->scripted.answerColour(255);
         bench->scripted.answerCancel();
         child<QPushButton>(dialog.get(), "Command2_4")->click(); // Other Tags
         child<QPushButton>(dialog.get(), "Command2_0")->click(); // Tables, cancelled
         QCOMPARE(dialog->swatchColour(4), 255);
-        QCOMPARE(dialog->swatchColour(0), AppState::defaultColors[TablesColor]);
+        QCOMPARE(dialog->swatchColour(0), AppState::defaultColors()[TablesColor]);
         pressOk();
         QCOMPARE(stored(QStringLiteral("Colors"), QStringLiteral("Other")), QStringLiteral("255"));
         QCOMPARE(stored(QStringLiteral("Colors"), QStringLiteral("Tables")),
-                 QString::number(AppState::defaultColors[TablesColor]));
+                 QString::number(AppState::defaultColors()[TablesColor]));
         QCOMPARE(bench->appState.colors[OtherColor], 255);
         // Documents keep their colours until the next SmartColor run.
         QCOMPARE(bench->editor->colorAt(1), before);
@@ -354,7 +354,7 @@ private slots:
         QVERIFY(storedKeys(store, App).isEmpty());
         QCOMPARE(storedKeys(store, QStringLiteral("LM3")).size(), 1);
         QCOMPARE(bench->appState.browser, QStringLiteral("None"));
-        QCOMPARE(bench->appState.colors, AppState::defaultColors);
+        QCOMPARE(bench->appState.colors, AppState::defaultColors());
         QCOMPARE(bench->editor->textFontSize(), 8.5);
         QCOMPARE(bench->appState.ftpUrl, QStringLiteral("kept"));
         QCOMPARE(bench->preferencesChangedCount, 1);
@@ -363,7 +363,7 @@ private slots:
         AppState next;
         next.loadPreferences(store, QStringLiteral("/program"));
         QCOMPARE(next.browser, QStringLiteral("None"));
-        QCOMPARE(next.colors, AppState::defaultColors);
+        QCOMPARE(next.colors, AppState::defaultColors());
         QCOMPARE(next.siteDirectory, QStringLiteral("/program"));
     }
 

@@ -1,5 +1,6 @@
-#include "shell/appstate.h"
-#include "shell/settingsstore.h"
+#include "kernel/appstate.h"
+#include "kernel/settingscatalog.h"
+#include "kernel/settingsstore.h"
 #include "shell/startupstate.h"
 
 #include <QFile>
@@ -115,7 +116,7 @@ private slots:
         SettingsStore store(dir.path());
         AppState fresh;
         fresh.loadPreferences(store, "/opt/lorimel");
-        QCOMPARE(fresh.colors, AppState::defaultColors);
+        QCOMPARE(fresh.colors, AppState::defaultColors());
         QCOMPARE(fresh.browser, QStringLiteral("None"));
         QCOMPARE(fresh.fonter, QStringLiteral("8.5"));
         QCOMPARE(fresh.imageTypes, AppState::builtInImageTypes());
@@ -127,13 +128,74 @@ private slots:
         store.save("Lorimel3", "Graphics", "Count", "0");
         store.save("Lorimel3", "Colors", "Links", "blue");
         store.save("Lorimel3", "Colors", "OnOff", "1");
-        writeStoredList(store, "CustomTags", {"<H1>", "<BLINK>"});
+        settings::writeList(store, settings::customTagCount(), {"<H1>", "<BLINK>"});
         AppState stored;
         stored.loadPreferences(store, "/opt/lorimel");
         QVERIFY(stored.imageTypes.isEmpty());
         QCOMPARE(stored.colors[LinksColor], qint64(0));
         QVERIFY(stored.colorOnOff);
         QCOMPARE(stored.customTags, QStringList({"<H1>", "<BLINK>"}));
+    }
+
+    // A damaged or hand-edited file must not make start-up loop for ever or
+    // feed the editor a size it cannot draw.
+    void numbersAreClampedWhenRead_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("huge count") << "Graphics"
+                                    << "Count"
+                                    << "2000000000" << 5000.0;
+        QTest::newRow("negative count") << "CustomTags"
+                                        << "Count"
+                                        << "-7" << -1.0;
+        QTest::newRow("huge font") << "Settings"
+                                   << "Fontsize"
+                                   << "1e10" << 1000.0;
+        QTest::newRow("enormous font") << "Settings"
+                                       << "Fontsize"
+                                       << "1e300" << 1000.0;
+        QTest::newRow("zero font") << "Settings"
+                                   << "Fontsize"
+                                   << "0" << 1.0;
+        QTest::newRow("font as typed") << "Settings"
+                                       << "Fontsize"
+                                       << "12abc" << 12.0;
+        QTest::newRow("colour too big") << "Colors"
+                                        << "Tables"
+                                        << "1e30" << 16777215.0;
+        QTest::newRow("missing") << "Colors"
+                                 << "Frames" << QString() << 192.0;
+    }
+    void numbersAreClampedWhenRead()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(double, expected);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        if (!stored.isNull())
+            store.save("Lorimel3", section, key, stored);
+        for (const settings::Setting &s : settings::catalogue()) {
+            if (s.app == "Lorimel3" && s.section == section && s.key == key) {
+                QCOMPARE(settings::number(store, s), expected);
+                return;
+            }
+        }
+        QFAIL("not in the catalogue");
+    }
+
+    void hugeStoredListStaysBounded()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        store.save("Lorimel3", "Graphics", "Count", "2000000000");
+        AppState state;
+        state.loadPreferences(store, "/opt");
+        QCOMPARE(state.imageTypes.size(), 5000);
     }
 
     void fontCacheRebuiltOnlyWhenCountChanges()

@@ -28,11 +28,11 @@ public:
     RecordingDialogs recording;
     QSet<QString> missingBuilders;
     DialogService &dialogs() override { return recording; }
-    bool openBuilder(const QString &id) override
+    bool openBuilder(const QString &id, const QString &argument = QString()) override
     {
         if (missingBuilders.contains(id))
             return false;
-        return FakeWorkbench::openBuilder(id);
+        return FakeWorkbench::openBuilder(id, argument);
     }
 };
 
@@ -249,14 +249,14 @@ private slots:
 
     void builderTabs()
     {
-        const QString table = QString::fromLatin1(palette::builder::TableBuilder);
+        const QString table = QString::fromLatin1(builderid::TableBuilder);
         QTabBar *tools = bar->toolStrip(QStringLiteral("TabStrip3"));
         QTabBar *lists = bar->toolStrip(QStringLiteral("TabStrip11"));
         clickTab(tools, tabOf(tools, QStringLiteral("Table")));
         QCOMPARE(bench->openedBuilders, QStringList{table});
 
         // A builder that is not there disables its tabs on every strip.
-        bench->missingBuilders << QString::fromLatin1(palette::builder::ListBuilder);
+        bench->missingBuilders << QString::fromLatin1(builderid::ListBuilder);
         bar->clickToolTab(tools->objectName(), tabOf(tools, QStringLiteral("List")));
         QVERIFY(!tools->isTabEnabled(tabOf(tools, QStringLiteral("List"))));
         QVERIFY(!lists->isTabEnabled(tabOf(lists, QStringLiteral("List Builder"))));

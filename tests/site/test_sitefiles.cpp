@@ -1,5 +1,5 @@
-#include "shell/appstate.h"
-#include "shell/palettecatalog.h"
+#include "kernel/appstate.h"
+#include "kernel/builderids.h"
 #include "site/immutable.h"
 #include "site/sitefiles.h"
 
@@ -96,9 +96,9 @@ private slots:
 
     void builderFor()
     {
-        QCOMPARE(site::builderFor(FileAction::Graphics), QLatin1String(palette::builder::Graphics));
+        QCOMPARE(site::builderFor(FileAction::Graphics), QLatin1String(builderid::Graphics));
         QCOMPARE(site::builderFor(FileAction::BackgroundSounds),
-                 QLatin1String(palette::builder::BackgroundSounds));
+                 QLatin1String(builderid::BackgroundSounds));
         QVERIFY(site::builderFor(FileAction::OpenDocument).isEmpty());
         QVERIFY(site::builderFor(FileAction::Nothing).isEmpty());
     }

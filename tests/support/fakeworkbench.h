@@ -3,9 +3,9 @@
 
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
-#include "shell/appstate.h"
-#include "shell/settingsstore.h"
-#include "shell/workbench.h"
+#include "editor/workbench.h"
+#include "kernel/appstate.h"
+#include "kernel/settingsstore.h"
 #include "support/scripteddialogs.h"
 
 #include <QStringList>
@@ -22,12 +22,15 @@ public:
     QWidget main;
     HtmlEditor *editor = new HtmlEditor(&main); // null it to play "no document"
     QStringList openedBuilders;
+    QStringList builderArguments;
     QStringList openedFiles;
     int documents = 1;
     int preferencesChangedCount = 0;
 
     AppState &state() override { return appState; }
+    const AppState &state() const override { return appState; }
     SettingsStore &settings() override { return store; }
+    const SettingsStore &settings() const override { return store; }
     DialogService &dialogs() override { return scripted; }
     QWidget *mainWidget() override { return &main; }
     HtmlEditor *activeEditor() override { return editor; }
@@ -41,10 +44,19 @@ public:
         main.setEnabled(true);
         insertion::addstuff(*editor, appState, first, last);
     }
+    bool hasDocument() const override { return editor != nullptr; }
+    QString selectedText() const override { return editor ? editor->selText() : QString(); }
+    void focusDocument() override
+    {
+        if (editor)
+            editor->setFocus();
+    }
+    QString siteFolder() const override { return appState.siteFilePath; }
     void smartcolor() override { insertion::smartcolor(*editor, appState); }
-    bool openBuilder(const QString &id) override
+    bool openBuilder(const QString &id, const QString &argument = QString()) override
     {
         openedBuilders << id;
+        builderArguments << argument;
         return true;
     }
     void preferencesChanged() override { ++preferencesChangedCount; }

@@ -15,20 +15,22 @@ class ScriptedDialogs : public DialogService
 public:
     struct Asked
     {
-        QString kind; // "message", "input", "open", "save", "colour"
+        QString kind; // "message", "input", "open", "save", "colour", "font"
         QString text; // message text, prompt or dialog title
         QString title;
         QString folder;
         QString filter;
     };
 
-    QList<QVariant> answers; // Answer, QString, qint64 or an invalid QVariant for cancel
+    // Answer, QString, qint64, QFont or an invalid QVariant for cancel.
+    QList<QVariant> answers;
     QList<Asked> asked;
     int unexpected = 0;
 
     void answer(Answer a) { answers << QVariant::fromValue(int(a)); }
     void answer(const QString &text) { answers << QVariant(text); }
     void answerColour(qint64 colour) { answers << QVariant(colour); }
+    void answerFont(const QFont &font) { answers << QVariant::fromValue(font); }
     void answerCancel() { answers << QVariant(); }
 
     QStringList messages() const
@@ -92,6 +94,19 @@ public:
         if (!v.isValid())
             return std::nullopt;
         return v.toLongLong();
+    }
+
+    std::optional<QFont> font(QWidget *, const QFont &) override
+    {
+        asked << Asked{QStringLiteral("font"), {}, {}, {}, {}};
+        if (answers.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        const QVariant v = answers.takeFirst();
+        if (!v.isValid())
+            return std::nullopt;
+        return v.value<QFont>();
     }
 
 private:

@@ -1,41 +1,26 @@
 #pragma once
-// What the main window offers the side bar, the dialogs and the builders:
-// the shared state and the roads into the active document. Tools are
-// written against this, so they can be tested without the main window.
+// What the main window offers the side bar, the file and edit commands and
+// the site pane: the builders' road plus the documents themselves and the
+// shared state to change. Written against this, they can be tested without
+// the main window.
 
-#include <QString>
+#include "widgets/builderhost.h"
 
-class DialogService;
 class DocumentWindow;
 class HtmlEditor;
-class QWidget;
-class SettingsStore;
-struct AppState;
 
-class Workbench
+class Workbench : public BuilderHost
 {
 public:
-    virtual ~Workbench() = default;
-
+    using BuilderHost::settings;
+    using BuilderHost::state;
     virtual AppState &state() = 0;
     virtual SettingsStore &settings() = 0;
-    virtual DialogService &dialogs() = 0;
-    // The main window: parent of every tool window, disabled while a
-    // builder is open.
-    virtual QWidget *mainWidget() = 0;
+
     // The active document's editor; null when no document is open.
     virtual HtmlEditor *activeEditor() = 0;
-
-    // The insertion service: replaces the selection, records undo, colours.
-    virtual void portableColor(const QString &fragment) = 0;
-    // first + selection + last through portableColor (first alone when
-    // last is empty).
-    virtual void addstuff(const QString &first, const QString &last) = 0;
     // SmartColor over the active document.
     virtual void smartcolor() = 0;
-    // Opens a builder window by its id (palette::builder); false when that
-    // builder does not exist yet.
-    virtual bool openBuilder(const QString &id) = 0;
     // A new document window of the kind the preview answer chose, captioned
     // "New" (no number), counted and active.
     virtual DocumentWindow *newDocument() = 0;

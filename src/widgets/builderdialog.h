@@ -5,18 +5,16 @@
 // blocking the caller. OK inserts a fragment, Cancel inserts nothing; both
 // close the builder, or hide it when it retains its contents.
 
-#include "shell/workbench.h"
+#include "widgets/builderhost.h"
 
 #include <QDialog>
 #include <QPointer>
-
-class QLabel;
 
 class BuilderDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit BuilderDialog(Workbench &workbench);
+    explicit BuilderDialog(BuilderHost &host);
     ~BuilderDialog() override;
 
     // Retaining builders hide when finished, keep every field for the next
@@ -31,6 +29,9 @@ public:
 
     // OK: close (or hide), then hand the fragment to the insertion service.
     void finishOk(const QString &fragment);
+    // What OK does. Builders build their fragment here and call finishOk
+    // (or keep the window open after a message); the default is Cancel.
+    void accept() override;
     // Cancel: close (or hide); nothing is inserted.
     void finishCancel();
     // Escape and the window's close button are Cancel.
@@ -38,15 +39,10 @@ public:
 
     // Shows the retained builder of type T, or a new one, without waiting
     // for it.
-    template <class T> static T *showBuilder(Workbench &workbench);
+    template <class T, class Host> static T *showBuilder(Host &host);
 
 protected:
-    Workbench &workbench() const { return m_workbench; }
-
-    // The control's caption as its accessible name ('&' marks removed).
-    static void setCaption(QWidget *control, const QString &caption);
-    // A label showing the caption, with the control as its buddy.
-    static QLabel *captionLabel(const QString &caption, QWidget *control);
+    BuilderHost &host() const { return m_host; }
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -59,7 +55,7 @@ private:
     void finish();
     void centreOnScreen();
 
-    Workbench &m_workbench;
+    BuilderHost &m_host;
     QPointer<QWidget> m_main;
     bool m_mainGoing = false; // the main window is being destroyed
     bool m_holdingMain = false;
@@ -67,10 +63,10 @@ private:
     bool m_discarded = false;
 };
 
-template <class T> T *BuilderDialog::showBuilder(Workbench &workbench)
+template <class T, class Host> T *BuilderDialog::showBuilder(Host &host)
 {
     T *builder = nullptr;
-    if (QWidget *main = workbench.mainWidget()) {
+    if (QWidget *main = host.mainWidget()) {
         const QList<T *> kept = main->findChildren<T *>(Qt::FindDirectChildrenOnly);
         for (T *candidate : kept) {
             if (!candidate->isDiscarded()) {
@@ -80,7 +76,7 @@ template <class T> T *BuilderDialog::showBuilder(Workbench &workbench)
         }
     }
     if (!builder)
-        builder = new T(workbench);
+        builder = new T(host);
     builder->show();
     builder->raise();
     builder->activateWindow();

@@ -1,4 +1,4 @@
-#include "editor/htmlvalues.h"
+#include "kernel/htmlvalues.h"
 
 #include <QStringList>
 

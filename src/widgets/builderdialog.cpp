@@ -1,14 +1,11 @@
-#include "builders/builderdialog.h"
+#include "widgets/builderdialog.h"
 
-#include "editor/htmleditor.h"
-
-#include <QLabel>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
 
-BuilderDialog::BuilderDialog(Workbench &workbench)
-    : QDialog(workbench.mainWidget()), m_workbench(workbench), m_main(workbench.mainWidget())
+BuilderDialog::BuilderDialog(BuilderHost &host)
+    : QDialog(host.mainWidget()), m_host(host), m_main(host.mainWidget())
 {
     if (m_main) {
         // A QWidget announces its end before it deletes its children, so a
@@ -33,8 +30,13 @@ void BuilderDialog::finishOk(const QString &fragment)
     finish();
     // Without a document there is nowhere to insert; the builder still
     // closes and the main window is enabled again.
-    if (m_workbench.activeEditor())
-        m_workbench.portableColor(fragment);
+    if (m_host.hasDocument())
+        m_host.portableColor(fragment);
+}
+
+void BuilderDialog::accept()
+{
+    finishCancel();
 }
 
 void BuilderDialog::finishCancel()
@@ -51,27 +53,11 @@ void BuilderDialog::finish()
 {
     hide();
     if (m_retain) {
-        if (HtmlEditor *editor = m_workbench.activeEditor())
-            editor->setFocus();
+        m_host.focusDocument();
         return;
     }
     m_discarded = true;
     deleteLater();
-}
-
-void BuilderDialog::setCaption(QWidget *control, const QString &caption)
-{
-    QString name = caption;
-    name.remove(QLatin1Char('&'));
-    control->setAccessibleName(name);
-}
-
-QLabel *BuilderDialog::captionLabel(const QString &caption, QWidget *control)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(control);
-    setCaption(control, caption);
-    return label;
 }
 
 void BuilderDialog::holdMainWindow()

@@ -2,6 +2,8 @@
 // The state every window shares: owned by the main window and handed to
 // whoever needs it.
 
+#include "kernel/settingscatalog.h"
+
 #include <array>
 #include <QString>
 #include <QStringList>
@@ -20,7 +22,8 @@ enum ColorIndex { TablesColor = 0, FramesColor, LinksColor, CommentsColor, Other
 
 struct AppState
 {
-    static constexpr std::array<qint64, 5> defaultColors{8388736, 192, 8388608, 8421504, 32768};
+    // Color1..Color5 as the settings catalogue gives them.
+    static std::array<qint64, 5> defaultColors();
     static QStringList builtInImageTypes()
     {
         return {QStringLiteral(".bmp"), QStringLiteral(".jpg"), QStringLiteral(".gif"),
@@ -34,17 +37,18 @@ struct AppState
 
     bool useIE = false;
     bool colorOnOff = false; // true switches colouring off
-    QString fonter = QStringLiteral("8.5");
+    QString fonter = settings::fontSize().defaultText;
     bool canceler = false;
     UndoRecord undo;
     qint64 textStart = 0;
     qint64 textLength = 0; // 0: the next SmartColor run colours the whole document
-    std::array<qint64, 5> colors = defaultColors; // Color1..Color5
-    QString browser = QStringLiteral("None");
+    std::array<qint64, 5> colors = defaultColors(); // Color1..Color5
+    QString browser = settings::browser().defaultText;
     QString ftpUrl, ftpUserName, ftpPassword;
-    std::array<QString, 6> customCaptions{QStringLiteral("Custom1"), QStringLiteral("Custom2"),
-                                          QStringLiteral("Custom3"), QStringLiteral("Custom4"),
-                                          QStringLiteral("Custom5"), QStringLiteral("Custom6")};
+    std::array<QString, 6> customCaptions{
+        settings::customCaption(0).defaultText, settings::customCaption(1).defaultText,
+        settings::customCaption(2).defaultText, settings::customCaption(3).defaultText,
+        settings::customCaption(4).defaultText, settings::customCaption(5).defaultText};
     std::array<QString, 6> customTexts; // Custom1..Custom6
     QStringList fontList;
     QStringList imageTypes = builtInImageTypes(); // List4
@@ -57,9 +61,3 @@ struct AppState
     // programFolder is the default of the site folders.
     void loadPreferences(const SettingsStore &store, const QString &programFolder);
 };
-
-// Reads a list stored as Count plus keys "0", "1", ...; a Count of -1 (or a
-// missing Count) keeps fallback.
-QStringList readStoredList(const SettingsStore &store, const QString &section,
-                           const QStringList &fallback);
-void writeStoredList(SettingsStore &store, const QString &section, const QStringList &items);

@@ -1,4 +1,4 @@
-#include "builders/spinarrows.h"
+#include "widgets/spinarrows.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>

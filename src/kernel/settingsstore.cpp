@@ -1,4 +1,4 @@
-#include "shell/settingsstore.h"
+#include "kernel/settingsstore.h"
 
 #include "platform/numbers.h"
 

@@ -1,0 +1,168 @@
+#include "widgets/formkit.h"
+
+#include "kernel/htmlvalues.h"
+#include "platform/dialogservice.h"
+#include "widgets/builderhost.h"
+
+#include <QCheckBox>
+#include <QCompleter>
+#include <QDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace formkit {
+
+void setCaption(QWidget *control, const QString &caption)
+{
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    control->setAccessibleName(name.trimmed());
+}
+
+QLabel *captionLabel(const QString &caption, QWidget *control, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setBuddy(control);
+    setCaption(control, caption);
+    return label;
+}
+
+QPushButton *button(const char *objectName, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(objectName));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit *lineEdit(const char *objectName, const QString &text, QWidget *parent)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(objectName));
+    return edit;
+}
+
+QCheckBox *checkBox(const char *objectName, const QString &caption, bool checked, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(objectName));
+    box->setChecked(checked);
+    return box;
+}
+
+QRadioButton *option(const char *objectName, const QString &caption, bool checked, QWidget *parent)
+{
+    auto *button = new QRadioButton(caption, parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setChecked(checked);
+    return button;
+}
+
+QComboBox *editableCombo(const char *objectName, const QStringList &items, const QString &initial,
+                         QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(objectName));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    // The completer matches without regard to case by default, and the combo
+    // then replaces "Center" by the item "CENTER" on Enter or focus out.
+    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(initial);
+    return combo;
+}
+
+QComboBox *listCombo(const char *objectName, const QStringList &items, int index, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(objectName));
+    combo->addItems(items);
+    combo->setCurrentIndex(index);
+    return combo;
+}
+
+QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName)
+{
+    QPushButton *ok = button(okName, QStringLiteral("&OK"), dialog);
+    QPushButton *cancel = button(cancelName, QStringLiteral("&Cancel"), dialog);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
+}
+
+std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QString &filter,
+                                    const QString &title)
+{
+    const QString path = host.dialogs().openFileName(parent, title, host.siteFolder(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return QFileInfo(path).fileName();
+}
+
+} // namespace formkit
+
+ColourField::ColourField(const char *comboName, const char *buttonName,
+                         const QString &buttonCaption, DialogService &dialogs, qint64 *lastColour,
+                         QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs), m_lastColour(lastColour),
+      m_combo(formkit::editableCombo(comboName, htmlvalues::colourNames(), QString(), this)),
+      m_button(formkit::button(buttonName, buttonCaption, this))
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(m_combo, 1);
+    row->addWidget(m_button);
+    setFocusProxy(m_combo);
+    connect(m_button, &QPushButton::clicked, this, &ColourField::choose);
+}
+
+bool ColourField::choose()
+{
+    const std::optional<qint64> colour =
+        m_dialogs.colour(window(), m_lastColour ? *m_lastColour : 0);
+    if (!colour)
+        return false;
+    if (m_lastColour)
+        *m_lastColour = *colour;
+    m_combo->setEditText(htmlvalues::htmlColor(*colour));
+    emit colourChosen(*colour);
+    return true;
+}
+
+FileField::FileField(const char *editName, const char *buttonName, const QString &buttonCaption,
+                     const QString &filter, BuilderHost &host, QWidget *parent)
+    : QWidget(parent), m_edit(formkit::lineEdit(editName, QString(), this)),
+      m_button(formkit::button(buttonName, buttonCaption, this))
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(m_edit, 1);
+    row->addWidget(m_button);
+    setFocusProxy(m_edit);
+    connect(m_button, &QPushButton::clicked, this, [this, &host, filter] {
+        if (const std::optional<QString> name = formkit::pickFileName(host, window(), filter)) {
+            m_edit->setText(*name);
+            emit fileChosen(*name);
+        }
+    });
+}
+
+QString FileField::text() const
+{
+    return m_edit->text();
+}
+
+void FileField::setText(const QString &text)
+{
+    m_edit->setText(text);
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The controls the builder and tool windows share, made once. Every control
+// a person types into or chooses from carries its caption as accessible
+// name, through a buddy label where one is shown.
+
+#include <optional>
+#include <QComboBox>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class BuilderHost;
+class DialogService;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QHBoxLayout;
+
+namespace formkit {
+
+// The caption, without its '&' marks, as the control's accessible name.
+void setCaption(QWidget *control, const QString &caption);
+// A label showing the caption, with the control as its buddy (so the
+// caption's accelerator reaches the control) and named after it.
+QLabel *captionLabel(const QString &caption, QWidget *control, QWidget *parent = nullptr);
+
+// A push button that never fires on Enter in another control.
+QPushButton *button(const char *objectName, const QString &caption, QWidget *parent = nullptr);
+QLineEdit *lineEdit(const char *objectName, const QString &text = QString(),
+                    QWidget *parent = nullptr);
+QCheckBox *checkBox(const char *objectName, const QString &caption, bool checked = false,
+                    QWidget *parent = nullptr);
+QRadioButton *option(const char *objectName, const QString &caption, bool checked = false,
+                     QWidget *parent = nullptr);
+
+// An editable combo whose text is written exactly as typed: the list only
+// offers items, it never folds typed text onto an item of another letter
+// case, and Enter adds nothing to the list.
+QComboBox *editableCombo(const char *objectName, const QStringList &items,
+                         const QString &initial = QString(), QWidget *parent = nullptr);
+// A drop-down list to choose from; index -1 chooses nothing.
+QComboBox *listCombo(const char *objectName, const QStringList &items, int index = 0,
+                     QWidget *parent = nullptr);
+
+// "&OK" and "&Cancel" on the right of a row, wired to the dialog's accept()
+// and reject(), with the given object names.
+QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName);
+
+// The file dialog starting in the web-site folder; the chosen file's name
+// without its folder, nullopt when cancelled. Filters are "Label|pattern".
+std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QString &filter,
+                                    const QString &title = QString());
+
+} // namespace formkit
+
+// A colour combo: the sixteen colour names, typed text kept verbatim, and a
+// button ("Set Color", "Choose" ...) whose colour dialog writes the chosen
+// colour as "#RRGGBB". The dialog opens on the colour chosen last; fields of
+// one window share that memory by sharing `lastColour`.
+class ColourField : public QWidget
+{
+    Q_OBJECT
+public:
+    ColourField(const char *comboName, const char *buttonName, const QString &buttonCaption,
+                DialogService &dialogs, qint64 *lastColour, QWidget *parent = nullptr);
+
+    QComboBox *combo() const { return m_combo; }
+    QPushButton *button() const { return m_button; }
+    QString text() const { return m_combo->currentText(); }
+    void setText(const QString &text) { m_combo->setEditText(text); }
+
+    // The colour dialog; what the button does. False when cancelled.
+    bool choose();
+
+signals:
+    void colourChosen(qint64 colour);
+
+private:
+    DialogService &m_dialogs;
+    qint64 *m_lastColour;
+    QComboBox *m_combo;
+    QPushButton *m_button;
+};
+
+// A text box with a "Find" button that puts the bare name of a file chosen
+// in the web-site folder into the box.
+class FileField : public QWidget
+{
+    Q_OBJECT
+public:
+    FileField(const char *editName, const char *buttonName, const QString &buttonCaption,
+              const QString &filter, BuilderHost &host, QWidget *parent = nullptr);
+
+    QLineEdit *edit() const { return m_edit; }
+    QPushButton *button() const { return m_button; }
+    QString text() const;
+    void setText(const QString &text);
+
+signals:
+    void fileChosen(const QString &name);
+
+private:
+    QLineEdit *m_edit;
+    QPushButton *m_button;
+};

@@ -1,0 +1,84 @@
+// The source folders form layers, and an include may only point down:
+// platform, kernel, shared widgets, the subsystems, the shell, the program.
+// Between subsystems only the listed one-way dependencies are allowed.
+
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+const QHash<QString, int> &layers()
+{
+    static const QHash<QString, int> map{
+        {"platform", 0}, {"kernel", 1},   {"widgets", 2},    {"editor", 3},  {"site", 3},
+        {"import", 3},   {"builders", 3}, {"generators", 3}, {"objects", 3}, {"organizer", 3},
+        {"help", 3},     {"shell", 4},    {"app", 5}};
+    return map;
+}
+
+// from -> to between folders of one layer.
+const QSet<QString> &allowedSideways()
+{
+    static const QSet<QString> edges{"site->editor", "import->editor",   "site->import",
+                                     "help->editor", "builders->import", "organizer->editor"};
+    return edges;
+}
+
+} // namespace
+
+class TestLayering : public QObject
+{
+    Q_OBJECT
+private slots:
+    void includesPointDown()
+    {
+        const QString root = QStringLiteral(LORIMEL_SOURCE_DIR "/src");
+        static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s+\"([a-z]+)/"),
+                                                QRegularExpression::MultilineOption);
+        QStringList broken;
+        int files = 0;
+        QDirIterator it(root, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QString folder = QDir(root).relativeFilePath(path).section(u'/', 0, 0);
+            QVERIFY2(layers().contains(folder), qPrintable("folder without a layer: " + folder));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            ++files;
+            auto matches = include.globalMatch(text);
+            while (matches.hasNext()) {
+                const QString target = matches.next().captured(1);
+                if (target == folder)
+                    continue;
+                const QString where = QDir(root).relativeFilePath(path);
+                if (!layers().contains(target)) {
+                    broken << where + " includes unknown folder " + target;
+                    continue;
+                }
+                const int from = layers().value(folder);
+                const int to = layers().value(target);
+                if (to > from ||
+                    (to == from && !allowedSideways().contains(folder + "->" + target)))
+                    broken << where + " -> " + target;
+            }
+        }
+        QVERIFY(files > 50);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u'\n')));
+    }
+
+    void sidewaysDependenciesGoOneWay()
+    {
+        for (const QString &edge : allowedSideways()) {
+            const QStringList ends = edge.split(QStringLiteral("->"));
+            QVERIFY2(!allowedSideways().contains(ends[1] + "->" + ends[0]), qPrintable(edge));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLayering)
+#include "test_layering.moc"
