@@ -16,6 +16,8 @@ command -v unrtf >/dev/null || { echo "unrtf is not installed (apt-get install u
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sample="$work/sample.rtf"
+# unrtf writes the pictures it finds into the folder it runs in.
+cd "$work"
 
 echo "== ours (in process: read + convert + page)"
 LORIMEL_BENCH_RTF_OUT="$sample" "$build/bench/bench_import" \
