@@ -1,9 +1,19 @@
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QMutex>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace textfile {
 
@@ -16,6 +26,8 @@ constexpr char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 
                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+const QByteArray Utf8Bom("\xEF\xBB\xBF");
+
 int cp1252Byte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -27,39 +39,410 @@ int cp1252Byte(char16_t c)
     return -1;
 }
 
-bool isValidUtf8(const QByteArray &bytes)
+bool isValidUtf8(const char *data, qsizetype size)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString s = decoder.decode(bytes);
+    const QString s = decoder.decode(QByteArrayView(data, size));
     return !decoder.hasError();
+}
+
+QString decode1252(const char *data, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char b = static_cast<unsigned char>(data[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+    }
+    return text;
+}
+
+// UTF-16 after its byte-order mark, unit by unit. Empty (and *ok false) when
+// the bytes cannot be UTF-16: an odd count or a surrogate half without its
+// partner would not come back as the same bytes.
+QString decodeUtf16(const QByteArray &bytes, bool bigEndian, bool *ok)
+{
+    *ok = false;
+    const qsizetype size = bytes.size() - 2;
+    if (size % 2 != 0)
+        return QString();
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData()) + 2;
+    QString text(size / 2, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < size / 2; ++i) {
+        const unsigned char a = in[2 * i];
+        const unsigned char b = in[2 * i + 1];
+        out[i] = bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
+    }
+    if (!text.isValidUtf16())
+        return QString();
+    *ok = true;
+    return text;
+}
+
+QString reason(int error)
+{
+    return qt_error_string(error);
+}
+
+QString notRegular()
+{
+    return QStringLiteral("This is not a regular file (a device, a pipe or a socket).");
+}
+
+// --- temporary copies ---
+
+const QString TemporaryMark = QStringLiteral(".lorimel-");
+
+const QRegularExpression &temporaryPattern()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\..*\\.lorimel-(\\d+)-[A-Za-z0-9]{6}\\.tmp$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    return pattern;
+}
+
+// Temporary copies being written by this process: a folder listed at the
+// same moment must not take them for stale ones.
+QMutex activeMutex;
+QSet<QByteArray> activeTemporaries;
+
+struct ActiveTemporary
+{
+    explicit ActiveTemporary(const QByteArray &path) : path(path)
+    {
+        QMutexLocker lock(&activeMutex);
+        activeTemporaries.insert(path);
+    }
+    ~ActiveTemporary()
+    {
+        QMutexLocker lock(&activeMutex);
+        activeTemporaries.remove(path);
+    }
+    QByteArray path;
+};
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+QByteArray baseOf(const QByteArray &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+QByteArray temporaryPathFor(const QByteArray &target)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray suffix = TemporaryMark.toLatin1() + QByteArray::number(qint64(getpid())) + '-';
+    for (int i = 0; i < 6; ++i)
+        suffix += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+    suffix += ".tmp";
+    // Stay within the longest name a folder takes, cutting the base name
+    // on a character boundary.
+    QString base = QFile::decodeName(baseOf(target));
+    while (!base.isEmpty() && 1 + QFile::encodeName(base).size() + suffix.size() > 255)
+        base.chop(1);
+    const QByteArray folder = folderOf(target);
+    return folder + (folder.endsWith('/') ? "" : "/") + '.' + QFile::encodeName(base) + suffix;
+}
+
+bool isAlive(qint64 pid)
+{
+    if (pid <= 0 || pid > 0x7FFFFFFF)
+        return false;
+    return kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+// Removes stale temporary copies in folder whose names start with prefix.
+int removeStale(const QByteArray &folder, const QByteArray &prefix)
+{
+    DIR *dir = opendir(folder.constData());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (const dirent *entry = readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix))
+            continue;
+        const QRegularExpressionMatch match = temporaryPattern().match(QFile::decodeName(name));
+        if (!match.hasMatch())
+            continue;
+        const QByteArray path = folder + (folder.endsWith('/') ? "" : "/") + name;
+        const qint64 pid = match.captured(1).toLongLong();
+        {
+            QMutexLocker lock(&activeMutex);
+            if (activeTemporaries.contains(path))
+                continue;
+        }
+        if (pid != getpid() && isAlive(pid))
+            continue;
+        struct stat st;
+        if (lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+            unlink(path.constData()) == 0)
+            ++removed;
+    }
+    closedir(dir);
+    return removed;
+}
+
+bool writeAll(int fd, const QByteArray &bytes, off_t offset, int *error)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = pwrite(fd, data, size_t(left), offset);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *error = errno;
+            return false;
+        }
+        data += n;
+        left -= n;
+        offset += n;
+    }
+    return true;
+}
+
+// Follows symbolic links to the file that is really written; a link to a
+// missing file gives that file's path.
+bool resolveTarget(QByteArray path, QByteArray *target, struct stat *st, bool *exists, int *error)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        if (lstat(path.constData(), st) != 0) {
+            if (errno != ENOENT) {
+                *error = errno;
+                return false;
+            }
+            *exists = false;
+            *target = path;
+            return true;
+        }
+        if (!S_ISLNK(st->st_mode)) {
+            *exists = true;
+            *target = path;
+            return true;
+        }
+        QByteArray link(4096, '\0');
+        const ssize_t n = readlink(path.constData(), link.data(), size_t(link.size()));
+        if (n < 0 || n >= link.size()) {
+            *error = n < 0 ? errno : ENAMETOOLONG;
+            return false;
+        }
+        link.truncate(n);
+        path = link.startsWith('/') ? link : folderOf(path) + '/' + link;
+    }
+    *error = ELOOP;
+    return false;
+}
+
+// Writes a complete copy of bytes to a new temporary file beside target,
+// with the old file's mode and owner; the copy is on disk when this returns.
+bool writeTemporary(const QByteArray &target, const QByteArray &bytes, const struct stat *old,
+                    QByteArray *temporary, int *error)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        *temporary = temporaryPathFor(target);
+        const int fd = open(temporary->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                            old ? 0600 : 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            *error = errno;
+            return false;
+        }
+        bool ok = true;
+        if (old) {
+            // The copy takes the old file's place: same mode, and the same
+            // owner where that is allowed (keeping ours is no failure).
+            if (fchmod(fd, old->st_mode & 07777) != 0) {
+                *error = errno;
+                ok = false;
+            } else if (old->st_uid != geteuid() || old->st_gid != getegid()) {
+                if (fchown(fd, old->st_uid, old->st_gid) != 0) {
+                }
+            }
+        }
+        ok = ok && writeAll(fd, bytes, 0, error);
+        if (ok && fsync(fd) != 0) {
+            *error = errno;
+            ok = false;
+        }
+        if (close(fd) != 0 && ok) {
+            *error = errno;
+            ok = false;
+        }
+        if (!ok)
+            unlink(temporary->constData());
+        return ok;
+    }
+    *error = EEXIST;
+    return false;
+}
+
+void syncFolder(const QByteArray &path)
+{
+    const int fd = open(folderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+bool readAllFrom(int fd, QByteArray *bytes, qint64 sizeHint, int *error)
+{
+    bytes->clear();
+    if (sizeHint > 0)
+        bytes->reserve(qsizetype(sizeHint) + 1);
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n == 0)
+            return true;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *error = errno;
+            return false;
+        }
+        bytes->append(chunk, n);
+    }
+}
+
+// Rewrites a file that has other hard links in place, so every name still
+// shows the same file. A complete copy of the new text is written beside it
+// first: the space is there, and a crash in between leaves the new text on
+// disk. If rewriting fails, the old bytes are put back.
+bool writeInPlace(const QByteArray &target, const QByteArray &bytes, const struct stat &old,
+                  int *error)
+{
+    const int readFd = open(target.constData(), O_RDONLY | O_CLOEXEC);
+    if (readFd < 0) {
+        *error = errno;
+        return false;
+    }
+    QByteArray previous;
+    const bool readOk = readAllFrom(readFd, &previous, old.st_size, error);
+    close(readFd);
+    if (!readOk)
+        return false;
+
+    QByteArray temporary;
+    if (!writeTemporary(target, bytes, &old, &temporary, error))
+        return false;
+    ActiveTemporary active(temporary);
+    const int fd = open(target.constData(), O_WRONLY | O_CLOEXEC);
+    bool ok = fd >= 0;
+    if (!ok)
+        *error = errno;
+    ok = ok && writeAll(fd, bytes, 0, error);
+    if (ok && ftruncate(fd, off_t(bytes.size())) != 0) {
+        *error = errno;
+        ok = false;
+    }
+    if (ok && fsync(fd) != 0) {
+        *error = errno;
+        ok = false;
+    }
+    if (!ok && fd >= 0) {
+        int ignored = 0;
+        if (writeAll(fd, previous, 0, &ignored) && ftruncate(fd, off_t(previous.size())) == 0)
+            fsync(fd);
+    }
+    if (fd >= 0 && close(fd) != 0 && ok) {
+        *error = errno;
+        ok = false;
+    }
+    unlink(temporary.constData());
+    return ok;
 }
 
 } // namespace
 
 QString decode(const QByteArray &bytes, Encoding *encoding)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        *encoding = Encoding::Utf8Bom;
-        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (little || bytes.startsWith("\xFE\xFF")) {
+        bool ok = false;
+        QString text = decodeUtf16(bytes, !little, &ok);
+        if (ok) {
+            *encoding = little ? Encoding::Utf16Le : Encoding::Utf16Be;
+            return text;
+        }
     }
-    if (isValidUtf8(bytes)) {
+    if (bytes.startsWith(Utf8Bom)) {
+        const char *rest = bytes.constData() + 3;
+        const qsizetype size = bytes.size() - 3;
+        if (isValidUtf8(rest, size)) {
+            *encoding = Encoding::Utf8Bom;
+            // A second mark is text and stays.
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            return decoder.decode(QByteArrayView(rest, size));
+        }
+        *encoding = Encoding::Windows1252Bom;
+        return decode1252(rest, size);
+    }
+    if (isValidUtf8(bytes.constData(), bytes.size())) {
         *encoding = Encoding::Utf8;
         return QString::fromUtf8(bytes);
     }
     *encoding = Encoding::Windows1252;
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+    return decode1252(bytes.constData(), bytes.size());
+}
+
+bool looksBinary(const QByteArray &bytes, QStringView decoded)
+{
+    static const char *const signatures[] = {"\x89PNG\r\n\x1A\n",
+                                             "GIF87a",
+                                             "GIF89a",
+                                             "\xFF\xD8\xFF",
+                                             "%PDF-",
+                                             "PK\x03\x04",
+                                             "\x1F\x8B",
+                                             "\x7F"
+                                             "ELF",
+                                             "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",
+                                             "7z\xBC\xAF\x27\x1C",
+                                             "\xFD"
+                                             "7zXZ",
+                                             "OggS",
+                                             "fLaC",
+                                             "ID3",
+                                             "\xCA\xFE\xBA\xBE",
+                                             "wOFF",
+                                             "wOF2",
+                                             "MThd",
+                                             "SQLite format 3",
+                                             "RIFF"};
+    for (const char *signature : signatures) {
+        if (bytes.startsWith(signature))
+            return true;
     }
-    return text;
+    if (bytes.size() >= 12 && bytes.mid(4, 4) == "ftyp") // MP4, QuickTime, HEIF
+        return true;
+    // Control characters other than the ones text uses: NULs and the like
+    // in quantity mean data. A few in a short file are still kept as text.
+    const qsizetype sample = qMin<qsizetype>(decoded.size(), 65536);
+    qsizetype controls = 0;
+    for (qsizetype i = 0; i < sample; ++i) {
+        const char16_t c = decoded[i].unicode();
+        if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\v' && c != u'\f' && c != u'\r' &&
+             c != 0x1B) ||
+            (c >= 0x7F && c < 0xA0))
+            ++controls;
+    }
+    return controls >= 8 && controls * 10 > sample;
 }
 
 int firstUnrepresentable(const QString &text, Encoding encoding)
 {
-    if (encoding != Encoding::Windows1252)
-        return -1; // UTF-8 holds every character
+    if (encoding != Encoding::Windows1252 && encoding != Encoding::Windows1252Bom)
+        return -1; // UTF-8 and UTF-16 hold every character
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (cp1252Byte(text[i].unicode()) < 0)
             return int(i);
@@ -75,53 +458,173 @@ QByteArray encode(const QString &text, Encoding encoding, int *unrepresentable)
     case Encoding::Utf8:
         return text.toUtf8();
     case Encoding::Utf8Bom:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        return Utf8Bom + text.toUtf8();
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be: {
+        const bool big = encoding == Encoding::Utf16Be;
+        QByteArray out(2 + 2 * text.size(), Qt::Uninitialized);
+        char *p = out.data();
+        *p++ = big ? char(0xFE) : char(0xFF);
+        *p++ = big ? char(0xFF) : char(0xFE);
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            *p++ = char(big ? u >> 8 : u & 0xFF);
+            *p++ = char(big ? u & 0xFF : u >> 8);
+        }
+        return out;
+    }
     case Encoding::Windows1252:
+    case Encoding::Windows1252Bom:
         break;
     }
-    QByteArray out(text.size(), Qt::Uninitialized);
+    const qsizetype head = encoding == Encoding::Windows1252Bom ? 3 : 0;
+    QByteArray out(head + text.size(), Qt::Uninitialized);
+    if (head)
+        memcpy(out.data(), Utf8Bom.constData(), 3);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int b = cp1252Byte(text[i].unicode());
         if (b < 0 && unrepresentable)
             ++*unrepresentable;
-        out[i] = b < 0 ? '?' : char(b);
+        out[head + i] = b < 0 ? '?' : char(b);
     }
     return out;
+}
+
+qint64 regularFileSize(const QString &path, QString *error)
+{
+    struct stat st;
+    if (stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (error)
+            *error = reason(errno);
+        return -1;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        if (error)
+            *error = QStringLiteral("This is a folder, not a file.");
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        if (error)
+            *error = notRegular();
+        return -1;
+    }
+    return qint64(st.st_size);
+}
+
+bool readFile(const QString &path, QByteArray *bytes, QString *error)
+{
+    QString why;
+    // Checked before opening: opening a device or a pipe can itself wait or
+    // have effects.
+    if (regularFileSize(path, &why) < 0) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    const int fd =
+        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (error)
+            *error = reason(errno);
+        return false;
+    }
+    struct stat st;
+    int failure = 0;
+    bool ok = fstat(fd, &st) == 0;
+    if (!ok)
+        failure = errno;
+    if (ok && !S_ISREG(st.st_mode)) {
+        ok = false;
+        why = notRegular();
+    }
+    ok = ok && readAllFrom(fd, bytes, st.st_size, &failure);
+    close(fd);
+    if (!ok && error) {
+        if (failure == EAGAIN)
+            *error = QStringLiteral("The file cannot be read without waiting.");
+        else
+            *error = why.isEmpty() ? reason(failure) : why;
+    }
+    if (!ok)
+        bytes->clear();
+    return ok;
 }
 
 Loaded load(const QString &path)
 {
     Loaded result;
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("%1 is a folder.").arg(path);
+    QByteArray bytes;
+    if (!readFile(path, &bytes, &result.error))
         return result;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
-    }
     result.text = decode(bytes, &result.encoding);
+    if (looksBinary(bytes, result.text)) {
+        result.text.clear();
+        result.error = QStringLiteral("This looks like a binary file, not text.");
+        return result;
+    }
     result.ok = true;
     return result;
 }
 
-bool save(const QString &path, const QString &text, Encoding encoding, QString *error)
+bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = encode(text, encoding);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QByteArray target;
+    struct stat st;
+    bool exists = false;
+    int failure = 0;
+    auto fail = [&](int code) {
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+            *error = reason(code);
+        return false;
+    };
+    if (path.isEmpty())
+        return fail(ENOENT);
+    if (!resolveTarget(QFile::encodeName(QDir::cleanPath(path)), &target, &st, &exists, &failure))
+        return fail(failure);
+    if (exists && !S_ISREG(st.st_mode)) {
+        if (error)
+            *error = S_ISDIR(st.st_mode) ? QStringLiteral("This is a folder, not a file.")
+                                         : notRegular();
         return false;
     }
+    // Copies a killed save left behind for this file.
+    removeStale(folderOf(target), '.' + baseOf(target).left(200));
+    // A read-only file stays read-only, even though its folder would let a
+    // copy be renamed over it.
+    if (exists && access(target.constData(), W_OK) != 0)
+        return fail(errno);
+    if (exists && st.st_nlink > 1)
+        return writeInPlace(target, bytes, st, &failure) || fail(failure);
+
+    QByteArray temporary;
+    if (!writeTemporary(target, bytes, exists ? &st : nullptr, &temporary, &failure))
+        return fail(failure);
+    ActiveTemporary active(temporary);
+    if (rename(temporary.constData(), target.constData()) != 0) {
+        failure = errno;
+        unlink(temporary.constData());
+        return fail(failure);
+    }
+    syncFolder(target);
     return true;
+}
+
+bool save(const QString &path, const QString &text, Encoding encoding, QString *error)
+{
+    return writeFile(path, encode(text, encoding), error);
+}
+
+bool isTemporaryName(const QString &fileName)
+{
+    return fileName.startsWith(u'.') && fileName.contains(TemporaryMark) &&
+           temporaryPattern().match(fileName).hasMatch();
+}
+
+int removeStaleTemporaries(const QString &folder)
+{
+    if (folder.isEmpty())
+        return 0;
+    return removeStale(QFile::encodeName(folder), QByteArrayLiteral("."));
 }
 
 LineEnds detectLineEnds(const QString &text)
@@ -150,6 +653,12 @@ QString encodingName(Encoding encoding)
         return QStringLiteral("UTF-8 with BOM");
     case Encoding::Windows1252:
         return QStringLiteral("Windows-1252");
+    case Encoding::Windows1252Bom:
+        return QStringLiteral("Windows-1252 with a UTF-8 BOM");
+    case Encoding::Utf16Le:
+        return QStringLiteral("UTF-16 LE");
+    case Encoding::Utf16Be:
+        return QStringLiteral("UTF-16 BE");
     }
     return QString();
 }

@@ -4,16 +4,23 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace textfile {
 
 enum class Encoding {
-    Utf8,        // UTF-8 without a byte-order mark
-    Utf8Bom,     // UTF-8 with a byte-order mark
-    Windows1252, // anything that is not valid UTF-8
+    Utf8,           // UTF-8 without a byte-order mark
+    Utf8Bom,        // UTF-8 with a byte-order mark
+    Windows1252,    // anything that is not valid UTF-8
+    Windows1252Bom, // a UTF-8 byte-order mark in front of bytes that are not UTF-8
+    Utf16Le,        // UTF-16 with its byte-order mark FF FE
+    Utf16Be,        // UTF-16 with its byte-order mark FE FF
 };
 
 enum class LineEnds { CrLf, Lf };
+
+// Files larger than this are opened only after asking.
+constexpr qint64 LargeFileBytes = 200LL * 1024 * 1024;
 
 struct Loaded
 {
@@ -23,9 +30,17 @@ struct Loaded
     QString error; // why loading failed, for a message
 };
 
-// Decodes bytes: a UTF-8 BOM or valid UTF-8 reads as UTF-8, everything else
-// as Windows-1252 (which maps every byte, so nothing is ever lost).
+// Decodes bytes: UTF-16 with a byte-order mark as UTF-16; a UTF-8 BOM or
+// valid UTF-8 as UTF-8; everything else as Windows-1252 (which maps every
+// byte, so nothing is ever lost). Every encoding gives back the same bytes
+// through encode().
 QString decode(const QByteArray &bytes, Encoding *encoding);
+
+// Whether decoded bytes are a picture, an archive, a program or other data
+// rather than text: a known binary signature, or more than a tenth of the
+// characters (and at least eight) are control characters. A stray NUL in a
+// text does not count.
+bool looksBinary(const QByteArray &bytes, QStringView decoded);
 
 // Encodes the text; characters the encoding cannot hold are counted in
 // *unrepresentable (and written as "?") so the caller can ask first.
@@ -34,11 +49,35 @@ QByteArray encode(const QString &text, Encoding encoding, int *unrepresentable =
 // The index of the first character the encoding cannot hold, or -1.
 int firstUnrepresentable(const QString &text, Encoding encoding);
 
+// The size of the regular file at path (symbolic links followed), or -1
+// with the reason in *error (missing, a folder, a pipe or device ...).
+qint64 regularFileSize(const QString &path, QString *error = nullptr);
+
+// Reads a regular file whole without ever waiting on it: pipes, devices
+// and folders are refused, and so is a file that would block.
+bool readFile(const QString &path, QByteArray *bytes, QString *error = nullptr);
+
+// readFile, then decode; a file that looksBinary is refused.
 Loaded load(const QString &path);
 
-// Writes atomically: on any failure the old file is left as it was and the
-// reason is returned in *error.
+// Writes the bytes so that a failure never harms the old file: a complete
+// temporary copy is written beside it first (named so that temporaryName()
+// recognises it) and then renamed over it. A symbolic link is followed and
+// kept; a file with other hard links is rewritten in place after the copy,
+// so the links stay one file. Anything but a regular file (a device, a
+// pipe, a folder) is refused. On failure the reason is in *error.
+bool writeFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// encode() and writeFile().
 bool save(const QString &path, const QString &text, Encoding encoding, QString *error = nullptr);
+
+// Whether a bare file name is one of the temporary copies writeFile makes.
+// Lists of files should leave them out.
+bool isTemporaryName(const QString &fileName);
+
+// Removes the temporary copies in a folder that no running save owns (left
+// by a save that was killed). Returns how many were removed.
+int removeStaleTemporaries(const QString &folder);
 
 // The line-end style of a text: LF when it has line feeds and none of them
 // follows a CR, otherwise CR LF (the style of new documents).
