@@ -25,7 +25,12 @@ FindState::Result FindState::findNext(QStringView text, QStringView needle, bool
 {
     if (needle.isEmpty())
         return {};
-    m_position = find(text, needle, m_position + 1, matchCase);
+    return found(find(text, needle, nextStart(), matchCase));
+}
+
+FindState::Result FindState::found(qsizetype position)
+{
+    m_position = position < 0 ? -1 : position;
     return {m_position < 0 ? Outcome::NotFound : Outcome::Found, m_position};
 }
 

@@ -34,6 +34,11 @@ public:
     // the next search still starts one past the match's start.
     Result findNext(QStringView text, QStringView needle, bool matchCase);
 
+    // The same step for a search done elsewhere (in the editor, without a
+    // copy of its text): where the next search starts, and its result.
+    qsizetype nextStart() const { return m_position + 1; }
+    Result found(qsizetype position);
+
     // A change of the find text, a click on "Match Case", a fresh window.
     void reset() { m_position = -1; }
     qsizetype position() const { return m_position; }

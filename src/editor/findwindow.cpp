@@ -97,14 +97,16 @@ void FindWindow::findNext()
     HtmlEditor *editor = workbench().activeEditor();
     if (needle.isEmpty() || !editor)
         return;
-    const findreplace::FindState::Result result =
-        m_search.findNext(editor->documentText(), needle, m_matchCase->isChecked());
+    // The editor searches its own text in place and selects the match.
+    const qsizetype at = needle.isValidUtf16() ? editor->findText(needle, m_search.nextStart(), -1,
+                                                                  m_matchCase->isChecked())
+                                               : -1;
+    const findreplace::FindState::Result result = m_search.found(at);
     m_positionLabel->setText(QString::number(result.position));
     if (result.outcome == findreplace::FindState::Outcome::NotFound) {
         workbench().dialogs().message(this, QStringLiteral("Text Not Found"));
         return;
     }
-    editor->select(result.position, needle.size());
     editor->ensureCursorVisible();
     if (m_replace->isChecked()) {
         // The replacement takes the colour of the text it replaces.

@@ -4,9 +4,11 @@
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <QAccessible>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStringDecoder>
 
 namespace {
 // Scintilla reserves styles 32..39 for its own use (default, line numbers...).
@@ -44,8 +46,12 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     viewport()->setMouseTracking(true);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
+                    // A typing colour chosen for a caret position holds only
+                    // until the text changes (undo may bring the caret back).
+                    m_typingAnchor = -1;
                     emit textChanging();
+                }
             });
 }
 
@@ -56,9 +62,41 @@ void HtmlEditor::setCrLf(bool crlf)
 
 void HtmlEditor::setDocumentText(const QString &text)
 {
-    setText(text);
+    // By length, not as a C string: a NUL must not end the text. Nothing is
+    // recorded for undo, which would otherwise keep a copy of the old and
+    // the new text.
+    const QByteArray bytes = text.toUtf8();
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_GOTOPOS, 0L);
     m_typingAnchor = -1;
+}
+
+QString HtmlEditor::bytesText(long from, long to) const
+{
+    if (to <= from)
+        return QString();
+    const auto *data =
+        reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from));
+    if (!data)
+        return QString();
+    // A byte-order mark at the start is a character of the text like any
+    // other (fromUtf8 would drop it).
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(data, to - from));
+}
+
+QString HtmlEditor::documentText() const
+{
+    return bytesText(0, SendScintilla(SCI_GETLENGTH));
+}
+
+QString HtmlEditor::selText() const
+{
+    return bytesText(SendScintilla(SCI_GETSELECTIONSTART), SendScintilla(SCI_GETSELECTIONEND));
 }
 
 bool HtmlEditor::isAscii() const
@@ -144,9 +182,23 @@ void HtmlEditor::setSelText(const QString &text)
 {
     prepareTypingStyle();
     const int start = int(SendScintilla(SCI_GETSELECTIONSTART));
-    replaceSelectedText(text);
-    const int end = int(SendScintilla(SCI_GETCURRENTPOS));
+    // By length, so a NUL in the text goes in too; one undo step that
+    // typing after it never merges into.
+    const QByteArray bytes = text.toUtf8();
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_TARGETFROMSELECTION);
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    const int end = int(SendScintilla(SCI_GETTARGETEND));
+    SendScintilla(SCI_ENDUNDOACTION);
+    SendScintilla(SCI_GOTOPOS, long(end));
     styleInserted(start, end);
+}
+
+// The style byte at a byte position: the editor answers with a signed
+// char, so styles past 127 come back negative.
+int HtmlEditor::styleAt(long bytePos) const
+{
+    return int(SendScintilla(SCI_GETSTYLEAT, bytePos)) & 0xFF;
 }
 
 int HtmlEditor::styleFor(qint64 colourNumber)
@@ -156,16 +208,72 @@ int HtmlEditor::styleFor(qint64 colourNumber)
         return it.value();
     if (m_nextStyle == kFirstReserved)
         m_nextStyle = kLastReserved + 1;
-    // Past the last style the least recently made one is reused: more than
-    // two hundred colours in one document is not a case worth more.
-    const int style = m_nextStyle <= kLastStyle ? m_nextStyle++ : kLastStyle;
-    if (m_colourOfStyle.contains(style))
-        m_styleOfColour.remove(m_colourOfStyle.value(style));
+    int style = -1;
+    if (m_nextStyle <= kLastStyle) {
+        style = m_nextStyle++;
+    } else {
+        if (m_freeStyles.isEmpty())
+            reclaimStyles();
+        if (m_freeStyles.isEmpty()) {
+            // Every style colours some text: the nearest colour stands in
+            // rather than repainting text that has a style already.
+            return nearestStyle(colourNumber);
+        }
+        style = m_freeStyles.takeLast();
+    }
     m_styleOfColour.insert(colourNumber, style);
     m_colourOfStyle.insert(style, colourNumber);
     applyStyleFont(style);
     SendScintilla(SCI_STYLESETFORE, long(style), long(colourNumber & 0xFFFFFF));
     return style;
+}
+
+// Styles whose colour no character carries any more are given back.
+void HtmlEditor::reclaimStyles()
+{
+    std::array<bool, kLastStyle + 1> used{};
+    used[0] = true;
+    if (m_typingAnchor >= 0)
+        used[std::size_t(m_typingStyle)] = true;
+    // The style bytes in slices, read one call each.
+    const long length = SendScintilla(SCI_GETLENGTH);
+    constexpr long Slice = 1 << 20;
+    QByteArray styled;
+    for (long from = 0; from < length; from += Slice) {
+        const long to = qMin(length, from + Slice);
+        styled.resize(2 * (to - from) + 2);
+        SendScintilla(SCI_GETSTYLEDTEXT, from, to, styled.data());
+        const auto *cells = reinterpret_cast<const unsigned char *>(styled.constData());
+        for (long i = 0; i < to - from; ++i)
+            used[cells[2 * i + 1]] = true;
+    }
+    for (auto it = m_colourOfStyle.begin(); it != m_colourOfStyle.end();) {
+        if (used[std::size_t(it.key())]) {
+            ++it;
+            continue;
+        }
+        m_styleOfColour.remove(it.value());
+        m_freeStyles << it.key();
+        it = m_colourOfStyle.erase(it);
+    }
+}
+
+int HtmlEditor::nearestStyle(qint64 colourNumber) const
+{
+    int best = 0;
+    qint64 bestDistance = -1;
+    for (auto it = m_colourOfStyle.cbegin(); it != m_colourOfStyle.cend(); ++it) {
+        qint64 distance = 0;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const qint64 d = ((colourNumber >> shift) & 0xFF) - ((it.value() >> shift) & 0xFF);
+            distance += d * d;
+        }
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = it.key();
+            bestDistance = distance;
+        }
+    }
+    return best;
 }
 
 void HtmlEditor::applyStyleFont(int style)
@@ -194,7 +302,7 @@ void HtmlEditor::setTextFont(const QString &family, double points)
 
 qint64 HtmlEditor::colorAt(qsizetype pos) const
 {
-    const int style = int(SendScintilla(SCI_GETSTYLEAT, long(toBytes(pos))));
+    const int style = styleAt(toBytes(pos));
     return m_colourOfStyle.value(style, 0);
 }
 
@@ -205,7 +313,7 @@ qint64 HtmlEditor::selColor() const
     if (start == end && m_typingAnchor == start)
         return m_colourOfStyle.value(m_typingStyle, 0);
     const long at = start == end ? qMax(0L, start - 1) : start;
-    return m_colourOfStyle.value(int(SendScintilla(SCI_GETSTYLEAT, at)), 0);
+    return m_colourOfStyle.value(styleAt(at), 0);
 }
 
 void HtmlEditor::setSelColor(qint64 colourNumber)
@@ -240,7 +348,7 @@ void HtmlEditor::prepareTypingStyle()
     if (m_typingAnchor == start)
         return;
     const long at = start > 0 ? start - 1 : 0;
-    m_typingStyle = SendScintilla(SCI_GETLENGTH) > 0 ? int(SendScintilla(SCI_GETSTYLEAT, at)) : 0;
+    m_typingStyle = SendScintilla(SCI_GETLENGTH) > 0 ? styleAt(at) : 0;
     m_typingAnchor = int(start);
 }
 
@@ -259,15 +367,20 @@ QString HtmlEditor::textRange(qsizetype start, qsizetype length) const
         return QString();
     const int from = toBytes(start);
     const int to = toBytes(start + length);
-    QByteArray bytes(to - from + 1, '\0');
-    SendScintilla(SCI_GETTEXTRANGE, from, to, bytes.data());
-    bytes.chop(1);
-    return QString::fromUtf8(bytes);
+    return bytesText(from, to);
 }
 
 void HtmlEditor::recolourAll(const QString &text, const QVector<smartcolor::Span> &runs,
                              const QVector<qint64> &categoryColours)
 {
+    // Every character is repainted: no colour of before is left, so the
+    // styles start afresh and none is ever used up.
+    m_styleOfColour.clear();
+    m_colourOfStyle.clear();
+    m_freeStyles.clear();
+    m_styleOfColour.insert(0, 0);
+    m_colourOfStyle.insert(0, 0);
+    m_nextStyle = 1;
     // One style byte per UTF-8 byte of the text, handed to the editor at once.
     int styles[5];
     for (int i = 0; i < 5; ++i)

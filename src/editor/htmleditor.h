@@ -15,9 +15,10 @@ class HtmlEditor : public QsciScintilla
 public:
     explicit HtmlEditor(QWidget *parent = nullptr);
 
-    // Whole text, as stored (line ends unchanged).
-    QString documentText() const { return text(); }
-    // Replaces the whole text without an undo step (loading a file).
+    // Whole text, as stored (line ends unchanged). Every character is kept,
+    // NULs included.
+    QString documentText() const;
+    // Replaces the whole text and forgets the undo history (loading a file).
     void setDocumentText(const QString &text);
     // Length in characters (QString units).
     qsizetype characterLength() const;
@@ -29,9 +30,9 @@ public:
     // Extends the selection from selStart by length characters.
     void setSelLength(qsizetype length);
     void select(qsizetype start, qsizetype length);
-    QString selText() const { return selectedText(); }
-    // Replaces the selection in the current typing colour; the caret ends
-    // after the inserted text.
+    QString selText() const;
+    // Replaces the selection in the current typing colour, as one step of
+    // the editor's undo history; the caret ends after the inserted text.
     void setSelText(const QString &text);
 
     // The colour of the selection (of the character before the caret when
@@ -85,15 +86,20 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    int styleAt(long bytePos) const;
     int styleFor(qint64 colourNumber);
+    void reclaimStyles();
+    int nearestStyle(qint64 colourNumber) const;
     void applyStyleFont(int style);
     void prepareTypingStyle();
     void styleInserted(int fromByte, int toByte);
     bool isAscii() const;
+    QString bytesText(long from, long to) const;
 
     QHash<qint64, int> m_styleOfColour;
     QHash<int, qint64> m_colourOfStyle;
     int m_nextStyle = 1;
+    QVector<int> m_freeStyles; // styles whose colour no text uses
     int m_typingStyle = 0;
     int m_typingAnchor = -1; // byte position where m_typingStyle applies
     QString m_fontFamily = QStringLiteral("Arial");

@@ -66,18 +66,16 @@ void addstuff(HtmlEditor &editor, AppState &state, const QString &first, const Q
 
 void undo(HtmlEditor &editor, AppState &state)
 {
-    if (!state.undo.undoYes) {
-        editor.setFocus();
-        editor.undo();
-        return;
-    }
+    // Every insertion is one step of the editor's own undo history (see
+    // HtmlEditor::setSelText), so the editor's undo takes the steps back in
+    // reverse order. While the record is valid its step is the last one and
+    // the editor's undo does just what the record says: the fragment goes
+    // and the replaced text comes back in black. After other edits, undo
+    // reverts those first instead of cutting a range that no longer holds
+    // the fragment, and it never redoes anything.
     state.undo.undoYes = false;
-    const qsizetype length = editor.characterLength();
-    if (state.undo.undoStart < 0 || state.undo.undoStart + state.undo.undoLength > length)
-        return; // the record no longer fits the text: drop it
-    editor.select(state.undo.undoStart, state.undo.undoLength);
-    editor.setSelColor(0);
-    editor.setSelText(state.undo.undoer);
+    editor.setFocus();
+    editor.undo();
 }
 
 void paste(HtmlEditor &editor, AppState &state, const QString &text)

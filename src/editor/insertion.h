@@ -23,7 +23,8 @@ void portableColor(HtmlEditor &editor, AppState &state, const QString &fragment)
 // inserted through portableColor.
 void addstuff(HtmlEditor &editor, AppState &state, const QString &first, const QString &last);
 
-// Undo: one level through the record, else the editor's own undo.
+// Undo: the editor's own undo, in which every insertion is one step; the
+// record is discarded.
 void undo(HtmlEditor &editor, AppState &state);
 
 // Paste of a text: no undo record, the pasted range coloured.

@@ -17,7 +17,13 @@ bool printDocument(HtmlEditor &editor, QsciPrinter &printer)
     printer.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Inch);
     printer.setWrapMode(QsciScintilla::WrapWord);
     printer.setMagnification(0);
-    return printer.printRange(&editor) > 0;
+    // The editor prints its line-number margin with the text; the page gets
+    // the text alone.
+    const int margin = editor.marginWidth(0);
+    editor.setMarginWidth(0, 0);
+    const bool ok = printer.printRange(&editor) > 0;
+    editor.setMarginWidth(0, margin);
+    return ok;
 }
 
 QString pdfPathFor(const QString &caption)
@@ -29,6 +35,20 @@ QString pdfPathFor(const QString &caption)
     if (name.isEmpty())
         name = QStringLiteral("document");
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+QString freePdfPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return path;
+    const QString stem = info.dir().filePath(info.completeBaseName());
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1-%2.pdf").arg(stem).arg(n);
+        const QFileInfo next(candidate);
+        if (!next.exists() && !next.isSymLink())
+            return candidate;
+    }
 }
 
 } // namespace printing

@@ -120,10 +120,75 @@ private slots:
         insertion::portableColor(e, state, "<P>");
         insertion::portableColor(e, state, "<HR>");
         QCOMPARE(e.documentText(), QStringLiteral("<P><HR>"));
-        insertion::undo(e, state); // the record: removes <HR>
+        insertion::undo(e, state); // removes <HR>
         QCOMPARE(e.documentText(), QStringLiteral("<P>"));
         insertion::undo(e, state); // the editor's own undo steps back further
         QVERIFY(e.documentText() != QStringLiteral("<P>"));
+    }
+
+    // Undo takes back the last change, whatever came between an insertion
+    // and it: it never cuts text the insertion did not put there and never
+    // brings undone text back. Keys: text types, "^" is Bold, "<" Left,
+    // "H" Home, "E" End, "U" Up, "R" Right, "B" BackSpace, "D" Delete,
+    // "\n" Enter, "z" one Undo.
+    void undoNeverHarmsOtherText_data()
+    {
+        QTest::addColumn<bool>("colorOff");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("backspace after an insertion") << false << "XY\nTAIL|U|E|^|H|R|B|z"
+                                                      << "XY<B></B>\r\nTAIL";
+        QTest::newRow("delete after an insertion") << false << "XY|^|H|D|z"
+                                                   << "XY<B></B>";
+        QTest::newRow("typing after an insertion, colouring off")
+            << true << "ZZZ|^|<|<|<|<|<|<|<|Q|z"
+            << "ZZZ<B></B>";
+        QTest::newRow("two insertions, two undos") << false << "ab|^|^|z|z"
+                                                   << "ab";
+        QTest::newRow("two insertions, two undos, colouring off") << true << "ab|^|^|z|z"
+                                                                  << "ab";
+        QTest::newRow("more undos than steps") << false << "|^|z|z|z"
+                                               << "";
+    }
+    void undoNeverHarmsOtherText()
+    {
+        QFETCH(bool, colorOff);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        HtmlEditor e;
+        AppState state;
+        state.colorOnOff = colorOff;
+        e.setDocumentText("");
+        e.show();
+        for (const QString &step : keys.split(u'|')) {
+            if (step == u"^")
+                insertion::addstuff(e, state, "<B>", "</B>");
+            else if (step == u"z")
+                insertion::undo(e, state);
+            else if (step == u"<")
+                QTest::keyClick(&e, Qt::Key_Left);
+            else if (step == u"H")
+                QTest::keyClick(&e, Qt::Key_Home);
+            else if (step == u"E")
+                QTest::keyClick(&e, Qt::Key_End);
+            else if (step == u"U")
+                QTest::keyClick(&e, Qt::Key_Up);
+            else if (step == u"R")
+                QTest::keyClick(&e, Qt::Key_Right);
+            else if (step == u"B")
+                QTest::keyClick(&e, Qt::Key_Backspace);
+            else if (step == u"D")
+                QTest::keyClick(&e, Qt::Key_Delete);
+            else {
+                const QStringList lines = step.split(u'\n');
+                for (int i = 0; i < lines.size(); ++i) {
+                    if (i > 0)
+                        QTest::keyClick(&e, Qt::Key_Return);
+                    QTest::keyClicks(&e, lines[i]);
+                }
+            }
+        }
+        QCOMPARE(e.documentText(), expected);
     }
 
     void pasteColoursOnlyThePastedRange()
@@ -166,6 +231,42 @@ private slots:
         HtmlEditor crlf;
         insertion::portableColor(crlf, state, "<UL>\r\n</UL>");
         QCOMPARE(crlf.documentText(), QStringLiteral("<UL>\r\n</UL>"));
+    }
+
+    // Every character the editor is given stays, NULs included: loading,
+    // reading, selecting and replacing.
+    void nulIsKept()
+    {
+        HtmlEditor e;
+        const QString text = QStringLiteral("first line\n\0second\nthird\n");
+        e.setDocumentText(text);
+        QCOMPARE(e.characterLength(), qsizetype(25));
+        QCOMPARE(e.documentText(), text);
+        e.select(10, 3);
+        QCOMPARE(e.selText(), QStringLiteral("\n\0s"));
+        e.setSelText(QStringLiteral("<\0>"));
+        QCOMPARE(e.documentText(), QStringLiteral("first line<\0>econd\nthird\n"));
+        QCOMPARE(e.textRange(10, 4), QStringLiteral("<\0>e"));
+        e.setDocumentText(QStringLiteral("\0<P>"));
+        QCOMPARE(e.documentText(), QStringLiteral("\0<P>"));
+    }
+
+    // Past the last free style, styles whose colour no text shows any more
+    // are used again; text keeps its colour whatever else is painted.
+    void coloursNeverRunOutOfStyles()
+    {
+        HtmlEditor e;
+        e.setDocumentText(QString(600, u'x'));
+        auto colourOf = [](int i) { return qint64(0x010203 * (i + 1)) & 0xFFFFFF; };
+        for (int i = 0; i < 230; ++i) // more than half the styles, each in use
+            e.colorRange(i, 1, colourOf(i));
+        e.colorRange(0, 200, 0); // 200 colours no longer shown
+        for (int i = 230; i < 400; ++i)
+            e.colorRange(i, 1, colourOf(i));
+        for (int i = 0; i < 200; ++i)
+            QCOMPARE(e.colorAt(i), qint64(0));
+        for (int i = 200; i < 400; ++i)
+            QCOMPARE(e.colorAt(i), colourOf(i));
     }
 
     void positionsAreCharacters()

@@ -153,6 +153,10 @@ private slots:
         QVERIFY(after.endsWith(QStringLiteral("after")));
         insertion::undo(*bench.editor, bench.appState);
         QCOMPARE(bench.editor->documentText(), Before);
+        // One step: a second Undo has nothing left to take back and brings
+        // nothing back either.
+        insertion::undo(*bench.editor, bench.appState);
+        QCOMPARE(bench.editor->documentText(), Before);
         QCOMPARE(bench.scripted.unexpected, 0);
     }
 };
