@@ -39,6 +39,25 @@ struct WaitCursor
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 
+// Reads and converts under the wait cursor.
+template <typename Convert> importer::Result convert(Convert &&run)
+{
+    WaitCursor wait;
+    return run();
+}
+
+// A file that gave nothing to import: the user is told, as Open does, and
+// no document changes. False when there is nothing to put in.
+bool usable(Workbench &workbench, const QString &path, const importer::Result &result)
+{
+    if (!result.refused)
+        return true;
+    workbench.dialogs().message(
+        workbench.mainWidget(), QStringLiteral("Cannot open %1\n%2").arg(path, result.error),
+        QStringLiteral("Import"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    return false;
+}
+
 } // namespace
 
 void importToNewFile(Workbench &workbench)
@@ -46,12 +65,15 @@ void importToNewFile(Workbench &workbench)
     const QString path = askFile(workbench, QLatin1String(kTextFilter));
     if (path.isEmpty())
         return;
+    // Read before the window is made: a file that gives nothing opens none.
+    // On a damaged file the window keeps what could be read.
+    const importer::Result result = convert([&] { return importer::importNewFile(path); });
+    if (!usable(workbench, path, result))
+        return;
     DocumentWindow *doc = workbench.newDocument();
     if (!doc)
         return;
     WaitCursor wait;
-    // On a damaged file the window keeps what could be read.
-    const importer::Result result = importer::importNewFile(path);
     doc->editor()->setDocumentText(result.html);
     workbench.state().textLength = 0;
     workbench.smartcolor();
@@ -65,10 +87,10 @@ void importToCurrentDocument(Workbench &workbench)
     const QString path = askFile(workbench, QLatin1String(kTextFilter));
     if (path.isEmpty() || importer::fileKind(path) == importer::FileKind::Other)
         return;
-    WaitCursor wait;
-    const importer::Result result = importer::importIntoDocument(path);
-    if (!result.ok)
+    const importer::Result result = convert([&] { return importer::importIntoDocument(path); });
+    if (!usable(workbench, path, result) || !result.ok)
         return;
+    WaitCursor wait;
     if (importer::fileKind(path) == importer::FileKind::RichText)
         workbench.portableColor(result.html);
     else
@@ -83,10 +105,11 @@ void importTable(Workbench &workbench)
     const QString path = askFile(workbench, QStringLiteral("Text and Tab Files (*.txt)|*.txt"));
     if (path.isEmpty())
         return;
+    const importer::Result result = convert([&] { return importer::importTableFile(path); });
+    if (!usable(workbench, path, result) || !result.ok)
+        return;
     WaitCursor wait;
-    const importer::Result result = importer::importTableFile(path);
-    if (result.ok)
-        replaceSelection(workbench, *editor, result.html);
+    replaceSelection(workbench, *editor, result.html);
 }
 
 } // namespace importcommands

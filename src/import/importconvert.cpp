@@ -5,9 +5,6 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <algorithm>
 #include <vector>
 
@@ -255,20 +252,40 @@ void appendRichText(QString &out, const RichText &doc)
     out.append(kParagraphTail);
 }
 
-bool readFile(const QString &path, QByteArray *bytes, QString *error)
+// The text of a text file, or a refusal when it looks binary.
+bool decodeFile(const QByteArray &contents, QString *text, Result *result)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        *error = QFileInfo(path).isDir() ? QStringLiteral("%1 is a folder.").arg(path)
-                                         : file.errorString();
+    *text = decodeText(contents);
+    if (!textfile::looksBinary(contents, *text))
+        return true;
+    text->clear();
+    result->ok = false;
+    result->refused = true;
+    result->error = QStringLiteral("This looks like a binary file, not text.");
+    return false;
+}
+
+// Rich text, or a refusal when the bytes are not rich text at all.
+bool readRichText(const QByteArray &contents, rtf::ReadResult *read, Result *result)
+{
+    if (!rtf::looksLikeRichText(contents)) {
+        result->ok = false;
+        result->refused = true;
+        result->error = QStringLiteral("This is not a rich-text file.");
         return false;
     }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
+    *read = rtf::read(contents);
+    result->ok = read->ok;
+    result->error = read->error;
     return true;
+}
+
+Result refusal(const QString &error)
+{
+    Result result;
+    result.refused = true;
+    result.error = error;
+    return result;
 }
 
 } // namespace
@@ -353,7 +370,9 @@ Result importNewFile(const QString &fileName, const QByteArray &contents)
     Result result;
     switch (fileKind(fileName)) {
     case FileKind::PlainText: {
-        const QString text = decodeText(contents);
+        QString text;
+        if (!decodeFile(contents, &text, &result))
+            break;
         result.html.reserve(kPageHead.size() + text.size() + text.size() / 8 + kPageTail.size());
         result.html.append(kPageHead);
         appendPlainText(result.html, text);
@@ -362,9 +381,9 @@ Result importNewFile(const QString &fileName, const QByteArray &contents)
         break;
     }
     case FileKind::RichText: {
-        const rtf::ReadResult read = rtf::read(contents);
-        result.ok = read.ok;
-        result.error = read.error;
+        rtf::ReadResult read;
+        if (!readRichText(contents, &read, &result))
+            break;
         if (read.document.isEmpty() && !read.ok)
             break; // nothing was read
         result.html.append(kPageHead);
@@ -384,10 +403,10 @@ Result importNewFile(const QString &path)
 {
     if (fileKind(path) == FileKind::Other)
         return importNewFile(path, QByteArray());
-    Result result;
     QByteArray bytes;
-    if (!readFile(path, &bytes, &result.error))
-        return result;
+    QString error;
+    if (!textfile::readFile(path, &bytes, &error))
+        return refusal(error);
     return importNewFile(path, bytes);
 }
 
@@ -395,14 +414,18 @@ Result importIntoDocument(const QString &fileName, const QByteArray &contents)
 {
     Result result;
     switch (fileKind(fileName)) {
-    case FileKind::PlainText:
-        result.html = plainTextFragment(decodeText(contents));
+    case FileKind::PlainText: {
+        QString text;
+        if (!decodeFile(contents, &text, &result))
+            break;
+        result.html = plainTextFragment(text);
         result.ok = true;
         break;
+    }
     case FileKind::RichText: {
-        const rtf::ReadResult read = rtf::read(contents);
-        result.ok = read.ok;
-        result.error = read.error;
+        rtf::ReadResult read;
+        if (!readRichText(contents, &read, &result))
+            break;
         if (!read.document.isEmpty() || read.ok)
             result.html = richTextFragment(read.document);
         break;
@@ -416,31 +439,35 @@ Result importIntoDocument(const QString &fileName, const QByteArray &contents)
 
 Result importIntoDocument(const QString &path)
 {
-    Result result;
     if (fileKind(path) == FileKind::Other) {
+        Result result;
         result.error = QStringLiteral("not a text or rich-text file");
         return result;
     }
     QByteArray bytes;
-    if (!readFile(path, &bytes, &result.error))
-        return result;
+    QString error;
+    if (!textfile::readFile(path, &bytes, &error))
+        return refusal(error);
     return importIntoDocument(path, bytes);
 }
 
 Result importTable(const QByteArray &contents)
 {
     Result result;
-    result.html = tableFragment(decodeText(contents));
+    QString text;
+    if (!decodeFile(contents, &text, &result))
+        return result;
+    result.html = tableFragment(text);
     result.ok = true;
     return result;
 }
 
 Result importTableFile(const QString &path)
 {
-    Result result;
     QByteArray bytes;
-    if (!readFile(path, &bytes, &result.error))
-        return result;
+    QString error;
+    if (!textfile::readFile(path, &bytes, &error))
+        return refusal(error);
     return importTable(bytes);
 }
 

@@ -48,8 +48,12 @@ struct Result
     // new file, html is still what the new window keeps (what was read
     // before the fault, or empty).
     bool ok = false;
+    // Nothing could be imported at all: the file cannot be read, a ".rtf"
+    // is not rich text, or the file looks binary. The commands then say so
+    // (error holds why) and open no window.
+    bool refused = false;
     QString html;
-    QString error; // for a log or a test; the commands show no message
+    QString error; // why ok is false
 };
 
 // "Import Text to New File": the new document's whole text. A file that is
@@ -67,8 +71,9 @@ Result importIntoDocument(const QString &path);
 Result importTable(const QByteArray &contents);
 Result importTableFile(const QString &path);
 
-// Decodes a text file's bytes: UTF-8 when valid (a BOM is dropped),
-// otherwise Windows-1252.
+// Decodes a text file's bytes as Open does (UTF-16 with a byte-order mark,
+// UTF-8 when valid with its BOM dropped, else Windows-1252). Every character
+// is kept, NULs included.
 QString decodeText(const QByteArray &bytes);
 
 } // namespace importer

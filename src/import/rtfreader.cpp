@@ -18,6 +18,19 @@ using richtext::Alignment;
 using richtext::CharFormat;
 using richtext::ParagraphFormat;
 
+// Where "{\rtf" starts after leading blanks (which are harmless), or -1
+// when anything else comes first: then the bytes are not rich text.
+qsizetype richTextStart(const char *data, qsizetype size)
+{
+    qsizetype pos = 0;
+    while (pos < size &&
+           (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\r' || data[pos] == '\n'))
+        ++pos;
+    if (size - pos < 5 || std::string_view(data + pos, 5) != "{\\rtf")
+        return -1;
+    return pos;
+}
+
 // Where the text of a group goes.
 enum class Dest : unsigned char {
     Text,          // the document
@@ -306,11 +319,8 @@ private:
 ReadResult Reader::run()
 {
     m_result.ok = true;
-    // Leading blanks are harmless; anything else before "{\rtf" is not rich text.
-    while (m_pos < m_size && (m_data[m_pos] == ' ' || m_data[m_pos] == '\t' ||
-                              m_data[m_pos] == '\r' || m_data[m_pos] == '\n'))
-        ++m_pos;
-    if (m_size - m_pos < 5 || std::string_view(m_data + m_pos, 5) != "{\\rtf") {
+    m_pos = richTextStart(m_data, m_size);
+    if (m_pos < 0) {
         m_result.ok = false;
         m_result.error = QStringLiteral("not a rich-text file");
         return std::move(m_result);
@@ -884,6 +894,11 @@ void Reader::finish(const State &s)
 ReadResult read(const QByteArray &bytes)
 {
     return Reader(bytes).run();
+}
+
+bool looksLikeRichText(const QByteArray &bytes)
+{
+    return richTextStart(bytes.constData(), bytes.size()) >= 0;
 }
 
 } // namespace rtf

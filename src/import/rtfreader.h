@@ -24,4 +24,7 @@ struct ReadResult
 
 ReadResult read(const QByteArray &bytes);
 
+// Whether the bytes start as rich text does: "{\rtf" after blanks at most.
+bool looksLikeRichText(const QByteArray &bytes);
+
 } // namespace rtf

@@ -193,6 +193,9 @@ private slots:
             const importer::Result page = importer::importNewFile("x.rtf", bytes);
             QVERIFY(!into.ok);
             QVERIFY(!page.ok);
+            QVERIFY(into.refused);
+            QVERIFY(page.refused);
+            QCOMPARE(page.error, QStringLiteral("This is not a rich-text file."));
             QVERIFY(into.html.isEmpty());
             QVERIFY(page.html.isEmpty());
         }
@@ -200,6 +203,7 @@ private slots:
         const importer::Result cut =
             importer::importIntoDocument("x.rtf", "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 abc{\\b d");
         QVERIFY(!cut.ok);
+        QVERIFY(!cut.refused); // what was read is kept
         QCOMPARE(cut.html, kHead + F12 + "abc<B>d</B></FONT>" + kTail);
     }
 

@@ -56,6 +56,13 @@ private slots:
         QTest::newRow("cp1252") << QByteArray("caf\xE9 \x80")
                                 << QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC");
         QTest::newRow("bom dropped") << QByteArray("\xEF\xBB\xBFx<") << "x&lt;";
+        QTest::newRow("nul kept") << QByteArrayLiteral("a\0b<c\r\nline2")
+                                  << QStringLiteral("a\0b&lt;c\r<BR>\r\nline2");
+        QTest::newRow("utf16 le") << QByteArrayLiteral("\xFF\xFE"
+                                                       "a\0<\0\n\0\xAC\x20")
+                                  << QString::fromUtf8("a&lt;<BR>\r\n\xE2\x82\xAC");
+        QTest::newRow("utf16 be") << QByteArrayLiteral("\xFE\xFF\0a\0<\0\n\x20\xAC")
+                                  << QString::fromUtf8("a&lt;<BR>\r\n\xE2\x82\xAC");
     }
     void plainFragment()
     {
@@ -123,6 +130,14 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "<TR><TD>";
         // Cells are taken as they are: a spreadsheet cell may hold markup.
         QTest::newRow("markup kept") << QByteArray("<B>x</B>\t&") << "<TR><TD><B>x</B><TD>&";
+        // "Unicode text" from a spreadsheet, both byte orders.
+        QTest::newRow("utf16 le") << QByteArrayLiteral("\xFF\xFE"
+                                                       "a\0\t\0b\0\r\0\n\0")
+                                  << "<TR><TD>a<TD>b\r\n<TR><TD>";
+        QTest::newRow("utf16 be") << QByteArrayLiteral("\xFE\xFF\0a\0\t\0b\0\r\0\n")
+                                  << "<TR><TD>a<TD>b\r\n<TR><TD>";
+        QTest::newRow("nul kept") << QByteArrayLiteral("a\0\tb")
+                                  << QStringLiteral("<TR><TD>a\0<TD>b");
     }
     void table()
     {
@@ -131,6 +146,20 @@ private slots:
         const Result r = importTable(contents);
         QVERIFY(r.ok);
         QCOMPARE(r.html, "<TABLE BORDER=1>\r\n" + rows + "\r\n</TABLE>");
+    }
+
+    // Nothing is imported from a file that is no text: it is refused, so
+    // the command can say so and open no window.
+    void binaryFilesAreRefused()
+    {
+        const QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+        for (const Result &r :
+             {importTable(png), importIntoDocument("p.txt", png), importNewFile("p.txt", png)}) {
+            QVERIFY(!r.ok);
+            QVERIFY(r.refused);
+            QVERIFY(r.html.isEmpty());
+            QCOMPARE(r.error, QStringLiteral("This looks like a binary file, not text."));
+        }
     }
 
     void fromDisk()
@@ -152,6 +181,7 @@ private slots:
         for (const Result &r : {importTableFile(missing), importIntoDocument(missing),
                                 importNewFile(missing), importTableFile(dir.path())}) {
             QVERIFY(!r.ok);
+            QVERIFY(r.refused);
             QVERIFY(r.html.isEmpty());
             QVERIFY(!r.error.isEmpty());
         }
