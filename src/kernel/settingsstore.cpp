@@ -45,9 +45,96 @@ QSettings &SettingsStore::settings(const QString &app) const
             file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     }
     auto created = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    setAsideIfDamaged(app, created);
     QSettings &ref = *created;
     m_files.emplace(app, std::move(created));
+    // A password stored before, in a file with loose modes.
+    if (app == mainApp() && !ref.value(QStringLiteral("Direct/FTPPassword")).toString().isEmpty())
+        tightenModes();
     return ref;
+}
+
+void SettingsStore::setAsideIfDamaged(const QString &app, std::unique_ptr<QSettings> &file) const
+{
+    const QSettings::Status status = file->status();
+    if (status == QSettings::NoError)
+        return;
+    const QString path = fileName(app);
+    QString what = QStringLiteral("it cannot be read");
+    if (status == QSettings::FormatError) {
+        // QSettings stops at a section name without its closing bracket.
+        QFile in(path);
+        int number = 0;
+        if (in.open(QIODevice::ReadOnly)) {
+            while (!in.atEnd()) {
+                ++number;
+                const QByteArray line = in.readLine().trimmed();
+                if (line.startsWith('[') && !line.contains(']')) {
+                    what = QStringLiteral("line %1 cannot be read: %2")
+                               .arg(number)
+                               .arg(QString::fromUtf8(line.left(80)));
+                    break;
+                }
+            }
+        }
+        if (!what.startsWith(QLatin1String("line")))
+            what = QStringLiteral("it cannot be parsed");
+    }
+    const QString copy = path + QStringLiteral(".damaged");
+    QFile::remove(copy);
+    const bool kept = QFileInfo(path).isFile() && QFile::copy(path, copy);
+    file.reset();
+    // An empty file in its place: the application starts with defaults.
+    if (!QFileInfo(path).isDir())
+        QFile::remove(path);
+    QFile fresh(path);
+    if (fresh.open(QIODevice::WriteOnly))
+        fresh.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    fresh.close();
+    file = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    m_problems << QStringLiteral(
+                      "The settings file %1 is damaged: %2.\n%3Default settings are used.")
+                      .arg(path, what,
+                           kept ? QStringLiteral("A copy was kept as %1.\n").arg(copy) : QString());
+}
+
+void SettingsStore::tightenModes() const
+{
+    QFile::setPermissions(m_directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const QString &app : {mainApp(), windowApp(), organizerApp(), programApp()}) {
+        const QString path = fileName(app);
+        if (QFileInfo(path).isFile())
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+QStringList SettingsStore::takeProblems()
+{
+    QStringList problems;
+    problems.swap(m_problems);
+    return problems;
+}
+
+QString SettingsStore::rawValue(const QString &app, const QString &key) const
+{
+    const qsizetype slash = key.indexOf(u'/');
+    const QString section = key.left(slash);
+    const QString name = key.mid(slash + 1);
+    QFile in(fileName(app));
+    if (!in.open(QIODevice::ReadOnly))
+        return QString();
+    bool inSection = false;
+    while (!in.atEnd()) {
+        const QString line = QString::fromUtf8(in.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            inSection = line == u'[' + section + u']';
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (inSection && equals > 0 && line.left(equals).trimmed() == name)
+            return line.mid(equals + 1).trimmed();
+    }
+    return QString();
 }
 
 // Organizer keys are looked up without regard to case; other applications
@@ -75,9 +162,14 @@ QString SettingsStore::get(const QString &app, const QString &section, const QSt
     const QVariant value = s.value(realKey(app, section, key));
     if (!value.isValid())
         return defaultValue;
-    // An unquoted value holding commas reads back as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
+    // QSettings splits a hand-written value at its commas; the text as it
+    // stands in the file is the value ("/opt/a,b/ff").
+    if (value.typeId() == QMetaType::QStringList) {
+        const QString raw = rawValue(app, realKey(app, section, key));
+        if (!raw.isEmpty() && !raw.contains(u'"') && !raw.contains(u'\\'))
+            return raw;
+        return value.toStringList().join(u',');
+    }
     return value.toString();
 }
 
@@ -90,6 +182,9 @@ void SettingsStore::save(const QString &app, const QString &section, const QStri
                          const QString &text)
 {
     settings(app).setValue(realKey(app, section, key), text);
+    if (app == mainApp() && section == QLatin1String("Direct") &&
+        key == QLatin1String("FTPPassword") && !text.isEmpty())
+        tightenModes();
 }
 
 void SettingsStore::remove(const QString &app)
@@ -149,7 +244,11 @@ bool SettingsStore::sync()
     for (auto &entry : m_files) {
         QSettings &s = *entry.second;
         s.sync();
-        if (s.status() != QSettings::NoError) {
+        if (s.status() == QSettings::FormatError) {
+            // Changed on disk behind our back and damaged: not a write fault.
+            m_lastError = QStringLiteral("The settings file %1 cannot be read.").arg(s.fileName());
+            ok = false;
+        } else if (s.status() != QSettings::NoError) {
             ok = false;
             m_lastError =
                 QStringLiteral("The settings file %1 cannot be written.").arg(s.fileName());

@@ -6,6 +6,7 @@
 #include <memory>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 class QSettings;
 
@@ -55,13 +56,26 @@ public:
     bool sync();
     QString lastError() const { return m_lastError; }
 
+    // What was wrong with the files read so far (one that could not be
+    // read or parsed is kept as "<file>.damaged" and its application starts
+    // with defaults), each reported once.
+    QStringList takeProblems();
+
     static bool textToBoolean(const QString &text, bool defaultValue);
 
 private:
     QSettings &settings(const QString &app) const;
+    // A damaged file is put aside and replaced by an empty one.
+    void setAsideIfDamaged(const QString &app, std::unique_ptr<QSettings> &file) const;
+    // The folder 0700 and the files 0600: they hold the FTP password.
+    void tightenModes() const;
+    // The value as written in the file, for a hand-written one QSettings
+    // split at its commas.
+    QString rawValue(const QString &app, const QString &key) const;
     QString realKey(const QString &app, const QString &section, const QString &key) const;
 
     QString m_directory;
     mutable std::map<QString, std::unique_ptr<QSettings>> m_files;
     QString m_lastError;
+    mutable QStringList m_problems;
 };

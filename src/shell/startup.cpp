@@ -61,6 +61,10 @@ void Startup::loadMainWindow()
     delete m_splash;
     m_splash = nullptr;
     m_main->load(m_fonts, m_file);
+    for (const QString &problem : m_settings.takeProblems()) {
+        m_dialogs.message(m_main, problem, QStringLiteral("Settings"), DialogService::Buttons::Ok,
+                          DialogService::Icon::Warning);
+    }
     if (!m_settings.sync() && m_main) {
         m_dialogs.message(
             m_main, m_settings.lastError() + QStringLiteral("\nPreferences will not be kept."),

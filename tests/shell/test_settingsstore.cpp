@@ -52,6 +52,49 @@ private slots:
                  QStringLiteral("secret, with comma"));
     }
 
+    // Storing the FTP password tightens files made with loose modes before.
+    void passwordTightensModes()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.path() + "/Lorimel3.ini";
+        const QString other = dir.path() + "/LM3.ini";
+        for (const QString &path : {file, other}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Settings]\nBrowser=None\n");
+            f.close();
+            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                     QFile::ReadOther));
+        }
+        const auto folderModes = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                 QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                 QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir.path(), folderModes));
+        SettingsStore store(dir.path());
+        store.save(SettingsStore::mainApp(), "Direct", "FTPUserName", "me");
+        QVERIFY(QFileInfo(file).permissions() & QFile::ReadOther); // nothing secret yet
+        store.save(SettingsStore::mainApp(), "Direct", "FTPPassword", "secret");
+        QVERIFY(store.sync());
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        for (const QString &path : {file, other, dir.path()})
+            QCOMPARE(QFileInfo(path).permissions() & others, QFile::Permissions());
+    }
+
+    // A hand-written value keeps its commas as they stand.
+    void handWrittenCommasKept()
+    {
+        QTemporaryDir dir;
+        {
+            QFile f(dir.path() + "/Lorimel3.ini");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Settings]\nBrowser=/opt/a,b/ff\nFontsize=8,5, 9\n");
+        }
+        SettingsStore store(dir.path());
+        QCOMPARE(store.get("Lorimel3", "Settings", "Browser"), QStringLiteral("/opt/a,b/ff"));
+        QCOMPARE(store.get("Lorimel3", "Settings", "Fontsize"), QStringLiteral("8,5, 9"));
+    }
+
     void typedReads_data()
     {
         QTest::addColumn<QString>("stored");
