@@ -20,7 +20,8 @@ bool saveTo(Workbench &workbench, DocumentWindow &doc, const QString &path, bool
     QString error;
     if (!doc.saveFile(path, &error)) {
         if (report) {
-            workbench.dialogs().message(workbench.mainWidget(), QStringLiteral("Cannot Save File"));
+            workbench.dialogs().message(workbench.mainWidget(),
+                                        DocumentWindow::cannotSaveMessage(path, error));
         }
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "kernel/builderids.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 
 #include <algorithm>
 #include <QDir>
@@ -142,8 +143,15 @@ QStringList listFiles(const QString &folder)
 {
     if (folder.isEmpty())
         return {};
-    return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot,
-                                  QDir::Name | QDir::IgnoreCase);
+    const QDir dir(folder);
+    QStringList names =
+        dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    // A link to a pipe or a device is no document, and a save's temporary
+    // copy is nobody's to open.
+    names.removeIf([&dir](const QString &name) {
+        return textfile::isTemporaryName(name) || !QFileInfo(dir.filePath(name)).isFile();
+    });
+    return names;
 }
 
 QString Drive::displayText() const

@@ -92,8 +92,9 @@ QString renameMessage(RenameResult result);
 // is immutable ...).
 bool deleteFile(const QString &folder, const QString &name);
 
-// The files of a folder, without "." entries and sub-folders, sorted by
-// name without regard to case. Hidden (dot) files are left out.
+// The regular files of a folder (links to them included), sorted by name
+// without regard to case. Sub-folders, links to pipes or devices, hidden
+// (dot) files and the temporary copies of a save are left out.
 QStringList listFiles(const QString &folder);
 
 // A mounted volume as the drive list shows it.

@@ -7,6 +7,8 @@
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
+#include "site/sitelisting.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -29,6 +31,15 @@ QString cleanFolder(const QString &path)
     return QDir::cleanPath(QDir(path).absolutePath());
 }
 
+// A folder that does not answer in time (a hung network mount) counts as
+// not ready; the window goes on.
+bool readableNow(const QString &folder)
+{
+    return site::runWithoutBlocking<bool>(nullptr, site::FileSystemWaitMs,
+                                          [folder] { return site::isReadableFolder(folder); }, {})
+        .value_or(false);
+}
+
 } // namespace
 
 SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_workbench(workbench)
@@ -46,6 +57,8 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     m_folderModel = new QFileSystemModel(this);
     m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folderModel->setReadOnly(true);
+    m_folderModel->setIconProvider(site::KindIcons::shared(
+        style()->standardIcon(QStyle::SP_DirIcon), style()->standardIcon(QStyle::SP_FileIcon)));
     m_folderModel->setRootPath(QDir::rootPath());
 
     // Rows the model drops (a folder removed on disk) move the tree's current
@@ -112,7 +125,11 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     layout->addWidget(m_driveList);
     layout->addWidget(splitter, 1);
 
-    setDrives(site::mountedDrives());
+    // The root alone until the mounted volumes answer.
+    const std::optional<QList<site::Drive>> drives = site::runWithoutBlocking<QList<site::Drive>>(
+        this, site::FileSystemWaitMs, &site::mountedDrives,
+        [this](const QList<site::Drive> &late) { setDrives(late); });
+    setDrives(drives.value_or(site::driveList({})));
     restoreFromState();
 }
 
@@ -151,7 +168,7 @@ void SitePane::setDrives(const QList<site::Drive> &drives)
 bool SitePane::setFolder(const QString &path)
 {
     const QString folder = cleanFolder(path);
-    if (!site::isReadableFolder(folder)) {
+    if (!readableNow(folder)) {
         message(site::text::deviceNotReady());
         showInTree(m_folder);
         return false;
@@ -191,9 +208,9 @@ void SitePane::restoreFromState()
             continue;
         // A folder that was removed or unmounted since: its nearest parent.
         QString folder = cleanFolder(stored);
-        while (!site::isReadableFolder(folder) && folder != QDir::rootPath())
+        while (!readableNow(folder) && folder != QDir::rootPath())
             folder = QFileInfo(folder).absolutePath();
-        if (site::isReadableFolder(folder) && setFolder(folder))
+        if (readableNow(folder) && setFolder(folder))
             return;
     }
     setFolder(QDir::homePath());
@@ -204,13 +221,13 @@ void SitePane::chooseDrive(int index)
     if (index < 0 || index >= m_drives.size())
         return;
     const QString root = m_drives.at(index).rootPath;
-    if (!site::isReadableFolder(root)) {
+    if (!readableNow(root)) {
         message(site::text::deviceNotReady());
         showDrive();
         return;
     }
     QString target = m_lastFolderOnDrive.value(root);
-    if (!site::isReadableFolder(target))
+    if (!readableNow(target))
         target = root;
     if (!setFolder(target))
         showDrive();
@@ -218,10 +235,29 @@ void SitePane::chooseDrive(int index)
 
 void SitePane::refresh()
 {
+    // Read on a thread of its own: a folder that does not answer leaves the
+    // list empty until it does, and the window keeps working. Copies a
+    // killed save left behind go first.
+    const QString folder = m_folder;
+    const std::optional<QStringList> names = site::runWithoutBlocking<QStringList>(
+        this, site::FileSystemWaitMs,
+        [folder] {
+            textfile::removeStaleTemporaries(folder);
+            return site::listFiles(folder);
+        },
+        [this, folder](const QStringList &late) {
+            if (folder == m_folder)
+                showFiles(late);
+        });
+    showFiles(names.value_or(QStringList()));
+}
+
+void SitePane::showFiles(const QStringList &names)
+{
     const QString keep = selectedFile();
     const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
     m_fileList->clear();
-    for (const QString &name : site::listFiles(m_folder))
+    for (const QString &name : names)
         new QListWidgetItem(icon, name, m_fileList);
     if (!keep.isEmpty())
         selectFile(keep);

@@ -91,6 +91,7 @@ private:
     void treeCurrentChanged(const QModelIndex &current);
     void fileListMenu(const QPoint &pos);
     void selectFile(const QString &name);
+    void showFiles(const QStringList &names);
 
     Workbench &m_workbench;
     QComboBox *m_driveList = nullptr;

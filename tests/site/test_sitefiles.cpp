@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using site::Drive;
 using site::FileAction;
 using site::RenameResult;
@@ -227,6 +229,11 @@ private slots:
             QVERIFY(writeFile(folder + '/' + QLatin1String(name), "x"));
         QVERIFY(QDir(folder).mkdir("sub"));
         QVERIFY(QFile::link(folder + "/b.htm", folder + "/link.htm"));
+        // A link to a pipe is no document, and a save's copy is no one's.
+        QVERIFY(mkfifo(QFile::encodeName(folder + "/pipe").constData(), 0600) == 0);
+        QVERIFY(QFile::link(folder + "/pipe", folder + "/pipe.htm"));
+        QVERIFY(QFile::link(folder + "/gone", folder + "/broken.htm"));
+        QVERIFY(writeFile(folder + "/.b.htm.lorimel-1-abcdef.tmp", "x"));
 
         QCOMPARE(site::listFiles(folder), QStringList({"A.txt", "b.htm", "c.GIF", "link.htm"}));
         QVERIFY(site::listFiles(folder + "/nowhere").isEmpty());

@@ -1,5 +1,6 @@
 #include "kernel/builderids.h"
 #include "site/immutable.h"
+#include "site/sitelisting.h"
 #include "site/sitepane.h"
 #include "support/fakeworkbench.h"
 
@@ -10,10 +11,13 @@
 #include <QFileSystemModel>
 #include <QListWidget>
 #include <QMenu>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTreeView>
 #include <QtTest>
 #include <QUuid>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(std::optional<QString>)
 
@@ -164,6 +168,41 @@ private slots:
         QCOMPARE(pane->folder(), sitePath(expected));
         QCOMPARE(direct("Director"), sitePath(expected));
         QVERIFY(dialogs().asked.isEmpty());
+    }
+
+    // The folder is listed even when an entry would make a reader wait for
+    // ever, and the copies a killed save left behind are cleared away.
+    void listsWithoutWaiting()
+    {
+        QVERIFY(mkfifo(QFile::encodeName(sitePath("pipe")).constData(), 0600) == 0);
+        QVERIFY(QFile::link(sitePath("pipe"), sitePath("pipe.htm")));
+        const QString stale = QStringLiteral(".index.htm.lorimel-2147483600-abcdef.tmp");
+        QVERIFY(writeFile(sitePath(stale)));
+        pane->refresh();
+        QCOMPARE(listed(pane->fileList()), kSiteFiles);
+        QVERIFY(!QFile::exists(sitePath(stale)));
+    }
+
+    // A file system call that does not answer leaves the window working:
+    // the caller goes on, and the answer comes later if it ever does.
+    void slowFileSystemDoesNotBlock()
+    {
+        QSemaphore release;
+        QStringList late;
+        QObject context;
+        const std::optional<QStringList> now = site::runWithoutBlocking<QStringList>(
+            &context, 20,
+            [&release] {
+                release.acquire();
+                return QStringList{"late.htm"};
+            },
+            [&late](const QStringList &names) { late = names; });
+        QVERIFY(!now);
+        release.release();
+        QTRY_COMPARE(late, QStringList{"late.htm"});
+        const std::optional<int> quick =
+            site::runWithoutBlocking<int>(&context, 5000, [] { return 7; }, {});
+        QCOMPARE(quick.value_or(0), 7);
     }
 
     void folderChangeWritesTheDirectKeys()
