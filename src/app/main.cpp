@@ -10,37 +10,69 @@
 #include <QTimer>
 #include <unistd.h>
 
-int main(int argc, char *argv[])
-{
-    // The preview's browser engine refuses to start as root without this.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("lorimel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
-    QApplication::setWindowIcon(programIcon());
+namespace {
 
-    QCommandLineParser parser;
+void describe(QCommandLineParser &parser)
+{
     parser.setApplicationDescription(
         QStringLiteral("Lorimel 3.0 - HTML Authoring System: write HTML source with builders, "
                        "SmartColor syntax colouring and a live preview."));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption exitAfterStartup(
+    parser.addOption(QCommandLineOption(
         QStringLiteral("exit-after-startup"),
-        QStringLiteral("Quit as soon as start-up has finished (for timing start-up)."));
-    parser.addOption(exitAfterStartup);
-    QCommandLineOption screenshot(
+        QStringLiteral("Quit as soon as start-up has finished (for timing start-up).")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("screenshot"),
         QStringLiteral("After start-up, save a picture of the screen to <png> and quit."),
-        QStringLiteral("png"));
-    parser.addOption(screenshot);
+        QStringLiteral("png")));
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("An HTML or text file to open."),
                                  QStringLiteral("[file]"));
+}
+
+// Help and version only print: they must work without any display, so they
+// are answered before the windowing system is started.
+bool onlyPrints(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--")
+            break;
+        for (const char *option : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
+            if (arg == option)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setApplicationName(QStringLiteral("lorimel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
+    if (onlyPrints(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        describe(parser);
+        parser.process(app); // prints and exits
+        return 0;
+    }
+    // The preview's browser engine refuses to start as root without this.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));
+    QApplication::setWindowIcon(programIcon());
+
+    QCommandLineParser parser;
+    describe(parser);
     parser.process(app);
+    const QCommandLineOption exitAfterStartup(QStringLiteral("exit-after-startup"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"));
 
     const QStringList files = parser.positionalArguments();
     SettingsStore settings;

@@ -144,6 +144,11 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
     return true;
 }
 
+QString DocumentWindow::cannotSaveMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot Save File\n%1: %2").arg(path, reason);
+}
+
 QString DocumentWindow::previewPath() const
 {
     return paths::join(m_state.siteFilePath, paths::previewFileName());
@@ -239,9 +244,13 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
             return;
         }
         if (answer == DialogService::Answer::Yes) {
-            const QString path =
-                m_dialogs.saveFileName(this, QStringLiteral("Save As"), m_state.siteFilePath,
-                                       QStringLiteral("HTML Files (*.htm)|*.htm"));
+            // A document with a file is saved to it; only a new one asks
+            // for a name.
+            QString path = caption();
+            if (path.startsWith(QLatin1String("New"))) {
+                path = m_dialogs.saveFileName(this, QStringLiteral("Save As"), m_state.siteFilePath,
+                                              QStringLiteral("HTML Files (*.htm)|*.htm"));
+            }
             // Keeping the window open when no file was written: closing it
             // would throw the text away after the user asked to save it.
             QString error;
@@ -251,11 +260,12 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
                 return;
             }
             if (!saveFile(path, &error)) {
-                m_dialogs.message(this, QStringLiteral("Cannot Save File"));
+                m_dialogs.message(this, cannotSaveMessage(path, error));
                 event->ignore();
                 m_state.canceler = true;
                 return;
             }
+            setCaption(path);
             m_saver = true;
         }
         emit siteListRefreshRequested();

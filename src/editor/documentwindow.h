@@ -36,11 +36,15 @@ public:
     textfile::Encoding encoding() const { return m_encoding; }
 
     // Loads a file as the document's text; on failure the text is unchanged.
+    // Pipes, devices and files that look binary are refused.
     bool loadFile(const QString &path, QString *error = nullptr);
     // Saves the text keeping the file's encoding and line ends. When the
     // text holds characters that encoding cannot represent, asks before
     // saving as UTF-8; false when the user declines or writing fails.
     bool saveFile(const QString &path, QString *error = nullptr);
+
+    // "Cannot Save File", and on the next line the path and why.
+    static QString cannotSaveMessage(const QString &path, const QString &reason);
 
     // The preview file in the web-site folder.
     QString previewPath() const;

@@ -97,6 +97,6 @@ void TipsWindow::openExistingPage()
     if (path.isEmpty())
         return;
     close();
-    if (m_context.openIntoActiveDocument && !m_context.openIntoActiveDocument(path))
-        m_context.dialogs.message(parentWidget(), QStringLiteral("Cannot open %1").arg(path));
+    if (m_context.openIntoActiveDocument)
+        m_context.openIntoActiveDocument(path);
 }

@@ -19,7 +19,9 @@ public:
         SettingsStore &settings;
         DialogService &dialogs;
         QString siteFolder;
-        // Loads a file into the start-up document; false when it fails.
+        // Opens a file: into the start-up document while that is untouched,
+        // else as a document of its own. False when it fails; it tells the
+        // user why itself.
         std::function<bool(const QString &path)> openIntoActiveDocument;
     };
 

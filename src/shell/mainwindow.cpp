@@ -13,6 +13,7 @@
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
+#include "platform/textfile.h"
 #include "shell/builderregistry.h"
 #include "shell/menutree.h"
 #include "shell/palettecatalog.h"
@@ -111,7 +112,10 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
     setCentralWidget(m_mdi);
     m_mdi->viewport()->installEventFilter(this);
     m_mdi->viewport()->setMouseTracking(true);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { updateWindowMenu(); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+        updateWindowMenu();
+        showActiveLength();
+    });
 
     buildMenus();
     buildBars();
@@ -356,6 +360,14 @@ QString MainWindow::hint() const
     return m_panels[3]->text();
 }
 
+// Panel 2 counts the characters of the active document, and shows nothing
+// without one.
+void MainWindow::showActiveLength()
+{
+    DocumentWindow *doc = activeDocument();
+    m_panels[1]->setText(doc ? QString::number(doc->editor()->characterLength()) : QString());
+}
+
 QString MainWindow::lengthPanel() const
 {
     return m_panels[1]->text();
@@ -444,8 +456,12 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
         m_toolbarButtons[6]->setEnabled(false);
     }
     if (!commandLineFile.isEmpty()) {
-        // A file that cannot be read leaves "New 1" empty and start-up goes on.
-        loadInto(*first, QFileInfo(commandLineFile).absoluteFilePath());
+        // A file that cannot be read leaves "New 1" empty and start-up goes
+        // on, after saying why.
+        const QString path = QFileInfo(commandLineFile).absoluteFilePath();
+        QString error;
+        if (!loadInto(*first, path, &error) && !error.isEmpty())
+            reportCannotOpen(path, error);
     }
 
     for (int i = 0; i < 6; ++i)
@@ -490,8 +506,10 @@ DocumentWindow *MainWindow::createDocument()
 void MainWindow::adoptDocument(DocumentWindow *window)
 {
     m_documents << window;
-    connect(window, &DocumentWindow::lengthChanged, this,
-            [this](qsizetype length) { m_panels[1]->setText(QString::number(length)); });
+    connect(window, &DocumentWindow::lengthChanged, this, [this, window](qsizetype length) {
+        if (window == activeDocument())
+            m_panels[1]->setText(QString::number(length));
+    });
     connect(window, &DocumentWindow::hintRequested, this, &MainWindow::setHint);
     connect(window, &DocumentWindow::siteListRefreshRequested, this, [this] {
         if (m_sitePane)
@@ -502,6 +520,7 @@ void MainWindow::adoptDocument(DocumentWindow *window)
     connect(window, &DocumentWindow::closing, this, [this](DocumentWindow *closed) {
         m_documents.removeAll(closed);
         updateDocumentCommands();
+        showActiveLength();
     });
     updateDocumentCommands();
 }
@@ -630,11 +649,20 @@ void MainWindow::launchTool(int tool)
 
 void MainWindow::showTips(bool fromStartup)
 {
-    TipsWindow::Context context{m_settings, m_dialogs, m_state.siteFilePath,
-                                [this](const QString &path) {
-                                    DocumentWindow *doc = activeDocument();
-                                    return doc && loadInto(*doc, path);
-                                }};
+    TipsWindow::Context context{
+        m_settings, m_dialogs, m_state.siteFilePath, [this](const QString &path) {
+            // Into the start-up document while it is untouched; typed text
+            // is never replaced: then the file gets a window of its own.
+            DocumentWindow *doc = activeDocument();
+            if (!doc || !doc->saver() || doc->editor()->characterLength() > 0)
+                return openFile(path);
+            QString error;
+            if (loadInto(*doc, path, &error))
+                return true;
+            if (!error.isEmpty())
+                reportCannotOpen(path, error);
+            return false;
+        }};
     auto *tips = new TipsWindow(context, fromStartup, this);
     if (fromStartup) {
         tips->show();
@@ -652,6 +680,27 @@ DocumentWindow *MainWindow::newDocument()
 
 bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *error)
 {
+    QString why;
+    const qint64 size = textfile::regularFileSize(path, &why);
+    if (size < 0) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    if (size > textfile::LargeFileBytes) {
+        const auto answer = m_dialogs.message(
+            this,
+            QStringLiteral("%1 is %2 MB. Opening it may take a while and much memory.\n"
+                           "Open it anyway?")
+                .arg(path)
+                .arg(size / (1024 * 1024)),
+            QStringLiteral("Open"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
+        if (answer != DialogService::Answer::Yes) {
+            if (error)
+                error->clear(); // the user's choice: nothing to report
+            return false;
+        }
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = doc.loadFile(path, error);
     QApplication::restoreOverrideCursor();
@@ -673,12 +722,18 @@ bool MainWindow::openFile(const QString &path)
         doc->setSaver(true);
         if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
             sub->close();
-        m_dialogs.message(this, QStringLiteral("Cannot open %1\n%2").arg(path, error),
-                          QStringLiteral("Open"), DialogService::Buttons::Ok,
-                          DialogService::Icon::Warning);
+        if (!error.isEmpty())
+            reportCannotOpen(path, error);
         return false;
     }
     return true;
+}
+
+void MainWindow::reportCannotOpen(const QString &path, const QString &error)
+{
+    m_dialogs.message(this, QStringLiteral("Cannot open %1\n%2").arg(path, error),
+                      QStringLiteral("Open"), DialogService::Buttons::Ok,
+                      DialogService::Icon::Warning);
 }
 
 HtmlEditor *MainWindow::activeEditor()
@@ -910,7 +965,8 @@ void MainWindow::printActive()
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     QString pdf;
     if (info.isNull()) {
-        pdf = printing::pdfPathFor(doc->caption());
+        // Never over an existing file: the next free name.
+        pdf = printing::freePdfPath(printing::pdfPathFor(doc->caption()));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     } else {

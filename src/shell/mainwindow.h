@@ -99,7 +99,12 @@ private:
     void launchTool(int tool);
     void showTips(bool fromStartup);
     // Loads a file into a document: wait cursor, caption, saved, coloured.
+    // Pipes and devices are refused; a very large file only after asking
+    // (false with an empty error when the user declines).
     bool loadInto(DocumentWindow &doc, const QString &path, QString *error = nullptr);
+    // "Cannot open" with the path and the reason.
+    void reportCannotOpen(const QString &path, const QString &error);
+    void showActiveLength();
     void connectEditCommands();
     void connectTools();
     void connectBuilders();

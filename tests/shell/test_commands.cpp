@@ -2,6 +2,7 @@
 
 #include "editor/htmleditor.h"
 #include "kernel/settingsstore.h"
+#include "platform/textfile.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "site/sitepane.h"
@@ -18,6 +19,8 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -141,7 +144,8 @@ private slots:
         QVERIFY(QDir(run.dir.path()).rename("page.htm", "kept.htm"));
         QVERIFY(QDir().mkdir(run.path("page.htm")));
         run.main->action("mnuSaveregItem")->trigger();
-        QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File"}));
+        QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File\n" + run.path("page.htm") +
+                                                      ": This is a folder, not a file."}));
         QVERIFY(!doc->saver());
         QCOMPARE(run.read("kept.htm"), QByteArray("old bytes"));
     }
@@ -168,7 +172,9 @@ private slots:
         if (!guard.on)
             QSKIP("chattr cannot make a folder immutable here");
         run.main->action("mnuSaveregItem")->trigger();
-        QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File"}));
+        QCOMPARE(run.dialogs.messages(),
+                 QStringList({"Cannot Save File\n" + run.path("site/page.htm") +
+                              ": Operation not permitted"}));
         QVERIFY(!doc->saver());
         QCOMPARE(run.read("site/page.htm"), QByteArray("old bytes\r\n"));
     }
@@ -184,6 +190,71 @@ private slots:
         QCOMPARE(run.dialogs.asked[0].filter,
                  QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|Text Files "
                                 "(*.txt)|*.txt|All Files (*.*)|*.*"));
+    }
+
+    // What is opened is saved back byte for byte, whatever its encoding,
+    // NULs and byte-order marks included.
+    void documentsKeepEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("nul inside") << QByteArrayLiteral("first line\n\0second\nthird\n");
+        QTest::newRow("nul first") << QByteArrayLiteral("\0<HTML>\r\n<BODY>x</BODY>\r\n");
+        QTest::newRow("utf16 le") << QByteArrayLiteral("\xFF\xFE<\0P\0>\0\xAC\x20\r\0\n\0");
+        QTest::newRow("utf16 be") << QByteArrayLiteral("\xFE\xFF\0<\0P\0>\x20\xAC\0\r\0\n");
+        QTest::newRow("bom then cp1252") << QByteArray("\xEF\xBB\xBF<P>caf\xE9 \x93q\x94</P>");
+        QTest::newRow("two boms") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<P>");
+    }
+    void documentsKeepEveryByte()
+    {
+        QFETCH(QByteArray, bytes);
+        Run run;
+        run.write("page.htm", bytes);
+        QVERIFY(run.main->openFile(run.path("page.htm")));
+        DocumentWindow *doc = run.main->activeDocument();
+        QVERIFY(doc->saver());
+        doc->editor()->setSelStart(doc->editor()->characterLength());
+        doc->editor()->setSelText("+");
+        run.main->action("mnuSaveregItem")->trigger();
+        QCOMPARE(run.dialogs.messages(), QStringList());
+        const QByteArray saved = run.read("page.htm");
+        QVERIFY(saved.startsWith(bytes));
+        QCOMPARE(saved.size() - bytes.size(),
+                 qsizetype(bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ? 2 : 1));
+    }
+
+    // Files that are no text documents open no window and say why: a
+    // picture, a pipe (which must not make the program wait), a device.
+    void openRefusesWhatIsNoText()
+    {
+        Run run;
+        run.write("photo.htm", QByteArrayLiteral("\x89PNG\r\n\x1A\n\0\0\0\rIHDR"));
+        QVERIFY(mkfifo(QFile::encodeName(run.path("pipe.htm")).constData(), 0600) == 0);
+        const QStringList paths{run.path("photo.htm"), run.path("pipe.htm"), "/dev/null"};
+        for (const QString &path : paths) {
+            QVERIFY(!run.main->openFile(path));
+            QCOMPARE(run.main->documentCount(), 1);
+        }
+        QCOMPARE(
+            run.dialogs.messages(),
+            QStringList({"Cannot open " + paths[0] + "\nThis looks like a binary file, not text.",
+                         "Cannot open " + paths[1] +
+                             "\nThis is not a regular file (a device, a pipe or a socket).",
+                         "Cannot open /dev/null\nThis is not a regular file (a device, a "
+                         "pipe or a socket)."}));
+    }
+
+    void hugeFileAsksFirst()
+    {
+        Run run;
+        QFile big(run.path("big.htm"));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(textfile::LargeFileBytes + 1)); // sparse: no disk space used
+        big.close();
+        run.dialogs.answer(DialogService::Answer::No);
+        QVERIFY(!run.main->openFile(run.path("big.htm")));
+        QCOMPARE(run.main->documentCount(), 1);
+        QCOMPARE(run.dialogs.asked.size(), 1);
+        QVERIFY(run.dialogs.asked[0].text.endsWith("Open it anyway?"));
     }
 
     void externalPreviewMessages_data()
@@ -256,6 +327,70 @@ private slots:
         QVERIFY(e->documentText().startsWith("<!-- Beginning of Paragraph -->"));
         QVERIFY(e->documentText().contains("FACE=\"Arial\">Hi"));
         QVERIFY(run.main->state().undo.undoYes); // through the insertion service
+    }
+
+    // Imports read files as Open does: UTF-16 and NULs come through whole;
+    // a file that gives nothing says so and opens no window.
+    void importsKeepEveryCharacter()
+    {
+        Run run;
+        HtmlEditor *e = run.main->activeEditor();
+        run.write("u.txt", QByteArrayLiteral("\xFF\xFE"
+                                             "a\0\t\0b\0\r\0\n\0c\0\t\0d\0\r\0\n\0"));
+        run.dialogs.answer(run.path("u.txt"));
+        run.main->action("mnuImport3")->trigger();
+        QCOMPARE(e->documentText(),
+                 QStringLiteral("<TABLE BORDER=1>\r\n<TR><TD>a<TD>b\r\n<TR><TD>c<TD>d\r\n"
+                                "<TR><TD>\r\n</TABLE>"));
+
+        e->setDocumentText("");
+        run.write("n.txt", QByteArrayLiteral("a\tb\0c\r\n"));
+        run.dialogs.answer(run.path("n.txt"));
+        run.main->action("mnuImport3")->trigger();
+        QCOMPARE(e->documentText(),
+                 QStringLiteral("<TABLE BORDER=1>\r\n<TR><TD>a<TD>b\0c\r\n<TR><TD>\r\n</TABLE>"));
+
+        run.write("t.txt", QByteArrayLiteral("a\0b<c\r\nline2\r\n"));
+        run.dialogs.answer(run.path("t.txt"));
+        run.main->action("mnuImport1")->trigger();
+        QCOMPARE(run.main->documentCount(), 2);
+        QCOMPARE(run.main->activeEditor()->documentText(),
+                 QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE>Imported Page</TITLE>\r\n</HEAD>"
+                                "\r\n<BODY>\r\na\0b&lt;c\r<BR>\r\nline2\r<BR>\r\n\r\n</BODY>"
+                                "\r\n</HTML>"));
+        QCOMPARE(run.dialogs.messages(), QStringList());
+    }
+
+    void importsThatGiveNothingSaySo()
+    {
+        Run run;
+        run.write("fake.rtf", "plain words, not rich text");
+        run.write("photo.txt", QByteArrayLiteral("\x89PNG\r\n\x1A\n\0\0\0\rIHDR"));
+        HtmlEditor *e = run.main->activeEditor();
+        e->setDocumentText("kept");
+        const struct
+        {
+            const char *item;
+            QString file;
+            QString reason;
+        } cases[] = {
+            {"mnuImport1", "fake.rtf", "This is not a rich-text file."},
+            {"mnuImport2", "fake.rtf", "This is not a rich-text file."},
+            {"mnuImport1", "missing.txt", "No such file or directory"},
+            {"mnuImport2", "missing.txt", "No such file or directory"},
+            {"mnuImport3", "missing.txt", "No such file or directory"},
+            {"mnuImport1", "photo.txt", "This looks like a binary file, not text."},
+            {"mnuImport3", "photo.txt", "This looks like a binary file, not text."},
+        };
+        for (const auto &c : cases) {
+            run.dialogs.asked.clear();
+            run.dialogs.answer(run.path(c.file));
+            run.main->action(QLatin1String(c.item))->trigger();
+            QCOMPARE(run.main->documentCount(), 1);
+            QCOMPARE(e->documentText(), QStringLiteral("kept"));
+            QCOMPARE(run.dialogs.messages(),
+                     QStringList{"Cannot open " + run.path(c.file) + '\n' + c.reason});
+        }
     }
 
     void caseAndFindFromEditMenu()

@@ -23,6 +23,8 @@
 #include <QtTest>
 #include <QWebEngineView>
 
+#include <sys/stat.h>
+
 namespace {
 
 // One program run: its own settings folder and scripted answers.
@@ -221,6 +223,26 @@ private slots:
         QCOMPARE(run.dialogs.asked[1].filter, QStringLiteral("HTML Files (*.htm)|*.htm"));
     }
 
+    void saveQuestionYesSavesANamedDocumentToItsFile()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        const QString page = run.dir.filePath("page.htm");
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old");
+        f.close();
+        QVERIFY(w->openFile(page));
+        w->activeEditor()->setDocumentText("new");
+        w->activeDocument()->setSaver(false);
+        run.dialogs.answer(DialogService::Answer::Yes);
+        QVERIFY(w->activeDocument()->parentWidget()->close());
+        QCOMPARE(run.dialogs.asked.size(), 1); // no Save As dialog
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("new"));
+    }
+
     void saveQuestionKeepsTextWhenNothingWasWritten_data()
     {
         QTest::addColumn<QString>("target"); // empty: the save dialog is cancelled
@@ -246,8 +268,11 @@ private slots:
         QVERIFY(!w->close());
         QCOMPARE(w->documentCount(), 1);
         QCOMPARE(w->activeDocument()->editor()->documentText(), QStringLiteral("precious"));
-        if (!target.isEmpty())
-            QVERIFY(run.dialogs.messages().contains("Cannot Save File"));
+        if (!target.isEmpty()) {
+            QCOMPARE(run.dialogs.messages().size(), 2); // the question, then why
+            QCOMPARE(run.dialogs.messages()[1],
+                     "Cannot Save File\n" + run.dir.filePath(target) + ": Not a directory");
+        }
     }
 
     void typingColoursTags()
@@ -620,6 +645,105 @@ private slots:
         QVERIFY(w->activeDocument()->saver());
     }
 
+    // "Open an Existing Webpage" never replaces text typed into the start-up
+    // document: the file then opens in a window of its own.
+    void tipsOpenBesideAChangedDocument()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        auto *tips = w->findChild<QDialog *>("Didyouknow");
+        QVERIFY(tips);
+        DocumentWindow *first = w->activeDocument();
+        QTest::keyClicks(first->editor(), "typed");
+        const QString page = run.dir.filePath("page.htm");
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<P>");
+        f.close();
+        run.dialogs.answer(page);
+        tips->findChild<QAbstractButton *>("Command5")->click();
+        QCOMPARE(w->documentCount(), 2);
+        QCOMPARE(first->caption(), QStringLiteral("New 1"));
+        QCOMPARE(first->editor()->documentText(), QStringLiteral("typed"));
+        QVERIFY(!first->saver());
+        QCOMPARE(w->activeDocument()->caption(), page);
+        QCOMPARE(w->activeEditor()->documentText(), QStringLiteral("<P>"));
+    }
+
+    // Panel 2 counts the active document's characters, and nothing once
+    // the last document has closed.
+    void lengthPanelFollowsTheActiveDocument()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        QTest::keyClicks(w->activeEditor(), "abcde");
+        QCoreApplication::processEvents();
+        QCOMPARE(w->lengthPanel(), QStringLiteral("5"));
+        DocumentWindow *second = w->createDocument();
+        QTest::keyClicks(second->editor(), "xy");
+        QCoreApplication::processEvents();
+        QCOMPARE(w->lengthPanel(), QStringLiteral("2"));
+        second->setSaver(true);
+        QVERIFY(second->parentWidget()->close());
+        QCoreApplication::processEvents();
+        QCOMPARE(w->lengthPanel(), QStringLiteral("5"));
+        w->activeDocument()->setSaver(true);
+        QVERIFY(w->activeDocument()->parentWidget()->close());
+        QCoreApplication::processEvents();
+        QCOMPARE(w->documentCount(), 0);
+        QCOMPARE(w->lengthPanel(), QString());
+    }
+
+    // Start-up never hangs on what it is given: a pipe named on the command
+    // line is refused with a message, and huge stored counts stay bounded.
+    void startupSurvivesHostileInput()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Startup", "ShowStart", "no");
+        run.store->save("Lorimel3", "Graphics", "Count", "2000000000");
+        run.store->save("Lorimel3", "CustomTags", "Count", "2000000000");
+        run.store->save("Lorimel3", "Settings", "Fontsize", "1e10");
+        const QString fifo = run.dir.filePath("pipe.htm");
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        MainWindow *w = run.start(fifo);
+        QVERIFY(w);
+        QCOMPARE(w->documentCount(), 1);
+        QCOMPARE(w->activeDocument()->caption(), QStringLiteral("New 1"));
+        QCOMPARE(run.dialogs.messages(),
+                 QStringList({"Cannot open " + fifo +
+                              "\nThis is not a regular file (a device, a pipe or a socket)."}));
+        QCOMPARE(w->state().imageTypes.size(), 5000);
+        QCOMPARE(w->state().customTags.size(), 5000);
+        QCOMPARE(w->activeEditor()->textFontSize(), 1000.0);
+    }
+
+    void damagedSettingsAreReportedAndSetAside()
+    {
+        Run run;
+        run.store->sync();
+        run.store.reset();
+        QFile ini(run.dir.filePath("Lorimel3.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Settings]\nBrowser=/usr/bin/x\n[Colors\nTables=255\n");
+        ini.close();
+        run.store = std::make_unique<SettingsStore>(run.dir.path());
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        QVERIFY(w);
+        const QString path = run.dir.filePath("Lorimel3.ini");
+        QCOMPARE(run.dialogs.messages(),
+                 QStringList({"The settings file " + path +
+                              " is damaged: line 3 cannot be read: [Colors.\nA copy was kept as " +
+                              path + ".damaged.\nDefault settings are used."}));
+        QCOMPARE(w->state().browser, QStringLiteral("None"));
+        QFile copy(path + ".damaged");
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QVERIFY(copy.readAll().contains("[Colors\n"));
+    }
+
     void printsPagesToPdf()
     {
         HtmlEditor e;
@@ -632,6 +756,8 @@ private slots:
         QsciPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
+        const int margin = e.marginWidth(0);
+        QVERIFY(margin > 0);
         QVERIFY(printing::printDocument(e, printer));
         QProcess info;
         info.start("pdfinfo", {pdf});
@@ -648,6 +774,23 @@ private slots:
         QVERIFY(plain.contains("<P>line 1</P>"));
         QVERIFY(plain.contains("<P>line 150</P>"));
         QVERIFY(plain.indexOf("line 150") > plain.indexOf(QChar(u'\f')));
+        // The text alone: no line numbers in front of it.
+        for (const QString &line : plain.split(QRegularExpression("[\n\f]"), Qt::SkipEmptyParts))
+            QVERIFY2(line.trimmed().startsWith("<P>"), qPrintable(line));
+        QCOMPARE(e.marginWidth(0), margin); // the editor keeps its line numbers
+    }
+
+    // No printer: the PDF never goes over an existing file.
+    void pdfNamesAreNeverReused()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.filePath("page.pdf");
+        QCOMPARE(printing::freePdfPath(first), first);
+        for (const char *name : {"page.pdf", "page-2.pdf"}) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(printing::freePdfPath(first), dir.filePath("page-3.pdf"));
     }
 
 #ifdef LORIMEL_BINARY
@@ -672,14 +815,23 @@ private slots:
         QVERIFY(after.contains("LM3", "Fonts", "Number"));
     }
 
+    // Help and version print and end well with no display at all.
     void helpAndVersion()
     {
         QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        p.setProcessEnvironment(env);
         p.start(LORIMEL_BINARY, {"--version"});
         QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
         QVERIFY(p.readAllStandardOutput().contains("3.0"));
         p.start(LORIMEL_BINARY, {"--help"});
         QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
         QVERIFY(p.readAllStandardOutput().contains("exit-after-startup"));
     }
 #endif
