@@ -1,0 +1,12 @@
+#include "platform/heap.h"
+
+#include <malloc.h>
+
+namespace heap {
+
+void releaseFreed()
+{
+    malloc_trim(0);
+}
+
+} // namespace heap
