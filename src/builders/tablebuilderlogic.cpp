@@ -3,6 +3,7 @@
 #include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -120,7 +121,8 @@ QString fontSizeComboText(float points)
 
 float fontSizeFromComboText(const QString &text)
 {
-    return float(numbers::leadingNumber(text));
+    const double points = numbers::leadingNumber(text);
+    return std::isnan(points) ? 0.0f : float(std::clamp(points, 0.0, 1000.0));
 }
 
 qint64 editorBackColor(const TableCell &cell, bool transparentBackgrounds)

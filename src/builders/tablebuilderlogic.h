@@ -69,7 +69,9 @@ QString cellTextWithBreaks(const QString &text);
 // 12 the size reaches, else "10" from 9.75, else "8" from 8. A smaller size
 // (only reachable by typing it) is shown as it is, e.g. "6" or "7.5".
 QString fontSizeComboText(float points);
-// The size a combo text sets: its leading number ("14pt" is 14, "x" is 0).
+// The size a combo text sets: its leading number ("14pt" is 14, "x" is 0),
+// kept within 0 .. 1000 points (a typed "1e300" is no size to draw or
+// store; the HTML size is the same for anything from 36 up).
 float fontSizeFromComboText(const QString &text);
 
 // A background colour as stored: a chosen black becomes 1 so that it

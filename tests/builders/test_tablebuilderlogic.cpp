@@ -329,6 +329,8 @@ private slots:
         QCOMPARE(fontSizeFromComboText("14"), 14.0f);
         QCOMPARE(fontSizeFromComboText("9.75pt"), 9.75f);
         QCOMPARE(fontSizeFromComboText("big"), 0.0f);
+        QCOMPARE(fontSizeFromComboText("1e300"), 1000.0f);
+        QCOMPARE(fontSizeFromComboText("-1e300"), 0.0f);
         // Every combo item maps back onto itself.
         for (const QString &item : fontSizeItems())
             QCOMPARE(fontSizeComboText(fontSizeFromComboText(item)), item);
