@@ -136,7 +136,9 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
                 *error = QStringLiteral("The document was not saved.");
             return false;
         }
-        encoding = textfile::Encoding::Utf8;
+        // A file that began with a byte-order mark keeps one.
+        encoding = encoding == textfile::Encoding::Windows1252Bom ? textfile::Encoding::Utf8Bom
+                                                                  : textfile::Encoding::Utf8;
     }
     if (!textfile::save(path, text, encoding, error))
         return false;

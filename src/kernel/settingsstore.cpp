@@ -70,7 +70,7 @@ void SettingsStore::setAsideIfDamaged(const QString &app, std::unique_ptr<QSetti
                 ++number;
                 const QByteArray line = in.readLine().trimmed();
                 if (line.startsWith('[') && !line.contains(']')) {
-                    what = QStringLiteral("line %1 cannot be read: %2")
+                    what = QStringLiteral("line %1 (\"%2\") cannot be read")
                                .arg(number)
                                .arg(QString::fromUtf8(line.left(80)));
                     break;

@@ -734,10 +734,11 @@ private slots:
         MainWindow *w = run.start();
         QVERIFY(w);
         const QString path = run.dir.filePath("Lorimel3.ini");
-        QCOMPARE(run.dialogs.messages(),
-                 QStringList({"The settings file " + path +
-                              " is damaged: line 3 cannot be read: [Colors.\nA copy was kept as " +
-                              path + ".damaged.\nDefault settings are used."}));
+        QCOMPARE(
+            run.dialogs.messages(),
+            QStringList({"The settings file " + path +
+                         " is damaged: line 3 (\"[Colors\") cannot be read.\nA copy was kept as " +
+                         path + ".damaged.\nDefault settings are used."}));
         QCOMPARE(w->state().browser, QStringLiteral("None"));
         QFile copy(path + ".damaged");
         QVERIFY(copy.open(QIODevice::ReadOnly));
