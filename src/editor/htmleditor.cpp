@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStringDecoder>
+#include <QStringMatcher>
 
 namespace {
 // Scintilla reserves styles 32..39 for its own use (default, line numbers...).
@@ -423,20 +424,37 @@ qsizetype HtmlEditor::findText(const QString &needle, qsizetype start, qsizetype
     if (needle.isEmpty())
         return -1;
     const long length = SendScintilla(SCI_GETLENGTH);
-    const int from = toBytes(start);
+    const long from = toBytes(start);
     const long to = end < 0 ? length : toBytes(end);
     if (from > to)
         return -1;
-    SendScintilla(SCI_SETSEARCHFLAGS, matchCase ? long(SCFIND_MATCHCASE) : 0L);
-    SendScintilla(SCI_SETTARGETRANGE, long(from), to);
-    const QByteArray bytes = needle.toUtf8();
-    const long found = SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(bytes.size()),
-                                     bytes.constData());
-    if (found < 0)
-        return -1;
-    const long foundEnd = SendScintilla(SCI_GETTARGETEND);
-    SendScintilla(SCI_SETSEL, found, foundEnd);
-    return toChars(int(found));
+    // The text is read in slices, not copied whole, and matched as QString
+    // matches: letters of every script in any case (the editor's own search
+    // folds only ASCII). A match may run over a slice's end: the last
+    // needle.size() - 1 characters of a slice stay in front of the next.
+    const QStringMatcher matcher(needle, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    constexpr long Slice = 1 << 16;
+    QString carried;
+    qsizetype carriedAt = toChars(int(from)); // character index of the slice's text
+    for (long pos = from; pos < to;) {
+        long sliceEnd = qMin(to, pos + Slice);
+        // End on a whole character: not inside a UTF-8 sequence.
+        while (sliceEnd < to && sliceEnd > pos + 1 &&
+               (SendScintilla(SCI_GETCHARAT, sliceEnd) & 0xC0) == 0x80)
+            --sliceEnd;
+        const QString text = carried + bytesText(pos, sliceEnd);
+        const qsizetype found = matcher.indexIn(text, 0);
+        if (found >= 0) {
+            const qsizetype at = carriedAt + found;
+            select(at, needle.size());
+            return at;
+        }
+        const qsizetype keep = qMin<qsizetype>(needle.size() - 1, text.size());
+        carriedAt += text.size() - keep;
+        carried = text.right(keep);
+        pos = sliceEnd;
+    }
+    return -1;
 }
 
 void HtmlEditor::keyPressEvent(QKeyEvent *event)

@@ -52,7 +52,8 @@ public:
     void recolourAll(const QString &text, const QVector<smartcolor::Span> &runs,
                      const QVector<qint64> &categoryColours);
 
-    // Searches from start (to end, or the end of the text when end < 0);
+    // Searches from start (to end, or the end of the text when end < 0),
+    // letters in any case unless matchCase, without copying the whole text;
     // selects and returns the match, or -1.
     qsizetype findText(const QString &needle, qsizetype start, qsizetype end = -1,
                        bool matchCase = false);

@@ -286,6 +286,17 @@ private slots:
         QCOMPARE(e.selStart(), qsizetype(1));
         e.select(3, 1);
         QCOMPARE(e.selText(), QStringLiteral("b"));
+        // Letters of any script match in any case; a match may lie across
+        // the slices the text is read in.
+        e.setDocumentText(QString::fromUtf8("xx caf\xC3\xA9 CAF\xC3\x89"));
+        QCOMPARE(e.findText(QString::fromUtf8("\xC3\x89"), 0), qsizetype(6));
+        QCOMPARE(e.findText(QString::fromUtf8("\xC3\x89"), 7), qsizetype(11));
+        QCOMPARE(e.findText(QString::fromUtf8("\xC3\x89"), 7, 11), qsizetype(-1));
+        // 65,532 bytes of two-byte letters: the match starts just before the
+        // first slice ends.
+        e.setDocumentText(QString(32766, u'\u00E9') + QStringLiteral("<Needle>"));
+        QCOMPARE(e.findText("<needle>", 0), qsizetype(32766));
+        QCOMPARE(e.selText(), QStringLiteral("<Needle>"));
     }
 };
 
