@@ -49,7 +49,8 @@ QSettings &SettingsStore::settings(const QString &app) const
     QSettings &ref = *created;
     m_files.emplace(app, std::move(created));
     // A password stored before, in a file with loose modes.
-    if (app == mainApp() && !ref.value(QStringLiteral("Direct/FTPPassword")).toString().isEmpty())
+    if (app == mainApp() &&
+        !ref.value(QStringLiteral("Direct/FTPPassword")).toStringList().join(QString()).isEmpty())
         tightenModes();
     return ref;
 }
