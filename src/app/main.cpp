@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QScreen>
 #include <QTimer>
 #include <unistd.h>
@@ -37,10 +38,27 @@ int main(int argc, char *argv[])
         QStringLiteral("After start-up, save a picture of the screen to <png> and quit."),
         QStringLiteral("png"));
     parser.addOption(screenshot);
+    QCommandLineOption writeIcons(QStringLiteral("write-icons"),
+                                  QStringLiteral("Write the icon theme's pictures into <folder>."),
+                                  QStringLiteral("folder"));
+    writeIcons.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(writeIcons);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("An HTML or text file to open."),
                                  QStringLiteral("[file]"));
     parser.process(app);
+
+    if (parser.isSet(writeIcons)) {
+        // Installation draws the icon once for each size of the theme.
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString dir =
+                QStringLiteral("%1/%2x%2/apps").arg(parser.value(writeIcons)).arg(size);
+            if (!QDir().mkpath(dir) ||
+                !programIconPixmap(size).save(dir + QStringLiteral("/net.lorimel.Lorimel.png")))
+                return 1;
+        }
+        return 0;
+    }
 
     const QStringList files = parser.positionalArguments();
     SettingsStore settings;

@@ -37,7 +37,7 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
 
     m_driveList = new QComboBox(this);
     m_driveList->setObjectName(QStringLiteral("Drive1"));
-    m_driveList->setAccessibleName(QStringLiteral("Drive"));
+    m_driveList->setAccessibleName(QStringLiteral("Drives"));
     // Long mount paths must not widen the dock.
     m_driveList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_driveList->setMinimumContentsLength(8);
