@@ -69,14 +69,15 @@ int main(int argc, char *argv[])
                          [] { QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); });
     }
     if (parser.isSet(screenshot)) {
+        // The picture shows the program, not its first-run question.
+        startup.answerPreviewQuestion(false);
         const QString target = parser.value(screenshot);
         auto grab = [target] {
             QScreen *screen = QGuiApplication::primaryScreen();
             const bool saved = screen && screen->grabWindow(0).save(target);
             QCoreApplication::exit(saved ? 0 : 1);
         };
-        // Give the windows a moment to paint; a question still waiting for
-        // an answer (first start) is pictured as it stands.
+        // Give the windows a moment to paint.
         QObject::connect(&startup, &Startup::finished, &app,
                          [grab] { QTimer::singleShot(2000, qApp, grab); });
         QTimer::singleShot(15000, qApp, grab);

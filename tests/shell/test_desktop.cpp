@@ -209,6 +209,39 @@ private slots:
         }
         QCOMPARE(visited, QStringList({"SideBar", "SitePane", "Picture1", "Picture15", "editor"}));
     }
+    // Toolbar buttons look disabled while a builder holds the window, Find
+    // Files (enabled on its own at start-up) too, even under the mouse.
+    void toolbarLooksDisabledUnderABuilder()
+    {
+        Run run;
+        run.store.save("LM3", "Extras", "UseIE", "Yes");
+        run.store.save("Lorimel3", "Startup", "ShowStart", "no");
+        run.startup = std::make_unique<Startup>(run.store, run.dialogs, QString());
+        run.startup->runNow();
+        run.main = run.startup->mainWindow();
+        MainWindow *w = run.main;
+        auto *findFiles = w->findChild<QWidget *>("Command44_6");
+        auto *newButton = w->findChild<QWidget *>("Command44_0");
+        QVERIFY(findFiles->isEnabled());
+        // The darkest pixel of a button: its text.
+        auto darkest = [](QWidget *button) {
+            const QImage image = button->grab().toImage();
+            int least = 255 * 3;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    least = std::min(least, c.red() + c.green() + c.blue());
+                }
+            }
+            return least;
+        };
+        const int enabledText = darkest(findFiles);
+        QTest::mouseMove(findFiles, findFiles->rect().center());
+        w->action("mnuTableBuilderItem")->trigger();
+        QVERIFY(!findFiles->isEnabled());
+        QCOMPARE(darkest(findFiles), darkest(newButton));
+        QVERIFY(darkest(findFiles) > enabledText);
+    }
 };
 
 QTEST_MAIN(TestDesktop)

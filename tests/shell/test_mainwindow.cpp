@@ -682,6 +682,33 @@ private slots:
         QVERIFY(p.waitForFinished(30000));
         QVERIFY(p.readAllStandardOutput().contains("exit-after-startup"));
     }
+
+    // Without a display scripts/run pictures a fresh start: the main window
+    // with its first document, the preview question answered for that run
+    // only.
+    void screenshotShowsTheMainWindow()
+    {
+        if (QStandardPaths::findExecutable("xvfb-run").isEmpty())
+            QSKIP("xvfb-run is not installed (scripts/setup installs it)");
+        QTemporaryDir dir;
+        const QString png = dir.filePath("shot.png");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.path());
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        p.start("xvfb-run",
+                {"-a", "-s", "-screen 0 1024x768x24", LORIMEL_BINARY, "--screenshot", png});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 0);
+        const QImage shot(png);
+        QVERIFY(!shot.isNull());
+        // The menu bar runs along the top left; the bare screen is black.
+        const QColor menuBar = shot.pixelColor(400, 10);
+        QVERIFY2(menuBar.lightness() > 150, qPrintable(menuBar.name()));
+        QSettings lm3(dir.filePath("lorimel/LM3.ini"), QSettings::IniFormat);
+        QVERIFY(!lm3.contains("Extras/UseIE"));
+    }
 #endif
 };
 
