@@ -1,5 +1,6 @@
 #include "shell/builderregistry.h"
 
+#include "builders/framebuilder.h"
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
@@ -23,6 +24,11 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuTableBuilderItem")},
          Kind::Builder,
          [](Workbench &w, const QString &) -> QWidget * { return TableBuilder::open(w); }},
+        // The wizard's first step: Next goes on to the second, which inserts.
+        {id(builderid::FrameBuilder),
+         {QStringLiteral("mnuFrameBuilderItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return FrameBuilder::open(w); }},
         {id(builderid::Find),
          {QStringLiteral("mnuFindItem")},
          Kind::Tool,
