@@ -1,6 +1,7 @@
 #include "shell/builderregistry.h"
 
 #include "builders/framebuilder.h"
+#include "builders/listbuilder.h"
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
@@ -29,6 +30,10 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuFrameBuilderItem")},
          Kind::Tool,
          [](Workbench &w, const QString &) -> QWidget * { return FrameBuilder::open(w); }},
+        {id(builderid::ListBuilder),
+         {QStringLiteral("mnuListBuilderItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ListBuilder::open(w); }},
         {id(builderid::Find),
          {QStringLiteral("mnuFindItem")},
          Kind::Tool,
