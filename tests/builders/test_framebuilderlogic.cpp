@@ -193,13 +193,6 @@ private slots:
         QCOMPARE(sizeCaption(layout, 1), size1);
         QCOMPARE(sizeCaption(layout, 2), size2);
     }
-
-    void sizeItemsRunToHundred()
-    {
-        QCOMPARE(sizeItems().size(), 10);
-        QCOMPARE(sizeItems().first(), QStringLiteral("10%"));
-        QCOMPARE(sizeItems().last(), QStringLiteral("100%"));
-    }
 };
 
 QTEST_MAIN(TestFrameBuilderLogic)

@@ -53,6 +53,15 @@ private slots:
         QTest::newRow("no starting number, empty item")
             << letters << framed(QStringLiteral("<OL TYPE=A>\r\n<LI>\r\n</OL>"));
 
+        for (const auto &[numbering, type] :
+             {std::pair{Numbering::SmallLetters, "a"}, std::pair{Numbering::LargeRoman, "I"}}) {
+            ListOptions options = listOf(ListKind::Ordered, {QStringLiteral("x")});
+            options.numbering = numbering;
+            QTest::addRow("TYPE=%s", type)
+                << options
+                << framed(QStringLiteral("<OL START=1 TYPE=%1>\r\n<LI>x\r\n</OL>").arg(type));
+        }
+
         ListOptions definition = listOf(ListKind::Definition, {QStringLiteral("HTML")});
         definition.rows[0].definition.text = QStringLiteral("markup");
         QTest::newRow("definition list")
@@ -92,41 +101,6 @@ private slots:
         QFETCH(ListOptions, options);
         QFETCH(QString, expected);
         QCOMPARE(buildList(options), expected);
-    }
-
-    void numbering_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("A") << 0 << "Large Letters"
-                           << "A";
-        QTest::newRow("a") << 1 << "Small Letters"
-                           << "a";
-        QTest::newRow("I") << 2 << "Large Roman Numerals"
-                           << "I";
-        QTest::newRow("i") << 3 << "Small Roman Numerals"
-                           << "i";
-        QTest::newRow("1") << 4 << "Regular Numbers"
-                           << "1";
-    }
-    void numbering()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, name);
-        QFETCH(QString, type);
-        QCOMPARE(numberingNames().at(index), name);
-        QCOMPARE(typeValue(Numbering(index)), type);
-    }
-
-    void columnsAndFlag()
-    {
-        QCOMPARE(columnTwips(ListKind::Definition), (QList<int>{1200, 2400}));
-        for (ListKind kind :
-             {ListKind::Ordered, ListKind::Unordered, ListKind::Itemized, ListKind::Directory})
-            QCOMPARE(columnTwips(kind), QList<int>{3600});
-        QCOMPARE(colourFlagText(false), QStringLiteral("No Colors Set"));
-        QCOMPARE(colourFlagText(true), QStringLiteral("Using Selected Colors"));
     }
 };
 
