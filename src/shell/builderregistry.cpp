@@ -1,5 +1,7 @@
 #include "shell/builderregistry.h"
 
+#include "builders/framebuilder.h"
+#include "builders/listbuilder.h"
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
@@ -23,6 +25,15 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuTableBuilderItem")},
          Kind::Builder,
          [](Workbench &w, const QString &) -> QWidget * { return TableBuilder::open(w); }},
+        // The wizard's first step: Next goes on to the second, which inserts.
+        {id(builderid::FrameBuilder),
+         {QStringLiteral("mnuFrameBuilderItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return FrameBuilder::open(w); }},
+        {id(builderid::ListBuilder),
+         {QStringLiteral("mnuListBuilderItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ListBuilder::open(w); }},
         {id(builderid::Find),
          {QStringLiteral("mnuFindItem")},
          Kind::Tool,
