@@ -64,6 +64,21 @@ std::optional<qint64> strictWhole(const QString &text)
     return value;
 }
 
+// "#RRGGBB" appended without temporary strings: gradient text writes one
+// per character, so the 256 two-digit forms are made once.
+void appendGradientColour(QString &out, qint64 red, qint64 green, qint64 blue)
+{
+    static const QStringList hex = [] {
+        QStringList list;
+        for (int byte = 0; byte < 256; ++byte)
+            list << numbers::hex2(byte);
+        return list;
+    }();
+    out += QLatin1Char('#');
+    for (const qint64 v : {red, green, blue})
+        out += hex.at(std::clamp<qint64>(v, 0, 255));
+}
+
 bool isNumber(const QString &text)
 {
     bool ok = false;
@@ -117,8 +132,10 @@ qint64 wholeValue(const QString &text)
 
 QString gradientColour(qint64 red, qint64 green, qint64 blue)
 {
-    auto part = [](qint64 v) { return numbers::hex2(int(std::clamp<qint64>(v, 0, 255))); };
-    return QLatin1Char('#') + part(red) + part(green) + part(blue);
+    QString out;
+    out.reserve(7);
+    appendGradientColour(out, red, green, blue);
+    return out;
 }
 
 // 3-D text.
@@ -200,7 +217,7 @@ QString slopedText(const SlopedTextOptions &options)
     forEachCharacter(options.text, [&](QStringView ch) {
         out += opening.at(i % opening.size());
         out += ch;
-        out += QStringLiteral("</FONT>");
+        out += QLatin1String("</FONT>");
         ++i;
     });
     return out;
@@ -278,12 +295,12 @@ QString gradientText(const GradientTextOptions &o)
     out.reserve(out.size() + o.text.size() * 30 + 40);
     qint64 k = 0;
     forEachCharacter(o.text, [&](QStringView ch) {
-        out += QStringLiteral("<FONT COLOR=") +
-               gradientColour(from.red + k * delta.red, from.green + k * delta.green,
-                              from.blue + k * delta.blue) +
-               QLatin1Char('>');
+        out += QLatin1String("<FONT COLOR=");
+        appendGradientColour(out, from.red + k * delta.red, from.green + k * delta.green,
+                             from.blue + k * delta.blue);
+        out += QLatin1Char('>');
         out += ch;
-        out += QStringLiteral("</FONT>");
+        out += QLatin1String("</FONT>");
         ++k;
     });
     out += QStringLiteral("</FONT>") + CrLf + QStringLiteral("<!-- End Gradient Text -->") + CrLf;

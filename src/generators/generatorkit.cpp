@@ -56,6 +56,17 @@ stylelogic::FontChoice fromQFont(const QFont &font, const QString &colour)
     return choice;
 }
 
+std::optional<qint64> colourOfHtml(const QString &value)
+{
+    if (value.size() != 7 || value.at(0) != u'#')
+        return std::nullopt;
+    bool ok = false;
+    const uint rgb = QStringView(value).mid(1).toUInt(&ok, 16);
+    if (!ok)
+        return std::nullopt;
+    return htmlvalues::colourNumber(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb & 0xFF));
+}
+
 QString describeFont(const stylelogic::FontChoice &choice)
 {
     QStringList parts;

@@ -5,6 +5,7 @@
 
 #include "generators/stylelogic.h"
 
+#include <optional>
 #include <QAbstractButton>
 #include <QFont>
 #include <QFrame>
@@ -15,6 +16,8 @@ namespace generatorkit {
 QFont toQFont(const stylelogic::FontChoice &choice);
 // A font chosen in the font dialog, with the given colour.
 stylelogic::FontChoice fromQFont(const QFont &font, const QString &colour);
+// The colour number of an "#RRGGBB" value; nullopt for anything else.
+std::optional<qint64> colourOfHtml(const QString &value);
 // "Arial, 12 pt, bold" for showing a chosen font.
 QString describeFont(const stylelogic::FontChoice &choice);
 

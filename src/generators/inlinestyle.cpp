@@ -218,8 +218,12 @@ void InlineStyleDialog::setOptions(const DivOptions &o)
     showFont();
     setBox(m_fontCheck, o.fontChecked);
     m_fontColour = o.fontColour;
+    if (const std::optional<qint64> colour = generatorkit::colourOfHtml(o.fontColour))
+        m_colourBox->setColour(*colour);
     setBox(m_colourCheck, o.colourChecked);
     m_backgroundColour = o.backgroundColour;
+    if (const std::optional<qint64> colour = generatorkit::colourOfHtml(o.backgroundColour))
+        m_backgroundBox->setColour(*colour);
     setBox(m_backgroundCheck, o.backgroundChecked);
     (o.absolute ? m_absolute : m_relative)->setChecked(true);
     auto setLength = [](const LengthRow &row, const Length &l) {

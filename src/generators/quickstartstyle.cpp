@@ -246,6 +246,8 @@ void QuickStartStyleDialog::setOptions(const StylePageOptions &o)
         setGroup(m_fontChecks[i], row.checked);
         m_fonts[i] = row.font;
     }
+    for (std::size_t i = 0; i < FontRows; ++i)
+        m_fontColours[i] = generatorkit::colourOfHtml(m_fonts[i].colour).value_or(0);
     setGroup(m_linkChecks[Link], o.linkChecked);
     m_linkColours[Link] = o.linkColour;
     setGroup(m_linkChecks[Visited], o.visitedChecked);
