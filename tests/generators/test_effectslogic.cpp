@@ -56,30 +56,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("sizeShown");
         QTest::addColumn<QString>("top");
-        QTest::newRow("defaults") << "30"
-                                  << "Deep"
-                                  << "30"
-                                  << "-48";
-        QTest::newRow("25") << "25"
-                            << "x"
-                            << "25"
-                            << "-40.5";
-        QTest::newRow("21") << "21"
-                            << "x"
-                            << "21"
-                            << "-34.5";
-        QTest::newRow("20 gets one more") << "20"
-                                          << "x"
-                                          << "20"
-                                          << "-32";
-        QTest::newRow("10") << "10"
-                            << ""
-                            << "10"
-                            << "-17";
-        QTest::newRow("fraction") << "12.5pt"
-                                  << "x"
-                                  << "12.5"
-                                  << "-20.75";
+        const auto row = [](const char *name, const char *size, const char *text, const char *shown,
+                            const char *top) {
+            QTest::newRow(name) << QString(size) << QString(text) << QString(shown) << QString(top);
+        };
+
+        row("defaults", "30", "Deep", "30", "-48");
+        row("25", "25", "x", "25", "-40.5");
+        row("21", "21", "x", "21", "-34.5");
+        row("20 gets one more", "20", "x", "20", "-32");
+        row("10", "10", "", "10", "-17");
+        row("fraction", "12.5pt", "x", "12.5", "-20.75");
     }
     void threeD()
     {
@@ -107,34 +94,19 @@ private slots:
         QTest::addColumn<QString>("smallest");
         QTest::addColumn<QString>("largest");
         QTest::addColumn<QString>("sizes");
-        QTest::newRow("2 to 4") << "abcdef"
-                                << "2"
-                                << "4"
-                                << "2,3,4,3,2,3";
-        QTest::newRow("equal") << "abcd"
-                               << "3"
-                               << "3"
-                               << "3,3,3,3";
-        QTest::newRow("range 1") << "abcde"
-                                 << "1"
-                                 << "2"
-                                 << "1,2,1,2,1";
-        QTest::newRow("range 6") << "abcdefghijklm"
-                                 << "1"
-                                 << "7"
-                                 << "1,2,3,4,5,6,7,6,5,4,3,2,1";
-        QTest::newRow("peak stays at +6") << "abcdefghijkl"
-                                          << "1"
-                                          << "20"
-                                          << "1,2,3,4,5,6,7,6,5,4,3,2";
-        QTest::newRow("surrogate pair is one character") << "a\U0001F600b"
-                                                         << "1"
-                                                         << "2"
-                                                         << "1,2,1";
-        QTest::newRow("empty") << ""
-                               << "1"
-                               << "7"
-                               << "";
+        const auto row = [](const char *name, const char *text, const char *smallest,
+                            const char *largest, const char *sizes) {
+            QTest::newRow(name) << QString(text) << QString(smallest) << QString(largest)
+                                << QString(sizes);
+        };
+
+        row("2 to 4", "abcdef", "2", "4", "2,3,4,3,2,3");
+        row("equal", "abcd", "3", "3", "3,3,3,3");
+        row("range 1", "abcde", "1", "2", "1,2,1,2,1");
+        row("range 6", "abcdefghijklm", "1", "7", "1,2,3,4,5,6,7,6,5,4,3,2,1");
+        row("peak stays at +6", "abcdefghijkl", "1", "20", "1,2,3,4,5,6,7,6,5,4,3,2");
+        row("surrogate pair is one character", "a\U0001F600b", "1", "2", "1,2,1");
+        row("empty", "", "1", "7", "");
     }
     void sloped()
     {
@@ -304,20 +276,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("corrected"); // "" = left as typed
         QTest::addColumn<bool>("stepsOne");
-        QTest::newRow("300") << "300"
-                             << "255" << false;
-        QTest::newRow("255.4 is above 255") << "255.4"
-                                            << "255" << false;
-        QTest::newRow("255") << "255"
-                             << "" << false;
-        QTest::newRow("below 0 not corrected") << "-5"
-                                               << "" << false;
-        QTest::newRow("empty") << ""
-                               << "" << true;
-        QTest::newRow("not a number") << "x"
-                                      << "" << true;
-        QTest::newRow("0.4 passes the box") << "0.4"
-                                            << "" << false;
+        const auto row = [](const char *name, const char *text, const char *corrected, bool one) {
+            QTest::newRow(name) << QString(text) << QString(corrected) << one;
+        };
+
+        row("300", "300", "255", false);
+        row("255.4 is above 255", "255.4", "255", false);
+        row("255", "255", "", false);
+        row("below 0 not corrected", "-5", "", false);
+        row("empty", "", "", true);
+        row("not a number", "x", "", true);
+        row("0.4 passes the box", "0.4", "", false);
     }
     void editingTheBoxes()
     {
