@@ -5,6 +5,12 @@
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
+#include "generators/inlinestyle.h"
+#include "generators/quickstart.h"
+#include "generators/quickstartstyle.h"
+#include "generators/randombackground.h"
+#include "generators/randomtext.h"
+#include "generators/specialeffects.h"
 #include "kernel/builderids.h"
 
 namespace registry {
@@ -34,6 +40,33 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuListBuilderItem")},
          Kind::Builder,
          [](Workbench &w, const QString &) -> QWidget * { return ListBuilder::open(w); }},
+        {id(builderid::QuickStart),
+         {QStringLiteral("mnuQuickstartItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return QuickStartDialog::open(w); }},
+        {id(builderid::QuickStartStyle),
+         {QStringLiteral("mnuQuickstartStyleItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return QuickStartStyleDialog::open(w); }},
+        {id(builderid::InlineStyleSheet),
+         {QStringLiteral("mnuInlineStyleItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return InlineStyleDialog::open(w); }},
+        {id(builderid::SpecialEffects),
+         {QStringLiteral("mnuSpecialEffectsItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return SpecialEffectsDialog::open(w); }},
+        // Opened by id from the premade scripts.
+        {id(builderid::RandomBackground),
+         {},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * {
+             return RandomBackgroundDialog::open(w);
+         }},
+        {id(builderid::RandomText),
+         {},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return RandomTextDialog::open(w); }},
         {id(builderid::Find),
          {QStringLiteral("mnuFindItem")},
          Kind::Tool,
