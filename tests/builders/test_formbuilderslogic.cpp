@@ -53,8 +53,6 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         FormInputOptions o = input(InputKind::Checkbox, "agree");
-        QTest::newRow("checkbox, opening values")
-            << FormInputOptions() << "<INPUT TYPE=\"CHECKBOX\" NAME=\"\">";
         o.value = "yes";
         o.checked = true;
         QTest::newRow("checkbox checked")
@@ -62,10 +60,6 @@ private slots:
 
         QTest::newRow("hidden without value")
             << input(InputKind::Hidden, "id") << "<INPUT TYPE=\"HIDDEN\" NAME=\"id\">";
-        o = input(InputKind::Hidden, "id");
-        o.value = "7";
-        QTest::newRow("hidden") << o << "<INPUT TYPE=\"HIDDEN\" NAME=\"id\" VALUE=\"7\">";
-
         QTest::newRow("image, empty source still written")
             << input(InputKind::Image, "go") << "<INPUT TYPE=\"IMAGE\" NAME=\"go\" SRC=\"\">";
         o = input(InputKind::Image, "go");
@@ -91,7 +85,6 @@ private slots:
         QTest::newRow("radio with text")
             << o << "<INPUT TYPE=\"RADIO\" NAME=\"size\" VALUE=\"L\">Large\r\n";
 
-        QTest::newRow("reset") << input(InputKind::Reset, "") << "<INPUT TYPE=\"RESET\" NAME=\"\">";
         o = input(InputKind::Submit, "s");
         o.value = "Send";
         QTest::newRow("submit labelled")
@@ -122,8 +115,6 @@ private slots:
     {
         QTest::addColumn<ListboxOptions>("options");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("opening values")
-            << ListboxOptions() << "<SELECT SIZE=\"1\">\r\n<OPTION VALUE=\"\">\r\n</SELECT>\r\n";
         ListboxOptions o;
         o.name = "colour";
         o.rows = {{"Red", "r"}, {"Green", "g"}};

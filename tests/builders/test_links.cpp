@@ -73,21 +73,6 @@ private slots:
                  QStringLiteral("<A HREF=MAILTO:me@example.org>mail</A>"));
     }
 
-    void linksFileArgumentFillsTheAddressBoxes()
-    {
-        FakeWorkbench bench;
-        Links *dialog = Links::open(bench, QStringLiteral("page two.htm"));
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        for (const char *address : {"Text1", "Text3", "Text6"})
-            QCOMPARE(textOf(dialog, address), QStringLiteral("page two.htm"));
-        for (const char *caption : {"Text2", "Text4", "Text5"})
-            QCOMPARE(textOf(dialog, caption), QString());
-        dialog->findChild<QTabWidget *>(QStringLiteral("TabStrip1"))->setCurrentIndex(1);
-        gui::type(dialog, "Text4", "Two");
-        gui::click(dialog, "Command1");
-        QCOMPARE(bench.editor->documentText(), QStringLiteral("<A NAME=\"page two.htm\">Two</A>"));
-    }
-
     void linkBox()
     {
         FakeWorkbench bench;

@@ -28,7 +28,6 @@ private slots:
         o.toolTip = "Go on";
         QTest::newRow("tool tip") << o
                                   << "<A HREF=\"page.htm\" TARGET=_blank TITLE=\"Go on\">Next</A>";
-        QTest::newRow("opening values") << LinksOptions() << "<A HREF=\"\"></A>";
 
         LinksOptions r;
         r.page = LinkPage::NamedReference;
@@ -103,13 +102,6 @@ private slots:
             << o
             << "<IFRAME ALIGN=RIGHT NAME=\"Frame1\" SRC=\"side.htm\" HEIGHT=200 WIDTH=50% "
                "MARGINHEIGHT=4 MARGINWIDTH=6 FRAMEBORDER=1 SCROLLING=YES></IFRAME>";
-        o = FloatingFrameOptions();
-        o.width = "300";
-        o.marginWidth = "2";
-        QTest::newRow("only some sizes")
-            << o
-            << "<IFRAME ALIGN=TOP NAME=\"Frame1\" SRC=\"\" WIDTH=300 MARGINWIDTH=2 "
-               "FRAMEBORDER=0 SCROLLING=NO></IFRAME>";
     }
     void floatingFrame()
     {
