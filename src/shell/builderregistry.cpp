@@ -2,6 +2,12 @@
 
 #include "builders/framebuilder.h"
 #include "builders/listbuilder.h"
+#include "builders/floatingframe.h"
+#include "builders/formbuilder.h"
+#include "builders/forminput.h"
+#include "builders/linkbox.h"
+#include "builders/links.h"
+#include "builders/listboxbuilder.h"
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
@@ -67,6 +73,33 @@ const QList<BuilderRow> &rows()
          {},
          Kind::Builder,
          [](Workbench &w, const QString &) -> QWidget * { return RandomTextDialog::open(w); }},
+        {id(builderid::FormBuilder),
+         {QStringLiteral("mnuFormWizardItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return FormBuilder::open(w); }},
+        {id(builderid::FormInput),
+         {QStringLiteral("mnuFormInputItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return FormInput::open(w); }},
+        {id(builderid::ListboxBuilder),
+         {QStringLiteral("mnuFormListboxItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ListboxBuilder::open(w); }},
+        {id(builderid::Anchor),
+         {QStringLiteral("mnuAnchorItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &argument) -> QWidget * {
+             return Links::open(w, argument);
+         }},
+        {id(builderid::FloatingFrame),
+         {QStringLiteral("mnuFloatingFrameItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return FloatingFrame::open(w); }},
+        // Opened from the premade-scripts window only.
+        {id(builderid::LinkBox),
+         {},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return LinkBoxBuilder::open(w); }},
         {id(builderid::Find),
          {QStringLiteral("mnuFindItem")},
          Kind::Tool,

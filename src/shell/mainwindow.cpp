@@ -540,10 +540,14 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_sitePane = new SitePane(*this, siteDock);
     siteDock->setWidget(m_sitePane);
     m_sitePane->setContextMenu(m_websiteMenu);
+    connect(action(QStringLiteral("mnuWebsiteLinkItem")), &QAction::triggered, m_sitePane,
+            &SitePane::linkSelected);
     connect(action(QStringLiteral("mnuWebsiteRenameItem")), &QAction::triggered, m_sitePane,
             &SitePane::renameSelected);
     connect(action(QStringLiteral("mnuWebsiteDeleteItem")), &QAction::triggered, m_sitePane,
             &SitePane::deleteSelected);
+    // The link command also needs a document (updateDocumentCommands).
+    markBuilt(QStringLiteral("mnuWebsiteLinkItem"));
     markBuilt(QStringLiteral("mnuWebsiteRenameItem"));
     markBuilt(QStringLiteral("mnuWebsiteDeleteItem"));
     for (const QString &name :

@@ -2,6 +2,7 @@
 
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
+#include "kernel/builderids.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
@@ -254,6 +255,12 @@ void SitePane::activateSelected()
     const QString name = selectedFile();
     if (!name.isEmpty())
         activateFile(name);
+}
+
+void SitePane::linkSelected()
+{
+    if (checkSelection())
+        m_workbench.openBuilder(QLatin1String(builderid::Anchor), selectedFile());
 }
 
 void SitePane::renameSelected()

@@ -69,6 +69,9 @@ public slots:
     // What a double-click on the listed file `name` does.
     void activateFile(const QString &name);
     void activateSelected();
+    // Opens the Links dialog with the selected file's bare name as the
+    // address.
+    void linkSelected();
     void renameSelected();
     void deleteSelected();
     // The desktop's find-files tool, started in the web-site folder.

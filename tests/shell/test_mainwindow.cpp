@@ -5,6 +5,7 @@
 #include "kernel/settingsstore.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "site/sitepane.h"
 #include "support/scripteddialogs.h"
 
 #include <QCheckBox>
@@ -13,6 +14,8 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -463,6 +466,46 @@ private slots:
         QCOMPARE(captions.last(), QStringLiteral("&Underline Text <U></U>"));
         auto *smart = w->findChild<QToolButton *>("Command96");
         QCOMPARE(smart->toolTip(), QStringLiteral("Color-Codes  HTML Syntax"));
+    }
+
+    void createALinkToFile()
+    {
+        QTemporaryDir site;
+        QFile file(site.filePath("page.htm"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Startup", "ShowStart", "no");
+        run.store->save("Lorimel3", "Direct", "FilePath", site.path());
+        MainWindow *w = run.start();
+        QAction *link = w->action("mnuWebsiteLinkItem");
+        QVERIFY(link->isEnabled());
+        auto *pane = w->findChild<SitePane *>();
+        QVERIFY(pane && pane->folder() == site.path());
+
+        link->trigger();
+        QCOMPARE(run.dialogs.messages(), QStringList{"No File Selected"});
+        QVERIFY(!w->findChild<QDialog *>("Form3"));
+
+        const auto found = pane->fileList()->findItems("page.htm", Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        pane->fileList()->setCurrentItem(found.first());
+        link->trigger();
+        auto *links = w->findChild<QDialog *>("Form3");
+        QVERIFY(links && links->isVisible());
+        QVERIFY(!w->isEnabled());
+        for (const char *box : {"Text1", "Text3", "Text6"})
+            QCOMPARE(links->findChild<QLineEdit *>(box)->text(), QStringLiteral("page.htm"));
+        links->accept();
+        QCOMPARE(w->activeEditor()->documentText(), QStringLiteral("<A HREF=\"page.htm\"></A>"));
+        QVERIFY(w->isEnabled());
+
+        auto *sub = qobject_cast<QWidget *>(w->activeDocument()->parentWidget());
+        w->activeDocument()->setSaver(true);
+        QVERIFY(sub->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!link->isEnabled());
     }
 
     void toolbarHints()
