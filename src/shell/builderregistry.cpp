@@ -1,5 +1,6 @@
 #include "shell/builderregistry.h"
 
+#include "builders/paragraphbuilder.h"
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
@@ -23,6 +24,10 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuTableBuilderItem")},
          Kind::Builder,
          [](Workbench &w, const QString &) -> QWidget * { return TableBuilder::open(w); }},
+        {id(builderid::ParagraphBuilder),
+         {QStringLiteral("mnuParagraphBuilderItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ParagraphBuilder::open(w); }},
         {id(builderid::Find),
          {QStringLiteral("mnuFindItem")},
          Kind::Tool,
