@@ -8,6 +8,11 @@
 #include "builders/linkbox.h"
 #include "builders/links.h"
 #include "builders/listboxbuilder.h"
+#include "builders/backgroundsounds.h"
+#include "builders/fontwizard.h"
+#include "builders/graphics.h"
+#include "builders/marquee.h"
+#include "builders/paragraphbuilder.h"
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
@@ -100,6 +105,30 @@ const QList<BuilderRow> &rows()
          {},
          Kind::Builder,
          [](Workbench &w, const QString &) -> QWidget * { return LinkBoxBuilder::open(w); }},
+        {id(builderid::ParagraphBuilder),
+         {QStringLiteral("mnuParagraphBuilderItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ParagraphBuilder::open(w); }},
+        {id(builderid::Marquee),
+         {QStringLiteral("mnuMarqueeItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return MarqueeBuilder::open(w); }},
+        {id(builderid::Graphics),
+         {QStringLiteral("mnuImageItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &file) -> QWidget * {
+             return GraphicsBuilder::open(w, file);
+         }},
+        {id(builderid::FontWizard),
+         {QStringLiteral("mnuFontWizardItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return FontWizard::open(w); }},
+        {id(builderid::BackgroundSounds),
+         {QStringLiteral("mnuBackgroundSoundItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &file) -> QWidget * {
+             return BackgroundSoundsBuilder::open(w, file);
+         }},
         {id(builderid::Find),
          {QStringLiteral("mnuFindItem")},
          Kind::Tool,
