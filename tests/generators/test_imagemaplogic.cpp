@@ -50,13 +50,6 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(buildImageMap(options), expected);
     }
-
-    void coordinates()
-    {
-        QCOMPARE(coordinateText(0), QStringLiteral("0"));
-        QCOMPARE(coordinateText(125), QStringLiteral("125"));
-        QCOMPARE(coordinateText(12.5), QStringLiteral("12.5"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestImageMapLogic)

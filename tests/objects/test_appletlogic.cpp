@@ -67,14 +67,6 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(buildParameterList(parameters), expected);
     }
-
-    void comboItems()
-    {
-        QCOMPARE(sizeItems().size(), 10);
-        QCOMPARE(sizeItems().first(), QStringLiteral("50"));
-        QCOMPARE(sizeItems().last(), QStringLiteral("500"));
-        QCOMPARE(alignmentItems(), (QStringList{"LEFT", "CENTER", "RIGHT"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAppletLogic)

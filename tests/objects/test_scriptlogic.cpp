@@ -37,20 +37,6 @@ private slots:
         const QString end = QStringLiteral("-->\r\n</SCRIPT>");
         QTest::newRow("date") << 0 << "Current Date Script"
                               << vb + "Document.write(\"Today is \" & Date)\r\n" + end;
-        QTest::newRow("weekday") << 1 << "Current Weekday Script"
-                                 << vb +
-                                        "Dim DayNum, Daytext\r\nDayNum = Weekday(Date, 0)\r\n"
-                                        "If DayNum = 1 Then Daytext = \"Sunday\"\r\n"
-                                        "If DayNum = 2 Then Daytext = \"Monday\"\r\n"
-                                        "If DayNum = 3 Then Daytext = \"Tuesday\"\r\n"
-                                        "If DayNum = 4 Then Daytext = \"Wednesday\"\r\n"
-                                        "If DayNum = 5 Then Daytext = \"Thursday\"\r\n"
-                                        "If DayNum = 6 Then Daytext = \"Friday\"\r\n"
-                                        "If DayNum = 7 Then Daytext = \"Saturday\"\r\n"
-                                        "Document.write(\"Today is \" & Daytext)\r\n" +
-                                        end;
-        QTest::newRow("time") << 2 << "Current Time Script"
-                              << vb + "Document.write(\"The Time is \" & Time)\r\n" + end;
         QTest::newRow("random background") << 3 << "Random Background Color Script"
                                            << "";
         QTest::newRow("link box") << 4 << "Linkbox Form && Script"
@@ -67,39 +53,9 @@ private slots:
                    end + "\r\n";
         QTest::newRow("random text") << 6 << "Random Text Script"
                                      << "";
-        QTest::newRow("VBScript browser name")
-            << 7 << "Browser Name Script"
-            << vb + "Document.write(\"You are using \" & navigator.appname)\r\n" + end;
-        QTest::newRow("VBScript last modified")
-            << 8 << "\"Last Modified\" Script"
-            << vb +
-                   "Document.write(\"This document was last modified: \" & "
-                   "document.lastModified)\r\n" +
-                   end;
         QTest::newRow("platform")
             << 9 << "Current Platform Script"
             << js + "document.write('Your platform is ' + navigator.platform)\r\n" + end;
-        QTest::newRow("resolution")
-            << 10 << "Current Resolution Script"
-            << js +
-                   "document.write('Your resolution is ' + screen.width + ' by ' + "
-                   "screen.height)\r\n" +
-                   end;
-        QTest::newRow("colour depth")
-            << 11 << "Current Color-Depth Script"
-            << js + "document.write('Your color depth is ' + screen.colorDepth+ ' bit')\r\n" + end;
-        QTest::newRow("CPU")
-            << 12 << "CPU Type Script"
-            << js + "document.write('Your processor is a ' + navigator.cpuClass)\r\n" + end;
-        QTest::newRow("JavaScript browser name")
-            << 13 << "Browser Name Script"
-            << js + "document.write('You are running ' + navigator.appName)\r\n" + end;
-        QTest::newRow("JavaScript last modified")
-            << 14 << "\"Last Modified\" Script"
-            << js +
-                   "document.write('This document was last modified: ' + "
-                   "document.lastModified)\r\n" +
-                   end;
     }
     void premadeScript()
     {
