@@ -22,7 +22,15 @@
 #include "generators/randombackground.h"
 #include "generators/randomtext.h"
 #include "generators/specialeffects.h"
+#include "generators/imagemapbuilder.h"
+#include "generators/vrmlbuilder.h"
 #include "kernel/builderids.h"
+#include "objects/appletdialog.h"
+#include "objects/controlbrowser.h"
+#include "objects/parametersdialog.h"
+#include "objects/premadescripts.h"
+#include "objects/scriptdialog.h"
+#include "objects/searchesdialog.h"
 
 namespace registry {
 
@@ -137,6 +145,40 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuReplaceItem")},
          Kind::Tool,
          [](Workbench &w, const QString &) -> QWidget * { return FindWindow::open(w, true); }},
+        {id(builderid::VrmlBuilder),
+         {QStringLiteral("mnuVRMLItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return VrmlBuilder::open(w); }},
+        {id(builderid::ImageMapBuilder),
+         {QStringLiteral("mnuImageMapItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ImageMapBuilder::open(w); }},
+        {id(builderid::ObjectTags),
+         {QStringLiteral("mnuObjectTagsItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * {
+             return ControlBrowser::open(w, w.settings());
+         }},
+        {id(builderid::JavaApplet),
+         {QStringLiteral("mnuJavaAppletItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return AppletDialog::open(w); }},
+        {id(builderid::Parameters),
+         {QStringLiteral("mnuParametersItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ParametersDialog::open(w); }},
+        {id(builderid::Script),
+         {QStringLiteral("mnuScriptTagsItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return ScriptDialog::open(w); }},
+        {id(builderid::PremadeScripts),
+         {QStringLiteral("mnuPremadeScriptsItem")},
+         Kind::Builder,
+         [](Workbench &w, const QString &) -> QWidget * { return PremadeScriptsDialog::open(w); }},
+        {id(builderid::InternetSearches),
+         {QStringLiteral("mnuSearchEnginesItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return SearchesDialog::open(w); }},
     };
     return table;
 }
