@@ -4,6 +4,7 @@
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
 #include "kernel/builderids.h"
+#include "organizer/organizerwindow.h"
 
 namespace registry {
 
@@ -31,6 +32,14 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuReplaceItem")},
          Kind::Tool,
          [](Workbench &w, const QString &) -> QWidget * { return FindWindow::open(w, true); }},
+        // Opened by the main window's "Ostrel PIM" button; it writes its
+        // data to the settings store.
+        {id(builderid::Organizer),
+         {},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * {
+             return OrganizerWindow::open(w, w.settings());
+         }},
     };
     return table;
 }

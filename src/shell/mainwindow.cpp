@@ -7,6 +7,7 @@
 #include "editor/tagcommands.h"
 #include "help/tipswindow.h"
 #include "import/importcommands.h"
+#include "kernel/builderids.h"
 #include "kernel/htmlvalues.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
@@ -258,6 +259,15 @@ void MainWindow::buildBars()
     m_smartColorButton->installEventFilter(this);
     m_smartColorButton->setMouseTracking(true);
     main->addWidget(m_smartColorButton);
+    main->addSeparator();
+    // The organizer needs no document: its button is always on.
+    auto *organizerButton = new QToolButton(main);
+    organizerButton->setObjectName(QStringLiteral("Command1"));
+    organizerButton->setText(QStringLiteral("Ostrel PIM"));
+    organizerButton->setToolTip(QStringLiteral("Calendar, phone numbers and favourite addresses"));
+    connect(organizerButton, &QToolButton::clicked, this,
+            [this] { openBuilder(QLatin1String(builderid::Organizer)); });
+    main->addWidget(organizerButton);
     main->installEventFilter(this);
     main->setMouseTracking(true);
     m_bars.insert(main->objectName(), main);

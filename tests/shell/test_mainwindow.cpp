@@ -620,6 +620,26 @@ private slots:
         QVERIFY(w->activeDocument()->saver());
     }
 
+    void organizerButtonOpensTheOrganizer()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        auto *button = w->findChild<QToolButton *>("Command1");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("Ostrel PIM"));
+        button->click();
+        QPointer<QDialog> organizer = w->findChild<QDialog *>("Calender1");
+        QVERIFY(organizer && organizer->isVisible());
+        QVERIFY(!w->isEnabled());
+        QVERIFY(organizer->findChild<QAbstractButton *>("Command4")->isEnabled());
+        QTest::keyClick(organizer, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!organizer);
+        QVERIFY(w->isEnabled());
+        QCOMPARE(run.store->get("Ostrel Organizer", "Data", "Number"), QStringLiteral("2"));
+    }
+
     void printsPagesToPdf()
     {
         HtmlEditor e;
