@@ -3,6 +3,7 @@
 #include "builders/tablebuilder.h"
 #include "editor/findwindow.h"
 #include "editor/workbench.h"
+#include "help/aboutwindow.h"
 #include "kernel/builderids.h"
 #include "organizer/organizerwindow.h"
 
@@ -40,6 +41,10 @@ const QList<BuilderRow> &rows()
          [](Workbench &w, const QString &) -> QWidget * {
              return OrganizerWindow::open(w, w.settings());
          }},
+        {id(builderid::About),
+         {QStringLiteral("mnuAboutItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return AboutWindow::open(w); }},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include "editor/insertion.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
+#include "help/helpcommands.h"
 #include "help/tipswindow.h"
 #include "import/importcommands.h"
 #include "kernel/builderids.h"
@@ -494,6 +495,10 @@ DocumentWindow *MainWindow::createDocument()
     sub->show();
     m_mdi->setActiveSubWindow(sub);
     window->editor()->setFocus();
+    // A new preview window starts with the manual; when the preview file
+    // cannot be written it simply starts empty.
+    if (window->kind() == DocumentWindow::Kind::Preview)
+        helpcommands::showManual(*window);
     return window;
 }
 
@@ -644,7 +649,8 @@ void MainWindow::showTips(bool fromStartup)
                                 [this](const QString &path) {
                                     DocumentWindow *doc = activeDocument();
                                     return doc && loadInto(*doc, path);
-                                }};
+                                },
+                                [this](const QString &id) { return openBuilder(id); }};
     auto *tips = new TipsWindow(context, fromStartup, this);
     if (fromStartup) {
         tips->show();
@@ -888,6 +894,8 @@ void MainWindow::connectTools()
            [this] { importcommands::importToCurrentDocument(*this); });
     always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
+    always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
+    always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
     always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
     always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
     // New and Open need no document: their buttons are always on.
