@@ -275,7 +275,7 @@ on a sound file in the website manager opens it with the file already filled in.
 Special Effects makes decorations out of plain HTML, without pictures: <I>3D Text</I> lays two copies of
 a text over each other in two colours; <I>Sloped Text</I> makes the letters of the selected text rise
 and fall in size; a <I>Gradient Divider</I> is a bar of coloured cells that runs from one colour to
-another in the number of steps you choose (like the bars at the top of this page); <I>Gradient
+another in the number of steps you choose, as wide as the page; <I>Gradient
 Text</I> colours each letter of a text a little differently, from one colour to another.</P>
 
 <P><B><A NAME="T24">Table Builder</A></B><BR>
