@@ -90,15 +90,6 @@ private slots:
         QCOMPARE(captions.indexOf(QStringLiteral("1")), column);
     }
 
-    void march1998()
-    {
-        const QStringList captions = monthCaptions(3, 1998);
-        for (int i = 0; i < 31; ++i)
-            QCOMPARE(captions[i], QString::number(i + 1));
-        for (int i = 31; i < DayButtons; ++i)
-            QVERIFY(captions[i].isEmpty());
-    }
-
     void texts_data()
     {
         QTest::addColumn<QString>("got");
