@@ -84,6 +84,9 @@ int main(int argc, char *argv[])
     }
     startup.start();
     const int code = app.exec();
+    // The windows go before the application: a preview page must not
+    // outlive the browser profile it belongs to.
+    delete startup.mainWindow();
     settings.sync();
     return code;
 }

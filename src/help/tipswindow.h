@@ -21,6 +21,8 @@ public:
         QString siteFolder;
         // Loads a file into the start-up document; false when it fails.
         std::function<bool(const QString &path)> openIntoActiveDocument;
+        // Opens a builder window by id (the QuickStart dialogs).
+        std::function<bool(const QString &id)> openBuilder;
     };
 
     // fromStartup: the page buttons work; from the menu they are disabled.
@@ -31,6 +33,7 @@ public:
 
 private:
     void openExistingPage();
+    void openQuickStart(const char *id);
 
     Context m_context;
     int m_index = 0;

@@ -196,7 +196,7 @@ const Setting &windowLayout()
 
 const Setting &agendaCount()
 {
-    static const Setting s = numberSetting(Organizer, "Data", "Number", 1, 0, 1000000);
+    static const Setting s = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
     return s;
 }
 

@@ -55,7 +55,7 @@ const Setting &windowGeometry();      // Window/Geometry, base64; empty on first
 const Setting &windowLayout();        // Window/State, base64: docks and bars
 
 // Ostrel Organizer
-const Setting &agendaCount();    // Data/Number, 0 .. 1000000, 1
+const Setting &agendaCount();    // Data/Number, 0 .. 100000, 1
 const Setting &phoneCount();     // Phone/Number, 0 .. 100000, 0
 const Setting &favouriteCount(); // URL/URLS, 0 .. 100000, 0
 

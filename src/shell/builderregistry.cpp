@@ -24,6 +24,7 @@
 #include "generators/randomtext.h"
 #include "generators/specialeffects.h"
 #include "generators/vrmlbuilder.h"
+#include "help/aboutwindow.h"
 #include "kernel/builderids.h"
 #include "objects/appletdialog.h"
 #include "objects/controlbrowser.h"
@@ -31,6 +32,7 @@
 #include "objects/premadescripts.h"
 #include "objects/scriptdialog.h"
 #include "objects/searchesdialog.h"
+#include "organizer/organizerwindow.h"
 
 namespace registry {
 
@@ -179,6 +181,18 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuSearchEnginesItem")},
          Kind::Tool,
          [](Workbench &w, const QString &) -> QWidget * { return SearchesDialog::open(w); }},
+        // Opened by the main window's "Ostrel PIM" button; it writes its
+        // data to the settings store.
+        {id(builderid::Organizer),
+         {},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * {
+             return OrganizerWindow::open(w, w.settings());
+         }},
+        {id(builderid::About),
+         {QStringLiteral("mnuAboutItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return AboutWindow::open(w); }},
     };
     return table;
 }

@@ -5,8 +5,10 @@
 #include "editor/insertion.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
+#include "help/helpcommands.h"
 #include "help/tipswindow.h"
 #include "import/importcommands.h"
+#include "kernel/builderids.h"
 #include "kernel/htmlvalues.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
@@ -359,6 +361,15 @@ void MainWindow::buildBars()
     m_smartColorButton->installEventFilter(this);
     m_smartColorButton->setMouseTracking(true);
     main->addWidget(m_smartColorButton);
+    main->addSeparator();
+    // The organizer needs no document: its button is always on.
+    auto *organizerButton = new QToolButton(main);
+    organizerButton->setObjectName(QStringLiteral("Command1"));
+    organizerButton->setText(QStringLiteral("Ostrel PIM"));
+    organizerButton->setToolTip(QStringLiteral("Calendar, phone numbers and favourite addresses"));
+    connect(organizerButton, &QToolButton::clicked, this,
+            [this] { openBuilder(QLatin1String(builderid::Organizer)); });
+    main->addWidget(organizerButton);
     main->installEventFilter(this);
     main->setMouseTracking(true);
     m_bars.insert(main->objectName(), main);
@@ -616,6 +627,10 @@ DocumentWindow *MainWindow::createDocument()
     sub->setGeometry(placement::documentGeometry(m_mdi->viewport()->size(), index, step));
     m_mdi->setActiveSubWindow(sub);
     window->editor()->setFocus();
+    // A new preview window starts with the manual; when the preview file
+    // cannot be written it simply starts empty.
+    if (window->kind() == DocumentWindow::Kind::Preview)
+        helpcommands::showManual(*window);
     return window;
 }
 
@@ -773,7 +788,8 @@ void MainWindow::showTips(bool fromStartup)
                                 [this](const QString &path) {
                                     DocumentWindow *doc = activeDocument();
                                     return doc && loadInto(*doc, path);
-                                }};
+                                },
+                                [this](const QString &id) { return openBuilder(id); }};
     auto *tips = new TipsWindow(context, fromStartup, this);
     if (fromStartup) {
         tips->show();
@@ -1017,6 +1033,8 @@ void MainWindow::connectTools()
            [this] { importcommands::importToCurrentDocument(*this); });
     always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
+    always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
+    always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
     always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
     always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
     // New and Open need no document: their buttons are always on.

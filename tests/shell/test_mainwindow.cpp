@@ -1,6 +1,7 @@
 #include "editor/htmleditor.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
+#include "help/manual.h"
 #include "help/tips.h"
 #include "kernel/settingsstore.h"
 #include "shell/mainwindow.h"
@@ -403,8 +404,12 @@ private slots:
         DocumentWindow *doc = w->activeDocument();
         auto *refresh = doc->findChild<QAbstractButton *>("Command1");
         QVERIFY(refresh);
-        refresh->click(); // empty document: nothing
-        QVERIFY(!QFile::exists(run.dir.filePath("caching.htm")));
+        // A new preview window starts with the manual; refreshing an empty
+        // document leaves it there.
+        refresh->click();
+        QFile manualFile(run.dir.filePath("caching.htm"));
+        QVERIFY(manualFile.open(QIODevice::ReadOnly));
+        QCOMPARE(manualFile.readAll(), manual::text().toUtf8());
         doc->editor()->setDocumentText("<H1>Hi</H1>");
         refresh->click();
         QFile f(run.dir.filePath("caching.htm"));
@@ -448,7 +453,7 @@ private slots:
                                     "&Print", "-", "&Find Files", "-", "E&xit"}));
         QCOMPARE(w->findChild<QMenu *>("mnuToolsNZItem")->actions().size(), 11);
         QVERIFY(w->action("mnuToolbarItem")->isCheckable());
-        QVERIFY(!w->action("mnuAboutItem")->isEnabled()); // its window does not exist yet
+        QVERIFY(w->action("mnuAboutItem")->isEnabled());
         QCOMPARE(w->action("mnuSaveregItem")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(w->action("mnuFindItem")->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(w->action("mnuManualItem")->shortcut(), QKeySequence(Qt::Key_F1));
@@ -647,7 +652,9 @@ private slots:
         QCOMPARE(run.store->get("Lorimel3", "Startup", "ShowStart"), QStringLiteral("no"));
         box->click();
         QCOMPARE(run.store->get("Lorimel3", "Startup", "ShowStart"), QStringLiteral("yes"));
-        QVERIFY(!tips->findChild<QAbstractButton *>("Command3")->isEnabled());
+        // At start-up every page button works.
+        QVERIFY(tips->findChild<QAbstractButton *>("Command3")->isEnabled());
+        QVERIFY(tips->findChild<QAbstractButton *>("Command4")->isEnabled());
         // "Open an Existing Webpage" loads into the start-up document.
         const QString page = run.dir.filePath("page.htm");
         QFile f(page);
@@ -661,6 +668,26 @@ private slots:
         QCOMPARE(w->activeEditor()->documentText(), QStringLiteral("<TABLE>"));
         QCOMPARE(w->activeEditor()->colorAt(0), w->state().colors[TablesColor]);
         QVERIFY(w->activeDocument()->saver());
+    }
+
+    void organizerButtonOpensTheOrganizer()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        auto *button = w->findChild<QToolButton *>("Command1");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("Ostrel PIM"));
+        button->click();
+        QPointer<QDialog> organizer = w->findChild<QDialog *>("Calender1");
+        QVERIFY(organizer && organizer->isVisible());
+        QVERIFY(!w->isEnabled());
+        QVERIFY(organizer->findChild<QAbstractButton *>("Command4")->isEnabled());
+        QTest::keyClick(organizer, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!organizer);
+        QVERIFY(w->isEnabled());
+        QCOMPARE(run.store->get("Ostrel Organizer", "Data", "Number"), QStringLiteral("2"));
     }
 
     void printsPagesToPdf()
