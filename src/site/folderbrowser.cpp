@@ -5,9 +5,11 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTreeView>
 
@@ -38,13 +40,14 @@ FolderBrowser::FolderBrowser(DialogService &dialogs, QAbstractItemView::Selectio
     m_folderTree->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { treeCurrentChanged(current); });
-    // The model reads folders in the background: bring the folder into view
-    // once it is known.
+    // The model reads and sorts folders in the background: keep the folder
+    // in view as its parents fill in, until the user moves the tree.
     connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
         if (m_folder.startsWith(path))
-            m_folderTree->scrollTo(m_folderTree->currentIndex(),
-                                   QAbstractItemView::PositionAtCenter);
+            reveal();
     });
+    connect(m_folderModel, &QAbstractItemModel::layoutChanged, this, [this] { reveal(); });
+    m_folderTree->viewport()->installEventFilter(this);
 
     m_fileList = new QListWidget(this);
     m_fileList->setSelectionMode(selection);
@@ -138,6 +141,31 @@ void FolderBrowser::showInTree(const QString &path)
     m_updatingTree = true;
     m_folderTree->setCurrentIndex(index);
     m_folderTree->expand(index);
-    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
     m_updatingTree = false;
+    m_userMovedTree = false;
+    reveal();
+}
+
+void FolderBrowser::reveal()
+{
+    const QModelIndex index = m_folderTree->currentIndex();
+    if (m_userMovedTree || !index.isValid())
+        return;
+    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // scrollTo also scrolls sideways to the name; keep the branches in view
+    // unless the folder is too deep for that.
+    QScrollBar *sideways = m_folderTree->horizontalScrollBar();
+    sideways->setValue(0);
+    const int left = m_folderTree->visualRect(index).left();
+    const int room = m_folderTree->viewport()->width();
+    if (left > room / 2)
+        sideways->setValue(left - room / 4);
+}
+
+bool FolderBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_folderTree->viewport() &&
+        (event->type() == QEvent::Wheel || event->type() == QEvent::MouseButtonPress))
+        m_userMovedTree = true;
+    return QWidget::eventFilter(watched, event);
 }

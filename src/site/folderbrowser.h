@@ -50,7 +50,11 @@ public slots:
 signals:
     void folderChanged(const QString &folder);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void reveal();
     void treeCurrentChanged(const QModelIndex &current);
     void showInTree(const QString &path);
 
@@ -63,4 +67,5 @@ private:
     QList<site::Drive> m_drives;
     QString m_folder;
     bool m_updatingTree = false;
+    bool m_userMovedTree = false; // stop bringing the folder back into view
 };
