@@ -33,11 +33,13 @@ struct FileResult
 };
 
 // One file: read, replace, write back (also when nothing was replaced: the
-// bytes then come out unchanged).
+// bytes then come out unchanged). The new content is written beside the
+// file, flushed to disk and renamed over it.
 FileResult replaceInFile(const QString &path, const QString &find, const QString &replacement,
                          Qt::CaseSensitivity sensitivity);
 
-// The files of folder, by bare name, in the order given.
+// The files of folder, by bare name, in the order given. All new contents
+// are flushed with one sync before any file is replaced.
 QList<FileResult> replaceInFiles(const QString &folder, const QStringList &names,
                                  const QString &find, const QString &replacement,
                                  Qt::CaseSensitivity sensitivity);
