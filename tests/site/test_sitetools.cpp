@@ -132,17 +132,6 @@ private slots:
         }
     }
 
-    void stripToTheLastOfMany()
-    {
-        site::ThumbnailStrip strip(2000);
-        int steps = 0;
-        while (strip.next())
-            ++steps;
-        QCOMPARE(steps, 1999);
-        QCOMPARE(strip.current(), 1999);
-        QCOMPARE(site::ThumbnailStrip::thumbnailLeft(1999), 100 + 1100 * 1999);
-    }
-
     void propertiesRules_data()
     {
         QTest::addColumn<QString>("name");
@@ -167,18 +156,6 @@ private slots:
         QFETCH(bool, media);
         QCOMPARE(site::isWebImageName(name), image);
         QCOMPARE(site::isMediaName(name), media);
-    }
-
-    void propertiesTexts()
-    {
-        QCOMPARE(site::sizeText(0), QStringLiteral("0 Bytes"));
-        QCOMPARE(site::sizeText(123456789012), QStringLiteral("123456789012 Bytes"));
-        QCOMPARE(site::widthText(640), QStringLiteral("Width: 640"));
-        QCOMPARE(site::heightText(48), QStringLiteral("Height: 48"));
-        QCOMPARE(site::scrollRange(50, 240), 0);
-        QCOMPARE(site::scrollRange(240, 240), 0);
-        QCOMPARE(site::scrollRange(241, 240), 1);
-        QCOMPARE(site::scrollRange(1000, 160), 840);
     }
 };
 
