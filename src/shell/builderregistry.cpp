@@ -33,6 +33,13 @@
 #include "objects/scriptdialog.h"
 #include "objects/searchesdialog.h"
 #include "organizer/organizerwindow.h"
+#include "site/fileproperties.h"
+#include "site/fileretriever.h"
+#include "site/multireplacewindow.h"
+#include "site/sitepane.h"
+#include "site/thumbnailbrowser.h"
+
+#include <QObject>
 
 namespace registry {
 
@@ -41,6 +48,12 @@ namespace {
 QString id(const char *name)
 {
     return QLatin1String(name);
+}
+
+SitePane *sitePane(Workbench &w)
+{
+    QWidget *main = w.mainWidget();
+    return main ? main->findChild<SitePane *>() : nullptr;
 }
 
 } // namespace
@@ -193,6 +206,37 @@ const QList<BuilderRow> &rows()
          {QStringLiteral("mnuAboutItem")},
          Kind::Tool,
          [](Workbench &w, const QString &) -> QWidget * { return AboutWindow::open(w); }},
+        {id(builderid::FileRetriever),
+         {},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * {
+             FileRetriever *window = FileRetriever::open(w);
+             // The site pane lists the copied files once the retriever closes.
+             if (SitePane *pane = sitePane(w))
+                 QObject::connect(window, &FileRetriever::closed, pane, &SitePane::refresh,
+                                  Qt::UniqueConnection);
+             return window;
+         }},
+        {id(builderid::ThumbnailBrowser),
+         {},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return ThumbnailBrowser::open(w); }},
+        {id(builderid::FileProperties),
+         {QStringLiteral("mnuPropertiesItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &argument) -> QWidget * {
+             // From the menu: the file selected in the site pane.
+             QString path = argument;
+             if (path.isEmpty()) {
+                 if (SitePane *pane = sitePane(w))
+                     path = pane->selectedPath();
+             }
+             return FileProperties::open(w, path);
+         }},
+        {id(builderid::MultiFileReplace),
+         {QStringLiteral("mnuMultiReplaceItem")},
+         Kind::Tool,
+         [](Workbench &w, const QString &) -> QWidget * { return MultiReplaceWindow::open(w); }},
     };
     return table;
 }

@@ -41,6 +41,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <Qsci/qsciprinter.h>
 #include <QScreen>
 #include <QStatusBar>
@@ -553,6 +554,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_sitePane->setContextMenu(m_websiteMenu);
     connect(action(QStringLiteral("mnuWebsiteLinkItem")), &QAction::triggered, m_sitePane,
             &SitePane::linkSelected);
+    for (int i = 0; i < 3; ++i)
+        m_sitePane->commandButton(i)->installEventFilter(this); // status-bar hints
     connect(action(QStringLiteral("mnuWebsiteRenameItem")), &QAction::triggered, m_sitePane,
             &SitePane::renameSelected);
     connect(action(QStringLiteral("mnuWebsiteDeleteItem")), &QAction::triggered, m_sitePane,
