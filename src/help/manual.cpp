@@ -1,5 +1,6 @@
 #include "help/manual.h"
 
+#include "generators/effectslogic.h"
 #include "platform/textfile.h"
 
 namespace manual {
@@ -275,7 +276,8 @@ on a sound file in the website manager opens it with the file already filled in.
 Special Effects makes decorations out of plain HTML, without pictures: <I>3D Text</I> lays two copies of
 a text over each other in two colours; <I>Sloped Text</I> makes the letters of the selected text rise
 and fall in size; a <I>Gradient Divider</I> is a bar of coloured cells that runs from one colour to
-another in the number of steps you choose, as wide as the page; <I>Gradient
+another in the number of steps you choose, as wide as the page (the two bars at the top of this
+manual are such dividers); <I>Gradient
 Text</I> colours each letter of a text a little differently, from one colour to another.</P>
 
 <P><B><A NAME="T24">Table Builder</A></B><BR>
@@ -333,9 +335,16 @@ pictures of the site and writes an image tag for the one you choose.</P>
 
 QString banner()
 {
-    return crlf("<CENTER>\n"
-                "<FONT SIZE=6 COLOR=\"#FF0000\"><B>Lorimel 3.0</B></FONT><BR>\n"
-                "<FONT SIZE=4>HTML Authoring System</FONT>\n"
+    // Red to blue in five cells, as the Special Effects dialog writes it.
+    effects::DividerOptions red;
+    red.red1 = QStringLiteral("255");
+    red.green1 = red.blue1 = red.red2 = red.green2 = QStringLiteral("0");
+    red.blue2 = QStringLiteral("255");
+    red.steps = QStringLiteral("5");
+    const QString divider = effects::gradientDivider(red) + QStringLiteral("\r\n");
+    return crlf("<CENTER>\n") + divider +
+           crlf("<FONT SIZE=6 COLOR=\"#FF0000\"><B>Lorimel 3.0</B></FONT><BR>\n") + divider +
+           crlf("<FONT SIZE=4>HTML Authoring System</FONT>\n"
                 "</CENTER>\n");
 }
 

@@ -45,6 +45,11 @@ private slots:
         const QString banner = manual::banner();
         QVERIFY(banner.contains("<FONT SIZE=6 COLOR=\"#FF0000\"><B>Lorimel 3.0</B></FONT>"));
         QVERIFY(banner.contains("<FONT SIZE=4>HTML Authoring System</FONT>"));
+        // Two gradient dividers, red to blue in five cells.
+        QCOMPARE(banner.count("<!-- Begin Gradient Divider -->"), 2);
+        QCOMPARE(banner.count("<!-- End Gradient Divider-->"), 2);
+        for (const char *colour : {"#FF0000", "#CC0033", "#990066", "#660099", "#3300CC"})
+            QVERIFY2(banner.count(QLatin1String(colour)) >= 2, colour);
         QVERIFY(page.indexOf(banner) > page.indexOf("<BODY"));
         QVERIFY(page.indexOf(banner) < page.indexOf("Contents"));
         // Lines end in CR LF only.
@@ -106,8 +111,12 @@ private slots:
         QProcess p;
         p.start(tidy, {"-q", "-e", path});
         QVERIFY(p.waitForFinished(30000));
-        // 0: clean, 1: warnings only, 2: errors.
-        QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+        // 0: clean, 1: warnings only, 2: errors. The banner's dividers are
+        // tables without a summary, which tidy only warns about.
+        const QString report = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(p.exitCode() <= 1, qPrintable(report));
+        for (const QString &line : report.split(u'\n', Qt::SkipEmptyParts))
+            QVERIFY2(line.contains(QLatin1String("lacks \"summary\"")), qPrintable(line));
     }
 };
 
