@@ -1,15 +1,14 @@
 #include "builders/formbuilderslogic.h"
 
+#include "kernel/htmlvalues.h"
+
 namespace formbuilders {
+
+using htmlvalues::quoted;
 
 namespace {
 
 const QLatin1String crlf("\r\n");
-
-QString quoted(const QString &value)
-{
-    return QLatin1Char('"') + value + QLatin1Char('"');
-}
 
 void appendQuoted(QString &out, QLatin1String attribute, const QString &value)
 {

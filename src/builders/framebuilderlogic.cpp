@@ -1,18 +1,17 @@
 #include "builders/framebuilderlogic.h"
 
+#include "kernel/htmlvalues.h"
+
 #include "platform/numbers.h"
 
 namespace framebuilder {
+
+using htmlvalues::quoted;
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 const QString endSet = QStringLiteral("</FRAMESET>");
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 } // namespace
 

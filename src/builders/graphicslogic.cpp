@@ -1,23 +1,13 @@
 #include "builders/graphicslogic.h"
 
+#include "kernel/htmlvalues.h"
+
 namespace graphics {
 
+using htmlvalues::attribute;
+using htmlvalues::quoted;
+
 namespace {
-
-void attribute(QString &out, QLatin1String name, const QString &value)
-{
-    if (value.isEmpty())
-        return;
-    out += u' ';
-    out += name;
-    out += u'=';
-    out += value;
-}
-
-QString quoted(const QString &value)
-{
-    return u'"' + value + u'"';
-}
 
 } // namespace
 

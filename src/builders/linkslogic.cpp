@@ -1,23 +1,15 @@
 #include "builders/linkslogic.h"
 
+#include "kernel/htmlvalues.h"
+
 namespace links {
+
+using htmlvalues::attribute;
+using htmlvalues::quoted;
 
 namespace {
 
 const QLatin1String crlf("\r\n");
-
-QString quoted(const QString &value)
-{
-    return QLatin1Char('"') + value + QLatin1Char('"');
-}
-
-void appendIfAny(QString &out, QLatin1String attribute, const QString &value)
-{
-    if (value.isEmpty())
-        return;
-    out += attribute;
-    out += value;
-}
 
 } // namespace
 
@@ -34,7 +26,7 @@ QString buildLinks(const LinksOptions &o)
         break;
     }
     QString out = QLatin1String("<A HREF=") + quoted(o.url);
-    appendIfAny(out, QLatin1String(" TARGET="), o.target);
+    attribute(out, QLatin1String("TARGET"), o.target);
     if (!o.toolTip.isEmpty())
         out += QLatin1String(" TITLE=") + quoted(o.toolTip);
     out += QLatin1Char('>') + o.linkCaption + QLatin1String("</A>");
@@ -64,10 +56,10 @@ QString buildFloatingFrame(const FloatingFrameOptions &o)
     QString out = QLatin1String("<IFRAME ALIGN=") + o.alignment;
     out += QLatin1String(" NAME=") + quoted(o.name);
     out += QLatin1String(" SRC=") + quoted(o.source);
-    appendIfAny(out, QLatin1String(" HEIGHT="), o.height);
-    appendIfAny(out, QLatin1String(" WIDTH="), o.width);
-    appendIfAny(out, QLatin1String(" MARGINHEIGHT="), o.marginHeight);
-    appendIfAny(out, QLatin1String(" MARGINWIDTH="), o.marginWidth);
+    attribute(out, QLatin1String("HEIGHT"), o.height);
+    attribute(out, QLatin1String("WIDTH"), o.width);
+    attribute(out, QLatin1String("MARGINHEIGHT"), o.marginHeight);
+    attribute(out, QLatin1String("MARGINWIDTH"), o.marginWidth);
     out += o.frameBorder ? QLatin1String(" FRAMEBORDER=1") : QLatin1String(" FRAMEBORDER=0");
     out += o.scrollBars ? QLatin1String(" SCROLLING=YES") : QLatin1String(" SCROLLING=NO");
     out += QLatin1String("></IFRAME>");

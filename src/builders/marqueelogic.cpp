@@ -1,30 +1,13 @@
 #include "builders/marqueelogic.h"
 
+#include "kernel/htmlvalues.h"
+
 namespace marquee {
 
+using htmlvalues::attribute;
+using htmlvalues::quotedAttribute;
+
 namespace {
-
-// " NAME=value" when the value is not empty.
-void attribute(QString &out, QLatin1String name, const QString &value)
-{
-    if (value.isEmpty())
-        return;
-    out += u' ';
-    out += name;
-    out += u'=';
-    out += value;
-}
-
-void quotedAttribute(QString &out, QLatin1String name, const QString &value)
-{
-    if (value.isEmpty())
-        return;
-    out += u' ';
-    out += name;
-    out += QLatin1String("=\"");
-    out += value;
-    out += u'"';
-}
 
 QStringList numbers(std::initializer_list<int> values)
 {

@@ -1,17 +1,16 @@
 #include "generators/imagemapbuilderlogic.h"
 
+#include "kernel/htmlvalues.h"
+
 #include "platform/numbers.h"
 
 namespace imagemap {
 
+using htmlvalues::quoted;
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-
-QString quoted(const QString &text)
-{
-    return u'"' + text + u'"';
-}
 
 } // namespace
 

@@ -1,17 +1,10 @@
 #include "objects/appletlogic.h"
 
+#include "kernel/htmlvalues.h"
+
 namespace applet {
 
-namespace {
-
-const QChar Quote = u'"';
-
-QString quoted(const QString &text)
-{
-    return Quote + text + Quote;
-}
-
-} // namespace
+using htmlvalues::quoted;
 
 QString buildAppletTag(const AppletOptions &options)
 {
