@@ -46,7 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(runs[0].start == 0, "first run at 0");
 
     const QString html = importer::richTextFragment(doc);
-    if (doc.size() <= 400)
+    if (doc.size() <= 400) {
         check(html == slowimport::richTextFragment(doc), "same as the step-by-step conversion");
+        check(importer::richTextFragment(doc, importer::Source::Editor) ==
+                  slowimport::richTextFragment(doc, true),
+              "from an editor, same as the step-by-step conversion");
+    }
     return 0;
 }

@@ -23,8 +23,9 @@ const QHash<QString, int> &layers()
 // from -> to between folders of one layer.
 const QSet<QString> &allowedSideways()
 {
-    static const QSet<QString> edges{"site->editor", "import->editor",   "site->import",
-                                     "help->editor", "builders->import", "organizer->editor"};
+    static const QSet<QString> edges{"site->editor",    "import->editor",   "site->import",
+                                     "help->editor",    "builders->import", "organizer->editor",
+                                     "help->generators"};
     return edges;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QScreen>
 #include <QTimer>
 #include <unistd.h>
@@ -26,6 +27,11 @@ void describe(QCommandLineParser &parser)
         QStringLiteral("screenshot"),
         QStringLiteral("After start-up, save a picture of the screen to <png> and quit."),
         QStringLiteral("png")));
+    QCommandLineOption writeIcons(QStringLiteral("write-icons"),
+                                  QStringLiteral("Write the icon theme's pictures into <folder>."),
+                                  QStringLiteral("folder"));
+    writeIcons.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(writeIcons);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("An HTML or text file to open."),
                                  QStringLiteral("[file]"));
@@ -73,6 +79,19 @@ int main(int argc, char *argv[])
     parser.process(app);
     const QCommandLineOption exitAfterStartup(QStringLiteral("exit-after-startup"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"));
+    const QCommandLineOption writeIcons(QStringLiteral("write-icons"));
+
+    if (parser.isSet(writeIcons)) {
+        // Installation draws the icon once for each size of the theme.
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString dir =
+                QStringLiteral("%1/%2x%2/apps").arg(parser.value(writeIcons)).arg(size);
+            if (!QDir().mkpath(dir) ||
+                !programIconPixmap(size).save(dir + QStringLiteral("/net.lorimel.Lorimel.png")))
+                return 1;
+        }
+        return 0;
+    }
 
     const QStringList files = parser.positionalArguments();
     SettingsStore settings;
@@ -83,20 +102,24 @@ int main(int argc, char *argv[])
                          [] { QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); });
     }
     if (parser.isSet(screenshot)) {
+        // The picture shows the program, not its first-run question.
+        startup.answerPreviewQuestion(false);
         const QString target = parser.value(screenshot);
         auto grab = [target] {
             QScreen *screen = QGuiApplication::primaryScreen();
             const bool saved = screen && screen->grabWindow(0).save(target);
             QCoreApplication::exit(saved ? 0 : 1);
         };
-        // Give the windows a moment to paint; a question still waiting for
-        // an answer (first start) is pictured as it stands.
+        // Give the windows a moment to paint.
         QObject::connect(&startup, &Startup::finished, &app,
                          [grab] { QTimer::singleShot(2000, qApp, grab); });
         QTimer::singleShot(15000, qApp, grab);
     }
     startup.start();
     const int code = app.exec();
+    // The windows go before the application: a preview page must not
+    // outlive the browser profile it belongs to.
+    delete startup.mainWindow();
     settings.sync();
     return code;
 }

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -92,6 +93,17 @@ TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
     layout->addWidget(m_tabs);
     layout->addLayout(buttons);
 
+    // Ctrl+PageDown and Ctrl+PageUp switch the pages, from any control.
+    for (const auto &[keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, s = step] {
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + s + m_tabs->count()) %
+                                    m_tabs->count());
+        });
+    }
+
     // Enter belongs to the cell editor and the combos, never to a button:
     // it must not write the table by accident.
     for (QPushButton *button : findChildren<QPushButton *>())
@@ -137,6 +149,7 @@ QWidget *TableBuilder::buildGridPage()
     m_cellEditor->setObjectName(QStringLiteral("Text1"));
     m_cellEditor->setAccessibleName(QStringLiteral("Cell Text"));
     m_cellEditor->setTabChangesFocus(true);
+    m_cellEditor->installEventFilter(this);
     m_cellEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_cellEditor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_cellEditor->document()->setDocumentMargin(1);
@@ -586,16 +599,65 @@ bool TableBuilder::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid->viewport() && event->type() == QEvent::Resize) {
         placeCellEditor();
-    } else if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        // From the keyboard, Enter or F2 goes into the current cell.
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
-            showCellEditor(m_grid->currentRow(), m_grid->currentColumn());
-            focusCellEditor();
+    } else if ((watched == m_grid || watched == m_cellEditor) &&
+               event->type() == QEvent::KeyPress) {
+        if (gridKey(static_cast<QKeyEvent *>(event), watched == m_cellEditor))
             return true;
-        }
     }
     return BuilderDialog::eventFilter(watched, event);
+}
+
+// The grid must not trap the keyboard: Tab walks the cells and goes on to
+// the next control after the last one, Ctrl+Tab leaves at once, and Escape
+// in a cell ends the cell edit (a second Escape cancels the builder).
+bool TableBuilder::gridKey(QKeyEvent *key, bool inEditor)
+{
+    const bool ctrl = key->modifiers() & Qt::ControlModifier;
+    const int k = key->key();
+    if (!inEditor && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_F2)) {
+        showCellEditor(m_grid->currentRow(), m_grid->currentColumn());
+        focusCellEditor();
+        return true;
+    }
+    if (inEditor && k == Qt::Key_Escape) {
+        // The focus moves first: a hidden focus widget hands it on by itself.
+        m_grid->setFocus(Qt::OtherFocusReason);
+        hideCellEditor();
+        return true;
+    }
+    if (k != Qt::Key_Tab && k != Qt::Key_Backtab)
+        return false;
+    const bool forward = k == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+    const int rows = m_table.rowCount();
+    const int columns = m_table.columnCount();
+    const int current =
+        std::max(0, m_grid->currentRow()) * columns + std::max(0, m_grid->currentColumn());
+    const int next = current + (forward ? 1 : -1);
+    if (ctrl || next < 0 || next >= rows * columns) {
+        leaveGrid(forward);
+        return true;
+    }
+    m_grid->setCurrentCell(next / columns, next % columns);
+    showCellEditor(next / columns, next % columns);
+    focusCellEditor();
+    return true;
+}
+
+void TableBuilder::leaveGrid(bool forward)
+{
+    // The next control in the focus chain that is not part of the grid.
+    QWidget *w = m_grid;
+    for (int guard = 0; guard < 1000; ++guard) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == m_grid)
+            return;
+        if (m_grid->isAncestorOf(w) || !w->isVisibleTo(this) || !w->isEnabled() ||
+            !(w->focusPolicy() & Qt::TabFocus) || !isAncestorOf(w))
+            continue;
+        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        hideCellEditor();
+        return;
+    }
 }
 
 void TableBuilder::fontSizeChosen(const QString &text)

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -53,6 +54,8 @@ private:
     void removeColumn();
     void gridResized();
 
+    bool gridKey(QKeyEvent *key, bool inEditor);
+    void leaveGrid(bool forward);
     void showCellEditor(int row, int column);
     void placeCellEditor();
     void hideCellEditor();

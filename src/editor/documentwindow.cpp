@@ -59,7 +59,10 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     connect(m_editor, &HtmlEditor::typed, this, &DocumentWindow::onTyped);
     // The change signal comes just before the text changes; the length is
     // read once the change is done.
-    connect(m_editor, &HtmlEditor::textChanging, this, [this] { m_saver = false; });
+    connect(m_editor, &HtmlEditor::textChanging, this, [this] {
+        if (m_saver)
+            setSaver(false);
+    });
     connect(
         m_editor, &HtmlEditor::textChanging, this,
         [this] { emit lengthChanged(m_editor->characterLength()); }, Qt::QueuedConnection);
@@ -68,6 +71,23 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     connect(m_editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { emit popupRequested(m_editor->mapToGlobal(pos)); });
     resize(640, 420);
+}
+
+void DocumentWindow::setSaver(bool saved)
+{
+    m_saver = saved;
+    setWindowModified(!saved);
+}
+
+void DocumentWindow::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    // "[*]" marks where the title shows the unsaved mark; one that is part
+    // of the path is written doubled to show as itself.
+    QString title = caption;
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[[*]]"));
+    setWindowTitle(title + QStringLiteral("[*]"));
+    m_editor->setAccessibleName(caption);
 }
 
 // Typing colours: a "<" starts a tag in the Other colour, the ">" that ends
@@ -268,7 +288,7 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
                 return;
             }
             setCaption(path);
-            m_saver = true;
+            setSaver(true);
         }
         emit siteListRefreshRequested();
     }

@@ -25,13 +25,15 @@ public:
     Kind kind() const { return m_kind; }
     HtmlEditor *editor() const { return m_editor; }
 
-    // Saved flag: true when the text has no unsaved changes.
+    // Saved flag: true when the text has no unsaved changes. The window
+    // title shows the usual "*" while it is false.
     bool saver() const { return m_saver; }
-    void setSaver(bool saved) { m_saver = saved; }
+    void setSaver(bool saved);
 
-    // "New 1" or the full path of the file.
-    QString caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    // "New 1" or the full path of the file; the window title shows it too,
+    // but the title is never read back as the path.
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
 
     textfile::Encoding encoding() const { return m_encoding; }
 
@@ -82,6 +84,7 @@ private:
     QSlider *m_slider = nullptr;         // Slider1
     QPushButton *m_refresh = nullptr;    // Command1
     QWebEngineView *m_preview = nullptr; // WebBrowser1, made on first use
+    QString m_caption;
     bool m_saver = true;
     bool m_blackAfterTyping = false;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;

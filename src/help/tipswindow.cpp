@@ -1,6 +1,7 @@
 #include "help/tipswindow.h"
 
 #include "help/tips.h"
+#include "kernel/builderids.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
@@ -59,9 +60,14 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
     auto *open = new QPushButton(QStringLiteral("&Open an Existing Webpage"), this);
     open->setObjectName(QStringLiteral("Command5"));
     connect(open, &QPushButton::clicked, this, &TipsWindow::openExistingPage);
-    // The QuickStart pages come with their own dialogs.
-    quickstart->setEnabled(false);
-    quickstartStyle->setEnabled(false);
+    connect(quickstart, &QPushButton::clicked, this,
+            [this] { openQuickStart(builderid::QuickStart); });
+    connect(quickstartStyle, &QPushButton::clicked, this,
+            [this] { openQuickStart(builderid::QuickStartStyle); });
+    // From the menu the page buttons are off: only at start-up is there
+    // an untouched first document to fill.
+    quickstart->setEnabled(fromStartup);
+    quickstartStyle->setEnabled(fromStartup);
     open->setEnabled(fromStartup);
 
     auto *buttons = new QVBoxLayout;
@@ -87,6 +93,13 @@ void TipsWindow::nextTip()
 {
     m_index = tips::randomTipIndex(*QRandomGenerator::global());
     m_tip->setText(tips::tipList().at(m_index));
+}
+
+void TipsWindow::openQuickStart(const char *id)
+{
+    close();
+    if (m_context.openBuilder)
+        m_context.openBuilder(QLatin1String(id));
 }
 
 void TipsWindow::openExistingPage()

@@ -23,6 +23,8 @@ public:
         // else as a document of its own. False when it fails; it tells the
         // user why itself.
         std::function<bool(const QString &path)> openIntoActiveDocument;
+        // Opens a builder window by id (the QuickStart dialogs).
+        std::function<bool(const QString &id)> openBuilder;
     };
 
     // fromStartup: the page buttons work; from the menu they are disabled.
@@ -33,6 +35,7 @@ public:
 
 private:
     void openExistingPage();
+    void openQuickStart(const char *id);
 
     Context m_context;
     int m_index = 0;

@@ -20,7 +20,9 @@ QString askFile(Workbench &workbench, const QString &filter)
                                             workbench.state().siteFilePath, filter);
 }
 
-const char kTextFilter[] = "Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt";
+const char kTextFilter[] = "Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*)|*";
+const char kTableFilter[] = "Text and Tab Files (*.txt)|*.txt|Tab-separated Files (*.tsv)|*.tsv|"
+                            "All Files (*)|*";
 
 // Replaces the selection directly (no undo record), then colours the
 // whole document.
@@ -102,7 +104,7 @@ void importTable(Workbench &workbench)
     HtmlEditor *editor = workbench.activeEditor();
     if (!editor)
         return;
-    const QString path = askFile(workbench, QStringLiteral("Text and Tab Files (*.txt)|*.txt"));
+    const QString path = askFile(workbench, QLatin1String(kTableFilter));
     if (path.isEmpty())
         return;
     const importer::Result result = convert([&] { return importer::importTableFile(path); });

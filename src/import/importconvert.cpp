@@ -81,11 +81,13 @@ struct Conversion
 };
 
 // Escapes and writes "<BR>", CENTER and list tags into the buffer. Text put
-// at a caret takes the format a rich-text control has there, so a line's
-// tags carry the format of the line's first character; "<BR>" CR LF takes
-// the format of the LF it replaces.
-Buffer paragraphPass(const RichText &doc, Conversion &state)
+// at a caret takes the format the caret reports there: from a file, a line's
+// tags carry the format of the line's first character; from an editor, the
+// format of the line break before them. "<BR>" CR LF takes the format of the
+// line break it replaces.
+Buffer paragraphPass(const RichText &doc, Source source, Conversion &state)
 {
+    const bool editor = source == Source::Editor;
     const QString &t = doc.text();
     const int n = doc.size();
     const std::vector<RichText::Run> &runs = doc.runs();
@@ -126,7 +128,10 @@ Buffer paragraphPass(const RichText &doc, Conversion &state)
             const QChar ch = t[i];
             if (ch != u'<' && ch != u'>' && ch != u'\n')
                 continue;
-            buf.put(QStringView(t).mid(from, i - from), id);
+            // From an editor the whole CR LF is one line break; the pair
+            // always lies in one run.
+            const bool wholeBreak = editor && ch == u'\n' && i > from && t[i - 1] == u'\r';
+            buf.put(QStringView(t).mid(from, i - from - (wholeBreak ? 1 : 0)), id);
             from = i + 1;
             if (ch == u'<') {
                 buf.put(u"&lt;", id);
@@ -135,8 +140,10 @@ Buffer paragraphPass(const RichText &doc, Conversion &state)
             } else {
                 buf.put(u"<BR>\r\n", id);
                 paragraph = std::min(paragraph + 1, lastParagraph);
-                // The next character's format; at the very end the LF's own.
-                const int lineId = i + 1 == end && i + 1 < n ? runs[run + 1].formatId : id;
+                // From a file the next character's format (at the very end
+                // the LF's own); from an editor the line break's.
+                const int lineId =
+                    !editor && i + 1 == end && i + 1 < n ? runs[run + 1].formatId : id;
                 lineTags(doc.paragraphFormat(paragraph), lineId);
             }
         }
@@ -154,10 +161,12 @@ QString fontTag(const CharFormat &f)
 }
 
 // Copies the buffer into out with the character tags, then the closing tags.
-// The tags for caret c go before buffer character c - 1, or after it when
-// the character before that is a CR or LF; caret 0's go first.
-void characterPass(QString &out, const RichText &doc, const Buffer &buf, Conversion &state)
+// The tags for caret c go before buffer character c - 1; from a file they go
+// after it when the character before that is a CR or LF. Caret 0's go first.
+void characterPass(QString &out, const RichText &doc, const Buffer &buf, Source source,
+                   Conversion &state)
 {
+    const bool editor = source == Source::Editor;
     const QString &b = buf.text;
     const int length = int(b.size());
     std::vector<QString> tags(size_t(doc.formatCount()));
@@ -189,14 +198,16 @@ void characterPass(QString &out, const RichText &doc, const Buffer &buf, Convers
     int recorded = -1;
     // Position length + 1 reports what length does, so it changes nothing.
     for (int c = 0; c <= length; ++c) {
-        // What the control reports at caret c: the character before it, but
-        // at the start of a line the line's first character.
+        // What the caret reports at c: the character before it, but from a
+        // file at the start of a line the line's first character. "<BR>"
+        // CR LF has one format, so an editor's caret never reports a change
+        // between the CR and the LF.
         int id;
         if (length == 0)
             id = doc.emptyFormatId();
         else if (c == 0)
             id = buf.ids[0];
-        else if (c == length || b[c - 1] != u'\n')
+        else if (editor || c == length || b[c - 1] != u'\n')
             id = buf.ids[size_t(c - 1)];
         else
             id = buf.ids[size_t(c)];
@@ -207,7 +218,7 @@ void characterPass(QString &out, const RichText &doc, const Buffer &buf, Convers
         qsizetype anchor = c - 1;
         if (c == 0)
             anchor = 0;
-        else if (c >= 2 && (b[c - 2] == u'\r' || b[c - 2] == u'\n'))
+        else if (!editor && c >= 2 && (b[c - 2] == u'\r' || b[c - 2] == u'\n'))
             anchor = c;
         copyTo(anchor);
 
@@ -242,13 +253,13 @@ void characterPass(QString &out, const RichText &doc, const Buffer &buf, Convers
     out.append(u"</FONT>");
 }
 
-void appendRichText(QString &out, const RichText &doc)
+void appendRichText(QString &out, const RichText &doc, Source source = Source::File)
 {
     Conversion state;
-    const Buffer buf = paragraphPass(doc, state);
+    const Buffer buf = paragraphPass(doc, source, state);
     out.reserve(out.size() + buf.text.size() + buf.text.size() / 4 + 256);
     out.append(kParagraphHead);
-    characterPass(out, doc, buf, state);
+    characterPass(out, doc, buf, source, state);
     out.append(kParagraphTail);
 }
 
@@ -325,10 +336,10 @@ QString pageSkeleton(QStringView body)
     return out;
 }
 
-QString richTextFragment(const RichText &text)
+QString richTextFragment(const RichText &text, Source source)
 {
     QString out;
-    appendRichText(out, text);
+    appendRichText(out, text, source);
     return out;
 }
 

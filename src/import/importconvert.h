@@ -26,10 +26,26 @@ QString plainTextFragment(QStringView text);
 // The page around an imported text, title "Imported Page".
 QString pageSkeleton(QStringView body);
 
+// Where formatted text comes from. Two details of the conversion follow
+// from it.
+enum class Source {
+    // A rich-text file read into a buffer: only the LF of a line break
+    // becomes "<BR>" CR LF (the CR stays in front of it), and at the start of
+    // a line the caret reports the line's first character, so the tags
+    // written there take its format.
+    File,
+    // A rich-text editor (the paragraph builder's): a line break is one
+    // position and becomes "<BR>" CR LF whole; the caret always reports the
+    // character before it, a line break's own format included, tags written
+    // at a caret take that format, and the tags for a change go just before
+    // the character that brings it.
+    Editor,
+};
+
 // Rich text as one paragraph of HTML: paragraph tags for centring and list
 // items, B/I/U/S and FONT tags where the formatting changes, the whole in the
 // "Beginning of Paragraph" comment wrapper. Linear in the text's length.
-QString richTextFragment(const richtext::RichText &text);
+QString richTextFragment(const richtext::RichText &text, Source source = Source::File);
 
 // A tab-separated table as "<TABLE BORDER=1>" with one row per line.
 QString tableFragment(QStringView text);

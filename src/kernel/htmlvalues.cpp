@@ -46,4 +46,30 @@ const QStringList &colourNames()
     return names;
 }
 
+QString quoted(const QString &value)
+{
+    return u'"' + value + u'"';
+}
+
+void attribute(QString &out, QLatin1String name, const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    out += u' ';
+    out += name;
+    out += u'=';
+    out += value;
+}
+
+void quotedAttribute(QString &out, QLatin1String name, const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    out += u' ';
+    out += name;
+    out += QLatin1String("=\"");
+    out += value;
+    out += u'"';
+}
+
 } // namespace htmlvalues

@@ -33,6 +33,16 @@ constexpr int blueOf(qint64 colour)
 // 10-11 "2", 12-13 "3", 14-17 "4", 18-23 "5", 24-35 "6", 36 and more "7".
 QString htmlFontSize(qint64 points);
 
+// The line end of generated HTML.
+inline const QString CrLf = QStringLiteral("\r\n");
+
+// The value between double quotes.
+QString quoted(const QString &value);
+// " NAME=value", only when the value is not empty.
+void attribute(QString &out, QLatin1String name, const QString &value);
+// " NAME=\"value\"", only when the value is not empty.
+void quotedAttribute(QString &out, QLatin1String name, const QString &value);
+
 // The sixteen colour names every colour combo offers.
 const QStringList &colourNames();
 

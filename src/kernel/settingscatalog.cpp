@@ -182,9 +182,21 @@ const Setting &useIE()
     return s;
 }
 
+const Setting &windowGeometry()
+{
+    static const Setting s = textSetting(Window, "Window", "Geometry");
+    return s;
+}
+
+const Setting &windowLayout()
+{
+    static const Setting s = textSetting(Window, "Window", "State");
+    return s;
+}
+
 const Setting &agendaCount()
 {
-    static const Setting s = numberSetting(Organizer, "Data", "Number", 1, 0, 1000000);
+    static const Setting s = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
     return s;
 }
 
@@ -253,12 +265,13 @@ const Setting &objectCode()
 
 QList<Setting> catalogue()
 {
-    QList<Setting> all{
-        fontSize(),    browser(),        colorsOff(),        imageTypeCount(), customTagCount(),
-        showTips(),    siteDrive(),      siteDirectory(),    siteFilePath(),   ftpUrl(),
-        ftpUserName(), ftpPassword(),    fontCount(),        useIE(),          agendaCount(),
-        phoneCount(),  favouriteCount(), objectTagClassId(), objectObj(),      objectTagCase(),
-        objectLines(), objectWidth(),    objectHeight(),     objectInclCode(), objectCode()};
+    QList<Setting> all{fontSize(),       browser(),        colorsOff(),      imageTypeCount(),
+                       customTagCount(), showTips(),       siteDrive(),      siteDirectory(),
+                       siteFilePath(),   ftpUrl(),         ftpUserName(),    ftpPassword(),
+                       fontCount(),      useIE(),          windowGeometry(), windowLayout(),
+                       agendaCount(),    phoneCount(),     favouriteCount(), objectTagClassId(),
+                       objectObj(),      objectTagCase(),  objectLines(),    objectWidth(),
+                       objectHeight(),   objectInclCode(), objectCode()};
     for (int i = 0; i < 5; ++i)
         all << colour(i) << barVisible(i);
     for (int i = 0; i < 6; ++i)

@@ -51,9 +51,11 @@ Setting customText(int index);    // Custom/10 .. 15
 const Setting &barVisible(int index); // Previous/Picture1, 5, 11, 14, 15
 const Setting &fontCount();           // Fonts/Number, -1 .. 100000
 const Setting &useIE();               // Extras/UseIE
+const Setting &windowGeometry();      // Window/Geometry, base64; empty on first run
+const Setting &windowLayout();        // Window/State, base64: docks and bars
 
 // Ostrel Organizer
-const Setting &agendaCount();    // Data/Number, 0 .. 1000000, 1
+const Setting &agendaCount();    // Data/Number, 0 .. 100000, 1
 const Setting &phoneCount();     // Phone/Number, 0 .. 100000, 0
 const Setting &favouriteCount(); // URL/URLS, 0 .. 100000, 0
 

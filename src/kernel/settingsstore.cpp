@@ -146,14 +146,17 @@ QString SettingsStore::realKey(const QString &app, const QString &section, const
     const QString exact = section + u'/' + key;
     if (app != organizerApp() || s.contains(exact))
         return exact;
-    s.beginGroup(section);
-    const QStringList keys = s.childKeys();
-    s.endGroup();
-    for (const QString &k : keys) {
-        if (k.compare(key, Qt::CaseInsensitive) == 0)
-            return section + u'/' + k;
+    auto index = m_organizerKeys.find(section);
+    if (index == m_organizerKeys.end()) {
+        QHash<QString, QString> keys;
+        s.beginGroup(section);
+        for (const QString &k : s.childKeys())
+            keys.insert(k.toLower(), k);
+        s.endGroup();
+        index = m_organizerKeys.insert(section, keys);
     }
-    return exact;
+    const auto found = index->constFind(key.toLower());
+    return found == index->constEnd() ? exact : section + u'/' + *found;
 }
 
 QString SettingsStore::get(const QString &app, const QString &section, const QString &key,
@@ -182,7 +185,13 @@ bool SettingsStore::contains(const QString &app, const QString &section, const Q
 void SettingsStore::save(const QString &app, const QString &section, const QString &key,
                          const QString &text)
 {
-    settings(app).setValue(realKey(app, section, key), text);
+    const QString real = realKey(app, section, key);
+    settings(app).setValue(real, text);
+    if (app == organizerApp()) {
+        auto index = m_organizerKeys.find(section);
+        if (index != m_organizerKeys.end())
+            index->insert(key.toLower(), real.mid(section.size() + 1));
+    }
     if (app == mainApp() && section == QLatin1String("Direct") &&
         key == QLatin1String("FTPPassword") && !text.isEmpty())
         tightenModes();
@@ -191,16 +200,25 @@ void SettingsStore::save(const QString &app, const QString &section, const QStri
 void SettingsStore::remove(const QString &app)
 {
     settings(app).clear();
+    if (app == organizerApp())
+        m_organizerKeys.clear();
 }
 
 void SettingsStore::remove(const QString &app, const QString &section)
 {
     settings(app).remove(section);
+    if (app == organizerApp())
+        m_organizerKeys.remove(section);
 }
 
 void SettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
     settings(app).remove(realKey(app, section, key));
+    if (app == organizerApp()) {
+        auto index = m_organizerKeys.find(section);
+        if (index != m_organizerKeys.end())
+            index->remove(key.toLower());
+    }
 }
 
 double SettingsStore::number(const QString &app, const QString &section, const QString &key,

@@ -76,6 +76,9 @@ private:
 
     QString m_directory;
     mutable std::map<QString, std::unique_ptr<QSettings>> m_files;
+    // Organizer sections: each key in lower case to the key as stored, so a
+    // key missing in its exact case is found without scanning the section.
+    mutable QHash<QString, QHash<QString, QString>> m_organizerKeys;
     QString m_lastError;
     mutable QStringList m_problems;
 };

@@ -70,7 +70,16 @@ std::optional<QString> WidgetDialogService::input(QWidget *parent, const QString
 QString WidgetDialogService::openFileName(QWidget *parent, const QString &title,
                                           const QString &folder, const QString &barFilter)
 {
-    return QFileDialog::getOpenFileName(parent, title, folder, filefilter::toQt(barFilter));
+    if (!filefilter::isExecutables(barFilter))
+        return QFileDialog::getOpenFileName(parent, title, folder, filefilter::toQt(barFilter));
+    // Programs have no extension here: the dialog shows files that can run.
+    QFileDialog dialog(parent, title, folder, filefilter::toQt(barFilter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDot);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
 }
 
 QString WidgetDialogService::saveFileName(QWidget *parent, const QString &title,

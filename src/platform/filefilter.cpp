@@ -26,4 +26,11 @@ QString toQt(const QString &barFilter)
     return out.join(QStringLiteral(";;"));
 }
 
+bool isExecutables(const QString &barFilter)
+{
+    const QStringList parts = barFilter.split(u'|');
+    return parts.size() == 2 &&
+           parts[1].trimmed().compare(QLatin1String("*.EXE"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace filefilter

@@ -8,4 +8,8 @@ namespace filefilter {
 // filter for executables (no extension on Linux).
 QString toQt(const QString &barFilter);
 
+// Whether the filter asks for programs ("*.EXE" alone): the file dialog then
+// lists executable files only.
+bool isExecutables(const QString &barFilter);
+
 } // namespace filefilter

@@ -22,6 +22,9 @@ QStringList candidates(Tool tool)
         return {QStringLiteral("catfish"), QStringLiteral("searchmonkey"),
                 QStringLiteral("gnome-search-tool"), QStringLiteral("kfind"),
                 QStringLiteral("mate-search-tool")};
+    case Tool::MediaPlayer:
+        return {QStringLiteral("vlc"),       QStringLiteral("mpv"),      QStringLiteral("totem"),
+                QStringLiteral("celluloid"), QStringLiteral("smplayer"), QStringLiteral("parole")};
     }
     return {};
 }

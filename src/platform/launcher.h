@@ -1,13 +1,14 @@
 #pragma once
 // Starting other programs: the external browser and the desktop tools that
-// stand in for the calculator, character map and clipboard viewer.
+// stand in for the calculator, character map, clipboard viewer and media
+// player.
 
 #include <QString>
 #include <QStringList>
 
 namespace launcher {
 
-enum class Tool { Calculator, CharacterMap, ClipboardViewer, FindFiles };
+enum class Tool { Calculator, CharacterMap, ClipboardViewer, FindFiles, MediaPlayer };
 
 // The programs tried for a tool, in order of preference.
 QStringList candidates(Tool tool);

@@ -7,6 +7,10 @@ namespace paths {
 // already ends in "/" (the root). Every command that builds a path uses it.
 QString join(const QString &folder, const QString &name);
 
+// folder/stem + suffix, or when that file exists, the first free one of
+// "stem (2)", "stem (3)" ...: a file written there overwrites nothing.
+QString freeFileName(const QString &folder, const QString &stem, const QString &suffix);
+
 // The name of the preview copy written into the web-site folder.
 inline QString previewFileName()
 {

@@ -5,8 +5,10 @@
 #include "editor/insertion.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
+#include "help/helpcommands.h"
 #include "help/tipswindow.h"
 #include "import/importcommands.h"
+#include "kernel/builderids.h"
 #include "kernel/htmlvalues.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
@@ -20,6 +22,7 @@
 #include "shell/palettecatalog.h"
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
+#include "shell/windowplacement.h"
 #include "site/filecommands.h"
 #include "site/sitepane.h"
 
@@ -35,13 +38,16 @@
 #include <QLinearGradient>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <Qsci/qsciprinter.h>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -214,9 +220,7 @@ void MainWindow::buildMenus()
     m_websiteMenu = findChild<QMenu *>(QStringLiteral("Website"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
 
-    action(QStringLiteral("mnuSaveregItem"))->setShortcut(QKeySequence(Qt::Key_F2));
-    action(QStringLiteral("mnuFindItem"))->setShortcut(QKeySequence(Qt::Key_F3));
-    action(QStringLiteral("mnuManualItem"))->setShortcut(QKeySequence(Qt::Key_F1));
+    addShortcuts();
 
     auto command = [this](const char *name, std::function<void()> fn) {
         markBuilt(QLatin1String(name));
@@ -233,6 +237,106 @@ void MainWindow::buildMenus()
         a->setCheckable(true);
         a->setChecked(true);
     }
+}
+
+// The keys every desktop editor has, beside F1, F2 and F3.
+void MainWindow::addShortcuts()
+{
+    const struct
+    {
+        const char *item;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {"mnuNewItem", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {"mnuOpenItem", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"mnuSaveregItem", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {"mnuSaveItem", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"mnuPrintItem", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {"mnuExitItem", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+        {"mnuFindItem", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_F)}},
+        {"mnuReplaceItem", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
+        {"mnuManualItem", {QKeySequence(Qt::Key_F1)}},
+    };
+    for (const auto &s : shortcuts)
+        action(QLatin1String(s.item))->setShortcuts(s.keys);
+
+    // Window commands live in the Window menu, which is rebuilt each time it
+    // opens; the actions stay with the main window so their keys always work.
+    auto windowCommand = [this](const char *name, const QString &caption,
+                                const QList<QKeySequence> &keys, std::function<void()> fn) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcuts(keys);
+        connect(a, &QAction::triggered, this, fn);
+        addAction(a);
+        m_actions.insert(a->objectName(), a);
+        m_windowCommands << a;
+    };
+    windowCommand("mnuCloseWindowItem", QStringLiteral("Cl&ose"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)},
+                  [this] {
+                      if (QMdiSubWindow *sub = m_mdi->activeSubWindow())
+                          sub->close();
+                  });
+    windowCommand("mnuNextWindowItem", QStringLiteral("Ne&xt Window"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)},
+                  [this] { m_mdi->activateNextSubWindow(); });
+    windowCommand("mnuPreviousWindowItem", QStringLiteral("Pre&vious Window"),
+                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
+                  [this] { m_mdi->activatePreviousSubWindow(); });
+
+    // Pane cycling sits in the View menu.
+    QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
+    view->addSeparator();
+    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), QStringLiteral("Next &Pane"));
+    next->setShortcut(QKeySequence(Qt::Key_F6));
+    connect(next, &QAction::triggered, this, [this] { focusNextPane(true); });
+    QAction *previous =
+        addItem(view, QStringLiteral("mnuPreviousPaneItem"), QStringLiteral("Previous Pa&ne"));
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    connect(previous, &QAction::triggered, this, [this] { focusNextPane(false); });
+}
+
+QList<QWidget *> MainWindow::panes() const
+{
+    QList<QWidget *> list;
+    if (DocumentWindow *doc = activeDocument())
+        list << doc->editor();
+    for (QWidget *w : {static_cast<QWidget *>(m_sideBar), static_cast<QWidget *>(m_sitePane),
+                       static_cast<QWidget *>(m_bars.value(QStringLiteral("Picture1"))),
+                       static_cast<QWidget *>(m_bars.value(QStringLiteral("Picture15")))}) {
+        if (w && w->isVisible() && w->isEnabled())
+            list << w;
+    }
+    return list;
+}
+
+void MainWindow::focusNextPane(bool forward)
+{
+    const QList<QWidget *> list = panes();
+    if (list.isEmpty())
+        return;
+    int current = -1;
+    QWidget *focus = QApplication::focusWidget();
+    for (int i = 0; i < list.size() && focus; ++i) {
+        if (list[i] == focus || list[i]->isAncestorOf(focus))
+            current = i;
+    }
+    const int n = int(list.size());
+    const int next = current < 0 ? 0 : (current + (forward ? 1 : n - 1)) % n;
+    QWidget *pane = list[next];
+    // Inside a pane, its first control that takes the keyboard focus.
+    QWidget *target = pane;
+    if (pane->focusPolicy() == Qt::NoFocus) {
+        for (QWidget *child : pane->findChildren<QWidget *>()) {
+            if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus)) {
+                target = child;
+                break;
+            }
+        }
+    }
+    target->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindow::buildBars()
@@ -263,6 +367,15 @@ void MainWindow::buildBars()
     m_smartColorButton->installEventFilter(this);
     m_smartColorButton->setMouseTracking(true);
     main->addWidget(m_smartColorButton);
+    main->addSeparator();
+    // The organizer needs no document: its button is always on.
+    auto *organizerButton = new QToolButton(main);
+    organizerButton->setObjectName(QStringLiteral("Command1"));
+    organizerButton->setText(QStringLiteral("Ostrel PIM"));
+    organizerButton->setToolTip(QStringLiteral("Calendar, phone numbers and favourite addresses"));
+    connect(organizerButton, &QToolButton::clicked, this,
+            [this] { openBuilder(QLatin1String(builderid::Organizer)); });
+    main->addWidget(organizerButton);
     main->installEventFilter(this);
     main->setMouseTracking(true);
     m_bars.insert(main->objectName(), main);
@@ -295,6 +408,7 @@ void MainWindow::buildBars()
     m_palette->setObjectName(QStringLiteral("ColorPalette"));
     m_palette->setPixmap(paletteImage(600, 18));
     m_palette->setToolTip(QStringLiteral("Click a colour to insert its value"));
+    m_palette->setAccessibleName(QStringLiteral("Colour bar: click a colour to insert its value"));
     m_palette->installEventFilter(this);
     colours->addWidget(m_palette);
     auto *colourButton = new QToolButton(colours);
@@ -349,6 +463,10 @@ void MainWindow::buildStatusBar()
     }
     m_panels[0]->setText(QStringLiteral("File Size"));
     m_panels[2]->setText(QStringLiteral("Message"));
+    // Named for what they hold, not for the text they show now.
+    const char *purposes[4] = {"File Size", "Characters", "Message", "Hint"};
+    for (int i = 0; i < 4; ++i)
+        m_panels[i]->setAccessibleName(QLatin1String(purposes[i]));
 }
 
 void MainWindow::setHint(const QString &text)
@@ -416,6 +534,10 @@ void MainWindow::storeBars()
         settings::write(m_settings, settings::barVisible(i),
                         shown ? QStringLiteral("True") : QStringLiteral("False"));
     }
+    settings::write(m_settings, settings::windowGeometry(),
+                    QString::fromLatin1(saveGeometry().toBase64()));
+    settings::write(m_settings, settings::windowLayout(),
+                    QString::fromLatin1(saveState().toBase64()));
     m_settings.sync();
 }
 
@@ -423,7 +545,16 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 {
     setHint(QStringLiteral("Getting Data From Computer"));
     m_state.fontList = fontList;
-    show();
+    // The first run fills the screen; later ones come back as they were.
+    const QByteArray geometry =
+        QByteArray::fromBase64(settings::text(m_settings, settings::windowGeometry()).toLatin1());
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) {
+        restoreState(QByteArray::fromBase64(
+            settings::text(m_settings, settings::windowLayout()).toLatin1()));
+        show();
+    } else {
+        showMaximized();
+    }
     layout()->activate(); // the document area has its size before the first document
 
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -434,10 +565,16 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_sitePane = new SitePane(*this, siteDock);
     siteDock->setWidget(m_sitePane);
     m_sitePane->setContextMenu(m_websiteMenu);
+    connect(action(QStringLiteral("mnuWebsiteLinkItem")), &QAction::triggered, m_sitePane,
+            &SitePane::linkSelected);
+    for (int i = 0; i < 3; ++i)
+        m_sitePane->commandButton(i)->installEventFilter(this); // status-bar hints
     connect(action(QStringLiteral("mnuWebsiteRenameItem")), &QAction::triggered, m_sitePane,
             &SitePane::renameSelected);
     connect(action(QStringLiteral("mnuWebsiteDeleteItem")), &QAction::triggered, m_sitePane,
             &SitePane::deleteSelected);
+    // The link command also needs a document (updateDocumentCommands).
+    markBuilt(QStringLiteral("mnuWebsiteLinkItem"));
     markBuilt(QStringLiteral("mnuWebsiteRenameItem"));
     markBuilt(QStringLiteral("mnuWebsiteDeleteItem"));
     for (const QString &name :
@@ -493,14 +630,27 @@ DocumentWindow *MainWindow::createDocument()
                                                     : DocumentWindow::Kind::Plain,
                                       m_state, m_dialogs);
     adoptDocument(window);
+    const int index = int(m_mdi->subWindowList().size());
     QMdiSubWindow *sub = m_mdi->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QSize area = m_mdi->viewport()->size();
-    sub->resize(area.width() >= 500 ? area.width() * 9 / 10 : 760,
-                area.height() >= 400 ? area.height() * 9 / 10 : 520);
+    // The Window menu's Close owns these keys; two owners would cancel out.
+    for (QAction *a : sub->systemMenu()->actions()) {
+        for (const QKeySequence &keys : a->shortcuts()) {
+            if (m_windowCommands.first()->shortcuts().contains(keys)) {
+                a->setShortcuts({});
+                break;
+            }
+        }
+    }
     sub->show();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+    sub->setGeometry(placement::documentGeometry(m_mdi->viewport()->size(), index, step));
     m_mdi->setActiveSubWindow(sub);
     window->editor()->setFocus();
+    // A new preview window starts with the manual; when the preview file
+    // cannot be written it simply starts empty.
+    if (window->kind() == DocumentWindow::Kind::Preview)
+        helpcommands::showManual(*window);
     return window;
 }
 
@@ -574,6 +724,8 @@ void MainWindow::updateDocumentCommands()
     }
     for (int i = 2; i <= 5; ++i)
         m_toolbarButtons[i]->setEnabled(any && m_toolbarButtons[i]->property("built").toBool());
+    for (QAction *a : std::as_const(m_windowCommands))
+        a->setEnabled(any);
     m_smartColorButton->setEnabled(any && m_smartColorButton->property("built").toBool());
     for (const char *name : {"Picture14", "Picture15"}) {
         if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
@@ -623,13 +775,18 @@ void MainWindow::updateWindowMenu()
     });
     for (QAction *a : {cascade, tile, arrange})
         m_actions.insert(a->objectName(), a);
+    m_windowMenu->addSeparator();
+    m_windowMenu->addActions(m_windowCommands);
     const QList<DocumentWindow *> docs = documents();
     if (!docs.isEmpty())
         m_windowMenu->addSeparator();
     DocumentWindow *active = activeDocument();
     int n = 1;
     for (DocumentWindow *doc : docs) {
-        QAction *a = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(n++).arg(doc->caption()));
+        QString entry = QStringLiteral("&%1 %2").arg(n++).arg(doc->caption());
+        if (!doc->saver())
+            entry += QStringLiteral(" *");
+        QAction *a = m_windowMenu->addAction(entry);
         a->setCheckable(true);
         a->setChecked(doc == active);
         connect(a, &QAction::triggered, this, [this, doc] {
@@ -650,20 +807,22 @@ void MainWindow::launchTool(int tool)
 
 void MainWindow::showTips(bool fromStartup)
 {
-    TipsWindow::Context context{
-        m_settings, m_dialogs, m_state.siteFilePath, [this](const QString &path) {
-            // Into the start-up document while it is untouched; typed text
-            // is never replaced: then the file gets a window of its own.
-            DocumentWindow *doc = activeDocument();
-            if (!doc || !doc->saver() || doc->editor()->characterLength() > 0)
-                return openFile(path);
-            QString error;
-            if (loadInto(*doc, path, &error))
-                return true;
-            if (!error.isEmpty())
-                reportCannotOpen(path, error);
-            return false;
-        }};
+    TipsWindow::Context context{m_settings, m_dialogs, m_state.siteFilePath,
+                                [this](const QString &path) {
+                                    // Into the start-up document while it is untouched; typed text
+                                    // is never replaced: then the file gets a window of its own.
+                                    DocumentWindow *doc = activeDocument();
+                                    if (!doc || !doc->saver() ||
+                                        doc->editor()->characterLength() > 0)
+                                        return openFile(path);
+                                    QString error;
+                                    if (loadInto(*doc, path, &error))
+                                        return true;
+                                    if (!error.isEmpty())
+                                        reportCannotOpen(path, error);
+                                    return false;
+                                },
+                                [this](const QString &id) { return openBuilder(id); }};
     auto *tips = new TipsWindow(context, fromStartup, this);
     if (fromStartup) {
         tips->show();
@@ -937,6 +1096,8 @@ void MainWindow::connectTools()
            [this] { importcommands::importToCurrentDocument(*this); });
     always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
+    always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
+    always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
     always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
     always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
     // New and Open need no document: their buttons are always on.

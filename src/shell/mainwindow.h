@@ -96,6 +96,11 @@ private:
     void updateDocumentCommands();
     void updateWindowMenu();
     void toggleBar(const QString &barName, QAction *item);
+    void addShortcuts();
+    // F6 and Shift+F6: the keyboard focus to the next (or previous) of the
+    // document, the side bar, the site pane and the bars.
+    void focusNextPane(bool forward);
+    QList<QWidget *> panes() const;
     void launchTool(int tool);
     void showTips(bool fromStartup);
     // Loads a file into a document: wait cursor, caption, saved, coloured.
@@ -123,6 +128,7 @@ private:
     QList<QToolButton *> m_toolbarButtons;     // Command44
     QToolButton *m_smartColorButton = nullptr; // Command96
     QMenu *m_windowMenu = nullptr;
+    QList<QAction *> m_windowCommands; // close, next, previous: kept for their shortcuts
     QMenu *m_popMenu = nullptr;
     QMenu *m_websiteMenu = nullptr;
     QLabel *m_panels[4] = {};

@@ -114,6 +114,26 @@ private:
     std::function<void()> m_onResize;
 };
 
+// The cell editor lies over the current cell, so a click on that cell lands
+// in the editor: it selects the text, as a click on any other cell does.
+class ClickSelectsAll : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *edit = static_cast<QLineEdit *>(watched);
+        if (event->type() == QEvent::MouseButtonPress) {
+            edit->setFocus(Qt::MouseFocusReason);
+            edit->selectAll();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 SettingsDialog::SettingsDialog(Workbench &workbench)
@@ -264,6 +284,7 @@ QWidget *SettingsDialog::buildCustomPanel()
     m_cellEditor->setAccessibleName(QStringLiteral("Cell"));
     m_cellEditor->setFrame(false);
     m_cellEditor->hide();
+    m_cellEditor->installEventFilter(new ClickSelectsAll(m_cellEditor));
     connect(m_cellEditor, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (QTableWidgetItem *item = m_grid->currentItem())
             item->setText(text);
@@ -351,9 +372,9 @@ void SettingsDialog::load()
 
 void SettingsDialog::chooseBrowser()
 {
-    const QString file = m_workbench.dialogs().openFileName(
-        this, QStringLiteral("Open"), m_workbench.state().siteFilePath,
-        QStringLiteral("Executable Files (*.EXE)|*.EXE"));
+    const QString file =
+        m_workbench.dialogs().openFileName(this, QStringLiteral("Open"), QStringLiteral("/usr/bin"),
+                                           QStringLiteral("Executable Files (*.EXE)|*.EXE"));
     if (!file.isEmpty())
         m_browser->setText(file);
 }

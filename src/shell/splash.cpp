@@ -8,26 +8,31 @@
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient g(0, 0, 0, size);
-        g.setColorAt(0, QColor(0x33, 0x00, 0xCC));
-        g.setColorAt(1, QColor(0xFF, 0x00, 0x00));
-        p.setBrush(g);
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
-        QFont f;
-        f.setBold(true);
-        f.setPixelSize(size * 3 / 4);
-        p.setFont(f);
-        p.setPen(Qt::white);
-        p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("L"));
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 32, 64})
+        icon.addPixmap(programIconPixmap(size));
     return icon;
+}
+
+QPixmap programIconPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, size);
+    g.setColorAt(0, QColor(0x33, 0x00, 0xCC));
+    g.setColorAt(1, QColor(0xFF, 0x00, 0x00));
+    p.setBrush(g);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    QFont f;
+    f.setBold(true);
+    f.setPixelSize(size * 3 / 4);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("L"));
+    p.end();
+    return pixmap;
 }
 
 SplashWindow::SplashWindow(QWidget *parent)

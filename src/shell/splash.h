@@ -4,6 +4,8 @@
 
 // The program's icon, drawn like the splash.
 QIcon programIcon();
+// The icon drawn at one size, for the desktop's icon theme.
+QPixmap programIconPixmap(int size);
 
 // The window shown while the program starts.
 class SplashWindow : public QWidget

@@ -48,6 +48,8 @@ void Startup::loadMainWindow()
     if (m_splash)
         m_splash->hide();
     std::optional<bool> useIE = startupstate::storedUseIE(m_settings);
+    if (!useIE && m_previewAnswer)
+        useIE = m_previewAnswer;
     if (!useIE) {
         const auto answer = m_dialogs.message(
             nullptr, QStringLiteral("Is Internet Explorer 4.0 or higher installed on your system?"),

@@ -2,6 +2,7 @@
 // Start-up: the splash window builds the font list and asks the preview
 // question once, then the main window loads.
 
+#include <optional>
 #include <QObject>
 #include <QPointer>
 
@@ -22,6 +23,9 @@ public:
     void start();
     // Runs every step at once (tests).
     void runNow();
+    // Answers the first-run preview question for this run only, without
+    // asking and without storing the answer (screenshots of a fresh start).
+    void answerPreviewQuestion(bool useIE) { m_previewAnswer = useIE; }
     MainWindow *mainWindow() const { return m_main; }
 
 signals:
@@ -37,4 +41,5 @@ private:
     QStringList m_fonts;
     SplashWindow *m_splash = nullptr;
     QPointer<MainWindow> m_main;
+    std::optional<bool> m_previewAnswer;
 };

@@ -2,12 +2,14 @@
 
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
+#include "kernel/builderids.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
+#include "site/ftpuploader.h"
 #include "site/sitelisting.h"
 
 #include <QComboBox>
@@ -18,6 +20,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
@@ -48,7 +51,7 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
 
     m_driveList = new QComboBox(this);
     m_driveList->setObjectName(QStringLiteral("Drive1"));
-    m_driveList->setAccessibleName(QStringLiteral("Drive"));
+    m_driveList->setAccessibleName(QStringLiteral("Drives"));
     // Long mount paths must not widen the dock.
     m_driveList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_driveList->setMinimumContentsLength(8);
@@ -119,11 +122,40 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     splitter->addWidget(m_folderTree);
     splitter->addWidget(m_fileList);
 
+    struct Command
+    {
+        const char *caption;
+        const char *hint;
+    };
+    static const Command commands[3] = {
+        {"Retrieve Files", "Copies files to website directory"},
+        {"Thumbnail Viewer", "Browses the images in the Website Directory"},
+        {"Publish File", "Transfers Files to an FTP Directory"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new QPushButton(QLatin1String(commands[i].caption), this);
+        button->setObjectName(QStringLiteral("Command93_%1").arg(i));
+        button->setAutoDefault(false);
+        button->setProperty("hint", QLatin1String(commands[i].hint));
+        button->setAccessibleDescription(QLatin1String(commands[i].hint));
+        button->setMouseTracking(true);
+        m_commands[i] = button;
+    }
+    connect(m_commands[0], &QPushButton::clicked, this, &SitePane::retrieveFiles);
+    connect(m_commands[1], &QPushButton::clicked, this, &SitePane::showThumbnails);
+    connect(m_commands[2], &QPushButton::clicked, this, &SitePane::publishSelected);
+
+    m_uploader = new FtpUploader(this);
+    connect(m_uploader, &FtpUploader::finished, this,
+            [this](bool ok) { message(ok ? ftp::text::completed() : ftp::text::cannotUpload()); });
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(m_driveList);
     layout->addWidget(splitter, 1);
+    for (QPushButton *button : m_commands)
+        layout->addWidget(button);
 
     // The root alone until the mounted volumes answer.
     const std::optional<QList<site::Drive>> drives = site::runWithoutBlocking<QList<site::Drive>>(
@@ -292,6 +324,12 @@ void SitePane::activateSelected()
         activateFile(name);
 }
 
+void SitePane::linkSelected()
+{
+    if (checkSelection())
+        m_workbench.openBuilder(QLatin1String(builderid::Anchor), selectedFile());
+}
+
 void SitePane::renameSelected()
 {
     if (!checkSelection())
@@ -332,6 +370,36 @@ void SitePane::findFiles()
     const QString program = launcher::findTool(launcher::Tool::FindFiles);
     if (program.isEmpty() || !launcher::start(program, site::findFilesArguments(program, m_folder)))
         message(site::text::noFindTool());
+}
+
+void SitePane::retrieveFiles()
+{
+    m_workbench.openBuilder(QLatin1String(builderid::FileRetriever));
+}
+
+void SitePane::showThumbnails()
+{
+    m_workbench.openBuilder(QLatin1String(builderid::ThumbnailBrowser));
+}
+
+void SitePane::publishSelected()
+{
+    const AppState &state = m_workbench.state();
+    if (state.ftpUrl.isEmpty() || state.ftpUserName.isEmpty() || state.ftpPassword.isEmpty()) {
+        message(ftp::text::notDefined());
+        return;
+    }
+    if (!checkSelection())
+        return;
+    m_uploader->setAccount(state.ftpUrl, state.ftpUserName, state.ftpPassword);
+    m_uploader->reset();
+    QPushButton *button = m_commands[2];
+    button->setEnabled(false);
+    if (m_uploader->isBusy())
+        message(ftp::text::busy());
+    else if (!m_uploader->send(selectedPath(), selectedFile()))
+        message(ftp::text::cannotUpload());
+    button->setEnabled(true);
 }
 
 bool SitePane::eventFilter(QObject *watched, QEvent *event)

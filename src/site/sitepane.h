@@ -4,6 +4,12 @@
 // folder for the whole program; it is kept in AppState and the settings at
 // every change. The owner supplies the right-click menu and wires the
 // commands that need other windows (link, properties).
+//
+// Under the lists, the button array Command93 ("Retrieve Files",
+// "Thumbnail Viewer", "Publish File") opens the file retriever and the
+// thumbnail browser and uploads the selected file to the FTP directory of
+// the settings. The pane owns the transfer component for the life of the
+// main window.
 
 #include "site/sitefiles.h"
 
@@ -17,8 +23,10 @@
 
 class QComboBox;
 class QFileSystemModel;
+class FtpUploader;
 class QListWidget;
 class QModelIndex;
+class QPushButton;
 class QTreeView;
 class Workbench;
 
@@ -51,6 +59,10 @@ public:
     QComboBox *driveList() const { return m_driveList; }   // Drive1
     QTreeView *folderTree() const { return m_folderTree; } // Dir1
     QListWidget *fileList() const { return m_fileList; }   // File2
+    // Command93: 0 "Retrieve Files", 1 "Thumbnail Viewer", 2 "Publish File";
+    // each carries its status-bar text in the "hint" property.
+    QPushButton *commandButton(int index) const { return m_commands[index]; }
+    FtpUploader *uploader() const { return m_uploader; }
 
 public slots:
     // Shows folder path: the tree, the file list and the drive list follow,
@@ -69,10 +81,20 @@ public slots:
     // What a double-click on the listed file `name` does.
     void activateFile(const QString &name);
     void activateSelected();
+    // Opens the Links dialog with the selected file's bare name as the
+    // address.
+    void linkSelected();
     void renameSelected();
     void deleteSelected();
     // The desktop's find-files tool, started in the web-site folder.
     void findFiles();
+    // Command93 index 0, 1 and 2.
+    void retrieveFiles();
+    void showThumbnails();
+    // Uploads the selected file: the FTP settings must all be set; one
+    // upload at a time ("FTP Connection Busy"); the outcome is told when the
+    // server holds the whole file, or on any error.
+    void publishSelected();
 
 signals:
     void folderChanged(const QString &folder);
@@ -98,6 +120,8 @@ private:
     QTreeView *m_folderTree = nullptr;
     QFileSystemModel *m_folderModel = nullptr;
     QListWidget *m_fileList = nullptr;
+    QPushButton *m_commands[3] = {};
+    FtpUploader *m_uploader = nullptr;
     QPointer<QMenu> m_contextMenu;
     QList<site::Drive> m_drives;
     QHash<QString, QString> m_lastFolderOnDrive;

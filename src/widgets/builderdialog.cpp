@@ -73,9 +73,22 @@ void BuilderDialog::holdMainWindow()
 
 void BuilderDialog::releaseMainWindow()
 {
-    if (m_holdingMain && m_main && !m_mainGoing)
+    if (m_holdingMain && m_main && !m_mainGoing && !anotherHoldsMain())
         m_main->setEnabled(true);
     m_holdingMain = false;
+}
+
+bool BuilderDialog::anotherHoldsMain() const
+{
+    // A wizard shows its next step before closing the current one; the main
+    // window stays held across the change.
+    const QList<BuilderDialog *> builders =
+        m_main->findChildren<BuilderDialog *>(Qt::FindDirectChildrenOnly);
+    for (const BuilderDialog *other : builders) {
+        if (other != this && other->m_holdingMain && other->isVisible())
+            return true;
+    }
+    return false;
 }
 
 bool BuilderDialog::event(QEvent *event)

@@ -52,6 +52,7 @@ protected:
 private:
     void holdMainWindow();
     void releaseMainWindow();
+    bool anotherHoldsMain() const;
     void finish();
     void centreOnScreen();
 

@@ -571,6 +571,67 @@ private slots:
         QCOMPARE(builder->findChild<SpinArrows *>("SpinButton2")->accessibleName(),
                  QStringLiteral("Columns"));
     }
+
+    // Every control can be reached without the mouse, and the grid lets go.
+    void keyboardReachesEveryControl()
+    {
+        FakeWorkbench wb;
+        TableBuilder *builder = TableBuilder::open(wb);
+        QVERIFY(QTest::qWaitForWindowActive(builder));
+        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QPlainTextEdit, editor, builder, "Text1");
+        FIND(QTabWidget, tabs, builder, "TabStrip1");
+        typeInCell(builder, 0, 0, "a");
+
+        // Escape ends the cell edit only; the builder stays.
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(builder->isVisible());
+        QVERIFY(!editor->isVisible());
+        QVERIFY(grid->hasFocus());
+
+        // Tab walks the four cells, then leaves the grid.
+        QStringList reached;
+        auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, mods);
+            QWidget *focus = QApplication::focusWidget();
+            reached << (focus ? focus->objectName() : QString());
+        };
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Tab);
+        QCOMPARE(reached.mid(0, 3), QStringList({"Text1", "Text1", "Text1"}));
+        QVERIFY(!grid->isAncestorOf(QApplication::focusWidget()));
+        for (int i = 0; i < 12; ++i)
+            press(Qt::Key_Tab);
+        for (const char *name : {"SpinButton1", "SpinButton2", "Combo2", "Check4", "Check2",
+                                 "Command2", "Check1", "Command3", "Command4"})
+            QVERIFY2(reached.contains(QLatin1String(name)), name);
+
+        // Ctrl+Tab leaves the grid from a cell at once.
+        typeInCell(builder, 0, 0, "b");
+        press(Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(!grid->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(QApplication::focusWidget() != grid);
+
+        // Ctrl+PageDown shows the settings, whose fields Tab reaches.
+        press(Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        reached.clear();
+        FIND(QLineEdit, title, builder, "Text9");
+        title->setFocus();
+        for (int i = 0; i < 14; ++i)
+            press(Qt::Key_Tab);
+        for (const char *name : {"Combo1", "Combo8", "Combo3", "Command5", "Combo10", "Combo9",
+                                 "Combo4", "Combo6", "Combo5", "Combo7", "Check3", "Combo11"})
+            QVERIFY2(reached.contains(QLatin1String(name)), name);
+        press(Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 0);
+
+        // A second Escape, outside a cell, is Cancel.
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QVERIFY(!builder->isVisible());
+        QCOMPARE(wb.editor->documentText(), QString());
+    }
 };
 
 QTEST_MAIN(TestTableBuilder)

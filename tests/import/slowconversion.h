@@ -22,14 +22,17 @@ using richtext::RichText;
 
 // The conversion done the slow way, one find, replace or insert at a time,
 // on a buffer whose characters carry format ids like a rich-text control.
+// From an editor a line break is one position, a lone LF here, until the
+// end.
 struct SlowConversion
 {
     const RichText &doc;
+    bool editor = false;
     QString text;
     QList<int> ids;
 
-    // What the control reports at a caret: the character before it, at the
-    // start of a line the line's first character.
+    // What the control reports at a caret: the character before it; from a
+    // file, at the start of a line the line's first character.
     int caretFormat(int c) const
     {
         if (text.isEmpty())
@@ -38,7 +41,7 @@ struct SlowConversion
             return ids[0];
         if (c >= text.size())
             return ids.last();
-        return text[c - 1] == u'\n' ? ids[c] : ids[c - 1];
+        return text[c - 1] == u'\n' && !editor ? ids[c] : ids[c - 1];
     }
     void replace(int at, int length, const QString &with, int id)
     {
@@ -61,9 +64,12 @@ struct SlowConversion
 
     QString run()
     {
-        text = doc.text();
-        for (int i = 0; i < doc.size(); ++i)
+        for (int i = 0; i < doc.size(); ++i) {
+            if (editor && doc.text()[i] == u'\r')
+                continue;
+            text += doc.text()[i];
             ids.append(doc.formatIdAt(i));
+        }
         escape(u'<', "&lt;");
         escape(u'>', "&gt;");
 
@@ -93,8 +99,9 @@ struct SlowConversion
         lineTags(doc.paragraphFormat(0));
         for (int at = int(text.indexOf(u'\n', caret)); at >= 0;
              at = int(text.indexOf(u'\n', caret))) {
-            replace(at, 1, "<BR>\r\n", ids[at]);
-            caret = at + 6;
+            const QString br = editor ? QStringLiteral("<BR>\n") : QStringLiteral("<BR>\r\n");
+            replace(at, 1, br, ids[at]);
+            caret = at + int(br.size());
             lineTags(doc.paragraphFormat(++paragraph));
         }
 
@@ -114,8 +121,8 @@ struct SlowConversion
             const CharFormat &f = doc.format(caretFormat(c));
             auto target = [&] {
                 if (c == 0)
-                    return tagCaret;
-                if (c >= 2 && (text[c - 2] == u'\r' || text[c - 2] == u'\n'))
+                    return editor ? inserted : tagCaret;
+                if (!editor && c >= 2 && (text[c - 2] == u'\r' || text[c - 2] == u'\n'))
                     return c + inserted;
                 return c - 1 + inserted;
             };
@@ -156,14 +163,16 @@ struct SlowConversion
                 tags += tag;
         }
         tags += "</FONT>";
+        if (editor)
+            tags.replace(u'\n', QStringLiteral("\r\n"));
         return QStringLiteral("<!-- Beginning of Paragraph -->\r\n<P>\r\n") + tags +
                QStringLiteral("\r\n</P>\r\n<!-- End Of Paragraph -->\r\n");
     }
 };
 
-inline QString richTextFragment(const RichText &doc)
+inline QString richTextFragment(const RichText &doc, bool editor = false)
 {
-    return SlowConversion{doc, {}, {}}.run();
+    return SlowConversion{doc, editor, {}, {}}.run();
 }
 
 } // namespace slowimport

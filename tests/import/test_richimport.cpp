@@ -225,13 +225,21 @@ private slots:
                                                       kTail);
     }
 
+    void matchesStepByStep_data()
+    {
+        QTest::addColumn<bool>("editor");
+        QTest::newRow("file") << false;
+        QTest::newRow("editor") << true;
+    }
     void matchesStepByStep()
     {
+        QFETCH(bool, editor);
+        const importer::Source source = editor ? importer::Source::Editor : importer::Source::File;
         QRandomGenerator rng(20240611);
         for (int round = 0; round < 3000; ++round) {
             const RichText doc = randomDocument(rng);
-            const QString expected = slowimport::richTextFragment(doc);
-            const QString got = importer::richTextFragment(doc);
+            const QString expected = slowimport::richTextFragment(doc, editor);
+            const QString got = importer::richTextFragment(doc, source);
             if (got != expected) {
                 qWarning() << "text:" << doc.text();
                 QCOMPARE(got, expected);

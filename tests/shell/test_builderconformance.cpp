@@ -3,6 +3,7 @@
 // Escape insert nothing, and OK inserts one fragment that one Undo removes.
 
 #include "editor/insertion.h"
+#include "kernel/builderids.h"
 #include "shell/builderregistry.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
@@ -12,6 +13,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QDialog>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -27,7 +29,15 @@ QWidget *openRow(FakeWorkbench &bench, const registry::BuilderRow &row)
 {
     bench.editor->setDocumentText(Before);
     bench.editor->select(6, 1);
-    return row.open(bench, QString());
+    // The properties window describes a file; the others open without one.
+    QString argument;
+    if (row.id == QLatin1String(builderid::FileProperties)) {
+        argument = bench.dir.filePath(QStringLiteral("notes.txt"));
+        QFile file(argument);
+        if (!file.open(QIODevice::WriteOnly) || file.write("notes") != 5)
+            return nullptr;
+    }
+    return row.open(bench, argument);
 }
 
 // Controls a person types into or chooses from, not the parts that

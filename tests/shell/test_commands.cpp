@@ -92,7 +92,8 @@ private slots:
         for (QAction *a : run.main->findChild<QMenu *>("mnuWindow")->actions())
             captions << a->text();
         QCOMPARE(captions, QStringList({"&Cascade Child Forms", "&Tile Child Forms",
-                                        "&Arrange Icons", "", "&1 New 1", "&2 New 2"}));
+                                        "&Arrange Icons", "", "Cl&ose", "Ne&xt Window",
+                                        "Pre&vious Window", "", "&1 New 1", "&2 New 2"}));
         run.main->action("mnuTileItem")->trigger();
         const QList<DocumentWindow *> docs = run.main->documents();
         const QRect a = docs[0]->parentWidget()->geometry();

@@ -1,10 +1,12 @@
 #include "editor/htmleditor.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
+#include "help/manual.h"
 #include "help/tips.h"
 #include "kernel/settingsstore.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "site/sitepane.h"
 #include "support/scripteddialogs.h"
 
 #include <QCheckBox>
@@ -13,6 +15,8 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -425,8 +429,12 @@ private slots:
         DocumentWindow *doc = w->activeDocument();
         auto *refresh = doc->findChild<QAbstractButton *>("Command1");
         QVERIFY(refresh);
-        refresh->click(); // empty document: nothing
-        QVERIFY(!QFile::exists(run.dir.filePath("caching.htm")));
+        // A new preview window starts with the manual; refreshing an empty
+        // document leaves it there.
+        refresh->click();
+        QFile manualFile(run.dir.filePath("caching.htm"));
+        QVERIFY(manualFile.open(QIODevice::ReadOnly));
+        QCOMPARE(manualFile.readAll(), manual::text().toUtf8());
         doc->editor()->setDocumentText("<H1>Hi</H1>");
         refresh->click();
         QFile f(run.dir.filePath("caching.htm"));
@@ -470,7 +478,7 @@ private slots:
                                     "&Print", "-", "&Find Files", "-", "E&xit"}));
         QCOMPARE(w->findChild<QMenu *>("mnuToolsNZItem")->actions().size(), 11);
         QVERIFY(w->action("mnuToolbarItem")->isCheckable());
-        QVERIFY(!w->action("mnuAboutItem")->isEnabled()); // its window does not exist yet
+        QVERIFY(w->action("mnuAboutItem")->isEnabled());
         QCOMPARE(w->action("mnuSaveregItem")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(w->action("mnuFindItem")->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(w->action("mnuManualItem")->shortcut(), QKeySequence(Qt::Key_F1));
@@ -488,6 +496,46 @@ private slots:
         QCOMPARE(captions.last(), QStringLiteral("&Underline Text <U></U>"));
         auto *smart = w->findChild<QToolButton *>("Command96");
         QCOMPARE(smart->toolTip(), QStringLiteral("Color-Codes  HTML Syntax"));
+    }
+
+    void createALinkToFile()
+    {
+        QTemporaryDir site;
+        QFile file(site.filePath("page.htm"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Startup", "ShowStart", "no");
+        run.store->save("Lorimel3", "Direct", "FilePath", site.path());
+        MainWindow *w = run.start();
+        QAction *link = w->action("mnuWebsiteLinkItem");
+        QVERIFY(link->isEnabled());
+        auto *pane = w->findChild<SitePane *>();
+        QVERIFY(pane && pane->folder() == site.path());
+
+        link->trigger();
+        QCOMPARE(run.dialogs.messages(), QStringList{"No File Selected"});
+        QVERIFY(!w->findChild<QDialog *>("Form3"));
+
+        const auto found = pane->fileList()->findItems("page.htm", Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        pane->fileList()->setCurrentItem(found.first());
+        link->trigger();
+        auto *links = w->findChild<QDialog *>("Form3");
+        QVERIFY(links && links->isVisible());
+        QVERIFY(!w->isEnabled());
+        for (const char *box : {"Text1", "Text3", "Text6"})
+            QCOMPARE(links->findChild<QLineEdit *>(box)->text(), QStringLiteral("page.htm"));
+        links->accept();
+        QCOMPARE(w->activeEditor()->documentText(), QStringLiteral("<A HREF=\"page.htm\"></A>"));
+        QVERIFY(w->isEnabled());
+
+        auto *sub = qobject_cast<QWidget *>(w->activeDocument()->parentWidget());
+        w->activeDocument()->setSaver(true);
+        QVERIFY(sub->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!link->isEnabled());
     }
 
     void toolbarHints()
@@ -629,7 +677,9 @@ private slots:
         QCOMPARE(run.store->get("Lorimel3", "Startup", "ShowStart"), QStringLiteral("no"));
         box->click();
         QCOMPARE(run.store->get("Lorimel3", "Startup", "ShowStart"), QStringLiteral("yes"));
-        QVERIFY(!tips->findChild<QAbstractButton *>("Command3")->isEnabled());
+        // At start-up every page button works.
+        QVERIFY(tips->findChild<QAbstractButton *>("Command3")->isEnabled());
+        QVERIFY(tips->findChild<QAbstractButton *>("Command4")->isEnabled());
         // "Open an Existing Webpage" loads into the start-up document.
         const QString page = run.dir.filePath("page.htm");
         QFile f(page);
@@ -745,6 +795,26 @@ private slots:
         QVERIFY(copy.readAll().contains("[Colors\n"));
     }
 
+    void organizerButtonOpensTheOrganizer()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        auto *button = w->findChild<QToolButton *>("Command1");
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("Ostrel PIM"));
+        button->click();
+        QPointer<QDialog> organizer = w->findChild<QDialog *>("Calender1");
+        QVERIFY(organizer && organizer->isVisible());
+        QVERIFY(!w->isEnabled());
+        QVERIFY(organizer->findChild<QAbstractButton *>("Command4")->isEnabled());
+        QTest::keyClick(organizer, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!organizer);
+        QVERIFY(w->isEnabled());
+        QCOMPARE(run.store->get("Ostrel Organizer", "Data", "Number"), QStringLiteral("2"));
+    }
+
     void printsPagesToPdf()
     {
         HtmlEditor e;
@@ -834,6 +904,33 @@ private slots:
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
         QVERIFY(p.readAllStandardOutput().contains("exit-after-startup"));
+    }
+
+    // Without a display scripts/run pictures a fresh start: the main window
+    // with its first document, the preview question answered for that run
+    // only.
+    void screenshotShowsTheMainWindow()
+    {
+        if (QStandardPaths::findExecutable("xvfb-run").isEmpty())
+            QSKIP("xvfb-run is not installed (scripts/setup installs it)");
+        QTemporaryDir dir;
+        const QString png = dir.filePath("shot.png");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.path());
+        env.remove("QT_QPA_PLATFORM");
+        p.setProcessEnvironment(env);
+        p.start("xvfb-run",
+                {"-a", "-s", "-screen 0 1024x768x24", LORIMEL_BINARY, "--screenshot", png});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 0);
+        const QImage shot(png);
+        QVERIFY(!shot.isNull());
+        // The menu bar runs along the top left; the bare screen is black.
+        const QColor menuBar = shot.pixelColor(400, 10);
+        QVERIFY2(menuBar.lightness() > 150, qPrintable(menuBar.name()));
+        QSettings lm3(dir.filePath("lorimel/LM3.ini"), QSettings::IniFormat);
+        QVERIFY(!lm3.contains("Extras/UseIE"));
     }
 #endif
 };

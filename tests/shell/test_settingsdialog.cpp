@@ -187,6 +187,7 @@ private slots:
         QCOMPARE(text->text(), QStringLiteral("/usr/bin/firefox"));
         QCOMPARE(bench->scripted.asked.first().filter,
                  QStringLiteral("Executable Files (*.EXE)|*.EXE"));
+        QCOMPARE(bench->scripted.asked.first().folder, QStringLiteral("/usr/bin"));
         child<QLineEdit>(dialog.get(), "Text5")->setText(QStringLiteral("ftp.example.org/www"));
         child<QLineEdit>(dialog.get(), "Text6")->setText(QStringLiteral("user"));
         child<QLineEdit>(dialog.get(), "Text7")->setText(QStringLiteral("pa ss"));
@@ -327,6 +328,32 @@ private slots:
         bench->editor->select(0, 1);
         sidebar::pressCustomButton(*bench, 0);
         QCOMPARE(bench->editor->documentText(), QStringLiteral("<H1>"));
+    }
+
+    // The editor lies over the current cell, so clicks land in it; each
+    // must select the text as a click on another cell does.
+    void everyClickOnACellSelectsItsText()
+    {
+        open();
+        dialog->showTab(3);
+        QTest::keyClicks(child<QLineEdit>(dialog.get(), "Text5"), QStringLiteral("ftp"));
+        dialog->showTab(2);
+        auto *grid = child<QTableWidget>(dialog.get(), "Grid1");
+        auto *editor = child<QLineEdit>(dialog.get(), "Text3");
+        // Two clicks, each on whatever lies over the cell's right end.
+        for (int i = 0; i < 2; ++i) {
+            const QRect cell = grid->visualRect(grid->model()->index(0, 0));
+            const QPoint at(cell.right() - 4, cell.center().y());
+            QWidget *under = grid->viewport()->childAt(at);
+            if (under)
+                QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(grid->viewport(), at));
+            else
+                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(editor->selectedText(), i == 0 ? QStringLiteral("Custom1") : QString("X"));
+            QTest::keyClicks(editor, i == 0 ? QStringLiteral("X") : QStringLiteral("Head"));
+        }
+        QCOMPARE(child<QTableWidget>(dialog.get(), "Grid1")->item(0, 0)->text(),
+                 QStringLiteral("Head"));
     }
 
     void purge()

@@ -136,6 +136,15 @@ private slots:
         QCOMPARE(store.get(org, "Data", "0A"), QStringLiteral("row"));
         store.save(org, "Data", "0A", "changed");
         QCOMPARE(store.get(org, "Data", "0a"), QStringLiteral("changed"));
+        // Removed keys and sections are gone in every case.
+        store.remove(org, "Data", "0A");
+        QVERIFY(!store.contains(org, "Data", "0a"));
+        store.save(org, "Data", "0A", "again");
+        QCOMPARE(store.get(org, "Data", "0a"), QStringLiteral("again"));
+        store.remove(org, "Data");
+        QVERIFY(!store.contains(org, "Data", "NUMBER"));
+        store.save(org, "Data", "number", "4");
+        QCOMPARE(store.get(org, "Data", "Number"), QStringLiteral("4"));
         // Other applications keep case.
         store.save("Lorimel3", "Data", "Number", "3");
         QCOMPARE(store.get("Lorimel3", "Data", "NUMBER", "1"), QStringLiteral("1"));

@@ -1,4 +1,6 @@
 #include "kernel/builderids.h"
+#include "site/ftpserver.h"
+#include "site/ftpuploader.h"
 #include "site/immutable.h"
 #include "site/sitelisting.h"
 #include "site/sitepane.h"
@@ -11,8 +13,10 @@
 #include <QFileSystemModel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTreeView>
 #include <QtTest>
 #include <QUuid>
@@ -563,6 +567,97 @@ private slots:
         QFile started(record);
         QVERIFY(started.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromLocal8Bit(started.readAll()), sitePath());
+    }
+
+    void commandButtons()
+    {
+        const QStringList captions{"Retrieve Files", "Thumbnail Viewer", "Publish File"};
+        const QStringList hints{"Copies files to website directory",
+                                "Browses the images in the Website Directory",
+                                "Transfers Files to an FTP Directory"};
+        for (int i = 0; i < 3; ++i) {
+            QPushButton *button = pane->commandButton(i);
+            QCOMPARE(button->objectName(), QStringLiteral("Command93_%1").arg(i));
+            QCOMPARE(button->text(), captions.at(i));
+            QCOMPARE(button->property("hint").toString(), hints.at(i));
+        }
+        QTest::mouseClick(pane->commandButton(0), Qt::LeftButton);
+        QTest::mouseClick(pane->commandButton(1), Qt::LeftButton);
+        QCOMPARE(bench->openedBuilders,
+                 (QStringList{builderid::FileRetriever, builderid::ThumbnailBrowser}));
+    }
+
+    // Any missing FTP setting stops the command before the server is asked.
+    void publishNeedsEverySetting_data()
+    {
+        QTest::addColumn<int>("missing"); // 0 address, 1 user, 2 password
+        QTest::newRow("no address") << 0;
+        QTest::newRow("no user name") << 1;
+        QTest::newRow("empty password") << 2;
+    }
+
+    void publishNeedsEverySetting()
+    {
+        QFETCH(int, missing);
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost, 0));
+        AppState &state = bench->appState;
+        state.ftpUrl = QStringLiteral("127.0.0.1:%1/").arg(listener.serverPort());
+        state.ftpUserName = QStringLiteral("webmaster");
+        state.ftpPassword = QStringLiteral("pw");
+        QString *fields[] = {&state.ftpUrl, &state.ftpUserName, &state.ftpPassword};
+        fields[missing]->clear();
+        QVERIFY(select("index.htm"));
+        QTest::mouseClick(pane->commandButton(2), Qt::LeftButton);
+        QCOMPARE(dialogs().messages(),
+                 QStringList{"FTP URL, Username, and/or Password not defined."});
+        QVERIFY(!pane->uploader()->isBusy());
+        QTest::qWait(100);
+        QVERIFY(!listener.hasPendingConnections());
+    }
+
+    // A real upload from the button, then a second publish while a first
+    // one waits on a silent server, then a wrong password.
+    void publishThroughTheButton()
+    {
+        LoopbackFtpServer server;
+        QVERIFY2(server.isRunning(), "python3-pyftpdlib is needed (scripts/setup)");
+        const QByteArray page("<HTML>\r\n<P>published</P>\r\n</HTML>\r\n");
+        QVERIFY(writeFile(sitePath("index.htm"), page));
+        AppState &state = bench->appState;
+        state.ftpUrl = server.url();
+        state.ftpUserName = QLatin1String(LoopbackFtpServer::User);
+        state.ftpPassword = QLatin1String(LoopbackFtpServer::Password);
+        QPushButton *publish = pane->commandButton(2);
+
+        QTest::mouseClick(publish, Qt::LeftButton); // no file selected
+        QCOMPARE(dialogs().messages(), QStringList{"No File Selected"});
+        QVERIFY(select("index.htm"));
+        QTest::mouseClick(publish, Qt::LeftButton);
+        QVERIFY(publish->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs().messages().size(), 2, 30000);
+        QCOMPARE(dialogs().messages().last(), QStringLiteral("File Transfer Completed"));
+        QCOMPARE(server.stored("index.htm"), page);
+
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        state.ftpUrl = QStringLiteral("127.0.0.1:%1").arg(silent.serverPort());
+        pane->uploader()->setTimeouts({2, 1, 2});
+        QTest::mouseClick(publish, Qt::LeftButton);
+        QVERIFY(pane->uploader()->isBusy());
+        QTest::mouseClick(publish, Qt::LeftButton);
+        QCOMPARE(dialogs().messages().last(), QStringLiteral("FTP Connection Busy"));
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs().messages().size(), 4, 30000);
+        QCOMPARE(dialogs().messages().last(), QStringLiteral("Cannot upload file!"));
+
+        state.ftpUrl = server.url();
+        state.ftpPassword = QStringLiteral("wrong");
+        QTest::mouseClick(publish, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs().messages().size(), 5, 30000);
+        QCOMPARE(dialogs().messages().last(), QStringLiteral("Cannot upload file!"));
+        for (const QString &text : dialogs().messages())
+            QVERIFY(!text.contains(QLatin1String(LoopbackFtpServer::Password)));
+        QCOMPARE(dialogs().unexpected, 0);
     }
 };
 

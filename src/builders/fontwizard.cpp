@@ -1,0 +1,69 @@
+#include "builders/fontwizard.h"
+
+#include "kernel/appstate.h"
+#include "widgets/formkit.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace marquee;
+
+FontWizard::FontWizard(BuilderHost &host) : BuilderDialog(host)
+{
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("Font Wizard"));
+
+    m_face = formkit::editableCombo("Combo2", host.state().fontList);
+    m_face->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_face->setMinimumContentsLength(20);
+    m_size = formkit::editableCombo("Combo1", textSizeItems());
+    m_color = new ColourField("Combo3", "Command1", QStringLiteral("Choose"), host.dialogs(),
+                              &m_lastColour);
+
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(formkit::captionLabel(QStringLiteral("Font Name"), m_face), m_face);
+    form->addRow(formkit::captionLabel(QStringLiteral("Font Size"), m_size), m_size);
+    form->addRow(formkit::captionLabel(QStringLiteral("Font Color"), m_color->combo()), m_color);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(formkit::okCancelRow(this, "Command2", "Command3"));
+    m_face->setFocus();
+    resize(380, 160);
+}
+
+FontWizard *FontWizard::open(BuilderHost &host)
+{
+    return showBuilder<FontWizard>(host);
+}
+
+FontOptions FontWizard::options() const
+{
+    FontOptions o;
+    o.face = m_face->currentText();
+    o.size = m_size->currentText();
+    o.color = m_color->text();
+    return o;
+}
+
+void FontWizard::setOptions(const FontOptions &o)
+{
+    m_face->setEditText(o.face);
+    m_size->setEditText(o.size);
+    m_color->setText(o.color);
+}
+
+void FontWizard::accept()
+{
+    finishOk(buildFont(options(), host().selectedText()));
+}
+
+void FontWizard::reject()
+{
+    finishCancel();
+    host().focusDocument();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Font Wizard: wraps the document's selection in a FONT element with the
+// face, size and colour chosen.
+
+#include "builders/marqueelogic.h"
+#include "widgets/builderdialog.h"
+
+class ColourField;
+class QComboBox;
+
+class FontWizard : public BuilderDialog
+{
+    Q_OBJECT
+public:
+    explicit FontWizard(BuilderHost &host);
+
+    static FontWizard *open(BuilderHost &host);
+
+    marquee::FontOptions options() const;
+    void setOptions(const marquee::FontOptions &options);
+
+    // Reads the document's selection now and wraps it.
+    void accept() override;
+    void reject() override;
+
+private:
+    qint64 m_lastColour = 0;
+    QComboBox *m_face = nullptr;
+    QComboBox *m_size = nullptr;
+    ColourField *m_color = nullptr;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// Form Builder: the FORM element's action, method and target.
+
+#include "builders/formbuilderslogic.h"
+#include "widgets/builderdialog.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+
+class FormBuilder : public BuilderDialog
+{
+    Q_OBJECT
+public:
+    explicit FormBuilder(BuilderHost &host);
+    static FormBuilder *open(BuilderHost &host);
+
+    formbuilders::FormOptions options() const;
+    // A method that is not in the list chooses none.
+    void setOptions(const formbuilders::FormOptions &options);
+
+    void accept() override;
+
+private:
+    QLineEdit *m_url;
+    QListWidget *m_method;
+    QComboBox *m_target;
+};

@@ -1,0 +1,210 @@
+#include "builders/graphics.h"
+
+#include "kernel/htmlvalues.h"
+#include "platform/dialogservice.h"
+#include "widgets/formkit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace graphics;
+
+namespace {
+
+// The map-name box: white while it can be typed into, grey when not.
+const QColor mapNameEnabled(255, 255, 255);
+const QColor mapNameDisabled(192, 192, 192);
+
+} // namespace
+
+GraphicsBuilder::GraphicsBuilder(BuilderHost &host) : BuilderDialog(host)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Graphics"));
+
+    auto *tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("TabStrip1"));
+    tabs->addTab(buildImagePage(), QStringLiteral("Image URL, and Positioning"));
+    tabs->addTab(buildFilterPage(), QStringLiteral("Microsoft Visual Filters"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addLayout(formkit::okCancelRow(this, "Command3", "Command4"));
+    m_url->setFocus();
+    resize(520, 330);
+}
+
+GraphicsBuilder *GraphicsBuilder::open(BuilderHost &host, const QString &fileName)
+{
+    GraphicsBuilder *builder = showBuilder<GraphicsBuilder>(host);
+    if (!fileName.isEmpty())
+        builder->m_url->setText(fileName);
+    return builder;
+}
+
+QWidget *GraphicsBuilder::buildImagePage()
+{
+    const GraphicsOptions defaults;
+    using formkit::captionLabel;
+    using formkit::editableCombo;
+    using formkit::lineEdit;
+
+    m_mediaType = editableCombo("Combo2", mediaTypeItems(), defaults.mediaType);
+    m_url = new FileField("Text1", "Command1", QStringLiteral("Find"), fileFilter(), host());
+    m_height = lineEdit("Text2");
+    m_width = lineEdit("Text3");
+    m_hspace = lineEdit("Text4");
+    m_vspace = lineEdit("Text5");
+    m_border = editableCombo("Combo3", borderItems(), defaults.border);
+    m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
+    m_description = lineEdit("Text7");
+    m_imageMap = formkit::checkBox("Check1", QStringLiteral("Image Map"), defaults.imageMap);
+    m_mapName = lineEdit("Text8");
+    formkit::setCaption(m_mapName, QStringLiteral("Map Name"));
+    connect(m_imageMap, &QCheckBox::toggled, this, &GraphicsBuilder::imageMapToggled);
+    imageMapToggled(defaults.imageMap);
+
+    auto *page = new QWidget;
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(captionLabel(QStringLiteral("Media Type"), m_mediaType), 0, 0);
+    grid->addWidget(m_mediaType, 0, 1);
+    grid->addWidget(captionLabel(QStringLiteral("URL"), m_url->edit()), 1, 0);
+    grid->addWidget(m_url, 1, 1, 1, 3);
+    grid->addWidget(captionLabel(QStringLiteral("Height"), m_height), 2, 0);
+    grid->addWidget(m_height, 2, 1);
+    grid->addWidget(captionLabel(QStringLiteral("Width"), m_width), 2, 2);
+    grid->addWidget(m_width, 2, 3);
+    grid->addWidget(captionLabel(QStringLiteral("HSPACE"), m_hspace), 3, 0);
+    grid->addWidget(m_hspace, 3, 1);
+    grid->addWidget(captionLabel(QStringLiteral("VSPACE"), m_vspace), 3, 2);
+    grid->addWidget(m_vspace, 3, 3);
+    grid->addWidget(captionLabel(QStringLiteral("Border"), m_border), 4, 0);
+    grid->addWidget(m_border, 4, 1);
+    grid->addWidget(captionLabel(QStringLiteral("Alignment"), m_alignment), 4, 2);
+    grid->addWidget(m_alignment, 4, 3);
+    grid->addWidget(captionLabel(QStringLiteral("Description"), m_description), 5, 0);
+    grid->addWidget(m_description, 5, 1, 1, 3);
+    grid->addWidget(m_imageMap, 6, 0);
+    grid->addWidget(m_mapName, 6, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(7, 1);
+    return page;
+}
+
+QWidget *GraphicsBuilder::buildFilterPage()
+{
+    const GraphicsOptions defaults;
+    m_filterType = formkit::editableCombo("Combo4", filterItems(), defaults.filterType);
+    m_filterValue = formkit::lineEdit("Text6");
+    QPushButton *set = formkit::button("Command2", QStringLiteral("Set"));
+    formkit::setCaption(set, QStringLiteral("Set Filter Color"));
+    m_swatch = new QLabel;
+    m_swatch->setObjectName(QStringLiteral("Label12"));
+    m_swatch->setFrameShape(QFrame::Panel);
+    m_swatch->setFrameShadow(QFrame::Sunken);
+    m_swatch->setFixedSize(48, 22);
+    m_swatch->setAutoFillBackground(true);
+    connect(set, &QPushButton::clicked, this, &GraphicsBuilder::chooseFilterColor);
+    showFilterColor();
+
+    auto *colourRow = new QHBoxLayout;
+    colourRow->addWidget(set);
+    colourRow->addWidget(m_swatch);
+    colourRow->addWidget(new QLabel(QStringLiteral("Needed For Mask Filter")));
+    colourRow->addStretch(1);
+
+    auto *page = new QWidget;
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(formkit::captionLabel(QStringLiteral("Filter Type"), m_filterType), 0, 0);
+    grid->addWidget(m_filterType, 0, 1);
+    grid->addWidget(formkit::captionLabel(QStringLiteral("Strength"), m_filterValue), 1, 0);
+    grid->addWidget(m_filterValue, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Needed For: Alpha Filter - Opacity\n"
+                                              "Blur Filter - Pixel Displacement")),
+                    2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Filter Color")), 3, 0);
+    grid->addLayout(colourRow, 3, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(4, 1);
+    return page;
+}
+
+GraphicsOptions GraphicsBuilder::options() const
+{
+    GraphicsOptions o;
+    o.mediaType = m_mediaType->currentText();
+    o.url = m_url->text();
+    o.height = m_height->text();
+    o.width = m_width->text();
+    o.hspace = m_hspace->text();
+    o.vspace = m_vspace->text();
+    o.border = m_border->currentText();
+    o.alignment = m_alignment->currentText();
+    o.description = m_description->text();
+    o.imageMap = m_imageMap->isChecked();
+    o.mapName = m_mapName->text();
+    o.filterType = m_filterType->currentText();
+    o.filterValue = m_filterValue->text();
+    o.filterColor = m_filterColor;
+    return o;
+}
+
+void GraphicsBuilder::setOptions(const GraphicsOptions &o)
+{
+    m_mediaType->setEditText(o.mediaType);
+    m_url->setText(o.url);
+    m_height->setText(o.height);
+    m_width->setText(o.width);
+    m_hspace->setText(o.hspace);
+    m_vspace->setText(o.vspace);
+    m_border->setEditText(o.border);
+    m_alignment->setEditText(o.alignment);
+    m_description->setText(o.description);
+    m_imageMap->setChecked(o.imageMap);
+    imageMapToggled(o.imageMap);
+    m_mapName->setText(o.mapName);
+    m_filterType->setEditText(o.filterType);
+    m_filterValue->setText(o.filterValue);
+    m_filterColor = o.filterColor;
+    showFilterColor();
+}
+
+void GraphicsBuilder::accept()
+{
+    finishOk(buildGraphics(options()));
+}
+
+void GraphicsBuilder::imageMapToggled(bool on)
+{
+    m_mapName->setEnabled(on);
+    QPalette palette = m_mapName->palette();
+    palette.setColor(QPalette::Base, on ? mapNameEnabled : mapNameDisabled);
+    m_mapName->setPalette(palette);
+}
+
+void GraphicsBuilder::chooseFilterColor()
+{
+    const std::optional<qint64> chosen = host().dialogs().colour(this, m_lastColour);
+    if (!chosen)
+        return;
+    m_lastColour = *chosen;
+    m_filterColor = htmlvalues::htmlColor(*chosen);
+    showFilterColor();
+}
+
+void GraphicsBuilder::showFilterColor()
+{
+    const QColor colour(m_filterColor);
+    QPalette palette = m_swatch->palette();
+    palette.setColor(QPalette::Window,
+                     colour.isValid() ? colour : this->palette().window().color());
+    m_swatch->setPalette(palette);
+    m_swatch->setToolTip(m_filterColor);
+}

@@ -1,0 +1,77 @@
+#include "builders/linkslogic.h"
+
+#include "kernel/htmlvalues.h"
+
+namespace links {
+
+using htmlvalues::attribute;
+using htmlvalues::quoted;
+
+namespace {
+
+const QLatin1String crlf("\r\n");
+
+} // namespace
+
+QString buildLinks(const LinksOptions &o)
+{
+    switch (o.page) {
+    case LinkPage::NamedReference:
+        return QLatin1String("<A NAME=") + quoted(o.referenceName) + QLatin1Char('>') +
+               o.referenceText + QLatin1String("</A>");
+    case LinkPage::Email:
+        return QLatin1String("<A HREF=MAILTO:") + o.address + QLatin1Char('>') + o.emailCaption +
+               QLatin1String("</A>");
+    case LinkPage::Link:
+        break;
+    }
+    QString out = QLatin1String("<A HREF=") + quoted(o.url);
+    attribute(out, QLatin1String("TARGET"), o.target);
+    if (!o.toolTip.isEmpty())
+        out += QLatin1String(" TITLE=") + quoted(o.toolTip);
+    out += QLatin1Char('>') + o.linkCaption + QLatin1String("</A>");
+    return out;
+}
+
+QString buildLinkBox(const LinkBoxOptions &o)
+{
+    QString out = QLatin1String("<!--Begin LinkBox -->") + crlf + QLatin1String("<FORM>") + crlf;
+    out += QLatin1String("<SELECT ID=") + quoted(o.name) + QLatin1String(" SIZE=\"1\">") + crlf;
+    for (const LinkBoxRow &row : o.rows) {
+        out += QLatin1String("<OPTION VALUE=") + quoted(row.address) + QLatin1Char('>') +
+               row.listing + crlf;
+    }
+    out += QLatin1String("</SELECT>") + crlf;
+    // A BUTTON inside a FORM submits it by default, and that reload of the
+    // page wins over the jump: the button must be a plain one.
+    out += QLatin1String("<BUTTON TYPE=\"BUTTON\" ONCLICK=") +
+           quoted(QLatin1String("location.href=") + o.name + QLatin1String(".value")) +
+           QLatin1String(">Goto</BUTTON>") + crlf;
+    out += QLatin1String("</FORM>") + crlf + QLatin1String("<!-- End LinkBox -->");
+    return out;
+}
+
+QString buildFloatingFrame(const FloatingFrameOptions &o)
+{
+    QString out = QLatin1String("<IFRAME ALIGN=") + o.alignment;
+    out += QLatin1String(" NAME=") + quoted(o.name);
+    out += QLatin1String(" SRC=") + quoted(o.source);
+    attribute(out, QLatin1String("HEIGHT"), o.height);
+    attribute(out, QLatin1String("WIDTH"), o.width);
+    attribute(out, QLatin1String("MARGINHEIGHT"), o.marginHeight);
+    attribute(out, QLatin1String("MARGINWIDTH"), o.marginWidth);
+    out += o.frameBorder ? QLatin1String(" FRAMEBORDER=1") : QLatin1String(" FRAMEBORDER=0");
+    out += o.scrollBars ? QLatin1String(" SCROLLING=YES") : QLatin1String(" SCROLLING=NO");
+    out += QLatin1String("></IFRAME>");
+    return out;
+}
+
+const QStringList &frameAlignmentItems()
+{
+    static const QStringList items{QStringLiteral("TOP"), QStringLiteral("MIDDLE"),
+                                   QStringLiteral("BOTTOM"), QStringLiteral("LEFT"),
+                                   QStringLiteral("RIGHT")};
+    return items;
+}
+
+} // namespace links

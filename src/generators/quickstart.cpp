@@ -1,0 +1,186 @@
+#include "generators/quickstart.h"
+
+#include "generators/generatorkit.h"
+#include "kernel/htmlvalues.h"
+#include "widgets/formkit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace quickstart;
+
+namespace {
+
+struct RowSpec
+{
+    const char *caption;
+    const char *combo;
+    const char *button;
+    const char *sample;
+    qint64 start; // the sample's first colour; -1 = the window's text colour
+};
+
+// Text, link, visited, active, hover, background.
+const RowSpec Rows[] = {
+    {"Text Color", "Combo1", "Command1", "Label1", -1},
+    {"Link Color", "Combo2", "Command2", "Label2", 0xFF0000},
+    {"Visited Link Color", "Combo3", "Command3", "Label3", 0xC000C0},
+    {"Active Link Color", "Combo5", "Command5", "Label5", 0xFF0000},
+    {"Hover Link Color", "Combo6", "Command6", "Label6", 0xFF0000},
+    {"Background Color", "Combo4", "Command4", "Picture1", 0xFFFFFF},
+};
+
+QColor toColor(qint64 colour)
+{
+    return QColor(htmlvalues::redOf(colour), htmlvalues::greenOf(colour),
+                  htmlvalues::blueOf(colour));
+}
+
+} // namespace
+
+QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
+{
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral(" QuickStart"));
+    const PageOptions defaults;
+
+    m_documentType = formkit::editableCombo("Combo7", documentTypes(), defaults.documentType);
+    m_documentType->setMinimumContentsLength(52);
+    m_documentType->lineEdit()->setCursorPosition(0);
+    m_title = formkit::lineEdit("Text1");
+    m_leftMargin = formkit::lineEdit("Text2");
+    m_topMargin = formkit::lineEdit("Text3");
+
+    auto *grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    int r = 0;
+    // Fields without a preview reach under the previews' column.
+    auto addRow = [&](const QString &caption, QWidget *field, QWidget *buddy, int span = 2) {
+        grid->addWidget(formkit::captionLabel(caption, buddy), r, 0);
+        grid->addWidget(field, r, 1, 1, span);
+        ++r;
+    };
+    addRow(QStringLiteral("Document Type"), m_documentType, m_documentType);
+    addRow(QStringLiteral("Title"), m_title, m_title);
+    addRow(QStringLiteral("Left Margin (In Pixels)"), m_leftMargin, m_leftMargin);
+    addRow(QStringLiteral("Top Margin (In Pixels)"), m_topMargin, m_topMargin);
+
+    for (int i = 0; i < RowCount; ++i) {
+        const RowSpec &spec = Rows[i];
+        auto *field = new ColourField(spec.combo, spec.button, QStringLiteral("Set Color"),
+                                      host.dialogs(), &m_lastColour);
+        m_colours[std::size_t(i)] = field;
+        formkit::setCaption(field->button(), QStringLiteral("Set ") + QLatin1String(spec.caption));
+        QWidget *preview = nullptr;
+        if (i == Background) {
+            m_backgroundBox = new ColourBox(spec.sample, QLatin1String(spec.caption), spec.start);
+            preview = m_backgroundBox;
+        } else {
+            auto *sample = new QLabel(QStringLiteral("Aa Bb Cc"));
+            sample->setObjectName(QLatin1String(spec.sample));
+            QFont font = sample->font();
+            font.setBold(true);
+            sample->setFont(font);
+            m_samples[std::size_t(i)] = sample;
+            preview = sample;
+        }
+        grid->addWidget(preview, r, 2);
+        addRow(QLatin1String(spec.caption), field, field->combo(), 1);
+        if (spec.start >= 0)
+            showPreview(i, spec.start);
+
+        connect(field->combo(), &QComboBox::editTextChanged, this, [this, i](const QString &t) {
+            if (const std::optional<qint64> colour = previewColour(t))
+                showPreview(i, *colour);
+        });
+        connect(field, &ColourField::colourChosen, this,
+                [this, i](qint64 colour) { showPreview(i, colour); });
+    }
+
+    m_image = new FileField("Text4", "Command7", QStringLiteral("Find"),
+                            QStringLiteral("All Files (*.*)|*.*"), host);
+    formkit::setCaption(m_image->button(), QStringLiteral("Find Background Image"));
+    addRow(QStringLiteral("Background Image"), m_image, m_image->edit());
+    m_watermark = formkit::checkBox("Check1", QStringLiteral("Watermark"));
+    m_watermark->setEnabled(false);
+    grid->addWidget(m_watermark, r++, 1);
+    connect(m_image->edit(), &QLineEdit::textChanged, this, &QuickStartDialog::imageChanged);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(formkit::okCancelRow(this, "Command8", "Command9"));
+}
+
+QuickStartDialog *QuickStartDialog::open(BuilderHost &host)
+{
+    return showBuilder<QuickStartDialog>(host);
+}
+
+void QuickStartDialog::showPreview(int row, qint64 colour)
+{
+    if (row == Background) {
+        m_backgroundBox->setColour(colour);
+        return;
+    }
+    QLabel *sample = m_samples[std::size_t(row)];
+    QPalette palette = sample->palette();
+    palette.setColor(QPalette::WindowText, toColor(colour));
+    sample->setPalette(palette);
+}
+
+void QuickStartDialog::imageChanged(const QString &text)
+{
+    // The check mark stays; only the box's use follows the image.
+    m_watermark->setEnabled(!text.isEmpty());
+}
+
+PageOptions QuickStartDialog::options() const
+{
+    PageOptions o;
+    o.documentType = m_documentType->currentText();
+    o.title = m_title->text();
+    o.leftMargin = m_leftMargin->text();
+    o.topMargin = m_topMargin->text();
+    o.textColour = m_colours[Text]->text();
+    o.linkColour = m_colours[Link]->text();
+    o.visitedColour = m_colours[Visited]->text();
+    o.activeColour = m_colours[Active]->text();
+    o.hoverColour = m_colours[Hover]->text();
+    o.backgroundColour = m_colours[Background]->text();
+    o.backgroundImage = m_image->text();
+    o.watermark = m_watermark->isEnabled() && m_watermark->isChecked();
+    return o;
+}
+
+void QuickStartDialog::setOptions(const PageOptions &o)
+{
+    m_documentType->setEditText(o.documentType);
+    m_title->setText(o.title);
+    m_leftMargin->setText(o.leftMargin);
+    m_topMargin->setText(o.topMargin);
+    m_colours[Text]->setText(o.textColour);
+    m_colours[Link]->setText(o.linkColour);
+    m_colours[Visited]->setText(o.visitedColour);
+    m_colours[Active]->setText(o.activeColour);
+    m_colours[Hover]->setText(o.hoverColour);
+    m_colours[Background]->setText(o.backgroundColour);
+    m_image->setText(o.backgroundImage);
+    m_watermark->setChecked(o.watermark);
+}
+
+void QuickStartDialog::accept()
+{
+    finishOk(buildPage(options()));
+}
+
+void QuickStartDialog::reject()
+{
+    BuilderDialog::reject();
+    host().focusDocument();
+}

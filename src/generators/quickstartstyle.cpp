@@ -1,0 +1,262 @@
+#include "generators/quickstartstyle.h"
+
+#include "generators/generatorkit.h"
+#include "kernel/htmlvalues.h"
+#include "platform/dialogservice.h"
+#include "widgets/formkit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace quickstart;
+
+QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(host)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("QuickStart: With Style Sheets"));
+    const StylePageOptions defaults;
+    m_fonts[0] = defaults.body;
+    for (std::size_t i = 1; i < FontRows; ++i)
+        m_fonts[i] = defaults.elements[i - 1].font;
+
+    m_title = formkit::lineEdit("Text1", defaults.title);
+    const int inches = int(stylelogic::unitItems().indexOf(defaults.leftUnit));
+    m_leftMargin = formkit::editableCombo("Combo1", marginItems(), defaults.leftMargin);
+    m_leftUnit = formkit::listCombo("Combo3", stylelogic::unitItems(), inches);
+    m_rightMargin = formkit::editableCombo("Combo4", marginItems(), defaults.rightMargin);
+    m_rightUnit = formkit::listCombo("Combo2", stylelogic::unitItems(), inches);
+    for (QComboBox *margin : {m_leftMargin, m_rightMargin})
+        margin->setMinimumContentsLength(6);
+    for (QComboBox *unit : {m_leftUnit, m_rightUnit})
+        unit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    formkit::setCaption(m_leftUnit, QStringLiteral("Left Margin Unit"));
+    formkit::setCaption(m_rightUnit, QStringLiteral("Right Margin Unit"));
+
+    m_backgroundCheck = formkit::checkBox("Check11", QStringLiteral("Background Color"));
+    m_backgroundCheck->setEnabled(false);
+    QPushButton *backgroundButton = formkit::button("Command11", QStringLiteral("Set Color"));
+    formkit::setCaption(backgroundButton, QStringLiteral("Set Background Color"));
+    m_backgroundBox =
+        new ColourBox("Picture1", QStringLiteral("Background Color"), defaults.backgroundColour);
+    connect(backgroundButton, &QPushButton::clicked, this,
+            &QuickStartStyleDialog::chooseBackground);
+
+    m_image = new FileField("Text3", "Command13", QStringLiteral("Find"),
+                            QStringLiteral("All Files (*.*)|*.*"), host);
+    formkit::setCaption(m_image->button(), QStringLiteral("Find Background Image"));
+
+    auto *page = new QGridLayout;
+    page->setColumnStretch(1, 1);
+    page->setColumnStretch(4, 1);
+    page->addWidget(formkit::captionLabel(QStringLiteral("Title of HTML Page"), m_title), 0, 0);
+    page->addWidget(m_title, 0, 1, 1, 5);
+    page->addWidget(formkit::captionLabel(QStringLiteral("Left Margin"), m_leftMargin), 1, 0);
+    page->addWidget(m_leftMargin, 1, 1);
+    page->addWidget(m_leftUnit, 1, 2);
+    page->addWidget(formkit::captionLabel(QStringLiteral("Right Margin"), m_rightMargin), 1, 3);
+    page->addWidget(m_rightMargin, 1, 4);
+    page->addWidget(m_rightUnit, 1, 5);
+    auto *background = new QHBoxLayout;
+    background->addWidget(backgroundButton);
+    background->addWidget(m_backgroundBox);
+    background->addStretch(1);
+    page->addWidget(m_backgroundCheck, 2, 0);
+    page->addLayout(background, 2, 1, 1, 2);
+    page->addWidget(formkit::captionLabel(QStringLiteral("Background Image"), m_image->edit()), 3,
+                    0);
+    page->addWidget(m_image, 3, 1, 1, 5);
+
+    auto *groups = new QHBoxLayout;
+    groups->addWidget(buildFontsBox(), 3);
+    groups->addWidget(buildLinksBox(), 2, Qt::AlignTop);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(page);
+    layout->addLayout(groups, 1);
+    layout->addLayout(formkit::okCancelRow(this, "Command14", "Command15"));
+}
+
+QWidget *QuickStartStyleDialog::buildFontsBox()
+{
+    auto *box = new QGroupBox(QStringLiteral("Fonts"));
+    auto *grid = new QGridLayout(box);
+    grid->setColumnStretch(1, 1);
+    const StylePageOptions defaults;
+    for (int i = 0; i < FontRows; ++i) {
+        const QByteArray check = "Check" + QByteArray::number(i + 1);
+        const QByteArray button = "Command" + QByteArray::number(i + 1);
+        QString rowName = QStringLiteral("Body Text");
+        if (i == 0) {
+            m_fontChecks[0] = formkit::checkBox(check.constData(), rowName);
+            grid->addWidget(m_fontChecks[0], i, 0, 1, 2);
+        } else {
+            rowName = QStringLiteral("Element %1").arg(i);
+            QCheckBox *use = formkit::checkBox(check.constData(), QString());
+            formkit::setCaption(use, rowName);
+            m_fontChecks[std::size_t(i)] = use;
+            QLineEdit *selector = formkit::lineEdit(("Custom" + QByteArray::number(i)).constData(),
+                                                    defaults.elements[std::size_t(i - 1)].selector);
+            formkit::setCaption(selector, rowName + QStringLiteral(" Selector"));
+            m_selectors[std::size_t(i - 1)] = selector;
+            grid->addWidget(use, i, 0);
+            grid->addWidget(selector, i, 1);
+        }
+        m_fontChecks[std::size_t(i)]->setEnabled(false);
+        QPushButton *setFont = formkit::button(button.constData(), QStringLiteral("Set Font"));
+        formkit::setCaption(setFont, QStringLiteral("Set Font for ") + rowName);
+        connect(setFont, &QPushButton::clicked, this, [this, i] { chooseFont(i); });
+        grid->addWidget(setFont, i, 2);
+    }
+    return box;
+}
+
+QWidget *QuickStartStyleDialog::buildLinksBox()
+{
+    auto *box = new QGroupBox(QStringLiteral("Links"));
+    auto *grid = new QGridLayout(box);
+    grid->setColumnStretch(0, 1);
+    struct Spec
+    {
+        const char *check, *button, *caption;
+    };
+    const Spec specs[LinkRows] = {{"Check9", "Command9", "Link Color"},
+                                  {"Check10", "Command10", "Visited Link Color"},
+                                  {"Check12", "Command12", "Hover Link Color"}};
+    for (int i = 0; i < LinkRows; ++i) {
+        const QString caption = QLatin1String(specs[i].caption);
+        QCheckBox *check = formkit::checkBox(specs[i].check, caption);
+        check->setEnabled(false);
+        m_linkChecks[std::size_t(i)] = check;
+        QPushButton *button = formkit::button(specs[i].button, QStringLiteral("Set Color"));
+        formkit::setCaption(button, QStringLiteral("Set ") + caption);
+        connect(button, &QPushButton::clicked, this, [this, i] { chooseLinkColour(i); });
+        grid->addWidget(check, i, 0);
+        grid->addWidget(button, i, 1);
+    }
+    return box;
+}
+
+QuickStartStyleDialog *QuickStartStyleDialog::open(BuilderHost &host)
+{
+    return showBuilder<QuickStartStyleDialog>(host);
+}
+
+void QuickStartStyleDialog::useGroup(QCheckBox *check)
+{
+    check->setEnabled(true);
+    check->setChecked(true);
+}
+
+void QuickStartStyleDialog::chooseFont(int row)
+{
+    const std::size_t i = std::size_t(row);
+    const std::optional<QFont> font =
+        host().dialogs().font(this, generatorkit::toQFont(m_fonts[i]));
+    if (!font)
+        return;
+    // The font dialog has no colour of its own; the row's colour follows
+    // in the colour dialog, and cancelling that keeps the row's colour.
+    QString colour = m_fonts[i].colour;
+    if (const std::optional<qint64> chosen = host().dialogs().colour(this, m_fontColours[i])) {
+        m_fontColours[i] = *chosen;
+        colour = htmlvalues::htmlColor(*chosen);
+    }
+    m_fonts[i] = generatorkit::fromQFont(*font, colour);
+    m_fontChecks[i]->setToolTip(generatorkit::describeFont(m_fonts[i]) + QStringLiteral(", ") +
+                                colour);
+    useGroup(m_fontChecks[i]);
+}
+
+void QuickStartStyleDialog::chooseBackground()
+{
+    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
+    if (!colour)
+        return;
+    m_lastColour = *colour;
+    m_backgroundBox->setColour(*colour);
+    useGroup(m_backgroundCheck);
+}
+
+void QuickStartStyleDialog::chooseLinkColour(int row)
+{
+    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
+    if (!colour)
+        return;
+    m_lastColour = *colour;
+    m_linkColours[std::size_t(row)] = htmlvalues::htmlColor(*colour);
+    useGroup(m_linkChecks[std::size_t(row)]);
+}
+
+StylePageOptions QuickStartStyleDialog::options() const
+{
+    StylePageOptions o;
+    o.title = m_title->text();
+    o.leftMargin = m_leftMargin->currentText();
+    o.leftUnit = m_leftUnit->currentText();
+    o.rightMargin = m_rightMargin->currentText();
+    o.rightUnit = m_rightUnit->currentText();
+    o.backgroundChecked = m_backgroundCheck->isChecked();
+    o.backgroundColour = m_backgroundBox->colour();
+    o.backgroundImage = m_image->text();
+    o.bodyChecked = m_fontChecks[0]->isChecked();
+    o.body = m_fonts[0];
+    for (std::size_t i = 1; i < FontRows; ++i) {
+        ElementRow &row = o.elements[i - 1];
+        row.selector = m_selectors[i - 1]->text();
+        row.checked = m_fontChecks[i]->isChecked();
+        row.font = m_fonts[i];
+    }
+    o.linkChecked = m_linkChecks[Link]->isChecked();
+    o.linkColour = m_linkColours[Link];
+    o.visitedChecked = m_linkChecks[Visited]->isChecked();
+    o.visitedColour = m_linkColours[Visited];
+    o.hoverChecked = m_linkChecks[Hover]->isChecked();
+    o.hoverColour = m_linkColours[Hover];
+    return o;
+}
+
+void QuickStartStyleDialog::setOptions(const StylePageOptions &o)
+{
+    // A group given as checked is usable, as if its button had been used.
+    auto setGroup = [](QCheckBox *check, bool on) {
+        if (on)
+            check->setEnabled(true);
+        check->setChecked(on);
+    };
+    m_title->setText(o.title);
+    m_leftMargin->setEditText(o.leftMargin);
+    m_leftUnit->setCurrentIndex(int(stylelogic::unitItems().indexOf(o.leftUnit)));
+    m_rightMargin->setEditText(o.rightMargin);
+    m_rightUnit->setCurrentIndex(int(stylelogic::unitItems().indexOf(o.rightUnit)));
+    setGroup(m_backgroundCheck, o.backgroundChecked);
+    m_backgroundBox->setColour(o.backgroundColour);
+    m_image->setText(o.backgroundImage);
+    setGroup(m_fontChecks[0], o.bodyChecked);
+    m_fonts[0] = o.body;
+    for (std::size_t i = 1; i < FontRows; ++i) {
+        const ElementRow &row = o.elements[i - 1];
+        m_selectors[i - 1]->setText(row.selector);
+        setGroup(m_fontChecks[i], row.checked);
+        m_fonts[i] = row.font;
+    }
+    for (std::size_t i = 0; i < FontRows; ++i)
+        m_fontColours[i] = generatorkit::colourOfHtml(m_fonts[i].colour).value_or(0);
+    setGroup(m_linkChecks[Link], o.linkChecked);
+    m_linkColours[Link] = o.linkColour;
+    setGroup(m_linkChecks[Visited], o.visitedChecked);
+    m_linkColours[Visited] = o.visitedColour;
+    setGroup(m_linkChecks[Hover], o.hoverChecked);
+    m_linkColours[Hover] = o.hoverColour;
+}
+
+void QuickStartStyleDialog::accept()
+{
+    finishOk(buildStylePage(options()));
+}

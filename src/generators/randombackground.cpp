@@ -1,0 +1,73 @@
+#include "generators/randombackground.h"
+
+#include "generators/generatorkit.h"
+#include "platform/dialogservice.h"
+#include "widgets/formkit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace randomscripts;
+
+RandomBackgroundDialog::RandomBackgroundDialog(BuilderHost &host) : BuilderDialog(host)
+{
+    setObjectName(QStringLiteral("Form39"));
+    setWindowTitle(QStringLiteral("Random Background Coloring"));
+    const BackgroundOptions defaults;
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    for (int i = 0; i < int(m_swatches.size()); ++i) {
+        const QString caption = QStringLiteral("Color %1").arg(i + 1);
+        const QByteArray name = "Picture1_" + QByteArray::number(i);
+        auto *swatch =
+            new ColourSwatch(name.constData(), caption, defaults.colours[std::size_t(i)]);
+        swatch->setFixedSize(64, 44);
+        m_swatches[std::size_t(i)] = swatch;
+        connect(swatch, &ColourSwatch::clicked, this, [this, i] { chooseColour(i); });
+        grid->addWidget(formkit::captionLabel(caption, swatch), 0, i, Qt::AlignCenter);
+        grid->addWidget(swatch, 1, i, Qt::AlignCenter);
+    }
+    auto *hint = new QLabel(QStringLiteral("Click a color to change it."));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(4);
+    layout->addWidget(hint);
+    layout->addSpacing(8);
+    layout->addLayout(formkit::okCancelRow(this, "Command1", "Command2"));
+}
+
+RandomBackgroundDialog *RandomBackgroundDialog::open(BuilderHost &host)
+{
+    return showBuilder<RandomBackgroundDialog>(host);
+}
+
+void RandomBackgroundDialog::chooseColour(int index)
+{
+    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
+    if (!colour)
+        return;
+    m_lastColour = *colour;
+    m_swatches[std::size_t(index)]->setColour(*colour);
+}
+
+BackgroundOptions RandomBackgroundDialog::options() const
+{
+    BackgroundOptions o;
+    for (std::size_t i = 0; i < m_swatches.size(); ++i)
+        o.colours[i] = m_swatches[i]->colour();
+    return o;
+}
+
+void RandomBackgroundDialog::setOptions(const BackgroundOptions &o)
+{
+    for (std::size_t i = 0; i < m_swatches.size(); ++i)
+        m_swatches[i]->setColour(o.colours[i]);
+}
+
+void RandomBackgroundDialog::accept()
+{
+    finishOk(buildBackgroundScript(options()));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Random Background Coloring: five colours, one of which a page script
+// picks each time the page loads.
+
+#include "generators/randomscriptslogic.h"
+#include "widgets/builderdialog.h"
+
+#include <array>
+
+class ColourSwatch;
+
+class RandomBackgroundDialog : public BuilderDialog
+{
+    Q_OBJECT
+public:
+    explicit RandomBackgroundDialog(BuilderHost &host);
+    static RandomBackgroundDialog *open(BuilderHost &host);
+
+    randomscripts::BackgroundOptions options() const;
+    void setOptions(const randomscripts::BackgroundOptions &options);
+
+    void accept() override;
+
+private:
+    void chooseColour(int index);
+
+    qint64 m_lastColour = 0;
+    std::array<ColourSwatch *, 5> m_swatches{};
+};

@@ -1,0 +1,154 @@
+#include "generators/vrmlbuilder.h"
+
+#include "kernel/htmlvalues.h"
+#include "platform/dialogservice.h"
+#include "platform/textfile.h"
+#include "widgets/formkit.h"
+#include "widgets/listgrid.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace vrml;
+
+namespace {
+
+const QString WorldFilter = QStringLiteral("VRML 2.0 Files(*.wrl)|*.wrl");
+
+} // namespace
+
+VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
+{
+    setObjectName(QStringLiteral("VRML"));
+    setWindowTitle(QStringLiteral("VRML Builder"));
+
+    // "VRML Text".
+    auto *textPage = new QWidget;
+    m_text = formkit::lineEdit("Text1");
+    m_text->setMinimumWidth(280);
+    QPushButton *colour = formkit::button("Command1", QStringLiteral("&Text Color"));
+    m_swatch = new QLabel;
+    m_swatch->setObjectName(QStringLiteral("Picture1"));
+    m_swatch->setFrameShape(QFrame::Box);
+    m_swatch->setFixedSize(48, 24);
+    m_swatch->setAutoFillBackground(true);
+    connect(colour, &QPushButton::clicked, this, &VrmlBuilder::chooseColour);
+    auto *textGrid = new QGridLayout(textPage);
+    textGrid->addWidget(formkit::captionLabel(QStringLiteral("Text String"), m_text), 0, 0);
+    textGrid->addWidget(m_text, 0, 1, 1, 2);
+    textGrid->addWidget(colour, 1, 0);
+    textGrid->addWidget(m_swatch, 1, 1, Qt::AlignLeft);
+    textGrid->setColumnStretch(2, 1);
+    textGrid->setRowStretch(2, 1);
+
+    // "VRML Sitemap".
+    auto *sitePage = new QWidget;
+    m_spheres = formkit::option("Option1", QStringLiteral("Spheres"), true);
+    m_cubes = formkit::option("Option2", QStringLiteral("Cubes"));
+    auto *shapes = new QHBoxLayout;
+    shapes->addWidget(m_spheres);
+    shapes->addWidget(m_cubes);
+    shapes->addStretch(1);
+    ListGrid::Options grid;
+    grid.columns = {{QStringLiteral("Caption"), 1500}, {QStringLiteral("URL"), 2500}};
+    grid.addArrow = ListGrid::AddArrow::Down;
+    grid.caption = QStringLiteral("Sites");
+    grid.editorCaption = QStringLiteral("Cell Text");
+    grid.gridName = "URLGrid";
+    grid.editorName = "Text2";
+    m_grid = new ListGrid(grid);
+    auto *siteLayout = new QVBoxLayout(sitePage);
+    siteLayout->addLayout(shapes);
+    siteLayout->addWidget(m_grid, 1);
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->addTab(textPage, QStringLiteral("VRML Text"));
+    m_tabs->addTab(sitePage, QStringLiteral("VRML Sitemap"));
+
+    QPushButton *save = formkit::button("Command2", QStringLiteral("&Save File"));
+    QPushButton *exit = formkit::button("Command3", QStringLiteral("E&xit"));
+    connect(save, &QPushButton::clicked, this, &VrmlBuilder::saveFile);
+    connect(exit, &QPushButton::clicked, this, &VrmlBuilder::finishCancel);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    buttons->addWidget(exit);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs, 1);
+    layout->addLayout(buttons);
+    showColour();
+    resize(440, 300);
+    m_text->setFocus();
+}
+
+VrmlBuilder *VrmlBuilder::open(BuilderHost &host)
+{
+    return showBuilder<VrmlBuilder>(host);
+}
+
+VrmlOptions VrmlBuilder::options() const
+{
+    VrmlOptions o;
+    o.mode = m_tabs->currentIndex() == 1 ? Mode::Sitemap : Mode::Text;
+    o.text = m_text->text();
+    o.textColour = m_colour;
+    o.shape = m_cubes->isChecked() ? Shape::Cubes : Shape::Spheres;
+    o.sites.clear();
+    for (const QStringList &row : m_grid->rows())
+        o.sites.append({row.value(0), row.value(1)});
+    return o;
+}
+
+void VrmlBuilder::setOptions(const VrmlOptions &o)
+{
+    m_tabs->setCurrentIndex(o.mode == Mode::Sitemap ? 1 : 0);
+    m_text->setText(o.text);
+    m_colour = o.textColour;
+    showColour();
+    (o.shape == Shape::Cubes ? m_cubes : m_spheres)->setChecked(true);
+    QList<QStringList> rows;
+    for (const Site &site : o.sites)
+        rows.append({site.caption, site.url});
+    m_grid->setRows(rows);
+}
+
+bool VrmlBuilder::chooseColour()
+{
+    const std::optional<qint64> chosen = host().dialogs().colour(this, m_colour);
+    if (!chosen)
+        return false;
+    m_colour = *chosen;
+    showColour();
+    return true;
+}
+
+void VrmlBuilder::showColour()
+{
+    QPalette palette = m_swatch->palette();
+    palette.setColor(QPalette::Window,
+                     QColor(htmlvalues::redOf(m_colour), htmlvalues::greenOf(m_colour),
+                            htmlvalues::blueOf(m_colour)));
+    m_swatch->setPalette(palette);
+    m_swatch->setAccessibleName(QStringLiteral("Text Color ") + htmlvalues::htmlColor(m_colour));
+}
+
+bool VrmlBuilder::saveFile()
+{
+    const QString world = buildVrmlWorld(options());
+    const QString path = host().dialogs().saveFileName(this, QStringLiteral("Save File"),
+                                                       host().siteFolder(), WorldFilter);
+    if (path.isEmpty() || !textfile::save(path, world, textfile::Encoding::Utf8)) {
+        host().dialogs().message(this, QStringLiteral("Cannot save file!"));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,94 @@
+#include "help/aboutwindow.h"
+
+#include "help/sysreport.h"
+#include "widgets/formkit.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *line(const char *name, const QString &text, int growPoints, bool bold, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() + growPoints);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+QPlainTextEdit *readOnlyText(const char *name, const QString &caption, const QString &text,
+                             QWidget *parent)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setPlainText(text);
+    box->setTabChangesFocus(true);
+    formkit::setCaption(box, caption);
+    return box;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(BuilderHost &host) : BuilderDialog(host)
+{
+    setObjectName(QStringLiteral("Form31"));
+    setWindowTitle(QStringLiteral("About"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(line("Label1", QStringLiteral("Lorimel  3.0"), 10, true, this));
+    layout->addWidget(line("Label2", QStringLiteral("HTML Authoring System"), 3, true, this));
+    layout->addWidget(
+        line("Label3", QStringLiteral("Made for Linux with C++ and Qt"), 0, false, this));
+    layout->addSpacing(6);
+    layout->addWidget(line("Label4",
+                           QStringLiteral("ActiveX and VBScript are trademarks of Microsoft"), -1,
+                           false, this));
+
+    QPlainTextEdit *disclaimerBox =
+        readOnlyText("Text1", QStringLiteral("Disclaimer"), disclaimer(), this);
+    disclaimerBox->setFixedHeight(disclaimerBox->fontMetrics().lineSpacing() * 6 + 12);
+    layout->addWidget(disclaimerBox);
+
+    QString report = sysreport::build(sysreport::readSystem());
+    report.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QPlainTextEdit *reportBox =
+        readOnlyText("Text2", QStringLiteral("About Your System"), report.trimmed(), this);
+    reportBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    reportBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reportBox->setMinimumHeight(reportBox->fontMetrics().lineSpacing() * 10 + 16);
+    reportBox->setMinimumWidth(reportBox->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 64);
+    layout->addWidget(reportBox, 1);
+
+    QPushButton *ok = formkit::button("Command1", QStringLiteral("&OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutWindow::accept);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    ok->setFocus();
+}
+
+AboutWindow *AboutWindow::open(BuilderHost &host)
+{
+    return showBuilder<AboutWindow>(host);
+}
+
+QString AboutWindow::disclaimer()
+{
+    return QStringLiteral(
+        "This program is provided \"as is\", without warranty of any kind, express or implied, "
+        "including but not limited to the warranties of merchantability, fitness for a "
+        "particular purpose and non-infringement. In no event shall the authors be liable for "
+        "any claim, damages or other liability, whether in an action of contract, tort or "
+        "otherwise, arising from, out of or in connection with the program or its use. Keep "
+        "copies of your web pages: you use this program at your own risk.");
+}

@@ -1,0 +1,100 @@
+#include "help/helpcommands.h"
+
+#include "editor/documentwindow.h"
+#include "editor/workbench.h"
+#include "help/manual.h"
+#include "kernel/appstate.h"
+#include "platform/dialogservice.h"
+#include "platform/launcher.h"
+#include "platform/paths.h"
+
+#include <QUrl>
+
+namespace helpcommands {
+
+namespace {
+
+// The preview window to show something in: the active one, or a new one
+// when no document is open.
+DocumentWindow *previewWindow(Workbench &workbench)
+{
+    if (workbench.documentCount() == 0) {
+        // Numbered like any new document.
+        if (DocumentWindow *window = workbench.newDocument()) {
+            AppState &state = workbench.state();
+            ++state.newnum;
+            window->setCaption(QStringLiteral("New %1").arg(state.newnum));
+        }
+    }
+    return workbench.activeDocumentWindow();
+}
+
+// The external browser, or empty after telling the user to choose one.
+QString browser(Workbench &workbench)
+{
+    const QString path = workbench.state().browser;
+    if (path.isEmpty() || path == QLatin1String("None")) {
+        workbench.dialogs().message(workbench.mainWidget(),
+                                    QStringLiteral("You Need To Pick A Browser!"));
+        return QString();
+    }
+    return path;
+}
+
+void cannotWrite(Workbench &workbench, const QString &path, const QString &error)
+{
+    workbench.dialogs().message(
+        workbench.mainWidget(),
+        QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+}
+
+} // namespace
+
+QString referenceAddress()
+{
+    return QStringLiteral("https://www.w3.org/MarkUp/");
+}
+
+bool showManual(DocumentWindow &window, QString *error)
+{
+    const QString path = window.previewPath();
+    if (!manual::write(path, error))
+        return false;
+    window.showInPreview(QUrl::fromLocalFile(path));
+    return true;
+}
+
+void onlineManual(Workbench &workbench)
+{
+    QString error;
+    if (workbench.state().useIE) {
+        DocumentWindow *window = previewWindow(workbench);
+        if (window && !showManual(*window, &error))
+            cannotWrite(workbench, window->previewPath(), error);
+        return;
+    }
+    const QString program = browser(workbench);
+    if (program.isEmpty())
+        return;
+    const QString path = paths::join(workbench.siteFolder(), paths::previewFileName());
+    if (!manual::write(path, &error)) {
+        cannotWrite(workbench, path, error);
+        return;
+    }
+    // A browser that does not start leaves nothing more to do.
+    launcher::start(program, {path});
+}
+
+void htmlReference(Workbench &workbench)
+{
+    if (workbench.state().useIE) {
+        if (DocumentWindow *window = previewWindow(workbench))
+            window->showInPreview(QUrl(referenceAddress()));
+        return;
+    }
+    const QString program = browser(workbench);
+    if (!program.isEmpty())
+        launcher::start(program, {referenceAddress()});
+}
+
+} // namespace helpcommands

@@ -1,0 +1,25 @@
+#pragma once
+// The Help menu's manual and reference commands, and the manual shown by
+// every new preview window.
+
+#include <QString>
+
+class DocumentWindow;
+class Workbench;
+
+namespace helpcommands {
+
+// The W3C's pages on HTML.
+QString referenceAddress();
+
+// Writes the manual to the window's preview file and shows it there.
+// False when the file cannot be written (the preview is left as it was).
+bool showManual(DocumentWindow &window, QString *error = nullptr);
+
+// "Online Manual": in the active preview window (a new one when no
+// document is open), or in the external browser when previews are not used.
+void onlineManual(Workbench &workbench);
+// "W3C HTML Reference": the reference in the same places.
+void htmlReference(Workbench &workbench);
+
+} // namespace helpcommands

@@ -1,0 +1,58 @@
+#include "objects/appletlogic.h"
+
+#include "kernel/htmlvalues.h"
+
+namespace applet {
+
+using htmlvalues::quoted;
+
+QString buildAppletTag(const AppletOptions &options)
+{
+    QString tag = QStringLiteral("<APPLET NAME=") + quoted(options.name);
+    if (!options.alignment.isEmpty())
+        tag += QStringLiteral(" ALIGN=") + options.alignment;
+    if (!options.alternateText.isEmpty())
+        tag += QStringLiteral(" ALT=") + quoted(options.alternateText);
+    tag += QStringLiteral(" CODEBASE=") + quoted(options.urlDirectory);
+    tag += QStringLiteral(" CODE=") + quoted(options.fileName);
+    if (!options.width.isEmpty())
+        tag += QStringLiteral(" WIDTH=") + options.width;
+    if (!options.height.isEmpty())
+        tag += QStringLiteral(" HEIGHT=") + options.height;
+    if (!options.hspace.isEmpty())
+        tag += QStringLiteral(" HSPACE=") + options.hspace;
+    if (!options.vspace.isEmpty())
+        tag += QStringLiteral(" VSPACE=") + options.vspace;
+    tag += QStringLiteral("></APPLET>");
+    return tag;
+}
+
+QString buildParameterList(const QList<Parameter> &parameters)
+{
+    QString list;
+    for (const Parameter &p : parameters) {
+        list += QStringLiteral("<PARAM NAME=") + quoted(p.name) + QStringLiteral(" Value=") +
+                quoted(p.value) + QStringLiteral(">\r\n");
+    }
+    return list;
+}
+
+const QStringList &alignmentItems()
+{
+    static const QStringList items{QStringLiteral("LEFT"), QStringLiteral("CENTER"),
+                                   QStringLiteral("RIGHT")};
+    return items;
+}
+
+const QStringList &sizeItems()
+{
+    static const QStringList items = [] {
+        QStringList out;
+        for (int size = 50; size <= 500; size += 50)
+            out << QString::number(size);
+        return out;
+    }();
+    return items;
+}
+
+} // namespace applet

@@ -1,0 +1,190 @@
+#include "objects/controlbrowser.h"
+
+#include "objects/objectoptions.h"
+#include "widgets/formkit.h"
+
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace objecttag;
+
+namespace {
+
+const QString ReadingAbout =
+    QStringLiteral("Use Right Mouse Button to copy controls.\nReading Registry...please wait.");
+// The tag goes into the document, not onto the clipboard.
+const QString PickingAbout = QStringLiteral("Select controls (use Shift and Ctrl keys to "
+                                            "multi-select)\nRight-Click and choose Copy\nThis "
+                                            "places the appropriate HTML <OBJECT> tag\ninto your "
+                                            "document.");
+
+} // namespace
+
+ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QString &registryFile)
+    : BuilderDialog(host), m_registryFile(registryFile)
+{
+    setObjectName(QStringLiteral("frmControls"));
+    setWindowTitle(QStringLiteral("Select Control and Right Click"));
+
+    m_list = new QListWidget;
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("Pick Your ActiveX Control"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setMinimumSize(300, 260);
+    m_list->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &ControlBrowser::CopyIt);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &ControlBrowser::selectionChanged);
+
+    auto *aboutBox = new QFrame;
+    aboutBox->setObjectName(QStringLiteral("frmAbout"));
+    aboutBox->setFrameShape(QFrame::StyledPanel);
+    m_about = new QLabel(ReadingAbout);
+    m_about->setObjectName(QStringLiteral("lblAbout"));
+    m_about->setTextFormat(Qt::PlainText);
+    auto *aboutLayout = new QVBoxLayout(aboutBox);
+    aboutLayout->addWidget(m_about);
+    aboutLayout->addStretch(1);
+
+    QPushButton *cancel = formkit::button("cmdCancel", QStringLiteral("&Cancel"));
+    connect(cancel, &QPushButton::clicked, this, &ControlBrowser::reject);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(m_list, 1);
+    body->addWidget(aboutBox);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("mnuControls"));
+    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::CopyIt);
+    copy->setObjectName(QStringLiteral("mnuCopyItem"));
+    m_menu->addSeparator();
+    QAction *options =
+        m_menu->addAction(QStringLiteral("&Options..."), this, &ControlBrowser::showOptions);
+    options->setObjectName(QStringLiteral("mnuOptionsItem"));
+
+    // Made last: the browser's own buttons come first among its children.
+    m_options = new ObjectOptionsDialog(host, store, this);
+    m_list->setFocus();
+}
+
+ControlBrowser *ControlBrowser::open(BuilderHost &host, SettingsStore &store)
+{
+    auto *browser = new ControlBrowser(host, store, wineregistry::systemRegPath());
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+    browser->loadControls();
+    return browser;
+}
+
+void ControlBrowser::loadControls()
+{
+    setWindowTitle(QStringLiteral("Reading Registry, please wait..."));
+    m_about->setText(ReadingAbout);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_list->hide();
+    m_list->clear();
+
+    m_table = wineregistry::readControls(m_registryFile);
+    for (int row : listOrder(m_table)) {
+        auto *item = new QListWidgetItem(listText(m_table[row]), m_list);
+        item->setData(Qt::UserRole, row);
+    }
+
+    m_list->show();
+    QGuiApplication::restoreOverrideCursor();
+    setWindowTitle(QStringLiteral("Pick Your ActiveX Control"));
+    m_about->setText(PickingAbout);
+    selectionChanged();
+    m_list->setFocus();
+}
+
+QList<int> ControlBrowser::selectedRows() const
+{
+    QList<int> rows;
+    for (int i = 0; i < m_list->count(); ++i) {
+        const QListWidgetItem *item = m_list->item(i);
+        if (item->isSelected())
+            rows << item->data(Qt::UserRole).toInt();
+    }
+    return rows;
+}
+
+void ControlBrowser::CopyIt()
+{
+    QList<Control> chosen;
+    for (int row : selectedRows())
+        chosen << m_table[row];
+    const QString block = objectTagBlock(chosen, m_options->options());
+    m_options->hide();
+    finishOk(block);
+}
+
+void ControlBrowser::showOptions()
+{
+    m_options->move(pos());
+    m_options->show();
+    m_options->raise();
+    m_options->activateWindow();
+}
+
+void ControlBrowser::reject()
+{
+    m_options->hide();
+    BuilderDialog::reject();
+}
+
+void ControlBrowser::selectionChanged()
+{
+    const QList<int> rows = selectedRows();
+    m_options->setPreviewSource(m_table, rows.isEmpty() ? -1 : rows.first());
+}
+
+void ControlBrowser::showMenu(const QPoint &globalPos)
+{
+    m_menu->popup(globalPos);
+}
+
+bool ControlBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton) {
+            showMenu(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    if (watched == m_list && event->type() == QEvent::ContextMenu) {
+        // The menu key; the mouse opens the menu on release instead.
+        auto *menu = static_cast<QContextMenuEvent *>(event);
+        if (menu->reason() == QContextMenuEvent::Keyboard) {
+            const QRect current = m_list->visualItemRect(m_list->currentItem());
+            showMenu(m_list->viewport()->mapToGlobal(current.isValid() ? current.center()
+                                                                       : QPoint(0, 0)));
+        }
+        return true;
+    }
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CopyIt();
+            return true;
+        }
+    }
+    return BuilderDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Insert Parameters: PARAM lines from a grid of name/value pairs.
+
+#include "objects/appletlogic.h"
+#include "widgets/builderdialog.h"
+
+class ListGrid;
+
+class ParametersDialog : public BuilderDialog
+{
+    Q_OBJECT
+public:
+    explicit ParametersDialog(BuilderHost &host);
+    static ParametersDialog *open(BuilderHost &host);
+
+    QList<applet::Parameter> options() const;
+    void setOptions(const QList<applet::Parameter> &parameters);
+
+    void accept() override;
+
+private:
+    ListGrid *m_grid = nullptr;
+};

@@ -1,0 +1,61 @@
+#pragma once
+// What the organizer keeps between openings, and how it is stored under
+// "Ostrel Organizer": the appointment table in "Data" (row count, then key
+// i for a row's date and key i + "A" for its agenda, the header row 0
+// included), the contacts in "Phone" and the favourites in "URL".
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class SettingsStore;
+
+namespace organizer {
+
+struct AgendaRow
+{
+    QString date;   // date key, "3/15/1998"
+    QString agenda; // the day's text
+};
+
+// The appointment table. Row 0 is a header that holds no day; rows are
+// only ever appended, except that clear() drops all but the header.
+class AgendaTable
+{
+public:
+    AgendaTable() { m_rows.append(AgendaRow()); }
+
+    int rowCount() const { return int(m_rows.size()); }
+    const AgendaRow &row(int index) const { return m_rows.at(index); }
+    const QList<AgendaRow> &rows() const { return m_rows; }
+
+    // The row holding this date key, -1 when there is none.
+    int find(const QString &date) const;
+    // The row of this date key, appended (with an empty agenda) when there
+    // is none.
+    int findOrAppend(const QString &date);
+    void setAgenda(int row, const QString &agenda);
+    void append(const AgendaRow &row) { m_rows.append(row); }
+    // Back to the header row alone.
+    void clear();
+
+private:
+    QList<AgendaRow> m_rows;
+};
+
+struct OrganizerData
+{
+    AgendaTable agenda;
+    QStringList contacts;   // "name  ::  number"
+    QStringList favourites; // "name  ::  address"
+};
+
+// Reads everything; missing counts read as their defaults, missing keys as
+// empty text.
+OrganizerData load(const SettingsStore &store);
+// Writes everything; entries a shorter list no longer has are removed.
+void save(SettingsStore &store, const OrganizerData &data);
+// Clear Appointments: the whole "Data" section goes.
+void deleteAppointments(SettingsStore &store);
+
+} // namespace organizer

@@ -1,0 +1,117 @@
+#include "organizer/organizerlogic.h"
+
+namespace organizer {
+
+const QStringList &monthNames()
+{
+    static const QStringList names{
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
+
+const QStringList &weekdayHeadings()
+{
+    static const QStringList names{
+        QStringLiteral("Sun"),  QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
+        QStringLiteral("Thur"), QStringLiteral("Fri"), QStringLiteral("Sat")};
+    return names;
+}
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int month, int year)
+{
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    if (month == 2 && isLeapYear(year))
+        return 29;
+    return days[month - 1];
+}
+
+int weekday(int year, int month, int day)
+{
+    // Sakamoto's method. The calendar repeats every 400 years (146097 days,
+    // a whole number of weeks), so shifting the year keeps the arithmetic
+    // free of negative numbers for January and February of year 0.
+    static const int offsets[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    int y = year + 400;
+    if (month < 3)
+        --y;
+    return (y + y / 4 - y / 100 + y / 400 + offsets[month - 1] + day) % 7;
+}
+
+QStringList monthCaptions(int month, int year)
+{
+    QStringList captions;
+    captions.reserve(DayButtons);
+    for (int i = 0; i < DayButtons; ++i)
+        captions << QString();
+    const int first = weekday(year, month, 1);
+    const int days = daysInMonth(month, year);
+    for (int day = 1; day <= days; ++day)
+        captions[first + day - 1] = QString::number(day);
+    return captions;
+}
+
+QString dateKey(int month, int day, int year)
+{
+    return QStringLiteral("%1/%2/%3").arg(month).arg(day).arg(year);
+}
+
+QString agendaHeading(int month, int day, int year)
+{
+    return QStringLiteral("Agenda For: %1 %2, %3")
+        .arg(monthNames().value(month - 1))
+        .arg(day)
+        .arg(year);
+}
+
+QString agendaFileStem(int month, int day, int year)
+{
+    return QStringLiteral("Agenda %1-%2-%3").arg(month).arg(day).arg(year);
+}
+
+QString agendaToHtml(const QString &agenda)
+{
+    QString html;
+    html.reserve(agenda.size() + agenda.size() / 4);
+    for (qsizetype i = 0; i < agenda.size(); ++i) {
+        const QChar c = agenda.at(i);
+        if (c == u'<') {
+            html += QStringLiteral("&#60;");
+        } else if (c == u'>') {
+            html += QStringLiteral("&#62;");
+        } else if (c == u'\n') {
+            html += QStringLiteral("<BR>\r\n");
+        } else if (c == u'\r' && i + 1 < agenda.size() && agenda.at(i + 1) == u'\n') {
+            // A CR LF line end is one line end, not a stray CR before the BR.
+            continue;
+        } else {
+            html += c;
+        }
+    }
+    return html;
+}
+
+QString entry(const QString &name, const QString &value)
+{
+    return name + QStringLiteral("  ::  ") + value;
+}
+
+QString favouriteAddress(const QString &entry)
+{
+    const QString separator = QStringLiteral(" :: ");
+    const qsizetype at = entry.indexOf(separator);
+    if (at < 0)
+        return entry.trimmed();
+    return entry.mid(at + separator.size()).trimmed();
+}
+
+} // namespace organizer

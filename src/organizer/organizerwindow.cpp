@@ -1,0 +1,427 @@
+#include "organizer/organizerwindow.h"
+
+#include "organizer/agendaprint.h"
+#include "organizer/organizerlogic.h"
+#include "platform/dialogservice.h"
+#include "widgets/formkit.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+bool openWithDefaultHandler(const QString &address)
+{
+    // Relative names are looked up from the root folder.
+    const QUrl url = QUrl::fromUserInput(address, QStringLiteral("/"));
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+void setBold(QPushButton *button, bool bold)
+{
+    QFont font = button->font();
+    font.setBold(bold);
+    button->setFont(font);
+}
+
+} // namespace
+
+OrganizerWindow::OrganizerWindow(BuilderHost &host, SettingsStore &store)
+    : BuilderDialog(host), m_store(store), m_data(organizer::load(store)),
+      m_openAddress(openWithDefaultHandler)
+{
+    setObjectName(QStringLiteral("Calender1"));
+    setWindowTitle(QStringLiteral("Ostrel Organizer"));
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->addTab(buildCalendarPage(), QStringLiteral("Calendar"));
+    m_tabs->addTab(buildContactsPage(), QStringLiteral("Contacts (Phone)"));
+    m_tabs->addTab(buildFavouritesPage(), QStringLiteral("Internet Favorites"));
+
+    QPushButton *done = formkit::button("Command5", QStringLiteral("&Done"), this);
+    connect(done, &QPushButton::clicked, this, &OrganizerWindow::accept);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(done);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addLayout(bottom);
+
+    // Today: its month and year, its button bold and its agenda loaded.
+    const QDate today = QDate::currentDate();
+    const int thisYear = qBound(organizer::MinYear, today.year(), organizer::MaxYear);
+    showMonth(today.month(), thisYear);
+    const int first = organizer::weekday(thisYear, today.month(), 1);
+    chooseDay(first + today.day() - 1);
+
+    m_contacts->addItems(m_data.contacts);
+    m_favourites->addItems(m_data.favourites);
+    // Importing needs a document to import into.
+    m_import->setEnabled(host.hasDocument());
+}
+
+OrganizerWindow::~OrganizerWindow()
+{
+    // Closed together with the main window: nothing typed is lost.
+    saveAll();
+}
+
+OrganizerWindow *OrganizerWindow::open(BuilderHost &host, SettingsStore &store)
+{
+    OrganizerWindow *window = nullptr;
+    if (QWidget *main = host.mainWidget()) {
+        for (OrganizerWindow *kept :
+             main->findChildren<OrganizerWindow *>(Qt::FindDirectChildrenOnly)) {
+            if (!kept->isDiscarded())
+                window = kept;
+        }
+    }
+    if (!window)
+        window = new OrganizerWindow(host, store);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QWidget *OrganizerWindow::buildCalendarPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("CalendarPage"));
+
+    m_month = formkit::listCombo("Combo1", organizer::monthNames(), 0, page);
+    QStringList years;
+    years.reserve(organizer::MaxYear + 1);
+    for (int y = organizer::MinYear; y <= organizer::MaxYear; ++y)
+        years << QString::number(y);
+    m_year = formkit::listCombo("Combo2", years, 0, page);
+    m_year->setMaxVisibleItems(15);
+    auto *boxes = new QHBoxLayout;
+    boxes->addWidget(formkit::captionLabel(QStringLiteral("&Month"), m_month, page));
+    boxes->addWidget(m_month);
+    boxes->addSpacing(12);
+    boxes->addWidget(formkit::captionLabel(QStringLiteral("&Year"), m_year, page));
+    boxes->addWidget(m_year);
+    boxes->addStretch(1);
+
+    auto *grid = new QGridLayout;
+    grid->setSpacing(3);
+    const QStringList &headings = organizer::weekdayHeadings();
+    for (int column = 0; column < headings.size(); ++column) {
+        auto *heading = new QLabel(headings[column], page);
+        heading->setObjectName(QStringLiteral("Label3_%1").arg(column));
+        heading->setAlignment(Qt::AlignCenter);
+        QFont font = heading->font();
+        font.setBold(true);
+        heading->setFont(font);
+        grid->addWidget(heading, 0, column);
+    }
+    for (int i = 0; i < organizer::DayButtons; ++i) {
+        QPushButton *day =
+            formkit::button(qPrintable(QStringLiteral("Command1_%1").arg(i)), QString(), page);
+        day->setFixedSize(44, 32);
+        connect(day, &QPushButton::clicked, this, [this, i] { chooseDay(i); });
+        grid->addWidget(day, 1 + i / 7, i % 7);
+        m_days << day;
+    }
+
+    m_date = new QLabel(page);
+    m_date->setObjectName(QStringLiteral("Label2"));
+    QFont dateFont = m_date->font();
+    dateFont.setBold(true);
+    dateFont.setPointSize(dateFont.pointSize() + 2);
+    m_date->setFont(dateFont);
+    m_agenda = new QTextEdit(page);
+    m_agenda->setObjectName(QStringLiteral("Text5"));
+    m_agenda->setAcceptRichText(false);
+    m_agenda->setTabChangesFocus(true);
+    m_agenda->setFont(QFont(QStringLiteral("Arial"), 10));
+    m_agenda->setMinimumWidth(260);
+    formkit::setCaption(m_agenda, QStringLiteral("Agenda"));
+    // Every change goes into the table at once, typed or pasted.
+    connect(m_agenda, &QTextEdit::textChanged, this, &OrganizerWindow::agendaEdited);
+
+    QPushButton *print = formkit::button("Command2", QStringLiteral("Print Agenda"), page);
+    QPushButton *clear = formkit::button("Command3", QStringLiteral("Clear Appointments"), page);
+    m_import = formkit::button("Command4", QStringLiteral("Import into HTML"), page);
+    connect(print, &QPushButton::clicked, this, &OrganizerWindow::printAgenda);
+    connect(clear, &QPushButton::clicked, this, &OrganizerWindow::clearAppointments);
+    connect(m_import, &QPushButton::clicked, this, &OrganizerWindow::importIntoHtml);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(clear);
+    buttons->addWidget(m_import);
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(boxes);
+    left->addLayout(grid);
+    left->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_date);
+    right->addWidget(m_agenda, 1);
+    right->addLayout(buttons);
+    auto *layout = new QHBoxLayout(page);
+    layout->addLayout(left);
+    layout->addSpacing(8);
+    layout->addLayout(right, 1);
+
+    connect(m_month, &QComboBox::currentIndexChanged, this, &OrganizerWindow::buildMonth);
+    connect(m_year, &QComboBox::currentIndexChanged, this, &OrganizerWindow::buildMonth);
+    return page;
+}
+
+QWidget *OrganizerWindow::buildContactsPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("ContactsPage"));
+    m_contacts = new QListWidget(page);
+    m_contacts->setObjectName(QStringLiteral("List1"));
+    formkit::setCaption(m_contacts, QStringLiteral("Contacts"));
+    QLineEdit *name = formkit::lineEdit("Text1", QString(), page);
+    QLineEdit *number = formkit::lineEdit("Text2", QString(), page);
+    QPushButton *add = formkit::button("Command6", QStringLiteral("Add Number"), page);
+    QPushButton *remove = formkit::button("Command7", QStringLiteral("Remove Number"), page);
+    connect(add, &QPushButton::clicked, this,
+            [this, name, number] { addEntry(m_contacts, name, number); });
+    connect(remove, &QPushButton::clicked, this, [this] { removeEntry(m_contacts); });
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(formkit::captionLabel(QStringLiteral("Name"), name, page), 0, 0);
+    fields->addWidget(name, 0, 1);
+    fields->addWidget(formkit::captionLabel(QStringLiteral("Number"), number, page), 1, 0);
+    fields->addWidget(number, 1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_contacts, 1);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget *OrganizerWindow::buildFavouritesPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("FavoritesPage"));
+    m_favourites = new QListWidget(page);
+    m_favourites->setObjectName(QStringLiteral("List2"));
+    m_favourites->setToolTip(QStringLiteral("Double-click an entry to open its address"));
+    formkit::setCaption(m_favourites, QStringLiteral("Favorites"));
+    QLineEdit *name = formkit::lineEdit("Text4", QString(), page);
+    QLineEdit *address = formkit::lineEdit("Text3", QString(), page);
+    QPushButton *add = formkit::button("Command8", QStringLiteral("Add URL"), page);
+    QPushButton *remove = formkit::button("Command9", QStringLiteral("Remove URL"), page);
+    connect(add, &QPushButton::clicked, this,
+            [this, name, address] { addEntry(m_favourites, name, address); });
+    connect(remove, &QPushButton::clicked, this, [this] { removeEntry(m_favourites); });
+    connect(m_favourites, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { openFavourite(item->text()); });
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(formkit::captionLabel(QStringLiteral("Name"), name, page), 0, 0);
+    fields->addWidget(name, 0, 1);
+    fields->addWidget(formkit::captionLabel(QStringLiteral("URL"), address, page), 1, 0);
+    fields->addWidget(address, 1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_favourites, 1);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    return page;
+}
+
+int OrganizerWindow::month() const
+{
+    return m_month->currentIndex() + 1;
+}
+
+int OrganizerWindow::year() const
+{
+    return m_year->currentIndex() + organizer::MinYear;
+}
+
+void OrganizerWindow::showMonth(int month, int year)
+{
+    const QSignalBlocker blockMonth(m_month);
+    const QSignalBlocker blockYear(m_year);
+    m_month->setCurrentIndex(qBound(1, month, 12) - 1);
+    m_year->setCurrentIndex(qBound(organizer::MinYear, year, organizer::MaxYear) -
+                            organizer::MinYear);
+    buildMonth();
+}
+
+void OrganizerWindow::buildMonth()
+{
+    m_currentRow = -1;
+    m_selectedDay = 0;
+    m_agenda->clear();
+    m_agenda->setEnabled(false);
+    m_date->clear();
+    clearBold();
+    const QStringList captions = organizer::monthCaptions(month(), year());
+    for (int i = 0; i < m_days.size(); ++i) {
+        QPushButton *day = m_days[i];
+        day->setText(captions[i]);
+        // An empty button is no day and does nothing.
+        day->setEnabled(!captions[i].isEmpty());
+        day->setAccessibleName(captions[i].isEmpty() ? QStringLiteral("No day") : QString());
+    }
+}
+
+void OrganizerWindow::clearBold()
+{
+    for (QPushButton *day : std::as_const(m_days))
+        setBold(day, false);
+}
+
+void OrganizerWindow::chooseDay(int button)
+{
+    if (button < 0 || button >= m_days.size() || m_days[button]->text().isEmpty())
+        return;
+    m_agenda->setEnabled(true);
+    clearBold();
+    setBold(m_days[button], true);
+    m_selectedDay = m_days[button]->text().toInt();
+    const QString key = organizer::dateKey(month(), m_selectedDay, year());
+    m_date->setText(key);
+    m_currentRow = m_data.agenda.findOrAppend(key);
+    m_loadingAgenda = true;
+    m_agenda->setPlainText(m_data.agenda.row(m_currentRow).agenda);
+    m_loadingAgenda = false;
+    m_agenda->moveCursor(QTextCursor::End);
+    m_agenda->setFocus();
+}
+
+void OrganizerWindow::agendaEdited()
+{
+    if (m_loadingAgenda || m_currentRow < 0)
+        return;
+    m_data.agenda.setAgenda(m_currentRow, m_agenda->toPlainText());
+}
+
+void OrganizerWindow::clearAppointments()
+{
+    const DialogService::Answer answer = host().dialogs().message(
+        this, QStringLiteral("Are you sure"), QStringLiteral("Clear the Schedule"),
+        DialogService::Buttons::YesNo, DialogService::Icon::Question);
+    if (answer != DialogService::Answer::Yes)
+        return;
+    organizer::deleteAppointments(m_store);
+    m_data.agenda.clear();
+    m_currentRow = -1;
+    m_selectedDay = 0;
+    m_agenda->clear();
+    m_agenda->setEnabled(false);
+    m_date->clear();
+    clearBold();
+}
+
+void OrganizerWindow::printAgenda()
+{
+    const QString agenda = m_agenda->toPlainText();
+    if (!m_agenda->isEnabled() || agenda.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    const QString stem = organizer::agendaFileStem(month(), m_selectedDay, year());
+    printer.setDocName(stem);
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QString pdf;
+    if (!m_pdfFolder.isEmpty() || info.isNull()) {
+        pdf = agendaprint::pdfPath(m_pdfFolder, stem);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    } else {
+        printer.setPrinterName(info.printerName());
+    }
+    const bool ok = agendaprint::print(
+        printer, organizer::agendaHeading(month(), m_selectedDay, year()), agenda);
+    if (!ok) {
+        host().dialogs().message(this, QStringLiteral("Printer Error"));
+    } else if (!pdf.isEmpty()) {
+        host().dialogs().message(
+            this, QStringLiteral("No printer is installed. The agenda was printed to %1").arg(pdf),
+            QStringLiteral("Print Agenda"));
+    }
+}
+
+void OrganizerWindow::importIntoHtml()
+{
+    const QString agenda = m_agenda->toPlainText();
+    // Nothing to import would only delete the document's selection.
+    if (agenda.isEmpty() || !host().hasDocument())
+        return;
+    // The insertion service enables the main window again; the organizer
+    // stays open and holds it once more when it is activated.
+    host().portableColor(organizer::agendaToHtml(agenda));
+}
+
+void OrganizerWindow::addEntry(QListWidget *list, QLineEdit *name, QLineEdit *value)
+{
+    if (name->text().isEmpty() || value->text().isEmpty()) {
+        host().dialogs().message(this, QStringLiteral("Both text boxes must be filled!"));
+        return;
+    }
+    const QString text = organizer::entry(name->text(), value->text());
+    list->addItem(text);
+    (list == m_contacts ? m_data.contacts : m_data.favourites) << text;
+}
+
+void OrganizerWindow::removeEntry(QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int row = list->row(selected.first());
+    delete list->takeItem(row);
+    QStringList &entries = list == m_contacts ? m_data.contacts : m_data.favourites;
+    if (row < entries.size())
+        entries.removeAt(row);
+}
+
+void OrganizerWindow::openFavourite(const QString &entry)
+{
+    const QString address = organizer::favouriteAddress(entry);
+    if (address.isEmpty() || !m_openAddress(address)) {
+        host().dialogs().message(
+            this, QStringLiteral("This Windows Application is not installed on your computer"));
+    }
+}
+
+void OrganizerWindow::saveAll()
+{
+    if (m_saved)
+        return;
+    m_saved = true;
+    organizer::save(m_store, m_data);
+}
+
+void OrganizerWindow::accept()
+{
+    saveAll();
+    BuilderDialog::reject();
+}
+
+void OrganizerWindow::reject()
+{
+    saveAll();
+    BuilderDialog::reject();
+}

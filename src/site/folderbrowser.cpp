@@ -1,0 +1,171 @@
+#include "site/folderbrowser.h"
+
+#include "platform/dialogservice.h"
+#include "site/multireplace.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTreeView>
+
+FolderBrowser::FolderBrowser(DialogService &dialogs, QAbstractItemView::SelectionMode selection,
+                             const QString &patterns, QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs), m_patterns(patterns)
+{
+    m_driveList = new QComboBox(this);
+    m_driveList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_driveList->setMinimumContentsLength(12);
+    connect(m_driveList, &QComboBox::activated, this, &FolderBrowser::chooseDrive);
+
+    m_folderModel = new QFileSystemModel(this);
+    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_folderModel->setReadOnly(true);
+    m_folderModel->setRootPath(QDir::rootPath());
+
+    m_folderTree = new QTreeView(this);
+    m_folderTree->setModel(m_folderModel);
+    for (int column = 1; column < m_folderModel->columnCount(); ++column)
+        m_folderTree->hideColumn(column);
+    m_folderTree->header()->hide();
+    m_folderTree->header()->setStretchLastSection(false);
+    m_folderTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_folderTree->setIndentation(14);
+    m_folderTree->setUniformRowHeights(true);
+    m_folderTree->setAnimated(false);
+    m_folderTree->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { treeCurrentChanged(current); });
+    // The model reads and sorts folders in the background: keep the folder
+    // in view as its parents fill in, until the user moves the tree.
+    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (m_folder.startsWith(path))
+            reveal();
+    });
+    connect(m_folderModel, &QAbstractItemModel::layoutChanged, this, [this] { reveal(); });
+    m_folderTree->viewport()->installEventFilter(this);
+
+    m_fileList = new QListWidget(this);
+    m_fileList->setSelectionMode(selection);
+    m_fileList->setUniformItemSizes(true);
+
+    setDrives(site::mountedDrives());
+}
+
+QStringList FolderBrowser::listedFiles() const
+{
+    QStringList out;
+    for (int i = 0; i < m_fileList->count(); ++i)
+        out << m_fileList->item(i)->text();
+    return out;
+}
+
+QStringList FolderBrowser::selectedFiles() const
+{
+    QStringList out;
+    for (int i = 0; i < m_fileList->count(); ++i) {
+        if (m_fileList->item(i)->isSelected())
+            out << m_fileList->item(i)->text();
+    }
+    return out;
+}
+
+void FolderBrowser::setDrives(const QList<site::Drive> &drives)
+{
+    m_drives = drives;
+    m_driveList->clear();
+    const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
+    for (const site::Drive &drive : drives)
+        m_driveList->addItem(icon, drive.displayText(), drive.rootPath);
+    m_driveList->setCurrentIndex(site::driveOf(m_folder, m_drives));
+}
+
+bool FolderBrowser::setFolder(const QString &path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    if (!site::isReadableFolder(folder)) {
+        m_dialogs.message(window(), site::text::deviceNotReady());
+        m_driveList->setCurrentIndex(site::driveOf(m_folder, m_drives));
+        return false;
+    }
+    const bool moved = folder != m_folder;
+    m_folder = folder;
+    if (moved)
+        m_fileList->clear(); // no selection carried over to another folder
+    refresh();
+    showInTree(folder);
+    m_driveList->setCurrentIndex(site::driveOf(folder, m_drives));
+    if (moved)
+        emit folderChanged(folder);
+    return true;
+}
+
+void FolderBrowser::chooseDrive(int index)
+{
+    if (index < 0 || index >= m_drives.size())
+        return;
+    setFolder(m_drives.at(index).rootPath);
+}
+
+void FolderBrowser::refresh()
+{
+    const QStringList keep = selectedFiles();
+    const QStringList names = m_patterns.isEmpty()
+                                  ? site::listFiles(m_folder)
+                                  : multireplace::matchingFiles(m_folder, m_patterns);
+    const QIcon icon = style()->standardIcon(QStyle::SP_FileIcon);
+    m_fileList->clear();
+    for (const QString &name : names) {
+        auto *item = new QListWidgetItem(icon, name, m_fileList);
+        if (keep.contains(name))
+            item->setSelected(true);
+    }
+}
+
+void FolderBrowser::treeCurrentChanged(const QModelIndex &current)
+{
+    if (m_updatingTree || !current.isValid())
+        return;
+    setFolder(m_folderModel->filePath(current));
+}
+
+void FolderBrowser::showInTree(const QString &path)
+{
+    const QModelIndex index = m_folderModel->index(path);
+    if (!index.isValid())
+        return;
+    m_updatingTree = true;
+    m_folderTree->setCurrentIndex(index);
+    m_folderTree->expand(index);
+    m_updatingTree = false;
+    m_userMovedTree = false;
+    reveal();
+}
+
+void FolderBrowser::reveal()
+{
+    const QModelIndex index = m_folderTree->currentIndex();
+    if (m_userMovedTree || !index.isValid())
+        return;
+    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // scrollTo also scrolls sideways to the name; keep the branches in view
+    // unless the folder is too deep for that.
+    QScrollBar *sideways = m_folderTree->horizontalScrollBar();
+    sideways->setValue(0);
+    const int left = m_folderTree->visualRect(index).left();
+    const int room = m_folderTree->viewport()->width();
+    if (left > room / 2)
+        sideways->setValue(left - room / 4);
+}
+
+bool FolderBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_folderTree->viewport() &&
+        (event->type() == QEvent::Wheel || event->type() == QEvent::MouseButtonPress))
+        m_userMovedTree = true;
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,118 @@
+#include "site/sitetools.h"
+
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace site {
+
+bool copyIntoFolder(const QString &sourcePath, const QString &folder)
+{
+    const QFileInfo source(sourcePath);
+    if (!source.isFile() || folder.isEmpty())
+        return false;
+    const QString destination = paths::join(folder, source.fileName());
+    const QFileInfo target(destination);
+    // A file copied onto itself is already there.
+    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
+        return true;
+    if (target.isDir())
+        return false;
+
+    QFile in(sourcePath);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const bool isNew = !target.exists();
+    QSaveFile out(destination);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = in.read(buffer.data(), buffer.size());
+        if (got < 0) {
+            out.cancelWriting();
+            return false;
+        }
+        if (got == 0)
+            break;
+        if (out.write(buffer.constData(), got) != got) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    if (!out.commit())
+        return false;
+    if (isNew)
+        QFile::setPermissions(destination, source.permissions());
+    return true;
+}
+
+QStringList pictureNames(const QStringList &fileNames)
+{
+    QStringList out;
+    for (const QString &name : fileNames) {
+        if (name.contains(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
+            name.contains(QLatin1String(".gif"), Qt::CaseInsensitive) ||
+            name.contains(QLatin1String(".jpg"), Qt::CaseInsensitive))
+            out << name;
+    }
+    return out;
+}
+
+bool ThumbnailStrip::next()
+{
+    // The left edge in hundreds of twips against 11 - 11 * count.
+    if (m_left / 100 > 11 - 11 * m_count) {
+        m_left -= Pitch;
+        return true;
+    }
+    return false;
+}
+
+bool ThumbnailStrip::previous()
+{
+    if (m_left < 0) {
+        m_left += Pitch;
+        return true;
+    }
+    return false;
+}
+
+bool isWebImageName(const QString &fileName)
+{
+    return fileName.contains(QLatin1String(".gif"), Qt::CaseInsensitive) ||
+           fileName.contains(QLatin1String(".bmp"), Qt::CaseInsensitive) ||
+           fileName.contains(QLatin1String(".jpg"), Qt::CaseInsensitive);
+}
+
+bool isMediaName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".MID"), Qt::CaseInsensitive) ||
+           fileName.endsWith(QLatin1String(".WAV"), Qt::CaseInsensitive) ||
+           fileName.endsWith(QLatin1String(".AVI"), Qt::CaseInsensitive);
+}
+
+QString sizeText(qint64 bytes)
+{
+    return QString::number(bytes) + QStringLiteral(" Bytes");
+}
+
+QString widthText(int pixels)
+{
+    return QStringLiteral("Width: ") + QString::number(pixels);
+}
+
+QString heightText(int pixels)
+{
+    return QStringLiteral("Height: ") + QString::number(pixels);
+}
+
+int scrollRange(int imageExtent, int viewportExtent)
+{
+    return imageExtent > viewportExtent ? imageExtent - viewportExtent : 0;
+}
+
+} // namespace site

@@ -1,0 +1,91 @@
+#pragma once
+// The Thumbnail Browser (Form32): the pictures of the web-site folder as a
+// strip of small stretched squares (Picture1) seen through a viewport
+// (Picture2) one at a time, stepped with the spin arrows (SpinButton1).
+// Label3 names the picture in view; "&Insert Image" (Command1) hands that
+// name to the Graphics dialog, "&Exit" (Command2) closes.
+//
+// Pictures are decoded in worker threads, straight to thumbnail size, and
+// only when their square comes into view (with its neighbours), so a folder
+// of thousands of large pictures opens at once and holds thumbnails only.
+// A picture that cannot be decoded stays an empty square.
+
+#include "site/sitetools.h"
+#include "widgets/builderdialog.h"
+
+#include <QHash>
+#include <QImage>
+#include <QSet>
+#include <QStringList>
+#include <QThreadPool>
+
+class QLabel;
+class QPushButton;
+class SpinArrows;
+class ThumbnailStripView;
+
+// Decodes pictures to thumbnails in its own threads.
+class ThumbnailLoader : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ThumbnailLoader(const QSize &size, QObject *parent = nullptr);
+    // Drops the waiting requests and waits for the running ones.
+    ~ThumbnailLoader() override;
+
+    // Asks once per index; higher priorities are decoded first.
+    void request(int index, const QString &path, int priority);
+    bool wasRequested(int index) const { return m_requested.contains(index); }
+    // Waits until every request so far is decoded (for tests and measuring).
+    void waitForDone() { m_pool.waitForDone(); }
+
+signals:
+    // A null image when the picture cannot be decoded.
+    void loaded(int index, const QImage &image);
+
+private:
+    QSize m_size;
+    QThreadPool m_pool;
+    QSet<int> m_requested;
+};
+
+class ThumbnailBrowser : public BuilderDialog
+{
+    Q_OBJECT
+public:
+    explicit ThumbnailBrowser(BuilderHost &host);
+
+    static ThumbnailBrowser *open(BuilderHost &host);
+
+    QStringList pictures() const { return m_pictures; }
+    int current() const { return m_strip.current(); }
+    QString currentName() const;
+    const site::ThumbnailStrip &strip() const { return m_strip; }
+    ThumbnailLoader *loader() const { return m_loader; }
+    // The decoded thumbnails so far; undecodable ones are null images.
+    const QHash<int, QImage> &thumbnails() const { return m_thumbnails; }
+
+    void nextPicture();
+    void previousPicture();
+    void insertImage();
+
+private:
+    friend class ThumbnailStripView;
+    void showCurrent();
+    void thumbnailLoaded(int index, const QImage &image);
+    // Decodes what the viewport shows and its neighbours.
+    void requestAround(int index);
+    QString picturePath(int index) const;
+
+    QString m_folder;
+    QStringList m_pictures;
+    site::ThumbnailStrip m_strip;
+    QHash<int, QImage> m_thumbnails;
+    ThumbnailLoader *m_loader = nullptr;
+    QWidget *m_viewport = nullptr;
+    ThumbnailStripView *m_stripView = nullptr;
+    QLabel *m_name = nullptr;
+    SpinArrows *m_spin = nullptr;
+    QPushButton *m_insert = nullptr;
+    QPushButton *m_exit = nullptr;
+};

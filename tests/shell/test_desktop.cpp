@@ -1,0 +1,248 @@
+// The main window as a desktop program: the usual keys, windows that open
+// where they can be seen, the unsaved mark and names for assistive tools.
+
+#include "editor/htmleditor.h"
+#include "kernel/settingsstore.h"
+#include "shell/mainwindow.h"
+#include "shell/startup.h"
+#include "shell/windowplacement.h"
+#include "support/scripteddialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    QTemporaryDir dir;
+    SettingsStore store{dir.path()};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Startup> startup;
+    QPointer<MainWindow> main;
+
+    MainWindow *start()
+    {
+        store.save("LM3", "Extras", "UseIE", "No");
+        store.save("Lorimel3", "Startup", "ShowStart", "no");
+        store.save("Lorimel3", "Direct", "FilePath", dir.path());
+        startup = std::make_unique<Startup>(store, dialogs, QString());
+        startup->runNow();
+        main = startup->mainWindow();
+        main->activateWindow();
+        return main;
+    }
+    ~Run() { delete main.data(); }
+};
+
+QMdiArea *area(MainWindow *w)
+{
+    return w->findChild<QMdiArea *>(QStringLiteral("MDIClient"));
+}
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // Printing without a printer writes a PDF into the home folder.
+        static QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+    }
+
+    void shortcutsTriggerTheirCommands_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("keys");
+        const struct
+        {
+            const char *item;
+            QKeySequence keys;
+        } rows[] = {
+            {"mnuNewItem", QKeySequence("Ctrl+N")},
+            {"mnuOpenItem", QKeySequence("Ctrl+O")},
+            {"mnuSaveregItem", QKeySequence("Ctrl+S")},
+            {"mnuSaveregItem", QKeySequence("F2")},
+            {"mnuSaveItem", QKeySequence("Ctrl+Shift+S")},
+            {"mnuPrintItem", QKeySequence("Ctrl+P")},
+            {"mnuFindItem", QKeySequence("Ctrl+F")},
+            {"mnuFindItem", QKeySequence("F3")},
+            {"mnuReplaceItem", QKeySequence("Ctrl+H")},
+            {"mnuCloseWindowItem", QKeySequence("Ctrl+W")},
+            {"mnuCloseWindowItem", QKeySequence("Ctrl+F4")},
+            {"mnuNextWindowItem", QKeySequence("Ctrl+Tab")},
+            {"mnuNextWindowItem", QKeySequence("Ctrl+F6")},
+            {"mnuPreviousWindowItem", QKeySequence("Ctrl+Shift+Tab")},
+            {"mnuNextPaneItem", QKeySequence("F6")},
+            {"mnuPreviousPaneItem", QKeySequence("Shift+F6")},
+            {"mnuExitItem", QKeySequence("Ctrl+Q")},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(qPrintable(r.keys.toString())) << QString::fromLatin1(r.item) << r.keys;
+    }
+    void shortcutsTriggerTheirCommands()
+    {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, keys);
+        Run run;
+        MainWindow *w = run.start();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->activeDocument()->editor()->setFocus();
+        QAction *a = w->action(item);
+        QVERIFY(a);
+        QVERIFY(a->shortcuts().contains(keys));
+        QSignalSpy triggered(a, &QAction::triggered);
+        // Every question is answered with Cancel; nothing waits.
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        QCOMPARE(triggered.size(), 1);
+        // The menu shows the key.
+        QVERIFY(!a->shortcut().isEmpty());
+    }
+
+    void noShortcutWhileABuilderHoldsTheWindow()
+    {
+        Run run;
+        MainWindow *w = run.start();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->action("mnuTableBuilderItem")->trigger();
+        QVERIFY(!w->isEnabled());
+        auto *builder = w->findChild<QDialog *>("Form1");
+        QVERIFY(builder);
+        builder->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(builder));
+        const int before = w->documentCount();
+        QTest::keySequence(builder, QKeySequence("Ctrl+N"));
+        QTest::keySequence(builder, QKeySequence("Ctrl+W"));
+        QCOMPARE(w->documentCount(), before);
+    }
+
+    void documentsOpenInsideTheArea_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::newRow("large") << QSize(1200, 700);
+        QTest::newRow("wide and low") << QSize(1200, 320);
+        QTest::newRow("tiny") << QSize(150, 90);
+    }
+    void documentsOpenInsideTheArea()
+    {
+        QFETCH(QSize, area);
+        for (int i = 0; i < 25; ++i) {
+            const QRect r = placement::documentGeometry(area, i, 26);
+            QVERIFY2(QRect(QPoint(0, 0), area).contains(r), qPrintable(QString::number(i)));
+        }
+        QVERIFY(placement::documentGeometry(area, 1, 26).topLeft() !=
+                    placement::documentGeometry(area, 0, 26).topLeft() ||
+                area.width() < 400);
+    }
+
+    void tenNewDocumentsAreFullyVisible()
+    {
+        Run run;
+        MainWindow *w = run.start();
+        for (int i = 0; i < 10; ++i)
+            w->action("mnuNewItem")->trigger();
+        QCOMPARE(w->documentCount(), 11);
+        const QRect visible = area(w)->viewport()->rect();
+        for (QMdiSubWindow *sub : area(w)->subWindowList())
+            QVERIFY2(visible.contains(sub->geometry()), qPrintable(sub->widget()->windowTitle()));
+    }
+
+    void changedDocumentShowsItsMark()
+    {
+        Run run;
+        MainWindow *w = run.start();
+        DocumentWindow *doc = w->activeDocument();
+        auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget());
+        QVERIFY(!sub->isWindowModified());
+        doc->editor()->setFocus();
+        QTest::keyClicks(doc->editor(), "x");
+        QVERIFY(sub->isWindowModified());
+        QCOMPARE(doc->caption(), QStringLiteral("New 1"));
+        QMenu *windows = w->findChild<QMenu *>("mnuWindow");
+        emit windows->aboutToShow();
+        QStringList entries;
+        for (QAction *a : windows->actions())
+            entries << a->text();
+        QVERIFY2(entries.contains("&1 New 1 *"), qPrintable(entries.join('|')));
+        doc->setSaver(true);
+        QVERIFY(!sub->isWindowModified());
+    }
+
+    void controlsHaveNames()
+    {
+        Run run;
+        MainWindow *w = run.start();
+        QCOMPARE(w->activeDocument()->editor()->accessibleName(), QStringLiteral("New 1"));
+        QVERIFY(!w->findChild<QLabel *>("ColorPalette")->accessibleName().isEmpty());
+        QCOMPARE(w->findChild<QLabel *>("Panel1")->accessibleName(), QStringLiteral("File Size"));
+        QCOMPARE(w->findChild<QComboBox *>("Drive1")->accessibleName(), QStringLiteral("Drives"));
+    }
+
+    void f6VisitsEveryPane()
+    {
+        Run run;
+        MainWindow *w = run.start();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        HtmlEditor *editor = w->activeDocument()->editor();
+        editor->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            for (const char *pane : {"SideBar", "SitePane", "Picture1", "Picture15"}) {
+                QWidget *p = w->findChild<QWidget *>(pane);
+                if (p && (p == focus || p->isAncestorOf(focus)))
+                    visited << pane;
+            }
+            if (focus == editor)
+                visited << "editor";
+        }
+        QCOMPARE(visited, QStringList({"SideBar", "SitePane", "Picture1", "Picture15", "editor"}));
+    }
+    // Toolbar buttons look disabled while a builder holds the window, Find
+    // Files (enabled on its own at start-up) too, even under the mouse.
+    void toolbarLooksDisabledUnderABuilder()
+    {
+        Run run;
+        run.store.save("LM3", "Extras", "UseIE", "Yes");
+        run.store.save("Lorimel3", "Startup", "ShowStart", "no");
+        run.startup = std::make_unique<Startup>(run.store, run.dialogs, QString());
+        run.startup->runNow();
+        run.main = run.startup->mainWindow();
+        MainWindow *w = run.main;
+        auto *findFiles = w->findChild<QWidget *>("Command44_6");
+        auto *newButton = w->findChild<QWidget *>("Command44_0");
+        QVERIFY(findFiles->isEnabled());
+        // The darkest pixel of a button: its text.
+        auto darkest = [](QWidget *button) {
+            const QImage image = button->grab().toImage();
+            int least = 255 * 3;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    least = std::min(least, c.red() + c.green() + c.blue());
+                }
+            }
+            return least;
+        };
+        const int enabledText = darkest(findFiles);
+        QTest::mouseMove(findFiles, findFiles->rect().center());
+        w->action("mnuTableBuilderItem")->trigger();
+        QVERIFY(!findFiles->isEnabled());
+        QCOMPARE(darkest(findFiles), darkest(newButton));
+        QVERIFY(darkest(findFiles) > enabledText);
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
