@@ -559,6 +559,7 @@ Loaded load(const QString &path)
     result.text = decode(bytes, &result.encoding);
     if (looksBinary(bytes, result.text)) {
         result.text.clear();
+        result.binary = true;
         result.error = QStringLiteral("This looks like a binary file, not text.");
         return result;
     }

@@ -27,7 +27,8 @@ struct Loaded
     bool ok = false;
     QString text;
     Encoding encoding = Encoding::Utf8;
-    QString error; // why loading failed, for a message
+    bool binary = false; // refused because it looks binary (see looksBinary)
+    QString error;       // why loading failed, for a message
 };
 
 // Decodes bytes: UTF-16 with a byte-order mark as UTF-16; a UTF-8 BOM or

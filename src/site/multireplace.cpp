@@ -59,7 +59,7 @@ void prepare(Prepared &file, const QString &path, const QString &find, const QSt
 {
     const textfile::Loaded loaded = textfile::load(path);
     if (!loaded.ok) {
-        file.result.outcome = Outcome::Unreadable;
+        file.result.outcome = loaded.binary ? Outcome::Binary : Outcome::Unreadable;
         return;
     }
     // A NUL byte decodes to U+0000 whatever the encoding guess: such a file
