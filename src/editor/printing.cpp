@@ -1,6 +1,7 @@
 #include "editor/printing.h"
 
 #include "editor/htmleditor.h"
+#include "platform/paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,21 +35,7 @@ QString pdfPathFor(const QString &caption)
     QString name = QFileInfo(caption).completeBaseName();
     if (name.isEmpty())
         name = QStringLiteral("document");
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
-}
-
-QString freePdfPath(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return path;
-    const QString stem = info.dir().filePath(info.completeBaseName());
-    for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1-%2.pdf").arg(stem).arg(n);
-        const QFileInfo next(candidate);
-        if (!next.exists() && !next.isSymLink())
-            return candidate;
-    }
+    return paths::freeFileName(folder, name, QStringLiteral(".pdf"));
 }
 
 } // namespace printing

@@ -12,11 +12,8 @@ namespace printing {
 // margin; false when the printer cannot be used.
 bool printDocument(HtmlEditor &editor, QsciPrinter &printer);
 
-// Where a document is printed when no printer is installed.
+// Where a document is printed when no printer is installed: "name.pdf" in
+// the documents folder, or "name-2.pdf" ... when that is taken.
 QString pdfPathFor(const QString &caption);
-
-// path when no file of that name exists, else the first free one of
-// "name-2.pdf", "name-3.pdf" ...
-QString freePdfPath(const QString &path);
 
 } // namespace printing

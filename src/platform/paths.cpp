@@ -15,7 +15,7 @@ QString freeFileName(const QString &folder, const QString &stem, const QString &
 {
     QString path = join(folder, stem + suffix);
     for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
-        path = join(folder, QStringLiteral("%1 (%2)%3").arg(stem).arg(n).arg(suffix));
+        path = join(folder, QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(suffix));
     return path;
 }
 

@@ -8,7 +8,7 @@ namespace paths {
 QString join(const QString &folder, const QString &name);
 
 // folder/stem + suffix, or when that file exists, the first free one of
-// "stem (2)", "stem (3)" ...: a file written there overwrites nothing.
+// "stem-2", "stem-3" ...: a file written there overwrites nothing.
 QString freeFileName(const QString &folder, const QString &stem, const QString &suffix);
 
 // The name of the preview copy written into the web-site folder.

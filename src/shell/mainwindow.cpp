@@ -1131,7 +1131,7 @@ void MainWindow::printActive()
     QString pdf;
     if (info.isNull()) {
         // Never over an existing file: the next free name.
-        pdf = printing::freePdfPath(printing::pdfPathFor(doc->caption()));
+        pdf = printing::pdfPathFor(doc->caption());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     } else {

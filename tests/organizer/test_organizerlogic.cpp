@@ -243,17 +243,18 @@ private slots:
         QCOMPARE(load(empty).agenda.rowCount(), 1);
     }
 
+    // A printout never goes over an existing file.
     void freeFileName()
     {
         QTemporaryDir dir;
         const QString first = paths::freeFileName(dir.path(), "Agenda 3-15-1998", ".pdf");
         QCOMPARE(first, dir.filePath("Agenda 3-15-1998.pdf"));
-        for (const char *name : {"Agenda 3-15-1998.pdf", "Agenda 3-15-1998 (2).pdf"}) {
+        for (const char *name : {"Agenda 3-15-1998.pdf", "Agenda 3-15-1998-2.pdf"}) {
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         QCOMPARE(paths::freeFileName(dir.path(), "Agenda 3-15-1998", ".pdf"),
-                 dir.filePath("Agenda 3-15-1998 (3).pdf"));
+                 dir.filePath("Agenda 3-15-1998-3.pdf"));
     }
 };
 

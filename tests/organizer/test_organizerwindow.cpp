@@ -203,7 +203,7 @@ private slots:
         gui::click(window, "Command2"); // again: a second file, none overwritten
         const QString pdf = bench.dir.filePath("Agenda 3-15-1998.pdf");
         QVERIFY(QFile::exists(pdf));
-        QVERIFY(QFile::exists(bench.dir.filePath("Agenda 3-15-1998 (2).pdf")));
+        QVERIFY(QFile::exists(bench.dir.filePath("Agenda 3-15-1998-2.pdf")));
         QVERIFY(bench.scripted.messages().first().contains(pdf));
         QProcess text;
         text.start(QStringLiteral("pdftotext"),

@@ -851,19 +851,6 @@ private slots:
         QCOMPARE(e.marginWidth(0), margin); // the editor keeps its line numbers
     }
 
-    // No printer: the PDF never goes over an existing file.
-    void pdfNamesAreNeverReused()
-    {
-        QTemporaryDir dir;
-        const QString first = dir.filePath("page.pdf");
-        QCOMPARE(printing::freePdfPath(first), first);
-        for (const char *name : {"page.pdf", "page-2.pdf"}) {
-            QFile f(dir.filePath(name));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        QCOMPARE(printing::freePdfPath(first), dir.filePath("page-3.pdf"));
-    }
-
 #ifdef LORIMEL_BINARY
     void exitAfterStartupWritesNoExitState()
     {
