@@ -2,6 +2,7 @@
 
 #include "platform/dialogservice.h"
 #include "site/multireplace.h"
+#include "site/sitelisting.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -22,22 +23,8 @@ FolderBrowser::FolderBrowser(DialogService &dialogs, QAbstractItemView::Selectio
     m_driveList->setMinimumContentsLength(12);
     connect(m_driveList, &QComboBox::activated, this, &FolderBrowser::chooseDrive);
 
-    m_folderModel = new QFileSystemModel(this);
-    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folderModel->setReadOnly(true);
-    m_folderModel->setRootPath(QDir::rootPath());
-
-    m_folderTree = new QTreeView(this);
-    m_folderTree->setModel(m_folderModel);
-    for (int column = 1; column < m_folderModel->columnCount(); ++column)
-        m_folderTree->hideColumn(column);
-    m_folderTree->header()->hide();
-    m_folderTree->header()->setStretchLastSection(false);
-    m_folderTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_folderTree->setIndentation(14);
-    m_folderTree->setUniformRowHeights(true);
-    m_folderTree->setAnimated(false);
-    m_folderTree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_folderModel = site::makeFolderModel(this);
+    m_folderTree = site::makeFolderTree(m_folderModel, this);
     connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { treeCurrentChanged(current); });
     // The model reads and sorts folders in the background: keep the folder

@@ -10,6 +10,10 @@
 #include <QMetaObject>
 #include <QPointer>
 
+class QFileSystemModel;
+class QTreeView;
+class QWidget;
+
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -87,5 +91,11 @@ private:
     QIcon m_folder;
     QIcon m_file;
 };
+
+// The folder model and tree the site pane and the file tools share: folders
+// only, read in the background with kind icons, in one column that scrolls
+// sideways for deep folders instead of eliding them.
+QFileSystemModel *makeFolderModel(QWidget *owner);
+QTreeView *makeFolderTree(QFileSystemModel *model, QWidget *parent);
 
 } // namespace site

@@ -57,12 +57,7 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     m_driveList->setMinimumContentsLength(8);
     connect(m_driveList, &QComboBox::activated, this, &SitePane::chooseDrive);
 
-    m_folderModel = new QFileSystemModel(this);
-    m_folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folderModel->setReadOnly(true);
-    m_folderModel->setIconProvider(site::KindIcons::shared(
-        style()->standardIcon(QStyle::SP_DirIcon), style()->standardIcon(QStyle::SP_FileIcon)));
-    m_folderModel->setRootPath(QDir::rootPath());
+    m_folderModel = site::makeFolderModel(this);
 
     // Rows the model drops (a folder removed on disk) move the tree's current
     // index; that is no choice of the user's and must not move the site.
@@ -72,20 +67,9 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     connect(m_folderModel, &QAbstractItemModel::rowsRemoved, this,
             [this] { m_updatingTree = false; });
 
-    m_folderTree = new QTreeView(this);
+    m_folderTree = site::makeFolderTree(m_folderModel, this);
     m_folderTree->setObjectName(QStringLiteral("Dir1"));
     m_folderTree->setAccessibleName(QStringLiteral("Folders"));
-    m_folderTree->setModel(m_folderModel);
-    for (int column = 1; column < m_folderModel->columnCount(); ++column)
-        m_folderTree->hideColumn(column);
-    m_folderTree->header()->hide();
-    // Deep folders in a narrow dock: scroll sideways instead of eliding.
-    m_folderTree->header()->setStretchLastSection(false);
-    m_folderTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_folderTree->setIndentation(14);
-    m_folderTree->setUniformRowHeights(true);
-    m_folderTree->setAnimated(false);
-    m_folderTree->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { treeCurrentChanged(current); });
     // The model reads folders in the background; bring the current one into
