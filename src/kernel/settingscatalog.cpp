@@ -194,6 +194,12 @@ const Setting &windowLayout()
     return s;
 }
 
+const Setting &siteSplitter()
+{
+    static const Setting s = textSetting(Window, "Window", "SiteSplitter");
+    return s;
+}
+
 const Setting &agendaCount()
 {
     static const Setting s = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
@@ -265,13 +271,13 @@ const Setting &objectCode()
 
 QList<Setting> catalogue()
 {
-    QList<Setting> all{fontSize(),       browser(),        colorsOff(),      imageTypeCount(),
-                       customTagCount(), showTips(),       siteDrive(),      siteDirectory(),
-                       siteFilePath(),   ftpUrl(),         ftpUserName(),    ftpPassword(),
-                       fontCount(),      useIE(),          windowGeometry(), windowLayout(),
-                       agendaCount(),    phoneCount(),     favouriteCount(), objectTagClassId(),
-                       objectObj(),      objectTagCase(),  objectLines(),    objectWidth(),
-                       objectHeight(),   objectInclCode(), objectCode()};
+    QList<Setting> all{fontSize(),         browser(),      colorsOff(),      imageTypeCount(),
+                       customTagCount(),   showTips(),     siteDrive(),      siteDirectory(),
+                       siteFilePath(),     ftpUrl(),       ftpUserName(),    ftpPassword(),
+                       fontCount(),        useIE(),        windowGeometry(), windowLayout(),
+                       siteSplitter(),     agendaCount(),  phoneCount(),     favouriteCount(),
+                       objectTagClassId(), objectObj(),    objectTagCase(),  objectLines(),
+                       objectWidth(),      objectHeight(), objectInclCode(), objectCode()};
     for (int i = 0; i < 5; ++i)
         all << colour(i) << barVisible(i);
     for (int i = 0; i < 6; ++i)

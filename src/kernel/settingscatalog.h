@@ -53,6 +53,7 @@ const Setting &fontCount();           // Fonts/Number, -1 .. 100000
 const Setting &useIE();               // Extras/UseIE
 const Setting &windowGeometry();      // Window/Geometry, base64; empty on first run
 const Setting &windowLayout();        // Window/State, base64: docks and bars
+const Setting &siteSplitter();        // Window/SiteSplitter, base64: folders over files
 
 // Ostrel Organizer
 const Setting &agendaCount();    // Data/Number, 0 .. 100000, 1

@@ -46,6 +46,7 @@
 #include <QPushButton>
 #include <Qsci/qsciprinter.h>
 #include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -538,6 +539,9 @@ void MainWindow::storeBars()
                     QString::fromLatin1(saveGeometry().toBase64()));
     settings::write(m_settings, settings::windowLayout(),
                     QString::fromLatin1(saveState().toBase64()));
+    if (auto *splitter = findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
+        settings::write(m_settings, settings::siteSplitter(),
+                        QString::fromLatin1(splitter->saveState().toBase64()));
     m_settings.sync();
 }
 
@@ -564,6 +568,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     auto *siteDock = findChild<QDockWidget *>(QStringLiteral("Picture11"));
     m_sitePane = new SitePane(*this, siteDock);
     siteDock->setWidget(m_sitePane);
+    if (auto *splitter = m_sitePane->findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
+        splitter->restoreState(QByteArray::fromBase64(
+            settings::text(m_settings, settings::siteSplitter()).toLatin1()));
     m_sitePane->setContextMenu(m_websiteMenu);
     connect(action(QStringLiteral("mnuWebsiteLinkItem")), &QAction::triggered, m_sitePane,
             &SitePane::linkSelected);

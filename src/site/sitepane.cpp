@@ -102,6 +102,7 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     connect(m_fileList, &QWidget::customContextMenuRequested, this, &SitePane::fileListMenu);
 
     auto *splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("SiteSplitter"));
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(m_folderTree);
     splitter->addWidget(m_fileList);

@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -241,6 +242,31 @@ private slots:
         QVERIFY(!findFiles->isEnabled());
         QCOMPARE(darkest(findFiles), darkest(newButton));
         QVERIFY(darkest(findFiles) > enabledText);
+    }
+
+    // The first run fills the screen; the next one comes back as it was
+    // left, splitter included.
+    void layoutIsRememberedBetweenRuns()
+    {
+        Run run;
+        MainWindow *w = run.start();
+        QVERIFY(w->isMaximized());
+        w->showNormal();
+        w->setGeometry(40, 50, 900, 640);
+        auto *splitter = w->findChild<QSplitter *>("SiteSplitter");
+        QVERIFY(splitter);
+        splitter->setSizes({100, 300});
+        const QList<int> sizes = splitter->sizes();
+        const QRect geometry = w->geometry();
+        w->storeBars();
+        delete w;
+
+        run.startup = std::make_unique<Startup>(run.store, run.dialogs, QString());
+        run.startup->runNow();
+        run.main = run.startup->mainWindow();
+        QVERIFY(!run.main->isMaximized());
+        QCOMPARE(run.main->geometry().size(), geometry.size());
+        QCOMPARE(run.main->findChild<QSplitter *>("SiteSplitter")->sizes(), sizes);
     }
 };
 
