@@ -16,7 +16,7 @@ using namespace quickstart;
 
 namespace {
 
-struct RowSpec
+struct RowInfo
 {
     const char *caption;
     const char *combo;
@@ -26,7 +26,7 @@ struct RowSpec
 };
 
 // Text, link, visited, active, hover, background.
-const RowSpec Rows[] = {
+const RowInfo Rows[] = {
     {"Text Color", "Combo1", "Command1", "Label1", -1},
     {"Link Color", "Combo2", "Command2", "Label2", 0xFF0000},
     {"Visited Link Color", "Combo3", "Command3", "Label3", 0xC000C0},
@@ -71,18 +71,18 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
     addRow(QStringLiteral("Top Margin (In Pixels)"), m_topMargin, m_topMargin);
 
     for (int i = 0; i < RowCount; ++i) {
-        const RowSpec &spec = Rows[i];
-        auto *field = new ColourField(spec.combo, spec.button, QStringLiteral("Set Color"),
+        const RowInfo &row = Rows[i];
+        auto *field = new ColourField(row.combo, row.button, QStringLiteral("Set Color"),
                                       host.dialogs(), &m_lastColour);
         m_colours[std::size_t(i)] = field;
-        formkit::setCaption(field->button(), QStringLiteral("Set ") + QLatin1String(spec.caption));
+        formkit::setCaption(field->button(), QStringLiteral("Set ") + QLatin1String(row.caption));
         QWidget *preview = nullptr;
         if (i == Background) {
-            m_backgroundBox = new ColourBox(spec.sample, QLatin1String(spec.caption), spec.start);
+            m_backgroundBox = new ColourBox(row.sample, QLatin1String(row.caption), row.start);
             preview = m_backgroundBox;
         } else {
             auto *sample = new QLabel(QStringLiteral("Aa Bb Cc"));
-            sample->setObjectName(QLatin1String(spec.sample));
+            sample->setObjectName(QLatin1String(row.sample));
             QFont font = sample->font();
             font.setBold(true);
             sample->setFont(font);
@@ -90,9 +90,9 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
             preview = sample;
         }
         grid->addWidget(preview, r, 2);
-        addRow(QLatin1String(spec.caption), field, field->combo(), 1);
-        if (spec.start >= 0)
-            showPreview(i, spec.start);
+        addRow(QLatin1String(row.caption), field, field->combo(), 1);
+        if (row.start >= 0)
+            showPreview(i, row.start);
 
         connect(field->combo(), &QComboBox::editTextChanged, this, [this, i](const QString &t) {
             if (const std::optional<qint64> colour = previewColour(t))

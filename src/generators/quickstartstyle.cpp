@@ -122,19 +122,19 @@ QWidget *QuickStartStyleDialog::buildLinksBox()
     auto *box = new QGroupBox(QStringLiteral("Links"));
     auto *grid = new QGridLayout(box);
     grid->setColumnStretch(0, 1);
-    struct Spec
+    struct LinkRow
     {
         const char *check, *button, *caption;
     };
-    const Spec specs[LinkRows] = {{"Check9", "Command9", "Link Color"},
-                                  {"Check10", "Command10", "Visited Link Color"},
-                                  {"Check12", "Command12", "Hover Link Color"}};
+    const LinkRow linkRows[LinkRows] = {{"Check9", "Command9", "Link Color"},
+                                        {"Check10", "Command10", "Visited Link Color"},
+                                        {"Check12", "Command12", "Hover Link Color"}};
     for (int i = 0; i < LinkRows; ++i) {
-        const QString caption = QLatin1String(specs[i].caption);
-        QCheckBox *check = formkit::checkBox(specs[i].check, caption);
+        const QString caption = QLatin1String(linkRows[i].caption);
+        QCheckBox *check = formkit::checkBox(linkRows[i].check, caption);
         check->setEnabled(false);
         m_linkChecks[std::size_t(i)] = check;
-        QPushButton *button = formkit::button(specs[i].button, QStringLiteral("Set Color"));
+        QPushButton *button = formkit::button(linkRows[i].button, QStringLiteral("Set Color"));
         formkit::setCaption(button, QStringLiteral("Set ") + caption);
         connect(button, &QPushButton::clicked, this, [this, i] { chooseLinkColour(i); });
         grid->addWidget(check, i, 0);

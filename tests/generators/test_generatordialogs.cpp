@@ -1,12 +1,12 @@
 // One walk through each page-generator dialog by its real controls.
 
+#include "generators/effectsdialog.h"
 #include "generators/generatorkit.h"
 #include "generators/inlinestyle.h"
 #include "generators/quickstart.h"
 #include "generators/quickstartstyle.h"
 #include "generators/randombackground.h"
 #include "generators/randomtext.h"
-#include "generators/specialeffects.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
 

@@ -1,4 +1,4 @@
-#include "generators/specialeffects.h"
+#include "generators/effectsdialog.h"
 
 #include "generators/generatorkit.h"
 #include "kernel/appstate.h"
