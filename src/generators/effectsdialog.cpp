@@ -12,9 +12,36 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <array>
+#include <tuple>
+
 using namespace effects;
 
 namespace {
+
+// The from and to colours of the two gradient pages, whose options share
+// the member names red1 ... blue2: each field with its row and box.
+template <class Options> std::array<std::tuple<QString Options::*, int, int>, 6> colourFields()
+{
+    return {{{&Options::red1, 0, 0},
+             {&Options::green1, 0, 1},
+             {&Options::blue1, 0, 2},
+             {&Options::red2, 1, 0},
+             {&Options::green2, 1, 1},
+             {&Options::blue2, 1, 2}}};
+}
+
+template <class Rows, class Options> void readColours(const Rows &c, Options &o)
+{
+    for (const auto &[field, row, box] : colourFields<Options>())
+        o.*field = c[std::size_t(row)].boxes[std::size_t(box)]->text();
+}
+
+template <class Rows, class Options> void writeColours(const Rows &c, const Options &o)
+{
+    for (const auto &[field, row, box] : colourFields<Options>())
+        c[std::size_t(row)].boxes[std::size_t(box)]->setText(o.*field);
+}
 
 // Component boxes hold at most a few digits.
 QLineEdit *componentBox(const char *name, const QString &text, const QString &caption)
@@ -225,13 +252,7 @@ SlopedTextOptions SpecialEffectsDialog::slopedOptions() const
 DividerOptions SpecialEffectsDialog::dividerOptions() const
 {
     DividerOptions o;
-    const auto &c = m_dividerColours;
-    o.red1 = c[0].boxes[0]->text();
-    o.green1 = c[0].boxes[1]->text();
-    o.blue1 = c[0].boxes[2]->text();
-    o.red2 = c[1].boxes[0]->text();
-    o.green2 = c[1].boxes[1]->text();
-    o.blue2 = c[1].boxes[2]->text();
+    readColours(m_dividerColours, o);
     o.height = m_dividerHeight->text();
     o.steps = m_steps->text();
     return o;
@@ -240,13 +261,7 @@ DividerOptions SpecialEffectsDialog::dividerOptions() const
 GradientTextOptions SpecialEffectsDialog::gradientTextOptions() const
 {
     GradientTextOptions o;
-    const auto &c = m_textColours;
-    o.red1 = c[0].boxes[0]->text();
-    o.green1 = c[0].boxes[1]->text();
-    o.blue1 = c[0].boxes[2]->text();
-    o.red2 = c[1].boxes[0]->text();
-    o.green2 = c[1].boxes[1]->text();
-    o.blue2 = c[1].boxes[2]->text();
+    readColours(m_textColours, o);
     o.height = m_textHeight->currentText();
     o.text = m_gradientText->text();
     return o;
@@ -270,26 +285,14 @@ void SpecialEffectsDialog::setSlopedOptions(const SlopedTextOptions &o)
 
 void SpecialEffectsDialog::setDividerOptions(const DividerOptions &o)
 {
-    const auto &c = m_dividerColours;
-    c[0].boxes[0]->setText(o.red1);
-    c[0].boxes[1]->setText(o.green1);
-    c[0].boxes[2]->setText(o.blue1);
-    c[1].boxes[0]->setText(o.red2);
-    c[1].boxes[1]->setText(o.green2);
-    c[1].boxes[2]->setText(o.blue2);
+    writeColours(m_dividerColours, o);
     m_dividerHeight->setText(o.height);
     m_steps->setText(o.steps);
 }
 
 void SpecialEffectsDialog::setGradientTextOptions(const GradientTextOptions &o)
 {
-    const auto &c = m_textColours;
-    c[0].boxes[0]->setText(o.red1);
-    c[0].boxes[1]->setText(o.green1);
-    c[0].boxes[2]->setText(o.blue1);
-    c[1].boxes[0]->setText(o.red2);
-    c[1].boxes[1]->setText(o.green2);
-    c[1].boxes[2]->setText(o.blue2);
+    writeColours(m_textColours, o);
     m_textHeight->setEditText(o.height);
     m_gradientText->setText(o.text);
 }
