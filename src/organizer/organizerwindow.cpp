@@ -184,68 +184,53 @@ QWidget *OrganizerWindow::buildCalendarPage()
     return page;
 }
 
-QWidget *OrganizerWindow::buildContactsPage()
+QWidget *OrganizerWindow::buildDirectoryPage(const DirectoryPage &p, QListWidget *&list)
 {
     auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("ContactsPage"));
-    m_contacts = new QListWidget(page);
-    m_contacts->setObjectName(QStringLiteral("List1"));
-    formkit::setCaption(m_contacts, QStringLiteral("Contacts"));
-    QLineEdit *name = formkit::lineEdit("Text1", QString(), page);
-    QLineEdit *number = formkit::lineEdit("Text2", QString(), page);
-    QPushButton *add = formkit::button("Command6", QStringLiteral("Add Number"), page);
-    QPushButton *remove = formkit::button("Command7", QStringLiteral("Remove Number"), page);
+    page->setObjectName(QLatin1String(p.pageName));
+    list = new QListWidget(page);
+    list->setObjectName(QLatin1String(p.listName));
+    formkit::setCaption(list, QLatin1String(p.listCaption));
+    QLineEdit *name = formkit::lineEdit(p.nameBox, QString(), page);
+    QLineEdit *value = formkit::lineEdit(p.valueBox, QString(), page);
+    QPushButton *add = formkit::button(p.addName, QLatin1String(p.addCaption), page);
+    QPushButton *remove = formkit::button(p.removeName, QLatin1String(p.removeCaption), page);
+    QListWidget *entries = list;
     connect(add, &QPushButton::clicked, this,
-            [this, name, number] { addEntry(m_contacts, name, number); });
-    connect(remove, &QPushButton::clicked, this, [this] { removeEntry(m_contacts); });
+            [this, entries, name, value] { addEntry(entries, name, value); });
+    connect(remove, &QPushButton::clicked, this, [this, entries] { removeEntry(entries); });
 
     auto *fields = new QGridLayout;
     fields->addWidget(formkit::captionLabel(QStringLiteral("Name"), name, page), 0, 0);
     fields->addWidget(name, 0, 1);
-    fields->addWidget(formkit::captionLabel(QStringLiteral("Number"), number, page), 1, 0);
-    fields->addWidget(number, 1, 1);
+    fields->addWidget(formkit::captionLabel(QLatin1String(p.valueCaption), value, page), 1, 0);
+    fields->addWidget(value, 1, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch(1);
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(m_contacts, 1);
+    layout->addWidget(list, 1);
     layout->addLayout(fields);
     layout->addLayout(buttons);
     return page;
 }
 
+QWidget *OrganizerWindow::buildContactsPage()
+{
+    return buildDirectoryPage({"ContactsPage", "List1", "Contacts", "Text1", "Text2", "Number",
+                               "Command6", "Add Number", "Command7", "Remove Number"},
+                              m_contacts);
+}
+
 QWidget *OrganizerWindow::buildFavouritesPage()
 {
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("FavoritesPage"));
-    m_favourites = new QListWidget(page);
-    m_favourites->setObjectName(QStringLiteral("List2"));
+    QWidget *page = buildDirectoryPage({"FavoritesPage", "List2", "Favorites", "Text4", "Text3",
+                                        "URL", "Command8", "Add URL", "Command9", "Remove URL"},
+                                       m_favourites);
     m_favourites->setToolTip(QStringLiteral("Double-click an entry to open its address"));
-    formkit::setCaption(m_favourites, QStringLiteral("Favorites"));
-    QLineEdit *name = formkit::lineEdit("Text4", QString(), page);
-    QLineEdit *address = formkit::lineEdit("Text3", QString(), page);
-    QPushButton *add = formkit::button("Command8", QStringLiteral("Add URL"), page);
-    QPushButton *remove = formkit::button("Command9", QStringLiteral("Remove URL"), page);
-    connect(add, &QPushButton::clicked, this,
-            [this, name, address] { addEntry(m_favourites, name, address); });
-    connect(remove, &QPushButton::clicked, this, [this] { removeEntry(m_favourites); });
     connect(m_favourites, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { openFavourite(item->text()); });
-
-    auto *fields = new QGridLayout;
-    fields->addWidget(formkit::captionLabel(QStringLiteral("Name"), name, page), 0, 0);
-    fields->addWidget(name, 0, 1);
-    fields->addWidget(formkit::captionLabel(QStringLiteral("URL"), address, page), 1, 0);
-    fields->addWidget(address, 1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    buttons->addStretch(1);
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(m_favourites, 1);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
     return page;
 }
 

@@ -53,6 +53,14 @@ public:
 
 private:
     QWidget *buildCalendarPage();
+    // The contacts and favourites pages: a list of "name  ::  value"
+    // entries with two boxes to add one.
+    struct DirectoryPage
+    {
+        const char *pageName, *listName, *listCaption, *nameBox, *valueBox, *valueCaption;
+        const char *addName, *addCaption, *removeName, *removeCaption;
+    };
+    QWidget *buildDirectoryPage(const DirectoryPage &page, QListWidget *&list);
     QWidget *buildContactsPage();
     QWidget *buildFavouritesPage();
     void buildMonth();
