@@ -3,6 +3,7 @@
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
+#include "shell/startupstate.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -69,7 +70,12 @@ int main(int argc, char *argv[])
     // The preview's browser engine refuses to start as root without this.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The preview's browser engine wants one OpenGL context shared from the
+    // start; making it loads the whole OpenGL stack (some 50 MB and a good
+    // part of the start-up time), so a user who answered that there is no
+    // browser engine does without it.
+    if (startupstate::peekUseIE(SettingsStore::defaultDirectory()) != std::optional<bool>(false))
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));
     QApplication::setWindowIcon(programIcon());

@@ -55,8 +55,15 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
                 [this] { layoutPreview(m_slider->value()); });
     }
 
+    // With SmartColor on, the lines an edit touches take the colours a
+    // SmartColor run would give them, as the edit happens.
+    m_editor->setLiveColours([this](HtmlEditor::CategoryColours *colours) {
+        if (m_state.colorOnOff)
+            return false;
+        *colours = m_state.colors;
+        return true;
+    });
     connect(m_editor, &HtmlEditor::aboutToType, this, &DocumentWindow::onAboutToType);
-    connect(m_editor, &HtmlEditor::typed, this, &DocumentWindow::onTyped);
     // The change signal comes just before the text changes; the length is
     // read once the change is done.
     connect(m_editor, &HtmlEditor::textChanging, this, [this] {
@@ -90,53 +97,37 @@ void DocumentWindow::setCaption(const QString &caption)
     m_editor->setAccessibleName(caption);
 }
 
-// Typing colours: a "<" starts a tag in the Other colour, the ">" that ends
-// it is in that colour too and what follows is black again. A comment's
-// colour runs on across line breaks; other colours stop at a line start.
-void DocumentWindow::onAboutToType(const QString &text)
+// A typed key ends the undo record while SmartColor is on; the colours
+// themselves follow every edit (see the constructor).
+void DocumentWindow::onAboutToType()
 {
-    if (m_state.colorOnOff)
-        return;
-    m_state.undo.undoYes = false;
-    HtmlEditor *e = m_editor;
-    if (e->characterLength() == 0)
-        e->setSelColor(0);
-    const qsizetype caret = e->selStart();
-    if (caret == 0)
-        return;
-    const long before =
-        e->SendScintilla(QsciScintillaBase::SCI_GETCHARAT, long(e->toBytes(caret)) - 1);
-    if (before == '>')
-        e->setSelColor(0);
-    if (before == '\n' && e->selColor() != m_state.colors[CommentsColor])
-        e->setSelColor(0);
-    if (text == QLatin1String("<")) {
-        e->setSelColor(m_state.colors[OtherColor]);
-    } else if (text == QLatin1String(">")) {
-        e->setSelColor(m_state.colors[OtherColor]);
-        m_blackAfterTyping = true;
-    }
-}
-
-void DocumentWindow::onTyped(const QString &)
-{
-    if (m_blackAfterTyping) {
-        m_blackAfterTyping = false;
-        m_editor->setSelColor(0);
-    }
+    if (!m_state.colorOnOff)
+        m_state.undo.undoYes = false;
 }
 
 bool DocumentWindow::loadFile(const QString &path, QString *error)
 {
-    const textfile::Loaded loaded = textfile::load(path);
-    if (!loaded.ok) {
+    // The text goes straight into the editor, part by part; the old text is
+    // kept aside only in case the file changes while it is being read.
+    const QString previous = m_editor->characterLength() > 0 ? m_editor->documentText() : QString();
+    bool begun = false;
+    const textfile::TextInfo info = textfile::readText(
+        path,
+        [&](qsizetype size) {
+            begun = true;
+            m_editor->beginDocument(size);
+        },
+        [&](QByteArrayView piece) { m_editor->appendDocument(piece); });
+    if (!info.ok) {
+        if (begun)
+            m_editor->setDocumentText(previous);
         if (error)
-            *error = loaded.error;
+            *error = info.error;
         return false;
     }
-    m_encoding = loaded.encoding;
-    m_editor->setCrLf(textfile::detectLineEnds(loaded.text) == textfile::LineEnds::CrLf);
-    m_editor->setDocumentText(loaded.text);
+    m_editor->endDocument();
+    m_encoding = info.encoding;
+    m_editor->setCrLf(info.lineEnds == textfile::LineEnds::CrLf);
     return true;
 }
 

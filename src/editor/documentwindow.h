@@ -72,8 +72,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void onAboutToType(const QString &text);
-    void onTyped(const QString &text);
+    void onAboutToType();
     void layoutPreview(int editorWidth);
     void ensurePreview();
 
@@ -86,6 +85,5 @@ private:
     QWebEngineView *m_preview = nullptr; // WebBrowser1, made on first use
     QString m_caption;
     bool m_saver = true;
-    bool m_blackAfterTyping = false;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;
 };

@@ -13,7 +13,6 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
-#include "platform/heap.h"
 #include "platform/launcher.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -877,9 +876,6 @@ bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *err
     doc.setSaver(true);
     if (&doc == activeDocument())
         smartcolor();
-    // The buffers of reading, decoding and colouring are gone: their space
-    // goes back to the system instead of staying with the program.
-    heap::releaseFreed();
     return true;
 }
 

@@ -300,32 +300,6 @@ private slots:
         QCOMPARE(w->lengthPanel(), QStringLiteral("5"));
     }
 
-    void typingColourAtLineStarts()
-    {
-        Run run;
-        run.store->save("LM3", "Extras", "UseIE", "No");
-        MainWindow *w = run.start();
-        HtmlEditor *e = w->activeDocument()->editor();
-        const qint64 comment = w->state().colors[CommentsColor];
-        const qint64 other = w->state().colors[OtherColor];
-        // A comment colour runs on over a line break...
-        QTest::keyClicks(e, "c");
-        e->select(0, 1);
-        e->setSelColor(comment);
-        e->setSelStart(1);
-        QTest::keyClick(e, Qt::Key_Return);
-        QTest::keyClicks(e, "d");
-        QCOMPARE(e->colorAt(e->characterLength() - 1), comment);
-        // ...a tag colour stops at the line start.
-        QTest::keyClicks(e, "<x");
-        QTest::keyClick(e, Qt::Key_Return);
-        QTest::keyClicks(e, "y");
-        const QString text = e->documentText();
-        QCOMPARE(text, QStringLiteral("c\r\nd<x\r\ny"));
-        QCOMPARE(e->colorAt(5), other);
-        QCOMPARE(e->colorAt(text.size() - 1), qint64(0));
-    }
-
     void colourSwitchOffLeavesTypingAlone()
     {
         Run run;
