@@ -48,11 +48,13 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"
 
 # Both programs start as for a user who has run them before: their own
-# settings folders, Lorimel's first-run question answered.
+# settings folders, Lorimel's first-run question answered. PREVIEW=Yes
+# measures the document windows with the live preview, whose browser
+# engine starts with the first window; by default they are the plain ones.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state"
-export XDG_CACHE_HOME="$work/home/.cache"
-mkdir -p "$XDG_CONFIG_HOME/lorimel"
-printf '[Extras]\nUseIE=Yes\n' >"$XDG_CONFIG_HOME/lorimel/LM3.ini"
+export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME/lorimel" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+printf '[Extras]\nUseIE=%s\n' "${PREVIEW:-No}" >"$XDG_CONFIG_HOME/lorimel/LM3.ini"
 page="$work/big.htm"
 "$build/bench/bench_page" 10 "$page"
 size=$(stat -c %s "$page")

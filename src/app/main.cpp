@@ -70,13 +70,19 @@ int main(int argc, char *argv[])
     // The preview's browser engine refuses to start as root without this.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
-    // The preview's browser engine wants one OpenGL context shared from the
-    // start; making it loads the whole OpenGL stack (some 50 MB and a good
-    // part of the start-up time), so a user who answered that there is no
-    // browser engine does without it.
-    if (startupstate::peekUseIE(SettingsStore::defaultDirectory()) != std::optional<bool>(false))
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The preview's browser engine makes an OpenGL context as the
+    // application starts, which loads the whole OpenGL stack (some 50 MB
+    // and a good part of the start-up time). A user who answered that there
+    // is no browser engine has no use for it: no OpenGL then.
+    const bool plainWindows =
+        startupstate::peekUseIE(SettingsStore::defaultDirectory()) == std::optional<bool>(false);
+    const bool noOpenGL = plainWindows && !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
+    if (noOpenGL)
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    if (noOpenGL)
+        qunsetenv("QT_XCB_GL_INTEGRATION"); // programs started from here keep theirs
     QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));
     QApplication::setWindowIcon(programIcon());
 

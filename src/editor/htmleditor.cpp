@@ -217,12 +217,13 @@ void HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
         }
         paintFrom = scanner.position();
     };
-    // The edited lines at once, then growing blocks of lines.
     long block = 4096;
     for (;;) {
-        long endLine = line <= lastChangedLine
-                           ? lastChangedLine + 1
-                           : SendScintilla(SCI_LINEFROMPOSITION, position + block) + 1;
+        // Blocks of whole lines; the edited lines end one, so that the
+        // states after them are compared as soon as possible.
+        long endLine = SendScintilla(SCI_LINEFROMPOSITION, position + block) + 1;
+        if (line <= lastChangedLine)
+            endLine = qMin(endLine, lastChangedLine + 1);
         endLine = qMin(qMax(endLine, line + 1), lines);
         const long end = endLine < lines ? SendScintilla(SCI_POSITIONFROMLINE, endLine) : length;
         if (end > position) {
