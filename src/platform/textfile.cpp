@@ -161,8 +161,17 @@ public:
         }
         const qsizetype skip8 = m_mark == Mark::Utf8 ? 3 : 0;
         const qsizetype skip16 = 2;
-        for (qsizetype i = std::max<qsizetype>(0, skip8 - m_total); i < size; ++i)
+        for (qsizetype i = std::max<qsizetype>(0, skip8 - m_total); i < size;) {
+            // Runs of ASCII, eight bytes at a time.
+            quint64 word;
+            if (i + 8 <= size && (memcpy(&word, p + i, 8), !(word & 0x8080808080808080ULL))) {
+                m_cp1252Size += 8;
+                i += 8;
+                continue;
+            }
             m_cp1252Size += p[i] < 0x80 ? 1 : unitUtf8Size(cp1252Char(p[i]));
+            ++i;
+        }
         const qsizetype from8 = std::min(size, std::max<qsizetype>(0, skip8 - m_total));
         m_utf8.feed(p + from8, size - from8);
         if (m_mark == Mark::Utf16Le || m_mark == Mark::Utf16Be) {
