@@ -10,10 +10,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
 runs=${2:-5}
 
-if [ ! -x "$build/src/lorimel" ] || [ ! -x "$build/bench/bench_page" ]; then
+if [ ! -x "$build/src/lorimel" ] || [ ! -x "$build/bench/make_bench_page" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DLORIMEL_BUILD_TESTS=OFF -DLORIMEL_BUILD_BENCH=ON >/dev/null
-  cmake --build "$build" -j2 --target lorimel bench_page
+  cmake --build "$build" -j2 --target lorimel make_bench_page
 fi
 
 if ! command -v geany >/dev/null; then
@@ -56,7 +56,7 @@ export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME/lorimel" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 printf '[Extras]\nUseIE=%s\n' "${PREVIEW:-No}" >"$XDG_CONFIG_HOME/lorimel/LM3.ini"
 page="$work/big.htm"
-"$build/bench/bench_page" 10 "$page"
+"$build/bench/make_bench_page" 10 "$page"
 size=$(stat -c %s "$page")
 
 lorimel=("$build/src/lorimel")

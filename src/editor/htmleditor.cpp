@@ -137,7 +137,7 @@ void HtmlEditor::noteDelete(long position, long length)
         return;
     }
     m_dirtyFrom = qMin(m_dirtyFrom, position);
-    m_dirtyTo = m_dirtyTo > position + length ? m_dirtyTo - length : qMax(m_dirtyTo, position);
+    m_dirtyTo = m_dirtyTo > position + length ? m_dirtyTo - length : position;
 }
 
 void HtmlEditor::setLiveColours(ColourSource source)
@@ -157,16 +157,7 @@ void HtmlEditor::updateColours()
         return;
     CategoryColours colours;
     const bool paint = m_liveColours && m_liveColours(&colours);
-    const long length = SendScintilla(SCI_GETLENGTH);
-    const long from = qBound(0L, m_dirtyFrom, length);
-    const long to = qBound(from, m_dirtyTo, length);
-    m_dirtyFrom = m_dirtyTo = -1;
-    long line = SendScintilla(SCI_LINEFROMPOSITION, from);
-    // A tag or comment open where a line starts began on an earlier line,
-    // and how it ends decides its colour there too.
-    while (line > 0 && SendScintilla(SCI_GETLINESTATE, line) != 0)
-        --line;
-    rescan(line, SendScintilla(SCI_LINEFROMPOSITION, to), paint ? &colours : nullptr);
+    scanEdits(paint ? &colours : nullptr);
 }
 
 void HtmlEditor::recolour(qsizetype start, qsizetype length, const CategoryColours &colours)
@@ -179,12 +170,23 @@ void HtmlEditor::recolour(qsizetype start, qsizetype length, const CategoryColou
         resetStyles();
     noteInsert(from, 0);
     noteInsert(to, 0);
-    const ColourSource live = std::exchange(m_liveColours, [&colours](CategoryColours *c) {
-        *c = colours;
-        return true;
-    });
-    updateColours();
-    m_liveColours = live;
+    scanEdits(&colours);
+}
+
+void HtmlEditor::scanEdits(const CategoryColours *colours)
+{
+    if (m_dirtyFrom < 0)
+        return;
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long from = qBound(0L, m_dirtyFrom, length);
+    const long to = qBound(from, m_dirtyTo, length);
+    m_dirtyFrom = m_dirtyTo = -1;
+    long line = SendScintilla(SCI_LINEFROMPOSITION, from);
+    // A tag or comment open where a line starts began on an earlier line,
+    // and how it ends decides its colour there too.
+    while (line > 0 && SendScintilla(SCI_GETLINESTATE, line) != 0)
+        --line;
+    rescan(line, SendScintilla(SCI_LINEFROMPOSITION, to), colours);
 }
 
 // Scans from the start of firstLine, whose state is right, keeping the new

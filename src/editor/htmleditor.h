@@ -115,6 +115,7 @@ protected:
 private:
     void noteInsert(long position, long length);
     void noteDelete(long position, long length);
+    void scanEdits(const CategoryColours *colours);
     void rescan(long firstLine, long lastChangedLine, const CategoryColours *colours);
     void resetStyles();
     int styleAt(long bytePos) const;

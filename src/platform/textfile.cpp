@@ -290,6 +290,43 @@ QString decodeAs(const QByteArray &bytes, Encoding encoding)
     return decode1252(rest, size);
 }
 
+QString reason(int error)
+{
+    return qt_error_string(error);
+}
+
+QString notRegular()
+{
+    return QStringLiteral("This is not a regular file (a device, a pipe or a socket).");
+}
+
+// Opens a regular file for reading without ever waiting on it (pipes,
+// devices and folders are refused); -1 with the reason.
+int openRegular(const QString &path, QString *error)
+{
+    QString why;
+    if (regularFileSize(path, &why) < 0) {
+        *error = why;
+        return -1;
+    }
+    const int fd =
+        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = fd < 0 ? reason(errno) : notRegular();
+        if (fd >= 0)
+            close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+QString readError(int failure)
+{
+    return failure == EAGAIN ? QStringLiteral("The file cannot be read without waiting.")
+                             : reason(failure);
+}
+
 // Reads into buffer until it is full or the file ends.
 bool readPiece(int fd, QByteArray *buffer, qsizetype capacity, int *error)
 {
@@ -309,16 +346,6 @@ bool readPiece(int fd, QByteArray *buffer, qsizetype capacity, int *error)
     }
     buffer->resize(filled);
     return true;
-}
-
-QString reason(int error)
-{
-    return qt_error_string(error);
-}
-
-QString notRegular()
-{
-    return QStringLiteral("This is not a regular file (a device, a pipe or a socket).");
 }
 
 // --- temporary copies ---
@@ -722,39 +749,22 @@ qint64 regularFileSize(const QString &path, QString *error)
 bool readFile(const QString &path, QByteArray *bytes, QString *error)
 {
     QString why;
-    // Checked before opening: opening a device or a pipe can itself wait or
-    // have effects.
-    if (regularFileSize(path, &why) < 0) {
+    const int fd = openRegular(path, &why);
+    if (fd < 0) {
         if (error)
             *error = why;
         return false;
     }
-    const int fd =
-        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        if (error)
-            *error = reason(errno);
-        return false;
-    }
     struct stat st;
     int failure = 0;
-    bool ok = fstat(fd, &st) == 0;
-    if (!ok)
-        failure = errno;
-    if (ok && !S_ISREG(st.st_mode)) {
-        ok = false;
-        why = notRegular();
-    }
-    ok = ok && readAllFrom(fd, bytes, st.st_size, &failure);
+    const bool ok = fstat(fd, &st) == 0 ? readAllFrom(fd, bytes, st.st_size, &failure)
+                                        : (failure = errno, false);
     close(fd);
-    if (!ok && error) {
-        if (failure == EAGAIN)
-            *error = QStringLiteral("The file cannot be read without waiting.");
-        else
-            *error = why.isEmpty() ? reason(failure) : why;
-    }
-    if (!ok)
+    if (!ok) {
+        if (error)
+            *error = readError(failure);
         bytes->clear();
+    }
     return ok;
 }
 
@@ -774,36 +784,6 @@ Loaded load(const QString &path)
     result.ok = true;
     return result;
 }
-
-namespace {
-
-// Opens a regular file for reading as readFile() does; -1 with the reason.
-int openRegular(const QString &path, QString *error)
-{
-    QString why;
-    if (regularFileSize(path, &why) < 0) {
-        *error = why;
-        return -1;
-    }
-    const int fd =
-        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    struct stat st;
-    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *error = fd < 0 ? reason(errno) : notRegular();
-        if (fd >= 0)
-            close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-QString readError(int failure)
-{
-    return failure == EAGAIN ? QStringLiteral("The file cannot be read without waiting.")
-                             : reason(failure);
-}
-
-} // namespace
 
 TextInfo readText(const QString &path, const std::function<void(qsizetype)> &begin,
                   const std::function<void(QByteArrayView)> &piece, qsizetype pieceBytes)
