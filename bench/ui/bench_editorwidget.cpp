@@ -184,6 +184,35 @@ void BM_KeyToPaint(benchmark::State &state)
 }
 BENCHMARK(BM_KeyToPaint)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
 
+// The worst case of the same: the page's comments lost their ends, so the
+// first one stays open to the end of the page and every key typed below it
+// scans the text again from there.
+void BM_KeyToPaintInOpenComment(benchmark::State &state)
+{
+    AppState app;
+    WidgetDialogService dialogs;
+    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
+    window.resize(800, 600);
+    window.show();
+    HtmlEditor *editor = window.editor();
+    QString text = document(state.range(0));
+    text.replace(QStringLiteral("-->"), QStringLiteral("- ->"));
+    editor->setDocumentText(text);
+    insertion::smartcolor(*editor, app);
+    editor->setSelStart(editor->characterLength() / 2);
+    editor->ensureCursorVisible();
+    QCoreApplication::processEvents();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    for (auto _ : state) {
+        QCoreApplication::sendEvent(editor, &press);
+        editor->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_KeyToPaintInOpenComment)
+    ->Arg(megabyte)
+    ->Arg(10 * megabyte)
+    ->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)

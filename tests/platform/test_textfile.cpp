@@ -196,6 +196,30 @@ private slots:
         }
     }
 
+    // A file that changes between the two readings is not taken for text
+    // it never held.
+    void readTextNoticesAChange_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("then");
+        QTest::newRow("grows") << QByteArray("<P>a</P>") << QByteArray("<P>a</P><P>b</P>");
+        QTest::newRow("shrinks") << QByteArray("<P>a</P>") << QByteArray("<P>");
+        QTest::newRow("same size, now cp1252")
+            << QByteArray("caf\xC3\xA9") << QByteArray("caf\xE9!");
+    }
+    void readTextNoticesAChange()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, then);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.htm");
+        QVERIFY(writeBytes(path, first));
+        const TextInfo info = readText(
+            path, [&](qsizetype) { QVERIFY(writeBytes(path, then)); }, [](QByteArrayView) {});
+        QVERIFY(!info.ok);
+        QCOMPARE(info.error, QStringLiteral("The file changed while it was being read."));
+    }
+
     void binaryFilesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
