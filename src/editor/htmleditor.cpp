@@ -182,18 +182,31 @@ void HtmlEditor::scanEdits(const CategoryColours *colours)
     const long to = qBound(from, m_dirtyTo, length);
     m_dirtyFrom = m_dirtyTo = -1;
     long line = SendScintilla(SCI_LINEFROMPOSITION, from);
-    // A tag or comment open where a line starts began on an earlier line,
-    // and how it ends decides its colour there too.
-    while (line > 0 && SendScintilla(SCI_GETLINESTATE, line) != 0)
+    // A tag open where a line starts began on an earlier line, and how it
+    // ends decides its colour there too.
+    while (line > 0 && lineState(line).inTag)
         --line;
-    rescan(line, SendScintilla(SCI_LINEFROMPOSITION, to), colours);
+    const long lastChangedLine = SendScintilla(SCI_LINEFROMPOSITION, to);
+    if (!rescan(line, lastChangedLine, colours)) {
+        // The comment open at that line start now ends where it did not,
+        // or the other way round: its earlier lines change colour too.
+        while (line > 0 && !lineState(line).outside())
+            --line;
+        rescan(line, lastChangedLine, colours);
+    }
+}
+
+markupscan::LineState HtmlEditor::lineState(long line) const
+{
+    return markupscan::LineState::unpacked(int(SendScintilla(SCI_GETLINESTATE, line)));
 }
 
 // Scans from the start of firstLine, whose state is right, keeping the new
 // state of every line, until a line after lastChangedLine starts outside
-// every tag and comment as it did before the edit: from there on nothing
-// changed. With colours, what was scanned is painted.
-void HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColours *colours)
+// every tag as it did before the edit: from there on nothing changed. With
+// colours, what was scanned is painted. False when a comment open at the
+// start of firstLine ends now where it did not, or the other way round.
+bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColours *colours)
 {
     const long lines = SendScintilla(SCI_GETLINECOUNT);
     const long length = SendScintilla(SCI_GETLENGTH);
@@ -203,15 +216,21 @@ void HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
         for (int c = 0; c < 5; ++c)
             styles[std::size_t(c + 1)] = char(styleFor((*colours)[std::size_t(c)]));
     }
-    long line = firstLine;
-    long position = SendScintilla(SCI_POSITIONFROMLINE, line);
-    markupscan::Scanner scanner(
-        position, markupscan::LineState::unpacked(int(SendScintilla(SCI_GETLINESTATE, line))));
+    const markupscan::LineState first = lineState(firstLine);
+    long position = SendScintilla(SCI_POSITIONFROMLINE, firstLine);
+    markupscan::Scanner scanner(position, first);
     long paintFrom = position;
-    const auto paint = [&](long to) {
+    // Paints what was scanned before to; a comment still open there that
+    // ends later is painted as a comment up to it.
+    const auto paint = [&](long to, bool openCommentEnds) {
         QByteArray painted = scanner.takePaint();
         if (colours && to > paintFrom) {
             char *cell = painted.data();
+            if (openCommentEnds) {
+                for (long i = qMax(0L, long(scanner.openCommentStart()) - paintFrom);
+                     i < to - paintFrom; ++i)
+                    cell[i] = markupscan::paintOf(smartcolor::Category::Comments);
+            }
             for (long i = 0; i < to - paintFrom; ++i)
                 cell[i] = styles[std::size_t(cell[i])];
             SendScintilla(SCI_STARTSTYLING, paintFrom);
@@ -219,6 +238,29 @@ void HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
         }
         paintFrom = scanner.position();
     };
+    // Keeps the states of the lines from firstStateLine on, up to stopLine;
+    // the comment open at the end ends as openCommentEnds says.
+    long firstStateLine = firstLine + 1;
+    qsizetype compared = 0; // of the states not kept yet
+    const auto keepStates = [&](long stopLine, bool openCommentEnds) {
+        compared = 0;
+        const QVector<int> states = scanner.takeLineStates();
+        for (qsizetype k = 0; k < states.size() && firstStateLine + long(k) < stopLine; ++k) {
+            const long at = firstStateLine + long(k);
+            markupscan::LineState state = markupscan::LineState::unpacked(states[k]);
+            if (state.inComment && !state.commentEnds)
+                state.commentEnds = openCommentEnds;
+            if (int(SendScintilla(SCI_GETLINESTATE, at)) != state.packed())
+                SendScintilla(SCI_SETLINESTATE, at, long(state.packed()));
+        }
+        firstStateLine += long(states.size());
+    };
+    // Whether the comment open at the start ends, now that the scan knows.
+    const auto sameEnd = [&](bool openCommentEnds) {
+        return !first.inComment ||
+               (scanner.lastCommentEnd() >= 0 || openCommentEnds) == first.commentEnds;
+    };
+    long line = firstLine;
     long block = 4096;
     for (;;) {
         // Blocks of whole lines; the edited lines end one, so that the
@@ -233,25 +275,37 @@ void HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
                              SendScintilla(SCI_GETRANGEPOINTER, position, end - position)),
                          end - position);
         }
-        const QVector<int> states = scanner.takeLineStates();
-        for (qsizetype k = 0; k < states.size(); ++k) {
-            const long next = line + 1 + long(k);
-            const int old = int(SendScintilla(SCI_GETLINESTATE, next));
-            if (next > lastChangedLine && states[k] == 0 && old == 0) {
-                paint(SendScintilla(SCI_POSITIONFROMLINE, next));
-                return;
+        const QVector<int> &states = scanner.lineStates();
+        for (qsizetype k = compared; k < states.size(); ++k) {
+            const long next = firstStateLine + long(k);
+            if (next <= lastChangedLine)
+                continue;
+            const markupscan::LineState now = markupscan::LineState::unpacked(states[k]);
+            const markupscan::LineState old = lineState(next);
+            if (!now.inTag && now.sameScan(old)) {
+                // The text from here on is as it was: a comment open here
+                // ends as it did.
+                if (!sameEnd(old.commentEnds))
+                    return false;
+                keepStates(next, old.commentEnds);
+                paint(SendScintilla(SCI_POSITIONFROMLINE, next), old.inComment && old.commentEnds);
+                return true;
             }
-            if (old != states[k])
-                SendScintilla(SCI_SETLINESTATE, next, long(states[k]));
         }
+        compared = states.size();
         line = endLine;
         position = end;
         if (line >= lines || position >= length) {
-            paint(length);
-            return;
+            if (!sameEnd(false))
+                return false;
+            keepStates(lines, false);
+            paint(length, false);
+            return true;
         }
-        if (scanner.state().outside())
-            paint(position);
+        if (scanner.state().outside()) {
+            keepStates(lines, false);
+            paint(position, false);
+        }
         block = qMin(block * 2, 1L << 20);
     }
 }

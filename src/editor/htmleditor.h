@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+#include "editor/markupscan.h"
 #include "editor/smartcolor.h"
 
 class HtmlEditor : public QsciScintilla
@@ -116,7 +117,8 @@ private:
     void noteInsert(long position, long length);
     void noteDelete(long position, long length);
     void scanEdits(const CategoryColours *colours);
-    void rescan(long firstLine, long lastChangedLine, const CategoryColours *colours);
+    bool rescan(long firstLine, long lastChangedLine, const CategoryColours *colours);
+    markupscan::LineState lineState(long line) const;
     void resetStyles();
     int styleAt(long bytePos) const;
     int styleFor(qint64 colourNumber);

@@ -7,21 +7,34 @@ namespace markupscan {
 
 using smartcolor::Category;
 
+namespace {
+constexpr int CommentBit = 1, TagBit = 2, CategoryShift = 2, EndsBit = 32;
+} // namespace
+
 int LineState::packed() const
 {
-    if (!inTag)
-        return inComment ? 1 : 0;
-    return (inComment ? 1 : 0) | 2 | (int(tagSoFar) << 2);
+    int value = 0;
+    if (inComment)
+        value |= CommentBit | (commentEnds ? EndsBit : 0);
+    if (inTag)
+        value |= TagBit | (int(tagSoFar) << CategoryShift);
+    return value;
 }
 
 LineState LineState::unpacked(int value)
 {
     LineState s;
-    s.inComment = value & 1;
-    s.inTag = value & 2;
+    s.inComment = value & CommentBit;
+    s.commentEnds = s.inComment && (value & EndsBit);
+    s.inTag = value & TagBit;
     if (s.inTag)
-        s.tagSoFar = Category(std::clamp((value >> 2) & 7, 0, int(Category::Other)));
+        s.tagSoFar = Category(std::clamp((value >> CategoryShift) & 7, 0, int(Category::Other)));
     return s;
+}
+
+bool LineState::sameScan(const LineState &other) const
+{
+    return (packed() & ~EndsBit) == (other.packed() & ~EndsBit);
 }
 
 namespace {
@@ -99,6 +112,15 @@ void Scanner::scan(const char *bytes, qsizetype size)
                 p[i - 2] == '-') {
                 m_inComment = false;
                 fill(m_commentStart, base + i + 1, paintOf(Category::Comments));
+                m_lastCommentEnd = base + i + 1;
+                // The line starts the comment covered: it ends.
+                for (auto it = m_lineStates.rbegin(); it != m_lineStates.rend(); ++it) {
+                    LineState s = LineState::unpacked(*it);
+                    if (!s.inComment || s.commentEnds)
+                        break;
+                    s.commentEnds = true;
+                    *it = s.packed();
+                }
             }
             break;
         case '\n':

@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QVector>
 
+#include <algorithm>
+
 namespace markupscan {
 
 // Where the scan stands at a line start.
@@ -17,6 +19,10 @@ struct LineState
 {
     bool inTag = false;     // a "<" was seen and no ">" since
     bool inComment = false; // a "<!--" was seen and no "-->" since
+    // The open comment ends later in the text (its "-->" exists), so it is
+    // painted. Known only once the scan has passed that end; a scan that
+    // has not sets it false, and a caller that knows more sets it.
+    bool commentEnds = false;
     // The category the open tag has from what has been seen of it.
     smartcolor::Category tagSoFar = smartcolor::Category::Other;
 
@@ -25,6 +31,9 @@ struct LineState
     // As a small number, 0 when outside (an editor keeps one per line).
     int packed() const;
     static LineState unpacked(int value);
+    // Equal as far as the text before the line start decides (commentEnds
+    // left out).
+    bool sameScan(const LineState &other) const;
     friend bool operator==(const LineState &a, const LineState &b)
     {
         return a.packed() == b.packed();
@@ -60,14 +69,21 @@ public:
     // never ends is not painted).
     QByteArray takePaint();
     // The state of every line start reached since the start or the last
-    // take, in order (as LineState::packed()).
+    // take, in order (as LineState::packed()); a comment that ended in the
+    // scan marks the line starts it covered (commentEnds).
+    const QVector<int> &lineStates() const { return m_lineStates; }
     QVector<int> takeLineStates();
+    // Where the last comment the scan saw end ends (one past its ">"), or -1.
+    qsizetype lastCommentEnd() const { return m_lastCommentEnd; }
+    // Where the comment open now starts (not before the scan's start).
+    qsizetype openCommentStart() const { return std::max(m_commentStart, m_paintFloor); }
 
 private:
     void fill(qsizetype from, qsizetype to, char value);
 
     qsizetype m_position;
     qsizetype m_paintStart; // offset of m_paint[0]
+    qsizetype m_paintFloor; // where the scan started
     QByteArray m_paint;
     QVector<int> m_lineStates;
     bool m_inTag;
@@ -75,6 +91,7 @@ private:
     smartcolor::Category m_tagSoFar;
     qsizetype m_tagStart = 0;
     qsizetype m_commentStart = 0;
+    qsizetype m_lastCommentEnd = -1;
 };
 
 } // namespace markupscan

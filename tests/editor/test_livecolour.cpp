@@ -76,7 +76,7 @@ void TestLiveColour::typing_data()
     QTest::addColumn<QString>("keys");
     const QString page = QStringLiteral("<HTML>\r\n<!-- head -->\r\n<P>one <B>two</B>\r\n"
                                         "<TABLE>\r\n<TR><TD>x</TD></TR>\r\n</TABLE>\r\n"
-                                        "<!-- a\r\nlong\r\ncomment -->\r\n<P>end</P>\r\n");
+                                        "<!-- a <B>b</B>\r\nlong\r\ncomment -->\r\n<P>end</P>\r\n");
     const int end = int(page.size());
     const int inOne = int(page.indexOf(u"one")) + 3;
     QTest::newRow("a tag typed in text") << page << inOne << "<H1>title</H1>";
@@ -97,6 +97,15 @@ void TestLiveColour::typing_data()
     QTest::newRow("typing then undo") << page << inOne << "<TD\x1a\x1a";
     QTest::newRow("undo brings a comment's end back")
         << page << int(page.indexOf(u"comment -->")) + 11 << "\b\x1a";
+    const QString open = QStringLiteral("<P>a</P>\r\n<!-- open\r\n<B>x</B>\r\n<P>y\r\n");
+    QTest::newRow("typing below a comment that never ends")
+        << open << int(open.size()) << "<I>z</I>\r<TD>";
+    QTest::newRow("ending a comment opened lines above") << open << int(open.size()) << "-->";
+    QTest::newRow("ending it, then taking the end back") << open << int(open.size()) << "-->\b\b";
+    QTest::newRow("text typed inside a comment that ends")
+        << page << int(page.indexOf(u"long")) << "more ";
+    QTest::newRow("a tag typed inside a comment that ends")
+        << page << int(page.indexOf(u"long")) << "<TD>";
     QTest::newRow("an empty page") << QString() << 0 << "<B>x</B>\r<!--\r-->";
     QTest::newRow("lone < before text") << QStringLiteral("a b c\r\nd > e") << 2 << "<";
     QTest::newRow("non-ASCII around tags")

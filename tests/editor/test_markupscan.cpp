@@ -39,6 +39,12 @@ QByteArray perUnit(const QString &text, const QByteArray &paint)
     return map;
 }
 
+// The UTF-16 index of the character at a UTF-8 offset of text.
+qsizetype unitAt(const QString &text, qsizetype byteOffset)
+{
+    return QString::fromUtf8(text.toUtf8().left(byteOffset)).size();
+}
+
 // Offsets where lines start (after CR LF, LF or a lone CR), 0 first.
 QVector<qsizetype> lineStarts(const QByteArray &bytes)
 {
@@ -98,8 +104,18 @@ void TestMarkupScan::paint()
     const QByteArray bytes = text.toUtf8();
     Scanner scanner;
     scanner.scan(bytes.constData(), bytes.size());
-    QCOMPARE(perUnit(text, scanner.takePaint()), expected(text));
-    QCOMPARE(scanner.takeLineStates().size(), lineStarts(bytes).size() - 1);
+    const QByteArray colours = expected(text);
+    QCOMPARE(perUnit(text, scanner.takePaint()), colours);
+    const QVector<int> states = scanner.takeLineStates();
+    const QVector<qsizetype> starts = lineStarts(bytes);
+    QCOMPARE(states.size(), starts.size() - 1);
+    // A line start in a comment knows whether that comment ends: then it
+    // is painted as one.
+    for (qsizetype k = 0; k < states.size(); ++k) {
+        const LineState state = LineState::unpacked(states[k]);
+        if (state.inComment && starts[k + 1] < bytes.size())
+            QCOMPARE(state.commentEnds, colours[unitAt(text, starts[k + 1])] == 'c');
+    }
 }
 
 // Starting again at any line start with the state recorded there paints the
@@ -119,7 +135,7 @@ void TestMarkupScan::resume()
     Scanner byLine;
     for (qsizetype k = 0; k < starts.size(); ++k) {
         const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : bytes.size();
-        QCOMPARE(byLine.state().packed(), states[k]);
+        QVERIFY(byLine.state().sameScan(LineState::unpacked(states[k])));
         byLine.scan(bytes.constData() + starts[k], end - starts[k]);
     }
     QCOMPARE(byLine.takePaint(), paint);
@@ -136,32 +152,39 @@ void TestMarkupScan::lineState_data()
 {
     QTest::addColumn<bool>("inTag");
     QTest::addColumn<bool>("inComment");
+    QTest::addColumn<bool>("commentEnds");
     QTest::addColumn<int>("category");
     for (int c = 0; c <= int(Category::Other); ++c) {
-        for (int k = 0; k < 4; ++k) {
-            QTest::addRow("tag %d comment %d category %d", k & 1, k >> 1, c)
-                << bool(k & 1) << bool(k >> 1) << c;
+        for (int k = 0; k < 8; ++k) {
+            QTest::addRow("tag %d comment %d ends %d category %d", k & 1, (k >> 1) & 1, k >> 2, c)
+                << bool(k & 1) << bool(k & 2) << bool(k & 4) << c;
         }
     }
 }
 
-// A state survives being kept as a number; outside is 0, and the category
-// counts only inside a tag.
+// A state survives being kept as a number; outside is 0, the category
+// counts only inside a tag and the comment's end only inside a comment.
 void TestMarkupScan::lineState()
 {
     QFETCH(bool, inTag);
     QFETCH(bool, inComment);
+    QFETCH(bool, commentEnds);
     QFETCH(int, category);
     LineState s;
     s.inTag = inTag;
     s.inComment = inComment;
+    s.commentEnds = commentEnds;
     s.tagSoFar = Category(category);
     const LineState back = LineState::unpacked(s.packed());
     QCOMPARE(back.inTag, inTag);
     QCOMPARE(back.inComment, inComment);
+    QCOMPARE(back.commentEnds, inComment && commentEnds);
     QVERIFY(back == s);
     QCOMPARE(s.packed() == 0, !inTag && !inComment);
     QCOMPARE(int(back.tagSoFar), inTag ? category : int(Category::Other));
+    LineState other = back;
+    other.commentEnds = !other.commentEnds;
+    QVERIFY(other.sameScan(back));
 }
 
 QTEST_APPLESS_MAIN(TestMarkupScan)
