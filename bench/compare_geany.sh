@@ -45,6 +45,10 @@ exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+if [ ! -s "$work/display" ] || ! kill -0 "$xvfb" 2>/dev/null; then
+  echo "Xvfb did not start" >&2
+  exit 1
+fi
 export DISPLAY=":$(cat "$work/display")"
 
 # Both programs start as for a user who has run them before: their own

@@ -17,6 +17,7 @@ import os
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 
@@ -87,8 +88,9 @@ def main():
     args = parser.parse_args()
     command = args.command[1:] if args.command[:1] == ["--"] else args.command
 
+    errors = tempfile.TemporaryFile()
     start = time.monotonic()
-    proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+    proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=errors,
                             start_new_session=True)
     samples = []  # (seconds since start, cpu ns)
     shown = None
@@ -99,7 +101,10 @@ def main():
     try:
         while time.monotonic() - start < args.timeout:
             if proc.poll() is not None:
-                sys.exit(f"{command[0]} ended before it fell idle")
+                errors.seek(0)
+                said = errors.read().decode(errors="replace").strip().splitlines()[-3:]
+                sys.exit(f"{command[0]} ended (exit status {proc.returncode}) before it fell "
+                         "idle:\n" + "\n".join(said))
             now = time.monotonic() - start
             samples.append((now, cpu_ns(proc.pid)))
             if shown is None and now >= next_window_check:
