@@ -11,6 +11,7 @@
 // the settings. The pane owns the transfer component for the life of the
 // main window.
 
+#include "site/ftpconnection.h"
 #include "site/sitefiles.h"
 
 #include <QHash>
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QPoint>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -63,6 +65,13 @@ public:
     // each carries its status-bar text in the "hint" property.
     QPushButton *commandButton(int index) const { return m_commands[index]; }
     FtpUploader *uploader() const { return m_uploader; }
+
+    // Whether the FTP address, user name and password are all set;
+    // otherwise says so.
+    bool accountDefined();
+    // The question for an SFTP server whose host key is not known. A key
+    // accepted once is not asked about again while the program runs.
+    ftp::HostKeyAnswer askHostKey(const ftp::HostKeyQuestion &question);
 
 public slots:
     // Shows folder path: the tree, the file list and the drive list follow,
@@ -125,6 +134,7 @@ private:
     QPointer<QMenu> m_contextMenu;
     QList<site::Drive> m_drives;
     QHash<QString, QString> m_lastFolderOnDrive;
+    QSet<QString> m_hostKeysAcceptedOnce;
     QString m_folder;
     bool m_updatingTree = false;
     bool m_revealPending = false;

@@ -1,9 +1,11 @@
 // The address rules and real uploads to an FTP server on 127.0.0.1.
 
 #include "site/ftpaddress.h"
+#include "site/ftpconnection.h"
 #include "site/ftpserver.h"
 #include "site/ftpuploader.h"
 
+#include <curl/curl.h>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -89,9 +91,13 @@ private slots:
             << "/www/";
         QTest::newRow("port") << "127.0.0.1:2121/up" << true << Ftp << "ftp://127.0.0.1:2121/up/"
                               << "/up/";
+        // TLS asked for after connecting goes to the library as ftp://.
         QTest::newRow("ftps") << "ftps://example.com/www" << true << Ftps
-                              << "ftps://example.com/www/"
+                              << "ftp://example.com/www/"
                               << "/www/";
+        QTest::newRow("ftps on port 990 is TLS from the start")
+            << "ftps://example.com:990/www" << true << Ftps << "ftps://example.com:990/www/"
+            << "/www/";
         QTest::newRow("sftp home") << "sftp://example.com/~/public_html" << true << Sftp
                                    << "sftp://example.com/~/public_html/"
                                    << "/~/public_html/";
@@ -127,6 +133,12 @@ private slots:
         QCOMPARE(int(address->scheme), scheme);
         QCOMPARE(address->directoryUrl, directoryUrl);
         QCOMPARE(address->path, path);
+        // The encryption follows the scheme and port.
+        const ftp::Tls tls = scheme == int(ftp::Scheme::Sftp)  ? ftp::Tls::Ssh
+                             : scheme == int(ftp::Scheme::Ftp) ? ftp::Tls::Try
+                             : directoryUrl.startsWith("ftps") ? ftp::Tls::Implicit
+                                                               : ftp::Tls::Required;
+        QCOMPARE(int(address->tls), int(tls));
     }
 
     void planUpload_data()
@@ -163,9 +175,28 @@ private slots:
         QTest::newRow("dot dot") << "ftp://example.com"
                                  << ".."
                                  << "" << QStringList();
-        QTest::newRow("slash") << "ftp://example.com"
-                               << "a/b.htm"
-                               << "" << QStringList();
+        QTest::newRow("in a subfolder") << "ftp://example.com/www"
+                                        << "pics/old/a b.gif"
+                                        << "ftp://example.com/www/pics/old/.a%20b.gif.part"
+                                        << QStringList{"RNFR .a b.gif.part", "RNTO a b.gif"};
+        QTest::newRow("sftp subfolder")
+            << "sftp://example.com/var/www"
+            << "css/s.css"
+            << "sftp://example.com/var/www/css/.s.css.part"
+            << QStringList{"*rm \"/var/www/css/s.css\"",
+                           "rename \"/var/www/css/.s.css.part\" \"/var/www/css/s.css\""};
+        QTest::newRow("empty folder name") << "ftp://example.com"
+                                           << "a//b.htm"
+                                           << "" << QStringList();
+        QTest::newRow("absolute") << "ftp://example.com"
+                                  << "/etc/x"
+                                  << "" << QStringList();
+        QTest::newRow("up and out") << "ftp://example.com"
+                                    << "a/../../b"
+                                    << "" << QStringList();
+        QTest::newRow("folder only") << "ftp://example.com"
+                                     << "a/"
+                                     << "" << QStringList();
         QTest::newRow("line break") << "ftp://example.com"
                                     << "a\r\nDELE x"
                                     << "" << QStringList();
@@ -185,6 +216,58 @@ private slots:
             return;
         QCOMPARE(plan->uploadUrl, uploadUrl);
         QCOMPARE(plan->afterUpload, afterUpload);
+    }
+
+    // The transfer library's result and the server's reply give the
+    // reason shown under "Cannot upload file!".
+    void classify_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("response");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<int>("failure");
+        using F = ftp::Failure;
+        QTest::newRow("ok") << int(CURLE_OK) << 226 << "" << int(F::None);
+        QTest::newRow("login") << int(CURLE_LOGIN_DENIED) << 530 << "" << int(F::Login);
+        QTest::newRow("refused") << int(CURLE_COULDNT_CONNECT) << 0 << "" << int(F::Unreachable);
+        QTest::newRow("no such host")
+            << int(CURLE_COULDNT_RESOLVE_HOST) << 0 << "" << int(F::UnknownHost);
+        QTest::newRow("time-out") << int(CURLE_OPERATION_TIMEDOUT) << 0 << "" << int(F::Timeout);
+        QTest::newRow("552") << int(CURLE_UPLOAD_FAILED) << 552 << "" << int(F::DiskFull);
+        QTest::newRow("452 on a lost connection")
+            << int(CURLE_PARTIAL_FILE) << 452 << "" << int(F::DiskFull);
+        QTest::newRow("no space in the text")
+            << int(CURLE_UPLOAD_FAILED) << 451 << "[Errno 28] No space left on device"
+            << int(F::DiskFull);
+        QTest::newRow("disk full code")
+            << int(CURLE_REMOTE_DISK_FULL) << 0 << "" << int(F::DiskFull);
+        QTest::newRow("upload refused otherwise")
+            << int(CURLE_UPLOAD_FAILED) << 553 << "" << int(F::Other);
+        QTest::newRow("missing folder")
+            << int(CURLE_REMOTE_ACCESS_DENIED) << 550 << "" << int(F::NoFolder);
+        QTest::newRow("broken connection")
+            << int(CURLE_SEND_ERROR) << 0 << "" << int(F::ConnectionLost);
+        QTest::newRow("nothing back")
+            << int(CURLE_GOT_NOTHING) << 0 << "" << int(F::ConnectionLost);
+        QTest::newRow("cancelled")
+            << int(CURLE_ABORTED_BY_CALLBACK) << 0 << "" << int(F::Cancelled);
+        QTest::newRow("no TLS offered")
+            << int(CURLE_USE_SSL_FAILED) << 0 << "" << int(F::TlsRefused);
+        QTest::newRow("untrusted certificate")
+            << int(CURLE_PEER_FAILED_VERIFICATION) << 0 << "" << int(F::TlsRefused);
+        QTest::newRow("local file") << int(CURLE_READ_ERROR) << 0 << "" << int(F::LocalFile);
+    }
+
+    void classify()
+    {
+        QFETCH(int, code);
+        QFETCH(int, response);
+        QFETCH(QString, detail);
+        QFETCH(int, failure);
+        QCOMPARE(int(ftp::classify(code, response, detail)), failure);
+        // Every failure has a reason of its own to show.
+        const QString reason = ftp::describe(ftp::Failure(failure), "h", "");
+        QCOMPARE(reason.isEmpty(), failure == int(ftp::Failure::None));
     }
 
     void scrub()
@@ -285,6 +368,147 @@ private slots:
         QVERIFY(!error.contains(password));
         QCOMPARE(uploader.lastError(), error);
         QVERIFY(server.files(QStringLiteral("pub")).isEmpty());
+    }
+
+    // A plain address gets TLS when the server offers it and says so when
+    // it does not; ftps:// never goes in clear.
+    void encryption_data()
+    {
+        QTest::addColumn<bool>("serverTls");
+        QTest::addColumn<QString>("scheme"); // "" for a bare address
+        QTest::addColumn<bool>("trustCertificate");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("encrypted");
+        QTest::newRow("bare address, plain server") << false << "" << false << true << false;
+        QTest::newRow("ftp://, plain server") << false << "ftp://" << false << true << false;
+        QTest::newRow("bare address, TLS server") << true << "" << false << true << true;
+        QTest::newRow("ftps://, TLS server") << true << "ftps://" << true << true << true;
+        QTest::newRow("ftps://, plain server") << false << "ftps://" << true << false << false;
+        QTest::newRow("ftps://, untrusted certificate")
+            << true << "ftps://" << false << false << false;
+    }
+
+    void encryption()
+    {
+        QFETCH(bool, serverTls);
+        QFETCH(QString, scheme);
+        QFETCH(bool, trustCertificate);
+        QFETCH(bool, ok);
+        QFETCH(bool, encrypted);
+        static const QString certificate = makeCertificate(local.path());
+        QVERIFY2(!certificate.isEmpty(), "openssl is needed to make a test certificate");
+        LoopbackFtpServer::Options options;
+        if (serverTls)
+            options.certFile = certificate;
+        LoopbackFtpServer server(options);
+        QVERIFY2(server.isRunning(), "python3-pyftpdlib and python3-openssl are needed");
+        const QString path = local.filePath(QStringLiteral("tls.htm"));
+        QVERIFY(writeFile(path, pattern(5000)));
+
+        ftp::Options settings;
+        if (trustCertificate)
+            settings.caFile = certificate + QStringLiteral(".crt");
+        const std::optional<ftp::Address> address =
+            ftp::parseAddress(scheme + QStringLiteral("127.0.0.1:%1/").arg(server.port()));
+        QVERIFY(address);
+        ftp::Connection connection(*address, LoopbackFtpServer::User, LoopbackFtpServer::Password,
+                                   settings, nullptr);
+        const ftp::Result result = connection.upload(path, QStringLiteral("tls.htm"));
+        QVERIFY2(result.ok() == ok, qPrintable(result.reason));
+        QCOMPARE(server.files(), ok ? QStringList{"tls.htm"} : QStringList());
+        if (ok) {
+            QCOMPARE(result.encrypted, encrypted);
+            const QStringList lines = ftp::outcomeMessage(result).split(u'\n');
+            QCOMPARE(lines.first(), QStringLiteral("File Transfer Completed"));
+            QCOMPARE(lines.size(), encrypted ? 1 : 2); // the second says "unencrypted"
+        } else {
+            QCOMPARE(int(result.failure), int(ftp::Failure::TlsRefused));
+        }
+    }
+
+    // Each way an upload can fail gives its own reason on the line after
+    // "Cannot upload file!", and the partial file goes from the server
+    // unless the server is gone.
+    void failureReasons_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<bool>("leftOver");
+        using F = ftp::Failure;
+        QTest::newRow("wrong password") << "password" << int(F::Login) << false;
+        QTest::newRow("server killed during the transfer")
+            << "killed" << int(F::ConnectionLost) << true;
+        QTest::newRow("connection dropped, server alive")
+            << "dropped" << int(F::ConnectionLost) << false;
+        QTest::newRow("full disk") << "full" << int(F::DiskFull) << false;
+        QTest::newRow("server that never answers") << "silent" << int(F::Timeout) << false;
+    }
+
+    void failureReasons()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, failure);
+        QFETCH(bool, leftOver);
+
+        QTemporaryDir base;
+        QString root;
+        if (kind == QLatin1String("full")) {
+            root = base.filePath(QStringLiteral("disk"));
+            QDir().mkpath(root);
+            if (QProcess::execute(QStringLiteral("mount"),
+                                  {"-t", "tmpfs", "-o", "size=256k", "tmpfs", root}) != 0)
+                QSKIP("a small tmpfs cannot be mounted here (needs root)");
+        }
+        auto unmount = qScopeGuard([&] {
+            if (!root.isEmpty())
+                QProcess::execute(QStringLiteral("umount"), {root});
+        });
+        LoopbackFtpServer::Options options;
+        options.root = root;
+        if (kind == QLatin1String("dropped"))
+            options.dropAfter = 100000;
+        LoopbackFtpServer server(options);
+        QVERIFY2(server.isRunning(), "python3-pyftpdlib is needed (scripts/setup)");
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+
+        const QString path = local.filePath(QStringLiteral("big.htm"));
+        QVERIFY(writeFile(path, pattern(kind == QLatin1String("full") ? 600000 : 4000000)));
+        QString address = server.url();
+        QString password = QLatin1String(LoopbackFtpServer::Password);
+        if (kind == QLatin1String("password"))
+            password = QStringLiteral("not-") + password;
+        if (kind == QLatin1String("silent"))
+            address = QStringLiteral("127.0.0.1:%1/").arg(silent.serverPort());
+        ftp::Options settings;
+        settings.timeouts = {2, 2, 2};
+        ftp::Connection connection(*ftp::parseAddress(address), LoopbackFtpServer::User, password,
+                                   settings, nullptr);
+        bool killed = false;
+        auto progress = [&](qint64 sent) {
+            if (kind == QLatin1String("killed") && sent > 200000 && !killed) {
+                killed = true;
+                server.stop();
+            }
+        };
+        const ftp::Result result = connection.upload(path, QStringLiteral("big.htm"), progress);
+        QVERIFY(!result.ok());
+        QVERIFY2(int(result.failure) == failure, qPrintable(result.reason));
+        QVERIFY(!result.reason.contains(password));
+        const QStringList lines = ftp::outcomeMessage(result).split(u'\n');
+        QCOMPARE(lines.first(), QStringLiteral("Cannot upload file!"));
+        QCOMPARE(lines.at(1), result.reason);
+        QCOMPARE(lines.size(), leftOver ? 3 : 2);
+        QCOMPARE(result.leftOver.isEmpty(), !leftOver);
+        if (kind != QLatin1String("killed"))
+            QCOMPARE(server.files(), QStringList()); // nothing left behind
+        if (kind == QLatin1String("full")) {
+            // The room the partial file took is free again.
+            QVERIFY(writeFile(local.filePath(QStringLiteral("small.htm")), "<p>fits</p>"));
+            const ftp::Result next =
+                connection.upload(local.filePath(QStringLiteral("small.htm")), "small.htm");
+            QVERIFY2(next.ok(), qPrintable(next.reason));
+        }
     }
 
     void refusesWhatCannotStart_data()
