@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 DialogService::Answer WidgetDialogService::message(QWidget *parent, const QString &text,
                                                    const QString &title, Buttons buttons, Icon icon)

@@ -138,6 +138,8 @@ const QList<Entry> &popupMenus()
         {1, "mnuWebsiteRenameItem", "&Rename File"},
         {1, "mnuWebsiteDeleteItem", "&Delete File"},
         {1, "mnuPropertiesItem", "&Properties"},
+        {1, nullptr, nullptr},
+        {1, "mnuPublishSiteItem", "P&ublish Site"},
     };
     return entries;
 }

@@ -297,13 +297,14 @@ struct Connection::Impl
         return result;
     }
 
-    // Server commands with url as the current folder; no transfer.
+    // Server commands with url as the current folder; no transfer. They go
+    // after the (empty) transfer: before it the folder is not entered yet.
     Result commands(const QString &url, const QStringList &list)
     {
         const CommandList quoted = commandList(list);
         prepare(url);
         curl_easy_setopt(curl.get(), CURLOPT_NOBODY, 1L);
-        curl_easy_setopt(curl.get(), CURLOPT_QUOTE, quoted.get());
+        curl_easy_setopt(curl.get(), CURLOPT_POSTQUOTE, quoted.get());
         return finish(curl_easy_perform(curl.get()));
     }
 

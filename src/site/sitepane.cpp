@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "site/ftpuploader.h"
+#include "site/publishsitedialog.h"
 #include "site/sitelisting.h"
 
 #include <QComboBox>
@@ -419,6 +420,24 @@ void SitePane::publishSelected()
     else if (!m_uploader->send(selectedPath(), selectedFile()))
         message(ftp::outcomeMessage(m_uploader->lastResult()));
     button->setEnabled(true);
+}
+
+PublishSiteDialog *SitePane::publishSite()
+{
+    if (!accountDefined())
+        return nullptr;
+    const AppState &state = m_workbench.state();
+    SitePublisher::Target target;
+    target.folder = m_folder;
+    target.address = state.ftpUrl;
+    target.userName = state.ftpUserName;
+    target.password = state.ftpPassword;
+    target.options.askHostKey = [this](const ftp::HostKeyQuestion &q) { return askHostKey(q); };
+    auto *dialog = new PublishSiteDialog(target, m_workbench.dialogs(), m_workbench.mainWidget());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->show();
+    return dialog;
 }
 
 bool SitePane::eventFilter(QObject *watched, QEvent *event)

@@ -26,6 +26,7 @@
 class QComboBox;
 class QFileSystemModel;
 class FtpUploader;
+class PublishSiteDialog;
 class QListWidget;
 class QModelIndex;
 class QPushButton;
@@ -104,6 +105,9 @@ public slots:
     // upload at a time ("FTP Connection Busy"); the outcome is told when the
     // server holds the whole file, or on any error.
     void publishSelected();
+    // Publishes the whole web-site folder: opens the Publish Site window
+    // with its plan (null when the FTP settings are incomplete).
+    PublishSiteDialog *publishSite();
 
 signals:
     void folderChanged(const QString &folder);
