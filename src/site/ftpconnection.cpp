@@ -384,6 +384,7 @@ struct Body
 {
     FILE *file = nullptr;
     QCryptographicHash hash{QCryptographicHash::Sha256};
+    bool hashing = false; // only for callers that keep the hash
     qint64 size = 0;
 };
 
@@ -393,7 +394,8 @@ size_t readBody(char *buffer, size_t size, size_t count, void *userdata)
     const size_t got = std::fread(buffer, 1, size * count, body->file);
     if (got == 0 && std::ferror(body->file))
         return CURL_READFUNC_ABORT;
-    body->hash.addData(QByteArrayView(buffer, qsizetype(got)));
+    if (body->hashing)
+        body->hash.addData(QByteArrayView(buffer, qsizetype(got)));
     body->size += qint64(got);
     return got;
 }
@@ -411,10 +413,12 @@ Result Connection::upload(const QString &localPath, const QString &path, const P
                              : tr("The file name cannot be stored on a server.");
         return result;
     }
+    // A pipe or device would block the open: regular files only.
+    const QFileInfo info(localPath);
     std::unique_ptr<FILE, FileCloser> in(
-        std::fopen(QFile::encodeName(localPath).constData(), "rb"));
-    const qint64 size = in ? QFileInfo(localPath).size() : -1;
-    if (!in || size < 0 || !QFileInfo(localPath).isFile()) {
+        info.isFile() ? std::fopen(QFile::encodeName(localPath).constData(), "rb") : nullptr);
+    const qint64 size = in ? info.size() : -1;
+    if (!in || size < 0) {
         result.failure = Failure::LocalFile;
         result.reason = describe(Failure::LocalFile, d->address.host, QString());
         return result;
@@ -425,6 +429,7 @@ Result Connection::upload(const QString &localPath, const QString &path, const P
     curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
     Body body;
     body.file = in.get();
+    body.hashing = sentHash != nullptr;
     curl_easy_setopt(h, CURLOPT_READFUNCTION, &readBody);
     curl_easy_setopt(h, CURLOPT_READDATA, &body);
     curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));

@@ -84,8 +84,9 @@ private slots:
         QCOMPARE(store.secret(App, Section, Key), QStringLiteral("p@ss word"));
         const QString file = store.fileName(App);
         QVERIFY(fileBytes(file).contains("p@ss word"));
-        QCOMPARE(QFile::permissions(file) & 0x0FFF,
-                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFile::permissions(file) & others, QFile::Permissions());
     }
 
     // The keyring takes the password and the file keeps none; a password
