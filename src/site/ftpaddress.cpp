@@ -122,9 +122,12 @@ std::optional<UploadPlan> planUpload(const Address &address, const QString &path
         plan.removeTemporary << QStringLiteral("rm ") + from;
         plan.removeFile << QStringLiteral("rm ") + to;
     } else {
-        // FTP commands run in the directory the transfer changed into.
-        plan.afterUpload << QStringLiteral("RNFR ") + plan.temporaryName
-                         << QStringLiteral("RNTO ") + fileName;
+        // The upload does not change folders: the rename names the file by
+        // its path from the login folder, as the store did ("//" at the
+        // start of the address's path makes it absolute).
+        const QString folder = address.path.mid(1) + path.left(path.size() - fileName.size());
+        plan.afterUpload << QStringLiteral("RNFR ") + folder + plan.temporaryName
+                         << QStringLiteral("RNTO ") + folder + fileName;
         plan.removeTemporary << QStringLiteral("DELE ") + plan.temporaryName;
         plan.removeFile << QStringLiteral("DELE ") + fileName;
     }

@@ -62,9 +62,10 @@ struct Address
 // them). Nothing for an empty text, another scheme, a missing host, a query or fragment.
 std::optional<Address> parseAddress(const QString &setting);
 
-// How one file is stored: uploaded to uploadUrl under the temporary name,
-// then renamed by the server commands in afterUpload. The other commands
-// run with folderUrl as the URL.
+// How one file is stored: uploaded to uploadUrl under the temporary name
+// (over FTP from the login folder, without changing folders), then renamed
+// by the server commands in afterUpload. The other commands run with
+// folderUrl as the URL.
 struct UploadPlan
 {
     QString uploadUrl;

@@ -34,6 +34,10 @@ struct CurlDeleter
 {
     void operator()(CURL *handle) const { curl_easy_cleanup(handle); }
 };
+struct MultiDeleter
+{
+    void operator()(CURLM *handle) const { curl_multi_cleanup(handle); }
+};
 struct ListDeleter
 {
     void operator()(curl_slist *list) const { curl_slist_free_all(list); }
@@ -56,6 +60,26 @@ CommandList commandList(const QStringList &commands)
         list = grown;
     }
     return CommandList(list);
+}
+
+struct Body
+{
+    FILE *file = nullptr;
+    QCryptographicHash hash{QCryptographicHash::Sha256};
+    bool hashing = false; // only for callers that keep the hash
+    qint64 size = 0;
+};
+
+size_t readBody(char *buffer, size_t size, size_t count, void *userdata)
+{
+    auto *body = static_cast<Body *>(userdata);
+    const size_t got = std::fread(buffer, 1, size * count, body->file);
+    if (got == 0 && std::ferror(body->file))
+        return CURL_READFUNC_ABORT;
+    if (body->hashing)
+        body->hash.addData(QByteArrayView(buffer, qsizetype(got)));
+    body->size += qint64(got);
+    return got;
 }
 
 } // namespace
@@ -143,12 +167,16 @@ struct Connection::Impl
     QByteArray knownHosts;
     const std::atomic<bool> *abort = nullptr;
     bool cleaningUp = false; // removing a temporary after a cancel: not abortable
+    // Holds the live connection between requests; declared first, so it
+    // goes after the request handle.
+    std::unique_ptr<CURLM, MultiDeleter> multi;
     std::unique_ptr<CURL, CurlDeleter> curl;
     char errorBuffer[CURL_ERROR_SIZE] = {};
     Progress progress;
     QString hostKeyProblem;   // why the key function refused the server
     QByteArray lastReply;     // the server's last reply line, which names its reason
     bool tlsAccepted = false; // the FTP connection in use went over to TLS
+    bool storeBegan = false;  // the last store got as far as sending
 
     ~Impl() { password.fill('\0'); }
 
@@ -250,6 +278,10 @@ struct Connection::Impl
         curl_easy_setopt(h, CURLOPT_XFERINFODATA, this);
         curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &Impl::reply);
         curl_easy_setopt(h, CURLOPT_HEADERDATA, this);
+        // Servers that speak TLS know "AUTH TLS"; asking "AUTH SSL" first
+        // only costs a round trip.
+        if (address.scheme != Scheme::Sftp)
+            curl_easy_setopt(h, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
         switch (address.tls) {
         case Tls::Try:
             // Better than the clear text the address asks for, even with a
@@ -270,6 +302,49 @@ struct Connection::Impl
             curl_easy_setopt(h, CURLOPT_SSH_KEYDATA, this);
             break;
         }
+    }
+
+    // Runs the prepared request. The library's own blocking call sleeps a
+    // whole second whenever a step is left ready with no socket to wait on,
+    // which happens after most passive-mode replies: with a thousand files
+    // that is most of a publish. Driven here, such a step runs at once.
+    CURLcode perform()
+    {
+        CURL *h = curl.get();
+        CURLM *m = multi.get();
+        if (curl_multi_add_handle(m, h) != CURLM_OK)
+            return CURLE_FAILED_INIT;
+        CURLcode code = CURLE_OK;
+        int running = 1;
+        int idle = 0; // rounds in a row with no socket to wait on
+        while (running) {
+            if (curl_multi_perform(m, &running) != CURLM_OK) {
+                code = CURLE_FAILED_INIT;
+                break;
+            }
+            if (!running)
+                break;
+            fd_set readable, writable, failed;
+            FD_ZERO(&readable);
+            FD_ZERO(&writable);
+            FD_ZERO(&failed);
+            int highest = -1;
+            curl_multi_fdset(m, &readable, &writable, &failed, &highest);
+            // Nothing to wait on: a step is ready, so run it at once; should
+            // that not help (or the socket lie past what an fd_set holds),
+            // look again every millisecond rather than spin. The second
+            // otherwise is the longest the abort flag goes unchecked.
+            const int wait = highest >= 0 ? 1000 : idle > 0 ? 1 : 0;
+            idle = highest >= 0 ? 0 : idle + 1;
+            curl_multi_poll(m, nullptr, 0, wait, nullptr);
+        }
+        int left = 0;
+        while (CURLMsg *message = curl_multi_info_read(m, &left)) {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == h)
+                code = message->data.result;
+        }
+        curl_multi_remove_handle(m, h);
+        return code;
     }
 
     Result finish(CURLcode code)
@@ -299,13 +374,17 @@ struct Connection::Impl
 
     // Server commands with url as the current folder; no transfer. They go
     // after the (empty) transfer: before it the folder is not entered yet.
-    Result commands(const QString &url, const QStringList &list)
+    // With createFolders, the folders on the way to url are made first.
+    Result commands(const QString &url, const QStringList &list, bool createFolders = false)
     {
         const CommandList quoted = commandList(list);
         prepare(url);
         curl_easy_setopt(curl.get(), CURLOPT_NOBODY, 1L);
         curl_easy_setopt(curl.get(), CURLOPT_POSTQUOTE, quoted.get());
-        return finish(curl_easy_perform(curl.get()));
+        if (createFolders)
+            curl_easy_setopt(curl.get(), CURLOPT_FTP_CREATE_MISSING_DIRS,
+                             long(CURLFTP_CREATE_DIR_RETRY));
+        return finish(perform());
     }
 
     // Whether the file at url is missing, as far as the server says.
@@ -313,7 +392,7 @@ struct Connection::Impl
     {
         prepare(url);
         curl_easy_setopt(curl.get(), CURLOPT_NOBODY, 1L);
-        const CURLcode code = curl_easy_perform(curl.get());
+        const CURLcode code = perform();
         long response = 0;
         curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &response);
         return code == CURLE_REMOTE_FILE_NOT_FOUND ||
@@ -329,15 +408,12 @@ struct Connection::Impl
         case Failure::UnknownHost:
         case Failure::HostKey:
         case Failure::TlsRefused:
+        case Failure::NoFolder:
             return; // never got as far as storing anything
         default:
             break;
         }
-        // No time before the transfer was recorded: it never began, and the
-        // server holds nothing of it.
-        curl_off_t began = 0;
-        curl_easy_getinfo(curl.get(), CURLINFO_PRETRANSFER_TIME_T, &began);
-        if (began == 0)
+        if (!storeBegan)
             return;
         cleaningUp = true;
         const Result removal = commands(plan.folderUrl, plan.removeTemporary);
@@ -357,6 +433,43 @@ struct Connection::Impl
         }
         cleaningUp = false;
     }
+
+    // Sends the file from its start under the temporary name and renames it.
+    // FTP names the file by its whole path instead of changing into its
+    // folder, which saves a round trip per folder level whenever the folder
+    // changes; a missing folder then shows only as a refused store, said in
+    // *refusedStore.
+    Result store(const UploadPlan &plan, Body &body, qint64 size, bool *refusedStore)
+    {
+        std::rewind(body.file);
+        body.hash.reset();
+        body.size = 0;
+        const CommandList after = commandList(plan.afterUpload);
+        prepare(plan.uploadUrl);
+        CURL *h = curl.get();
+        curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(h, CURLOPT_READFUNCTION, &readBody);
+        curl_easy_setopt(h, CURLOPT_READDATA, &body);
+        curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
+        curl_easy_setopt(h, CURLOPT_POSTQUOTE, after.get());
+        const bool sftp = address.scheme == Scheme::Sftp;
+        if (!sftp)
+            curl_easy_setopt(h, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+        else if (options.makeFolders)
+            curl_easy_setopt(h, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
+        const CURLcode code = perform();
+        long response = 0;
+        curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &response);
+        // No time before the transfer was recorded: it never began, and the
+        // server holds nothing of it.
+        curl_off_t began = 0;
+        curl_easy_getinfo(h, CURLINFO_PRETRANSFER_TIME_T, &began);
+        storeBegan = began != 0;
+        const Result result = finish(code);
+        *refusedStore = !sftp && code == CURLE_UPLOAD_FAILED &&
+                        (response == 550 || response == 553) && result.failure != Failure::DiskFull;
+        return result;
+    }
 };
 
 Connection::Connection(const Address &address, const QString &userName, const QString &password,
@@ -373,34 +486,11 @@ Connection::Connection(const Address &address, const QString &userName, const QS
                                    : options.knownHostsFile;
     d->knownHosts = QFile::encodeName(knownHosts);
     d->abort = abort;
-    d->curl.reset(curl_easy_init());
+    d->multi.reset(curl_multi_init());
+    d->curl.reset(d->multi ? curl_easy_init() : nullptr);
 }
 
 Connection::~Connection() = default;
-
-namespace {
-
-struct Body
-{
-    FILE *file = nullptr;
-    QCryptographicHash hash{QCryptographicHash::Sha256};
-    bool hashing = false; // only for callers that keep the hash
-    qint64 size = 0;
-};
-
-size_t readBody(char *buffer, size_t size, size_t count, void *userdata)
-{
-    auto *body = static_cast<Body *>(userdata);
-    const size_t got = std::fread(buffer, 1, size * count, body->file);
-    if (got == 0 && std::ferror(body->file))
-        return CURL_READFUNC_ABORT;
-    if (body->hashing)
-        body->hash.addData(QByteArrayView(buffer, qsizetype(got)));
-    body->size += qint64(got);
-    return got;
-}
-
-} // namespace
 
 Result Connection::upload(const QString &localPath, const QString &path, const Progress &progress,
                           QByteArray *sentHash, qint64 *sentSize)
@@ -423,21 +513,19 @@ Result Connection::upload(const QString &localPath, const QString &path, const P
         result.reason = describe(Failure::LocalFile, d->address.host, QString());
         return result;
     }
-    const CommandList after = commandList(plan->afterUpload);
-    d->prepare(plan->uploadUrl);
-    CURL *h = d->curl.get();
-    curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
     Body body;
     body.file = in.get();
     body.hashing = sentHash != nullptr;
-    curl_easy_setopt(h, CURLOPT_READFUNCTION, &readBody);
-    curl_easy_setopt(h, CURLOPT_READDATA, &body);
-    curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
-    curl_easy_setopt(h, CURLOPT_POSTQUOTE, after.get());
-    if (d->options.makeFolders)
-        curl_easy_setopt(h, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
     d->progress = progress;
-    result = d->finish(curl_easy_perform(h));
+    bool refused = false;
+    result = d->store(*plan, body, size, &refused);
+    if (refused) {
+        // Refused for want of the folder? Entering it (making it, where
+        // allowed) tells; once it is there, the store is worth one more try,
+        // as another connection may have just made it.
+        const Result folder = d->commands(plan->folderUrl, {}, d->options.makeFolders);
+        result = folder.ok() ? d->store(*plan, body, size, &refused) : folder;
+    }
     d->progress = nullptr;
     if (!result.ok())
         d->removeTemporary(*plan, result);
