@@ -3,13 +3,15 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
+#include <dirent.h>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QSet>
 #include <QUrl>
+#include <sys/stat.h>
+#include <time.h>
 
 namespace publish {
 
@@ -46,31 +48,89 @@ bool hashFile(const QString &path, FileState &state)
     return true;
 }
 
-void scanInto(const QString &root, const QString &relative, QList<FileState> &out,
-              QStringList *problems)
+qint64 nanoseconds(const timespec &t)
 {
-    const QDir dir(relative.isEmpty() ? root : root + u'/' + relative);
-    const QFileInfoList entries = dir.entryInfoList(
-        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Taken before the file is read, so a change while it is read shows next
+// time.
+QByteArray stampOf(const struct stat &st, qint64 settledBefore)
+{
+    if (nanoseconds(st.st_ctim) >= settledBefore)
+        return QByteArray();
+    return QByteArray::number(nanoseconds(st.st_mtim)) + '.' +
+           QByteArray::number(nanoseconds(st.st_ctim)) + '.' +
+           QByteArray::number(quint64(st.st_ino));
+}
+
+bool isStamp(const QByteArray &token)
+{
+    if (token.isEmpty() || token.size() > 80)
+        return false;
+    for (const char c : token) {
+        if ((c < '0' || c > '9') && c != '.')
+            return false;
+    }
+    return true;
+}
+
+struct Scan
+{
+    QByteArray root;
+    QList<FileState> *out;
+    QStringList *problems;
+    ScanOptions options;
+};
+
+// Straight from the directory: one status call per entry.
+void scanInto(const Scan &scan, const QByteArray &relative)
+{
+    const QByteArray folder = relative.isEmpty() ? scan.root : scan.root + '/' + relative;
+    DIR *dir = opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = readdir(dir)) {
+        const QByteArray local(entry->d_name);
+        const QString name = QFile::decodeName(local);
         if (isExcluded(name))
+            continue; // ".", ".." and every hidden name among them
+        const QByteArray localPath = relative.isEmpty() ? local : relative + '/' + local;
+        const QByteArray full = folder + '/' + local;
+        struct stat st;
+        if (lstat(full.constData(), &st) != 0)
             continue;
-        const QString path = relative.isEmpty() ? name : relative + u'/' + name;
-        if (entry.isDir()) {
-            if (!entry.isSymLink())
-                scanInto(root, path, out, problems);
+        if (S_ISDIR(st.st_mode)) {
+            scanInto(scan, localPath);
             continue;
         }
-        if (!entry.isFile())
-            continue; // pipes, devices, broken links
+        // A link to a file is sent as the file; links to folders are not
+        // followed.
+        if (S_ISLNK(st.st_mode) && stat(full.constData(), &st) != 0)
+            continue;
+        if (!S_ISREG(st.st_mode))
+            continue; // pipes, devices, folders behind links
         FileState state;
-        state.path = path;
-        if (hashFile(entry.filePath(), state))
-            out << state;
-        else if (problems)
-            *problems << path;
+        state.path = QFile::decodeName(localPath);
+        state.stamp = stampOf(st, scan.options.settledBefore);
+        const FileState *known = nullptr;
+        if (scan.options.known) {
+            const auto it = scan.options.known->constFind(state.path);
+            if (it != scan.options.known->constEnd())
+                known = &*it;
+        }
+        if (known && !state.stamp.isEmpty() && known->stamp == state.stamp &&
+            known->size == qint64(st.st_size)) {
+            state.size = known->size;
+            state.hash = known->hash;
+            *scan.out << state;
+        } else if (hashFile(QFile::decodeName(full), state)) {
+            *scan.out << state;
+        } else if (scan.problems) {
+            *scan.problems << state.path;
+        }
     }
+    closedir(dir);
 }
 
 QByteArray encoded(const QString &path)
@@ -80,10 +140,17 @@ QByteArray encoded(const QString &path)
 
 } // namespace
 
-QList<FileState> scanFolder(const QString &folder, QStringList *problems)
+QList<FileState> scanFolder(const QString &folder, QStringList *problems,
+                            const ScanOptions &options)
 {
     QList<FileState> out;
-    scanInto(QDir(folder).absolutePath(), QString(), out, problems);
+    Scan scan{QFile::encodeName(QDir(folder).absolutePath()), &out, problems, options};
+    if (scan.options.settledBefore == 0) {
+        timespec now;
+        clock_gettime(CLOCK_REALTIME, &now);
+        scan.options.settledBefore = nanoseconds(now) - qint64(2) * 1000000000;
+    }
+    scanInto(scan, QByteArray());
     std::sort(out.begin(), out.end(),
               [](const FileState &a, const FileState &b) { return a.path < b.path; });
     return out;
@@ -112,7 +179,8 @@ Plan makePlan(const QList<FileState> &local, const Manifest &manifest)
 
 QByteArray addedLine(const FileState &file)
 {
-    return "+ " + QByteArray::number(file.size) + ' ' + file.hash + ' ' + encoded(file.path) + '\n';
+    return "+ " + QByteArray::number(file.size) + ' ' + file.hash + ' ' +
+           (file.stamp.isEmpty() ? QByteArray("-") : file.stamp) + ' ' + encoded(file.path) + '\n';
 }
 
 QByteArray removedLine(const QString &path)
@@ -146,12 +214,16 @@ void apply(const QByteArray &lines, Manifest &manifest, int *badLines)
             }
             return path;
         };
-        if (parts.size() == 4 && parts[0] == "+") {
+        if ((parts.size() == 4 || parts.size() == 5) && parts[0] == "+") {
             bool ok = false;
             FileState file;
             file.size = parts[1].toLongLong(&ok);
             file.hash = parts[2];
-            file.path = pathOf(parts[3]);
+            file.path = pathOf(parts.last());
+            if (parts.size() == 5 && parts[3] != "-") {
+                file.stamp = parts[3];
+                ok = ok && isStamp(file.stamp);
+            }
             if (ok && file.size >= 0 && file.hash.size() == 64 && !file.path.isEmpty()) {
                 manifest.insert(file.path, file);
                 continue;

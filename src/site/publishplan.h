@@ -18,6 +18,10 @@ struct FileState
     QString path; // below the site folder, "/" between folders
     qint64 size = 0;
     QByteArray hash; // SHA-256, hexadecimal
+    // The file here when it was hashed (modification and change times,
+    // inode), so a file nobody touched since is not read again; empty when
+    // unknown. Not part of the comparison: the content decides.
+    QByteArray stamp;
     bool operator==(const FileState &o) const
     {
         return path == o.path && size == o.size && hash == o.hash;
@@ -38,15 +42,29 @@ struct Plan
 // copies and preview page, and editors' backup and recovery files.
 bool isExcluded(const QString &name);
 
+struct ScanOptions
+{
+    // The hash of a file whose size and stamp are the same as here is
+    // taken from this instead of reading the file.
+    const QMap<QString, FileState> *known = nullptr;
+    // Files changed at or after this moment (nanoseconds since the epoch;
+    // 0: two seconds before the scan) get no stamp: a file changed just
+    // now may change again within the same tick of the file system's
+    // clock and keep its stamp.
+    qint64 settledBefore = 0;
+};
+
 // Every file below folder that is sent (folders that are symbolic links
 // are not entered), sorted by path. Files that cannot be read are left out
 // and named in *problems.
-QList<FileState> scanFolder(const QString &folder, QStringList *problems = nullptr);
+QList<FileState> scanFolder(const QString &folder, QStringList *problems = nullptr,
+                            const ScanOptions &options = {});
 
 Plan makePlan(const QList<FileState> &local, const Manifest &manifest);
 
-// Manifest lines: "+ SIZE HASH PATH" adds or replaces a file, "- PATH"
-// removes one; the path is percent-encoded; "#" starts a comment.
+// Manifest lines: "+ SIZE HASH STAMP PATH" adds or replaces a file ("-"
+// for no stamp; "+ SIZE HASH PATH" is read too), "- PATH" removes one; the
+// path is percent-encoded; "#" starts a comment.
 QByteArray addedLine(const FileState &file);
 QByteArray removedLine(const QString &path);
 QByteArray serialize(const QString &target, const Manifest &manifest);

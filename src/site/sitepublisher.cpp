@@ -2,11 +2,16 @@
 
 #include "platform/textfile.h"
 
+#include <deque>
+#include <map>
+#include <mutex>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -16,6 +21,32 @@ QByteArray readAll(const QString &path)
     if (QFileInfo::exists(path))
         textfile::readFile(path, &bytes);
     return bytes;
+}
+
+// Asks about a host key once per run: the second connection meets the
+// key the first one was let through with.
+ftp::HostKeyAsker oncePerRun(ftp::HostKeyAsker ask)
+{
+    struct Answers
+    {
+        std::mutex mutex;
+        std::map<QString, ftp::HostKeyAnswer> given;
+    };
+    auto answers = std::make_shared<Answers>();
+    return [ask, answers](const ftp::HostKeyQuestion &question) {
+        const std::lock_guard<std::mutex> lock(answers->mutex);
+        const QString key =
+            question.host + u' ' + QString::number(question.port) + u' ' + question.fingerprint;
+        const auto it = answers->given.find(key);
+        if (it != answers->given.end())
+            return it->second;
+        const ftp::HostKeyAnswer answer = ask(question);
+        // Remembered, it is in known_hosts now: once is enough.
+        answers->given[key] = answer == ftp::HostKeyAnswer::AcceptAndRemember
+                                  ? ftp::HostKeyAnswer::AcceptOnce
+                                  : answer;
+        return answer;
+    };
 }
 
 } // namespace
@@ -68,7 +99,10 @@ bool SitePublisher::makePlan(const Target &target)
         int badJournal = 0;
         publish::apply(readAll(publish::journalFile(m_manifest)), sent, &badJournal);
         QStringList unreadable;
-        const QList<publish::FileState> local = publish::scanFolder(m_target.folder, &unreadable);
+        publish::ScanOptions scan;
+        scan.known = &sent;
+        const QList<publish::FileState> local =
+            publish::scanFolder(m_target.folder, &unreadable, scan);
         publish::Plan plan = publish::makePlan(local, sent);
         QMetaObject::invokeMethod(
             this,
@@ -92,7 +126,7 @@ void SitePublisher::start(bool deleteRemoteOnly)
     ftp::Options options = m_target.options;
     options.makeFolders = true;
     if (options.askHostKey)
-        options.askHostKey = ftp::askOnThreadOf(this, options.askHostKey, &m_abort);
+        options.askHostKey = ftp::askOnThreadOf(this, oncePerRun(options.askHostKey), &m_abort);
     runWorker([this, options, deleteRemoteOnly] {
         Outcome outcome;
         publish::Manifest sent = m_sent;
@@ -109,35 +143,93 @@ void SitePublisher::start(bool deleteRemoteOnly)
             }
         };
 
-        ftp::Connection connection(m_address, m_target.userName, m_target.password, options,
-                                   &m_abort);
-        const int total = int(m_plan.upload.size());
+        // A few connections take the files in turn: every file costs round
+        // trips (passive mode, store, rename) that one connection can only
+        // wait for. The others start once the first has stored a file, so
+        // the login and host key are settled; one the server turns away
+        // leaves its files to the rest.
+        const int connections = 3;
+        std::mutex mutex; // guards everything below up to the lane
+        std::deque<int> pending;
+        for (int i = 0; i < int(m_plan.upload.size()); ++i)
+            pending.push_back(i);
+        const int total = int(pending.size());
+        bool stop = false;
         qint64 bytesDone = 0;
         QElapsedTimer sinceReport;
         sinceReport.start();
-        for (int i = 0; i < total && outcome.failure.ok(); ++i) {
-            const publish::FileState &file = m_plan.upload.at(i);
-            emit progress(i, total, bytesDone, m_plan.uploadBytes, file.path);
-            auto onBytes = [&](qint64 sentNow) {
-                if (sinceReport.elapsed() >= 100) {
-                    sinceReport.restart();
-                    emit progress(i, total, bytesDone + sentNow, m_plan.uploadBytes, file.path);
+        auto lane = [&](ftp::Connection &connection, bool helper,
+                        const std::function<void()> &firstStored) {
+            bool stored = false;
+            for (;;) {
+                std::unique_lock<std::mutex> lock(mutex);
+                if (stop || pending.empty())
+                    return;
+                const int i = pending.front();
+                pending.pop_front();
+                const publish::FileState &file = m_plan.upload.at(i);
+                emit progress(outcome.uploaded, total, bytesDone, m_plan.uploadBytes, file.path);
+                lock.unlock();
+                auto onBytes = [&](qint64 sentNow) {
+                    const std::lock_guard<std::mutex> guard(mutex);
+                    if (sinceReport.elapsed() >= 100) {
+                        sinceReport.restart();
+                        emit progress(outcome.uploaded, total, bytesDone + sentNow,
+                                      m_plan.uploadBytes, file.path);
+                    }
+                };
+                publish::FileState confirmed;
+                confirmed.path = file.path;
+                const ftp::Result result =
+                    connection.upload(m_target.folder + u'/' + file.path, file.path, onBytes,
+                                      &confirmed.hash, &confirmed.size);
+                lock.lock();
+                if (!result.ok()) {
+                    if (helper && !stored) {
+                        pending.push_front(i); // for a connection that works
+                    } else {
+                        if (outcome.failure.ok())
+                            outcome.failure = result;
+                        stop = true;
+                    }
+                    return;
                 }
-            };
-            publish::FileState confirmed;
-            confirmed.path = file.path;
-            const ftp::Result result =
-                connection.upload(m_target.folder + u'/' + file.path, file.path, onBytes,
-                                  &confirmed.hash, &confirmed.size);
-            if (!result.ok()) {
-                outcome.failure = result;
-                break;
+                // The stamp stands for what the scan read; changed since, the
+                // file is hashed again next time.
+                if (confirmed == file)
+                    confirmed.stamp = file.stamp;
+                outcome.encrypted = outcome.encrypted && result.encrypted;
+                record(publish::addedLine(confirmed));
+                bytesDone += file.size;
+                ++outcome.uploaded;
+                lock.unlock();
+                if (!stored && firstStored)
+                    firstStored();
+                stored = true;
             }
-            outcome.encrypted = outcome.encrypted && result.encrypted;
-            record(publish::addedLine(confirmed));
-            bytesDone += file.size;
-            ++outcome.uploaded;
-        }
+        };
+
+        ftp::Connection connection(m_address, m_target.userName, m_target.password, options,
+                                   &m_abort);
+        std::vector<std::unique_ptr<ftp::Connection>> others;
+        std::vector<std::thread> helpers;
+        lane(connection, false, [&] {
+            for (int k = 1; k < connections; ++k) {
+                others.push_back(std::make_unique<ftp::Connection>(
+                    m_address, m_target.userName, m_target.password, options, &m_abort));
+                try {
+                    helpers.emplace_back(
+                        [&, other = others.back().get()] { lane(*other, true, {}); });
+                } catch (const std::system_error &) {
+                    break; // no thread to spare: fewer connections
+                }
+            }
+        });
+        for (std::thread &helper : helpers)
+            helper.join();
+        lane(connection, false, {}); // what the others gave back
+        others.clear();
+
         if (outcome.failure.ok() && deleteRemoteOnly) {
             for (const QString &path : m_plan.remoteOnly) {
                 if (m_abort) {
@@ -156,6 +248,13 @@ void SitePublisher::start(bool deleteRemoteOnly)
         outcome.cancelled = outcome.failure.failure == ftp::Failure::Cancelled;
         emit progress(outcome.uploaded, total, bytesDone, m_plan.uploadBytes, QString());
 
+        // Files touched but not changed keep their new stamp, so they are
+        // not read again next time.
+        for (const publish::FileState &file : m_plan.unchanged) {
+            const auto it = sent.find(file.path);
+            if (it != sent.end() && *it == file)
+                it->stamp = file.stamp;
+        }
         // Written back whole; the journal goes only once that worked.
         journal.close();
         QString error;

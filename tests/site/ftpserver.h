@@ -2,8 +2,8 @@
 // A real FTP server on 127.0.0.1 for the life of the object: pyftpdlib
 // serving one user's folder, on a port the system picks. It can offer TLS
 // (explicit, AUTH TLS) with a certificate the test makes, serve a folder
-// the test gives (a small tmpfs), and drop a client's connection after
-// some bytes of an upload.
+// the test gives (a small tmpfs), drop a client's connection after some
+// bytes of an upload, and turn away connections past a number.
 
 #include <QByteArray>
 #include <QDir>
@@ -21,9 +21,10 @@ public:
 
     struct Options
     {
-        QString root;      // the folder served; empty: a temporary one
-        QString certFile;  // PEM key and certificate: offer TLS
-        int dropAfter = 0; // close the connection once an upload passed this many bytes
+        QString root;        // the folder served; empty: a temporary one
+        QString certFile;    // PEM key and certificate: offer TLS
+        int dropAfter = 0;   // close the connection once an upload passed this many bytes
+        int connections = 0; // at most this many at once; 0: no limit
     };
 
     LoopbackFtpServer() : LoopbackFtpServer(Options{}) {}
@@ -36,7 +37,7 @@ from pyftpdlib.handlers import FTPHandler, DTPHandler
 from pyftpdlib.servers import FTPServer
 logging.disable(logging.CRITICAL)
 import pyftpdlib.handlers
-root, user, password, cert, drop = sys.argv[1:6]
+root, user, password, cert, drop, connections = sys.argv[1:7]
 drop = int(drop)
 # The library drops the system's reason for a failed write ("426 None");
 # real servers name it ("No space left on device").
@@ -69,6 +70,7 @@ authorizer.add_user(user, password, root, perm="elradfmwMT")
 handler.authorizer = authorizer
 handler.auth_failed_timeout = 0
 server = FTPServer(("127.0.0.1", 0), handler)
+server.max_cons_per_ip = int(connections)
 print(server.address[1], flush=True)
 server.serve_forever()
 )";
@@ -83,9 +85,10 @@ server.serve_forever()
         const QString python = QFile::exists(QStringLiteral("/usr/bin/python3"))
                                    ? QStringLiteral("/usr/bin/python3")
                                    : QStringLiteral("python3");
-        m_process.start(python, {QStringLiteral("-c"), QString::fromLatin1(script), m_rootPath,
-                                 QLatin1String(User), QLatin1String(Password), options.certFile,
-                                 QString::number(options.dropAfter)});
+        m_process.start(python,
+                        {QStringLiteral("-c"), QString::fromLatin1(script), m_rootPath,
+                         QLatin1String(User), QLatin1String(Password), options.certFile,
+                         QString::number(options.dropAfter), QString::number(options.connections)});
         if (!m_process.waitForStarted(10000))
             return;
         while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {

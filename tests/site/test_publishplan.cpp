@@ -4,12 +4,13 @@
 #include "site/publishplan.h"
 
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
 publish::FileState file(const QString &path, qint64 size, char hashDigit)
 {
-    return {path, size, QByteArray(64, hashDigit)};
+    return {path, size, QByteArray(64, hashDigit), QByteArray()};
 }
 
 QStringList pathsOf(const QList<publish::FileState> &files)
@@ -25,6 +26,12 @@ bool write(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+bool setModified(const QString &path, const QDateTime &time)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
 } // namespace
@@ -122,6 +129,9 @@ private slots:
         QTest::newRow("negative size") << "+ -3 " + h + " a.htm\n" << QStringList{} << 1;
         QTest::newRow("cut off line") << "+ 3 " + h + "\n" << QStringList{} << 1;
         QTest::newRow("binary junk") << QByteArray("\x00\xff\n+\n-\n", 7) << QStringList{} << 3;
+        QTest::newRow("with stamp") << "+ 3 " + h + " 17.18.19 a.htm\n+ 3 " + h + " - b.htm\n"
+                                    << QStringList{"a.htm", "b.htm"} << 0;
+        QTest::newRow("stamp that is no stamp") << "+ 3 " + h + " x1 a.htm\n" << QStringList{} << 1;
     }
 
     void apply()
@@ -142,11 +152,14 @@ private slots:
         for (const publish::FileState &f :
              {file("a b.htm", 1, 'c'), file("x/y%z.gif", 0, 'd'), file("ü.htm", 5, 'e')})
             manifest.insert(f.path, f);
+        manifest["ü.htm"].stamp = "1700000000123456789.1700000000123456789.42";
         publish::Manifest back;
         int bad = -1;
         publish::apply(publish::serialize("ftp://h/www/", manifest), back, &bad);
         QCOMPARE(bad, 0);
         QCOMPARE(back, manifest);
+        for (const publish::FileState &f : manifest)
+            QCOMPARE(back.value(f.path).stamp, f.stamp);
     }
 
     void scanFolder()
@@ -162,11 +175,85 @@ private slots:
         QTemporaryDir outside;
         QVERIFY(write(outside.filePath("far.htm"), "no"));
         QVERIFY(QFile::link(outside.path(), site.filePath("linked")));
+        // A link to a file is sent as that file; a broken one and a pipe are not.
+        QVERIFY(QFile::link(site.filePath("index.htm"), site.filePath("alias.htm")));
+        QVERIFY(QFile::link(site.filePath("gone.htm"), site.filePath("dead.htm")));
+        QCOMPARE(mkfifo(QFile::encodeName(site.filePath("pipe.htm")).constData(), 0600), 0);
         const QList<publish::FileState> files = publish::scanFolder(site.path());
-        QCOMPARE(pathsOf(files), (QStringList{"empty.txt", "index.htm", "pics/a.gif"}));
-        QCOMPARE(files.at(1).size, qint64(8));
-        QCOMPARE(files.at(1).hash,
+        QCOMPARE(pathsOf(files),
+                 (QStringList{"alias.htm", "empty.txt", "index.htm", "pics/a.gif"}));
+        QCOMPARE(files.at(2).size, qint64(8));
+        QCOMPARE(files.at(2).hash,
                  QCryptographicHash::hash("<P>x</P>", QCryptographicHash::Sha256).toHex());
+        QCOMPARE(files.at(0).hash, files.at(2).hash);
+    }
+
+    // A file whose size and stamp are those the manifest knows is not read
+    // again: its hash comes from the manifest (a made-up one here, to see).
+    void scanReusesKnownHashes_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("reused");
+        QTest::newRow("untouched") << "none" << true;
+        QTest::newRow("written again, new time") << "rewrite" << false;
+        QTest::newRow("other size, old time") << "resize" << false;
+        QTest::newRow("replaced by a copy with the old time") << "replace" << false;
+        QTest::newRow("manifest without stamp") << "unstamped" << false;
+        QTest::newRow("linked file written again") << "through a link" << false;
+        QTest::newRow("changed just now") << "recent" << false;
+    }
+
+    void scanReusesKnownHashes()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, reused);
+        QTemporaryDir site, outside;
+        // The file, or the file a link in the site leads to.
+        const QString path =
+            change == "through a link" ? outside.filePath("t.htm") : site.filePath("a.htm");
+        QVERIFY(write(path, "one"));
+        if (change == "through a link")
+            QVERIFY(QFile::link(path, site.filePath("a.htm")));
+        // Everything counts as settled, however new.
+        publish::ScanOptions options;
+        options.settledBefore = std::numeric_limits<qint64>::max();
+        const QList<publish::FileState> first = publish::scanFolder(site.path(), nullptr, options);
+        QCOMPARE(first.size(), 1);
+        QVERIFY(!first.first().stamp.isEmpty());
+
+        publish::Manifest known;
+        publish::FileState madeUp = first.first();
+        madeUp.hash = QByteArray(64, 'f');
+        if (change == "unstamped")
+            madeUp.stamp.clear();
+        known.insert(madeUp.path, madeUp);
+        QByteArray now = "one";
+        const QDateTime old = QFileInfo(path).lastModified();
+        if (change == "rewrite" || change == "through a link") {
+            now = "two";
+            QVERIFY(write(path, now));
+            QVERIFY(setModified(path, old.addSecs(1)));
+        } else if (change == "resize") {
+            now = "three";
+            QVERIFY(write(path, now));
+            QVERIFY(setModified(path, old));
+        } else if (change == "replace") {
+            now = "two";
+            QVERIFY(write(site.filePath("copy"), now));
+            QVERIFY(setModified(site.filePath("copy"), old));
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QFile::rename(site.filePath("copy"), path));
+        }
+        options.known = &known;
+        if (change == "recent")
+            options.settledBefore = 0; // the real rule: two seconds before the scan
+        const QList<publish::FileState> second = publish::scanFolder(site.path(), nullptr, options);
+        QCOMPARE(second.size(), 1);
+        QCOMPARE(second.first().size, qint64(now.size()));
+        QCOMPARE(second.first().hash,
+                 reused ? madeUp.hash
+                        : QCryptographicHash::hash(now, QCryptographicHash::Sha256).toHex());
+        QCOMPARE(second.first().stamp.isEmpty(), change == "recent");
     }
 
     void manifestFilePerTarget()

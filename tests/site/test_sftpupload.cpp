@@ -4,10 +4,13 @@
 
 #include "site/ftpconnection.h"
 #include "site/ftpuploader.h"
+#include "site/sitepublisher.h"
 #include "site/sshserver.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(SitePublisher::Outcome)
 
 class TestSftpUpload : public QObject
 {
@@ -159,6 +162,57 @@ private slots:
         QVERIFY2(finished.first().at(0).toBool(), qPrintable(uploader.lastError()));
         QCOMPARE(asker, QThread::currentThread());
         QVERIFY(QFile::exists(server->folder() + QStringLiteral("/thread.htm")));
+    }
+
+    // Publish Site sends over more than one connection; a key accepted for
+    // this run is asked about once, not once per connection.
+    void publishAsksOnce_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("accepted once") << int(ftp::HostKeyAnswer::AcceptOnce);
+        QTest::newRow("remembered") << int(ftp::HostKeyAnswer::AcceptAndRemember);
+    }
+
+    void publishAsksOnce()
+    {
+        QFETCH(int, answer);
+        QFile::remove(knownHosts());
+        QDir(server->folder()).removeRecursively();
+        QTemporaryDir site;
+        QStringList names;
+        for (int i = 0; i < 8; ++i) {
+            names << QStringLiteral("p%1.htm").arg(i);
+            QFile file(site.filePath(names.last()));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(3000, char('a' + i)));
+        }
+        int asked = 0;
+        SitePublisher::Target target;
+        target.folder = site.path();
+        target.address = server->url();
+        target.userName = LoopbackSshServer::user();
+        target.password = QStringLiteral("unused");
+        target.manifestFile = home.filePath(QStringLiteral("sftp.manifest"));
+        QFile::remove(target.manifestFile);
+        target.options.askHostKey = [&](const ftp::HostKeyQuestion &) {
+            ++asked;
+            return ftp::HostKeyAnswer(answer);
+        };
+        SitePublisher publisher;
+        QSignalSpy planned(&publisher, &SitePublisher::planned);
+        QSignalSpy finished(&publisher, &SitePublisher::finished);
+        QVERIFY(publisher.makePlan(target));
+        QVERIFY(planned.wait(60000));
+        publisher.start(false);
+        QVERIFY(finished.wait(60000));
+        const auto outcome = finished.first().first().value<SitePublisher::Outcome>();
+        QVERIFY2(outcome.failure.ok(), qPrintable(outcome.failure.reason));
+        QCOMPARE(outcome.uploaded, 8);
+        QCOMPARE(QDir(server->folder()).entryList(QDir::Files | QDir::Hidden), names);
+        QCOMPARE(asked, 1);
+        // Remembered once, not once per connection.
+        QCOMPARE(knownHostsBytes().count('\n'),
+                 answer == int(ftp::HostKeyAnswer::AcceptAndRemember) ? 1 : 0);
     }
 };
 
