@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Times Publish Site against `lftp -e 'mirror -R'` to the same loopback
-# pyftpdlib server, in the same run: 1,000 files of 20 KB published first,
-# then again after 10 of them changed. Prints the ratios (ours / lftp).
-#   bench/compare_publish.sh [FILES]     default 1000
+# pyftpdlib server, in the same run: 1,000 files of 20 KB published first
+# (to empty folders), then again after 10 of them changed. Each is done
+# RUNS times, the two programs taking turns; prints the medians and their
+# ratios (ours / lftp).
+#   bench/compare_publish.sh [FILES] [RUNS]     default 1000 files, 3 runs
 . "$(dirname "$0")/ftpbench.sh"
 files=${1:-1000}
+runs=${2:-3}
 command -v lftp >/dev/null || { echo "lftp is not installed (apt-get install lftp)"; exit 1; }
-mkdir -p "$work/site" "$work/server/ours" "$work/server/lftp"
+mkdir -p "$work/site"
 for i in $(seq "$files"); do
   d=$work/site/dir$((i % 10))
   mkdir -p "$d"
@@ -16,18 +19,33 @@ export XDG_STATE_HOME=$work/state
 # lftp finds the account in $HOME/.netrc.
 cp "$work/netrc" "$work/.netrc"
 chmod 600 "$work/.netrc"
+ours() { "$transfer" publish "$work/site" "127.0.0.1:$port/ours"; }
 mirror() {
   HOME=$work lftp -e "set ftp:ssl-allow no; set net:max-retries 1; open 127.0.0.1:$port; mirror -R --no-perms $work/site /lftp; quit"
 }
-o1=$(seconds "$transfer" publish "$work/site" "127.0.0.1:$port/ours")
-t1=$(seconds mirror)
-diff -r "$work/site" "$work/server/ours" >/dev/null || { echo "published site differs"; exit 1; }
-for i in $(seq 10); do
-  head -c 20480 /dev/urandom > "$work/site/dir$((i % 10))/page$i.htm"
+same() {
+  diff -r "$work/site" "$work/server/ours" >/dev/null && diff -r "$work/site" "$work/server/lftp" >/dev/null ||
+    { echo "a published copy differs from the site"; exit 1; }
+}
+o1=() t1=() o2=() t2=()
+for r in $(seq "$runs"); do
+  rm -rf "$work/server/ours" "$work/server/lftp" "$work/state"
+  mkdir -p "$work/server/ours" "$work/server/lftp"
+  o1+=("$(seconds ours)")
+  t1+=("$(seconds mirror)")
+  same
 done
-sleep 1 # lftp compares modification times by the second
-o2=$(seconds "$transfer" publish "$work/site" "127.0.0.1:$port/ours")
-t2=$(seconds mirror)
-diff -r "$work/site" "$work/server/ours" >/dev/null || { echo "published site differs"; exit 1; }
-echo "first publish of $files files: ours ${o1}s, lftp mirror -R ${t1}s, ratio $(ratio "$o1" "$t1")"
-echo "second, 10 changed:           ours ${o2}s, lftp mirror -R ${t2}s, ratio $(ratio "$o2" "$t2")"
+for r in $(seq "$runs"); do
+  for i in $(seq $((r * 10)) $((r * 10 + 9))); do
+    p=$((i % files + 1))
+    head -c 20480 /dev/urandom > "$work/site/dir$((p % 10))/page$p.htm"
+  done
+  sleep 1.1 # lftp compares modification times by the second
+  o2+=("$(seconds ours)")
+  t2+=("$(seconds mirror)")
+  same
+done
+m() { printf '%s\n' "$@" | median; }
+a=$(m "${o1[@]}") b=$(m "${t1[@]}") c=$(m "${o2[@]}") d=$(m "${t2[@]}")
+echo "first publish of $files files, median of $runs: ours ${a}s, lftp mirror -R ${b}s, ratio $(ratio "$a" "$b")"
+echo "again with 10 changed, median of $runs:     ours ${c}s, lftp mirror -R ${d}s, ratio $(ratio "$c" "$d")"

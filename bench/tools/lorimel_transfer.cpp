@@ -45,12 +45,14 @@ int main(int argc, char **argv)
         target.password = password;
         QObject::connect(&publisher, &SitePublisher::planned, &app,
                          [&] { publisher.start(false); });
-        QObject::connect(&publisher, &SitePublisher::finished, &app,
-                         [&](const SitePublisher::Outcome &outcome) {
-                             std::fprintf(stderr, "%d uploaded\n", outcome.uploaded);
-                             status = outcome.failure.ok() ? 0 : 1;
-                             app.quit();
-                         });
+        QObject::connect(
+            &publisher, &SitePublisher::finished, &app, [&](const SitePublisher::Outcome &outcome) {
+                std::fprintf(stderr, "%d uploaded\n", outcome.uploaded);
+                if (!outcome.failure.ok())
+                    std::fprintf(stderr, "%s\n", qPrintable(SitePublisher::summary(outcome)));
+                status = outcome.failure.ok() ? 0 : 1;
+                app.quit();
+            });
         if (!publisher.makePlan(target))
             return 1;
         app.exec();
