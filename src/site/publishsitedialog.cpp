@@ -31,12 +31,13 @@ PublishSiteDialog::PublishSiteDialog(const SitePublisher::Target &target, Dialog
     m_deleteRemote->setObjectName(QStringLiteral("DeleteRemote"));
     m_deleteRemote->setEnabled(false);
 
-    auto *filesLabel = new QLabel(tr("&Files:"), this);
+    // The bars take no focus: their labels have no shortcut key.
+    auto *filesLabel = new QLabel(tr("Files:"), this);
     m_files = new QProgressBar(this);
     m_files->setObjectName(QStringLiteral("FileProgress"));
     filesLabel->setBuddy(m_files);
     m_files->setAccessibleName(tr("Files"));
-    auto *bytesLabel = new QLabel(tr("&Bytes:"), this);
+    auto *bytesLabel = new QLabel(tr("Bytes:"), this);
     m_bytes = new QProgressBar(this);
     m_bytes->setObjectName(QStringLiteral("ByteProgress"));
     bytesLabel->setBuddy(m_bytes);
@@ -76,10 +77,15 @@ void PublishSiteDialog::showPlan()
 {
     const publish::Plan &plan = m_publisher->plan();
     const QLocale locale;
-    m_heading->setText(tr("%1 to upload (%2), %3 unchanged.")
-                           .arg(tr("%n file(s)", nullptr, int(plan.upload.size())),
-                                locale.formattedDataSize(plan.uploadBytes))
-                           .arg(plan.unchanged.size()));
+    const int count = int(plan.upload.size());
+    const QString bytes = locale.formattedDataSize(plan.uploadBytes);
+    m_heading->setText(
+        count == 1
+            ? tr("1 file to upload (%1), %2 unchanged.").arg(bytes).arg(plan.unchanged.size())
+            : tr("%1 files to upload (%2), %3 unchanged.")
+                  .arg(count)
+                  .arg(bytes)
+                  .arg(plan.unchanged.size()));
     auto group = [this](const QString &caption, const QStringList &paths) {
         auto *item = new QTreeWidgetItem(m_plan, {caption.arg(paths.size())});
         for (const QString &path : paths)
@@ -139,8 +145,8 @@ void PublishSiteDialog::finished(const SitePublisher::Outcome &outcome)
 
 void PublishSiteDialog::reject()
 {
-    // Cancel during a run stops it after the file in progress; the
-    // outcome is told, then the window can close.
+    // Cancel during a run stops the transfers in progress; the outcome
+    // is told, then the window can close.
     if (m_publisher->isRunning()) {
         m_publisher->cancel();
         return;

@@ -2,7 +2,7 @@
 // Publish Site: shows the plan for the web-site folder (files to upload,
 // files unchanged, files on the server that are gone here, deleted only
 // when ticked), then sends it with progress by files and bytes and a
-// Cancel that stops after the file in progress.
+// Cancel that stops the transfers in progress (their temporaries go).
 
 #include "site/sitepublisher.h"
 

@@ -284,9 +284,12 @@ QString SitePublisher::summary(const Outcome &outcome)
         lines << ftp::outcomeMessage(outcome.failure);
     else
         lines << tr("The site is published.");
-    lines << tr("%n file(s) uploaded.", nullptr, outcome.uploaded);
+    lines << (outcome.uploaded == 1 ? tr("1 file uploaded.")
+                                    : tr("%1 files uploaded.").arg(outcome.uploaded));
     if (outcome.deleted)
-        lines << tr("%n file(s) deleted from the server.", nullptr, outcome.deleted);
+        lines << (outcome.deleted == 1
+                      ? tr("1 file deleted from the server.")
+                      : tr("%1 files deleted from the server.").arg(outcome.deleted));
     if (!outcome.encrypted)
         lines << tr("The server offers no encryption: the password and the files went over "
                     "the network unencrypted.");
