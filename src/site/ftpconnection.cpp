@@ -278,10 +278,6 @@ struct Connection::Impl
         curl_easy_setopt(h, CURLOPT_XFERINFODATA, this);
         curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, &Impl::reply);
         curl_easy_setopt(h, CURLOPT_HEADERDATA, this);
-        // Servers that speak TLS know "AUTH TLS"; asking "AUTH SSL" first
-        // only costs a round trip.
-        if (address.scheme != Scheme::Sftp)
-            curl_easy_setopt(h, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
         switch (address.tls) {
         case Tls::Try:
             // Better than the clear text the address asks for, even with a

@@ -23,8 +23,8 @@ QByteArray readAll(const QString &path)
     return bytes;
 }
 
-// Asks about a host key once per run: the second connection meets the
-// key the first one was let through with.
+// Asks about a host key once per run: the other connections meet the key
+// the first one was let through with.
 ftp::HostKeyAsker oncePerRun(ftp::HostKeyAsker ask)
 {
     struct Answers
@@ -48,6 +48,115 @@ ftp::HostKeyAsker oncePerRun(ftp::HostKeyAsker ask)
         return answer;
     };
 }
+
+// Sends a plan's uploads. A few connections take the files in turn:
+// every file costs round trips (passive mode, store, rename) that one
+// connection can only wait for. The others start once the first has
+// stored a file, so the login and host key are settled; one the server
+// turns away leaves its files to the rest. The first failure stops the
+// run; files on their way then are finished.
+class Uploads
+{
+public:
+    static constexpr int connections = 3;
+
+    Uploads(const publish::Plan &plan, const QString &folder) : m_plan(plan), m_folder(folder)
+    {
+        for (int i = 0; i < int(plan.upload.size()); ++i)
+            m_pending.push_back(i);
+        m_sinceReport.start();
+    }
+
+    // Called one at a time: a file the server confirmed, and the progress.
+    std::function<void(const publish::FileState &)> record;
+    std::function<void(int files, qint64 bytes, const QString &current)> report;
+
+    // Outcome, read once run() returned.
+    int uploaded = 0;
+    qint64 bytesDone = 0;
+    bool encrypted = true;
+    ftp::Result failure;
+
+    void run(ftp::Connection &first,
+             const std::function<std::unique_ptr<ftp::Connection>()> &connect)
+    {
+        std::vector<std::unique_ptr<ftp::Connection>> others;
+        std::vector<std::thread> helpers;
+        lane(first, false, [&] {
+            for (int k = 1; k < connections; ++k) {
+                others.push_back(connect());
+                try {
+                    helpers.emplace_back(
+                        [this, other = others.back().get()] { lane(*other, true, {}); });
+                } catch (const std::system_error &) {
+                    break; // no thread to spare: fewer connections
+                }
+            }
+        });
+        for (std::thread &helper : helpers)
+            helper.join();
+        lane(first, false, {}); // what the others gave back
+    }
+
+private:
+    // helper: a connection that gives its file back when it fails before
+    // it stored any.
+    void lane(ftp::Connection &connection, bool helper, const std::function<void()> &firstStored)
+    {
+        bool stored = false;
+        for (;;) {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_stop || m_pending.empty())
+                return;
+            const int i = m_pending.front();
+            m_pending.pop_front();
+            const publish::FileState &file = m_plan.upload.at(i);
+            report(uploaded, bytesDone, file.path);
+            lock.unlock();
+            auto onBytes = [&](qint64 sentNow) {
+                const std::lock_guard<std::mutex> guard(m_mutex);
+                if (m_sinceReport.elapsed() >= 100) {
+                    m_sinceReport.restart();
+                    report(uploaded, bytesDone + sentNow, file.path);
+                }
+            };
+            publish::FileState confirmed;
+            confirmed.path = file.path;
+            const ftp::Result result = connection.upload(m_folder + u'/' + file.path, file.path,
+                                                         onBytes, &confirmed.hash, &confirmed.size);
+            lock.lock();
+            if (!result.ok()) {
+                if (helper && !stored) {
+                    m_pending.push_front(i);
+                } else {
+                    if (failure.ok())
+                        failure = result;
+                    m_stop = true;
+                }
+                return;
+            }
+            // The stamp stands for what the scan read; changed since, the
+            // file is hashed again next time.
+            if (confirmed == file)
+                confirmed.stamp = file.stamp;
+            encrypted = encrypted && result.encrypted;
+            record(confirmed);
+            bytesDone += file.size;
+            ++uploaded;
+            lock.unlock();
+            if (!stored && firstStored)
+                firstStored();
+            stored = true;
+        }
+    }
+
+    const publish::Plan &m_plan;
+    const QString m_folder;
+    std::mutex m_mutex; // guards everything but the plan and folder
+    std::deque<int> m_pending;
+    bool m_stop = false;
+    QElapsedTimer m_sinceReport;
+};
 
 } // namespace
 
@@ -143,92 +252,20 @@ void SitePublisher::start(bool deleteRemoteOnly)
             }
         };
 
-        // A few connections take the files in turn: every file costs round
-        // trips (passive mode, store, rename) that one connection can only
-        // wait for. The others start once the first has stored a file, so
-        // the login and host key are settled; one the server turns away
-        // leaves its files to the rest.
-        const int connections = 3;
-        std::mutex mutex; // guards everything below up to the lane
-        std::deque<int> pending;
-        for (int i = 0; i < int(m_plan.upload.size()); ++i)
-            pending.push_back(i);
-        const int total = int(pending.size());
-        bool stop = false;
-        qint64 bytesDone = 0;
-        QElapsedTimer sinceReport;
-        sinceReport.start();
-        auto lane = [&](ftp::Connection &connection, bool helper,
-                        const std::function<void()> &firstStored) {
-            bool stored = false;
-            for (;;) {
-                std::unique_lock<std::mutex> lock(mutex);
-                if (stop || pending.empty())
-                    return;
-                const int i = pending.front();
-                pending.pop_front();
-                const publish::FileState &file = m_plan.upload.at(i);
-                emit progress(outcome.uploaded, total, bytesDone, m_plan.uploadBytes, file.path);
-                lock.unlock();
-                auto onBytes = [&](qint64 sentNow) {
-                    const std::lock_guard<std::mutex> guard(mutex);
-                    if (sinceReport.elapsed() >= 100) {
-                        sinceReport.restart();
-                        emit progress(outcome.uploaded, total, bytesDone + sentNow,
-                                      m_plan.uploadBytes, file.path);
-                    }
-                };
-                publish::FileState confirmed;
-                confirmed.path = file.path;
-                const ftp::Result result =
-                    connection.upload(m_target.folder + u'/' + file.path, file.path, onBytes,
-                                      &confirmed.hash, &confirmed.size);
-                lock.lock();
-                if (!result.ok()) {
-                    if (helper && !stored) {
-                        pending.push_front(i); // for a connection that works
-                    } else {
-                        if (outcome.failure.ok())
-                            outcome.failure = result;
-                        stop = true;
-                    }
-                    return;
-                }
-                // The stamp stands for what the scan read; changed since, the
-                // file is hashed again next time.
-                if (confirmed == file)
-                    confirmed.stamp = file.stamp;
-                outcome.encrypted = outcome.encrypted && result.encrypted;
-                record(publish::addedLine(confirmed));
-                bytesDone += file.size;
-                ++outcome.uploaded;
-                lock.unlock();
-                if (!stored && firstStored)
-                    firstStored();
-                stored = true;
-            }
-        };
-
         ftp::Connection connection(m_address, m_target.userName, m_target.password, options,
                                    &m_abort);
-        std::vector<std::unique_ptr<ftp::Connection>> others;
-        std::vector<std::thread> helpers;
-        lane(connection, false, [&] {
-            for (int k = 1; k < connections; ++k) {
-                others.push_back(std::make_unique<ftp::Connection>(
-                    m_address, m_target.userName, m_target.password, options, &m_abort));
-                try {
-                    helpers.emplace_back(
-                        [&, other = others.back().get()] { lane(*other, true, {}); });
-                } catch (const std::system_error &) {
-                    break; // no thread to spare: fewer connections
-                }
-            }
+        Uploads uploads(m_plan, m_target.folder);
+        uploads.record = [&](const publish::FileState &file) { record(publish::addedLine(file)); };
+        uploads.report = [&](int files, qint64 bytes, const QString &current) {
+            emit progress(files, int(m_plan.upload.size()), bytes, m_plan.uploadBytes, current);
+        };
+        uploads.run(connection, [&] {
+            return std::make_unique<ftp::Connection>(m_address, m_target.userName,
+                                                     m_target.password, options, &m_abort);
         });
-        for (std::thread &helper : helpers)
-            helper.join();
-        lane(connection, false, {}); // what the others gave back
-        others.clear();
+        outcome.uploaded = uploads.uploaded;
+        outcome.encrypted = uploads.encrypted;
+        outcome.failure = uploads.failure;
 
         if (outcome.failure.ok() && deleteRemoteOnly) {
             for (const QString &path : m_plan.remoteOnly) {
@@ -246,7 +283,7 @@ void SitePublisher::start(bool deleteRemoteOnly)
             }
         }
         outcome.cancelled = outcome.failure.failure == ftp::Failure::Cancelled;
-        emit progress(outcome.uploaded, total, bytesDone, m_plan.uploadBytes, QString());
+        uploads.report(outcome.uploaded, uploads.bytesDone, QString());
 
         // Files touched but not changed keep their new stamp, so they are
         // not read again next time.
