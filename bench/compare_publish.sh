@@ -4,10 +4,10 @@
 # (to empty folders), then again after 10 of them changed. Each is done
 # RUNS times, the two programs taking turns; prints the medians and their
 # ratios (ours / lftp).
-#   bench/compare_publish.sh [FILES] [RUNS]     default 1000 files, 3 runs
+#   bench/compare_publish.sh [FILES] [RUNS]     default 1000 files, 7 runs
 . "$(dirname "$0")/ftpbench.sh"
 files=${1:-1000}
-runs=${2:-3}
+runs=${2:-7}
 command -v lftp >/dev/null || { echo "lftp is not installed (apt-get install lftp)"; exit 1; }
 mkdir -p "$work/site"
 for i in $(seq "$files"); do
