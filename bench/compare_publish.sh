@@ -45,7 +45,14 @@ for r in $(seq "$runs"); do
   t2+=("$(seconds mirror)")
   same
 done
+# Starting the program alone, which the second figure includes.
+o3=() t3=()
+for r in $(seq "$runs"); do
+  o3+=("$(seconds "$transfer")")
+  t3+=("$(seconds lftp -c exit)")
+done
 m() { printf '%s\n' "$@" | median; }
-a=$(m "${o1[@]}") b=$(m "${t1[@]}") c=$(m "${o2[@]}") d=$(m "${t2[@]}")
+a=$(m "${o1[@]}") b=$(m "${t1[@]}") c=$(m "${o2[@]}") d=$(m "${t2[@]}") e=$(m "${o3[@]}") f=$(m "${t3[@]}")
 echo "first publish of $files files, median of $runs: ours ${a}s, lftp mirror -R ${b}s, ratio $(ratio "$a" "$b")"
 echo "again with 10 changed, median of $runs:     ours ${c}s, lftp mirror -R ${d}s, ratio $(ratio "$c" "$d")"
+echo "start-up alone, median of $runs:             ours ${e}s, lftp ${f}s, ratio $(ratio "$e" "$f")"

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QtEndian>
+#include <QUrl>
 
 namespace ftp {
 
@@ -530,6 +531,23 @@ Result Connection::upload(const QString &localPath, const QString &path, const P
     if (sentSize)
         *sentSize = body.size;
     return result;
+}
+
+Result Connection::open()
+{
+    if (!d->curl) {
+        Result result;
+        result.failure = Failure::Other;
+        result.reason = tr("The transfer library cannot start.");
+        return result;
+    }
+    // The server's root: there is nothing to enter or look at there.
+    QUrl root(d->address.directoryUrl);
+    root.setPath(QStringLiteral("/"));
+    d->prepare(root.toString(QUrl::FullyEncoded));
+    curl_easy_setopt(d->curl.get(), CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(d->curl.get(), CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+    return d->finish(d->perform());
 }
 
 Result Connection::remove(const QString &path)

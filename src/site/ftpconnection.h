@@ -100,6 +100,9 @@ public:
                   QByteArray *sentHash = nullptr, qint64 *sentSize = nullptr);
     // Deletes the file `path` on the server.
     Result remove(const QString &path);
+    // Connects and logs in (checking the host key) without a transfer; the
+    // next call goes over the same login.
+    Result open();
 
 private:
     struct Impl;

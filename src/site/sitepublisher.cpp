@@ -52,7 +52,7 @@ ftp::HostKeyAsker oncePerRun(ftp::HostKeyAsker ask)
 // Sends a plan's uploads. A few connections take the files in turn:
 // every file costs round trips (passive mode, store, rename) that one
 // connection can only wait for. The others start once the first has
-// stored a file, so the login and host key are settled; one the server
+// logged in, so the password and host key are settled; one the server
 // turns away leaves its files to the rest. The first failure stops the
 // run; files on their way then are finished.
 class Uploads
@@ -80,28 +80,33 @@ public:
     void run(ftp::Connection &first,
              const std::function<std::unique_ptr<ftp::Connection>()> &connect)
     {
+        if (m_pending.empty())
+            return;
+        // Logged in, the others may follow; a refused login stops here.
+        failure = first.open();
+        if (!failure.ok())
+            return;
         std::vector<std::unique_ptr<ftp::Connection>> others;
         std::vector<std::thread> helpers;
-        lane(first, false, [&] {
-            for (int k = 1; k < connections; ++k) {
-                others.push_back(connect());
-                try {
-                    helpers.emplace_back(
-                        [this, other = others.back().get()] { lane(*other, true, {}); });
-                } catch (const std::system_error &) {
-                    break; // no thread to spare: fewer connections
-                }
+        const int wanted = std::min(connections, int(m_pending.size())) - 1;
+        for (int k = 0; k < wanted; ++k) {
+            others.push_back(connect());
+            try {
+                helpers.emplace_back([this, other = others.back().get()] { lane(*other, true); });
+            } catch (const std::system_error &) {
+                break; // no thread to spare: fewer connections
             }
-        });
+        }
+        lane(first, false);
         for (std::thread &helper : helpers)
             helper.join();
-        lane(first, false, {}); // what the others gave back
+        lane(first, false); // what the others gave back
     }
 
 private:
     // helper: a connection that gives its file back when it fails before
     // it stored any.
-    void lane(ftp::Connection &connection, bool helper, const std::function<void()> &firstStored)
+    void lane(ftp::Connection &connection, bool helper)
     {
         bool stored = false;
         for (;;) {
@@ -143,9 +148,6 @@ private:
             record(confirmed);
             bytesDone += file.size;
             ++uploaded;
-            lock.unlock();
-            if (!stored && firstStored)
-                firstStored();
             stored = true;
         }
     }

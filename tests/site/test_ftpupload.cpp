@@ -393,6 +393,37 @@ private slots:
                  kind == QLatin1String("file") ? QStringList{"sub"} : QStringList());
     }
 
+    // Logging in alone, before any file: what Publish Site checks first.
+    void opens_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("failure");
+        using F = ftp::Failure;
+        QTest::newRow("good account, missing folder") << "folder" << int(F::None);
+        QTest::newRow("wrong password") << "password" << int(F::Login);
+        QTest::newRow("no server") << "closed" << int(F::Unreachable);
+    }
+
+    void opens()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, failure);
+        LoopbackFtpServer server;
+        QVERIFY(server.isRunning());
+        QString password = QLatin1String(LoopbackFtpServer::Password);
+        if (kind == QLatin1String("password"))
+            password.prepend(QStringLiteral("not-"));
+        const quint16 port = kind == QLatin1String("closed") ? closedPort() : server.port();
+        const std::optional<ftp::Address> address =
+            ftp::parseAddress(QStringLiteral("127.0.0.1:%1/not/made/yet").arg(port));
+        QVERIFY(address);
+        ftp::Connection connection(*address, LoopbackFtpServer::User, password, {}, nullptr);
+        const ftp::Result result = connection.open();
+        QVERIFY2(int(result.failure) == failure, qPrintable(result.reason));
+        QVERIFY(!result.reason.contains(password));
+        QCOMPARE(server.files(), QStringList());
+    }
+
     // A plain address gets TLS when the server offers it and says so when
     // it does not; ftps:// never goes in clear.
     void encryption_data()
