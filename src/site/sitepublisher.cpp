@@ -58,7 +58,7 @@ ftp::HostKeyAsker oncePerRun(ftp::HostKeyAsker ask)
 class Uploads
 {
 public:
-    static constexpr int connections = 3;
+    static constexpr int connections = 5;
 
     Uploads(const publish::Plan &plan, const QString &folder) : m_plan(plan), m_folder(folder)
     {
@@ -88,7 +88,9 @@ public:
             return;
         std::vector<std::unique_ptr<ftp::Connection>> others;
         std::vector<std::thread> helpers;
-        const int wanted = std::min(connections, int(m_pending.size())) - 1;
+        // One for every three files or so: a few files are not worth
+        // many logins.
+        const int wanted = std::min(connections, (int(m_pending.size()) + 2) / 3) - 1;
         for (int k = 0; k < wanted; ++k) {
             others.push_back(connect());
             try {
