@@ -27,18 +27,24 @@ same() {
   diff -r "$work/site" "$work/server/ours" >/dev/null && diff -r "$work/site" "$work/server/lftp" >/dev/null ||
     { echo "a published copy differs from the site"; exit 1; }
 }
+# both OURS THEIRS RUN: times both programs into the two arrays, ours
+# first in odd runs, and checks the copies.
+both() {
+  local -n o=$1 t=$2
+  if (($3 % 2)); then
+    o+=("$(seconds ours)")
+    t+=("$(seconds mirror)")
+  else
+    t+=("$(seconds mirror)")
+    o+=("$(seconds ours)")
+  fi
+  same
+}
 o1=() t1=() o2=() t2=()
 for r in $(seq "$runs"); do
   rm -rf "$work/server/ours" "$work/server/lftp" "$work/state"
   mkdir -p "$work/server/ours" "$work/server/lftp"
-  if ((r % 2)); then
-    o1+=("$(seconds ours)")
-    t1+=("$(seconds mirror)")
-  else
-    t1+=("$(seconds mirror)")
-    o1+=("$(seconds ours)")
-  fi
-  same
+  both o1 t1 "$r"
 done
 for r in $(seq "$runs"); do
   for i in $(seq $((r * 10)) $((r * 10 + 9))); do
@@ -46,14 +52,7 @@ for r in $(seq "$runs"); do
     head -c 20480 /dev/urandom > "$work/site/dir$((p % 10))/page$p.htm"
   done
   sleep 1.1 # lftp compares modification times by the second
-  if ((r % 2)); then
-    o2+=("$(seconds ours)")
-    t2+=("$(seconds mirror)")
-  else
-    t2+=("$(seconds mirror)")
-    o2+=("$(seconds ours)")
-  fi
-  same
+  both o2 t2 "$r"
 done
 # Starting the program alone, which the second figure includes.
 o3=() t3=()
