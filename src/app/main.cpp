@@ -1,5 +1,6 @@
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "platform/keyring.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
@@ -106,7 +107,9 @@ int main(int argc, char *argv[])
     }
 
     const QStringList files = parser.positionalArguments();
+    DesktopKeyring keyring; // asked only when the FTP password is needed
     SettingsStore settings;
+    settings.setKeyring(&keyring);
     WidgetDialogService dialogs;
     Startup startup(settings, dialogs, files.isEmpty() ? QString() : files.first());
     if (parser.isSet(exitAfterStartup)) {

@@ -34,8 +34,20 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
     siteDirectory = folder(settings::siteDirectory());
     siteFilePath = folder(settings::siteFilePath());
     ftpUrl = text(store, settings::ftpUrl());
+    // Only what the settings file holds: the keyring waits until needed.
     ftpPassword = text(store, settings::ftpPassword());
+    ftpPasswordRead = !ftpPassword.isEmpty();
     ftpUserName = text(store, settings::ftpUserName());
     textStart = 0;
     textLength = 0;
+}
+
+const QString &AppState::currentFtpPassword(const SettingsStore &store)
+{
+    if (ftpPassword.isEmpty() && !ftpPasswordRead) {
+        const settings::Setting &s = settings::ftpPassword();
+        ftpPassword = store.secret(s.app, s.section, s.key);
+        ftpPasswordRead = true;
+    }
+    return ftpPassword;
 }

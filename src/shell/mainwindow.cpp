@@ -383,6 +383,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
             &SitePane::renameSelected);
     connect(action(QStringLiteral("mnuWebsiteDeleteItem")), &QAction::triggered, m_sitePane,
             &SitePane::deleteSelected);
+    connect(action(QStringLiteral("mnuPublishSiteItem")), &QAction::triggered, m_sitePane,
+            &SitePane::publishSite);
+    markBuilt(QStringLiteral("mnuPublishSiteItem"));
     // The link command also needs a document (updateDocumentCommands).
     markBuilt(QStringLiteral("mnuWebsiteLinkItem"));
     markBuilt(QStringLiteral("mnuWebsiteRenameItem"));

@@ -351,7 +351,7 @@ void SettingsDialog::showTab(int tab)
 
 void SettingsDialog::load()
 {
-    const AppState &state = m_workbench.state();
+    AppState &state = m_workbench.state();
     m_browser->setText(state.browser);
     for (int i = 0; i < 5; ++i)
         setSwatch(i, state.colors[std::size_t(i)]);
@@ -367,7 +367,7 @@ void SettingsDialog::load()
     }
     m_ftpUrl->setText(state.ftpUrl);
     m_ftpUser->setText(state.ftpUserName);
-    m_ftpPassword->setText(state.ftpPassword);
+    m_ftpPassword->setText(state.currentFtpPassword(m_workbench.settings()));
 }
 
 void SettingsDialog::chooseBrowser()
@@ -473,10 +473,12 @@ void SettingsDialog::save()
     settings::writeList(store, settings::customTagCount(), state.customTags);
 
     settings::write(store, settings::ftpUrl(), m_ftpUrl->text());
-    settings::write(store, settings::ftpPassword(), m_ftpPassword->text());
+    const settings::Setting &password = settings::ftpPassword();
+    store.saveSecret(password.app, password.section, password.key, m_ftpPassword->text());
     settings::write(store, settings::ftpUserName(), m_ftpUser->text());
     state.ftpUrl = m_ftpUrl->text();
     state.ftpPassword = m_ftpPassword->text();
+    state.ftpPasswordRead = true;
     state.ftpUserName = m_ftpUser->text();
 
     m_workbench.preferencesChanged();
