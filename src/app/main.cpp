@@ -1,5 +1,7 @@
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "preview/previewengine.h"
+#include "preview/previewrules.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
@@ -66,9 +68,14 @@ int main(int argc, char *argv[])
         parser.process(app); // prints and exits
         return 0;
     }
-    // The preview's browser engine refuses to start as root without this.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+    // As root the browser engine starts only without its sandbox; the
+    // preview then keeps page scripts off (and says so once).
+    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    const previewrules::EngineStart engine = previewrules::engineStart(
+        geteuid() == 0, flags, qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
+    if (engine.chromiumFlags != flags)
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", engine.chromiumFlags);
+    previewengine::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));

@@ -669,6 +669,8 @@ void MainWindow::adoptDocument(DocumentWindow *window)
             m_panels[1]->setText(QString::number(length));
     });
     connect(window, &DocumentWindow::hintRequested, this, &MainWindow::setHint);
+    connect(window, &DocumentWindow::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 20000); });
     connect(window, &DocumentWindow::siteListRefreshRequested, this, [this] {
         if (m_sitePane)
             m_sitePane->refresh();
