@@ -367,6 +367,11 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     m_state.loadPreferences(m_settings, programFolder);
+    m_documentArea->setTabbed(settings::boolean(m_settings, settings::tabbedDocuments()));
+    connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
+        settings::write(m_settings, settings::tabbedDocuments(),
+                        tabbed ? QStringLiteral("True") : QStringLiteral("False"));
+    });
 
     // The site pane opens at the stored web-site folder.
     auto *siteDock = findChild<QDockWidget *>(QStringLiteral("Picture11"));
