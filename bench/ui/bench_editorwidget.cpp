@@ -169,12 +169,13 @@ void BM_FindNext(benchmark::State &state)
 BENCHMARK(BM_FindNext)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
 
 // A typed key in the middle of a document window (the typing colour rules
-// included).
+// included), in the plain window (0) and the one with the preview (1).
 void BM_TypeKey(benchmark::State &state)
 {
     AppState app;
     WidgetDialogService dialogs;
-    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
+    DocumentWindow window(
+        state.range(1) ? DocumentWindow::Kind::Preview : DocumentWindow::Kind::Plain, app, dialogs);
     HtmlEditor *editor = window.editor();
     editor->setDocumentText(document(state.range(0)));
     editor->setSelStart(editor->characterLength() / 2);
@@ -182,7 +183,9 @@ void BM_TypeKey(benchmark::State &state)
     for (auto _ : state)
         QCoreApplication::sendEvent(editor, &press);
 }
-BENCHMARK(BM_TypeKey)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeKey)
+    ->ArgsProduct({{megabyte, 10 * megabyte}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "preview/previewengine.h"
 #include "preview/previewpane.h"
+#include "preview/previewrules.h"
 
 #include <QAction>
 #include <QCloseEvent>

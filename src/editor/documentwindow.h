@@ -5,7 +5,6 @@
 // moves the caret.
 
 #include "platform/textfile.h"
-#include "preview/previewrules.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,6 +16,9 @@ class PreviewPane;
 class QSplitter;
 class QTimer;
 class QWebEngineView;
+namespace previewrules {
+struct Root;
+}
 
 class DocumentWindow : public QWidget
 {

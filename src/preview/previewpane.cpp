@@ -68,8 +68,9 @@ const char ClickScript[] = R"js(
 })
 )js";
 
-// A previewed page: no new windows, no console noise, no permissions, and
-// a document page goes nowhere but its own address.
+// A previewed page: no new windows, no console noise, no permissions, no
+// dialogs (a page could open them one after another for ever), and a
+// document page goes nowhere but its own address.
 class PreviewPage : public QWebEnginePage
 {
 public:
@@ -91,6 +92,12 @@ protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &, int,
                                   const QString &) override
     {
+    }
+    void javaScriptAlert(const QUrl &, const QString &) override {}
+    bool javaScriptConfirm(const QUrl &, const QString &) override { return false; }
+    bool javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *) override
+    {
+        return false;
     }
 
 private:

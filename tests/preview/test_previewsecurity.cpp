@@ -8,11 +8,13 @@
 #include "preview/previewpane.h"
 #include "support/scripteddialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -158,6 +160,10 @@ class TestPreviewSecurity : public QObject
     AppState m_state;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<DocumentWindow> m_doc;
+    // A dialog the page opens is closed and counted, so the test fails
+    // instead of waiting for a person.
+    QTimer m_dialogCloser;
+    int m_pageDialogs = 0;
 
     QString fill(QString text) const
     {
@@ -186,6 +192,14 @@ private slots:
         QVERIFY(writeFile(m_dir.filePath("site/frame.htm"), fill(FramePage).toUtf8()));
         QVERIFY(QFile::link(m_secret, m_dir.filePath("site/outside.txt")));
         QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath("site/fifo")).constData(), 0600) == 0);
+
+        connect(&m_dialogCloser, &QTimer::timeout, this, [this] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                ++m_pageDialogs;
+                modal->close();
+            }
+        });
+        m_dialogCloser.start(100);
 
         m_state.siteFilePath = m_root;
         m_doc = std::make_unique<DocumentWindow>(DocumentWindow::Kind::Preview, m_state, m_dialogs);
@@ -254,6 +268,10 @@ private slots:
                "{action: 'http://127.0.0.1:PORT/form', method: 'post'}).submit(), "
                "later('stayed'))"
             << "stayed";
+        QTest::newRow("dialogs one after another")
+            << "(function () { for (var i = 0; i < 3; ++i) { alert(i); confirm(i); prompt(i); }"
+               " return later('no dialog'); })()"
+            << "no dialog";
         QTest::newRow("frame without the policy: loopback") << "framed('xhr')"
                                                             << "refused";
         QTest::newRow("frame without the policy: web socket") << "framed('socket')"
@@ -293,6 +311,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(m_server.connections, 0);
         QCOMPARE(m_server.received, QByteArray());
+        QCOMPARE(m_pageDialogs, 0);
     }
 
     void cleanupTestCase()
