@@ -129,8 +129,12 @@ public:
     }
 };
 
-void restrict(QWebEngineProfile *profile)
+// A profile that keeps nothing on disk, with scripts only where the sandbox
+// holds them and no way from a page to local files or new windows.
+QWebEngineProfile *newProfile()
 {
+    registerScheme();
+    auto *profile = new QWebEngineProfile(QCoreApplication::instance());
     profile->setHttpCacheType(QWebEngineProfile::NoCache);
     profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     QWebEngineSettings *s = profile->settings();
@@ -143,6 +147,7 @@ void restrict(QWebEngineProfile *profile)
     s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     s->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    return profile;
 }
 
 } // namespace
@@ -162,9 +167,7 @@ QWebEngineProfile *pageProfile()
 {
     static QPointer<QWebEngineProfile> profile;
     if (!profile) {
-        registerScheme();
-        profile = new QWebEngineProfile(QCoreApplication::instance());
-        restrict(profile);
+        profile = newProfile();
         profile->installUrlSchemeHandler(previewrules::scheme().toLatin1(), new Server(profile));
         profile->setUrlRequestInterceptor(new RequestFilter(profile));
     }
@@ -174,11 +177,8 @@ QWebEngineProfile *pageProfile()
 QWebEngineProfile *webProfile()
 {
     static QPointer<QWebEngineProfile> profile;
-    if (!profile) {
-        registerScheme();
-        profile = new QWebEngineProfile(QCoreApplication::instance());
-        restrict(profile);
-    }
+    if (!profile)
+        profile = newProfile();
     return profile;
 }
 

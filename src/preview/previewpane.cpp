@@ -2,9 +2,11 @@
 
 #include "preview/previewengine.h"
 
+#include <memory>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -13,6 +15,12 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+
+struct PreviewPane::Copy
+{
+    elementmap::Map map;
+    QByteArray html;
+};
 
 namespace {
 
@@ -144,6 +152,10 @@ PreviewPane::PreviewPane(QWidget *parent) : QWidget(parent)
 
 PreviewPane::~PreviewPane()
 {
+    for (const QPointer<QThread> &worker : std::as_const(m_workers)) {
+        if (worker)
+            worker->wait();
+    }
     if (!m_host.isEmpty())
         previewengine::withdraw(m_host);
 }
@@ -172,11 +184,6 @@ QWebEngineView *PreviewPane::view()
         m_view->show();
     }
     return m_view;
-}
-
-QUrl PreviewPane::documentUrl() const
-{
-    return m_followsCaret && m_documentPage ? m_documentPage->url() : QUrl();
 }
 
 void PreviewPane::showDocument(const QString &text, const previewrules::Root &root)
@@ -221,15 +228,31 @@ void PreviewPane::display(const QString &text, const previewrules::Root &root, b
         page->scripts().insert(scroll);
     }
 
-    m_map = elementmap::scan(text);
-    const QString html = elementmap::instrument(text, m_map, previewrules::contentPolicyHead());
-    // The byte-order mark outranks any charset the page declares: the copy
-    // is UTF-8 whatever the file is.
-    previewengine::publish(m_host,
-                           {root.folder, root.page, QByteArray("\xEF\xBB\xBF") + html.toUtf8()});
     m_followsCaret = document;
     m_loading = true;
-    page->load(url);
+    // The copy of a large page takes a moment: it is made beside the
+    // interface, and only the latest one is shown.
+    const quint64 ticket = ++m_copies;
+    auto copy = std::make_shared<Copy>();
+    QThread *worker = QThread::create([copy, text] {
+        copy->map = elementmap::scan(text);
+        // The byte-order mark outranks any charset the page declares: the
+        // copy is UTF-8 whatever the file is.
+        copy->html =
+            QByteArray("\xEF\xBB\xBF") +
+            elementmap::instrument(text, copy->map, previewrules::contentPolicyHead()).toUtf8();
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, this, [this, copy, ticket, root, url] {
+        if (ticket != m_copies)
+            return;
+        m_map = std::move(copy->map);
+        previewengine::publish(m_host, {root.folder, root.page, copy->html});
+        m_documentPage->load(url);
+    });
+    m_workers.removeAll(nullptr);
+    m_workers << worker;
+    worker->start();
 }
 
 void PreviewPane::showAddress(const QUrl &url)

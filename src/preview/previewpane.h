@@ -12,6 +12,7 @@
 #include <QPointF>
 #include <QWidget>
 
+class QThread;
 class QTimer;
 class QToolButton;
 class QWebEnginePage;
@@ -39,8 +40,6 @@ public:
     QWebEngineView *view();
     bool hasView() const { return m_view; }
     QToolButton *refreshButton() const { return m_refresh; }
-    // The address of the shown copy of the document; empty for other pages.
-    QUrl documentUrl() const;
 
 signals:
     void refreshRequested();
@@ -60,6 +59,8 @@ private:
     void mapClick(const QPoint &pos);
     QWebEnginePage *documentPage();
 
+    struct Copy; // what a worker makes of the text
+
     QToolButton *m_refresh = nullptr;
     QWebEngineView *m_view = nullptr;
     QWebEnginePage *m_documentPage = nullptr;
@@ -72,4 +73,6 @@ private:
     std::optional<qsizetype> m_pendingCaret;
     QTimer *m_caretTimer = nullptr;
     QPoint m_pressedAt;
+    quint64 m_copies = 0; // the latest copy asked for
+    QList<QPointer<QThread>> m_workers;
 };

@@ -9,6 +9,7 @@
 #include "shell/startup.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "support/webpage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -71,19 +72,6 @@ QString fakeBrowser(const QTemporaryDir &dir)
                      .toUtf8());
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
-}
-
-QVariant runScript(QWebEnginePage &page, const QString &script)
-{
-    QVariant result;
-    bool done = false;
-    page.runJavaScript(script, [&](const QVariant &v) {
-        result = v;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 20000))
-        return QVariant();
-    return result;
 }
 
 // Every "#name" link of the page, and those that lead nowhere.

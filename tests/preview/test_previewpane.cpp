@@ -7,6 +7,7 @@
 #include "preview/previewengine.h"
 #include "preview/previewpane.h"
 #include "support/scripteddialogs.h"
+#include "support/webpage.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,15 +18,10 @@
 
 namespace {
 
+// The program's own world sees the page although page scripts are off.
 QVariant evaluate(QWebEnginePage *page, const QString &script)
 {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant &v) {
-        result = v;
-        done = true;
-    });
-    return QTest::qWaitFor([&] { return done; }, 20000) ? result : QVariant();
+    return runScript(*page, script, QWebEngineScript::ApplicationWorld);
 }
 
 QString bodyText(QWebEnginePage *page)

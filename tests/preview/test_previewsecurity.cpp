@@ -7,6 +7,7 @@
 #include "preview/previewengine.h"
 #include "preview/previewpane.h"
 #include "support/scripteddialogs.h"
+#include "support/webpage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -136,15 +137,11 @@ try {
 
 QString readOut(QWebEnginePage *page)
 {
-    QString result;
-    bool done = false;
-    page->runJavaScript(QStringLiteral("(function () { var o = document.getElementById('out');"
-                                       " return o ? o.textContent : ''; })()"),
-                        QWebEngineScript::ApplicationWorld, [&](const QVariant &v) {
-                            result = v.toString();
-                            done = true;
-                        });
-    return QTest::qWaitFor([&] { return done; }, 20000) ? result : QString();
+    return runScript(*page,
+                     QStringLiteral("(function () { var o = document.getElementById('out');"
+                                    " return o ? o.textContent : ''; })()"),
+                     QWebEngineScript::ApplicationWorld)
+        .toString();
 }
 
 } // namespace
