@@ -30,9 +30,10 @@ const char ScrollScript[] = "lorimel-scroll";
 // reach them, and switching page scripts off does not stop them.
 constexpr quint32 ProgramWorld = QWebEngineScript::ApplicationWorld;
 
-// Scrolls the first shown element of the chain into view and outlines it
-// with a box laid over the page, gone after a moment; the element itself is
-// not touched. The body and the root are not outlined.
+// Scrolls the first shown element of the chain into view (to the middle
+// when it was out of sight) and outlines it with a box laid over the page,
+// gone after a moment; the element itself is not touched. The body and the
+// root are not outlined.
 const char FollowScript[] = R"js(
 (function (chain) {
     if (window.lmOutline) {
@@ -46,8 +47,10 @@ const char FollowScript[] = R"js(
             continue;
         if (el === document.body || el === document.documentElement)
             return -1;
-        el.scrollIntoView({block: 'nearest', inline: 'nearest'});
         var r = el.getBoundingClientRect();
+        var away = r.bottom < 0 || r.top > window.innerHeight;
+        el.scrollIntoView({block: away ? 'center' : 'nearest', inline: 'nearest'});
+        r = el.getBoundingClientRect();
         var box = document.createElement('div');
         box.style.cssText = 'position:absolute;pointer-events:none;z-index:2147483647;' +
             'box-sizing:border-box;border:2px solid #e66100;border-radius:2px;margin:0;' +
