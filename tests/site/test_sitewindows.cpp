@@ -181,7 +181,7 @@ private slots:
         gui::click(window, "Command1");
         gui::flushDeletes();
         QVERIFY(!guard);
-        QCOMPARE(bench.openedBuilders, QStringList{builderid::Graphics});
+        QCOMPARE(bench.openedBuilders, QStringList{"Graphics"});
         QCOMPARE(bench.builderArguments, QStringList{"logo.GIF"});
     }
 
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(writeFile(site.filePath("index.htm"), "x"));
         FakeWorkbench bench;
         bench.appState.siteFilePath = site.path();
-        ThumbnailBrowser *window = ThumbnailBrowser::open(bench);
+        ThumbnailBrowser *window = gui::open<ThumbnailBrowser>(bench);
         QVERIFY(window->pictures().isEmpty());
         gui::spin(window, "SpinButton1", true);
         QCOMPARE(window->current(), 0);
@@ -290,7 +290,7 @@ private slots:
         QVERIFY(bench.main.isEnabled());
 
         // From the menu without a selected file: the pane's message, no window.
-        QVERIFY(!registry::find(builderid::FileProperties)->open(bench, QString()));
+        QVERIFY(!registry::find("FileProperties")->open(bench, QString()));
         QCOMPARE(bench.scripted.messages().last(), QStringLiteral("No File Selected"));
     }
 
@@ -307,7 +307,7 @@ private slots:
         bench.appState.siteFilePath = site.path();
 
         auto *window = qobject_cast<MultiReplaceWindow *>(
-            registry::find(builderid::MultiFileReplace)->open(bench, QString()));
+            registry::find("MultiFileReplace")->open(bench, QString()));
         QVERIFY(window);
         QCOMPARE(window->objectName(), QStringLiteral("Form35"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Multiple File Replace"));
