@@ -12,34 +12,16 @@ private slots:
         QTest::addColumn<QString>("site");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("page");
-        QTest::newRow("new document: the site, as the preview copy") << ""
-                                                                     << "/home/u/site"
-                                                                     << "/home/u/site"
-                                                                     << "caching.htm";
-        QTest::newRow("inside the site") << "/home/u/site/a/b.htm"
-                                         << "/home/u/site"
-                                         << "/home/u/site"
-                                         << "a/b.htm";
-        QTest::newRow("site folder given with a slash") << "/home/u/site/b.htm"
-                                                        << "/home/u/site/"
-                                                        << "/home/u/site/"
-                                                        << "b.htm";
-        QTest::newRow("outside the site") << "/home/u/other/b.htm"
-                                          << "/home/u/site"
-                                          << "/home/u/other"
-                                          << "b.htm";
-        QTest::newRow("a folder whose name starts like the site's") << "/home/u/site2/b.htm"
-                                                                    << "/home/u/site"
-                                                                    << "/home/u/site2"
-                                                                    << "b.htm";
-        QTest::newRow("file in the top folder") << "/b.htm"
-                                                << "/home"
-                                                << "/"
-                                                << "b.htm";
-        QTest::newRow("site at the top folder") << "/home/u/x.htm"
-                                                << "/"
-                                                << "/"
-                                                << "home/u/x.htm";
+        const char *const rows[][5] = {
+            {"new document: the site, as the preview copy", "", "/u/site", "/u/site",
+             "caching.htm"},
+            {"inside the site", "/u/site/a/b.htm", "/u/site", "/u/site", "a/b.htm"},
+            {"outside the site", "/u/other/b.htm", "/u/site", "/u/other", "b.htm"},
+            {"folder named like the site", "/u/site2/b.htm", "/u/site", "/u/site2", "b.htm"},
+            {"site at the top folder", "/u/x.htm", "/", "/", "u/x.htm"},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]) << QString(r[3]) << QString(r[4]);
     }
     void rootFor()
     {
@@ -56,22 +38,15 @@ private slots:
     {
         QTest::addColumn<QString>("urlPath");
         QTest::addColumn<QString>("path");
-        QTest::newRow("file in a folder") << "/img/a.gif"
-                                          << "img/a.gif";
-        QTest::newRow("doubled slashes") << "//img//a.gif"
-                                         << "img/a.gif";
-        QTest::newRow("spaces") << "/my pictures/a b.gif"
-                                << "my pictures/a b.gif";
-        QTest::newRow("the root itself") << "/"
-                                         << "";
-        QTest::newRow("parent folder") << "/img/../../secret"
-                                       << "";
-        QTest::newRow("this folder") << "/./a.gif"
-                                     << "";
-        QTest::newRow("hidden folder") << "/.ssh/id_rsa"
-                                       << "";
-        QTest::newRow("hidden file") << "/img/.htpasswd"
-                                     << "";
+        const char *const rows[][3] = {
+            {"file in a folder", "/img/a.gif", "img/a.gif"},
+            {"spaces", "/my pictures/a b.gif", "my pictures/a b.gif"},
+            {"the root itself", "/", ""},
+            {"parent folder", "/img/../../secret", ""},
+            {"hidden folder", "/.ssh/id_rsa", ""},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
         QTest::newRow("NUL") << QStringLiteral("/a") + QChar(0) + QStringLiteral(".gif") << "";
     }
     void requestedPath()
@@ -81,55 +56,59 @@ private slots:
         QCOMPARE(previewrules::requestedPath(urlPath), path);
     }
 
+    // The settings folder here is /u/site/conf/lorimel.
     void mayServe_data()
     {
         QTest::addColumn<QString>("root");
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("served");
-        const QString site = QStringLiteral("/home/u/site");
-        QTest::newRow("inside") << site << "/home/u/site/img/a.gif" << true;
-        QTest::newRow("the root itself") << site << site << false;
-        QTest::newRow("beside the root") << site << "/home/u/secret.txt" << false;
-        QTest::newRow("folder named like the root") << site << "/home/u/site2/a.gif" << false;
-        QTest::newRow("hidden folder inside") << site << "/home/u/site/.git/config" << false;
-        QTest::newRow("root in a hidden folder") << "/home/u/.cache/site"
-                                                 << "/home/u/.cache/site/a.gif" << false;
-        QTest::newRow("settings folder inside")
-            << site << "/home/u/site/conf/lorimel/Lorimel3.ini" << false;
-        QTest::newRow("folder named like the settings")
-            << site << "/home/u/site/conf/lorimel2/a.gif" << true;
-        QTest::newRow("top folder as root") << "/"
-                                            << "/etc/hostname" << true;
-        QTest::newRow("top folder as root, hidden") << "/"
-                                                    << "/root/.ssh/id_rsa" << false;
+        const struct
+        {
+            const char *name, *root, *file;
+            bool served;
+        } rows[] = {
+            {"inside", "/u/site", "/u/site/img/a.gif", true},
+            {"beside the root", "/u/site", "/u/secret.txt", false},
+            {"folder named like the root", "/u/site", "/u/site2/a.gif", false},
+            {"hidden folder inside", "/u/site", "/u/site/.git/config", false},
+            {"root in a hidden folder", "/u/.cache/site", "/u/.cache/site/a.gif", false},
+            {"settings folder inside", "/u/site", "/u/site/conf/lorimel/Lorimel3.ini", false},
+            {"folder named like the settings", "/u/site", "/u/site/conf/lorimel2/a.gif", true},
+            {"top folder as root, hidden", "/", "/root/.ssh/id_rsa", false},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << QString(r.root) << QString(r.file) << r.served;
     }
     void mayServe()
     {
         QFETCH(QString, root);
         QFETCH(QString, file);
         QFETCH(bool, served);
-        QCOMPARE(previewrules::mayServe(root, file, {QStringLiteral("/home/u/site/conf/lorimel")}),
+        QCOMPARE(previewrules::mayServe(root, file, {QStringLiteral("/u/site/conf/lorimel")}),
                  served);
     }
 
+    // The page is served under the host "abc".
     void fetchAndNavigate_data()
     {
         QTest::addColumn<QString>("url");
         QTest::addColumn<bool>("fetch");
         QTest::addColumn<bool>("topFrame");
         QTest::addColumn<bool>("frame");
-        QTest::newRow("own page") << "lorimel-preview://abc/x.htm" << true << true << true;
-        QTest::newRow("another preview's page")
-            << "lorimel-preview://def/x.htm" << true << false << false;
-        QTest::newRow("local file") << "file:///etc/passwd" << false << false << false;
-        QTest::newRow("web") << "https://example.com/" << false << false << false;
-        QTest::newRow("loopback") << "http://127.0.0.1:8080/" << false << false << false;
-        QTest::newRow("web socket") << "ws://127.0.0.1:8080/" << false << false << false;
-        QTest::newRow("resource") << "qrc:/icons/a.png" << false << false << false;
-        QTest::newRow("inline data") << "data:text/html,x" << true << false << true;
-        QTest::newRow("blob") << "blob:lorimel-preview://abc/1-2" << true << false << true;
-        QTest::newRow("blank") << "about:blank" << true << false << true;
-        QTest::newRow("mail") << "mailto:a@example.com" << false << false << false;
+        const struct
+        {
+            const char *name, *url;
+            bool fetch, topFrame, frame;
+        } rows[] = {
+            {"own page", "lorimel-preview://abc/x.htm", true, true, true},
+            {"another preview's page", "lorimel-preview://def/x.htm", true, false, false},
+            {"local file", "file:///etc/passwd", false, false, false},
+            {"loopback", "http://127.0.0.1:8080/", false, false, false},
+            {"inline data", "data:text/html,x", true, false, true},
+            {"blob", "blob:lorimel-preview://abc/1-2", true, false, true},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.name) << QString(r.url) << r.fetch << r.topFrame << r.frame;
     }
     void fetchAndNavigate()
     {
@@ -149,21 +128,27 @@ private slots:
         QTest::addColumn<bool>("switchedOff");
         QTest::addColumn<QByteArray>("startFlags");
         QTest::addColumn<bool>("scripts");
-        QTest::newRow("user") << false << QByteArray() << false << QByteArray() << true;
-        QTest::newRow("root") << true << QByteArray() << false << QByteArray("--no-sandbox")
-                              << false;
-        QTest::newRow("root with flags") << true << QByteArray("--disable-gpu") << false
-                                         << QByteArray("--disable-gpu --no-sandbox") << false;
-        QTest::newRow("root, already without sandbox")
-            << true << QByteArray("--no-sandbox --disable-gpu") << false
-            << QByteArray("--no-sandbox --disable-gpu") << false;
-        QTest::newRow("user without sandbox")
-            << false << QByteArray("--no-sandbox") << false << QByteArray("--no-sandbox") << false;
-        QTest::newRow("sandbox switched off")
-            << false << QByteArray() << true << QByteArray() << false;
-        QTest::newRow("a flag that only starts alike")
-            << false << QByteArray("--no-sandboxing") << false << QByteArray("--no-sandboxing")
-            << true;
+        const struct
+        {
+            const char *name;
+            bool root;
+            const char *flags;
+            bool switchedOff;
+            const char *startFlags;
+            bool scripts;
+        } rows[] = {
+            {"user", false, "", false, "", true},
+            {"root", true, "", false, "--no-sandbox", false},
+            {"root with flags", true, "--disable-gpu", false, "--disable-gpu --no-sandbox", false},
+            {"user without sandbox", false, "--no-sandbox", false, "--no-sandbox", false},
+            {"sandbox switched off", false, "", true, "", false},
+            {"a flag that only starts alike", false, "--no-sandboxing", false, "--no-sandboxing",
+             true},
+        };
+        for (const auto &r : rows) {
+            QTest::newRow(r.name) << r.root << QByteArray(r.flags) << r.switchedOff
+                                  << QByteArray(r.startFlags) << r.scripts;
+        }
     }
     void engineStart()
     {

@@ -86,11 +86,11 @@ function workerSource(target) {
         ".then(function (t) { postMessage('ran, read:' + t); }," +
         " function () { postMessage('ran, refused'); });";
 }
-function framed(name) {
+function framed(probe) {
     return new Promise(function (done) {
         window.addEventListener('message', function (e) { done(e.data); });
         var f = document.createElement('iframe');
-        f.src = '../frame.htm#' + name;
+        f.src = '/frame.htm#' + encodeURIComponent(probe);
         document.body.appendChild(f);
     });
 }
@@ -100,39 +100,12 @@ function later(value) {
 )js";
 
 // A page of the folder, served without the policy the document carries:
-// only the request filter stands between it and the server.
-const char FramePage[] = R"html(<html><body><script>
-var loop = 'http://127.0.0.1:PORT/';
-var probes = {
-    xhr: function (done) {
-        var r = new XMLHttpRequest();
-        r.onload = function () { done('read:' + r.responseText); };
-        r.onerror = function () { done('refused'); };
-        r.open('GET', loop + 'frame'); r.send();
-    },
-    socket: function (done) {
-        var s = new WebSocket('ws://127.0.0.1:PORT/');
-        s.onopen = function () { s.send('secret'); done('open'); };
-        s.onerror = function () { done('refused'); };
-    },
-    worker: function (done) {
-        var w = new Worker('data:text/javascript,' + encodeURIComponent(
-            "fetch('" + loop + "worker').then(function (r) { return r.text(); })" +
-            ".then(function (t) { postMessage('ran, read:' + t); }," +
-            " function () { postMessage('ran, refused'); });"));
-        w.onmessage = function (e) { done(e.data); };
-        w.onerror = function () { done('refused'); };
-    },
-    secret: function (done) {
-        var r = new XMLHttpRequest();
-        r.onload = function () { done(r.status === 200 ? 'read:' + r.responseText : 'refused'); };
-        r.onerror = function () { done('refused'); };
-        r.open('GET', 'file://SECRET'); r.send();
-    }
-};
-try {
-    probes[location.hash.substring(1)](function (v) { parent.postMessage(v, '*'); });
-} catch (e) { parent.postMessage('refused', '*'); }
+// only the request filter stands between it and the server. It runs the
+// probe its address names and tells the document what came of it.
+const char FramePage[] = R"html(<html><body><script src="helpers.js"></script><script>
+eval(decodeURIComponent(location.hash.substring(1))).then(function (v) {
+    parent.postMessage(v, '*');
+});
 </script></body></html>)html";
 
 QString readOut(QWebEnginePage *page)
@@ -178,15 +151,15 @@ private slots:
         QVERIFY(m_server.listen(QHostAddress::LocalHost));
         m_root = m_dir.filePath("site");
         m_secret = m_dir.filePath("secret.txt");
-        for (const char *folder : {"site/sub", "site/.hidden", "site/conf/lorimel", "beside"})
+        for (const char *folder : {"site/sub", "site/.hidden", "site/conf/lorimel"})
             QVERIFY(QDir().mkpath(m_dir.filePath(folder)));
         QVERIFY(writeFile(m_secret, "above the root"));
-        QVERIFY(writeFile(m_dir.filePath("beside/secret.txt"), "beside the root"));
         QVERIFY(writeFile(m_dir.filePath("site/public.txt"), "public"));
         QVERIFY(writeFile(m_dir.filePath("site/.hidden/secret.txt"), "hidden"));
         QVERIFY(writeFile(m_dir.filePath("site/conf/lorimel/Lorimel3.ini"),
                           "[Direct]\nFTPPassword=hunter2\n"));
-        QVERIFY(writeFile(m_dir.filePath("site/frame.htm"), fill(FramePage).toUtf8()));
+        QVERIFY(writeFile(m_dir.filePath("site/frame.htm"), FramePage));
+        QVERIFY(writeFile(m_dir.filePath("site/helpers.js"), fill(Helpers).toUtf8()));
         QVERIFY(QFile::link(m_secret, m_dir.filePath("site/outside.txt")));
         QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath("site/fifo")).constData(), 0600) == 0);
 
@@ -205,79 +178,61 @@ private slots:
         m_doc->setCaption(m_dir.filePath("site/sub/page.htm"));
     }
 
-    // Each probe runs in a freshly loaded page; what it reports and what reached
-    // the server are checked.
+    // Each probe runs in a freshly loaded page; what it reports and what
+    // reached the server are checked. LOOP is the server's address.
     void hostilePage_data()
     {
         QTest::addColumn<QString>("probe");
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("a file of the folder") << "xhr('../public.txt')"
-                                              << "read:public";
-        QTest::newRow("file URL above the root") << "xhr('file://SECRET')"
-                                                 << "refused";
-        QTest::newRow("file URL, fetch") << "fetched('file://SECRET')"
-                                         << "refused";
-        QTest::newRow("parent folder above the root") << "xhr('../../secret.txt')"
-                                                      << "refused";
-        QTest::newRow("folder beside the root") << "xhr('../../beside/secret.txt')"
-                                                << "refused";
-        QTest::newRow("link leading out of the root") << "xhr('../outside.txt')"
-                                                      << "refused";
-        QTest::newRow("hidden folder") << "xhr('../.hidden/secret.txt')"
-                                       << "refused";
-        QTest::newRow("hidden folder, escaped") << "xhr('../%2Ehidden/secret.txt')"
-                                                << "refused";
-        QTest::newRow("settings folder") << "xhr('../conf/lorimel/Lorimel3.ini')"
-                                         << "refused";
-        QTest::newRow("a FIFO does not hang") << "xhr('../fifo')"
-                                              << "refused";
-        QTest::newRow("loopback server") << "xhr('http://127.0.0.1:PORT/xhr')"
-                                         << "refused";
-        QTest::newRow("loopback server, fetch") << "fetched('http://127.0.0.1:PORT/fetch')"
-                                                << "refused";
-        QTest::newRow("web socket") << "socket('ws://127.0.0.1:PORT/')"
-                                    << "refused";
-        QTest::newRow("worker from data:")
-            << "worker('data:text/javascript,' + "
-               "encodeURIComponent(workerSource('http://127.0.0.1:PORT/data')))"
-            << "refused";
-        QTest::newRow("worker from blob:")
-            << "worker(URL.createObjectURL(new Blob([workerSource('http://127.0.0.1:PORT/blob')],"
-               " {type: 'text/javascript'})))"
-            << "refused";
-        QTest::newRow("picture made by the script")
-            << "new Promise(function (done) { var i = new Image(); i.onload = function () { "
-               "done('loaded'); }; i.onerror = function () { done('refused'); }; "
-               "i.src = 'http://127.0.0.1:PORT/img?' + document.title; })"
-            << "refused";
-        QTest::newRow("beacon") << "(navigator.sendBeacon('http://127.0.0.1:PORT/b', 'x'), "
-                                   "later('sent'))"
-                                << "sent";
-        QTest::newRow("preconnect")
-            << "(document.head.appendChild(Object.assign(document.createElement('link'), "
-               "{rel: 'preconnect', href: 'http://127.0.0.1:PORT/'})), later('added'))"
-            << "added";
-        QTest::newRow("navigation away") << "(location.href = 'http://127.0.0.1:PORT/nav', "
-                                            "later('stayed'))"
-                                         << "stayed";
-        QTest::newRow("form sent away")
-            << "(Object.assign(document.body.appendChild(document.createElement('form')), "
-               "{action: 'http://127.0.0.1:PORT/form', method: 'post'}).submit(), "
-               "later('stayed'))"
-            << "stayed";
-        QTest::newRow("dialogs one after another")
-            << "(function () { for (var i = 0; i < 3; ++i) { alert(i); confirm(i); prompt(i); }"
-               " return later('no dialog'); })()"
-            << "no dialog";
-        QTest::newRow("frame without the policy: loopback") << "framed('xhr')"
-                                                            << "refused";
-        QTest::newRow("frame without the policy: web socket") << "framed('socket')"
-                                                              << "refused";
-        // The worker runs; its request does not.
-        QTest::newRow("frame without the policy: worker from data:") << "framed('worker')"
-                                                                     << "ran, refused";
-        QTest::newRow("frame without the policy: file URL") << "framed('secret')"
-                                                            << "refused";
+        const char *const loop = "'http://127.0.0.1:PORT/'";
+        const char *const rows[][3] = {
+            {"a file of the folder", "xhr('../public.txt')", "read:public"},
+            {"file URL above the root", "xhr('file://SECRET')", "refused"},
+            {"file URL, fetch", "fetched('file://SECRET')", "refused"},
+            {"link leading out of the root", "xhr('../outside.txt')", "refused"},
+            {"hidden folder", "xhr('../.hidden/secret.txt')", "refused"},
+            {"hidden folder, escaped", "xhr('../%2Ehidden/secret.txt')", "refused"},
+            {"settings folder", "xhr('../conf/lorimel/Lorimel3.ini')", "refused"},
+            {"a FIFO does not hang", "xhr('../fifo')", "refused"},
+            {"loopback server", "xhr(LOOP)", "refused"},
+            {"web socket", "socket('ws://127.0.0.1:PORT/')", "refused"},
+            {"worker from data:",
+             "worker('data:text/javascript,' + encodeURIComponent(workerSource(LOOP)))", "refused"},
+            {"worker from blob:", "worker(URL.createObjectURL(new Blob([workerSource(LOOP)])))",
+             "refused"},
+            {"picture made by the script",
+             "new Promise(function (done) { var i = new Image(); i.onerror = function () { "
+             "done('refused'); }; i.onload = function () { done('loaded'); }; i.src = LOOP; })",
+             "refused"},
+            {"beacon", "(navigator.sendBeacon(LOOP, 'x'), later('sent'))", "sent"},
+            {"preconnect",
+             "(document.head.appendChild(Object.assign(document.createElement('link'), "
+             "{rel: 'preconnect', href: LOOP})), later('added'))",
+             "added"},
+            {"navigation away", "(location.href = LOOP, later('stayed'))", "stayed"},
+            {"form sent away",
+             "(Object.assign(document.body.appendChild(document.createElement('form')), "
+             "{action: LOOP, method: 'post'}).submit(), later('stayed'))",
+             "stayed"},
+            {"dialogs one after another",
+             "(function () { for (var i = 0; i < 3; ++i) { alert(i); confirm(i); prompt(i); } "
+             "return later('no dialog'); })()",
+             "no dialog"},
+            {"frame without the policy: loopback", "framed(\"xhr(LOOP)\")", "refused"},
+            {"frame without the policy: web socket", "framed(\"socket('ws://127.0.0.1:PORT/')\")",
+             "refused"},
+            // The worker runs; its request does not.
+            {"frame without the policy: worker from data:",
+             "framed(\"worker('data:text/javascript,' + "
+             "encodeURIComponent(workerSource(LOOP)))\")",
+             "ran, refused"},
+            {"frame without the policy: file URL", "framed(\"xhr('file://SECRET')\")", "refused"},
+        };
+        for (const auto &r : rows) {
+            QTest::newRow(r[0]) << QString::fromUtf8(r[1]).replace(QLatin1String("LOOP"),
+                                                                   QLatin1String(loop))
+                                << QString::fromUtf8(r[2]);
+        }
     }
     void hostilePage()
     {
@@ -285,13 +240,11 @@ private slots:
         QFETCH(QString, outcome);
         DocumentWindow &doc = *m_doc;
         doc.editor()->setDocumentText(
-            QStringLiteral("<html><head><title>t</title></head><body><pre id=out></pre><script>") +
-            QLatin1String(Helpers) +
-            fill(QStringLiteral("(%1).then(function (v) {"
-                                " document.getElementById('out')"
-                                ".textContent = 'done ' + v; });")
-                     .arg(probe)) +
-            QStringLiteral("</script></body></html>"));
+            fill(QStringLiteral("<html><body><pre id=out></pre><script src=\"../helpers.js\">"
+                                "</script><script>(%1).then(function (v) {"
+                                " document.getElementById('out').textContent = 'done ' + v; });"
+                                "</script></body></html>")
+                     .arg(probe)));
         QWebEnginePage *page = doc.previewPane()->view()->page();
         QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
         doc.refreshPreview();
