@@ -11,8 +11,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,13 +20,6 @@ namespace {
 
 // How long typing must pause before the preview follows it.
 constexpr int LiveRefreshDelay = 300;
-
-// The path as it is on disk, links resolved, where it exists.
-QString resolved(const QString &path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
-}
 
 } // namespace
 
@@ -231,8 +222,8 @@ void DocumentWindow::tellScriptsOff()
 previewrules::Root DocumentWindow::previewRoot() const
 {
     const bool named = !m_caption.isEmpty() && !m_caption.startsWith(QLatin1String("New"));
-    return previewrules::rootFor(named ? resolved(m_caption) : QString(),
-                                 resolved(m_state.siteFilePath));
+    return previewrules::rootFor(named ? previewengine::resolvedPath(m_caption) : QString(),
+                                 previewengine::resolvedPath(m_state.siteFilePath));
 }
 
 void DocumentWindow::refreshPreview()

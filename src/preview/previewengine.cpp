@@ -59,12 +59,6 @@ QFile *openRegular(const QString &path, QObject *parent)
     return file;
 }
 
-QString resolved(const QString &path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
-}
-
 class Server : public QWebEngineUrlSchemeHandler
 {
 public:
@@ -94,7 +88,7 @@ public:
             job->reply("text/html;charset=utf-8", buffer);
             return;
         }
-        const QString root = resolved(site->root);
+        const QString root = resolvedPath(site->root);
         const QString file = QFileInfo(root + u'/' + wanted).canonicalFilePath();
         if (file.isEmpty()) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
@@ -224,13 +218,19 @@ void withdraw(const QString &host)
     sites().remove(host);
 }
 
+QString resolvedPath(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
 QStringList protectedFolders()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty())
         state = QDir::homePath() + QStringLiteral("/.local/state");
-    return {resolved(SettingsStore::defaultDirectory()),
-            resolved(state + QStringLiteral("/lorimel"))};
+    return {resolvedPath(SettingsStore::defaultDirectory()),
+            resolvedPath(state + QStringLiteral("/lorimel"))};
 }
 
 } // namespace previewengine

@@ -45,6 +45,9 @@ QString newHost();
 void publish(const QString &host, const Site &site);
 void withdraw(const QString &host);
 
+// The path as it is on disk, links followed, where it exists.
+QString resolvedPath(const QString &path);
+
 // The folders never served whatever the root: the settings and the
 // program's state.
 QStringList protectedFolders();

@@ -134,12 +134,12 @@ PreviewPane::PreviewPane(QWidget *parent) : QWidget(parent)
     layout->setSpacing(0);
     m_refresh = new QToolButton(this);
     m_refresh->setObjectName(QStringLiteral("Command1"));
-    m_refresh->setText(tr("Refresh"));
+    m_refresh->setText(tr("Refresh Preview"));
     m_refresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     m_refresh->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_refresh->setAutoRaise(true);
     m_refresh->setToolTip(tr("Refresh the preview (F5)"));
-    m_refresh->setAccessibleName(tr("Refresh Preview"));
+    m_refresh->setAccessibleName(m_refresh->text());
     connect(m_refresh, &QToolButton::clicked, this, &PreviewPane::refreshRequested);
     auto *bar = new QHBoxLayout;
     bar->setContentsMargins(2, 0, 2, 0);

@@ -19,7 +19,7 @@ DocumentArea::DocumentArea(QWidget *parent) : QMdiArea(parent)
     m_tabbed = new QAction(tr("Ta&bbed Documents"), this);
     m_tabbed->setObjectName(QStringLiteral("mnuTabbedItem"));
     m_tabbed->setCheckable(true);
-    connect(m_tabbed, &QAction::toggled, this, &DocumentArea::setTabbed);
+    connect(m_tabbed, &QAction::triggered, this, &DocumentArea::setTabbed);
 }
 
 DocumentArea::~DocumentArea()
