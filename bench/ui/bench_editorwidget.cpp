@@ -142,12 +142,13 @@ void BM_FindNext(benchmark::State &state)
 BENCHMARK(BM_FindNext)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
 
 // A typed key in the middle of a document window (the typing colour rules
-// included).
+// included), in the plain window (0) and the one with the preview (1).
 void BM_TypeKey(benchmark::State &state)
 {
     AppState app;
     WidgetDialogService dialogs;
-    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
+    DocumentWindow window(
+        state.range(1) ? DocumentWindow::Kind::Preview : DocumentWindow::Kind::Plain, app, dialogs);
     HtmlEditor *editor = window.editor();
     editor->setDocumentText(document(state.range(0)));
     editor->setSelStart(editor->characterLength() / 2);
@@ -155,7 +156,9 @@ void BM_TypeKey(benchmark::State &state)
     for (auto _ : state)
         QCoreApplication::sendEvent(editor, &press);
 }
-BENCHMARK(BM_TypeKey)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeKey)
+    ->ArgsProduct({{megabyte, 10 * megabyte}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 // From a key typed in the middle of a shown, coloured document window to
 // the editor painted again. The keys type tags and text in turn, so some

@@ -1,6 +1,8 @@
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/keyring.h"
+#include "preview/previewengine.h"
+#include "preview/previewrules.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
@@ -68,9 +70,14 @@ int main(int argc, char *argv[])
         parser.process(app); // prints and exits
         return 0;
     }
-    // The preview's browser engine refuses to start as root without this.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+    // As root the browser engine starts only without its sandbox; the
+    // preview then keeps page scripts off (and says so once).
+    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    const previewrules::EngineStart engine = previewrules::engineStart(
+        geteuid() == 0, flags, qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
+    if (engine.chromiumFlags != flags)
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", engine.chromiumFlags);
+    previewengine::registerScheme();
     // The preview's browser engine makes an OpenGL context as the
     // application starts, which loads the whole OpenGL stack (some 50 MB
     // and a good part of the start-up time). A user who answered that there

@@ -17,6 +17,7 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
     using namespace settings;
     fonter = numbers::shortestDouble(number(store, fontSize()));
     colorOnOff = boolean(store, colorsOff());
+    livePreview = boolean(store, settings::livePreview());
     browser = text(store, settings::browser());
     for (int i = 0; i < int(colors.size()); ++i)
         colors[std::size_t(i)] = qint64(number(store, colour(i)));

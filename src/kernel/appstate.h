@@ -37,6 +37,7 @@ struct AppState
 
     bool useIE = false;
     bool colorOnOff = false; // true switches colouring off
+    bool livePreview = true; // the preview refreshes when typing pauses
     QString fonter = settings::fontSize().defaultText;
     bool canceler = false;
     UndoRecord undo;

@@ -366,6 +366,11 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     m_state.loadPreferences(m_settings, programFolder);
+    m_documentArea->setTabbed(settings::boolean(m_settings, settings::tabbedDocuments()));
+    connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
+        settings::write(m_settings, settings::tabbedDocuments(),
+                        tabbed ? QStringLiteral("True") : QStringLiteral("False"));
+    });
 
     // The site pane opens at the stored web-site folder.
     auto *siteDock = findChild<QDockWidget *>(QStringLiteral("Picture11"));
@@ -447,6 +452,8 @@ DocumentWindow *MainWindow::createDocument()
             m_panels[1]->setText(QString::number(length));
     });
     connect(window, &DocumentWindow::hintRequested, this, &MainWindow::setHint);
+    connect(window, &DocumentWindow::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 20000); });
     connect(window, &DocumentWindow::siteListRefreshRequested, this, [this] {
         if (m_sitePane)
             m_sitePane->refresh();
@@ -454,8 +461,7 @@ DocumentWindow *MainWindow::createDocument()
     connect(window, &DocumentWindow::popupRequested, this,
             [this](const QPoint &pos) { m_popMenu->popup(pos); });
     m_documentArea->add(window);
-    // A new preview window starts with the manual; when the preview file
-    // cannot be written it simply starts empty.
+    // A new preview window starts with the manual.
     if (window->kind() == DocumentWindow::Kind::Preview)
         helpcommands::showManual(*window);
     return window;

@@ -222,6 +222,9 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_purge = new QCheckBox(QStringLiteral("Purge Settings"), panel);
     m_purge->setObjectName(QStringLiteral("Check1"));
     grid->addWidget(m_purge, 6, 2, 1, 2);
+    m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
+    m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
+    grid->addWidget(m_livePreview, 7, 2, 1, 2);
 
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(8, 1);
@@ -356,6 +359,7 @@ void SettingsDialog::load()
     for (int i = 0; i < 5; ++i)
         setSwatch(i, state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colorOnOff);
+    m_livePreview->setChecked(state.livePreview);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fonter);
@@ -440,6 +444,10 @@ void SettingsDialog::save()
     settings::write(store, settings::browser(), m_browser->text());
     state.browser = m_browser->text();
 
+    state.livePreview = m_livePreview->isChecked();
+    settings::write(store, settings::livePreview(),
+                    state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+
     for (int i = 0; i < 5; ++i) {
         settings::write(store, settings::colour(i), QString::number(m_colours[std::size_t(i)]));
         state.colors[std::size_t(i)] = m_colours[std::size_t(i)];
@@ -492,6 +500,7 @@ void SettingsDialog::purge()
     state.browser = settings::browser().defaultText;
     state.colors = AppState::defaultColors();
     state.fonter = settings::fontSize().defaultText;
+    state.livePreview = settings::boolean(m_workbench.settings(), settings::livePreview());
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
