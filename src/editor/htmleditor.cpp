@@ -96,10 +96,14 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     viewport()->setMouseTracking(true);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
-                if (type & SC_MOD_BEFOREINSERT)
+                if (type & SC_MOD_BEFOREINSERT) {
                     noteInsert(position, length);
-                if (type & SC_MOD_BEFOREDELETE)
+                    noteLines(position, position);
+                }
+                if (type & SC_MOD_BEFOREDELETE) {
                     noteDelete(position, length);
+                    noteLines(position, position + length);
+                }
                 if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
                     // A typing colour chosen for a caret position holds only
                     // until the text changes (undo may bring the caret back).
@@ -138,6 +142,36 @@ void HtmlEditor::noteDelete(long position, long length)
     }
     m_dirtyFrom = qMin(m_dirtyFrom, position);
     m_dirtyTo = m_dirtyTo > position + length ? m_dirtyTo - length : position;
+}
+
+// Called before each change: the one before it is complete by now, so its
+// line count can be told; this one is told once it is done.
+void HtmlEditor::noteLines(long fromByte, long toByte)
+{
+    settleLines();
+    m_pendingLines.firstLine = SendScintilla(SCI_LINEFROMPOSITION, fromByte);
+    m_pendingLines.lastLine = SendScintilla(SCI_LINEFROMPOSITION, toByte);
+    m_pendingLines.lineCount = SendScintilla(SCI_GETLINECOUNT);
+    if (!m_settleQueued) {
+        m_settleQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_settleQueued = false;
+                settleLines();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void HtmlEditor::settleLines()
+{
+    if (m_pendingLines.firstLine < 0)
+        return;
+    const PendingLines done = m_pendingLines;
+    m_pendingLines = PendingLines();
+    emit linesEdited(int(done.firstLine), int(done.lastLine),
+                     int(SendScintilla(SCI_GETLINECOUNT) - done.lineCount));
 }
 
 void HtmlEditor::setLiveColours(ColourSource source)
@@ -346,6 +380,7 @@ void HtmlEditor::endDocument()
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0L);
     m_typingAnchor = -1;
+    settleLines();
 }
 
 QString HtmlEditor::bytesText(long from, long to) const
@@ -365,6 +400,24 @@ QString HtmlEditor::bytesText(long from, long to) const
 QString HtmlEditor::documentText() const
 {
     return bytesText(0, SendScintilla(SCI_GETLENGTH));
+}
+
+QByteArray HtmlEditor::documentBytes() const
+{
+    // The text lies in two parts around the editor's gap; asking for each
+    // part alone leaves the gap where it is.
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long gap = qBound(0L, long(SendScintilla(SCI_GETGAPPOSITION)), length);
+    QByteArray bytes;
+    bytes.reserve(length);
+    for (const auto &[from, to] : {std::pair<long, long>{0, gap}, {gap, length}}) {
+        if (to > from) {
+            bytes.append(
+                reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from)),
+                to - from);
+        }
+    }
+    return bytes;
 }
 
 QString HtmlEditor::selText() const
@@ -466,6 +519,7 @@ void HtmlEditor::setSelText(const QString &text)
     SendScintilla(SCI_GOTOPOS, long(end));
     styleInserted(start, end);
     updateColours();
+    settleLines();
 }
 
 // The style byte at a byte position: the editor answers with a signed
@@ -705,6 +759,7 @@ void HtmlEditor::keyPressEvent(QKeyEvent *event)
     if (!inserts || isReadOnly()) {
         QsciScintilla::keyPressEvent(event);
         updateColours();
+        settleLines();
         return;
     }
     const QString typedText = text == QLatin1String("\r") ? QStringLiteral("\n") : text;
@@ -715,6 +770,7 @@ void HtmlEditor::keyPressEvent(QKeyEvent *event)
     const int end = int(SendScintilla(SCI_GETCURRENTPOS));
     styleInserted(start, end);
     updateColours();
+    settleLines();
     emit typed(typedText);
 }
 
@@ -731,6 +787,7 @@ void HtmlEditor::inputMethodEvent(QInputMethodEvent *event)
     QsciScintilla::inputMethodEvent(event);
     styleInserted(start, int(SendScintilla(SCI_GETCURRENTPOS)));
     updateColours();
+    settleLines();
     emit typed(committed);
 }
 

@@ -33,6 +33,9 @@ public:
     void endDocument();
     // Length in characters (QString units).
     qsizetype characterLength() const;
+    // The whole text as the editor holds it, in UTF-8: a copy made without
+    // decoding, which a worker thread can read while editing goes on.
+    QByteArray documentBytes() const;
 
     qsizetype selStart() const;
     // Collapses the selection to pos.
@@ -106,6 +109,11 @@ signals:
     void mouseMoved();
     // Just before any change of the text (typing, commands, undo, loading).
     void textChanging();
+    // After a change: the lines firstLine..lastLine (counted from 0, as
+    // numbered before it) changed, and the lines after them moved by delta.
+    // Comes as soon as the change is done, or for changes made inside the
+    // editor (undo, paste) once control returns to the event loop.
+    void linesEdited(int firstLine, int lastLine, int delta);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -116,6 +124,8 @@ protected:
 private:
     void noteInsert(long position, long length);
     void noteDelete(long position, long length);
+    void noteLines(long fromByte, long toByte);
+    void settleLines();
     void scanEdits(const CategoryColours *colours);
     bool rescan(long firstLine, long lastChangedLine, const CategoryColours *colours);
     markupscan::LineState lineState(long line) const;
@@ -139,6 +149,15 @@ private:
     ColourSource m_liveColours;
     long m_dirtyFrom = -1; // bytes edited since the last scan: [from, to)
     long m_dirtyTo = -1;
+    // The change under way, for linesEdited: its lines and the line count
+    // before it (firstLine < 0: none).
+    struct PendingLines
+    {
+        long firstLine = -1;
+        long lastLine = -1;
+        long lineCount = 0;
+    } m_pendingLines;
+    bool m_settleQueued = false;
     QString m_fontFamily = QStringLiteral("Arial");
     double m_fontSize = 0; // set by the constructor
 };

@@ -38,6 +38,8 @@ struct AppState
     bool useIE = false;
     bool colorOnOff = false; // true switches colouring off
     bool livePreview = true; // the preview refreshes when typing pauses
+    bool spellCheck = true;  // misspellings are marked while typing
+    QString spellLanguage;   // the dictionary chosen; empty: the page's LANG, else the locale
     QString fonter = settings::fontSize().defaultText;
     bool canceler = false;
     UndoRecord undo;

@@ -111,6 +111,24 @@ const Setting &livePreview()
     return s;
 }
 
+const Setting &spellCheck()
+{
+    static const Setting s = booleanSetting(Main, "Settings", "SpellCheck", true);
+    return s;
+}
+
+const Setting &spellLanguage()
+{
+    static const Setting s = textSetting(Main, "Settings", "SpellLanguage");
+    return s;
+}
+
+const Setting &checkWarnings()
+{
+    static const Setting s = booleanSetting(Main, "Settings", "CheckWarnings", true);
+    return s;
+}
+
 const Setting &siteDrive()
 {
     static const Setting s = textSetting(Main, "Direct", "Drive");
@@ -290,7 +308,7 @@ QList<Setting> catalogue()
                        siteSplitter(),     agendaCount(),  phoneCount(),     favouriteCount(),
                        objectTagClassId(), objectObj(),    objectTagCase(),  objectLines(),
                        objectWidth(),      objectHeight(), objectInclCode(), objectCode()};
-    all << livePreview() << tabbedDocuments();
+    all << livePreview() << tabbedDocuments() << spellCheck() << spellLanguage() << checkWarnings();
     for (int i = 0; i < 5; ++i)
         all << colour(i) << barVisible(i);
     for (int i = 0; i < 6; ++i)

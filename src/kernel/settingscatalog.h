@@ -39,6 +39,9 @@ const Setting &imageTypeCount();  // Graphics/Count, -1 .. 5000, -1 (the built-i
 const Setting &customTagCount();  // CustomTags/Count, -1 .. 5000, -1
 const Setting &showTips();        // Startup/ShowStart, "yes"
 const Setting &livePreview();     // Settings/LivePreview, True: refresh while typing
+const Setting &spellCheck();      // Settings/SpellCheck, True: mark misspellings while typing
+const Setting &spellLanguage();   // Settings/SpellLanguage: a dictionary; empty: the page's
+const Setting &checkWarnings();   // Settings/CheckWarnings, True: Page Check lists warnings too
 const Setting &siteDrive();       // Direct/Drive
 const Setting &siteDirectory();   // Direct/Director
 const Setting &siteFilePath();    // Direct/FilePath

@@ -123,6 +123,8 @@ void MainWindow::addShortcuts()
         {"mnuFindItem", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_F)}},
         {"mnuReplaceItem", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
         {"mnuManualItem", {QKeySequence(Qt::Key_F1)}},
+        {"mnuSpellingItem", {QKeySequence(Qt::Key_F7)}},
+        {"mnuCheckPageItem", {QKeySequence(Qt::Key_F9)}},
     };
     for (const auto &s : shortcuts)
         action(QLatin1String(s.item))->setShortcuts(s.keys);
@@ -269,6 +271,9 @@ void MainWindow::connectTools()
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
     always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
     always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
+    for (const QString &name : {QStringLiteral("mnuCheckPageItem"), QStringLiteral("cmdCheckPage")})
+        onDocument(name, [this](DocumentWindow &) { checkPage(); });
+    onDocument(QStringLiteral("mnuSpellingItem"), [this](DocumentWindow &) { openSpelling(); });
     always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
     always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
     // New and Open need no document: their buttons are always on.
@@ -324,6 +329,7 @@ void MainWindow::updateDocumentCommands()
     for (QAction *a : std::as_const(m_windowCommands))
         a->setEnabled(any);
     m_smartColorButton->setEnabled(any && m_smartColorButton->property("built").toBool());
+    m_checkPageButton->setEnabled(any && m_checkPageButton->property("built").toBool());
     for (const char *name : {"Picture14", "Picture15"}) {
         if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
             w->setEnabled(any);

@@ -1,5 +1,6 @@
 #include "shell/settingsdialog.h"
 
+#include "check/dictionary.h"
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
@@ -225,9 +226,22 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
     m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
     grid->addWidget(m_livePreview, 7, 2, 1, 2);
+    m_spellCheck = new QCheckBox(tr("&Mark misspelt words while typing"), panel);
+    m_spellCheck->setObjectName(QStringLiteral("chkSpellCheck"));
+    grid->addWidget(m_spellCheck, 8, 2, 1, 2);
+    // The installed dictionaries; without a choice, the page's LANG or the
+    // desktop's language decides.
+    m_spellLanguage = new QComboBox(panel);
+    m_spellLanguage->setObjectName(QStringLiteral("cboSpellLanguage"));
+    m_spellLanguage->addItem(tr("The page's language"), QString());
+    for (const spelling::DictionaryFile &d :
+         spelling::findDictionaries(spelling::dictionaryFolders()))
+        m_spellLanguage->addItem(d.name, d.name);
+    grid->addWidget(buddyLabel(tr("Spelling &Language"), m_spellLanguage, panel), 9, 2, 1, 2);
+    grid->addWidget(m_spellLanguage, 10, 2);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(11, 1);
     return panel;
 }
 
@@ -360,6 +374,11 @@ void SettingsDialog::load()
         setSwatch(i, state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colorOnOff);
     m_livePreview->setChecked(state.livePreview);
+    m_spellCheck->setChecked(state.spellCheck);
+    // A chosen dictionary that is no longer installed still shows.
+    if (!state.spellLanguage.isEmpty() && m_spellLanguage->findData(state.spellLanguage) < 0)
+        m_spellLanguage->addItem(state.spellLanguage, state.spellLanguage);
+    m_spellLanguage->setCurrentIndex(qMax(0, m_spellLanguage->findData(state.spellLanguage)));
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fonter);
@@ -447,6 +466,11 @@ void SettingsDialog::save()
     state.livePreview = m_livePreview->isChecked();
     settings::write(store, settings::livePreview(),
                     state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+    state.spellCheck = m_spellCheck->isChecked();
+    settings::write(store, settings::spellCheck(),
+                    state.spellCheck ? QStringLiteral("True") : QStringLiteral("False"));
+    state.spellLanguage = m_spellLanguage->currentData().toString();
+    settings::write(store, settings::spellLanguage(), state.spellLanguage);
 
     for (int i = 0; i < 5; ++i) {
         settings::write(store, settings::colour(i), QString::number(m_colours[std::size_t(i)]));
@@ -501,6 +525,8 @@ void SettingsDialog::purge()
     state.colors = AppState::defaultColors();
     state.fonter = settings::fontSize().defaultText;
     state.livePreview = settings::boolean(m_workbench.settings(), settings::livePreview());
+    state.spellCheck = settings::boolean(m_workbench.settings(), settings::spellCheck());
+    state.spellLanguage = settings::text(m_workbench.settings(), settings::spellLanguage());
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
