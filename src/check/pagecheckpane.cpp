@@ -258,11 +258,15 @@ void PageCheckPane::onLinesEdited(int first, int last, int delta)
     if (m_model->rowCount() == 0)
         return;
     m_model->edit(first + 1, last + 1, delta);
-    // The editor moved the markers with their lines; the edited lines have
-    // no finding now.
+    // The editor moved the markers with their lines, and put those of
+    // deleted lines on the line before; the edited lines have no finding
+    // now.
+    const long mask = (1 << ErrorMarker) | (1 << WarningMarker);
     for (int line = first; line <= qMax(first, last + delta); ++line) {
-        m_editor->markerDelete(line, ErrorMarker);
-        m_editor->markerDelete(line, WarningMarker);
+        while (m_editor->SendScintilla(QsciScintillaBase::SCI_MARKERGET, long(line)) & mask) {
+            m_editor->markerDelete(line, ErrorMarker);
+            m_editor->markerDelete(line, WarningMarker);
+        }
     }
     showStatus();
 }

@@ -2,6 +2,7 @@
 
 #include <QVarLengthArray>
 
+#include <cctype>
 #include <cstring>
 
 namespace spelltext {
@@ -341,6 +342,7 @@ private:
             cps.append({value, k});
             k += extra + 1;
         }
+        spaceOutSeparators(cps);
         cps.append({U' ', to});
         qsizetype pieceStart = 0;
         for (qsizetype k = 0; k < cps.size(); ++k) {
@@ -349,6 +351,49 @@ private:
                 pieceStart = k + 1;
             }
         }
+    }
+
+    // Entities that stand for spaces or punctuation ("&nbsp;", "&#8212;")
+    // part words like a space; the others (letters such as "&eacute;")
+    // stay, and the words they are part of are let be.
+    static void spaceOutSeparators(QVarLengthArray<CodePoint, 64> &cps)
+    {
+        for (qsizetype k = 0; k < cps.size(); ++k) {
+            if (cps[k].c != U'&')
+                continue;
+            qsizetype end = k + 1;
+            QByteArray name;
+            while (end < cps.size() && end - k <= 10 && cps[end].c < 0x80 &&
+                   (std::isalnum(int(cps[end].c)) || cps[end].c == U'#'))
+                name += char(cps[end++].c);
+            if (end < cps.size() && cps[end].c == U';' && !name.isEmpty() && separates(name)) {
+                for (qsizetype m = k; m <= end; ++m)
+                    cps[m].c = U' ';
+                k = end;
+            }
+        }
+    }
+
+    static bool separates(const QByteArray &name)
+    {
+        if (name.startsWith('#')) {
+            bool ok = false;
+            const bool hex = name.size() > 1 && (name[1] == 'x' || name[1] == 'X');
+            const uint code = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+            if (!ok || code > 0x10FFFF)
+                return false;
+            return QChar::isSpace(char32_t(code)) || QChar::isPunct(char32_t(code)) ||
+                   QChar::isSymbol(char32_t(code));
+        }
+        static const char *const named[] = {
+            "nbsp",  "amp",   "lt",     "gt",     "quot",  "apos",  "ensp",  "emsp",  "thinsp",
+            "ndash", "mdash", "hellip", "laquo",  "raquo", "lsquo", "rsquo", "ldquo", "rdquo",
+            "sbquo", "bdquo", "bull",   "middot", "copy",  "reg",   "trade", "shy",   "zwsp"};
+        for (const char *n : named) {
+            if (name == n)
+                return true;
+        }
+        return false;
     }
 
     void piece(const QVarLengthArray<CodePoint, 64> &cps, qsizetype from, qsizetype to)

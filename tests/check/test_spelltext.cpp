@@ -57,8 +57,12 @@ private slots:
                                           << "Text";
         QTest::newRow("textarea is text") << "<TEXTAREA>Wirte here</TEXTAREA>"
                                           << "Wirte here";
-        QTest::newRow("entities") << "caf&eacute; na&iuml;ve &amp; words &#233;t&#233;"
-                                  << "words";
+        QTest::newRow("entities inside words")
+            << "caf&eacute; na&iuml;ve &amp; words &#233;t&#233; AT&T"
+            << "words";
+        QTest::newRow("entities between words")
+            << "&nbsp;&nbsp;Hello&mdash;world&#160;again&hellip; Tom&amp;Jerry don&rsquo;t"
+            << "Hello world again Tom Jerry don";
         QTest::newRow("addresses, numbers and code")
             << "see www.example.com or me@example.com file_name 3rd MP3 C++ e.g. this"
             << "see or this";

@@ -172,6 +172,38 @@ private slots:
         QCOMPARE(next.livePreview, live);
     }
 
+    // Spelling as one types, and its dictionary: the page's or a chosen one.
+    void spelling_data()
+    {
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("off, the page's language") << false << QString();
+        QTest::newRow("on, a chosen dictionary") << true << QStringLiteral("en_US");
+    }
+    void spelling()
+    {
+        QFETCH(bool, live);
+        QFETCH(QString, language);
+        bench->appState.spellCheck = !live;
+        bench->appState.spellLanguage = QStringLiteral("zz_ZZ"); // no longer installed
+        open();
+        auto *box = child<QCheckBox>(dialog.get(), "chkSpellCheck");
+        auto *combo = child<QComboBox>(dialog.get(), "cboSpellLanguage");
+        QCOMPARE(box->isChecked(), !live);
+        QCOMPARE(combo->currentText(), QStringLiteral("zz_ZZ"));
+        box->setChecked(live);
+        const int index = combo->findData(language);
+        QVERIFY2(index >= 0, "hunspell-en-us is missing (scripts/setup installs it)");
+        combo->setCurrentIndex(index);
+        pressOk();
+        QCOMPARE(bench->appState.spellCheck, live);
+        QCOMPARE(bench->appState.spellLanguage, language);
+        AppState next;
+        next.loadPreferences(bench->store, QStringLiteral("/program"));
+        QCOMPARE(next.spellCheck, live);
+        QCOMPARE(next.spellLanguage, language);
+    }
+
     void colours()
     {
         bench->appState.textLength = 0;
