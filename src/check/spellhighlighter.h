@@ -66,6 +66,8 @@ public:
 
     // Every line is checked and marked now (the Spelling dialog; tests).
     void checkAll();
+    // Every line is checked and nothing is left for the idle check.
+    bool isComplete() const { return !m_stale && m_next >= lineCount(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

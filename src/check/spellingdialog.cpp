@@ -53,7 +53,7 @@ SpellingDialog::SpellingDialog(HtmlEditor &editor, SpellService &service, Dialog
     button("cmdChangeAll", tr("Change A&ll"), &SpellingDialog::changeAll);
     button("cmdIgnore", tr("&Ignore"), &SpellingDialog::ignore);
     button("cmdAdd", tr("&Add"), &SpellingDialog::add);
-    auto *close = new QPushButton(tr("C&lose"), this);
+    auto *close = new QPushButton(tr("Cl&ose"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -115,11 +115,26 @@ comments each have a colour of their own (View &gt; Settings changes them, or sw
 Everything a tool writes is coloured as it arrives; the Smartcolor button colours the whole document
 again. The colours are only on screen: files are always saved as plain text.</P>
 <P>The status bar shows the size of the active document and a short description of whatever the mouse
-is over. Useful keys: <B>F1</B> shows this manual, <B>F2</B> saves, <B>F3</B> finds text. A right click
+is over. Useful keys: <B>F1</B> shows this manual, <B>F2</B> saves, <B>F3</B> finds text, <B>F7</B>
+checks the spelling, <B>F9</B> checks the page. A right click
 in a document offers the edit commands and the most common tags. The Edit menu also converts the letters
 of all tags to upper or lower case, finds and replaces text in the document and replaces a text in many
 files of a folder at once. The MS Apps menu starts the desktop's calculator, character map and
 clipboard viewer when they are installed.</P>
+<P><B>Check Page</B> (Tools menu, F9, or the button on the main toolbar) reads the document's HTML the
+way a browser would and lists its errors and warnings in the Page Check pane below the documents: line,
+column and what is wrong. Double-click a line of the list, or press Enter, to go there; the lines with
+a finding carry a mark in the margin until you change them. The pane shows errors and warnings, or
+errors only. A page that declares the HTML 5 doctype is checked as HTML 5; any other page is checked as
+the HTML 3.2 or 4 it is, so FONT, CENTER and the other tags the tools write are not reported.</P>
+<P><B>Spelling</B>: misspelt words of the page's text get a wavy red line as you type; the markup,
+comments, scripts and style sheets are left alone, and of the attributes only ALT and TITLE are read. A
+right click on a marked word offers up to eight corrections, Add to Dictionary (your own word list,
+kept with your settings) and Ignore All (until Lorimel ends). Tools &gt; Spelling (F7) goes through the
+misspellings one by one. The dictionary is the one for the LANG of the page's HTML tag, else the one
+of your desktop's language; View &gt; Settings can choose another or switch the marks off. Lorimel uses
+the Hunspell dictionaries of your system: install more with your package manager (hunspell-de-de,
+hunspell-fr and so on).</P>
 
 <H2><A NAME="4">The Tools</A></H2>
 <P>Each tool is a small window that asks for a few values and writes the matching HTML into the active
