@@ -5,6 +5,8 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
 
@@ -291,6 +293,12 @@ bool readRichText(const QByteArray &contents, rtf::ReadResult *read, Result *res
     return true;
 }
 
+QString notTextOrRichText()
+{
+    return QCoreApplication::translate(
+        "importer", "Only text files (.txt) and rich-text files (.rtf) can be imported.");
+}
+
 Result refusal(const QString &error)
 {
     Result result;
@@ -442,7 +450,8 @@ Result importIntoDocument(const QString &fileName, const QByteArray &contents)
         break;
     }
     case FileKind::Other:
-        result.error = QStringLiteral("not a text or rich-text file");
+        result.refused = true;
+        result.error = notTextOrRichText();
         break;
     }
     return result;
@@ -450,11 +459,8 @@ Result importIntoDocument(const QString &fileName, const QByteArray &contents)
 
 Result importIntoDocument(const QString &path)
 {
-    if (fileKind(path) == FileKind::Other) {
-        Result result;
-        result.error = QStringLiteral("not a text or rich-text file");
-        return result;
-    }
+    if (fileKind(path) == FileKind::Other)
+        return refusal(notTextOrRichText());
     QByteArray bytes;
     QString error;
     if (!textfile::readFile(path, &bytes, &error))

@@ -1,9 +1,11 @@
 #include "platform/wineregistry.h"
 
 #include "platform/paths.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -189,12 +191,18 @@ bool decodeKeyLine(const QString &line, QString *path)
     return decodeEscaped(line, 1, u']', path, nullptr);
 }
 
-QList<RegisteredControl> readControls(const QString &path)
+QList<RegisteredControl> readControls(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read without ever waiting: a pipe or a device in the file's place is
+    // refused, not waited on.
+    QByteArray bytes;
+    QString why;
+    if (!textfile::readFile(path, &bytes, &why)) {
+        if (error && QFileInfo::exists(path))
+            *error = why;
         return {};
-    return parseControls(file.readAll());
+    }
+    return parseControls(bytes);
 }
 
 QList<RegisteredControl> parseControls(const QByteArray &fileText)
