@@ -1,36 +1,28 @@
 #include "shell/mainwindow.h"
 
-#include "editor/editcommands.h"
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
 #include "help/helpcommands.h"
 #include "help/tipswindow.h"
-#include "import/importcommands.h"
 #include "kernel/builderids.h"
 #include "kernel/htmlvalues.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/heap.h"
-#include "platform/launcher.h"
-#include "platform/numbers.h"
 #include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "shell/builderregistry.h"
-#include "shell/menutree.h"
-#include "shell/palettecatalog.h"
+#include "shell/colourbar.h"
+#include "shell/documentarea.h"
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
-#include "shell/windowplacement.h"
-#include "site/filecommands.h"
 #include "site/sitepane.h"
 
 #include <optional>
-#include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -38,20 +30,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
-#include <QLinearGradient>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <Qsci/qsciprinter.h>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -83,32 +70,6 @@ constexpr ToolbarButton kToolbar[] = {
     {"Find Files", ""},
 };
 
-// A spectrum with lighter and darker rows, for picking a colour by clicking.
-QPixmap paletteImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int x = 0; x < width; ++x) {
-        const double hue = double(x) / width;
-        for (int y = 0; y < height; ++y) {
-            const double t = double(y) / (height - 1);
-            QColor c = QColor::fromHsvF(hue, 1.0, 1.0);
-            if (t < 0.5)
-                c = QColor::fromHsvF(hue, t * 2, 1.0);
-            else
-                c = QColor::fromHsvF(hue, 1.0, 1.0 - (t - 0.5) * 2);
-            image.setPixelColor(x, y, c);
-        }
-    }
-    // The last stretch is a grey ramp from white to black.
-    const int greyStart = width * 9 / 10;
-    for (int x = greyStart; x < width; ++x) {
-        const int v = 255 - (x - greyStart) * 255 / qMax(1, width - greyStart - 1);
-        for (int y = 0; y < height; ++y)
-            image.setPixelColor(x, y, QColor(v, v, v));
-    }
-    return QPixmap::fromImage(image);
-}
-
 } // namespace
 
 MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool useIE, QWidget *parent)
@@ -117,18 +78,21 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
     m_state.useIE = useIE;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Lorimel 3.0"));
-    m_mdi = new QMdiArea(this);
-    m_mdi->setObjectName(QStringLiteral("MDIClient"));
-    m_mdi->setBackground(QColor(128, 128, 128));
-    setCentralWidget(m_mdi);
-    m_mdi->viewport()->installEventFilter(this);
-    m_mdi->viewport()->setMouseTracking(true);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+    m_documentArea = new DocumentArea(this);
+    setCentralWidget(m_documentArea);
+    m_documentArea->viewport()->installEventFilter(this);
+    m_documentArea->viewport()->setMouseTracking(true);
+    connect(m_documentArea, &QMdiArea::subWindowActivated, this, [this] {
         updateWindowMenu();
+        showActiveLength();
+    });
+    connect(m_documentArea, &DocumentArea::documentsChanged, this, [this] {
+        updateDocumentCommands();
         showActiveLength();
     });
 
     buildMenus();
+    m_documentArea->setOwnedKeys(m_windowCommands.first()->shortcuts());
     buildBars();
     buildStatusBar();
     connectEditCommands();
@@ -145,161 +109,15 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool use
 MainWindow::~MainWindow()
 {
     // The documents go before the members their signals reach.
-    disconnect(m_mdi, nullptr, this, nullptr);
-    for (const auto &doc : std::as_const(m_documents)) {
-        if (doc)
-            disconnect(doc, nullptr, this, nullptr);
-    }
-    delete m_mdi;
-}
-
-QMenu *MainWindow::addMenu(QMenu *parent, const QString &objectName, const QString &caption)
-{
-    QMenu *menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    menu->setObjectName(objectName);
-    menu->menuAction()->setObjectName(objectName);
-    m_actions.insert(objectName, menu->menuAction());
-    return menu;
-}
-
-QAction *MainWindow::addItem(QMenu *menu, const QString &objectName, const QString &caption,
-                             bool built)
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(objectName);
-    m_actions.insert(objectName, a);
-    if (!built) {
-        m_unbuilt.insert(a);
-        a->setEnabled(false);
-    }
-    return a;
-}
-
-QAction *MainWindow::action(const QString &objectName) const
-{
-    return m_actions.value(objectName);
+    disconnect(m_documentArea, nullptr, this, nullptr);
+    for (DocumentWindow *doc : m_documentArea->documents())
+        disconnect(doc, nullptr, this, nullptr);
+    delete m_documentArea;
 }
 
 QToolBar *MainWindow::bar(const QString &objectName) const
 {
     return m_bars.value(objectName);
-}
-
-// Every item starts disabled; the commands that work enable theirs as they
-// are connected (markBuilt), so nothing pretends to work.
-void MainWindow::buildMenus()
-{
-    auto build = [this](const QList<menutree::Entry> &entries, bool popups) {
-        QList<QMenu *> open; // the menu at each depth
-        for (int i = 0; i < entries.size(); ++i) {
-            const menutree::Entry &e = entries[i];
-            QMenu *parent = e.depth > 0 ? open.value(e.depth - 1) : nullptr;
-            if (!e.name) {
-                parent->addSeparator();
-                continue;
-            }
-            const QString name = QLatin1String(e.name);
-            const QString caption = QString::fromUtf8(e.caption);
-            const bool isMenu =
-                e.depth == 0 || (i + 1 < entries.size() && entries[i + 1].depth > e.depth);
-            if (!isMenu) {
-                addItem(parent, name, caption, false);
-                continue;
-            }
-            QMenu *menu;
-            if (e.depth == 0 && popups) {
-                menu = new QMenu(this);
-                menu->setObjectName(name);
-            } else {
-                menu = addMenu(parent, name, caption);
-            }
-            open.resize(e.depth);
-            open << menu;
-        }
-    };
-    build(menutree::menuBar(), false);
-    build(menutree::popupMenus(), true);
-    m_windowMenu = findChild<QMenu *>(QStringLiteral("mnuWindow"));
-    m_popMenu = findChild<QMenu *>(QStringLiteral("Pop"));
-    m_websiteMenu = findChild<QMenu *>(QStringLiteral("Website"));
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
-
-    addShortcuts();
-
-    auto command = [this](const char *name, std::function<void()> fn) {
-        markBuilt(QLatin1String(name));
-        connect(action(QLatin1String(name)), &QAction::triggered, this, fn);
-    };
-    command("mnuExitItem", [this] { close(); });
-    command("mnuCalculatorItem", [this] { launchTool(int(launcher::Tool::Calculator)); });
-    command("mnuCharMapItem", [this] { launchTool(int(launcher::Tool::CharacterMap)); });
-    command("mnuClipboardItem", [this] { launchTool(int(launcher::Tool::ClipboardViewer)); });
-    command("mnuDidYouKnow", [this] { showTips(false); });
-    for (const BarInfo &b : kBars) {
-        QAction *a = action(QLatin1String(b.menuItem));
-        markBuilt(a->objectName());
-        a->setCheckable(true);
-        a->setChecked(true);
-    }
-}
-
-// The keys every desktop editor has, beside F1, F2 and F3.
-void MainWindow::addShortcuts()
-{
-    const struct
-    {
-        const char *item;
-        QList<QKeySequence> keys;
-    } shortcuts[] = {
-        {"mnuNewItem", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {"mnuOpenItem", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {"mnuSaveregItem", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {"mnuSaveItem", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
-        {"mnuPrintItem", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {"mnuExitItem", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
-        {"mnuFindItem", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_F)}},
-        {"mnuReplaceItem", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
-        {"mnuManualItem", {QKeySequence(Qt::Key_F1)}},
-    };
-    for (const auto &s : shortcuts)
-        action(QLatin1String(s.item))->setShortcuts(s.keys);
-
-    // Window commands live in the Window menu, which is rebuilt each time it
-    // opens; the actions stay with the main window so their keys always work.
-    auto windowCommand = [this](const char *name, const QString &caption,
-                                const QList<QKeySequence> &keys, std::function<void()> fn) {
-        auto *a = new QAction(caption, this);
-        a->setObjectName(QLatin1String(name));
-        a->setShortcuts(keys);
-        connect(a, &QAction::triggered, this, fn);
-        addAction(a);
-        m_actions.insert(a->objectName(), a);
-        m_windowCommands << a;
-    };
-    windowCommand("mnuCloseWindowItem", QStringLiteral("Cl&ose"),
-                  {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)},
-                  [this] {
-                      if (QMdiSubWindow *sub = m_mdi->activeSubWindow())
-                          sub->close();
-                  });
-    windowCommand("mnuNextWindowItem", QStringLiteral("Ne&xt Window"),
-                  {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)},
-                  [this] { m_mdi->activateNextSubWindow(); });
-    windowCommand("mnuPreviousWindowItem", QStringLiteral("Pre&vious Window"),
-                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
-                  [this] { m_mdi->activatePreviousSubWindow(); });
-
-    // Pane cycling sits in the View menu.
-    QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
-    view->addSeparator();
-    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), QStringLiteral("Next &Pane"));
-    next->setShortcut(QKeySequence(Qt::Key_F6));
-    connect(next, &QAction::triggered, this, [this] { focusNextPane(true); });
-    QAction *previous =
-        addItem(view, QStringLiteral("mnuPreviousPaneItem"), QStringLiteral("Previous Pa&ne"));
-    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    connect(previous, &QAction::triggered, this, [this] { focusNextPane(false); });
 }
 
 QList<QWidget *> MainWindow::panes() const
@@ -405,23 +223,12 @@ void MainWindow::buildBars()
 
     // Colour bar, below the custom bar.
     addToolBarBreak();
-    QToolBar *colours = addToolBar(QStringLiteral("Color Bar"));
-    colours->setObjectName(QStringLiteral("Picture14"));
-    colours->setMovable(false);
-    m_palette = new QLabel(colours);
-    m_palette->setObjectName(QStringLiteral("ColorPalette"));
-    m_palette->setPixmap(paletteImage(600, 18));
-    m_palette->setToolTip(QStringLiteral("Click a colour to insert its value"));
-    m_palette->setAccessibleName(QStringLiteral("Colour bar: click a colour to insert its value"));
-    m_palette->installEventFilter(this);
-    colours->addWidget(m_palette);
-    auto *colourButton = new QToolButton(colours);
-    colourButton->setObjectName(QStringLiteral("Command83"));
-    colourButton->setText(QStringLiteral("Color..."));
-    colourButton->setToolTip(QStringLiteral("Choose a colour and insert its value"));
-    connect(colourButton, &QToolButton::clicked, this, [this] { m_sideBar->quickColor(); });
-    colours->addWidget(colourButton);
-    m_bars.insert(colours->objectName(), colours);
+    m_colourBar = new ColourBar(this);
+    addToolBar(m_colourBar);
+    m_colourBar->spectrum()->installEventFilter(this); // status-bar hints
+    connect(m_colourBar, &ColourBar::colourPicked, this, &MainWindow::insertColour);
+    connect(m_colourBar, &ColourBar::dialogRequested, this, [this] { m_sideBar->quickColor(); });
+    m_bars.insert(m_colourBar->objectName(), m_colourBar);
 
     // The side bar and the web-site manager are docks; their contents come
     // with the palettes and the site tools.
@@ -447,6 +254,9 @@ void MainWindow::buildBars()
 
     for (const BarInfo &b : kBars) {
         QAction *item = action(QLatin1String(b.menuItem));
+        markBuilt(item->objectName());
+        item->setCheckable(true);
+        item->setChecked(true);
         const QString barName = QLatin1String(b.name);
         connect(item, &QAction::triggered, this,
                 [this, barName, item] { toggleBar(barName, item); });
@@ -498,12 +308,6 @@ QString MainWindow::lengthPanel() const
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_palette && event->type() == QEvent::MouseButtonPress) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton)
-            pickFromColourBar(mouse->position().toPoint());
-        return true;
-    }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         const QVariant hintText = watched->property("hint");
         if (hintText.isValid()) {
@@ -641,34 +445,6 @@ DocumentWindow *MainWindow::createDocument()
     auto *window = new DocumentWindow(m_state.useIE ? DocumentWindow::Kind::Preview
                                                     : DocumentWindow::Kind::Plain,
                                       m_state, m_dialogs);
-    adoptDocument(window);
-    const int index = int(m_mdi->subWindowList().size());
-    QMdiSubWindow *sub = m_mdi->addSubWindow(window);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    // The Window menu's Close owns these keys; two owners would cancel out.
-    for (QAction *a : sub->systemMenu()->actions()) {
-        for (const QKeySequence &keys : a->shortcuts()) {
-            if (m_windowCommands.first()->shortcuts().contains(keys)) {
-                a->setShortcuts({});
-                break;
-            }
-        }
-    }
-    sub->show();
-    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
-    sub->setGeometry(placement::documentGeometry(m_mdi->viewport()->size(), index, step));
-    m_mdi->setActiveSubWindow(sub);
-    window->editor()->setFocus();
-    // A new preview window starts with the manual; when the preview file
-    // cannot be written it simply starts empty.
-    if (window->kind() == DocumentWindow::Kind::Preview)
-        helpcommands::showManual(*window);
-    return window;
-}
-
-void MainWindow::adoptDocument(DocumentWindow *window)
-{
-    m_documents << window;
     connect(window, &DocumentWindow::lengthChanged, this, [this, window](qsizetype length) {
         if (window == activeDocument())
             m_panels[1]->setText(QString::number(length));
@@ -680,141 +456,33 @@ void MainWindow::adoptDocument(DocumentWindow *window)
     });
     connect(window, &DocumentWindow::popupRequested, this,
             [this](const QPoint &pos) { m_popMenu->popup(pos); });
-    connect(window, &DocumentWindow::closing, this, [this](DocumentWindow *closed) {
-        m_documents.removeAll(closed);
-        updateDocumentCommands();
-        showActiveLength();
-    });
-    updateDocumentCommands();
+    m_documentArea->add(window);
+    // A new preview window starts with the manual; when the preview file
+    // cannot be written it simply starts empty.
+    if (window->kind() == DocumentWindow::Kind::Preview)
+        helpcommands::showManual(*window);
+    return window;
 }
 
 DocumentWindow *MainWindow::activeDocument() const
 {
-    if (QMdiSubWindow *sub = m_mdi->activeSubWindow()) {
-        if (auto *doc = qobject_cast<DocumentWindow *>(sub->widget());
-            doc && m_documents.contains(doc))
-            return doc;
-    }
-    // Without an active window (the main window lost focus) the last one
-    // activated still counts.
-    const QList<QMdiSubWindow *> order = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
-    for (auto it = order.crbegin(); it != order.crend(); ++it) {
-        if (auto *doc = qobject_cast<DocumentWindow *>((*it)->widget());
-            doc && m_documents.contains(doc))
-            return doc;
-    }
-    return nullptr;
+    return m_documentArea->activeDocument();
 }
 
 QList<DocumentWindow *> MainWindow::documents() const
 {
-    QList<DocumentWindow *> list;
-    for (const auto &doc : m_documents) {
-        if (doc)
-            list << doc;
-    }
-    return list;
+    return m_documentArea->documents();
 }
 
-// Commands that need a document are enabled only while one is open.
-void MainWindow::updateDocumentCommands()
+int MainWindow::documentCount() const
 {
-    const bool any = !m_documents.isEmpty();
-    const QStringList names{QStringLiteral("mnuEdit"),
-                            QStringLiteral("mnuHTML"),
-                            QStringLiteral("mnuTools"),
-                            QStringLiteral("mnuPrintItem"),
-                            QStringLiteral("mnuSaveregItem"),
-                            QStringLiteral("mnuSaveItem"),
-                            QStringLiteral("mnuWebsiteLinkItem"),
-                            QStringLiteral("mnuImport2"),
-                            QStringLiteral("mnuImport3"),
-                            QStringLiteral("mnuSettingsItem")};
-    for (const QString &name : names) {
-        QAction *a = action(name);
-        a->setEnabled(any && !m_unbuilt.contains(a));
-    }
-    for (int i = 2; i <= 5; ++i)
-        m_toolbarButtons[i]->setEnabled(any && m_toolbarButtons[i]->property("built").toBool());
-    for (QAction *a : std::as_const(m_windowCommands))
-        a->setEnabled(any);
-    m_smartColorButton->setEnabled(any && m_smartColorButton->property("built").toBool());
-    for (const char *name : {"Picture14", "Picture15"}) {
-        if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
-            w->setEnabled(any);
-    }
-    if (m_sideBar)
-        m_sideBar->setDocumentsOpen(any);
-    emit documentCountChanged(m_documents.size());
+    return m_documentArea->count();
 }
 
 void MainWindow::updateWindowMenu()
 {
-    m_windowMenu->clear();
-    QAction *cascade = m_windowMenu->addAction(QStringLiteral("&Cascade Child Forms"));
-    cascade->setObjectName(QStringLiteral("mnuCascadeItem"));
-    connect(cascade, &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    QAction *tile = m_windowMenu->addAction(QStringLiteral("&Tile Child Forms"));
-    tile->setObjectName(QStringLiteral("mnuTileItem"));
-    connect(tile, &QAction::triggered, this, [this] {
-        // One above the other, each the full width.
-        QList<QMdiSubWindow *> windows;
-        for (QMdiSubWindow *w : m_mdi->subWindowList()) {
-            if (!w->isMinimized() && w->isVisible())
-                windows << w;
-        }
-        if (windows.isEmpty())
-            return;
-        const int h = m_mdi->viewport()->height() / windows.size();
-        int y = 0;
-        for (QMdiSubWindow *w : windows) {
-            w->showNormal();
-            w->setGeometry(0, y, m_mdi->viewport()->width(), h);
-            y += h;
-        }
-    });
-    QAction *arrange = m_windowMenu->addAction(QStringLiteral("&Arrange Icons"));
-    arrange->setObjectName(QStringLiteral("mnuArrangeItem"));
-    connect(arrange, &QAction::triggered, this, [this] {
-        // Minimised windows in a row along the bottom.
-        int x = 0;
-        for (QMdiSubWindow *w : m_mdi->subWindowList()) {
-            if (!w->isMinimized())
-                continue;
-            w->move(x, m_mdi->viewport()->height() - w->height());
-            x += w->width();
-        }
-    });
-    for (QAction *a : {cascade, tile, arrange})
+    for (QAction *a : m_documentArea->fillWindowMenu(m_windowMenu, m_windowCommands))
         m_actions.insert(a->objectName(), a);
-    m_windowMenu->addSeparator();
-    m_windowMenu->addActions(m_windowCommands);
-    const QList<DocumentWindow *> docs = documents();
-    if (!docs.isEmpty())
-        m_windowMenu->addSeparator();
-    DocumentWindow *active = activeDocument();
-    int n = 1;
-    for (DocumentWindow *doc : docs) {
-        QString entry = QStringLiteral("&%1 %2").arg(n++).arg(doc->caption());
-        if (!doc->saver())
-            entry += QStringLiteral(" *");
-        QAction *a = m_windowMenu->addAction(entry);
-        a->setCheckable(true);
-        a->setChecked(doc == active);
-        connect(a, &QAction::triggered, this, [this, doc] {
-            if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
-                m_mdi->setActiveSubWindow(sub);
-        });
-    }
-}
-
-void MainWindow::launchTool(int tool)
-{
-    const QString program = launcher::findTool(launcher::Tool(tool));
-    if (program.isEmpty() || !launcher::start(program)) {
-        m_dialogs.message(
-            this, QStringLiteral("This Windows Application is not installed on your computer"));
-    }
 }
 
 void MainWindow::showTips(bool fromStartup)
@@ -895,8 +563,7 @@ bool MainWindow::openFile(const QString &path)
     if (!loadInto(*doc, path, &error)) {
         // An empty window for a file that could not be read helps nobody.
         doc->setSaver(true);
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget()))
-            sub->close();
+        m_documentArea->closeDocument(doc);
         if (!error.isEmpty())
             reportCannotOpen(path, error);
         return false;
@@ -971,22 +638,6 @@ void MainWindow::focusDocument()
         editor->setFocus();
 }
 
-// Every builder and tool window in the registry: its menu items open it
-// and its palette tabs are enabled.
-void MainWindow::connectBuilders()
-{
-    QSet<QString> available;
-    for (const registry::BuilderRow &row : registry::rows()) {
-        available.insert(row.id);
-        for (const QString &item : row.menuItems) {
-            markBuilt(item);
-            const QString id = row.id;
-            connect(action(item), &QAction::triggered, this, [this, id] { openBuilder(id); });
-        }
-    }
-    m_sideBar->setAvailableBuilders(available);
-}
-
 void MainWindow::preferencesChanged()
 {
     m_sideBar->refreshCustomList();
@@ -996,140 +647,11 @@ void MainWindow::preferencesChanged()
     }
 }
 
-void MainWindow::markBuilt(const QString &objectName)
+void MainWindow::insertColour(const QColor &colour)
 {
-    if (QAction *a = action(objectName)) {
-        m_unbuilt.remove(a);
-        a->setEnabled(true);
-    } else if (auto *button = findChild<QToolButton *>(objectName)) {
-        button->setProperty("built", true);
-    }
-}
-
-// Edit commands, tag commands, SmartColor and printing: every one works on
-// the active document through the insertion service.
-void MainWindow::connectEditCommands()
-{
-    auto onEditor = [this](const QString &name, auto fn) {
-        markBuilt(name);
-        connect(action(name), &QAction::triggered, this, [this, fn] {
-            if (HtmlEditor *editor = activeEditor())
-                fn(*editor);
-        });
-    };
-    for (const QString &prefix : {QStringLiteral("mnu"), QStringLiteral("mnuPop")}) {
-        onEditor(prefix + QStringLiteral("UndoItem"),
-                 [this](HtmlEditor &e) { insertion::undo(e, m_state); });
-        onEditor(prefix + QStringLiteral("CutItem"), [this](HtmlEditor &e) {
-            m_state.undo.undoYes = false;
-            QGuiApplication::clipboard()->setText(e.selText());
-            e.setSelText(QString());
-        });
-        onEditor(prefix + QStringLiteral("CopyItem"),
-                 [](HtmlEditor &e) { QGuiApplication::clipboard()->setText(e.selText()); });
-        onEditor(prefix + QStringLiteral("PasteItem"), [this](HtmlEditor &e) {
-            setHint(QStringLiteral("Color coding"));
-            insertion::paste(e, m_state, QGuiApplication::clipboard()->text());
-            setHint(QString());
-        });
-        onEditor(prefix + QStringLiteral("DeleteItem"),
-                 [](HtmlEditor &e) { e.setSelText(QString()); });
-    }
-    onEditor(QStringLiteral("mnuSelectAllItem"),
-             [](HtmlEditor &e) { e.select(0, e.characterLength()); });
-
-    // Tag commands: menu items are matched to the command table by caption.
-    for (const tagcommands::TagCommand &command : tagcommands::tagCommands()) {
-        for (QAction *a : m_actions) {
-            const bool inPopup = a->parent() == m_popMenu;
-            const QString &caption = inPopup ? command.popupCaption : command.menuCaption;
-            if (caption.isEmpty() || a->text() != caption || a->menu())
-                continue;
-            markBuilt(a->objectName());
-            const QString first = command.firstTag;
-            const QString last = command.lastTag;
-            connect(a, &QAction::triggered, this, [this, first, last] { addstuff(first, last); });
-        }
-    }
-
-    markBuilt(QStringLiteral("Command96"));
-    connect(m_smartColorButton, &QToolButton::clicked, this, [this] {
-        m_state.textLength = 0; // the button always colours the whole document
-        smartcolor();
-    });
-
-    markBuilt(QStringLiteral("mnuPrintItem"));
-    markBuilt(QStringLiteral("Command44_4"));
-    connect(action(QStringLiteral("mnuPrintItem")), &QAction::triggered, this,
-            &MainWindow::printActive);
-    connect(m_toolbarButtons[4], &QToolButton::clicked, this, &MainWindow::printActive);
-    updateDocumentCommands();
-}
-
-void MainWindow::onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn)
-{
-    markBuilt(objectName);
-    auto run = [this, fn] {
-        if (DocumentWindow *doc = activeDocument())
-            fn(*doc);
-    };
-    if (QAction *a = action(objectName))
-        connect(a, &QAction::triggered, this, run);
-    else if (auto *button = findChild<QToolButton *>(objectName))
-        connect(button, &QToolButton::clicked, this, run);
-}
-
-// File, import, settings and builder commands.
-void MainWindow::connectTools()
-{
-    auto always = [this](const QString &name, std::function<void()> fn) {
-        markBuilt(name);
-        if (QAction *a = action(name))
-            connect(a, &QAction::triggered, this, fn);
-        else if (auto *button = findChild<QToolButton *>(name))
-            connect(button, &QToolButton::clicked, this, fn);
-    };
-    for (const QString &name : {QStringLiteral("mnuNewItem"), QStringLiteral("Command44_0")})
-        always(name, [this] { filecommands::newDocument(*this); });
-    for (const QString &name : {QStringLiteral("mnuOpenItem"), QStringLiteral("Command44_1")})
-        always(name, [this] { filecommands::open(*this); });
-    for (const QString &name : {QStringLiteral("mnuSaveregItem"), QStringLiteral("Command44_2")})
-        onDocument(name, [this](DocumentWindow &doc) { filecommands::save(*this, doc); });
-    for (const QString &name : {QStringLiteral("mnuSaveItem"), QStringLiteral("Command44_3")}) {
-        onDocument(name, [this](DocumentWindow &doc) {
-            if (filecommands::saveAs(*this, doc) && m_sitePane)
-                m_sitePane->refresh();
-        });
-    }
-    onDocument(QStringLiteral("Command44_5"),
-               [this](DocumentWindow &doc) { filecommands::externalPreview(*this, doc); });
-    always(QStringLiteral("mnuImport1"), [this] { importcommands::importToNewFile(*this); });
-    always(QStringLiteral("mnuImport2"),
-           [this] { importcommands::importToCurrentDocument(*this); });
-    always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
-    always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
-    always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
-    always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
-    always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
-    always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
-    // New and Open need no document: their buttons are always on.
-    m_toolbarButtons[0]->setEnabled(true);
-    m_toolbarButtons[1]->setEnabled(true);
-    updateDocumentCommands();
-}
-
-void MainWindow::pickFromColourBar(const QPoint &pos)
-{
-    HtmlEditor *editor = activeEditor();
-    // Only the palette's first 9000 twips are colours.
-    if (!editor || pos.x() >= 9000 / numbers::TwipsPerPixel || !m_palette->pixmap())
-        return;
-    const QImage image = m_palette->pixmap().toImage();
-    if (!image.valid(pos))
-        return;
-    const QColor c = image.pixelColor(pos);
-    editor->setSelText(
-        htmlvalues::htmlColor(htmlvalues::colourNumber(c.red(), c.green(), c.blue())));
+    if (HtmlEditor *editor = activeEditor())
+        editor->setSelText(htmlvalues::htmlColor(
+            htmlvalues::colourNumber(colour.red(), colour.green(), colour.blue())));
 }
 
 void MainWindow::printActive()
@@ -1174,18 +696,14 @@ void MainWindow::printActive()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_state.canceler = false;
-    while (!m_documents.isEmpty()) {
+    while (m_documentArea->count() > 0) {
         DocumentWindow *doc = activeDocument();
         if (!doc)
-            doc = m_documents.constLast();
-        auto *sub = qobject_cast<QMdiSubWindow *>(doc->parentWidget());
-        const bool closed = sub ? sub->close() : doc->close();
-        if (!closed || m_state.canceler) {
+            doc = m_documentArea->documents().constLast();
+        if (!m_documentArea->closeDocument(doc) || m_state.canceler) {
             event->ignore();
             return;
         }
-        // A window whose close was accepted has left the list.
-        m_documents.removeAll(doc);
     }
     storeBars();
     event->accept();

@@ -9,14 +9,13 @@
 #include <functional>
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <QSet>
 
+class ColourBar;
 class DialogService;
+class DocumentArea;
 class QAction;
 class QLabel;
-class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -55,7 +54,7 @@ public:
     void preferencesChanged() override;
     DocumentWindow *newDocument() override;
     bool openFile(const QString &path) override;
-    int documentCount() const override { return m_documents.size(); }
+    int documentCount() const override;
     DocumentWindow *activeDocumentWindow() override { return activeDocument(); }
 
     // Prints the active document on the default printer, or into a PDF
@@ -85,23 +84,29 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct MenuItem;
+    // Menus, keys and what every command does (commandwiring.cpp).
     void buildMenus();
     QMenu *addMenu(QMenu *parent, const QString &objectName, const QString &caption);
     QAction *addItem(QMenu *menu, const QString &objectName, const QString &caption,
                      bool built = true);
+    void addShortcuts();
+    void connectEditCommands();
+    void connectTools();
+    void connectBuilders();
+    void onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn);
+    void markBuilt(const QString &objectName);
+    // Commands that need a document are enabled only while one is open.
+    void updateDocumentCommands();
+    void launchTool(int tool);
+
     void buildBars();
     void buildStatusBar();
-    void adoptDocument(DocumentWindow *window);
-    void updateDocumentCommands();
     void updateWindowMenu();
     void toggleBar(const QString &barName, QAction *item);
-    void addShortcuts();
     // F6 and Shift+F6: the keyboard focus to the next (or previous) of the
     // document, the side bar, the site pane and the bars.
     void focusNextPane(bool forward);
     QList<QWidget *> panes() const;
-    void launchTool(int tool);
     void showTips(bool fromStartup);
     // Loads a file into a document: wait cursor, caption, saved, coloured.
     // Pipes and devices are refused; a very large file only after asking
@@ -110,18 +115,13 @@ private:
     // "Cannot open" with the path and the reason.
     void reportCannotOpen(const QString &path, const QString &error);
     void showActiveLength();
-    void connectEditCommands();
-    void connectTools();
-    void connectBuilders();
-    void onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn);
-    void markBuilt(const QString &objectName);
-    void pickFromColourBar(const QPoint &pos);
+    // A colour of the colour bar as "#RRGGBB" in place of the selection.
+    void insertColour(const QColor &colour);
 
     SettingsStore &m_settings;
     DialogService &m_dialogs;
     AppState m_state;
-    QMdiArea *m_mdi = nullptr;
-    QList<QPointer<DocumentWindow>> m_documents;
+    DocumentArea *m_documentArea = nullptr;
     QHash<QString, QAction *> m_actions;
     QSet<QAction *> m_unbuilt; // present but disabled until their feature exists
     QHash<QString, QToolBar *> m_bars;
@@ -132,7 +132,7 @@ private:
     QMenu *m_popMenu = nullptr;
     QMenu *m_websiteMenu = nullptr;
     QLabel *m_panels[4] = {};
-    QLabel *m_palette = nullptr; // the colour bar's image
+    ColourBar *m_colourBar = nullptr;
     SideBar *m_sideBar = nullptr;
     SitePane *m_sitePane = nullptr;
 };

@@ -1,18 +1,13 @@
 #pragma once
-// Everything the side bar's palettes offer: the palette chooser, the tool
-// strips with their actions, the character combos, the reference lists and
-// what a double-click on a list item inserts. The widgets are built from
-// these tables; they hold no HTML of their own.
+// The side bar's palettes: the palette chooser and the tool strips with
+// their actions. The widgets are built from these tables; they hold no HTML
+// of their own.
 
 #include "kernel/builderids.h"
 
 #include <optional>
 #include <QList>
 #include <QString>
-#include <QStringList>
-
-class QDateTime;
-class QLocale;
 
 namespace palette {
 
@@ -61,64 +56,5 @@ const ToolStrip *findToolStrip(const QString &name);
 // last is empty), the fragment for Insert, fragment + selection for
 // InsertBeforeSelection. Nothing for OpenBuilder and QuickColor.
 std::optional<QString> toolFragment(const ToolTab &tab, const QString &selection);
-
-// The character combos Combo1 ... Combo4.
-struct CharacterItem
-{
-    QString character; // what the combo shows
-    QString reference; // what replaces the selection, e.g. "&trade;"
-};
-struct CharacterCombo
-{
-    QString name;  // "Combo1" ...
-    QString label; // "Math", "Currency", "Legal", "Latin"
-    QList<CharacterItem> items;
-};
-const QList<CharacterCombo> &characterCombos();
-
-// The reference lists of List8, by index, and the tabs of TabStrip2.
-enum ReferenceList {
-    TagsList = 0,
-    AttributesList = 1,
-    TimeDateList = 2,
-    FacesList = 3,
-    CustomList = 4,
-    JavaScriptList = 5,
-};
-struct ReferenceTab
-{
-    QString caption;
-    QString toolTip;
-    ReferenceList list;
-};
-const QList<ReferenceTab> &referenceTabs(); // the six tabs in order
-
-const QStringList &tagNames();         // 95
-const QStringList &attributeNames();   // 123, four of them twice
-const QStringList &faces();            // 20
-const QStringList &javaScriptTopics(); // 280
-// Tags written without a close tag when picked from the tag list.
-const QStringList &emptyElements();
-
-// The Time/Date entries, in this order and meaning:
-//   "General Date"  short date, a space, long time
-//   "Long Date"     the locale's long date
-//   "Medium Date"   day-month-year as dd-MMM-yy, month abbreviated by the locale
-//   "Short Date"    the locale's short date
-//   "Long Time"     the locale's long time without its time zone
-//   "Medium Time"   12-hour hh:mm with the locale's AM/PM text
-//   "Short Time"    24-hour HH:mm
-const QStringList &timeDateFormatNames();
-QStringList timeDateEntries(const QDateTime &when, const QLocale &locale);
-
-// Double-click on the tag list item `name` (empty when no item is
-// selected): "<name>" for an empty element, else "<name>" selection
-// "</name>"; nothing without a name.
-std::optional<QString> tagFragment(const QString &name, const QString &selection);
-
-// Double-click on row `row` of the JavaScript list: the topic's text before
-// its first space, or the whole entry when it has none. The first row and
-// rows outside the list give nothing.
-std::optional<QString> javaScriptText(int row);
 
 } // namespace palette

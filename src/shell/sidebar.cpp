@@ -6,6 +6,8 @@
 #include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
 #include "shell/palettecatalog.h"
+#include "shell/referencelists.h"
+#include "shell/timedate.h"
 
 #include <QComboBox>
 #include <QDateTime>

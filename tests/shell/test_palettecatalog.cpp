@@ -1,4 +1,6 @@
 #include "shell/palettecatalog.h"
+#include "shell/referencelists.h"
+#include "shell/timedate.h"
 
 #include <QtTest>
 

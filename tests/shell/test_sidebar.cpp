@@ -1,5 +1,6 @@
 #include "editor/htmleditor.h"
 #include "shell/palettecatalog.h"
+#include "shell/referencelists.h"
 #include "shell/sidebar.h"
 #include "support/fakeworkbench.h"
 

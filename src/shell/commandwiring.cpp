@@ -1,0 +1,344 @@
+// The main window's commands: the menus built from the menu tree, the keys,
+// and what each menu item, toolbar button and builder row does.
+
+#include "shell/mainwindow.h"
+
+#include "editor/editcommands.h"
+#include "editor/htmleditor.h"
+#include "editor/insertion.h"
+#include "editor/tagcommands.h"
+#include "help/helpcommands.h"
+#include "import/importcommands.h"
+#include "platform/dialogservice.h"
+#include "platform/launcher.h"
+#include "shell/builderregistry.h"
+#include "shell/documentarea.h"
+#include "shell/menutree.h"
+#include "shell/settingsdialog.h"
+#include "shell/sidebar.h"
+#include "site/filecommands.h"
+#include "site/sitepane.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+QMenu *MainWindow::addMenu(QMenu *parent, const QString &objectName, const QString &caption)
+{
+    QMenu *menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(objectName);
+    menu->menuAction()->setObjectName(objectName);
+    m_actions.insert(objectName, menu->menuAction());
+    return menu;
+}
+
+QAction *MainWindow::addItem(QMenu *menu, const QString &objectName, const QString &caption,
+                             bool built)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(objectName);
+    m_actions.insert(objectName, a);
+    if (!built) {
+        m_unbuilt.insert(a);
+        a->setEnabled(false);
+    }
+    return a;
+}
+
+QAction *MainWindow::action(const QString &objectName) const
+{
+    return m_actions.value(objectName);
+}
+
+// Every item starts disabled; the commands that work enable theirs as they
+// are connected (markBuilt), so nothing pretends to work.
+void MainWindow::buildMenus()
+{
+    auto build = [this](const QList<menutree::Entry> &entries, bool popups) {
+        QList<QMenu *> open; // the menu at each depth
+        for (int i = 0; i < entries.size(); ++i) {
+            const menutree::Entry &e = entries[i];
+            QMenu *parent = e.depth > 0 ? open.value(e.depth - 1) : nullptr;
+            if (!e.name) {
+                parent->addSeparator();
+                continue;
+            }
+            const QString name = QLatin1String(e.name);
+            const QString caption = QString::fromUtf8(e.caption);
+            const bool isMenu =
+                e.depth == 0 || (i + 1 < entries.size() && entries[i + 1].depth > e.depth);
+            if (!isMenu) {
+                addItem(parent, name, caption, false);
+                continue;
+            }
+            QMenu *menu;
+            if (e.depth == 0 && popups) {
+                menu = new QMenu(this);
+                menu->setObjectName(name);
+            } else {
+                menu = addMenu(parent, name, caption);
+            }
+            open.resize(e.depth);
+            open << menu;
+        }
+    };
+    build(menutree::menuBar(), false);
+    build(menutree::popupMenus(), true);
+    m_windowMenu = findChild<QMenu *>(QStringLiteral("mnuWindow"));
+    m_popMenu = findChild<QMenu *>(QStringLiteral("Pop"));
+    m_websiteMenu = findChild<QMenu *>(QStringLiteral("Website"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
+
+    addShortcuts();
+
+    auto command = [this](const char *name, std::function<void()> fn) {
+        markBuilt(QLatin1String(name));
+        connect(action(QLatin1String(name)), &QAction::triggered, this, fn);
+    };
+    command("mnuExitItem", [this] { close(); });
+    command("mnuCalculatorItem", [this] { launchTool(int(launcher::Tool::Calculator)); });
+    command("mnuCharMapItem", [this] { launchTool(int(launcher::Tool::CharacterMap)); });
+    command("mnuClipboardItem", [this] { launchTool(int(launcher::Tool::ClipboardViewer)); });
+    command("mnuDidYouKnow", [this] { showTips(false); });
+}
+
+// The keys every desktop editor has, beside F1, F2 and F3.
+void MainWindow::addShortcuts()
+{
+    const struct
+    {
+        const char *item;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {"mnuNewItem", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {"mnuOpenItem", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"mnuSaveregItem", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {"mnuSaveItem", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"mnuPrintItem", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {"mnuExitItem", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+        {"mnuFindItem", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_F)}},
+        {"mnuReplaceItem", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
+        {"mnuManualItem", {QKeySequence(Qt::Key_F1)}},
+    };
+    for (const auto &s : shortcuts)
+        action(QLatin1String(s.item))->setShortcuts(s.keys);
+
+    // Window commands live in the Window menu, which is rebuilt each time it
+    // opens; the actions stay with the main window so their keys always work.
+    auto windowCommand = [this](const char *name, const QString &caption,
+                                const QList<QKeySequence> &keys, std::function<void()> fn) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcuts(keys);
+        connect(a, &QAction::triggered, this, fn);
+        addAction(a);
+        m_actions.insert(a->objectName(), a);
+        m_windowCommands << a;
+    };
+    windowCommand("mnuCloseWindowItem", QStringLiteral("Cl&ose"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)},
+                  [this] {
+                      if (QMdiSubWindow *sub = m_documentArea->activeSubWindow())
+                          sub->close();
+                  });
+    windowCommand("mnuNextWindowItem", QStringLiteral("Ne&xt Window"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)},
+                  [this] { m_documentArea->activateNextSubWindow(); });
+    windowCommand("mnuPreviousWindowItem", QStringLiteral("Pre&vious Window"),
+                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
+                  [this] { m_documentArea->activatePreviousSubWindow(); });
+
+    // Pane cycling sits in the View menu.
+    QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
+    view->addSeparator();
+    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), QStringLiteral("Next &Pane"));
+    next->setShortcut(QKeySequence(Qt::Key_F6));
+    connect(next, &QAction::triggered, this, [this] { focusNextPane(true); });
+    QAction *previous =
+        addItem(view, QStringLiteral("mnuPreviousPaneItem"), QStringLiteral("Previous Pa&ne"));
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    connect(previous, &QAction::triggered, this, [this] { focusNextPane(false); });
+}
+
+// Edit commands, tag commands, SmartColor and printing: every one works on
+// the active document through the insertion service.
+void MainWindow::connectEditCommands()
+{
+    auto onEditor = [this](const QString &name, auto fn) {
+        markBuilt(name);
+        connect(action(name), &QAction::triggered, this, [this, fn] {
+            if (HtmlEditor *editor = activeEditor())
+                fn(*editor);
+        });
+    };
+    for (const QString &prefix : {QStringLiteral("mnu"), QStringLiteral("mnuPop")}) {
+        onEditor(prefix + QStringLiteral("UndoItem"),
+                 [this](HtmlEditor &e) { insertion::undo(e, m_state); });
+        onEditor(prefix + QStringLiteral("CutItem"), [this](HtmlEditor &e) {
+            m_state.undo.undoYes = false;
+            QGuiApplication::clipboard()->setText(e.selText());
+            e.setSelText(QString());
+        });
+        onEditor(prefix + QStringLiteral("CopyItem"),
+                 [](HtmlEditor &e) { QGuiApplication::clipboard()->setText(e.selText()); });
+        onEditor(prefix + QStringLiteral("PasteItem"), [this](HtmlEditor &e) {
+            setHint(QStringLiteral("Color coding"));
+            insertion::paste(e, m_state, QGuiApplication::clipboard()->text());
+            setHint(QString());
+        });
+        onEditor(prefix + QStringLiteral("DeleteItem"),
+                 [](HtmlEditor &e) { e.setSelText(QString()); });
+    }
+    onEditor(QStringLiteral("mnuSelectAllItem"),
+             [](HtmlEditor &e) { e.select(0, e.characterLength()); });
+
+    // Tag commands: menu items are matched to the command table by caption.
+    for (const tagcommands::TagCommand &command : tagcommands::tagCommands()) {
+        for (QAction *a : m_actions) {
+            const bool inPopup = a->parent() == m_popMenu;
+            const QString &caption = inPopup ? command.popupCaption : command.menuCaption;
+            if (caption.isEmpty() || a->text() != caption || a->menu())
+                continue;
+            markBuilt(a->objectName());
+            const QString first = command.firstTag;
+            const QString last = command.lastTag;
+            connect(a, &QAction::triggered, this, [this, first, last] { addstuff(first, last); });
+        }
+    }
+
+    markBuilt(QStringLiteral("Command96"));
+    connect(m_smartColorButton, &QToolButton::clicked, this, [this] {
+        m_state.textLength = 0; // the button always colours the whole document
+        smartcolor();
+    });
+
+    markBuilt(QStringLiteral("mnuPrintItem"));
+    markBuilt(QStringLiteral("Command44_4"));
+    connect(action(QStringLiteral("mnuPrintItem")), &QAction::triggered, this,
+            &MainWindow::printActive);
+    connect(m_toolbarButtons[4], &QToolButton::clicked, this, &MainWindow::printActive);
+    updateDocumentCommands();
+}
+
+void MainWindow::onDocument(const QString &objectName, std::function<void(DocumentWindow &)> fn)
+{
+    markBuilt(objectName);
+    auto run = [this, fn] {
+        if (DocumentWindow *doc = activeDocument())
+            fn(*doc);
+    };
+    if (QAction *a = action(objectName))
+        connect(a, &QAction::triggered, this, run);
+    else if (auto *button = findChild<QToolButton *>(objectName))
+        connect(button, &QToolButton::clicked, this, run);
+}
+
+// File, import, settings and builder commands.
+void MainWindow::connectTools()
+{
+    auto always = [this](const QString &name, std::function<void()> fn) {
+        markBuilt(name);
+        if (QAction *a = action(name))
+            connect(a, &QAction::triggered, this, fn);
+        else if (auto *button = findChild<QToolButton *>(name))
+            connect(button, &QToolButton::clicked, this, fn);
+    };
+    for (const QString &name : {QStringLiteral("mnuNewItem"), QStringLiteral("Command44_0")})
+        always(name, [this] { filecommands::newDocument(*this); });
+    for (const QString &name : {QStringLiteral("mnuOpenItem"), QStringLiteral("Command44_1")})
+        always(name, [this] { filecommands::open(*this); });
+    for (const QString &name : {QStringLiteral("mnuSaveregItem"), QStringLiteral("Command44_2")})
+        onDocument(name, [this](DocumentWindow &doc) { filecommands::save(*this, doc); });
+    for (const QString &name : {QStringLiteral("mnuSaveItem"), QStringLiteral("Command44_3")}) {
+        onDocument(name, [this](DocumentWindow &doc) {
+            if (filecommands::saveAs(*this, doc) && m_sitePane)
+                m_sitePane->refresh();
+        });
+    }
+    onDocument(QStringLiteral("Command44_5"),
+               [this](DocumentWindow &doc) { filecommands::externalPreview(*this, doc); });
+    always(QStringLiteral("mnuImport1"), [this] { importcommands::importToNewFile(*this); });
+    always(QStringLiteral("mnuImport2"),
+           [this] { importcommands::importToCurrentDocument(*this); });
+    always(QStringLiteral("mnuImport3"), [this] { importcommands::importTable(*this); });
+    always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
+    always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
+    always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
+    always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
+    always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
+    // New and Open need no document: their buttons are always on.
+    m_toolbarButtons[0]->setEnabled(true);
+    m_toolbarButtons[1]->setEnabled(true);
+    updateDocumentCommands();
+}
+
+// Every builder and tool window in the registry: its menu items open it
+// and its palette tabs are enabled.
+void MainWindow::connectBuilders()
+{
+    QSet<QString> available;
+    for (const registry::BuilderRow &row : registry::rows()) {
+        available.insert(row.id);
+        for (const QString &item : row.menuItems) {
+            markBuilt(item);
+            const QString id = row.id;
+            connect(action(item), &QAction::triggered, this, [this, id] { openBuilder(id); });
+        }
+    }
+    m_sideBar->setAvailableBuilders(available);
+}
+
+void MainWindow::markBuilt(const QString &objectName)
+{
+    if (QAction *a = action(objectName)) {
+        m_unbuilt.remove(a);
+        a->setEnabled(true);
+    } else if (auto *button = findChild<QToolButton *>(objectName)) {
+        button->setProperty("built", true);
+    }
+}
+
+// Commands that need a document are enabled only while one is open.
+void MainWindow::updateDocumentCommands()
+{
+    const bool any = m_documentArea->count() > 0;
+    const QStringList names{QStringLiteral("mnuEdit"),
+                            QStringLiteral("mnuHTML"),
+                            QStringLiteral("mnuTools"),
+                            QStringLiteral("mnuPrintItem"),
+                            QStringLiteral("mnuSaveregItem"),
+                            QStringLiteral("mnuSaveItem"),
+                            QStringLiteral("mnuWebsiteLinkItem"),
+                            QStringLiteral("mnuImport2"),
+                            QStringLiteral("mnuImport3"),
+                            QStringLiteral("mnuSettingsItem")};
+    for (const QString &name : names) {
+        QAction *a = action(name);
+        a->setEnabled(any && !m_unbuilt.contains(a));
+    }
+    for (int i = 2; i <= 5; ++i)
+        m_toolbarButtons[i]->setEnabled(any && m_toolbarButtons[i]->property("built").toBool());
+    for (QAction *a : std::as_const(m_windowCommands))
+        a->setEnabled(any);
+    m_smartColorButton->setEnabled(any && m_smartColorButton->property("built").toBool());
+    for (const char *name : {"Picture14", "Picture15"}) {
+        if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
+            w->setEnabled(any);
+    }
+    if (m_sideBar)
+        m_sideBar->setDocumentsOpen(any);
+    emit documentCountChanged(m_documentArea->count());
+}
+
+void MainWindow::launchTool(int tool)
+{
+    const QString program = launcher::findTool(launcher::Tool(tool));
+    if (program.isEmpty() || !launcher::start(program)) {
+        m_dialogs.message(
+            this, QStringLiteral("This Windows Application is not installed on your computer"));
+    }
+}
