@@ -110,7 +110,7 @@ void importToCurrentDocument(Workbench &workbench)
     importer::Result result = convert([&] { return importer::importIntoDocument(path); });
     // Nothing at all to put in (the wrong kind of file, or a damaged one
     // with nothing readable) is refused with its reason.
-    result.refused = result.refused || result.html.isEmpty();
+    result.refused = result.refused || (!result.ok && result.html.isEmpty());
     if (!usable(workbench, path, result))
         return;
     {

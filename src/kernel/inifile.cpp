@@ -1,5 +1,6 @@
 #include "kernel/inifile.h"
 
+#include "platform/numbers.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -11,13 +12,7 @@ bool isSpace(char ch)
 
 int hexValue(char ch)
 {
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
+    return numbers::hexDigit(char16_t(static_cast<unsigned char>(ch)));
 }
 
 // Bytes as they stand in the file: UTF-8 where they are UTF-8, otherwise
@@ -306,10 +301,10 @@ bool IniFile::parse(const QByteArray &bytes, QString *problem)
             const qsizetype close = text.indexOf(']');
             if (close < 0) {
                 if (problem) {
-                    const QByteArray shown = text.first(text.contains('\n') ? text.indexOf('\n')
-                                                                            : text.size())
-                                                 .trimmed()
-                                                 .left(80);
+                    const QByteArray shown =
+                        text.first(text.contains('\n') ? text.indexOf('\n') : text.size())
+                            .trimmed()
+                            .left(80);
                     *problem = QStringLiteral("line %1 (\"%2\") cannot be read")
                                    .arg(bytes.left(line.start).count('\n') + 1)
                                    .arg(QString::fromUtf8(shown));

@@ -56,9 +56,11 @@ void checkCount(const SettingsStore &store, const settings::Setting &count, qsiz
     const qint64 n = text.toLongLong(&ok);
     if (stored ? (ok && n == rows + extra) : rows == 0)
         return;
-    problems << tr("The organizer's stored count of %1 (\"%2\") does not match the %3 stored. "
-                   "The stored ones are kept.")
-                    .arg(tr(what), stored ? text.left(40) : tr("missing"))
+    const QString said = stored
+                             ? tr("gives the number of %1 as \"%2\"").arg(tr(what), text.left(40))
+                             : tr("gives no number of %1").arg(tr(what));
+    problems << tr("The organizer's file %1 but holds %2. Every one it holds is kept.")
+                    .arg(said)
                     .arg(rows);
 }
 

@@ -225,13 +225,13 @@ bool readOnlyMode(mode_t mode)
     return (mode & 0222) == 0;
 }
 
-bool inProgramFolder(const QByteArray &target)
+bool inProgramFolder(const QByteArray &folder)
 {
     if (!QCoreApplication::instance())
         return false;
     const QString program = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
-    const QString folder = QFileInfo(QFile::decodeName(folderOf(target))).canonicalFilePath();
-    return !program.isEmpty() && folder == program;
+    return !program.isEmpty() &&
+           QFileInfo(QFile::decodeName(folder)).canonicalFilePath() == program;
 }
 
 void syncFolder(const QByteArray &folder)
@@ -244,8 +244,10 @@ void syncFolder(const QByteArray &folder)
 }
 
 // Where a write goes, and whether it may: the checks made before anything
-// is written.
-bool prepare(const QString &path, const Options &options, Staged *staged, QString *error)
+// is written. A batch passes the folders it has seen, so each folder is
+// checked and swept once.
+bool prepare(const QString &path, const Options &options, Staged *staged, QString *error,
+             FolderChecks *seen)
 {
     auto fail = [&](const QString &why) {
         *error = why;
@@ -265,10 +267,19 @@ bool prepare(const QString &path, const Options &options, Staged *staged, QStrin
         return fail(tr("This is not a regular file (a device, a pipe or a socket)."));
     if (!staged->exists && options.existingOnly)
         return fail(tr("The file no longer exists."));
-    if (inProgramFolder(staged->target))
+    const QByteArray folder = folderOf(staged->target);
+    const bool firstVisit = !seen || !seen->contains(folder);
+    const bool ownFolder = firstVisit ? inProgramFolder(folder) : seen->value(folder);
+    if (seen)
+        seen->insert(folder, ownFolder);
+    if (ownFolder)
         return fail(tr("Lorimel does not write into its own program folder."));
-    // Copies a killed write left behind for this file.
-    removeStale(folderOf(staged->target), '.' + baseOf(staged->target).left(200));
+    // Copies a killed write left behind: of this file, or once of every
+    // file in the folder for a batch.
+    if (!seen)
+        removeStale(folder, '.' + baseOf(staged->target).left(200));
+    else if (firstVisit)
+        removeStale(folder, QByteArrayLiteral("."));
     // A read-only file stays read-only, even where its folder would let a
     // copy be renamed over it, and even for root.
     if (staged->exists && readOnlyMode(staged->old.st_mode))
@@ -319,9 +330,9 @@ int createTemporary(Staged *staged, int *error)
 using Fill = std::function<bool(int fd, int *error)>;
 
 bool stage(const QString &path, const Options &options, const Fill &fill, bool sync, Staged *staged,
-           QString *error)
+           QString *error, FolderChecks *seen = nullptr)
 {
-    if (!prepare(path, options, staged, error))
+    if (!prepare(path, options, staged, error, seen))
         return false;
     int failure = 0;
     const int fd = createTemporary(staged, &failure);
@@ -484,7 +495,7 @@ bool Batch::add(const QString &path, const QByteArray &bytes, const Options &opt
         [&bytes](int fd, int *failure) {
             return writeAll(fd, bytes.constData(), bytes.size(), 0, failure);
         },
-        false, staged.get(), &why);
+        false, staged.get(), &why, &m_folders);
     if (!ok) {
         if (error)
             *error = why;

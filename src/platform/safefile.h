@@ -25,6 +25,7 @@
 //   any file in the program's own folder.
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -50,12 +51,14 @@ bool write(const QString &path, const QByteArray &bytes, const Options &options,
 bool copy(const QString &source, const QString &path, QString *error = nullptr);
 
 struct Staged;
+using FolderChecks = QHash<QByteArray, bool>; // folder -> the program's own
 
 // Many files in one go (Multi-File Replace): every new content is written
 // beside its file first, then one sync covers them all before each is put
 // in place. The same guarantees as write(), at the cost of one sync per
-// file system instead of one per file. Temporaries not committed are
-// removed when the batch goes.
+// file system instead of one per file. Each folder is checked and swept of
+// stale temporaries once. Temporaries not committed are removed when the
+// batch goes.
 class Batch
 {
 public:
@@ -80,6 +83,7 @@ public:
 
 private:
     QList<std::shared_ptr<Staged>> m_staged;
+    FolderChecks m_folders;
 };
 
 // For writers that must be handed a file name, such as the printer's PDF

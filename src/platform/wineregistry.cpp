@@ -1,5 +1,6 @@
 #include "platform/wineregistry.h"
 
+#include "platform/numbers.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 
@@ -16,14 +17,7 @@ namespace {
 
 int hexDigit(QChar c)
 {
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
+    return numbers::hexDigit(c.unicode());
 }
 
 // Decodes escaped text from `from` up to the unescaped `terminator`.

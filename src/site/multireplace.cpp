@@ -53,8 +53,6 @@ bool insideFolder(const QString &canonicalFolder, const QString &path)
 Run::Run(const QString &folder, const QStringList &names, const QString &find,
          const QString &replacement, Qt::CaseSensitivity sensitivity)
 {
-    // Copies a killed run left behind go first.
-    safefile::removeStaleTemporaries(folder);
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     safefile::Options options;
     options.existingOnly = true;
