@@ -48,6 +48,32 @@ bool insideFolder(const QString &canonicalFolder, const QString &path)
            (canonicalFolder == u'/' && target.startsWith(u'/'));
 }
 
+// What a run does with one file: Written with its new bytes when it
+// changes, else why it is left alone.
+Outcome prepare(const QString &canonicalFolder, const QString &path, const QString &find,
+                const QString &replacement, Qt::CaseSensitivity sensitivity,
+                qsizetype *replacements, QByteArray *bytes)
+{
+    if (!insideFolder(canonicalFolder, path))
+        return Outcome::OutsideFolder;
+    const textfile::Loaded loaded = textfile::load(path);
+    if (!loaded.ok)
+        return loaded.binary ? Outcome::Binary : Outcome::Unreadable;
+    // A NUL byte decodes to U+0000 whatever the encoding guess: such a file
+    // is no text to edit.
+    if (loaded.text.contains(QChar(0)))
+        return Outcome::Binary;
+    const QString text = replaceAll(loaded.text, find, replacement, sensitivity, replacements);
+    if (*replacements == 0)
+        return Outcome::Unchanged;
+    if (textfile::firstUnrepresentable(text, loaded.encoding) >= 0)
+        return Outcome::Unencodable;
+    if (safefile::isReadOnly(path))
+        return Outcome::ReadOnly;
+    *bytes = textfile::encode(text, loaded.encoding);
+    return Outcome::Written;
+}
+
 } // namespace
 
 Run::Run(const QString &folder, const QStringList &names, const QString &find,
@@ -61,33 +87,13 @@ Run::Run(const QString &folder, const QStringList &names, const QString &find,
         result.name = name;
         const QString path = paths::join(folder, name);
         QByteArray bytes;
-        if (!insideFolder(canonicalFolder, path)) {
-            result.outcome = Outcome::OutsideFolder;
-        } else if (const textfile::Loaded loaded = textfile::load(path); !loaded.ok) {
-            result.outcome = loaded.binary ? Outcome::Binary : Outcome::Unreadable;
-        } else if (loaded.text.contains(QChar(0))) {
-            // A NUL byte decodes to U+0000 whatever the encoding guess:
-            // such a file is no text to edit.
-            result.outcome = Outcome::Binary;
-        } else {
-            const QString text =
-                replaceAll(loaded.text, find, replacement, sensitivity, &result.replacements);
-            if (result.replacements == 0)
-                result.outcome = Outcome::Unchanged;
-            else if (textfile::firstUnrepresentable(text, loaded.encoding) >= 0)
-                result.outcome = Outcome::Unencodable;
-            else if (safefile::isReadOnly(path))
-                result.outcome = Outcome::ReadOnly;
-            else
-                bytes = textfile::encode(text, loaded.encoding);
-        }
-        if (!bytes.isNull()) {
-            if (m_batch.add(path, bytes, options, &result.error)) {
-                result.outcome = Outcome::Written;
+        result.outcome = prepare(canonicalFolder, path, find, replacement, sensitivity,
+                                 &result.replacements, &bytes);
+        if (result.outcome == Outcome::Written) {
+            if (m_batch.add(path, bytes, options, &result.error))
                 m_staged << int(m_results.size());
-            } else {
+            else
                 result.outcome = Outcome::Unwritable;
-            }
         }
         if (result.outcome != Outcome::Written)
             result.replacements = 0;
