@@ -49,11 +49,6 @@ FloatingFrame::FloatingFrame(BuilderHost &host)
     resize(400, sizeHint().height());
 }
 
-FloatingFrame *FloatingFrame::open(BuilderHost &host)
-{
-    return showBuilder<FloatingFrame>(host);
-}
-
 FloatingFrameOptions FloatingFrame::options() const
 {
     FloatingFrameOptions o;

@@ -14,7 +14,6 @@ class FloatingFrame : public BuilderDialog
     Q_OBJECT
 public:
     explicit FloatingFrame(BuilderHost &host);
-    static FloatingFrame *open(BuilderHost &host);
 
     links::FloatingFrameOptions options() const;
     void setOptions(const links::FloatingFrameOptions &options);

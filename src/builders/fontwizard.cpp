@@ -36,11 +36,6 @@ FontWizard::FontWizard(BuilderHost &host) : BuilderDialog(host)
     resize(380, 160);
 }
 
-FontWizard *FontWizard::open(BuilderHost &host)
-{
-    return showBuilder<FontWizard>(host);
-}
-
 FontOptions FontWizard::options() const
 {
     FontOptions o;

@@ -14,8 +14,6 @@ class FontWizard : public BuilderDialog
 public:
     explicit FontWizard(BuilderHost &host);
 
-    static FontWizard *open(BuilderHost &host);
-
     marquee::FontOptions options() const;
     void setOptions(const marquee::FontOptions &options);
 

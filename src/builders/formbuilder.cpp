@@ -47,11 +47,6 @@ FormBuilder::FormBuilder(BuilderHost &host)
     resize(420, sizeHint().height());
 }
 
-FormBuilder *FormBuilder::open(BuilderHost &host)
-{
-    return showBuilder<FormBuilder>(host);
-}
-
 FormOptions FormBuilder::options() const
 {
     FormOptions o;

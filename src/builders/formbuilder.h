@@ -13,7 +13,6 @@ class FormBuilder : public BuilderDialog
     Q_OBJECT
 public:
     explicit FormBuilder(BuilderHost &host);
-    static FormBuilder *open(BuilderHost &host);
 
     formbuilders::FormOptions options() const;
     // A method that is not in the list chooses none.

@@ -174,11 +174,6 @@ void FormInput::showKind(InputKind k)
     m_kinds->button(int(k))->setChecked(true);
 }
 
-FormInput *FormInput::open(BuilderHost &host)
-{
-    return showBuilder<FormInput>(host);
-}
-
 FormInputOptions FormInput::options() const
 {
     FormInputOptions o;

@@ -21,7 +21,6 @@ class FormInput : public BuilderDialog
     Q_OBJECT
 public:
     explicit FormInput(BuilderHost &host);
-    static FormInput *open(BuilderHost &host);
 
     // The visible page's kind and fields.
     formbuilders::FormInputOptions options() const;

@@ -192,11 +192,6 @@ FrameBuilder::FrameBuilder(BuilderHost &host) : BuilderDialog(host)
     chooseLayout(1);
 }
 
-FrameBuilder *FrameBuilder::open(BuilderHost &host)
-{
-    return showBuilder<FrameBuilder>(host);
-}
-
 void FrameBuilder::chooseLayout(int layout)
 {
     if (!isLayout(layout))
@@ -377,6 +372,6 @@ void FrameBuilderStep2::accept()
 
 void FrameBuilderStep2::back()
 {
-    FrameBuilder::open(host());
+    showBuilder<FrameBuilder>(host());
     finishCancel();
 }

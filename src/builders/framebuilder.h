@@ -44,8 +44,6 @@ class FrameBuilder : public BuilderDialog
 public:
     explicit FrameBuilder(BuilderHost &host);
 
-    static FrameBuilder *open(BuilderHost &host);
-
     int chosenLayout() const { return m_layout; }
     void chooseLayout(int layout);
 

@@ -43,11 +43,6 @@ LinkBoxBuilder::LinkBoxBuilder(BuilderHost &host)
     resize(sizeHint().width(), 300);
 }
 
-LinkBoxBuilder *LinkBoxBuilder::open(BuilderHost &host)
-{
-    return showBuilder<LinkBoxBuilder>(host);
-}
-
 LinkBoxOptions LinkBoxBuilder::options() const
 {
     LinkBoxOptions o;

@@ -14,7 +14,6 @@ class LinkBoxBuilder : public BuilderDialog
     Q_OBJECT
 public:
     explicit LinkBoxBuilder(BuilderHost &host);
-    static LinkBoxBuilder *open(BuilderHost &host);
 
     links::LinkBoxOptions options() const;
     void setOptions(const links::LinkBoxOptions &options);

@@ -50,11 +50,6 @@ ListboxBuilder::ListboxBuilder(BuilderHost &host)
     resize(sizeHint().width(), 330);
 }
 
-ListboxBuilder *ListboxBuilder::open(BuilderHost &host)
-{
-    return showBuilder<ListboxBuilder>(host);
-}
-
 ListboxOptions ListboxBuilder::options() const
 {
     ListboxOptions o;

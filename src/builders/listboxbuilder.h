@@ -15,7 +15,6 @@ class ListboxBuilder : public BuilderDialog
     Q_OBJECT
 public:
     explicit ListboxBuilder(BuilderHost &host);
-    static ListboxBuilder *open(BuilderHost &host);
 
     formbuilders::ListboxOptions options() const;
     void setOptions(const formbuilders::ListboxOptions &options);

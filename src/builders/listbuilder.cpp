@@ -139,11 +139,6 @@ ListBuilder::ListBuilder(BuilderHost &host) : BuilderDialog(host)
     kindChosen(defaults.kind);
 }
 
-ListBuilder *ListBuilder::open(BuilderHost &host)
-{
-    return showBuilder<ListBuilder>(host);
-}
-
 ListKind ListBuilder::kind() const
 {
     for (int k = 0; k < m_kinds.size(); ++k) {

@@ -24,8 +24,6 @@ class ListBuilder : public BuilderDialog
 public:
     explicit ListBuilder(BuilderHost &host);
 
-    static ListBuilder *open(BuilderHost &host);
-
     listbuilder::ListOptions options() const;
     void setOptions(const listbuilder::ListOptions &options);
 

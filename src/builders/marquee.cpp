@@ -82,11 +82,6 @@ MarqueeBuilder::MarqueeBuilder(BuilderHost &host) : BuilderDialog(host)
     resize(460, 250);
 }
 
-MarqueeBuilder *MarqueeBuilder::open(BuilderHost &host)
-{
-    return showBuilder<MarqueeBuilder>(host);
-}
-
 MarqueeOptions MarqueeBuilder::options() const
 {
     MarqueeOptions o;

@@ -15,8 +15,6 @@ class MarqueeBuilder : public BuilderDialog
 public:
     explicit MarqueeBuilder(BuilderHost &host);
 
-    static MarqueeBuilder *open(BuilderHost &host);
-
     marquee::MarqueeOptions options() const;
     void setOptions(const marquee::MarqueeOptions &options);
 

@@ -157,11 +157,6 @@ ParagraphBuilder::ParagraphBuilder(BuilderHost &host) : BuilderDialog(host)
     resize(640, 420);
 }
 
-ParagraphBuilder *ParagraphBuilder::open(BuilderHost &host)
-{
-    return showBuilder<ParagraphBuilder>(host);
-}
-
 QToolButton *ParagraphBuilder::toolButton(const char *objectName, const QString &caption,
                                           const QString &name)
 {

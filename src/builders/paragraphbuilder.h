@@ -17,8 +17,6 @@ class ParagraphBuilder : public BuilderDialog
 public:
     explicit ParagraphBuilder(BuilderHost &host);
 
-    static ParagraphBuilder *open(BuilderHost &host);
-
     // The editor's text and formatting.
     richtext::RichText options() const;
     void setOptions(const richtext::RichText &text);

@@ -119,11 +119,6 @@ TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
     resize(660, 400);
 }
 
-TableBuilder *TableBuilder::open(BuilderHost &host)
-{
-    return showBuilder<TableBuilder>(host);
-}
-
 QWidget *TableBuilder::buildGridPage()
 {
     auto *page = new QWidget;

@@ -27,10 +27,6 @@ class TableBuilder : public BuilderDialog
 public:
     explicit TableBuilder(BuilderHost &host);
 
-    // Shows the builder kept from the last opening (when it retained its
-    // contents) or a new one, and returns without waiting for it.
-    static TableBuilder *open(BuilderHost &host);
-
     // Everything the dialog holds, as the fragment generator reads it.
     tablebuilder::TableOptions options() const;
     // Fills the grid and every field from options; pictures are shown by

@@ -78,11 +78,6 @@ SpecialEffectsDialog::SpecialEffectsDialog(BuilderHost &host) : BuilderDialog(ho
     layout->addLayout(formkit::okCancelRow(this, "Command1", "Command2"));
 }
 
-SpecialEffectsDialog *SpecialEffectsDialog::open(BuilderHost &host)
-{
-    return showBuilder<SpecialEffectsDialog>(host);
-}
-
 QWidget *SpecialEffectsDialog::buildThreeDPage()
 {
     auto *page = new QWidget;

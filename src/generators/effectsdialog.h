@@ -21,7 +21,6 @@ public:
     enum Page { ThreeD, Sloped, Divider, GradientText };
 
     explicit SpecialEffectsDialog(BuilderHost &host);
-    static SpecialEffectsDialog *open(BuilderHost &host);
 
     effects::ThreeDTextOptions threeDOptions() const;
     effects::SlopedTextOptions slopedOptions() const;

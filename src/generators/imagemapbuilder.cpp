@@ -209,11 +209,6 @@ ImageMapBuilder::ImageMapBuilder(BuilderHost &host) : BuilderDialog(host)
     refreshAreas();
 }
 
-ImageMapBuilder *ImageMapBuilder::open(BuilderHost &host)
-{
-    return showBuilder<ImageMapBuilder>(host);
-}
-
 ImageMapOptions ImageMapBuilder::options() const
 {
     ImageMapOptions o;

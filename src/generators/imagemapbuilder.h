@@ -66,7 +66,6 @@ class ImageMapBuilder : public BuilderDialog
     Q_OBJECT
 public:
     explicit ImageMapBuilder(BuilderHost &host);
-    static ImageMapBuilder *open(BuilderHost &host);
 
     imagemap::ImageMapOptions options() const;
     void setOptions(const imagemap::ImageMapOptions &options);

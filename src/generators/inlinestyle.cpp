@@ -40,11 +40,6 @@ InlineStyleDialog::InlineStyleDialog(BuilderHost &host) : BuilderDialog(host)
     layout->addLayout(formkit::okCancelRow(this, "Command2", "Command3"));
 }
 
-InlineStyleDialog *InlineStyleDialog::open(BuilderHost &host)
-{
-    return showBuilder<InlineStyleDialog>(host);
-}
-
 QWidget *InlineStyleDialog::buildFontPage()
 {
     auto *page = new QWidget;

@@ -18,7 +18,6 @@ class InlineStyleDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit InlineStyleDialog(BuilderHost &host);
-    static InlineStyleDialog *open(BuilderHost &host);
 
     inlinestyle::DivOptions options() const;
     void setOptions(const inlinestyle::DivOptions &options);

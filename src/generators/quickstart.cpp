@@ -117,11 +117,6 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
     layout->addLayout(formkit::okCancelRow(this, "Command8", "Command9"));
 }
 
-QuickStartDialog *QuickStartDialog::open(BuilderHost &host)
-{
-    return showBuilder<QuickStartDialog>(host);
-}
-
 void QuickStartDialog::showPreview(int row, qint64 colour)
 {
     if (row == Background) {

@@ -20,7 +20,6 @@ class QuickStartDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit QuickStartDialog(BuilderHost &host);
-    static QuickStartDialog *open(BuilderHost &host);
 
     quickstart::PageOptions options() const;
     void setOptions(const quickstart::PageOptions &options);

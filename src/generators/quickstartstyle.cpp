@@ -143,11 +143,6 @@ QWidget *QuickStartStyleDialog::buildLinksBox()
     return box;
 }
 
-QuickStartStyleDialog *QuickStartStyleDialog::open(BuilderHost &host)
-{
-    return showBuilder<QuickStartStyleDialog>(host);
-}
-
 void QuickStartStyleDialog::useGroup(QCheckBox *check)
 {
     check->setEnabled(true);

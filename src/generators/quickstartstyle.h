@@ -18,7 +18,6 @@ class QuickStartStyleDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit QuickStartStyleDialog(BuilderHost &host);
-    static QuickStartStyleDialog *open(BuilderHost &host);
 
     quickstart::StylePageOptions options() const;
     void setOptions(const quickstart::StylePageOptions &options);

@@ -39,11 +39,6 @@ RandomBackgroundDialog::RandomBackgroundDialog(BuilderHost &host) : BuilderDialo
     layout->addLayout(formkit::okCancelRow(this, "Command1", "Command2"));
 }
 
-RandomBackgroundDialog *RandomBackgroundDialog::open(BuilderHost &host)
-{
-    return showBuilder<RandomBackgroundDialog>(host);
-}
-
 void RandomBackgroundDialog::chooseColour(int index)
 {
     const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);

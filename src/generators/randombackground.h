@@ -14,7 +14,6 @@ class RandomBackgroundDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit RandomBackgroundDialog(BuilderHost &host);
-    static RandomBackgroundDialog *open(BuilderHost &host);
 
     randomscripts::BackgroundOptions options() const;
     void setOptions(const randomscripts::BackgroundOptions &options);

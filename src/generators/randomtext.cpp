@@ -25,11 +25,6 @@ RandomTextDialog::RandomTextDialog(BuilderHost &host) : BuilderDialog(host)
     layout->addLayout(formkit::okCancelRow(this, "Command1", "Command2"));
 }
 
-RandomTextDialog *RandomTextDialog::open(BuilderHost &host)
-{
-    return showBuilder<RandomTextDialog>(host);
-}
-
 TextOptions RandomTextDialog::options() const
 {
     return TextOptions{m_grid->column(0)};

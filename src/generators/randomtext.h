@@ -12,7 +12,6 @@ class RandomTextDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit RandomTextDialog(BuilderHost &host);
-    static RandomTextDialog *open(BuilderHost &host);
 
     randomscripts::TextOptions options() const;
     void setOptions(const randomscripts::TextOptions &options);

@@ -90,11 +90,6 @@ VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
     m_text->setFocus();
 }
 
-VrmlBuilder *VrmlBuilder::open(BuilderHost &host)
-{
-    return showBuilder<VrmlBuilder>(host);
-}
-
 VrmlOptions VrmlBuilder::options() const
 {
     VrmlOptions o;

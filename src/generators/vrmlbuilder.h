@@ -22,7 +22,6 @@ class VrmlBuilder : public BuilderDialog
     Q_OBJECT
 public:
     explicit VrmlBuilder(BuilderHost &host);
-    static VrmlBuilder *open(BuilderHost &host);
 
     // The world of the visible tab.
     vrml::VrmlOptions options() const;

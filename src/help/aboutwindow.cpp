@@ -77,11 +77,6 @@ AboutWindow::AboutWindow(BuilderHost &host) : BuilderDialog(host)
     ok->setFocus();
 }
 
-AboutWindow *AboutWindow::open(BuilderHost &host)
-{
-    return showBuilder<AboutWindow>(host);
-}
-
 QString AboutWindow::disclaimer()
 {
     return QStringLiteral(

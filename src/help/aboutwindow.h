@@ -9,8 +9,5 @@ class AboutWindow : public BuilderDialog
 public:
     explicit AboutWindow(BuilderHost &host);
 
-    // Shows the window, holding the main window until it closes.
-    static AboutWindow *open(BuilderHost &host);
-
     static QString disclaimer();
 };

@@ -59,11 +59,6 @@ AppletDialog::AppletDialog(BuilderHost &host) : BuilderDialog(host)
     m_fileName->setFocus();
 }
 
-AppletDialog *AppletDialog::open(BuilderHost &host)
-{
-    return showBuilder<AppletDialog>(host);
-}
-
 AppletOptions AppletDialog::options() const
 {
     AppletOptions o;

@@ -13,7 +13,6 @@ class AppletDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit AppletDialog(BuilderHost &host);
-    static AppletDialog *open(BuilderHost &host);
 
     applet::AppletOptions options() const;
     void setOptions(const applet::AppletOptions &options);

@@ -28,11 +28,6 @@ ParametersDialog::ParametersDialog(BuilderHost &host) : BuilderDialog(host)
     m_grid->editor()->setFocus();
 }
 
-ParametersDialog *ParametersDialog::open(BuilderHost &host)
-{
-    return showBuilder<ParametersDialog>(host);
-}
-
 QList<Parameter> ParametersDialog::options() const
 {
     QList<Parameter> out;

@@ -11,7 +11,6 @@ class ParametersDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit ParametersDialog(BuilderHost &host);
-    static ParametersDialog *open(BuilderHost &host);
 
     QList<applet::Parameter> options() const;
     void setOptions(const QList<applet::Parameter> &parameters);

@@ -42,11 +42,6 @@ PremadeScriptsDialog::PremadeScriptsDialog(BuilderHost &host) : BuilderDialog(ho
     m_entries.first()->setFocus();
 }
 
-PremadeScriptsDialog *PremadeScriptsDialog::open(BuilderHost &host)
-{
-    return showBuilder<PremadeScriptsDialog>(host);
-}
-
 int PremadeScriptsDialog::options() const
 {
     for (int i = 0; i < m_entries.size(); ++i) {

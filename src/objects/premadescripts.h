@@ -13,7 +13,6 @@ class PremadeScriptsDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit PremadeScriptsDialog(BuilderHost &host);
-    static PremadeScriptsDialog *open(BuilderHost &host);
 
     // The chosen entry's index in scripts::premadeScripts().
     int options() const;

@@ -28,11 +28,6 @@ ScriptDialog::ScriptDialog(BuilderHost &host) : BuilderDialog(host)
     m_vbScript->setFocus();
 }
 
-ScriptDialog *ScriptDialog::open(BuilderHost &host)
-{
-    return showBuilder<ScriptDialog>(host);
-}
-
 Language ScriptDialog::options() const
 {
     return m_javaScript->isChecked() ? Language::JavaScript : Language::VBScript;

@@ -11,7 +11,6 @@ class ScriptDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit ScriptDialog(BuilderHost &host);
-    static ScriptDialog *open(BuilderHost &host);
 
     scripts::Language options() const;
     void setOptions(scripts::Language language);

@@ -31,11 +31,6 @@ SearchesDialog::SearchesDialog(BuilderHost &host) : BuilderDialog(host)
     m_list->setFocus();
 }
 
-SearchesDialog *SearchesDialog::open(BuilderHost &host)
-{
-    return showBuilder<SearchesDialog>(host);
-}
-
 int SearchesDialog::options() const
 {
     const QList<QListWidgetItem *> chosen = m_list->selectedItems();

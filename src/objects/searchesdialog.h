@@ -12,7 +12,6 @@ class SearchesDialog : public BuilderDialog
     Q_OBJECT
 public:
     explicit SearchesDialog(BuilderHost &host);
-    static SearchesDialog *open(BuilderHost &host);
 
     // The chosen service's index in scripts::searchServices(), -1 for none.
     int options() const;

@@ -42,6 +42,8 @@ struct Options
     bool existingOnly = false;
 };
 
+// True once path holds bytes on disk; false with the reason in *error and
+// the old file as it was.
 bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 bool write(const QString &path, const QByteArray &bytes, const Options &options,
            QString *error = nullptr);

@@ -25,7 +25,6 @@
 #include "generators/randomtext.h"
 #include "generators/vrmlbuilder.h"
 #include "help/aboutwindow.h"
-#include "kernel/builderids.h"
 #include "objects/appletdialog.h"
 #include "objects/controlbrowser.h"
 #include "objects/parametersdialog.h"
@@ -39,15 +38,29 @@
 #include "site/sitepane.h"
 #include "site/thumbnailbrowser.h"
 
-#include <QObject>
+#include <algorithm>
 
 namespace registry {
 
 namespace {
 
-QString id(const char *name)
+// The menus the rows put their items in.
+constexpr char Edit[] = "mnuEdit";
+constexpr char ToolsAtoM[] = "mnuToolsAMItem";
+constexpr char ToolsNtoZ[] = "mnuToolsNZItem";
+constexpr char Help[] = "mnuHelp";
+constexpr char SitePopup[] = "Website";
+
+// A builder window: the one kept from last time, or a new one.
+template <class T> QWidget *opens(Workbench &w, const QString &)
 {
-    return QLatin1String(name);
+    return BuilderDialog::showBuilder<T>(w);
+}
+
+// A window that starts with the file it was given.
+template <class T> QWidget *opensWithFile(Workbench &w, const QString &file)
+{
+    return T::open(w, file);
 }
 
 SitePane *sitePane(Workbench &w)
@@ -56,187 +69,215 @@ SitePane *sitePane(Workbench &w)
     return main ? main->findChild<SitePane *>() : nullptr;
 }
 
+QWidget *openFind(Workbench &w, const QString &)
+{
+    return FindWindow::open(w, false);
+}
+
+QWidget *openReplace(Workbench &w, const QString &)
+{
+    return FindWindow::open(w, true);
+}
+
+QWidget *openObjectTags(Workbench &w, const QString &)
+{
+    return ControlBrowser::open(w, w.settings());
+}
+
+// It writes its data to the settings store.
+QWidget *openOrganizer(Workbench &w, const QString &)
+{
+    return OrganizerWindow::open(w, w.settings());
+}
+
+// The site pane lists the copied files once the retriever closes.
+QWidget *openFileRetriever(Workbench &w, const QString &)
+{
+    auto *window = BuilderDialog::showBuilder<FileRetriever>(w);
+    if (SitePane *pane = sitePane(w))
+        QObject::connect(window, &FileRetriever::closed, pane, &SitePane::refresh,
+                         Qt::UniqueConnection);
+    return window;
+}
+
+// From the menu: the file selected in the site pane.
+QWidget *openFileProperties(Workbench &w, const QString &argument)
+{
+    QString path = argument;
+    if (path.isEmpty()) {
+        if (SitePane *pane = sitePane(w))
+            path = pane->selectedPath();
+    }
+    return FileProperties::open(w, path);
+}
+
 } // namespace
 
+// Each menu lists its items in the order of these rows.
 const QList<BuilderRow> &rows()
 {
     static const QList<BuilderRow> table{
-        {id(builderid::TableBuilder),
-         {QStringLiteral("mnuTableBuilderItem")},
+        {"Find", Kind::Tool, openFind, {{Edit, "mnuFindItem", "&Find"}}},
+        {"Replace", Kind::Tool, openReplace, {{Edit, "mnuReplaceItem", "&Replace"}}},
+        {"MultiFileReplace",
+         Kind::Tool,
+         opens<MultiReplaceWindow>,
+         {{Edit, "mnuMultiReplaceItem", "&Multi-File Replace"}}},
+
+        {builderid::Anchor,
          Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return TableBuilder::open(w); }},
+         opensWithFile<Links>,
+         {{ToolsAtoM, "mnuAnchorItem", "&Anchor"}},
+         {{"TabStrip3", 1, "Anchors", "Create hyperlinks or named references"}}},
+        {"BackgroundSounds",
+         Kind::Builder,
+         opensWithFile<BackgroundSoundsBuilder>,
+         {{ToolsAtoM, "mnuBackgroundSoundItem", "&Background Sound"}},
+         {{"TabStrip8", 2, "Sound", "Use sound files for background sound"}},
+         FileRole::Sound},
+        {"FloatingFrame",
+         Kind::Builder,
+         opens<FloatingFrame>,
+         {{ToolsAtoM, "mnuFloatingFrameItem", "Floating Frame"}},
+         {{"TabStrip10", 1, "Floating Frame", "Create a window containing another page"}}},
         // The wizard's first step: Next goes on to the second, which inserts.
-        {id(builderid::FrameBuilder),
-         {QStringLiteral("mnuFrameBuilderItem")},
+        {"FrameBuilder",
          Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return FrameBuilder::open(w); }},
-        {id(builderid::ListBuilder),
-         {QStringLiteral("mnuListBuilderItem")},
+         opens<FrameBuilder>,
+         {{ToolsAtoM, "mnuFrameBuilderItem", "&Frame Builder"}},
+         {{"TabStrip3", 2, "Frames", "Choose from 6 frame formats"},
+          {"TabStrip10", 0, "Frame Builder", "Choose from 6 frame formats"}}},
+        {"FontWizard",
          Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return ListBuilder::open(w); }},
-        {id(builderid::QuickStart),
-         {QStringLiteral("mnuQuickstartItem")},
+         opens<FontWizard>,
+         {{ToolsAtoM, "mnuFontWizardItem", "Font &Wizard"}},
+         {{"TabStrip4", 1, "Font", "Define text color, font, size"}}},
+        {"FormBuilder",
          Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return QuickStartDialog::open(w); }},
-        {id(builderid::QuickStartStyle),
-         {QStringLiteral("mnuQuickstartStyleItem")},
+         opens<FormBuilder>,
+         {{ToolsAtoM, "mnuFormWizardItem", "Form Wizard"}},
+         {{"TabStrip7", 0, "Form Wizard", "Create the opening and closing tags of a form"}}},
+        {"FormInput",
          Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return QuickStartStyleDialog::open(w); }},
-        {id(builderid::InlineStyleSheet),
-         {QStringLiteral("mnuInlineStyleItem")},
+         opens<FormInput>,
+         {{ToolsAtoM, "mnuFormInputItem", "Form Input"}},
+         {{"TabStrip7", 1, "Form Input", "Create buttons, checkboxes, and other form elements"}}},
+        {"ListboxBuilder",
          Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return InlineStyleDialog::open(w); }},
-        {id(builderid::SpecialEffects),
-         {QStringLiteral("mnuSpecialEffectsItem")},
+         opens<ListboxBuilder>,
+         {{ToolsAtoM, "mnuFormListboxItem", "Form Listbox"}},
+         {{"TabStrip7", 2, "Form Listbox", "Create a form listbox"}}},
+        {"Graphics",
          Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return SpecialEffectsDialog::open(w); }},
+         opensWithFile<GraphicsBuilder>,
+         {{ToolsAtoM, "mnuImageItem", "&Image, Animation"}},
+         {{"TabStrip3", 3, "Image", "Insert an image, movie, or VRML world into your document"},
+          {"TabStrip8", 0, "Image", "Insert an image, movie, or VRML movie into your document"}},
+         FileRole::Image},
+        {"ImageMapBuilder",
+         Kind::Builder,
+         opens<ImageMapBuilder>,
+         {{ToolsAtoM, "mnuImageMapItem", "Image Map Builder"}},
+         {{"TabStrip8", 5, "Image Map Builder", "Create context sensitive images"}}},
+        {"InlineStyleSheet",
+         Kind::Builder,
+         opens<InlineStyleDialog>,
+         {{ToolsAtoM, "mnuInlineStyleItem", "Inline Style Sheet"}},
+         {{"TabStrip9", 1, "Inline Style Sheet", "Stylize different parts of your document"}}},
+        {"JavaApplet",
+         Kind::Builder,
+         opens<AppletDialog>,
+         {{ToolsAtoM, "mnuJavaAppletItem", "&Java Applet"}},
+         {{"TabStrip6", 3, "Java Applet", ""}}},
+        {"ListBuilder",
+         Kind::Builder,
+         opens<ListBuilder>,
+         {{ToolsAtoM, "mnuListBuilderItem", "&List Builder"}},
+         {{"TabStrip3", 4, "List", "Insert a list into your document"},
+          {"TabStrip11", 0, "List Builder", "Create a list using 1 of 5 formats"}}},
+        {"Marquee",
+         Kind::Builder,
+         opens<MarqueeBuilder>,
+         {{ToolsAtoM, "mnuMarqueeItem", "&Marquee"}},
+         {{"TabStrip3", 5, "Marquee", "Create a line of moving text (IE)"},
+          {"TabStrip8", 1, "Marquee", "Create a line of scrolling text (IE)"}}},
+
+        {"ObjectTags",
+         Kind::Tool,
+         openObjectTags,
+         {{ToolsNtoZ, "mnuObjectTagsItem", "&Object Tags"}},
+         {{"TabStrip6", 2, "Object Tags", ""}}},
+        {"ParagraphBuilder",
+         Kind::Builder,
+         opens<ParagraphBuilder>,
+         {{ToolsNtoZ, "mnuParagraphBuilderItem", "&Paragraph Builder"}},
+         {{"TabStrip3", 6, "Paragraph", "Write a paragraph in a word processor"},
+          {"TabStrip4", 0, "Paragraph Builder", "Create a paragraph in a word processor"}}},
+        {"Parameters",
+         Kind::Builder,
+         opens<ParametersDialog>,
+         {{ToolsNtoZ, "mnuParametersItem", "Parameters"}},
+         {{"TabStrip6", 4, "Parameter Tags", ""}}},
+        {"PremadeScripts",
+         Kind::Builder,
+         opens<PremadeScriptsDialog>,
+         {{ToolsNtoZ, "mnuPremadeScriptsItem", "Premade Scripts"}},
+         {{"TabStrip6", 1, "Premade Scripts", ""}}},
+        {builderid::QuickStart,
+         Kind::Builder,
+         opens<QuickStartDialog>,
+         {{ToolsNtoZ, "mnuQuickstartItem", "&Quickstart"}},
+         {{"TabStrip3", 0, "Quickstart", "Define the documents attributes"}}},
+        {builderid::QuickStartStyle,
+         Kind::Builder,
+         opens<QuickStartStyleDialog>,
+         {{ToolsNtoZ, "mnuQuickstartStyleItem", "Quickstart With Style"}},
+         {{"TabStrip9", 0, "QuickStart with Style",
+           "Define the documents attributes using a style sheet"}}},
+        {"Script",
+         Kind::Builder,
+         opens<ScriptDialog>,
+         {{ToolsNtoZ, "mnuScriptTagsItem", "&Script Tags"}},
+         {{"TabStrip6", 0, "Script Tags", ""}}},
+        {"InternetSearches",
+         Kind::Tool,
+         opens<SearchesDialog>,
+         {{ToolsNtoZ, "mnuSearchEnginesItem", "Search Engines"}},
+         {{"TabStrip7", 3, "Search Engines", "Insert searches for Altavista, Excite, and Yahoo"}}},
+        {"SpecialEffects",
+         Kind::Builder,
+         opens<SpecialEffectsDialog>,
+         {{ToolsNtoZ, "mnuSpecialEffectsItem", "Special Effects"}},
+         {{"TabStrip3", 7, "Special Effects", "Create HTML derived graphics"},
+          {"TabStrip8", 4, "Special Effects", "Create HTML Derived graphics"}}},
+        {"TableBuilder",
+         Kind::Builder,
+         opens<TableBuilder>,
+         {{ToolsNtoZ, "mnuTableBuilderItem", "Table Builder"}},
+         {{"TabStrip3", 8, "Table", "Create a table for your document"},
+          {"TabStrip5", 0, "Table Builder", "Create a for your document"}}},
+        // Writes a world file; inserts nothing.
+        {"VrmlBuilder",
+         Kind::Tool,
+         opens<VrmlBuilder>,
+         {{ToolsNtoZ, "mnuVRMLItem", "&VRML Builder"}},
+         {{"TabStrip8", 6, "VRML Builder", "Build Virtual Reality Scenes"}}},
+
+        {"About", Kind::Tool, opens<AboutWindow>, {{Help, "mnuAboutItem", "&About"}}},
+        {"FileProperties",
+         Kind::Tool,
+         openFileProperties,
+         {{SitePopup, "mnuPropertiesItem", "&Properties"}}},
+
         // Opened by id from the premade scripts.
-        {id(builderid::RandomBackground),
-         {},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * {
-             return RandomBackgroundDialog::open(w);
-         }},
-        {id(builderid::RandomText),
-         {},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return RandomTextDialog::open(w); }},
-        {id(builderid::FormBuilder),
-         {QStringLiteral("mnuFormWizardItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return FormBuilder::open(w); }},
-        {id(builderid::FormInput),
-         {QStringLiteral("mnuFormInputItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return FormInput::open(w); }},
-        {id(builderid::ListboxBuilder),
-         {QStringLiteral("mnuFormListboxItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return ListboxBuilder::open(w); }},
-        {id(builderid::Anchor),
-         {QStringLiteral("mnuAnchorItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &argument) -> QWidget * {
-             return Links::open(w, argument);
-         }},
-        {id(builderid::FloatingFrame),
-         {QStringLiteral("mnuFloatingFrameItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return FloatingFrame::open(w); }},
-        // Opened from the premade-scripts window only.
-        {id(builderid::LinkBox),
-         {},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return LinkBoxBuilder::open(w); }},
-        {id(builderid::ParagraphBuilder),
-         {QStringLiteral("mnuParagraphBuilderItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return ParagraphBuilder::open(w); }},
-        {id(builderid::Marquee),
-         {QStringLiteral("mnuMarqueeItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return MarqueeBuilder::open(w); }},
-        {id(builderid::Graphics),
-         {QStringLiteral("mnuImageItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &file) -> QWidget * {
-             return GraphicsBuilder::open(w, file);
-         }},
-        {id(builderid::FontWizard),
-         {QStringLiteral("mnuFontWizardItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return FontWizard::open(w); }},
-        {id(builderid::BackgroundSounds),
-         {QStringLiteral("mnuBackgroundSoundItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &file) -> QWidget * {
-             return BackgroundSoundsBuilder::open(w, file);
-         }},
-        {id(builderid::Find),
-         {QStringLiteral("mnuFindItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return FindWindow::open(w, false); }},
-        {id(builderid::Replace),
-         {QStringLiteral("mnuReplaceItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return FindWindow::open(w, true); }},
-        {id(builderid::VrmlBuilder),
-         {QStringLiteral("mnuVRMLItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return VrmlBuilder::open(w); }},
-        {id(builderid::ImageMapBuilder),
-         {QStringLiteral("mnuImageMapItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return ImageMapBuilder::open(w); }},
-        {id(builderid::ObjectTags),
-         {QStringLiteral("mnuObjectTagsItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * {
-             return ControlBrowser::open(w, w.settings());
-         }},
-        {id(builderid::JavaApplet),
-         {QStringLiteral("mnuJavaAppletItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return AppletDialog::open(w); }},
-        {id(builderid::Parameters),
-         {QStringLiteral("mnuParametersItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return ParametersDialog::open(w); }},
-        {id(builderid::Script),
-         {QStringLiteral("mnuScriptTagsItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return ScriptDialog::open(w); }},
-        {id(builderid::PremadeScripts),
-         {QStringLiteral("mnuPremadeScriptsItem")},
-         Kind::Builder,
-         [](Workbench &w, const QString &) -> QWidget * { return PremadeScriptsDialog::open(w); }},
-        {id(builderid::InternetSearches),
-         {QStringLiteral("mnuSearchEnginesItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return SearchesDialog::open(w); }},
-        // Opened by the main window's "Ostrel PIM" button; it writes its
-        // data to the settings store.
-        {id(builderid::Organizer),
-         {},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * {
-             return OrganizerWindow::open(w, w.settings());
-         }},
-        {id(builderid::About),
-         {QStringLiteral("mnuAboutItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return AboutWindow::open(w); }},
-        {id(builderid::FileRetriever),
-         {},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * {
-             FileRetriever *window = FileRetriever::open(w);
-             // The site pane lists the copied files once the retriever closes.
-             if (SitePane *pane = sitePane(w))
-                 QObject::connect(window, &FileRetriever::closed, pane, &SitePane::refresh,
-                                  Qt::UniqueConnection);
-             return window;
-         }},
-        {id(builderid::ThumbnailBrowser),
-         {},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return ThumbnailBrowser::open(w); }},
-        {id(builderid::FileProperties),
-         {QStringLiteral("mnuPropertiesItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &argument) -> QWidget * {
-             // From the menu: the file selected in the site pane.
-             QString path = argument;
-             if (path.isEmpty()) {
-                 if (SitePane *pane = sitePane(w))
-                     path = pane->selectedPath();
-             }
-             return FileProperties::open(w, path);
-         }},
-        {id(builderid::MultiFileReplace),
-         {QStringLiteral("mnuMultiReplaceItem")},
-         Kind::Tool,
-         [](Workbench &w, const QString &) -> QWidget * { return MultiReplaceWindow::open(w); }},
+        {builderid::RandomBackground, Kind::Builder, opens<RandomBackgroundDialog>, {}},
+        {builderid::RandomText, Kind::Builder, opens<RandomTextDialog>, {}},
+        {builderid::LinkBox, Kind::Builder, opens<LinkBoxBuilder>, {}},
+        // Opened by the main window's "Ostrel PIM" button.
+        {builderid::Organizer, Kind::Tool, openOrganizer, {}},
+        // Opened by the site pane's buttons.
+        {builderid::FileRetriever, Kind::Tool, openFileRetriever, {}},
+        {builderid::ThumbnailBrowser, Kind::Tool, opens<ThumbnailBrowser>, {}},
     };
     return table;
 }
@@ -248,6 +289,44 @@ const BuilderRow *find(const QString &id)
             return &row;
     }
     return nullptr;
+}
+
+const BuilderRow *forFiles(FileRole role)
+{
+    if (role == FileRole::None)
+        return nullptr;
+    for (const BuilderRow &row : rows()) {
+        if (row.takes == role)
+            return &row;
+    }
+    return nullptr;
+}
+
+QList<menutree::Item> menuItems()
+{
+    QList<menutree::Item> items;
+    for (const BuilderRow &row : rows())
+        items << row.menuItems;
+    return items;
+}
+
+const QList<palette::ToolStrip> &toolStrips()
+{
+    static const QList<palette::ToolStrip> strips = [] {
+        QList<palette::PlacedTab> tabs;
+        for (const BuilderRow &row : rows()) {
+            for (const PaletteTab &place : row.paletteTabs) {
+                palette::ToolTab tab;
+                tab.caption = QString::fromUtf8(place.caption);
+                tab.toolTip = QString::fromUtf8(place.toolTip);
+                tab.action = palette::ToolAction::OpenBuilder;
+                tab.builder = row.id;
+                tabs.append({QLatin1String(place.strip), place.position, tab});
+            }
+        }
+        return palette::placeTabs(palette::toolStrips(), tabs);
+    }();
+    return strips;
 }
 
 } // namespace registry

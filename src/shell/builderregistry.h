@@ -1,15 +1,20 @@
 #pragma once
-// The builder and tool windows of the program, one row each: the id the
-// palettes and the site pane use, the menu items that open it, and how to
-// open it. The main window enables and connects menu items and palette tabs
-// from this table; nothing else lists builders.
+// The builder and tool windows of the program, one row each: its id, the
+// menu items and palette tabs that open it, what kind of window it is, the
+// files it takes and how it opens. The menus, the palettes, the site pane
+// and the conformance test all follow from these rows; nothing else lists
+// builders.
 //
 // Adding a builder: its logic (options struct and fragment function) in the
-// core library, its dialog in the UI library, and one row below.
+// core library, its dialog in the UI library, and one row in
+// builderregistry.cpp.
+
+#include "kernel/builderids.h"
+#include "shell/menutree.h"
+#include "shell/palettecatalog.h"
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 class Workbench;
@@ -18,21 +23,42 @@ namespace registry {
 
 enum class Kind {
     Builder, // OK with the fields as they open writes a fragment
-    Tool,    // a window without such an OK (find, organizer, wizards' first steps)
+    Tool,    // a window without such an OK: find, organizer, the VRML Builder's
+             // Save, a wizard's first step
 };
+
+// A tab on a palette's tool strip.
+struct PaletteTab
+{
+    const char *strip; // "TabStrip3" ... "TabStrip11"
+    int position;      // its index on the strip
+    const char *caption;
+    const char *toolTip; // "" for none
+};
+
+// Shows the window (a new one or the one kept from last time) without
+// waiting for it. `argument` is a file for the windows that take one, else
+// empty.
+using Opener = QWidget *(*)(Workbench &workbench, const QString &argument);
 
 struct BuilderRow
 {
-    QString id;            // builderid
-    QStringList menuItems; // object names of the menu items that open it
+    QString id;
     Kind kind = Kind::Builder;
-    // Shows the window (a new one or the one kept from last time) without
-    // waiting for it. `argument` is a file name for the windows that take
-    // one (the graphics and sound dialogs, the links dialog), else empty.
-    QWidget *(*open)(Workbench &workbench, const QString &argument) = nullptr;
+    Opener open = nullptr;
+    QList<menutree::Item> menuItems;
+    QList<PaletteTab> paletteTabs = {};
+    FileRole takes = FileRole::None;
 };
 
 const QList<BuilderRow> &rows();
 const BuilderRow *find(const QString &id);
+// The window that takes files of that role; null for none.
+const BuilderRow *forFiles(FileRole role);
+
+// Every row's menu items, and the menus with them in place.
+QList<menutree::Item> menuItems();
+// The palette's tool strips with every row's tabs in place.
+const QList<palette::ToolStrip> &toolStrips();
 
 } // namespace registry

@@ -85,8 +85,9 @@ void MainWindow::buildMenus()
             open << menu;
         }
     };
-    build(menutree::menuBar(), false);
-    build(menutree::popupMenus(), true);
+    const QList<menutree::Item> items = registry::menuItems();
+    build(menutree::placeItems(menutree::menuBar(), items), false);
+    build(menutree::placeItems(menutree::popupMenus(), items), true);
     m_windowMenu = findChild<QMenu *>(QStringLiteral("mnuWindow"));
     m_popMenu = findChild<QMenu *>(QStringLiteral("Pop"));
     m_websiteMenu = findChild<QMenu *>(QStringLiteral("Website"));
@@ -280,16 +281,14 @@ void MainWindow::connectTools()
 // and its palette tabs are enabled.
 void MainWindow::connectBuilders()
 {
-    QSet<QString> available;
     for (const registry::BuilderRow &row : registry::rows()) {
-        available.insert(row.id);
-        for (const QString &item : row.menuItems) {
-            markBuilt(item);
+        for (const menutree::Item &item : row.menuItems) {
+            const QString name = QLatin1String(item.name);
+            markBuilt(name);
             const QString id = row.id;
-            connect(action(item), &QAction::triggered, this, [this, id] { openBuilder(id); });
+            connect(action(name), &QAction::triggered, this, [this, id] { openBuilder(id); });
         }
     }
-    m_sideBar->setAvailableBuilders(available);
 }
 
 void MainWindow::markBuilt(const QString &objectName)

@@ -245,7 +245,7 @@ void MainWindow::buildBars()
     };
     QDockWidget *side =
         makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"), Qt::TopDockWidgetArea);
-    m_sideBar = new SideBar(*this, side);
+    m_sideBar = new SideBar(*this, registry::toolStrips(), side);
     side->setWidget(m_sideBar);
     m_sideBar->installEventFilter(this);
     m_sideBar->setMouseTracking(true);
@@ -624,6 +624,12 @@ bool MainWindow::openBuilder(const QString &id, const QString &argument)
         return false;
     row->open(*this, argument);
     return true;
+}
+
+bool MainWindow::openBuilderFor(FileRole role, const QString &file)
+{
+    const registry::BuilderRow *row = registry::forFiles(role);
+    return row && openBuilder(row->id, file);
 }
 
 QString MainWindow::selectedText() const

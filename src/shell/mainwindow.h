@@ -51,6 +51,7 @@ public:
     QString siteFolder() const override { return m_state.siteFilePath; }
     void smartcolor() override;
     bool openBuilder(const QString &id, const QString &argument = QString()) override;
+    bool openBuilderFor(FileRole role, const QString &file) override;
     void preferencesChanged() override;
     DocumentWindow *newDocument() override;
     bool openFile(const QString &path) override;

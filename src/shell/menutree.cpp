@@ -1,5 +1,8 @@
 #include "shell/menutree.h"
 
+#include <QHash>
+#include <QString>
+
 namespace menutree {
 
 const QList<Entry> &menuBar()
@@ -31,9 +34,7 @@ const QList<Entry> &menuBar()
         {1, "mnuDeleteItem", "&Delete"},
         {1, "mnuSelectAllItem", "Select All"},
         {1, nullptr, nullptr},
-        {1, "mnuFindItem", "&Find"},
-        {1, "mnuReplaceItem", "&Replace"},
-        {1, "mnuMultiReplaceItem", "&Multi-File Replace"},
+        {1, RegistryItems, nullptr},
         {1, nullptr, nullptr},
         {1, "mnuUpperCaseItem", "UpperCase All Tags"},
         {1, "mnuLowerCaseItem", "LowerCase All Tags"},
@@ -66,32 +67,9 @@ const QList<Entry> &menuBar()
         {2, "mnuDefDefinitionItem", "Definition List Definition <DD>"},
         {0, "mnuTools", "&Tools"},
         {1, "mnuToolsAMItem", "A - M"},
-        {2, "mnuAnchorItem", "&Anchor"},
-        {2, "mnuBackgroundSoundItem", "&Background Sound"},
-        {2, "mnuFloatingFrameItem", "Floating Frame"},
-        {2, "mnuFrameBuilderItem", "&Frame Builder"},
-        {2, "mnuFontWizardItem", "Font &Wizard"},
-        {2, "mnuFormWizardItem", "Form Wizard"},
-        {2, "mnuFormInputItem", "Form Input"},
-        {2, "mnuFormListboxItem", "Form Listbox"},
-        {2, "mnuImageItem", "&Image, Animation"},
-        {2, "mnuImageMapItem", "Image Map Builder"},
-        {2, "mnuInlineStyleItem", "Inline Style Sheet"},
-        {2, "mnuJavaAppletItem", "&Java Applet"},
-        {2, "mnuListBuilderItem", "&List Builder"},
-        {2, "mnuMarqueeItem", "&Marquee"},
+        {2, RegistryItems, nullptr},
         {1, "mnuToolsNZItem", "N - Z"},
-        {2, "mnuObjectTagsItem", "&Object Tags"},
-        {2, "mnuParagraphBuilderItem", "&Paragraph Builder"},
-        {2, "mnuParametersItem", "Parameters"},
-        {2, "mnuPremadeScriptsItem", "Premade Scripts"},
-        {2, "mnuQuickstartItem", "&Quickstart"},
-        {2, "mnuQuickstartStyleItem", "Quickstart With Style"},
-        {2, "mnuScriptTagsItem", "&Script Tags"},
-        {2, "mnuSearchEnginesItem", "Search Engines"},
-        {2, "mnuSpecialEffectsItem", "Special Effects"},
-        {2, "mnuTableBuilderItem", "Table Builder"},
-        {2, "mnuVRMLItem", "&VRML Builder"},
+        {2, RegistryItems, nullptr},
         {0, "mnuView", "&View"},
         {1, "mnuToolbarItem", "&Main Toolbar"},
         {1, "mnuColorBarItem", "&Color Bar"},
@@ -109,7 +87,6 @@ const QList<Entry> &menuBar()
         {1, "mnuManualItem", "&Online Manual"},
         {1, "mnuW3CItem", "W3C &HTML Reference"},
         {1, "mnuDidYouKnow", "&Did you know?"},
-        {1, "mnuAboutItem", "&About"},
     };
     return entries;
 }
@@ -137,9 +114,47 @@ const QList<Entry> &popupMenus()
         {1, "mnuWebsiteLinkItem", "&Create a Link To File"},
         {1, "mnuWebsiteRenameItem", "&Rename File"},
         {1, "mnuWebsiteDeleteItem", "&Delete File"},
-        {1, "mnuPropertiesItem", "&Properties"},
     };
     return entries;
+}
+
+QList<Entry> placeItems(const QList<Entry> &tree, const QList<Item> &items)
+{
+    // The items of each menu, in the order given.
+    QHash<QString, QList<Item>> byMenu;
+    for (const Item &item : items)
+        byMenu[QLatin1String(item.menu)] << item;
+
+    QList<Entry> out;
+    out.reserve(tree.size() + items.size());
+    QList<const char *> open; // the menu at each depth
+    auto place = [&](const char *menu, int depth) {
+        for (const Item &item : byMenu.take(QLatin1String(menu)))
+            out.append({depth, item.name, item.caption});
+    };
+    auto closeMenus = [&](int depth) {
+        while (open.size() > depth) {
+            const char *menu = open.takeLast();
+            place(menu, int(open.size()) + 1);
+        }
+    };
+    for (qsizetype i = 0; i < tree.size(); ++i) {
+        const Entry &e = tree[i];
+        closeMenus(e.depth);
+        if (e.name == RegistryItems) {
+            if (!open.isEmpty())
+                place(open.constLast(), e.depth);
+            continue;
+        }
+        out.append(e);
+        const bool isMenu = e.depth == 0 || (i + 1 < tree.size() && tree[i + 1].depth > e.depth);
+        if (e.name && isMenu) {
+            open.resize(e.depth);
+            open.append(e.name);
+        }
+    }
+    closeMenus(0);
+    return out;
 }
 
 } // namespace menutree

@@ -1,20 +1,12 @@
 #include "shell/palettecatalog.h"
 
+#include <algorithm>
+
 namespace palette {
 
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-
-ToolTab opens(const char *caption, const char *toolTip, const char *builderId)
-{
-    ToolTab tab;
-    tab.caption = QString::fromUtf8(caption);
-    tab.toolTip = QString::fromUtf8(toolTip);
-    tab.action = ToolAction::OpenBuilder;
-    tab.builder = QString::fromUtf8(builderId);
-    return tab;
-}
 
 ToolTab wraps(const QString &caption, const QString &first, const QString &last)
 {
@@ -93,83 +85,38 @@ const QList<PaletteTab> &paletteTabs()
 const QList<ToolStrip> &toolStrips()
 {
     static const QList<ToolStrip> strips = [] {
-        using namespace builderid;
         QList<ToolStrip> list;
+        list.append(ToolStrip{"TabStrip3", {}});
 
-        list.append(
-            {"TabStrip3",
-             {opens("Quickstart", "Define the documents attributes", QuickStart),
-              opens("Anchors", "Create hyperlinks or named references", Anchor),
-              opens("Frames", "Choose from 6 frame formats", FrameBuilder),
-              opens("Image", "Insert an image, movie, or VRML world into your document", Graphics),
-              opens("List", "Insert a list into your document", ListBuilder),
-              opens("Marquee", "Create a line of moving text (IE)", Marquee),
-              opens("Paragraph", "Write a paragraph in a word processor", ParagraphBuilder),
-              opens("Special Effects", "Create HTML derived graphics", SpecialEffects),
-              opens("Table", "Create a table for your document", TableBuilder)}});
-
-        ToolStrip fonts{
-            "TabStrip4",
-            {opens("Paragraph Builder", "Create a paragraph in a word processor", ParagraphBuilder),
-             opens("Font", "Define text color, font, size", FontWizard)}};
+        ToolStrip fonts{"TabStrip4", {}};
         for (const char *tag : {"B", "I", "U", "BIG", "SMALL", "H1", "H2", "H3"})
             fonts.tabs.append(tagPair(tag));
         list.append(fonts);
 
-        ToolStrip tables{"TabStrip5",
-                         {opens("Table Builder", "Create a for your document", TableBuilder)}};
+        ToolStrip tables{"TabStrip5", {}};
         for (const char *tag : {"TABLE", "TR", "THEAD", "TFOOT", "TBODY"})
             tables.tabs.append(block(tag));
         tables.tabs.append(inserts("<TD>", "<TD></TD>"));
         tables.tabs.append(inserts("<TH>", "<TH></TH>"));
         list.append(tables);
 
-        list.append(
-            {"TabStrip6",
-             {opens("Script Tags", "", Script), opens("Premade Scripts", "", PremadeScripts),
-              opens("Object Tags", "", ObjectTags), opens("Java Applet", "", JavaApplet),
-              opens("Parameter Tags", "", Parameters)}});
-
-        list.append(
-            {"TabStrip7",
-             {opens("Form Wizard", "Create the opening and closing tags of a form", FormBuilder),
-              opens("Form Input", "Create buttons, checkboxes, and other form elements", FormInput),
-              opens("Form Listbox", "Create a form listbox", ListboxBuilder),
-              opens("Search Engines", "Insert searches for Altavista, Excite, and Yahoo",
-                    InternetSearches),
-              tallBlock("FORM"), emptyPair("INPUT", false)}});
+        list.append(ToolStrip{"TabStrip6", {}});
+        list.append({"TabStrip7", {tallBlock("FORM"), emptyPair("INPUT", false)}});
 
         ToolTab quickColor;
         quickColor.caption = QStringLiteral("QuickColor");
         quickColor.toolTip = QStringLiteral("Get the hexadecimal value for any color");
         quickColor.action = ToolAction::QuickColor;
-        list.append(
-            {"TabStrip8",
-             {opens("Image", "Insert an image, movie, or VRML movie into your document", Graphics),
-              opens("Marquee", "Create a line of scrolling text (IE)", Marquee),
-              opens("Sound", "Use sound files for background sound", BackgroundSounds), quickColor,
-              opens("Special Effects", "Create HTML Derived graphics", SpecialEffects),
-              opens("Image Map Builder", "Create context sensitive images", ImageMapBuilder),
-              opens("VRML Builder", "Build Virtual Reality Scenes", VrmlBuilder),
-              inserts("<MAP>", QStringLiteral("<MAP NAME=\"\">") + CrLf + CrLf +
-                                   QStringLiteral("</MAP>"))}});
+        list.append({"TabStrip8",
+                     {quickColor, inserts("<MAP>", QStringLiteral("<MAP NAME=\"\">") + CrLf + CrLf +
+                                                       QStringLiteral("</MAP>"))}});
 
-        list.append({"TabStrip9",
-                     {opens("QuickStart with Style",
-                            "Define the documents attributes using a style sheet", QuickStartStyle),
-                      opens("Inline Style Sheet", "Stylize different parts of your document",
-                            InlineStyleSheet),
-                      tallBlock("STYLE")}});
+        list.append({"TabStrip9", {tallBlock("STYLE")}});
+        list.append({"TabStrip10",
+                     {emptyPair("FRAMESET", true), emptyPair("FRAME", false),
+                      emptyPair("NOFRAMES", true), emptyPair("IFRAME", true)}});
 
-        list.append(
-            {"TabStrip10",
-             {opens("Frame Builder", "Choose from 6 frame formats", FrameBuilder),
-              opens("Floating Frame", "Create a window containing another page", FloatingFrame),
-              emptyPair("FRAMESET", true), emptyPair("FRAME", false), emptyPair("NOFRAMES", true),
-              emptyPair("IFRAME", true)}});
-
-        ToolStrip lists{"TabStrip11",
-                        {opens("List Builder", "Create a list using 1 of 5 formats", ListBuilder)}};
+        ToolStrip lists{"TabStrip11", {}};
         for (const char *tag : {"DIR", "DL", "MENU", "OL", "UL"})
             lists.tabs.append(block(tag));
         ToolTab item = inserts("<LI>", "<LI>");
@@ -183,9 +130,25 @@ const QList<ToolStrip> &toolStrips()
     return strips;
 }
 
-const ToolStrip *findToolStrip(const QString &name)
+QList<ToolStrip> placeTabs(QList<ToolStrip> strips, QList<PlacedTab> tabs)
 {
-    for (const ToolStrip &strip : toolStrips()) {
+    // In order of position, each tab lands at its index: the ones before it
+    // on the strip are in place already.
+    std::stable_sort(tabs.begin(), tabs.end(), [](const PlacedTab &a, const PlacedTab &b) {
+        return a.position < b.position;
+    });
+    for (ToolStrip &strip : strips) {
+        for (const PlacedTab &placed : std::as_const(tabs)) {
+            if (placed.strip == strip.name)
+                strip.tabs.insert(qBound(0, placed.position, int(strip.tabs.size())), placed.tab);
+        }
+    }
+    return strips;
+}
+
+const ToolStrip *findToolStrip(const QList<ToolStrip> &strips, const QString &name)
+{
+    for (const ToolStrip &strip : strips) {
         if (strip.name == name)
             return &strip;
     }

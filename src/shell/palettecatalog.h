@@ -3,8 +3,6 @@
 // their actions. The widgets are built from these tables; they hold no HTML
 // of their own.
 
-#include "kernel/builderids.h"
-
 #include <optional>
 #include <QList>
 #include <QString>
@@ -48,8 +46,22 @@ struct ToolStrip
     QString name; // object name, "TabStrip3" ... "TabStrip11"
     QList<ToolTab> tabs;
 };
-const QList<ToolStrip> &toolStrips(); // TabStrip3 ... TabStrip11
-const ToolStrip *findToolStrip(const QString &name);
+// TabStrip3 ... TabStrip11 with their tag tabs; the tabs that open
+// builders come from the builder registry (placeTabs).
+const QList<ToolStrip> &toolStrips();
+const ToolStrip *findToolStrip(const QList<ToolStrip> &strips, const QString &name);
+
+// A tab for a strip, at its index on the finished strip.
+struct PlacedTab
+{
+    QString strip;
+    int position = 0;
+    ToolTab tab;
+};
+// The strips with the tabs placed, in order of position so that each ends
+// at its index (or at the end of a shorter strip). Tabs for strips not in
+// the list are left out.
+QList<ToolStrip> placeTabs(QList<ToolStrip> strips, QList<PlacedTab> tabs);
 
 // The text that replaces the selection when the tab is clicked: the
 // wrapping rule for Wrap (first + selection + last, or first alone when

@@ -91,7 +91,8 @@ QString referenceCaption(int list)
 
 } // namespace
 
-SideBar::SideBar(Workbench &workbench, QWidget *parent) : QWidget(parent), m_workbench(workbench)
+SideBar::SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips, QWidget *parent)
+    : QWidget(parent), m_workbench(workbench), m_strips(strips)
 {
     setObjectName(QStringLiteral("SideBar"));
     auto *layout = new QVBoxLayout(this);
@@ -110,7 +111,7 @@ SideBar::SideBar(Workbench &workbench, QWidget *parent) : QWidget(parent), m_wor
         const int index = m_paletteChooser->addTab(tab.caption);
         m_paletteChooser->setTabToolTip(index, tab.toolTip);
     }
-    for (const palette::ToolStrip &strip : palette::toolStrips()) {
+    for (const palette::ToolStrip &strip : m_strips) {
         auto *bar = new QTabBar(m_palettes);
         bar->setObjectName(strip.name);
         for (const palette::PaletteTab &tab : palette::paletteTabs()) {
@@ -292,30 +293,6 @@ QComboBox *SideBar::characterCombo(int combo) const
     return m_combos.value(combo);
 }
 
-void SideBar::setAvailableBuilders(const QSet<QString> &ids)
-{
-    m_available = ids;
-    m_missing.clear();
-    updateBuilderTabs();
-}
-
-bool SideBar::isBuilderAvailable(const QString &id) const
-{
-    return !m_missing.contains(id) && (!m_available || m_available->contains(id));
-}
-
-void SideBar::updateBuilderTabs()
-{
-    const QList<palette::ToolStrip> &strips = palette::toolStrips();
-    for (int s = 0; s < strips.size(); ++s) {
-        const QList<palette::ToolTab> &tabs = strips.at(s).tabs;
-        for (int t = 0; t < tabs.size(); ++t) {
-            if (tabs.at(t).action == palette::ToolAction::OpenBuilder)
-                m_toolStrips.at(s)->setTabEnabled(t, isBuilderAvailable(tabs.at(t).builder));
-        }
-    }
-}
-
 void SideBar::setDocumentsOpen(bool open)
 {
     m_paletteChooser->setEnabled(open);
@@ -344,7 +321,7 @@ bool SideBar::quickColor()
 
 void SideBar::clickToolTab(const QString &strip, int tab)
 {
-    const palette::ToolStrip *entry = palette::findToolStrip(strip);
+    const palette::ToolStrip *entry = palette::findToolStrip(m_strips, strip);
     QTabBar *bar = toolStrip(strip);
     if (!entry || !bar || tab < 0 || tab >= entry->tabs.size())
         return;
@@ -356,10 +333,7 @@ void SideBar::clickToolTab(const QString &strip, int tab)
     const palette::ToolTab &action = entry->tabs.at(tab);
     switch (action.action) {
     case palette::ToolAction::OpenBuilder:
-        if (!m_workbench.openBuilder(action.builder)) {
-            m_missing.insert(action.builder);
-            updateBuilderTabs();
-        }
+        m_workbench.openBuilder(action.builder);
         break;
     case palette::ToolAction::QuickColor:
         quickColor();

@@ -1,11 +1,12 @@
 #pragma once
 // The side bar: the palette chooser with its tool strips and character
 // combos, and the reference lists. Everything it offers comes from the
-// palette catalogue; it writes into the active document through the
-// workbench.
+// palette catalogue and the builder registry; it writes into the active
+// document through the workbench.
+
+#include "shell/palettecatalog.h"
 
 #include <optional>
-#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -34,13 +35,9 @@ class SideBar : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SideBar(Workbench &workbench, QWidget *parent = nullptr);
-
-    // Tabs that open a builder are enabled only for the ids in `ids`. Until
-    // this is called every builder tab is enabled; a builder that turns out
-    // not to exist when its tab is clicked disables its tabs as well.
-    void setAvailableBuilders(const QSet<QString> &ids);
-    bool isBuilderAvailable(const QString &id) const;
+    // strips: the tool strips with their builder tabs in place.
+    SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips,
+            QWidget *parent = nullptr);
 
     // The palette chooser and the tool strips, which need a document.
     void setDocumentsOpen(bool open);
@@ -75,19 +72,17 @@ public:
 private:
     void showPalette(int tab);
     void showReferenceTab(int tab);
-    void updateBuilderTabs();
     QWidget *buildCharacterPanel();
     QListWidget *makeList(int list, const QStringList &items);
 
     Workbench &m_workbench;
     QTabBar *m_paletteChooser = nullptr;
     QStackedWidget *m_palettes = nullptr;
-    QList<QTabBar *> m_toolStrips; // in catalogue order
+    QList<palette::ToolStrip> m_strips;
+    QList<QTabBar *> m_toolStrips; // in the order of m_strips
     QList<QComboBox *> m_combos;
     QTabBar *m_referenceChooser = nullptr;
     QStackedWidget *m_lists = nullptr;
     QList<QListWidget *> m_referenceLists; // by List8 index
-    std::optional<QSet<QString>> m_available;
-    QSet<QString> m_missing; // builders that said they do not exist
     qint64 m_lastColour = 0;
 };

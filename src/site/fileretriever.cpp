@@ -86,11 +86,6 @@ FileRetriever::FileRetriever(BuilderHost &host) : BuilderDialog(host)
     m_source->fileList()->setFocus();
 }
 
-FileRetriever *FileRetriever::open(BuilderHost &host)
-{
-    return showBuilder<FileRetriever>(host);
-}
-
 void FileRetriever::copySelected()
 {
     const QStringList selected = m_source->selectedFiles();

@@ -20,8 +20,6 @@ class FileRetriever : public BuilderDialog
 public:
     explicit FileRetriever(BuilderHost &host);
 
-    static FileRetriever *open(BuilderHost &host);
-
     FolderBrowser *source() const { return m_source; }
     QListWidget *destination() const { return m_destination; }
 

@@ -93,11 +93,6 @@ MultiReplaceWindow::MultiReplaceWindow(BuilderHost &host) : BuilderDialog(host)
     m_find->setFocus();
 }
 
-MultiReplaceWindow *MultiReplaceWindow::open(BuilderHost &host)
-{
-    return showBuilder<MultiReplaceWindow>(host);
-}
-
 QList<multireplace::FileResult> MultiReplaceWindow::execute()
 {
     const QStringList names =

@@ -21,8 +21,6 @@ class MultiReplaceWindow : public BuilderDialog
 public:
     explicit MultiReplaceWindow(BuilderHost &host);
 
-    static MultiReplaceWindow *open(BuilderHost &host);
-
     FolderBrowser *browser() const { return m_browser; }
 
     // Runs the replacement over the chosen files in list order. Files left

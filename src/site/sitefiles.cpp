@@ -1,6 +1,5 @@
 #include "site/sitefiles.h"
 
-#include "kernel/builderids.h"
 #include "platform/paths.h"
 #include "platform/safefile.h"
 
@@ -78,19 +77,19 @@ FileAction actionForFile(const QString &fileName, int documentCount, const QStri
     return FileAction::Nothing;
 }
 
-QString builderFor(FileAction action)
+FileRole roleFor(FileAction action)
 {
     switch (action) {
     case FileAction::Graphics:
-        return QLatin1String(builderid::Graphics);
+        return FileRole::Image;
     case FileAction::BackgroundSounds:
-        return QLatin1String(builderid::BackgroundSounds);
+        return FileRole::Sound;
     case FileAction::Nothing:
     case FileAction::RefuseCaching:
     case FileAction::OpenDocument:
         break;
     }
-    return QString();
+    return FileRole::None;
 }
 
 RenameResult renameFile(const QString &folder, const QString &oldName,

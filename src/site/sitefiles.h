@@ -3,6 +3,8 @@
 // on a listed file does, renaming and deleting a file of the site folder,
 // and the list of drives (mounted volumes).
 
+#include "kernel/builderids.h"
+
 #include <optional>
 #include <QList>
 #include <QString>
@@ -72,9 +74,9 @@ enum class FileAction {
 FileAction actionForFile(const QString &fileName, int documentCount, const QStringList &imageTypes,
                          const QStringList &soundTypes);
 
-// The builder id (builderid) for Graphics and BackgroundSounds, else
-// an empty string.
-QString builderFor(FileAction action);
+// What the file is to the window that takes it: an image for Graphics, a
+// sound for BackgroundSounds, else none.
+FileRole roleFor(FileAction action);
 
 enum class RenameResult { Cancelled, Renamed, NameInUse, Failed };
 

@@ -296,7 +296,7 @@ void SitePane::activateFile(const QString &name)
     case site::FileAction::Graphics:
     case site::FileAction::BackgroundSounds: {
         // The builder shows the bare name in its source box.
-        m_workbench.openBuilder(site::builderFor(action), name);
+        m_workbench.openBuilderFor(site::roleFor(action), name);
         return;
     }
     }

@@ -1,6 +1,5 @@
 #include "site/thumbnailbrowser.h"
 
-#include "kernel/builderids.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
@@ -187,11 +186,6 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     m_spin->setFocus();
 }
 
-ThumbnailBrowser *ThumbnailBrowser::open(BuilderHost &host)
-{
-    return showBuilder<ThumbnailBrowser>(host);
-}
-
 QString ThumbnailBrowser::currentName() const
 {
     const int i = m_strip.current();
@@ -219,7 +213,7 @@ void ThumbnailBrowser::insertImage()
     BuilderHost &h = host();
     const QString name = currentName();
     finishCancel();
-    h.openBuilder(QLatin1String(builderid::Graphics), name);
+    h.openBuilderFor(FileRole::Image, name);
 }
 
 void ThumbnailBrowser::showCurrent()

@@ -62,8 +62,6 @@ class ThumbnailBrowser : public BuilderDialog
 public:
     explicit ThumbnailBrowser(BuilderHost &host);
 
-    static ThumbnailBrowser *open(BuilderHost &host);
-
     QStringList pictures() const { return m_pictures; }
     int current() const { return m_strip.current(); }
     QString currentName() const;

@@ -3,6 +3,8 @@
 // builder needs and no more. The main window implements it; tests use a
 // fake one.
 
+#include "kernel/builderids.h"
+
 #include <QString>
 
 struct AppState;
@@ -40,4 +42,7 @@ public:
     // Opens another builder or tool window by id (builderid), with an
     // argument some of them take (a file name). False when none has that id.
     virtual bool openBuilder(const QString &id, const QString &argument = QString()) = 0;
+    // Opens the window that takes files of that role, with the file. False
+    // when none does.
+    virtual bool openBuilderFor(FileRole role, const QString &file) = 0;
 };

@@ -37,7 +37,7 @@ private slots:
     void formBuilder()
     {
         FakeWorkbench bench;
-        FormBuilder *dialog = FormBuilder::open(bench);
+        FormBuilder *dialog = gui::open<FormBuilder>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCOMPARE(dialog->objectName(), QStringLiteral("Form11"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Form Builder"));
@@ -60,7 +60,7 @@ private slots:
     void formInput()
     {
         FakeWorkbench bench;
-        FormInput *dialog = FormInput::open(bench);
+        FormInput *dialog = gui::open<FormInput>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCOMPARE(dialog->objectName(), QStringLiteral("Form23"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Form Input"));
@@ -97,7 +97,7 @@ private slots:
     void listboxBuilder()
     {
         FakeWorkbench bench;
-        ListboxBuilder *dialog = ListboxBuilder::open(bench);
+        ListboxBuilder *dialog = gui::open<ListboxBuilder>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCOMPARE(dialog->objectName(), QStringLiteral("Form24"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Listbox Builder"));

@@ -37,7 +37,7 @@ private slots:
         wb.editor->setDocumentText(QStringLiteral("before|after"));
         wb.editor->select(6, 1);
 
-        QPointer<FrameBuilder> first = FrameBuilder::open(wb);
+        QPointer<FrameBuilder> first = gui::open<FrameBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(first));
         QCOMPARE(first->objectName(), QStringLiteral("Form12"));
         QCOMPARE(first->windowTitle(), QStringLiteral("Frame Builder: Part1"));

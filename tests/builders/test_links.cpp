@@ -76,7 +76,7 @@ private slots:
     void linkBox()
     {
         FakeWorkbench bench;
-        LinkBoxBuilder *dialog = LinkBoxBuilder::open(bench);
+        LinkBoxBuilder *dialog = gui::open<LinkBoxBuilder>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCOMPARE(dialog->objectName(), QStringLiteral("Form29"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("LinkBox Builder"));
@@ -134,7 +134,7 @@ private slots:
     void floatingFrame()
     {
         FakeWorkbench bench;
-        FloatingFrame *dialog = FloatingFrame::open(bench);
+        FloatingFrame *dialog = gui::open<FloatingFrame>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCOMPARE(dialog->objectName(), QStringLiteral("Form20"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Floating Frame"));

@@ -27,7 +27,7 @@ private slots:
         FakeWorkbench wb;
         wb.editor->setDocumentText(QStringLiteral("before|after"));
         wb.editor->select(6, 1);
-        QPointer<ListBuilder> builder = ListBuilder::open(wb);
+        QPointer<ListBuilder> builder = gui::open<ListBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         QCOMPARE(builder->objectName(), QStringLiteral("Form9"));
         QCOMPARE(builder->windowTitle(), QStringLiteral("The List Builder"));

@@ -52,7 +52,7 @@ private slots:
     void marquee()
     {
         FakeWorkbench bench;
-        MarqueeBuilder *builder = MarqueeBuilder::open(bench);
+        MarqueeBuilder *builder = gui::open<MarqueeBuilder>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         QCOMPARE(builder->windowTitle(), QStringLiteral("Marquees"));
         FIND(QTabWidget, tabs, builder, "TabStrip1");
@@ -124,7 +124,7 @@ private slots:
         bench.appState.fontList = {"Arial", "Courier New"};
         bench.editor->setDocumentText("say Hi now");
         bench.editor->select(4, 2);
-        FontWizard *builder = FontWizard::open(bench);
+        FontWizard *builder = gui::open<FontWizard>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         QCOMPARE(builder->windowTitle(), QStringLiteral("Font Wizard"));
         FIND(QComboBox, names, builder, "Combo2");

@@ -42,7 +42,7 @@ private slots:
     {
         FakeWorkbench bench;
         bench.appState.fontList = {"Arial", "Courier New", "Times New Roman"};
-        ParagraphBuilder *builder = ParagraphBuilder::open(bench);
+        ParagraphBuilder *builder = gui::open<ParagraphBuilder>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         QCOMPARE(builder->objectName(), QStringLiteral("Form10"));
         QCOMPARE(builder->windowTitle(), QStringLiteral("Paragraph Builder"));
@@ -103,7 +103,7 @@ private slots:
 
         FakeWorkbench bench;
         bench.appState.siteFilePath = site.path();
-        ParagraphBuilder *builder = ParagraphBuilder::open(bench);
+        ParagraphBuilder *builder = gui::open<ParagraphBuilder>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         FIND(QTextEdit, editor, builder, "Text1");
         QTest::keyClicks(editor, "kept");

@@ -1,5 +1,6 @@
 #include "builders/tablebuilder.h"
 #include "support/fakeworkbench.h"
+#include "support/gui.h"
 #include "widgets/spinarrows.h"
 
 #include <QCheckBox>
@@ -15,11 +16,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
-
-// Finds a control by its object name or fails the test.
-#define FIND(type, var, parent, name)                                                              \
-    auto *var = (parent)->findChild<type *>(QStringLiteral(name));                                 \
-    QVERIFY2(var, name)
 
 namespace {
 
@@ -40,25 +36,9 @@ void typeInCell(TableBuilder *builder, int row, int column, const QString &text)
     QTest::keyClicks(editor, text);
 }
 
-void click(QWidget *parent, const char *name)
-{
-    auto *button = parent->findChild<QAbstractButton *>(QLatin1String(name));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void spin(QWidget *parent, const char *name, bool up)
-{
-    auto *arrows = parent->findChild<SpinArrows *>(QLatin1String(name));
-    QVERIFY2(arrows, name);
-    QTest::mouseClick(up ? arrows->upButton() : arrows->downButton(), Qt::LeftButton);
-}
-
-// Lets discarded builders go.
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using gui::click;
+using gui::flushDeletes;
+using gui::spin;
 
 } // namespace
 
@@ -69,7 +49,7 @@ private slots:
     void exampleTableThroughTheGrid()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         QCOMPARE(builder->objectName(), QStringLiteral("Form1"));
         QCOMPARE(builder->windowTitle(), QStringLiteral("The Table Builder"));
@@ -114,7 +94,7 @@ private slots:
         wb.editor->setDocumentText(QStringLiteral("before|after"));
         wb.editor->select(6, 1);
 
-        QPointer<TableBuilder> builder = TableBuilder::open(wb);
+        QPointer<TableBuilder> builder = gui::open<TableBuilder>(wb);
         QVERIFY(builder->isVisible());
         QVERIFY(!wb.main.isEnabled());
         QVERIFY(builder->isEnabled()); // a child window of the disabled main window
@@ -150,7 +130,7 @@ private slots:
     void retainedContentsComeBack()
     {
         FakeWorkbench wb;
-        TableBuilder *first = TableBuilder::open(wb);
+        TableBuilder *first = gui::open<TableBuilder>(wb);
         typeInCell(first, 0, 0, "kept");
         spin(first, "SpinButton1", true);
         FIND(QLineEdit, title, first, "Text9");
@@ -158,7 +138,7 @@ private slots:
         click(first, "Command4");
         flushDeletes();
 
-        TableBuilder *again = TableBuilder::open(wb);
+        TableBuilder *again = gui::open<TableBuilder>(wb);
         QCOMPARE(again, first);
         QVERIFY(!wb.main.isEnabled());
         FIND(QTableWidget, grid, again, "Grid1");
@@ -175,7 +155,7 @@ private slots:
         flushDeletes();
         QVERIFY(gone.isNull());
 
-        TableBuilder *fresh = TableBuilder::open(wb);
+        TableBuilder *fresh = gui::open<TableBuilder>(wb);
         FIND(QTableWidget, freshGrid, fresh, "Grid1");
         FIND(QLabel, freshRows, fresh, "Label14");
         QCOMPARE(freshGrid->item(0, 0)->text(), QString());
@@ -199,7 +179,7 @@ private slots:
         QFETCH(QString, countName);
         QFETCH(bool, rows);
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QTableWidget, grid, builder, "Grid1");
         auto *count = builder->findChild<QLabel *>(countName);
         QVERIFY(count);
@@ -240,7 +220,7 @@ private slots:
     {
         QFETCH(bool, uncheckInBetween);
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QCheckBox, check, builder, "Check4");
         FIND(QPushButton, button, builder, "Command1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
@@ -272,7 +252,7 @@ private slots:
     void backColor()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QCheckBox, transparent, builder, "Check2");
         FIND(QPushButton, button, builder, "Command6");
         QVERIFY(transparent->isChecked());
@@ -315,7 +295,7 @@ private slots:
             file.write("no picture here");
         }
 
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QTableWidget, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
         typeInCell(builder, 1, 1, "gone");
@@ -344,7 +324,7 @@ private slots:
     void draggedColumnWidth()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QTableWidget, grid, builder, "Grid1");
         grid->horizontalHeader()->resizeSection(0, 100); // as a drag of the border does
         QCOMPARE(builder->options().columnWidths, (QList<qint64>{1500, 1900}));
@@ -375,7 +355,7 @@ private slots:
         QFETCH(QString, htmlSize);
         QFETCH(QString, shown);
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QTableWidget, grid, builder, "Grid1");
         FIND(QComboBox, combo, builder, "Combo2");
         FIND(QPlainTextEdit, editor, builder, "Text1");
@@ -401,7 +381,7 @@ private slots:
     {
         // Choosing with the keyboard goes through the list, not the typed text.
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QComboBox, combo, builder, "Combo2");
         typeInCell(builder, 1, 1, "d");
         QTest::keyClick(combo, Qt::Key_Down); // "12" -> "14"
@@ -413,7 +393,7 @@ private slots:
     void tableSettings()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QTabWidget, tabs, builder, "TabStrip1");
         QCOMPARE(tabs->tabText(1), QStringLiteral("Table Settings"));
         tabs->setCurrentIndex(1);
@@ -457,7 +437,7 @@ private slots:
     void cellEditorFollowsItsCell()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         FIND(QTableWidget, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
@@ -491,7 +471,7 @@ private slots:
     void keyboardReachesTheCells()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QTableWidget, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
         QTest::keyClick(grid, Qt::Key_Right);
@@ -510,7 +490,7 @@ private slots:
         FakeWorkbench wb;
         HtmlEditor *editor = wb.editor;
         wb.editor = nullptr;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         click(builder, "Command3");
         QVERIFY(wb.main.isEnabled());
         QCOMPARE(editor->documentText(), QString());
@@ -519,7 +499,7 @@ private slots:
     void centresWhenResized()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         builder->resize(500, 300);
         const QRect screen = builder->screen()->geometry();
@@ -531,7 +511,7 @@ private slots:
     void hiddenEnablesTheMainWindow()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         builder->Hidden(); // visible: the main window stays disabled
         QVERIFY(!wb.main.isEnabled());
         click(builder, "Command4");
@@ -543,7 +523,7 @@ private slots:
     void mainWindowGoesFirst()
     {
         auto wb = std::make_unique<FakeWorkbench>();
-        QPointer<TableBuilder> builder = TableBuilder::open(*wb);
+        QPointer<TableBuilder> builder = gui::open<TableBuilder>(*wb);
         wb.reset(); // the builder dies with its main window, touching nothing
         QVERIFY(builder.isNull());
     }
@@ -551,7 +531,7 @@ private slots:
     void everyControlHasAName()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         const QList<QWidget *> widgets = builder->findChildren<QWidget *>();
         for (QWidget *w : widgets) {
             const bool named = !w->accessibleName().isEmpty();
@@ -576,7 +556,7 @@ private slots:
     void keyboardReachesEveryControl()
     {
         FakeWorkbench wb;
-        TableBuilder *builder = TableBuilder::open(wb);
+        TableBuilder *builder = gui::open<TableBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowActive(builder));
         FIND(QTableWidget, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");

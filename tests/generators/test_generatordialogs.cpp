@@ -35,7 +35,7 @@ private slots:
     {
         FakeWorkbench wb;
         wb.appState.siteFilePath = wb.dir.path();
-        QuickStartDialog *d = QuickStartDialog::open(wb);
+        QuickStartDialog *d = gui::open<QuickStartDialog>(wb);
         QCOMPARE(d->objectName(), QStringLiteral("Form7"));
         QCOMPARE(d->windowTitle(), QStringLiteral(" QuickStart"));
         FIND(QComboBox, docType, d, "Combo7");
@@ -94,7 +94,7 @@ private slots:
     void quickStartWithStyle()
     {
         FakeWorkbench wb;
-        QuickStartStyleDialog *d = QuickStartStyleDialog::open(wb);
+        QuickStartStyleDialog *d = gui::open<QuickStartStyleDialog>(wb);
         QCOMPARE(d->objectName(), QStringLiteral("Form2"));
         QCOMPARE(d->windowTitle(), QStringLiteral("QuickStart: With Style Sheets"));
         FIND(QCheckBox, body, d, "Check1");
@@ -152,7 +152,7 @@ private slots:
         FakeWorkbench wb;
         wb.editor->setDocumentText(QStringLiteral("<P>Hello</P>"));
         wb.editor->select(3, 5);
-        InlineStyleDialog *d = InlineStyleDialog::open(wb);
+        InlineStyleDialog *d = gui::open<InlineStyleDialog>(wb);
         QCOMPARE(d->objectName(), QStringLiteral("Form22"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Inline Style Sheets"));
         FIND(QTabWidget, tabs, d, "TabStrip1");
@@ -194,7 +194,7 @@ private slots:
         wb.appState.fontList = QStringList{QStringLiteral("Arial"), QStringLiteral("Verdana")};
         wb.editor->setDocumentText(QStringLiteral("wavy"));
         wb.editor->select(0, 4);
-        SpecialEffectsDialog *d = SpecialEffectsDialog::open(wb);
+        SpecialEffectsDialog *d = gui::open<SpecialEffectsDialog>(wb);
         QCOMPARE(d->objectName(), QStringLiteral("CStuff"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Cool Stuff!!!"));
         FIND(QTabWidget, tabs, d, "TabStrip1");
@@ -250,7 +250,7 @@ private slots:
     void randomBackground()
     {
         FakeWorkbench wb;
-        RandomBackgroundDialog *d = RandomBackgroundDialog::open(wb);
+        RandomBackgroundDialog *d = gui::open<RandomBackgroundDialog>(wb);
         QCOMPARE(d->objectName(), QStringLiteral("Form39"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Random Background Coloring"));
         wb.scripted.answerColour(0x0000FF);
@@ -268,7 +268,7 @@ private slots:
     void randomText()
     {
         FakeWorkbench wb;
-        RandomTextDialog *d = RandomTextDialog::open(wb);
+        RandomTextDialog *d = gui::open<RandomTextDialog>(wb);
         QCOMPARE(d->objectName(), QStringLiteral("Form40"));
         QCOMPARE(d->windowTitle(), QStringLiteral("Random Text Generator"));
         FIND(QTableWidget, grid, d, "Grid1");
@@ -308,7 +308,7 @@ private slots:
         page.backgroundColour = "e";
         page.backgroundImage = "f.gif";
         page.watermark = true;
-        auto *quick = QuickStartDialog::open(wb);
+        auto *quick = gui::open<QuickStartDialog>(wb);
         quick->setOptions(page);
         QCOMPARE(buildPage(quick->options()), buildPage(page));
 
@@ -328,7 +328,7 @@ private slots:
         style.linkColour = "#000001";
         style.visitedColour = "#000002";
         style.hoverColour = "#000003";
-        auto *styled = QuickStartStyleDialog::open(wb);
+        auto *styled = gui::open<QuickStartStyleDialog>(wb);
         styled->setOptions(style);
         QCOMPARE(buildStylePage(styled->options()), buildStylePage(style));
 
@@ -344,7 +344,7 @@ private slots:
         div.width = {"3", "(cm) centimeters"};
         div.height = {"4", "(px) pixels"};
         div.zIndex = "5";
-        auto *inl = InlineStyleDialog::open(wb);
+        auto *inl = gui::open<InlineStyleDialog>(wb);
         inl->setOptions(div);
         QCOMPARE(inlinestyle::buildDiv(inl->options(), "x"), inlinestyle::buildDiv(div, "x"));
         QCOMPARE(inl->findChild<ColourBox *>("Picture2")->colour(), 0xFF0000);
@@ -363,7 +363,7 @@ private slots:
         gradient.blue2 = "10";
         gradient.height = "2";
         gradient.text = "ab";
-        auto *fx = SpecialEffectsDialog::open(wb);
+        auto *fx = gui::open<SpecialEffectsDialog>(wb);
         fx->setThreeDOptions({"t", "Serif", "12", 1, 2});
         fx->setSlopedOptions({"s", "2", "5"});
         fx->setDividerOptions(divider);
@@ -373,10 +373,10 @@ private slots:
         QCOMPARE(effects::gradientDivider(fx->dividerOptions()), effects::gradientDivider(divider));
         QCOMPARE(effects::gradientText(fx->gradientTextOptions()), effects::gradientText(gradient));
 
-        auto *background = RandomBackgroundDialog::open(wb);
+        auto *background = gui::open<RandomBackgroundDialog>(wb);
         background->setOptions({{1, 2, 3, 4, 5}});
         QCOMPARE(background->options().colours, (std::array<qint64, 5>{1, 2, 3, 4, 5}));
-        auto *texts = RandomTextDialog::open(wb);
+        auto *texts = gui::open<RandomTextDialog>(wb);
         texts->setOptions({{"a", "b", "c"}});
         QCOMPARE(texts->options().texts, (QStringList{"a", "b", "c"}));
     }

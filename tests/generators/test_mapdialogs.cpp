@@ -43,7 +43,7 @@ private slots:
         QTemporaryDir site;
         wb.appState.siteFilePath = site.path();
         wb.editor->setDocumentText(QStringLiteral("untouched"));
-        QPointer<VrmlBuilder> builder = VrmlBuilder::open(wb);
+        QPointer<VrmlBuilder> builder = gui::open<VrmlBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         QCOMPARE(builder->objectName(), QStringLiteral("VRML"));
         QCOMPARE(builder->windowTitle(), QStringLiteral("VRML Builder"));
@@ -129,7 +129,7 @@ private slots:
         image.fill(Qt::white);
         QVERIFY(image.save(picture));
 
-        QPointer<ImageMapBuilder> builder = ImageMapBuilder::open(wb);
+        QPointer<ImageMapBuilder> builder = gui::open<ImageMapBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
         QCOMPARE(builder->objectName(), QStringLiteral("Form30"));
         QCOMPARE(builder->windowTitle(), QStringLiteral("Image Map Builder"));

@@ -110,8 +110,7 @@ private slots:
     void aboutBox()
     {
         FakeWorkbench bench;
-        QPointer<QWidget> about =
-            registry::find(QLatin1String(builderid::About))->open(bench, QString());
+        QPointer<QWidget> about = registry::find(QStringLiteral("About"))->open(bench, QString());
         QVERIFY(about);
         QCOMPARE(about->objectName(), QStringLiteral("Form31"));
         QCOMPARE(about->windowTitle(), QStringLiteral("About"));

@@ -206,7 +206,7 @@ private slots:
     void javaApplet()
     {
         FakeWorkbench wb;
-        QPointer<AppletDialog> dialog = AppletDialog::open(wb);
+        QPointer<AppletDialog> dialog = gui::open<AppletDialog>(wb);
         QCOMPARE(dialog->objectName(), QStringLiteral("Form41"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Java Applet"));
         gui::type(dialog, "Text1", QStringLiteral("Clock.class"));
@@ -225,7 +225,7 @@ private slots:
     void insertParameters()
     {
         FakeWorkbench wb;
-        QPointer<ParametersDialog> dialog = ParametersDialog::open(wb);
+        QPointer<ParametersDialog> dialog = gui::open<ParametersDialog>(wb);
         QCOMPARE(dialog->objectName(), QStringLiteral("Form33"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Insert Parameters"));
         auto *grid = dialog->findChild<ListGrid *>();
@@ -249,7 +249,7 @@ private slots:
     void insertScript()
     {
         FakeWorkbench wb;
-        QPointer<ScriptDialog> dialog = ScriptDialog::open(wb);
+        QPointer<ScriptDialog> dialog = gui::open<ScriptDialog>(wb);
         QCOMPARE(dialog->objectName(), QStringLiteral("Form27"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Insert Script"));
         FIND(QRadioButton, vb, dialog, "Option1");
@@ -264,7 +264,7 @@ private slots:
     void premadeScripts()
     {
         FakeWorkbench wb;
-        QPointer<PremadeScriptsDialog> dialog = PremadeScriptsDialog::open(wb);
+        QPointer<PremadeScriptsDialog> dialog = gui::open<PremadeScriptsDialog>(wb);
         QCOMPARE(dialog->objectName(), QStringLiteral("Form28"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Premade Scripts"));
         FIND(QRadioButton, first, dialog, "Option1");
@@ -283,7 +283,7 @@ private slots:
         QVERIFY(wb.main.isEnabled());
 
         // A JavaScript entry inserts its script.
-        dialog = PremadeScriptsDialog::open(wb);
+        dialog = gui::open<PremadeScriptsDialog>(wb);
         gui::click(dialog, "Option10");
         gui::click(dialog, "Command1");
         QCOMPARE(wb.editor->documentText(),
@@ -296,7 +296,7 @@ private slots:
     void internetSearches()
     {
         FakeWorkbench wb;
-        QPointer<SearchesDialog> dialog = SearchesDialog::open(wb);
+        QPointer<SearchesDialog> dialog = gui::open<SearchesDialog>(wb);
         QCOMPARE(dialog->objectName(), QStringLiteral("Form38"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Insert Internet Searches"));
         FIND(QListWidget, list, dialog, "List1");
@@ -306,7 +306,7 @@ private slots:
         QVERIFY(!dialog);
         QCOMPARE(wb.editor->documentText(), QString());
 
-        dialog = SearchesDialog::open(wb);
+        dialog = gui::open<SearchesDialog>(wb);
         list = dialog->findChild<QListWidget *>(QStringLiteral("List1"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(2)).center());

@@ -1,10 +1,15 @@
-// What every builder and tool window in the registry shares: it holds the
-// main window while shown, centres itself, names every control, Cancel and
-// Escape insert nothing, and OK inserts one fragment that one Undo removes.
+// What every builder and tool window in the registry shares: its menu
+// items and palette tabs are where its row puts them and open it, it holds
+// the main window while shown, centres itself, names every control, Cancel
+// and Escape insert nothing, and OK inserts one fragment that one Undo
+// removes.
 
 #include "editor/insertion.h"
 #include "kernel/builderids.h"
+#include "kernel/settingsstore.h"
 #include "shell/builderregistry.h"
+#include "shell/mainwindow.h"
+#include "shell/sidebar.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
 
@@ -14,6 +19,7 @@
 #include <QAccessible>
 #include <QDialog>
 #include <QFile>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -31,7 +37,7 @@ QWidget *openRow(FakeWorkbench &bench, const registry::BuilderRow &row)
     bench.editor->select(6, 1);
     // The properties window describes a file; the others open without one.
     QString argument;
-    if (row.id == QLatin1String(builderid::FileProperties)) {
+    if (row.id == QLatin1String("FileProperties")) {
         argument = bench.dir.filePath(QStringLiteral("notes.txt"));
         QFile file(argument);
         if (!file.open(QIODevice::WriteOnly) || file.write("notes") != 5)
@@ -60,6 +66,17 @@ bool isControl(const QWidget *w)
            qobject_cast<const QAbstractSlider *>(w);
 }
 
+// The windows the main window shows now.
+QSet<QWidget *> shownWindows(const QWidget &main)
+{
+    QSet<QWidget *> shown;
+    for (QWidget *w : main.findChildren<QWidget *>()) {
+        if (w->isWindow() && w->isVisible())
+            shown.insert(w);
+    }
+    return shown;
+}
+
 QPushButton *cancelButton(QWidget *window)
 {
     for (QPushButton *b : window->findChildren<QPushButton *>()) {
@@ -82,10 +99,46 @@ class TestBuilderConformance : public QObject
     }
 
 private slots:
+    void menuItemsAndTabsOpenTheRow_data() { everyRow(); }
     void holdsTheMainWindowAndCentres_data() { everyRow(); }
     void everyControlHasAName_data() { everyRow(); }
     void cancelAndEscapeInsertNothing_data() { everyRow(); }
     void okInsertsOneUndoStep_data() { everyRow(); }
+
+    void menuItemsAndTabsOpenTheRow()
+    {
+        QFETCH(QString, id);
+        const registry::BuilderRow &row = *registry::find(id);
+        FakeWorkbench bench;
+        MainWindow main(bench.store, bench.scripted, false);
+        for (const menutree::Item &item : row.menuItems) {
+            QAction *action = main.action(QLatin1String(item.name));
+            QVERIFY2(action, item.name);
+            QCOMPARE(action->text(), QString::fromUtf8(item.caption));
+            auto *menu = main.findChild<QMenu *>(QLatin1String(item.menu));
+            QVERIFY2(menu && menu->actions().contains(action), item.menu);
+            QVERIFY(action->isEnabled());
+            if (id == QLatin1String("FileProperties"))
+                continue; // it describes the file selected in the site pane: none here
+            const QSet<QWidget *> before = shownWindows(main);
+            action->trigger();
+            const QSet<QWidget *> opened = shownWindows(main) - before;
+            QCOMPARE(opened.size(), 1);
+            (*opened.begin())->close();
+            gui::flushDeletes();
+        }
+        auto *side = main.findChild<SideBar *>();
+        QVERIFY(side);
+        for (const registry::PaletteTab &tab : row.paletteTabs) {
+            QTabBar *strip = side->toolStrip(QLatin1String(tab.strip));
+            QVERIFY2(strip && tab.position < strip->count(), tab.strip);
+            QCOMPARE(strip->tabText(tab.position), QString::fromUtf8(tab.caption));
+            QCOMPARE(strip->tabToolTip(tab.position), QString::fromUtf8(tab.toolTip));
+            const palette::ToolStrip *placed =
+                palette::findToolStrip(registry::toolStrips(), QLatin1String(tab.strip));
+            QCOMPARE(placed->tabs.at(tab.position).builder, row.id);
+        }
+    }
 
     void holdsTheMainWindowAndCentres()
     {

@@ -10,7 +10,7 @@ namespace {
 
 const ToolTab *findTab(const QString &strip, const QString &caption)
 {
-    const ToolStrip *found = findToolStrip(strip);
+    const ToolStrip *found = findToolStrip(toolStrips(), strip);
     if (!found)
         return nullptr;
     for (const ToolTab &tab : found->tabs) {
@@ -78,7 +78,8 @@ private slots:
         QStringList panels;
         for (const PaletteTab &tab : paletteTabs()) {
             QVERIFY(!tab.toolTip.isEmpty());
-            QVERIFY2(tab.panel == QLatin1String(CharacterPanel) || findToolStrip(tab.panel),
+            QVERIFY2(tab.panel == QLatin1String(CharacterPanel) ||
+                         findToolStrip(toolStrips(), tab.panel),
                      qPrintable(tab.panel));
             panels << tab.panel;
         }
@@ -89,36 +90,70 @@ private slots:
         QCOMPARE(paletteTabs()[7].panel, QStringLiteral("TabStrip5"));
     }
 
-    void toolStripsComplete()
+    void toolStripsHoldTagTabs()
     {
-        const QList<int> tabCounts{9, 10, 8, 5, 6, 8, 3, 6, 8};
-        QCOMPARE(toolStrips().size(), tabCounts.size());
+        QCOMPARE(toolStrips().size(), 9);
         for (int i = 0; i < toolStrips().size(); ++i) {
             const ToolStrip &strip = toolStrips()[i];
             QCOMPARE(strip.name, QStringLiteral("TabStrip%1").arg(i + 3));
-            QCOMPARE(strip.tabs.size(), tabCounts[i]);
             for (const ToolTab &tab : strip.tabs) {
                 QVERIFY(!tab.caption.isEmpty());
-                const bool opensBuilder = tab.action == ToolAction::OpenBuilder;
-                QCOMPARE(builderid::all().contains(tab.builder), opensBuilder);
-                if (tab.action == ToolAction::Insert || tab.action == ToolAction::Wrap ||
-                    tab.action == ToolAction::InsertBeforeSelection)
-                    QVERIFY(toolFragment(tab, QString()).has_value());
+                // Builder tabs come from the registry rows.
+                QVERIFY(tab.action != ToolAction::OpenBuilder);
+                QCOMPARE(toolFragment(tab, QString()).has_value(),
+                         tab.action != ToolAction::QuickColor);
             }
         }
-        QVERIFY(!findToolStrip("TabStrip2"));
-        QCOMPARE(QSet<QString>(builderid::all().begin(), builderid::all().end()).size(),
-                 builderid::all().size());
-
-        const ToolTab *table = findTab("TabStrip3", "Table");
-        QVERIFY(table);
-        QCOMPARE(table->builder, QString::fromLatin1(builderid::TableBuilder));
-        QCOMPARE(table->toolTip, QStringLiteral("Create a table for your document"));
-        QVERIFY(!toolFragment(*table, "x"));
+        QVERIFY(!findToolStrip(toolStrips(), "TabStrip2"));
         const ToolTab *quickColor = findTab("TabStrip8", "QuickColor");
         QVERIFY(quickColor);
         QCOMPARE(quickColor->action, ToolAction::QuickColor);
-        QVERIFY(!toolFragment(*quickColor, "x"));
+    }
+
+    void placeTabs_data()
+    {
+        QTest::addColumn<QString>("placements"); // caption@position, on TabStrip4 unless strip/
+        QTest::addColumn<QString>("expected");   // TabStrip4's captions afterwards
+        QTest::newRow("none") << ""
+                              << "A B";
+        QTest::newRow("front") << "x@0"
+                               << "x A B";
+        QTest::newRow("between and after") << "x@1 y@3"
+                                           << "A x B y";
+        QTest::newRow("given out of order") << "y@3 x@1"
+                                            << "A x B y";
+        QTest::newRow("same place keeps order") << "x@0 y@0"
+                                                << "y x A B";
+        QTest::newRow("past the end") << "x@9"
+                                      << "A B x";
+        QTest::newRow("another strip") << "TabStrip5/x@0"
+                                       << "A B";
+        QTest::newRow("unknown strip") << "TabStrip99/x@0"
+                                       << "A B";
+    }
+    void placeTabs()
+    {
+        QFETCH(QString, placements);
+        QFETCH(QString, expected);
+        auto tab = [](const QString &caption) {
+            ToolTab t;
+            t.caption = caption;
+            return t;
+        };
+        const QList<ToolStrip> strips{{"TabStrip4", {tab("A"), tab("B")}}, {"TabStrip5", {}}};
+        QList<PlacedTab> tabs;
+        for (const QString &p : placements.split(u' ', Qt::SkipEmptyParts)) {
+            const QString strip = p.contains(u'/') ? p.section(u'/', 0, 0) : "TabStrip4";
+            const QString rest = p.section(u'/', -1);
+            tabs.append({strip, rest.section(u'@', 1).toInt(), tab(rest.section(u'@', 0, 0))});
+        }
+        const QList<ToolStrip> placed = palette::placeTabs(strips, tabs);
+        QCOMPARE(placed.size(), 2);
+        QStringList captions;
+        for (const ToolTab &t : placed[0].tabs)
+            captions << t.caption;
+        QCOMPARE(captions.join(u' '), expected);
+        QCOMPARE(placed[1].tabs.size(), placements.contains("TabStrip5/") ? 1 : 0);
     }
 
     void toolFragments_data()

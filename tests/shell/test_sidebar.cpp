@@ -1,4 +1,5 @@
 #include "editor/htmleditor.h"
+#include "shell/builderregistry.h"
 #include "shell/palettecatalog.h"
 #include "shell/referencelists.h"
 #include "shell/sidebar.h"
@@ -27,14 +28,7 @@ class Bench : public FakeWorkbench
 {
 public:
     RecordingDialogs recording;
-    QSet<QString> missingBuilders;
     DialogService &dialogs() override { return recording; }
-    bool openBuilder(const QString &id, const QString &argument = QString()) override
-    {
-        if (missingBuilders.contains(id))
-            return false;
-        return FakeWorkbench::openBuilder(id, argument);
-    }
 };
 
 int rowOf(const QListWidget *list, const QString &text)
@@ -81,7 +75,7 @@ private slots:
     void init()
     {
         bench = std::make_unique<Bench>();
-        bar = std::make_unique<SideBar>(*bench);
+        bar = std::make_unique<SideBar>(*bench, registry::toolStrips());
         bar->resize(1100, 260);
         bar->show();
         QVERIFY(QTest::qWaitForWindowExposed(bar.get()));
@@ -250,27 +244,9 @@ private slots:
 
     void builderTabs()
     {
-        const QString table = QString::fromLatin1(builderid::TableBuilder);
         QTabBar *tools = bar->toolStrip(QStringLiteral("TabStrip3"));
-        QTabBar *lists = bar->toolStrip(QStringLiteral("TabStrip11"));
         clickTab(tools, tabOf(tools, QStringLiteral("Table")));
-        QCOMPARE(bench->openedBuilders, QStringList{table});
-
-        // A builder that is not there disables its tabs on every strip.
-        bench->missingBuilders << QString::fromLatin1(builderid::ListBuilder);
-        bar->clickToolTab(tools->objectName(), tabOf(tools, QStringLiteral("List")));
-        QVERIFY(!tools->isTabEnabled(tabOf(tools, QStringLiteral("List"))));
-        QVERIFY(!lists->isTabEnabled(tabOf(lists, QStringLiteral("List Builder"))));
-
-        // Only the builders said to exist are offered; tag tabs stay.
-        bench->openedBuilders.clear();
-        bar->setAvailableBuilders({table});
-        QVERIFY(tools->isTabEnabled(tabOf(tools, QStringLiteral("Table"))));
-        const int anchors = tabOf(tools, QStringLiteral("Anchors"));
-        QVERIFY(!tools->isTabEnabled(anchors));
-        bar->clickToolTab(tools->objectName(), anchors);
-        QVERIFY(bench->openedBuilders.isEmpty());
-        QVERIFY(lists->isTabEnabled(tabOf(lists, QStringLiteral("<LI>"))));
+        QCOMPARE(bench->openedBuilders, QStringList{QStringLiteral("TableBuilder")});
     }
 
     void colourDialogs()
@@ -342,7 +318,7 @@ private slots:
         bar->refreshCustomList();
         for (int list = 0; list < 6; ++list)
             bar->activateReferenceItem(list, 1 % bar->referenceList(list)->count());
-        for (const palette::ToolStrip &strip : palette::toolStrips()) {
+        for (const palette::ToolStrip &strip : registry::toolStrips()) {
             for (int t = 0; t < strip.tabs.size(); ++t)
                 bar->clickToolTab(strip.name, t);
         }

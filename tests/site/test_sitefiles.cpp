@@ -1,5 +1,4 @@
 #include "kernel/appstate.h"
-#include "kernel/builderids.h"
 #include "site/immutable.h"
 #include "site/sitefiles.h"
 
@@ -96,13 +95,12 @@ private slots:
                  FileAction::Nothing);
     }
 
-    void builderFor()
+    void roleFor()
     {
-        QCOMPARE(site::builderFor(FileAction::Graphics), QLatin1String(builderid::Graphics));
-        QCOMPARE(site::builderFor(FileAction::BackgroundSounds),
-                 QLatin1String(builderid::BackgroundSounds));
-        QVERIFY(site::builderFor(FileAction::OpenDocument).isEmpty());
-        QVERIFY(site::builderFor(FileAction::Nothing).isEmpty());
+        QCOMPARE(site::roleFor(FileAction::Graphics), FileRole::Image);
+        QCOMPARE(site::roleFor(FileAction::BackgroundSounds), FileRole::Sound);
+        QCOMPARE(site::roleFor(FileAction::OpenDocument), FileRole::None);
+        QCOMPARE(site::roleFor(FileAction::Nothing), FileRole::None);
     }
 
     void renameFile_data()

@@ -333,8 +333,8 @@ private slots:
     {
         doubleClick(QStringLiteral("photo.GIF"));
         doubleClick(QStringLiteral("tune.wav"));
-        QCOMPARE(bench->openedBuilders, (QStringList{QLatin1String(builderid::Graphics),
-                                                     QLatin1String(builderid::BackgroundSounds)}));
+        QCOMPARE(bench->openedBuilders,
+                 (QStringList{QStringLiteral("Graphics"), QStringLiteral("BackgroundSounds")}));
         QCOMPARE(bench->builderArguments,
                  (QStringList{QStringLiteral("photo.GIF"), QStringLiteral("tune.wav")}));
     }

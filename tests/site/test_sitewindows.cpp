@@ -187,7 +187,7 @@ private slots:
         gui::click(window, "Command1");
         gui::flushDeletes();
         QVERIFY(!guard);
-        QCOMPARE(bench.openedBuilders, QStringList{builderid::Graphics});
+        QCOMPARE(bench.openedBuilders, QStringList{"Graphics"});
         QCOMPARE(bench.builderArguments, QStringList{"logo.GIF"});
     }
 
@@ -202,7 +202,7 @@ private slots:
                               TinyGif));
         FakeWorkbench bench;
         bench.appState.siteFilePath = site.path();
-        auto *window = ThumbnailBrowser::open(bench);
+        ThumbnailBrowser *window = gui::open<ThumbnailBrowser>(bench);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const int bound = 2 * site::ThumbnailStrip::KeptAround + 1;
         auto settle = [window] {
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(writeFile(site.filePath("index.htm"), "x"));
         FakeWorkbench bench;
         bench.appState.siteFilePath = site.path();
-        ThumbnailBrowser *window = ThumbnailBrowser::open(bench);
+        ThumbnailBrowser *window = gui::open<ThumbnailBrowser>(bench);
         QVERIFY(window->pictures().isEmpty());
         gui::spin(window, "SpinButton1", true);
         QCOMPARE(window->current(), 0);
@@ -333,7 +333,7 @@ private slots:
         QVERIFY(bench.main.isEnabled());
 
         // From the menu without a selected file: the pane's message, no window.
-        QVERIFY(!registry::find(builderid::FileProperties)->open(bench, QString()));
+        QVERIFY(!registry::find("FileProperties")->open(bench, QString()));
         QCOMPARE(bench.scripted.messages().last(), QStringLiteral("No File Selected"));
     }
 
@@ -350,7 +350,7 @@ private slots:
         bench.appState.siteFilePath = site.path();
 
         auto *window = qobject_cast<MultiReplaceWindow *>(
-            registry::find(builderid::MultiFileReplace)->open(bench, QString()));
+            registry::find("MultiFileReplace")->open(bench, QString()));
         QVERIFY(window);
         QCOMPARE(window->objectName(), QStringLiteral("Form35"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Multiple File Replace"));

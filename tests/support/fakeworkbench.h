@@ -6,6 +6,7 @@
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
 #include "kernel/settingsstore.h"
+#include "shell/builderregistry.h"
 #include "support/scripteddialogs.h"
 
 #include <QStringList>
@@ -58,6 +59,12 @@ public:
         openedBuilders << id;
         builderArguments << argument;
         return true;
+    }
+    // Records the id of the registry row that takes such files.
+    bool openBuilderFor(FileRole role, const QString &file) override
+    {
+        const registry::BuilderRow *row = registry::forFiles(role);
+        return row && openBuilder(row->id, file);
     }
     void preferencesChanged() override { ++preferencesChangedCount; }
     DocumentWindow *newDocument() override { return nullptr; }

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers for driving windows in GUI tests.
 
+#include "widgets/builderdialog.h"
 #include "widgets/spinarrows.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,13 @@
     QVERIFY2(var, name)
 
 namespace gui {
+
+// Shows the builder or tool window of type T as the registry does: the one
+// kept from the last opening, or a new one.
+template <class T> T *open(BuilderHost &host)
+{
+    return BuilderDialog::showBuilder<T>(host);
+}
 
 // Clicks the button (or check box, option) of that object name.
 inline void click(QWidget *parent, const char *name)
