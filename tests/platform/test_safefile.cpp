@@ -228,32 +228,6 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList({"kept.htm"}));
     }
 
-    // A batch keeps hard links and modes like a single write, and a batch
-    // dropped before its commit leaves nothing behind.
-    void batchKeepsLinksAndCleansUp()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("a.htm");
-        const QString hard = dir.filePath("b.htm");
-        QVERIFY(writeBytes(file, "old"));
-        QVERIFY(chmod(QFile::encodeName(file).constData(), 0604) == 0);
-        QVERIFY(link(QFile::encodeName(file).constData(), QFile::encodeName(hard).constData()) ==
-                0);
-        {
-            safefile::Batch dropped;
-            QVERIFY(dropped.add(file, "never", {}));
-            QCOMPARE(entries(dir.path()).size(), 3); // the temporary is there
-        }
-        QCOMPARE(entries(dir.path()), QStringList({"a.htm", "b.htm"}));
-        safefile::Batch batch;
-        QVERIFY(batch.add(file, "new", {}));
-        QVERIFY(batch.commit().value(0).ok);
-        QCOMPARE(readBytes(hard), QByteArray("new"));
-        QCOMPARE(statOf(file).st_nlink, nlink_t(2));
-        QCOMPARE(statOf(file).st_mode & 07777, mode_t(0604));
-        QCOMPARE(entries(dir.path()), QStringList({"a.htm", "b.htm"}));
-    }
-
     // For writers that want a file name: the temporary they fill follows
     // the rule, no sweep takes it, and it goes in place only on commit.
     void pendingFiles()
