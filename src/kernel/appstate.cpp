@@ -20,6 +20,7 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &homeFo
     using namespace settings;
     fonter = numbers::shortestDouble(number(store, fontSize()));
     colorOnOff = boolean(store, colorsOff());
+    livePreview = boolean(store, settings::livePreview());
     browser = text(store, settings::browser());
     for (int i = 0; i < int(colors.size()); ++i)
         colors[std::size_t(i)] = qint64(number(store, colour(i)));
@@ -42,8 +43,20 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &homeFo
     siteDirectory = folder(settings::siteDirectory());
     siteFilePath = folder(settings::siteFilePath());
     ftpUrl = text(store, settings::ftpUrl());
+    // Only what the settings file holds: the keyring waits until needed.
     ftpPassword = text(store, settings::ftpPassword());
+    ftpPasswordRead = !ftpPassword.isEmpty();
     ftpUserName = text(store, settings::ftpUserName());
     textStart = 0;
     textLength = 0;
+}
+
+const QString &AppState::currentFtpPassword(const SettingsStore &store)
+{
+    if (ftpPassword.isEmpty() && !ftpPasswordRead) {
+        const settings::Setting &s = settings::ftpPassword();
+        ftpPassword = store.secret(s.app, s.section, s.key);
+        ftpPasswordRead = true;
+    }
+    return ftpPassword;
 }

@@ -37,6 +37,7 @@ struct AppState
 
     bool useIE = false;
     bool colorOnOff = false; // true switches colouring off
+    bool livePreview = true; // the preview refreshes when typing pauses
     QString fonter = settings::fontSize().defaultText;
     bool canceler = false;
     UndoRecord undo;
@@ -45,6 +46,9 @@ struct AppState
     std::array<qint64, 5> colors = defaultColors(); // Color1..Color5
     QString browser = settings::browser().defaultText;
     QString ftpUrl, ftpUserName, ftpPassword;
+    // Whether ftpPassword has been looked up in the keyring. The keyring is
+    // asked only when the password is first needed, not at start-up.
+    bool ftpPasswordRead = false;
     std::array<QString, 6> customCaptions{
         settings::customCaption(0).defaultText, settings::customCaption(1).defaultText,
         settings::customCaption(2).defaultText, settings::customCaption(3).defaultText,
@@ -62,4 +66,8 @@ struct AppState
     // that is programFolder (the program's own).
     void loadPreferences(const SettingsStore &store, const QString &homeFolder,
                          const QString &programFolder = QString());
+
+    // The FTP password: ftpPassword, or when that is empty and has not been
+    // looked up yet, the one in the keyring.
+    const QString &currentFtpPassword(const SettingsStore &store);
 };

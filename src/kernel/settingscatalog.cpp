@@ -105,6 +105,12 @@ const Setting &showTips()
     return s;
 }
 
+const Setting &livePreview()
+{
+    static const Setting s = booleanSetting(Main, "Settings", "LivePreview", true);
+    return s;
+}
+
 const Setting &siteDrive()
 {
     static const Setting s = textSetting(Main, "Direct", "Drive");
@@ -200,6 +206,12 @@ const Setting &siteSplitter()
     return s;
 }
 
+const Setting &tabbedDocuments()
+{
+    static const Setting s = booleanSetting(Window, "Window", "Tabbed", false);
+    return s;
+}
+
 const Setting &agendaCount()
 {
     static const Setting s = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
@@ -278,6 +290,7 @@ QList<Setting> catalogue()
                        siteSplitter(),     agendaCount(),  phoneCount(),     favouriteCount(),
                        objectTagClassId(), objectObj(),    objectTagCase(),  objectLines(),
                        objectWidth(),      objectHeight(), objectInclCode(), objectCode()};
+    all << livePreview() << tabbedDocuments();
     for (int i = 0; i < 5; ++i)
         all << colour(i) << barVisible(i);
     for (int i = 0; i < 6; ++i)

@@ -38,6 +38,7 @@ const Setting &colour(int index); // Colors/Tables, Frames, Links, Comments, Oth
 const Setting &imageTypeCount();  // Graphics/Count, -1 .. 5000, -1 (the built-in list)
 const Setting &customTagCount();  // CustomTags/Count, -1 .. 5000, -1
 const Setting &showTips();        // Startup/ShowStart, "yes"
+const Setting &livePreview();     // Settings/LivePreview, True: refresh while typing
 const Setting &siteDrive();       // Direct/Drive
 const Setting &siteDirectory();   // Direct/Director
 const Setting &siteFilePath();    // Direct/FilePath
@@ -54,6 +55,7 @@ const Setting &useIE();               // Extras/UseIE
 const Setting &windowGeometry();      // Window/Geometry, base64; empty on first run
 const Setting &windowLayout();        // Window/State, base64: docks and bars
 const Setting &siteSplitter();        // Window/SiteSplitter, base64: folders over files
+const Setting &tabbedDocuments();     // Window/Tabbed, False: documents as tabs
 
 // Ostrel Organizer
 const Setting &agendaCount();    // Data/Number, 0 .. 100000, 1

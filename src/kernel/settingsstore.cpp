@@ -1,6 +1,7 @@
 #include "kernel/settingsstore.h"
 
 #include "kernel/inifile.h"
+#include "platform/keyring.h"
 #include "platform/numbers.h"
 #include "platform/safefile.h"
 #include "platform/textfile.h"
@@ -15,6 +16,18 @@
 #include <sys/stat.h>
 
 namespace {
+
+// The keys that hold secrets.
+bool isSecret(const QString &app, const QString &section, const QString &key)
+{
+    return app == SettingsStore::mainApp() && section == QLatin1String("Direct") &&
+           key == QLatin1String("FTPPassword");
+}
+
+QString keyringKey(const QString &app, const QString &section, const QString &key)
+{
+    return app + u'/' + section + u'/' + key;
+}
 
 QString tr(const char *text)
 {
@@ -192,23 +205,53 @@ void SettingsStore::save(const QString &app, const QString &section, const QStri
                          const QString &text)
 {
     file(app).change({Change::Set, section, key, text});
-    if (app == mainApp() && section == QLatin1String("Direct") &&
-        key == QLatin1String("FTPPassword") && !text.isEmpty())
+    if (isSecret(app, section, key) && !text.isEmpty())
         tightenModes();
+}
+
+QString SettingsStore::secret(const QString &app, const QString &section, const QString &key) const
+{
+    const QString stored = get(app, section, key);
+    if (!stored.isEmpty() || !m_keyring)
+        return stored;
+    return m_keyring->read(keyringKey(app, section, key)).value_or(QString());
+}
+
+bool SettingsStore::saveSecret(const QString &app, const QString &section, const QString &key,
+                               const QString &text)
+{
+    const QString name = keyringKey(app, section, key);
+    const bool kept =
+        m_keyring && (text.isEmpty() ? m_keyring->remove(name) : m_keyring->write(name, text));
+    save(app, section, key, kept ? QString() : text);
+    return kept;
+}
+
+void SettingsStore::forgetSecrets(const QString &app, const QString &section, const QString &key)
+{
+    if (!m_keyring || app != mainApp())
+        return;
+    const QString s = section.isEmpty() ? QStringLiteral("Direct") : section;
+    const QString k = key.isEmpty() ? QStringLiteral("FTPPassword") : key;
+    if (isSecret(app, s, k))
+        m_keyring->remove(keyringKey(app, s, k));
 }
 
 void SettingsStore::remove(const QString &app)
 {
+    forgetSecrets(app, QString(), QString());
     file(app).change({Change::Clear, {}, {}, {}});
 }
 
 void SettingsStore::remove(const QString &app, const QString &section)
 {
+    forgetSecrets(app, section, QString());
     file(app).change({Change::RemoveSection, section, {}, {}});
 }
 
 void SettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
+    forgetSecrets(app, section, key);
     file(app).change({Change::RemoveKey, section, key, {}});
 }
 

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+class Keyring;
+
 class SettingsStore
 {
 public:
@@ -53,6 +55,18 @@ public:
     // True unless the stored text is exactly "False".
     bool notExactlyFalse(const QString &app, const QString &section, const QString &key) const;
 
+    // Secrets (the FTP password): in the keyring when one is set and
+    // answers, with the INI key left empty; otherwise in the INI file, which
+    // is readable by the user only. A secret found in the INI file (stored
+    // before, or where no keyring answered) is read from there, and moved to
+    // the keyring the next time it is saved. Removing the key, its section
+    // or its application removes it from the keyring too.
+    void setKeyring(Keyring *keyring) { m_keyring = keyring; }
+    QString secret(const QString &app, const QString &section, const QString &key) const;
+    // True when the secret went to the keyring, false when to the INI file.
+    bool saveSecret(const QString &app, const QString &section, const QString &key,
+                    const QString &text);
+
     // Writes pending changes to disk, of every application or of one.
     // False (with the reason in lastError()) when a file cannot be written;
     // its changes stay pending for the next sync.
@@ -74,9 +88,11 @@ private:
     bool syncFile(const QString &app, File &f);
     // The folder 0700 and the files 0600: they hold the FTP password.
     void tightenModes() const;
+    void forgetSecrets(const QString &app, const QString &section, const QString &key);
 
     QString m_directory;
     mutable std::map<QString, std::unique_ptr<File>> m_files;
     QString m_lastError;
     mutable QStringList m_problems;
+    Keyring *m_keyring = nullptr;
 };

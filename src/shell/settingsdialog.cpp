@@ -222,6 +222,9 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_purge = new QCheckBox(QStringLiteral("Purge Settings"), panel);
     m_purge->setObjectName(QStringLiteral("Check1"));
     grid->addWidget(m_purge, 6, 2, 1, 2);
+    m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
+    m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
+    grid->addWidget(m_livePreview, 7, 2, 1, 2);
 
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(8, 1);
@@ -351,11 +354,12 @@ void SettingsDialog::showTab(int tab)
 
 void SettingsDialog::load()
 {
-    const AppState &state = m_workbench.state();
+    AppState &state = m_workbench.state();
     m_browser->setText(state.browser);
     for (int i = 0; i < 5; ++i)
         setSwatch(i, state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colorOnOff);
+    m_livePreview->setChecked(state.livePreview);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fonter);
@@ -367,7 +371,7 @@ void SettingsDialog::load()
     }
     m_ftpUrl->setText(state.ftpUrl);
     m_ftpUser->setText(state.ftpUserName);
-    m_ftpPassword->setText(state.ftpPassword);
+    m_ftpPassword->setText(state.currentFtpPassword(m_workbench.settings()));
 }
 
 void SettingsDialog::chooseBrowser()
@@ -440,6 +444,10 @@ void SettingsDialog::save()
     settings::write(store, settings::browser(), m_browser->text());
     state.browser = m_browser->text();
 
+    state.livePreview = m_livePreview->isChecked();
+    settings::write(store, settings::livePreview(),
+                    state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+
     for (int i = 0; i < 5; ++i) {
         settings::write(store, settings::colour(i), QString::number(m_colours[std::size_t(i)]));
         state.colors[std::size_t(i)] = m_colours[std::size_t(i)];
@@ -473,10 +481,12 @@ void SettingsDialog::save()
     settings::writeList(store, settings::customTagCount(), state.customTags);
 
     settings::write(store, settings::ftpUrl(), m_ftpUrl->text());
-    settings::write(store, settings::ftpPassword(), m_ftpPassword->text());
+    const settings::Setting &password = settings::ftpPassword();
+    store.saveSecret(password.app, password.section, password.key, m_ftpPassword->text());
     settings::write(store, settings::ftpUserName(), m_ftpUser->text());
     state.ftpUrl = m_ftpUrl->text();
     state.ftpPassword = m_ftpPassword->text();
+    state.ftpPasswordRead = true;
     state.ftpUserName = m_ftpUser->text();
 
     m_workbench.preferencesChanged();
@@ -490,6 +500,7 @@ void SettingsDialog::purge()
     state.browser = settings::browser().defaultText;
     state.colors = AppState::defaultColors();
     state.fonter = settings::fontSize().defaultText;
+    state.livePreview = settings::boolean(m_workbench.settings(), settings::livePreview());
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();

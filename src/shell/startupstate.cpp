@@ -1,7 +1,11 @@
 #include "shell/startupstate.h"
 
+#include "kernel/inifile.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
+#include "platform/textfile.h"
+
+#include <QFileInfo>
 
 namespace startupstate {
 
@@ -16,14 +20,34 @@ QStringList fontList(SettingsStore &store, const QStringList &installed)
     return settings::readList(store, count, installed, QString());
 }
 
-std::optional<bool> storedUseIE(const SettingsStore &store)
+namespace {
+
+std::optional<bool> answer(const QString &value)
 {
-    const QString value = settings::text(store, settings::useIE());
     if (value == QLatin1String("Yes"))
         return true;
     if (value == QLatin1String("No"))
         return false;
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<bool> storedUseIE(const SettingsStore &store)
+{
+    return answer(settings::text(store, settings::useIE()));
+}
+
+std::optional<bool> peekUseIE(const QString &directory)
+{
+    const settings::Setting &s = settings::useIE();
+    const QString path = directory + u'/' + s.app + QStringLiteral(".ini");
+    // Read as the store reads it, never waiting on the file.
+    QByteArray bytes;
+    IniFile file;
+    if (!QFileInfo::exists(path) || !textfile::readFile(path, &bytes) || !file.parse(bytes))
+        return std::nullopt;
+    return answer(file.value(s.section, s.key));
 }
 
 void storeUseIE(SettingsStore &store, bool useIE)

@@ -5,6 +5,7 @@
 #include "site/immutable.h"
 #include "support/files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -352,6 +353,14 @@ private slots:
             store.save("LM3", "Extras", "UseIE", stored);
         const auto answer = startupstate::storedUseIE(store);
         QCOMPARE(answer.has_value() ? int(*answer) : -1, expected);
+        // Read before the program starts: the same answer, and a first run
+        // leaves the folder as it was.
+        store.sync();
+        const auto peeked = startupstate::peekUseIE(dir.path());
+        QCOMPARE(peeked.has_value() ? int(*peeked) : -1, expected);
+        QTemporaryDir fresh;
+        QVERIFY(!startupstate::peekUseIE(fresh.path()));
+        QVERIFY(QDir(fresh.path()).isEmpty());
     }
 };
 

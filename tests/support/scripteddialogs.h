@@ -15,7 +15,7 @@ class ScriptedDialogs : public DialogService
 public:
     struct Asked
     {
-        QString kind; // "message", "input", "open", "save", "colour", "font"
+        QString kind; // "message", "input", "open", "save", "colour", "font", "choose"
         QString text; // message text, prompt or dialog title
         QString title;
         QString folder;
@@ -24,6 +24,8 @@ public:
 
     // Answer, QString, qint64, QFont or an invalid QVariant for cancel.
     QList<QVariant> answers;
+    // The buttons pressed in choose(), by index.
+    QList<int> choices;
     QList<Asked> asked;
     int unexpected = 0;
 
@@ -107,6 +109,17 @@ public:
         if (!v.isValid())
             return std::nullopt;
         return v.value<QFont>();
+    }
+
+    int choose(QWidget *, const QString &text, const QString &title,
+               const QStringList &buttons) override
+    {
+        asked << Asked{QStringLiteral("choose"), text, title, {}, {}};
+        if (choices.isEmpty()) {
+            ++unexpected;
+            return int(buttons.size()) - 1;
+        }
+        return choices.takeFirst();
     }
 
 private:
