@@ -1,8 +1,8 @@
 #include "builders/tablebuilder.h"
 
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 #include "widgets/spinarrows.h"
 
@@ -42,12 +42,6 @@ const QSize pictureSize(120, 60); // the largest a picture is drawn in a cell
 int toPixels(qint64 twips)
 {
     return int(numbers::roundHalfEven(double(twips) / numbers::TwipsPerPixel));
-}
-
-QColor toColor(qint64 colour)
-{
-    return QColor(htmlvalues::redOf(colour), htmlvalues::greenOf(colour),
-                  htmlvalues::blueOf(colour));
 }
 
 // The size a cell is drawn in; the stored size may be anything typed.
@@ -247,8 +241,9 @@ QWidget *TableBuilder::buildSettingsPage()
     m_title = formkit::lineEdit("Text9", defaults.title);
     m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
     m_borderSize = editableCombo("Combo8", borderSizeItems(), defaults.borderSize);
-    m_borderColor = new ColourField("Combo3", "Command5", QStringLiteral("Set Color"),
-                                    host().dialogs(), &m_lastColour);
+    m_borderColor = new ColourField(QStringLiteral("Border Color"),
+                                    {"Combo3", nullptr, "Command5", QStringLiteral("Set Color")});
+    m_borderColor->setDialog(host().dialogs(), &m_lastColour);
     m_borderColor->setText(defaults.borderColor);
     m_cellPadding = editableCombo("Combo10", spacingItems(), defaults.cellPadding);
     m_cellSpacing = editableCombo("Combo9", spacingItems(), defaults.cellSpacing);
@@ -476,9 +471,9 @@ void TableBuilder::refreshCell(int row, int column)
     const TableCell &c = cell(row, column);
     item->setText(c.text);
     item->setFont(cellFont(c.fontSize));
-    item->setForeground(toColor(c.textColor));
+    item->setForeground(formkit::toQColor(c.textColor));
     if (c.backColor != 0)
-        item->setBackground(toColor(c.backColor));
+        item->setBackground(formkit::toQColor(c.backColor));
     else
         item->setBackground(QBrush());
     item->setToolTip(c.imageName);
@@ -550,9 +545,10 @@ void TableBuilder::styleCellEditor()
         return;
     const TableCell &c = cell(m_editorRow, m_editorColumn);
     QPalette palette = m_cellEditor->palette();
-    palette.setColor(QPalette::Text,
-                     m_textColorButton->isEnabled() ? toColor(c.textColor) : QColor(Qt::black));
-    palette.setColor(QPalette::Base, toColor(editorBackColor(c, m_transparentCheck->isChecked())));
+    palette.setColor(QPalette::Text, m_textColorButton->isEnabled() ? formkit::toQColor(c.textColor)
+                                                                    : QColor(Qt::black));
+    palette.setColor(QPalette::Base,
+                     formkit::toQColor(editorBackColor(c, m_transparentCheck->isChecked())));
     m_cellEditor->setPalette(palette);
     m_cellEditor->setFont(cellFont(c.fontSize));
     fitRow(m_editorRow);

@@ -1,6 +1,7 @@
 #include "import/importconvert.h"
 
 #include "import/rtfreader.h"
+#include "kernel/colour.h"
 #include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
@@ -156,8 +157,8 @@ QString fontTag(const CharFormat &f)
 {
     return QStringLiteral("<FONT STYLE=\"font-size:") + numbers::shortestDouble(f.size) +
            QStringLiteral("pt\" SIZE=") + htmlvalues::htmlFontSize(numbers::roundHalfEven(f.size)) +
-           QStringLiteral(" COLOR=") + htmlvalues::htmlColor(f.colour) +
-           QStringLiteral(" FACE=\"") + f.face + QStringLiteral("\">");
+           QStringLiteral(" COLOR=") + colour::html(f.colour) + QStringLiteral(" FACE=\"") +
+           f.face + QStringLiteral("\">");
 }
 
 // Copies the buffer into out with the character tags, then the closing tags.

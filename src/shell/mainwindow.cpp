@@ -7,7 +7,7 @@
 #include "help/helpcommands.h"
 #include "help/tipswindow.h"
 #include "kernel/builderids.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
@@ -19,6 +19,7 @@
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
 #include "site/sitepane.h"
+#include "widgets/colourfield.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -651,8 +652,7 @@ void MainWindow::preferencesChanged()
 void MainWindow::insertColour(const QColor &colour)
 {
     if (HtmlEditor *editor = activeEditor())
-        editor->setSelText(htmlvalues::htmlColor(
-            htmlvalues::colourNumber(colour.red(), colour.green(), colour.blue())));
+        editor->setSelText(colour::html(formkit::colourNumber(colour)));
 }
 
 void MainWindow::printActive()

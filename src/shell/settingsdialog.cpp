@@ -3,11 +3,11 @@
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
-#include "kernel/htmlvalues.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <functional>
@@ -195,18 +195,23 @@ QWidget *SettingsDialog::buildBrowserPanel()
     grid->addWidget(choose, 1, 3);
 
     grid->addWidget(new QLabel(QStringLiteral("Color Coding"), panel), 2, 0, 1, 2);
+    int buttonWidth = 0;
     for (int i = 0; i < 5; ++i) {
-        QPushButton *colour = button(QStringLiteral("Command2_%1").arg(i).toLatin1().constData(),
-                                     QLatin1String(ColourCaptions[i]), panel);
-        auto *swatch = new QLabel(panel);
-        swatch->setObjectName(QStringLiteral("Swatch_%1").arg(i));
-        swatch->setFixedSize(40, colour->sizeHint().height() - 4);
-        swatch->setAccessibleName(QLatin1String(ColourCaptions[i]) + QStringLiteral(" colour"));
-        m_swatches[std::size_t(i)] = swatch;
-        connect(colour, &QPushButton::clicked, this, [this, i] { chooseColour(i); });
-        grid->addWidget(colour, 3 + i, 0);
-        grid->addWidget(swatch, 3 + i, 1);
+        const QByteArray button = "Command2_" + QByteArray::number(i);
+        const QByteArray patch = "Swatch_" + QByteArray::number(i);
+        // Each choice starts from the colour shown.
+        auto *field = new ColourField(
+            QLatin1String(ColourCaptions[i]) + QStringLiteral(" colour"),
+            {nullptr, patch.constData(), button.constData(), QLatin1String(ColourCaptions[i])},
+            panel);
+        field->setDialog(m_workbench.dialogs());
+        field->patch()->setFixedSize(40, field->button()->sizeHint().height() - 4);
+        buttonWidth = qMax(buttonWidth, field->button()->sizeHint().width());
+        m_colours[std::size_t(i)] = field;
+        grid->addWidget(field, 3 + i, 0, 1, 2, Qt::AlignLeft);
     }
+    for (ColourField *field : m_colours)
+        field->button()->setMinimumWidth(buttonWidth); // the patches in one column
 
     m_fontSize =
         formkit::editableCombo("Combo1",
@@ -354,7 +359,7 @@ void SettingsDialog::load()
     const AppState &state = m_workbench.state();
     m_browser->setText(state.browser);
     for (int i = 0; i < 5; ++i)
-        setSwatch(i, state.colors[std::size_t(i)]);
+        m_colours[std::size_t(i)]->setColour(state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colorOnOff);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
@@ -370,6 +375,11 @@ void SettingsDialog::load()
     m_ftpPassword->setText(state.ftpPassword);
 }
 
+qint64 SettingsDialog::swatchColour(int i) const
+{
+    return m_colours[std::size_t(i)]->colour();
+}
+
 void SettingsDialog::chooseBrowser()
 {
     const QString file =
@@ -377,22 +387,6 @@ void SettingsDialog::chooseBrowser()
                                            QStringLiteral("Executable Files (*.EXE)|*.EXE"));
     if (!file.isEmpty())
         m_browser->setText(file);
-}
-
-void SettingsDialog::chooseColour(int i)
-{
-    if (const std::optional<qint64> colour =
-            m_workbench.dialogs().colour(this, m_colours[std::size_t(i)]))
-        setSwatch(i, *colour);
-}
-
-void SettingsDialog::setSwatch(int i, qint64 colour)
-{
-    m_colours[std::size_t(i)] = colour;
-    m_swatches[std::size_t(i)]->setStyleSheet(
-        QStringLiteral("background-color: %1; border: 1px solid palette(dark);")
-            .arg(htmlvalues::htmlColor(colour & 0xFFFFFF)));
-    m_swatches[std::size_t(i)]->setToolTip(htmlvalues::htmlColor(colour));
 }
 
 void SettingsDialog::editCell(int row, int column)
@@ -441,8 +435,9 @@ void SettingsDialog::save()
     state.browser = m_browser->text();
 
     for (int i = 0; i < 5; ++i) {
-        settings::write(store, settings::colour(i), QString::number(m_colours[std::size_t(i)]));
-        state.colors[std::size_t(i)] = m_colours[std::size_t(i)];
+        const qint64 colour = m_colours[std::size_t(i)]->colour();
+        settings::write(store, settings::colour(i), QString::number(colour));
+        state.colors[std::size_t(i)] = colour;
     }
 
     // A size that is not a positive number leaves the editor as it is; the

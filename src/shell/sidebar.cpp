@@ -3,7 +3,7 @@
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "platform/dialogservice.h"
 #include "shell/palettecatalog.h"
 #include "shell/referencelists.h"
@@ -42,7 +42,7 @@ bool insertChosenColour(Workbench &workbench, qint64 &lastColour)
     lastColour = *chosen;
     // The dialog may have taken the focus or closed the document.
     if (HtmlEditor *editor = workbench.activeEditor())
-        editor->setSelText(htmlvalues::htmlColor(*chosen));
+        editor->setSelText(colour::html(*chosen));
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "widgets/formkit.h"
 
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
 #include "widgets/builderhost.h"
 
@@ -110,34 +109,6 @@ std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QS
 }
 
 } // namespace formkit
-
-ColourField::ColourField(const char *comboName, const char *buttonName,
-                         const QString &buttonCaption, DialogService &dialogs, qint64 *lastColour,
-                         QWidget *parent)
-    : QWidget(parent), m_dialogs(dialogs), m_lastColour(lastColour),
-      m_combo(formkit::editableCombo(comboName, htmlvalues::colourNames(), QString(), this)),
-      m_button(formkit::button(buttonName, buttonCaption, this))
-{
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(m_combo, 1);
-    row->addWidget(m_button);
-    setFocusProxy(m_combo);
-    connect(m_button, &QPushButton::clicked, this, &ColourField::choose);
-}
-
-bool ColourField::choose()
-{
-    const std::optional<qint64> colour =
-        m_dialogs.colour(window(), m_lastColour ? *m_lastColour : 0);
-    if (!colour)
-        return false;
-    if (m_lastColour)
-        *m_lastColour = *colour;
-    m_combo->setEditText(htmlvalues::htmlColor(*colour));
-    emit colourChosen(*colour);
-    return true;
-}
 
 FileField::FileField(const char *editName, const char *buttonName, const QString &buttonCaption,
                      const QString &filter, BuilderHost &host, QWidget *parent)

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 class BuilderHost;
-class DialogService;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -54,35 +53,6 @@ std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QS
                                     const QString &title = QString());
 
 } // namespace formkit
-
-// A colour combo: the sixteen colour names, typed text kept verbatim, and a
-// button ("Set Color", "Choose" ...) whose colour dialog writes the chosen
-// colour as "#RRGGBB". The dialog opens on the colour chosen last; fields of
-// one window share that memory by sharing `lastColour`.
-class ColourField : public QWidget
-{
-    Q_OBJECT
-public:
-    ColourField(const char *comboName, const char *buttonName, const QString &buttonCaption,
-                DialogService &dialogs, qint64 *lastColour, QWidget *parent = nullptr);
-
-    QComboBox *combo() const { return m_combo; }
-    QPushButton *button() const { return m_button; }
-    QString text() const { return m_combo->currentText(); }
-    void setText(const QString &text) { m_combo->setEditText(text); }
-
-    // The colour dialog; what the button does. False when cancelled.
-    bool choose();
-
-signals:
-    void colourChosen(qint64 colour);
-
-private:
-    DialogService &m_dialogs;
-    qint64 *m_lastColour;
-    QComboBox *m_combo;
-    QPushButton *m_button;
-};
 
 // A text box with a "Find" button that puts the bare name of a file chosen
 // in the web-site folder into the box.

@@ -2,9 +2,10 @@
 
 #include "generators/imagemapbuilder.h"
 #include "generators/vrmlbuilder.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "widgets/colourfield.h"
 #include "widgets/listgrid.h"
 
 #include <QImage>
@@ -54,10 +55,10 @@ private slots:
 
         // Text: typed string, pure red from the colour dialog.
         gui::type(builder, "Text1", QStringLiteral("Hello"));
-        wb.scripted.answerColour(htmlvalues::colourNumber(255, 0, 0));
+        wb.scripted.answerColour(colour::number(255, 0, 0));
         gui::click(builder, "Command1");
-        FIND(QLabel, swatch, builder, "Picture1");
-        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(255, 0, 0));
+        FIND(ColourField, swatch, builder, "Picture1");
+        QCOMPARE(swatch->colour(), colour::number(255, 0, 0));
         const QString textPath = site.filePath(QStringLiteral("text.wrl"));
         wb.scripted.answer(textPath);
         gui::click(builder, "Command2");

@@ -3,7 +3,7 @@
 // Both come with Debian's view3dscene package (scripts/setup installs it).
 
 #include "generators/vrmlbuilderlogic.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 
 #include <QImage>
 #include <QProcess>
@@ -90,7 +90,7 @@ private slots:
         VrmlOptions text;
         text.text = QStringLiteral("Welcome");
         QTest::newRow("text, white") << text << QStringList{"string \"Welcome\"", "MIDDLE"};
-        text.textColour = htmlvalues::colourNumber(255, 0, 0);
+        text.textColour = colour::number(255, 0, 0);
         QTest::newRow("text, red") << text << QStringList{"diffuseColor 1 0 0"};
         QTest::newRow("spheres") << sitemap(Shape::Spheres)
                                  << QStringList{"url \"index.htm\"", "url \"news.htm\"", "Sphere",

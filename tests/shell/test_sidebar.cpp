@@ -13,23 +13,7 @@
 
 namespace {
 
-class RecordingDialogs : public ScriptedDialogs
-{
-public:
-    QList<qint64> initialColours;
-    std::optional<qint64> colour(QWidget *parent, qint64 initial) override
-    {
-        initialColours << initial;
-        return ScriptedDialogs::colour(parent, initial);
-    }
-};
-
-class Bench : public FakeWorkbench
-{
-public:
-    RecordingDialogs recording;
-    DialogService &dialogs() override { return recording; }
-};
+using Bench = FakeWorkbench;
 
 int rowOf(const QListWidget *list, const QString &text)
 {
@@ -83,7 +67,7 @@ private slots:
 
     void cleanup()
     {
-        QCOMPARE(bench->recording.unexpected, 0);
+        QCOMPARE(bench->scripted.unexpected, 0);
         bar.reset();
         bench.reset();
     }
@@ -252,22 +236,22 @@ private slots:
     void colourDialogs()
     {
         selectWord(*bench->editor);
-        bench->recording.answerColour(255);
+        bench->scripted.answerColour(255);
         QTabBar *graphics = bar->toolStrip(QStringLiteral("TabStrip8"));
         bar->clickToolTab(graphics->objectName(), tabOf(graphics, QStringLiteral("QuickColor")));
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one #FF0000 two"));
         QVERIFY(!bench->appState.undo.undoYes);
         // The next dialog starts on the last colour; cancelling changes nothing.
-        bench->recording.answerCancel();
+        bench->scripted.answerCancel();
         QVERIFY(!bar->quickColor());
-        QCOMPARE(bench->recording.initialColours, (QList<qint64>{0, 255}));
+        QCOMPARE(bench->scripted.initialColours, (QList<qint64>{0, 255}));
 
         // The colour bar's button.
         bench->editor->select(4, 7);
         qint64 last = 65280;
-        bench->recording.answerColour(16711680);
+        bench->scripted.answerColour(16711680);
         QVERIFY(sidebar::insertChosenColour(*bench, last));
-        QCOMPARE(bench->recording.initialColours.last(), 65280);
+        QCOMPARE(bench->scripted.initialColours.last(), 65280);
         QCOMPARE(last, 16711680);
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one #0000FF two"));
     }
@@ -328,7 +312,7 @@ private slots:
         QVERIFY(!bar->quickColor());
         QCOMPARE(editor->documentText(), QStringLiteral("one word two"));
         QVERIFY(bench->openedBuilders.isEmpty());
-        QVERIFY(bench->recording.asked.isEmpty());
+        QVERIFY(bench->scripted.asked.isEmpty());
         bench->editor = editor;
 
         // The main window's document count switches the palettes off.

@@ -25,6 +25,7 @@ public:
     // Answer, QString, qint64, QFont or an invalid QVariant for cancel.
     QList<QVariant> answers;
     QList<Asked> asked;
+    QList<qint64> initialColours; // where each colour dialog started
     int unexpected = 0;
 
     void answer(Answer a) { answers << QVariant::fromValue(int(a)); }
@@ -83,9 +84,10 @@ public:
         return takeText().value_or(QString());
     }
 
-    std::optional<qint64> colour(QWidget *, qint64) override
+    std::optional<qint64> colour(QWidget *, qint64 initial) override
     {
         asked << Asked{QStringLiteral("colour"), {}, {}, {}, {}};
+        initialColours << initial;
         if (answers.isEmpty()) {
             ++unexpected;
             return std::nullopt;
