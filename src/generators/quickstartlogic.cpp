@@ -91,7 +91,7 @@ std::optional<qint64> previewColour(const QString &name)
     const auto it = rgb.constFind(name);
     if (it == rgb.constEnd())
         return std::nullopt;
-    return colour::number((*it >> 16) & 0xFF, (*it >> 8) & 0xFF, *it & 0xFF);
+    return colour::fromRgb(quint32(*it));
 }
 
 // The page with a style sheet.

@@ -15,13 +15,13 @@ std::array<qint64, 5> AppState::defaultColors()
 void AppState::loadPreferences(const SettingsStore &store, const QString &programFolder)
 {
     using namespace settings;
-    fonter = numbers::shortestDouble(number(store, fontSize()));
-    colorOnOff = boolean(store, colorsOff());
-    browser = text(store, settings::browser());
+    fonter = numbers::shortestDouble(number(store, FontSize));
+    colorOnOff = boolean(store, ColorsOff);
+    browser = text(store, Browser);
     for (int i = 0; i < int(colors.size()); ++i)
         colors[std::size_t(i)] = qint64(number(store, colour(i)));
-    imageTypes = readList(store, imageTypeCount(), builtInImageTypes());
-    customTags = readList(store, customTagCount(), QStringList());
+    imageTypes = readList(store, setting(ImageTypeCount), builtInImageTypes());
+    customTags = readList(store, setting(CustomTagCount), QStringList());
     undo = UndoRecord();
     for (int i = 0; i < 6; ++i) {
         customCaptions[std::size_t(i)] = text(store, customCaption(i));
@@ -30,12 +30,12 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
     auto folder = [&](const Setting &s) {
         return store.get(s.app, s.section, s.key, programFolder);
     };
-    siteDrive = folder(settings::siteDrive());
-    siteDirectory = folder(settings::siteDirectory());
-    siteFilePath = folder(settings::siteFilePath());
-    ftpUrl = text(store, settings::ftpUrl());
-    ftpPassword = text(store, settings::ftpPassword());
-    ftpUserName = text(store, settings::ftpUserName());
+    siteDrive = folder(setting(SiteDrive));
+    siteDirectory = folder(setting(SiteDirectory));
+    siteFilePath = folder(setting(SiteFilePath));
+    ftpUrl = text(store, FtpUrl);
+    ftpPassword = text(store, FtpPassword);
+    ftpUserName = text(store, FtpUserName);
     textStart = 0;
     textLength = 0;
 }

@@ -37,13 +37,13 @@ struct AppState
 
     bool useIE = false;
     bool colorOnOff = false; // true switches colouring off
-    QString fonter = settings::fontSize().defaultText;
+    QString fonter = settings::setting(settings::FontSize).defaultText;
     bool canceler = false;
     UndoRecord undo;
     qint64 textStart = 0;
     qint64 textLength = 0; // 0: the next SmartColor run colours the whole document
     std::array<qint64, 5> colors = defaultColors(); // Color1..Color5
-    QString browser = settings::browser().defaultText;
+    QString browser = settings::setting(settings::Browser).defaultText;
     QString ftpUrl, ftpUserName, ftpPassword;
     std::array<QString, 6> customCaptions{
         settings::customCaption(0).defaultText, settings::customCaption(1).defaultText,

@@ -51,7 +51,7 @@ void AgendaTable::clear()
 OrganizerData load(const SettingsStore &store)
 {
     OrganizerData data;
-    const settings::Setting &count = settings::agendaCount();
+    const settings::Setting &count = settings::setting(settings::AgendaCount);
     const int rows = int(settings::number(store, count));
     for (int i = 1; i < rows; ++i) {
         const QString key = QString::number(i);
@@ -59,28 +59,30 @@ OrganizerData load(const SettingsStore &store)
             AgendaRow{store.get(count.app, count.section, key),
                       store.get(count.app, count.section, key + QStringLiteral("A"))});
     }
-    data.contacts = settings::readList(store, settings::phoneCount(), {}, QString());
-    data.favourites = settings::readList(store, settings::favouriteCount(), {}, QString());
+    data.contacts =
+        settings::readList(store, settings::setting(settings::PhoneCount), {}, QString());
+    data.favourites =
+        settings::readList(store, settings::setting(settings::FavouriteCount), {}, QString());
     return data;
 }
 
 void save(SettingsStore &store, const OrganizerData &data)
 {
-    const settings::Setting &count = settings::agendaCount();
+    const settings::Setting &count = settings::setting(settings::AgendaCount);
     settings::write(store, count, QString::number(data.agenda.rowCount()));
     for (int i = 0; i < data.agenda.rowCount(); ++i) {
         const QString key = QString::number(i);
         store.save(count.app, count.section, key, data.agenda.row(i).date);
         store.save(count.app, count.section, key + QStringLiteral("A"), data.agenda.row(i).agenda);
     }
-    saveList(store, settings::phoneCount(), data.contacts);
-    saveList(store, settings::favouriteCount(), data.favourites);
+    saveList(store, settings::setting(settings::PhoneCount), data.contacts);
+    saveList(store, settings::setting(settings::FavouriteCount), data.favourites);
     store.sync();
 }
 
 void deleteAppointments(SettingsStore &store)
 {
-    const settings::Setting &count = settings::agendaCount();
+    const settings::Setting &count = settings::setting(settings::AgendaCount);
     store.remove(count.app, count.section);
     store.sync();
 }

@@ -340,12 +340,12 @@ void MainWindow::storeBars()
         settings::write(m_settings, settings::barVisible(i),
                         shown ? QStringLiteral("True") : QStringLiteral("False"));
     }
-    settings::write(m_settings, settings::windowGeometry(),
+    settings::write(m_settings, settings::WindowGeometry,
                     QString::fromLatin1(saveGeometry().toBase64()));
-    settings::write(m_settings, settings::windowLayout(),
+    settings::write(m_settings, settings::WindowLayout,
                     QString::fromLatin1(saveState().toBase64()));
     if (auto *splitter = findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
-        settings::write(m_settings, settings::siteSplitter(),
+        settings::write(m_settings, settings::SiteSplitter,
                         QString::fromLatin1(splitter->saveState().toBase64()));
     m_settings.sync();
 }
@@ -356,10 +356,10 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_state.fontList = fontList;
     // The first run fills the screen; later ones come back as they were.
     const QByteArray geometry =
-        QByteArray::fromBase64(settings::text(m_settings, settings::windowGeometry()).toLatin1());
+        QByteArray::fromBase64(settings::text(m_settings, settings::WindowGeometry).toLatin1());
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
-        restoreState(QByteArray::fromBase64(
-            settings::text(m_settings, settings::windowLayout()).toLatin1()));
+        restoreState(
+            QByteArray::fromBase64(settings::text(m_settings, settings::WindowLayout).toLatin1()));
         show();
     } else {
         showMaximized();
@@ -374,8 +374,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_sitePane = new SitePane(*this, siteDock);
     siteDock->setWidget(m_sitePane);
     if (auto *splitter = m_sitePane->findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
-        splitter->restoreState(QByteArray::fromBase64(
-            settings::text(m_settings, settings::siteSplitter()).toLatin1()));
+        splitter->restoreState(
+            QByteArray::fromBase64(settings::text(m_settings, settings::SiteSplitter).toLatin1()));
     m_sitePane->setContextMenu(m_websiteMenu);
     connect(action(QStringLiteral("mnuWebsiteLinkItem")), &QAction::triggered, m_sitePane,
             &SitePane::linkSelected);
@@ -431,7 +431,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     setHint(QString());
 
     if (first->editor()->characterLength() == 0 &&
-        settings::text(m_settings, settings::showTips()) == QLatin1String("yes")) {
+        settings::text(m_settings, settings::ShowTips) == QLatin1String("yes")) {
         showTips(true);
     }
 }

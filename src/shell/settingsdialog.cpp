@@ -32,7 +32,7 @@ const char *const ColourCaptions[5] = {"Tables", "Frames", "Links", "Comments", 
 
 double defaultFontSize()
 {
-    return numbers::leadingNumber(settings::fontSize().defaultText);
+    return numbers::leadingNumber(settings::setting(settings::FontSize).defaultText);
 }
 
 QLineEdit *lineEdit(const char *name, QWidget *parent)
@@ -426,12 +426,12 @@ void SettingsDialog::save()
     HtmlEditor *editor = m_workbench.activeEditor();
 
     const bool off = m_onOff->isChecked();
-    settings::write(store, settings::colorsOff(), off ? QStringLiteral("1") : QStringLiteral("0"));
+    settings::write(store, settings::ColorsOff, off ? QStringLiteral("1") : QStringLiteral("0"));
     state.colorOnOff = off;
     if (off && editor)
         blacken(*editor);
 
-    settings::write(store, settings::browser(), m_browser->text());
+    settings::write(store, settings::Browser, m_browser->text());
     state.browser = m_browser->text();
 
     for (int i = 0; i < 5; ++i) {
@@ -446,13 +446,14 @@ void SettingsDialog::save()
     const double points = numbers::leadingNumber(sizeText);
     if (editor && points > 0)
         applyFontSize(*editor, points);
-    settings::write(store, settings::fontSize(), numbers::shortestDouble(points));
+    settings::write(store, settings::FontSize, numbers::shortestDouble(points));
     state.fonter = sizeText;
 
     // Keys of a longer list stored before would otherwise stay behind.
     state.imageTypes = itemsOf(m_imageTypes);
-    store.remove(settings::imageTypeCount().app, settings::imageTypeCount().section);
-    settings::writeList(store, settings::imageTypeCount(), state.imageTypes);
+    store.remove(settings::setting(settings::ImageTypeCount).app,
+                 settings::setting(settings::ImageTypeCount).section);
+    settings::writeList(store, settings::setting(settings::ImageTypeCount), state.imageTypes);
 
     for (int r = 0; r < 6; ++r) {
         const QString caption = m_grid->item(r, 0)->text();
@@ -464,12 +465,13 @@ void SettingsDialog::save()
     }
 
     state.customTags = itemsOf(m_customTags);
-    store.remove(settings::customTagCount().app, settings::customTagCount().section);
-    settings::writeList(store, settings::customTagCount(), state.customTags);
+    store.remove(settings::setting(settings::CustomTagCount).app,
+                 settings::setting(settings::CustomTagCount).section);
+    settings::writeList(store, settings::setting(settings::CustomTagCount), state.customTags);
 
-    settings::write(store, settings::ftpUrl(), m_ftpUrl->text());
-    settings::write(store, settings::ftpPassword(), m_ftpPassword->text());
-    settings::write(store, settings::ftpUserName(), m_ftpUser->text());
+    settings::write(store, settings::FtpUrl, m_ftpUrl->text());
+    settings::write(store, settings::FtpPassword, m_ftpPassword->text());
+    settings::write(store, settings::FtpUserName, m_ftpUser->text());
     state.ftpUrl = m_ftpUrl->text();
     state.ftpPassword = m_ftpPassword->text();
     state.ftpUserName = m_ftpUser->text();
@@ -482,9 +484,9 @@ void SettingsDialog::purge()
 {
     AppState &state = m_workbench.state();
     m_workbench.settings().remove(SettingsStore::mainApp());
-    state.browser = settings::browser().defaultText;
+    state.browser = settings::setting(settings::Browser).defaultText;
     state.colors = AppState::defaultColors();
-    state.fonter = settings::fontSize().defaultText;
+    state.fonter = settings::setting(settings::FontSize).defaultText;
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();

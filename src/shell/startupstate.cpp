@@ -7,7 +7,7 @@ namespace startupstate {
 
 QStringList fontList(SettingsStore &store, const QStringList &installed)
 {
-    const settings::Setting &count = settings::fontCount();
+    const settings::Setting &count = settings::setting(settings::FontCount);
     if (qint64(settings::number(store, count)) != installed.size()) {
         store.remove(count.app, count.section);
         settings::writeList(store, count, installed);
@@ -18,7 +18,7 @@ QStringList fontList(SettingsStore &store, const QStringList &installed)
 
 std::optional<bool> storedUseIE(const SettingsStore &store)
 {
-    const QString value = settings::text(store, settings::useIE());
+    const QString value = settings::text(store, settings::UseIE);
     if (value == QLatin1String("Yes"))
         return true;
     if (value == QLatin1String("No"))
@@ -28,7 +28,7 @@ std::optional<bool> storedUseIE(const SettingsStore &store)
 
 void storeUseIE(SettingsStore &store, bool useIE)
 {
-    settings::write(store, settings::useIE(), useIE ? QStringLiteral("Yes") : QStringLiteral("No"));
+    settings::write(store, settings::UseIE, useIE ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 } // namespace startupstate

@@ -12,6 +12,7 @@
 // main window.
 
 #include "site/sitefiles.h"
+#include "site/sitelisting.h"
 
 #include <QHash>
 #include <QList>
@@ -22,10 +23,8 @@
 #include <QWidget>
 
 class QComboBox;
-class QFileSystemModel;
 class FtpUploader;
 class QListWidget;
-class QModelIndex;
 class QPushButton;
 class QTreeView;
 class Workbench;
@@ -107,18 +106,14 @@ protected:
 
 private:
     void message(const QString &text);
-    void showInTree(const QString &path);
-    void revealInTree(const QModelIndex &index);
     void showDrive();
-    void treeCurrentChanged(const QModelIndex &current);
     void fileListMenu(const QPoint &pos);
     void selectFile(const QString &name);
     void showFiles(const QStringList &names);
 
     Workbench &m_workbench;
     QComboBox *m_driveList = nullptr;
-    QTreeView *m_folderTree = nullptr;
-    QFileSystemModel *m_folderModel = nullptr;
+    site::FolderTree *m_folderTree = nullptr;
     QListWidget *m_fileList = nullptr;
     QPushButton *m_commands[3] = {};
     FtpUploader *m_uploader = nullptr;
@@ -126,7 +121,4 @@ private:
     QList<site::Drive> m_drives;
     QHash<QString, QString> m_lastFolderOnDrive;
     QString m_folder;
-    bool m_updatingTree = false;
-    bool m_revealPending = false;
-    bool m_userMovedTree = false; // stop bringing the folder back into view
 };

@@ -4,6 +4,7 @@
 #include "generators/vrmlbuilder.h"
 #include "kernel/colour.h"
 #include "support/fakeworkbench.h"
+#include "support/files.h"
 #include "support/gui.h"
 #include "widgets/colourfield.h"
 #include "widgets/listgrid.h"
@@ -26,11 +27,7 @@ void typeInCell(ListGrid *grid, int row, int column, const QString &text)
     QTest::keyClicks(grid->editor(), text);
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testfiles::readFile;
 
 } // namespace
 
@@ -62,7 +59,7 @@ private slots:
         const QString textPath = site.filePath(QStringLiteral("text.wrl"));
         wb.scripted.answer(textPath);
         gui::click(builder, "Command2");
-        const QByteArray text = fileBytes(textPath);
+        const QByteArray text = readFile(textPath);
         QVERIFY(text.contains("string \"Hello\"\r\n"));
         QVERIFY(text.contains("material Material { diffuseColor 1.000000 0.000000 0.000000 }\r\n"));
         QVERIFY(text.endsWith("]\r\n}"));
@@ -89,7 +86,7 @@ private slots:
         const QString mapPath = site.filePath(QStringLiteral("map.wrl"));
         wb.scripted.answer(mapPath);
         gui::click(builder, "Command2");
-        const QString map = QString::fromUtf8(fileBytes(mapPath));
+        const QString map = QString::fromUtf8(readFile(mapPath));
         QCOMPARE(map, vrml::buildVrmlWorld(builder->options()));
         QCOMPARE(builder->options().sites.size(), 3);
         for (const char *line :

@@ -4,6 +4,7 @@
 
 #include "generators/vrmlbuilderlogic.h"
 #include "kernel/colour.h"
+#include "support/files.h"
 
 #include <QImage>
 #include <QProcess>
@@ -47,11 +48,7 @@ Reading run(const QString &program, const QStringList &arguments)
 QString writeWorld(const QTemporaryDir &dir, const QString &name, const QString &world)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    file.write(world.toUtf8());
-    return path;
+    return testfiles::writeFile(path, world.toUtf8()) ? path : QString();
 }
 
 // The reader says nothing on stderr about a world it read whole; it warns

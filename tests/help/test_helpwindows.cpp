@@ -8,6 +8,7 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "support/fakeworkbench.h"
+#include "support/files.h"
 #include "support/gui.h"
 
 #include <QAction>
@@ -26,11 +27,7 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testfiles::readFile;
 
 // One program run with its own settings and web-site folder.
 struct Run

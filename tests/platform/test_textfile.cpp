@@ -1,4 +1,5 @@
 #include "platform/textfile.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +13,6 @@
 using namespace textfile;
 
 namespace {
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 struct stat statOf(const QString &path)
 {
@@ -144,7 +133,7 @@ private slots:
         QFETCH(bool, refused);
         QTemporaryDir dir;
         const QString path = dir.filePath("file.htm");
-        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(testfiles::writeFile(path, bytes));
         const Loaded loaded = load(path);
         QCOMPARE(!loaded.ok, refused);
         QCOMPARE(loaded.error.isEmpty(), !refused);
@@ -185,13 +174,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath("page.htm");
-        QVERIFY(writeBytes(file, "old"));
+        QVERIFY(testfiles::writeFile(file, "old"));
         QVERIFY(chmod(QFile::encodeName(file).constData(), 0640) == 0);
         const QString symbolic = dir.filePath("symbolic.htm");
         QVERIFY(QFile::link("page.htm", symbolic));
         QVERIFY(save(symbolic, "via the link", Encoding::Utf8));
         QVERIFY(S_ISLNK(statOf(symbolic).st_mode));
-        QCOMPARE(readBytes(file), QByteArray("via the link"));
+        QCOMPARE(testfiles::readFile(file), QByteArray("via the link"));
         QCOMPARE(statOf(file).st_mode & 07777, mode_t(0640));
 
         const QString hard = dir.filePath("hard.htm");
@@ -199,9 +188,9 @@ private slots:
                 0);
         const ino_t inode = statOf(file).st_ino;
         QVERIFY(save(hard, "through the hard link", Encoding::Utf8));
-        QCOMPARE(readBytes(file), QByteArray("through the hard link"));
+        QCOMPARE(testfiles::readFile(file), QByteArray("through the hard link"));
         QVERIFY(save(file, "short", Encoding::Utf8));
-        QCOMPARE(readBytes(hard), QByteArray("short"));
+        QCOMPARE(testfiles::readFile(hard), QByteArray("short"));
         QCOMPARE(statOf(file).st_ino, inode);
         QCOMPARE(statOf(hard).st_nlink, nlink_t(2));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -211,7 +200,7 @@ private slots:
     void failureReasons()
     {
         QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("file"), "old"));
+        QVERIFY(testfiles::writeFile(dir.filePath("file"), "old"));
         QString error;
         QVERIFY(!save(dir.filePath("file/doc.htm"), "new", Encoding::Utf8, &error));
         QCOMPARE(error, QStringLiteral("Not a directory"));
@@ -223,10 +212,10 @@ private slots:
         const QString small = dir.filePath("small");
         QVERIFY(QDir().mkdir(small));
         if (run("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", small})) {
-            QVERIFY(writeBytes(small + "/doc.htm", "old"));
+            QVERIFY(testfiles::writeFile(small + "/doc.htm", "old"));
             const bool failed =
                 !save(small + "/doc.htm", QString(64 * 1024, u'x'), Encoding::Utf8, &error);
-            const QByteArray kept = readBytes(small + "/doc.htm");
+            const QByteArray kept = testfiles::readFile(small + "/doc.htm");
             const QStringList left = QDir(small).entryList(QDir::Files | QDir::Hidden);
             run("umount", {small});
             QVERIFY(failed);
@@ -255,7 +244,7 @@ private slots:
         const QString live = QStringLiteral(".doc.htm.lorimel-1-bbbbbb.tmp");
         const QString other = QStringLiteral(".other.htm.lorimel-%1-cccccc.tmp").arg(dead);
         for (const QString &name : {stale, live, other})
-            QVERIFY(writeBytes(dir.filePath(name), "partial"));
+            QVERIFY(testfiles::writeFile(dir.filePath(name), "partial"));
         QVERIFY(save(dir.filePath("doc.htm"), "saved", Encoding::Utf8));
         QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(names, QStringList({live, other, "doc.htm"}));
@@ -323,4 +312,5 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestTextFile)
+#include "support/files.h"
 #include "test_textfile.moc"

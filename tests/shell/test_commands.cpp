@@ -6,6 +6,8 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "site/sitepane.h"
+#include "support/files.h"
+#include "support/immutable.h"
 #include "support/scripteddialogs.h"
 
 #include <QDialog>
@@ -45,15 +47,9 @@ struct Run
     QString path(const QString &name) const { return dir.filePath(name); }
     void write(const QString &name, const QByteArray &bytes) const
     {
-        QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        QVERIFY(testfiles::writeFile(path(name), bytes));
     }
-    QByteArray read(const QString &name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray read(const QString &name) const { return testfiles::readFile(path(name)); }
     void closeActive()
     {
         main->activeDocument()->setSaver(true);
@@ -160,17 +156,8 @@ private slots:
         DocumentWindow *doc = run.main->activeDocument();
         doc->editor()->setDocumentText("new text");
         // An immutable folder stops even root from writing into it.
-        struct Immutable
-        {
-            QString path;
-            bool on = QProcess::execute("chattr", {"+i", path}) == 0;
-            ~Immutable()
-            {
-                if (on)
-                    QProcess::execute("chattr", {"-i", path});
-            }
-        } guard{run.path("site")};
-        if (!guard.on)
+        const Immutable guard(run.path("site"));
+        if (!guard.active())
             QSKIP("chattr cannot make a folder immutable here");
         run.main->action("mnuSaveregItem")->trigger();
         QCOMPARE(run.dialogs.messages(),

@@ -180,7 +180,8 @@ private slots:
         store.save("Lorimel3", "Graphics", "Count", "0");
         store.save("Lorimel3", "Colors", "Links", "blue");
         store.save("Lorimel3", "Colors", "OnOff", "1");
-        settings::writeList(store, settings::customTagCount(), {"<H1>", "<BLINK>"});
+        settings::writeList(store, settings::setting(settings::CustomTagCount),
+                            {"<H1>", "<BLINK>"});
         AppState stored;
         stored.loadPreferences(store, "/opt/lorimel");
         QVERIFY(stored.imageTypes.isEmpty());

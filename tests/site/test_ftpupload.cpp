@@ -3,6 +3,7 @@
 #include "site/ftpaddress.h"
 #include "site/ftpserver.h"
 #include "site/ftpuploader.h"
+#include "support/files.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -11,17 +12,13 @@
 
 namespace {
 
+using testfiles::writeFile;
+
 QStringList logged;
 
 void recordMessage(QtMsgType, const QMessageLogContext &, const QString &text)
 {
     logged << text;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray pattern(int size)

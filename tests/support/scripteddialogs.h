@@ -67,52 +67,40 @@ public:
                                  const QString &) override
     {
         asked << Asked{QStringLiteral("input"), prompt, title, {}, {}};
-        return takeText();
+        return take<QString>();
     }
 
     QString openFileName(QWidget *, const QString &title, const QString &folder,
                          const QString &filter) override
     {
         asked << Asked{QStringLiteral("open"), title, title, folder, filter};
-        return takeText().value_or(QString());
+        return take<QString>().value_or(QString());
     }
 
     QString saveFileName(QWidget *, const QString &title, const QString &folder,
                          const QString &filter) override
     {
         asked << Asked{QStringLiteral("save"), title, title, folder, filter};
-        return takeText().value_or(QString());
+        return take<QString>().value_or(QString());
     }
 
     std::optional<qint64> colour(QWidget *, qint64 initial) override
     {
         asked << Asked{QStringLiteral("colour"), {}, {}, {}, {}};
         initialColours << initial;
-        if (answers.isEmpty()) {
-            ++unexpected;
-            return std::nullopt;
-        }
-        const QVariant v = answers.takeFirst();
-        if (!v.isValid())
-            return std::nullopt;
-        return v.toLongLong();
+        return take<qint64>();
     }
 
     std::optional<QFont> font(QWidget *, const QFont &) override
     {
         asked << Asked{QStringLiteral("font"), {}, {}, {}, {}};
-        if (answers.isEmpty()) {
-            ++unexpected;
-            return std::nullopt;
-        }
-        const QVariant v = answers.takeFirst();
-        if (!v.isValid())
-            return std::nullopt;
-        return v.value<QFont>();
+        return take<QFont>();
     }
 
 private:
-    std::optional<QString> takeText()
+    // The next answer; nothing when it cancels, or when none is queued
+    // (counted in unexpected).
+    template <typename T> std::optional<T> take()
     {
         if (answers.isEmpty()) {
             ++unexpected;
@@ -121,6 +109,6 @@ private:
         const QVariant v = answers.takeFirst();
         if (!v.isValid())
             return std::nullopt;
-        return v.toString();
+        return v.value<T>();
     }
 };
