@@ -40,7 +40,7 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     setAttribute(Qt::WA_DeleteOnClose);
     m_editor = new HtmlEditor(this);
     m_editor->setObjectName(QStringLiteral("Text1"));
-    m_editor->setTextFont(QStringLiteral("Arial"), numbers::leadingNumber(state.fonter));
+    m_editor->setTextFont(QStringLiteral("Arial"), numbers::leadingNumber(state.fontSizeText));
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
 
     if (kind == Kind::Preview) {
@@ -60,8 +60,8 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     // The change signal comes just before the text changes; the length is
     // read once the change is done.
     connect(m_editor, &HtmlEditor::textChanging, this, [this] {
-        if (m_saver)
-            setSaver(false);
+        if (m_saved)
+            setSaved(false);
     });
     connect(
         m_editor, &HtmlEditor::textChanging, this,
@@ -73,9 +73,9 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     resize(640, 420);
 }
 
-void DocumentWindow::setSaver(bool saved)
+void DocumentWindow::setSaved(bool saved)
 {
-    m_saver = saved;
+    m_saved = saved;
     setWindowModified(!saved);
 }
 
@@ -95,9 +95,9 @@ void DocumentWindow::setCaption(const QString &caption)
 // colour runs on across line breaks; other colours stop at a line start.
 void DocumentWindow::onAboutToType(const QString &text)
 {
-    if (m_state.colorOnOff)
+    if (m_state.colouringOff)
         return;
-    m_state.undo.undoYes = false;
+    m_state.undo.valid = false;
     HtmlEditor *e = m_editor;
     if (e->characterLength() == 0)
         e->setSelColor(0);
@@ -256,13 +256,13 @@ void DocumentWindow::resizeEvent(QResizeEvent *event)
 
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_saver) {
+    if (!m_saved) {
         const auto answer = m_dialogs.message(
             this, QStringLiteral("Do you want to save your document"),
             QStringLiteral("You have not saved your file"), DialogService::Buttons::YesNoCancel);
         if (answer == DialogService::Answer::Cancel) {
             event->ignore();
-            m_state.canceler = true;
+            m_state.closeCancelled = true;
             return;
         }
         if (answer == DialogService::Answer::Yes) {
@@ -278,17 +278,17 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
             QString error;
             if (path.isEmpty()) {
                 event->ignore();
-                m_state.canceler = true;
+                m_state.closeCancelled = true;
                 return;
             }
             if (!saveFile(path, &error)) {
                 m_dialogs.message(this, cannotSaveMessage(path, error));
                 event->ignore();
-                m_state.canceler = true;
+                m_state.closeCancelled = true;
                 return;
             }
             setCaption(path);
-            setSaver(true);
+            setSaved(true);
         }
         emit siteListRefreshRequested();
     }

@@ -22,8 +22,8 @@ DocumentWindow *previewWindow(Workbench &workbench)
         // Numbered like any new document.
         if (DocumentWindow *window = workbench.newDocument()) {
             AppState &state = workbench.state();
-            ++state.newnum;
-            window->setCaption(QStringLiteral("New %1").arg(state.newnum));
+            ++state.newDocumentNumber;
+            window->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
         }
     }
     return workbench.activeDocumentWindow();
@@ -67,7 +67,7 @@ bool showManual(DocumentWindow &window, QString *error)
 void onlineManual(Workbench &workbench)
 {
     QString error;
-    if (workbench.state().useIE) {
+    if (workbench.state().livePreview) {
         DocumentWindow *window = previewWindow(workbench);
         if (window && !showManual(*window, &error))
             cannotWrite(workbench, window->previewPath(), error);
@@ -87,7 +87,7 @@ void onlineManual(Workbench &workbench)
 
 void htmlReference(Workbench &workbench)
 {
-    if (workbench.state().useIE) {
+    if (workbench.state().livePreview) {
         if (DocumentWindow *window = previewWindow(workbench))
             window->showInPreview(QUrl(referenceAddress()));
         return;

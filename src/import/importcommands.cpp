@@ -31,7 +31,7 @@ void replaceSelection(Workbench &workbench, HtmlEditor &editor, const QString &t
     editor.setSelColor(0);
     editor.setSelText(editor.isCrLf() ? text
                                       : textfile::adaptLineEnds(text, textfile::LineEnds::Lf));
-    workbench.state().textLength = 0;
+    workbench.state().colourLength = 0;
     workbench.smartcolor();
 }
 
@@ -77,7 +77,7 @@ void importToNewFile(Workbench &workbench)
         return;
     WaitCursor wait;
     doc->editor()->setDocumentText(result.html);
-    workbench.state().textLength = 0;
+    workbench.state().colourLength = 0;
     workbench.smartcolor();
 }
 
@@ -94,7 +94,7 @@ void importToCurrentDocument(Workbench &workbench)
         return;
     WaitCursor wait;
     if (importer::fileKind(path) == importer::FileKind::RichText)
-        workbench.portableColor(result.html);
+        workbench.insertFragment(result.html);
     else
         replaceSelection(workbench, *editor, result.html);
 }

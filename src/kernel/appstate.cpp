@@ -15,8 +15,8 @@ std::array<qint64, 5> AppState::defaultColors()
 void AppState::loadPreferences(const SettingsStore &store, const QString &programFolder)
 {
     using namespace settings;
-    fonter = numbers::shortestDouble(number(store, FontSize));
-    colorOnOff = boolean(store, ColorsOff);
+    fontSizeText = numbers::shortestDouble(number(store, FontSize));
+    colouringOff = boolean(store, ColorsOff);
     browser = text(store, Browser);
     for (int i = 0; i < int(colors.size()); ++i)
         colors[std::size_t(i)] = qint64(number(store, colour(i)));
@@ -36,6 +36,6 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
     ftpUrl = text(store, FtpUrl);
     ftpPassword = text(store, FtpPassword);
     ftpUserName = text(store, FtpUserName);
-    textStart = 0;
-    textLength = 0;
+    colourStart = 0;
+    colourLength = 0;
 }

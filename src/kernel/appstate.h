@@ -12,8 +12,8 @@ class SettingsStore;
 
 struct UndoRecord
 {
-    QString undoer;       // the text the last insertion replaced
-    bool undoYes = false; // the record is valid
+    QString replacedText; // the text the last insertion replaced
+    bool valid = false;   // the record is valid
     qint64 undoStart = 0;
     qint64 undoLength = 0;
 };
@@ -35,13 +35,13 @@ struct AppState
                 QStringLiteral(".RMI")};
     }
 
-    bool useIE = false;
-    bool colorOnOff = false; // true switches colouring off
-    QString fonter = settings::setting(settings::FontSize).defaultText;
-    bool canceler = false;
+    bool livePreview = false;
+    bool colouringOff = false; // true switches colouring off
+    QString fontSizeText = settings::setting(settings::FontSize).defaultText;
+    bool closeCancelled = false;
     UndoRecord undo;
-    qint64 textStart = 0;
-    qint64 textLength = 0; // 0: the next SmartColor run colours the whole document
+    qint64 colourStart = 0;
+    qint64 colourLength = 0; // 0: the next SmartColor run colours the whole document
     std::array<qint64, 5> colors = defaultColors(); // Color1..Color5
     QString browser = settings::setting(settings::Browser).defaultText;
     QString ftpUrl, ftpUserName, ftpPassword;
@@ -53,7 +53,7 @@ struct AppState
     QStringList fontList;
     QStringList imageTypes = builtInImageTypes(); // List4
     QStringList customTags;                       // reference list 4
-    int newnum = 0;
+    int newDocumentNumber = 0;
     // The web-site folder and its drive, as the site pane shows them.
     QString siteDrive, siteDirectory, siteFilePath;
 

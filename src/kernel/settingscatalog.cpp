@@ -79,7 +79,7 @@ const Setting &setting(Key key)
         t[BarColourBar] = booleanSetting(Window, "Previous", "Picture14", true, Type::ExactFalse);
         t[BarCustomBar] = booleanSetting(Window, "Previous", "Picture15", true, Type::ExactFalse);
         t[FontCount] = numberSetting(Window, "Fonts", "Number", -1, -1, 100000);
-        t[UseIE] = textSetting(Window, "Extras", "UseIE");
+        t[PreviewAnswer] = textSetting(Window, "Extras", "UseIE");
         t[WindowGeometry] = textSetting(Window, "Window", "Geometry");
         t[WindowLayout] = textSetting(Window, "Window", "State");
         t[SiteSplitter] = textSetting(Window, "Window", "SiteSplitter");

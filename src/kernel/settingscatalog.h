@@ -58,7 +58,7 @@ enum Key {
     BarColourBar,   //
     BarCustomBar,   //
     FontCount,      // Fonts/Number, -1 .. 100000
-    UseIE,          // Extras/UseIE
+    PreviewAnswer,  // Extras/UseIE
     WindowGeometry, // Window/Geometry, base64; empty on first run
     WindowLayout,   // Window/State, base64: docks and bars
     SiteSplitter,   // Window/SiteSplitter, base64: folders over files

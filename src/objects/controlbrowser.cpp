@@ -42,7 +42,7 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     m_list->setMinimumSize(300, 260);
     m_list->viewport()->installEventFilter(this);
     m_list->installEventFilter(this);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &ControlBrowser::CopyIt);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &ControlBrowser::insertChosen);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &ControlBrowser::selectionChanged);
 
     auto *aboutBox = new QFrame;
@@ -70,7 +70,7 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuControls"));
-    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::CopyIt);
+    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::insertChosen);
     copy->setObjectName(QStringLiteral("mnuCopyItem"));
     m_menu->addSeparator();
     QAction *options =
@@ -125,7 +125,7 @@ QList<int> ControlBrowser::selectedRows() const
     return rows;
 }
 
-void ControlBrowser::CopyIt()
+void ControlBrowser::insertChosen()
 {
     QList<Control> chosen;
     for (int row : selectedRows())
@@ -182,7 +182,7 @@ bool ControlBrowser::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CopyIt();
+            insertChosen();
             return true;
         }
     }

@@ -30,14 +30,14 @@ QString trueFalse(bool value)
 
 } // namespace
 
-void ResetDefaults(ObjectTagOptions &options)
+void resetToDefaults(ObjectTagOptions &options)
 {
     const bool classId = options.tagClassId;
     options = ObjectTagOptions();
     options.tagClassId = classId;
 }
 
-QString RemoveBraces(const QString &text)
+QString withoutBraces(const QString &text)
 {
     QString out = text;
     if (out.startsWith(u'{'))
@@ -59,7 +59,7 @@ QString applyCase(const QString &literal, int tagCase)
     }
 }
 
-QString BuildObjTag(const Control &control, const ObjectTagOptions &options)
+QString objectTag(const Control &control, const ObjectTagOptions &options)
 {
     const QString nl = options.lines ? CrLf : QString();
     const QString ind = options.lines ? QStringLiteral("\t") : QStringLiteral(" ");
@@ -73,7 +73,7 @@ QString BuildObjTag(const Control &control, const ObjectTagOptions &options)
     if (!control.progId.isEmpty() && !options.tagClassId)
         tag += c("CLASSID=\"ProgID:") + control.progId + Quote + nl + ind;
     else
-        tag += c("CLASSID=\"ClsID:") + RemoveBraces(control.classId) + Quote + nl + ind;
+        tag += c("CLASSID=\"ClsID:") + withoutBraces(control.classId) + Quote + nl + ind;
     tag += c("width") + u'=' + QString::number(options.insWidth) + nl + ind;
     tag += c("height") + u'=' + QString::number(options.insHeight);
     if (options.inclCode != 0)
@@ -87,7 +87,7 @@ QString objectTagBlock(const QList<Control> &controls, const ObjectTagOptions &o
 {
     QString block = QStringLiteral("<!-- Begin Object Tag -->") + CrLf;
     for (const Control &control : controls)
-        block += BuildObjTag(control, options) + CrLf;
+        block += objectTag(control, options) + CrLf;
     block += QStringLiteral("<!--End Object Tag -->");
     return block;
 }
@@ -97,7 +97,7 @@ QString previewText(const QList<Control> &table, int chosen, const ObjectTagOpti
     if (table.isEmpty())
         return QStringLiteral("No controls registered.");
     const int row = chosen >= 0 && chosen < table.size() ? chosen : 0;
-    return BuildObjTag(table[row], options);
+    return objectTag(table[row], options);
 }
 
 int sizeFromText(const QString &text)

@@ -70,10 +70,11 @@ constexpr ToolbarButton kToolbar[] = {
 
 } // namespace
 
-MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool useIE, QWidget *parent)
+MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool livePreview,
+                       QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
 {
-    m_state.useIE = useIE;
+    m_state.livePreview = livePreview;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Lorimel 3.0"));
     m_documentArea = new DocumentArea(this);
@@ -399,9 +400,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_toolbarButtons[6]->setEnabled(true);
 
     DocumentWindow *first = createDocument();
-    m_state.newnum = 1;
+    m_state.newDocumentNumber = 1;
     first->setCaption(QStringLiteral("New 1"));
-    if (!m_state.useIE) {
+    if (!m_state.livePreview) {
         action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
         m_toolbarButtons[6]->setEnabled(false);
     }
@@ -425,9 +426,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
         }
     }
 
-    m_state.textLength = 0;
-    m_state.textStart = 0;
-    first->setSaver(true);
+    m_state.colourLength = 0;
+    m_state.colourStart = 0;
+    first->setSaved(true);
     setHint(QString());
 
     if (first->editor()->characterLength() == 0 &&
@@ -438,8 +439,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
 DocumentWindow *MainWindow::createDocument()
 {
-    auto *window = new DocumentWindow(m_state.useIE ? DocumentWindow::Kind::Preview
-                                                    : DocumentWindow::Kind::Plain,
+    auto *window = new DocumentWindow(m_state.livePreview ? DocumentWindow::Kind::Preview
+                                                          : DocumentWindow::Kind::Plain,
                                       m_state, m_dialogs);
     connect(window, &DocumentWindow::lengthChanged, this, [this, window](qsizetype length) {
         if (window == activeDocument())
@@ -488,7 +489,7 @@ void MainWindow::showTips(bool fromStartup)
                                     // Into the start-up document while it is untouched; typed text
                                     // is never replaced: then the file gets a window of its own.
                                     DocumentWindow *doc = activeDocument();
-                                    if (!doc || !doc->saver() ||
+                                    if (!doc || !doc->isSaved() ||
                                         doc->editor()->characterLength() > 0)
                                         return openFile(path);
                                     QString error;
@@ -543,7 +544,7 @@ bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *err
     if (!ok)
         return false;
     doc.setCaption(path);
-    doc.setSaver(true);
+    doc.setSaved(true);
     if (&doc == activeDocument())
         smartcolor();
     // The buffers of reading, decoding and colouring are gone: their space
@@ -558,7 +559,7 @@ bool MainWindow::openFile(const QString &path)
     QString error;
     if (!loadInto(*doc, path, &error)) {
         // An empty window for a file that could not be read helps nobody.
-        doc->setSaver(true);
+        doc->setSaved(true);
         m_documentArea->closeDocument(doc);
         if (!error.isEmpty())
             reportCannotOpen(path, error);
@@ -580,7 +581,7 @@ HtmlEditor *MainWindow::activeEditor()
     return doc ? doc->editor() : nullptr;
 }
 
-void MainWindow::portableColor(const QString &fragment)
+void MainWindow::insertFragment(const QString &fragment)
 {
     setEnabled(true);
     HtmlEditor *editor = activeEditor();
@@ -588,23 +589,23 @@ void MainWindow::portableColor(const QString &fragment)
         return;
     setHint(QStringLiteral("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    insertion::portableColor(*editor, m_state, fragment);
+    insertion::insertFragment(*editor, m_state, fragment);
     QApplication::restoreOverrideCursor();
     setHint(QString());
 }
 
-void MainWindow::addstuff(const QString &first, const QString &last)
+void MainWindow::wrapSelection(const QString &first, const QString &last)
 {
     HtmlEditor *editor = activeEditor();
     if (!editor)
         return;
-    portableColor(tagcommands::fragment(first, editor->selText(), last));
+    insertFragment(tagcommands::fragment(first, editor->selText(), last));
 }
 
 void MainWindow::smartcolor()
 {
     HtmlEditor *editor = activeEditor();
-    if (!editor || m_state.colorOnOff)
+    if (!editor || m_state.colouringOff)
         return;
     setHint(QStringLiteral("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -691,12 +692,12 @@ void MainWindow::printActive()
 // whole close and the program keeps running.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_state.canceler = false;
+    m_state.closeCancelled = false;
     while (m_documentArea->count() > 0) {
         DocumentWindow *doc = activeDocument();
         if (!doc)
             doc = m_documentArea->documents().constLast();
-        if (!m_documentArea->closeDocument(doc) || m_state.canceler) {
+        if (!m_documentArea->closeDocument(doc) || m_state.closeCancelled) {
             event->ignore();
             return;
         }

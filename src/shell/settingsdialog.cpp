@@ -360,10 +360,10 @@ void SettingsDialog::load()
     m_browser->setText(state.browser);
     for (int i = 0; i < 5; ++i)
         m_colours[std::size_t(i)]->setColour(state.colors[std::size_t(i)]);
-    m_onOff->setChecked(state.colorOnOff);
+    m_onOff->setChecked(state.colouringOff);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
-                                   : state.fonter);
+                                   : state.fontSizeText);
     m_imageTypes->addItems(state.imageTypes);
     m_customTags->addItems(state.customTags);
     for (int r = 0; r < 6; ++r) {
@@ -427,7 +427,7 @@ void SettingsDialog::save()
 
     const bool off = m_onOff->isChecked();
     settings::write(store, settings::ColorsOff, off ? QStringLiteral("1") : QStringLiteral("0"));
-    state.colorOnOff = off;
+    state.colouringOff = off;
     if (off && editor)
         blacken(*editor);
 
@@ -447,7 +447,7 @@ void SettingsDialog::save()
     if (editor && points > 0)
         applyFontSize(*editor, points);
     settings::write(store, settings::FontSize, numbers::shortestDouble(points));
-    state.fonter = sizeText;
+    state.fontSizeText = sizeText;
 
     // Keys of a longer list stored before would otherwise stay behind.
     state.imageTypes = itemsOf(m_imageTypes);
@@ -486,7 +486,7 @@ void SettingsDialog::purge()
     m_workbench.settings().remove(SettingsStore::mainApp());
     state.browser = settings::setting(settings::Browser).defaultText;
     state.colors = AppState::defaultColors();
-    state.fonter = settings::setting(settings::FontSize).defaultText;
+    state.fontSizeText = settings::setting(settings::FontSize).defaultText;
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();

@@ -16,9 +16,9 @@ QStringList fontList(SettingsStore &store, const QStringList &installed)
     return settings::readList(store, count, installed, QString());
 }
 
-std::optional<bool> storedUseIE(const SettingsStore &store)
+std::optional<bool> storedPreviewAnswer(const SettingsStore &store)
 {
-    const QString value = settings::text(store, settings::UseIE);
+    const QString value = settings::text(store, settings::PreviewAnswer);
     if (value == QLatin1String("Yes"))
         return true;
     if (value == QLatin1String("No"))
@@ -26,9 +26,10 @@ std::optional<bool> storedUseIE(const SettingsStore &store)
     return std::nullopt;
 }
 
-void storeUseIE(SettingsStore &store, bool useIE)
+void storePreviewAnswer(SettingsStore &store, bool livePreview)
 {
-    settings::write(store, settings::UseIE, useIE ? QStringLiteral("Yes") : QStringLiteral("No"));
+    settings::write(store, settings::PreviewAnswer,
+                    livePreview ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 } // namespace startupstate

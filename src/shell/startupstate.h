@@ -14,7 +14,7 @@ QStringList fontList(SettingsStore &store, const QStringList &installed);
 
 // The stored answer to the preview question: true for "Yes", false for
 // "No", nothing when it has not been asked yet.
-std::optional<bool> storedUseIE(const SettingsStore &store);
-void storeUseIE(SettingsStore &store, bool useIE);
+std::optional<bool> storedPreviewAnswer(const SettingsStore &store);
+void storePreviewAnswer(SettingsStore &store, bool livePreview);
 
 } // namespace startupstate

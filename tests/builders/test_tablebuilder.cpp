@@ -604,11 +604,11 @@ private slots:
     {
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
-        builder->Hidden(); // visible: the main window stays disabled
+        builder->releaseMainIfHidden(); // visible: the main window stays disabled
         QVERIFY(!wb.main.isEnabled());
         click(builder, "Command4");
         wb.main.setEnabled(false);
-        builder->Hidden();
+        builder->releaseMainIfHidden();
         QVERIFY(wb.main.isEnabled());
     }
 

@@ -34,9 +34,9 @@ struct Run
     std::unique_ptr<Startup> startup;
     QPointer<MainWindow> main;
 
-    explicit Run(bool useIE = false)
+    explicit Run(bool livePreview = false)
     {
-        store.save("LM3", "Extras", "UseIE", useIE ? "Yes" : "No");
+        store.save("LM3", "Extras", "UseIE", livePreview ? "Yes" : "No");
         store.save("Lorimel3", "Startup", "ShowStart", "no");
         store.save("Lorimel3", "Direct", "FilePath", dir.path());
         startup = std::make_unique<Startup>(store, dialogs, QString());
@@ -52,7 +52,7 @@ struct Run
     QByteArray read(const QString &name) const { return testfiles::readFile(path(name)); }
     void closeActive()
     {
-        main->activeDocument()->setSaver(true);
+        main->activeDocument()->setSaved(true);
         qobject_cast<QMdiSubWindow *>(main->activeDocument()->parentWidget())->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -109,10 +109,10 @@ private slots:
         DocumentWindow *doc = run.main->activeDocument();
         doc->editor()->setSelStart(3);
         doc->editor()->setSelText("+new");
-        QVERIFY(!doc->saver());
+        QVERIFY(!doc->isSaved());
         run.main->action("mnuSaveregItem")->trigger();
         QCOMPARE(run.read("page.htm"), QByteArray("old+new"));
-        QVERIFY(doc->saver());
+        QVERIFY(doc->isSaved());
         QCOMPARE(run.dialogs.asked.size(), 0);
     }
 
@@ -143,7 +143,7 @@ private slots:
         run.main->action("mnuSaveregItem")->trigger();
         QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File\n" + run.path("page.htm") +
                                                       ": This is a folder, not a file."}));
-        QVERIFY(!doc->saver());
+        QVERIFY(!doc->isSaved());
         QCOMPARE(run.read("kept.htm"), QByteArray("old bytes"));
     }
 
@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(run.dialogs.messages(),
                  QStringList({"Cannot Save File\n" + run.path("site/page.htm") +
                               ": Operation not permitted"}));
-        QVERIFY(!doc->saver());
+        QVERIFY(!doc->isSaved());
         QCOMPARE(run.read("site/page.htm"), QByteArray("old bytes\r\n"));
     }
 
@@ -199,7 +199,7 @@ private slots:
         run.write("page.htm", bytes);
         QVERIFY(run.main->openFile(run.path("page.htm")));
         DocumentWindow *doc = run.main->activeDocument();
-        QVERIFY(doc->saver());
+        QVERIFY(doc->isSaved());
         doc->editor()->setSelStart(doc->editor()->characterLength());
         doc->editor()->setSelText("+");
         run.main->action("mnuSaveregItem")->trigger();
@@ -306,7 +306,7 @@ private slots:
                  QStringLiteral("<TABLE BORDER=1>\r\n<TR><TD>a<TD>b\r\n<TR><TD>c<TD>d\r\n"
                                 "<TR><TD>\r\n</TABLE>"));
         QCOMPARE(e->colorAt(0), run.main->state().colors[TablesColor]);
-        QVERIFY(!run.main->state().undo.undoYes); // a direct replacement
+        QVERIFY(!run.main->state().undo.valid); // a direct replacement
 
         run.write("r.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Hi\\par}");
         e->setDocumentText("");
@@ -314,7 +314,7 @@ private slots:
         run.main->action("mnuImport2")->trigger();
         QVERIFY(e->documentText().startsWith("<!-- Beginning of Paragraph -->"));
         QVERIFY(e->documentText().contains("FACE=\"Arial\">Hi"));
-        QVERIFY(run.main->state().undo.undoYes); // through the insertion service
+        QVERIFY(run.main->state().undo.valid); // through the insertion service
     }
 
     // Imports read files as Open does: UTF-16 and NULs come through whole;

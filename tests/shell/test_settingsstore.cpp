@@ -170,12 +170,12 @@ private slots:
         fresh.loadPreferences(store, "/opt/lorimel");
         QCOMPARE(fresh.colors, AppState::defaultColors());
         QCOMPARE(fresh.browser, QStringLiteral("None"));
-        QCOMPARE(fresh.fonter, QStringLiteral("8.5"));
+        QCOMPARE(fresh.fontSizeText, QStringLiteral("8.5"));
         QCOMPARE(fresh.imageTypes, AppState::builtInImageTypes());
         QVERIFY(fresh.customTags.isEmpty());
         QCOMPARE(fresh.customCaptions[5], QStringLiteral("Custom6"));
         QCOMPARE(fresh.siteFilePath, QStringLiteral("/opt/lorimel"));
-        QVERIFY(!fresh.colorOnOff);
+        QVERIFY(!fresh.colouringOff);
 
         store.save("Lorimel3", "Graphics", "Count", "0");
         store.save("Lorimel3", "Colors", "Links", "blue");
@@ -186,7 +186,7 @@ private slots:
         stored.loadPreferences(store, "/opt/lorimel");
         QVERIFY(stored.imageTypes.isEmpty());
         QCOMPARE(stored.colors[LinksColor], qint64(0));
-        QVERIFY(stored.colorOnOff);
+        QVERIFY(stored.colouringOff);
         QCOMPARE(stored.customTags, QStringList({"<H1>", "<BLINK>"}));
     }
 
@@ -287,7 +287,7 @@ private slots:
         SettingsStore store(dir.path());
         if (!stored.isEmpty())
             store.save("LM3", "Extras", "UseIE", stored);
-        const auto answer = startupstate::storedUseIE(store);
+        const auto answer = startupstate::storedPreviewAnswer(store);
         QCOMPARE(answer.has_value() ? int(*answer) : -1, expected);
     }
 };

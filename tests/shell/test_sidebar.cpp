@@ -98,7 +98,7 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(bench->editor->documentText(), expected);
         // Through the insertion service: undo is recorded.
-        QCOMPARE(bench->appState.undo.undoer, QStringLiteral("word"));
+        QCOMPARE(bench->appState.undo.replacedText, QStringLiteral("word"));
 
         // No item: nothing.
         selectWord(*bench->editor);
@@ -128,7 +128,7 @@ private slots:
         selectWord(*bench->editor);
         bar->activateReferenceItem(list, rowOf(bar->referenceList(list), item));
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one %1 two").arg(inserted));
-        QVERIFY(!bench->appState.undo.undoYes); // replaced directly
+        QVERIFY(!bench->appState.undo.valid); // replaced directly
     }
 
     void enterKeyActsLikeDoubleClick()
@@ -149,7 +149,7 @@ private slots:
         selectWord(*bench->editor);
         bar->activateReferenceItem(palette::CustomList, 0);
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one <BLINK> two"));
-        QVERIFY(bench->appState.undo.undoYes);
+        QVERIFY(bench->appState.undo.valid);
     }
 
     void timeDateRefreshedOnEveryClick()
@@ -210,7 +210,7 @@ private slots:
         QTabBar *tools = bar->toolStrip(strip);
         bar->clickToolTab(strip, tabOf(tools, caption));
         QCOMPARE(bench->editor->documentText(), expected);
-        QVERIFY(bench->appState.undo.undoYes);
+        QVERIFY(bench->appState.undo.valid);
     }
 
     void currentTabActsAgain()
@@ -240,7 +240,7 @@ private slots:
         QTabBar *graphics = bar->toolStrip(QStringLiteral("TabStrip8"));
         bar->clickToolTab(graphics->objectName(), tabOf(graphics, QStringLiteral("QuickColor")));
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one #FF0000 two"));
-        QVERIFY(!bench->appState.undo.undoYes);
+        QVERIFY(!bench->appState.undo.valid);
         // The next dialog starts on the last colour; cancelling changes nothing.
         bench->scripted.answerCancel();
         QVERIFY(!bar->quickColor());
@@ -267,7 +267,7 @@ private slots:
             emit legal->activated(trade);
             QCOMPARE(bench->editor->documentText(), QStringLiteral("one &trade; two"));
         }
-        QVERIFY(!bench->appState.undo.undoYes);
+        QVERIFY(!bench->appState.undo.valid);
     }
 
     void customButtons_data()
@@ -288,7 +288,7 @@ private slots:
         selectWord(*bench->editor);
         sidebar::pressCustomButton(*bench, 3);
         QCOMPARE(bench->editor->documentText(), expected);
-        QCOMPARE(bench->appState.undo.undoer, QStringLiteral("word"));
+        QCOMPARE(bench->appState.undo.replacedText, QStringLiteral("word"));
         sidebar::pressCustomButton(*bench, 6); // out of range: nothing
         QCOMPARE(bench->editor->documentText(), expected);
     }
