@@ -55,18 +55,13 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     aboutLayout->addWidget(m_about);
     aboutLayout->addStretch(1);
 
-    QPushButton *cancel = formkit::button("cmdCancel", QStringLiteral("&Cancel"));
-    connect(cancel, &QPushButton::clicked, this, &ControlBrowser::reject);
-
     auto *body = new QHBoxLayout;
     body->addWidget(m_list, 1);
     body->addWidget(aboutBox);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(
+        formkit::buttonRow(this, {{"cmdCancel", tr("&Cancel"), QDialogButtonBox::RejectRole}}));
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuControls"));

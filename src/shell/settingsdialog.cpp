@@ -166,17 +166,7 @@ SettingsDialog::SettingsDialog(Workbench &workbench)
     layout->addWidget(m_tabs);
     layout->addWidget(m_panels, 1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton *ok = button("cmdOK", QStringLiteral("&OK"), this);
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    QPushButton *cancel = button("cmdCancel", QStringLiteral("&Cancel"), this);
-    connect(ok, &QPushButton::clicked, this, &SettingsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(formkit::okCancelRow(this, "cmdOK", "cmdCancel", "cmdOK"));
 
     load();
     showTab(0);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -43,9 +44,21 @@ QComboBox *editableCombo(const char *objectName, const QStringList &items,
 QComboBox *listCombo(const char *objectName, const QStringList &items, int index = 0,
                      QWidget *parent = nullptr);
 
-// "&OK" and "&Cancel" on the right of a row, wired to the dialog's accept()
-// and reject(), with the given object names.
-QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName);
+// A button of a dialog's button row.
+struct RowButton
+{
+    const char *objectName;
+    QString caption;
+    QDialogButtonBox::ButtonRole role; // AcceptRole accepts, RejectRole rejects the dialog
+};
+// The buttons in the order the desktop puts them. Enter presses the button
+// named `enterButton`, and none when that is null: a builder then writes
+// nothing until its OK is pressed.
+QDialogButtonBox *buttonRow(QDialog *dialog, const QList<RowButton> &buttons,
+                            const char *enterButton = nullptr);
+// "&OK" and "&Cancel" so, in a row layout to which more can be added.
+QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName,
+                         const char *enterButton = nullptr);
 
 // The file dialog starting in the web-site folder; the chosen file's name
 // without its folder, nullopt when cancelled. Filters are "Label|pattern".

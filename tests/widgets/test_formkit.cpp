@@ -5,8 +5,12 @@
 #include "widgets/listgrid.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -134,6 +138,44 @@ private slots:
         QCOMPARE(shown.colour(), qint64(0x80FF00));
         QCOMPARE(shown.text(), QStringLiteral("teal"));
         QCOMPARE(shown.patch()->focusPolicy(), Qt::NoFocus);
+    }
+
+    // OK and Cancel sit in the desktop's button box with their captions;
+    // Enter in a field presses OK only where the dialog asks for that.
+    void okCancelRow_data()
+    {
+        QTest::addColumn<bool>("enterPressesOk");
+        QTest::newRow("a builder") << false;
+        QTest::newRow("a settings dialog") << true;
+    }
+    void okCancelRow()
+    {
+        QFETCH(bool, enterPressesOk);
+        QDialog dialog;
+        auto *field = new QLineEdit(&dialog);
+        auto *layout = new QVBoxLayout(&dialog);
+        layout->addWidget(field);
+        layout->addLayout(formkit::okCancelRow(&dialog, "cmdOK", "cmdCancel",
+                                               enterPressesOk ? "cmdOK" : nullptr));
+        FIND(QPushButton, ok, &dialog, "cmdOK");
+        FIND(QPushButton, cancel, &dialog, "cmdCancel");
+        QCOMPARE(ok->text(), QStringLiteral("&OK"));
+        QCOMPARE(cancel->text(), QStringLiteral("&Cancel"));
+        auto *box = qobject_cast<QDialogButtonBox *>(ok->parentWidget());
+        QVERIFY(box);
+        QCOMPARE(box->buttonRole(ok), QDialogButtonBox::AcceptRole);
+        QCOMPARE(box->buttonRole(cancel), QDialogButtonBox::RejectRole);
+
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(accepted.size(), enterPressesOk ? 1 : 0);
+        if (!enterPressesOk) {
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QCOMPARE(accepted.size(), 1);
+        }
     }
 
     void filePickerGivesTheBareName()
