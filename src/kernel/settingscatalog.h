@@ -34,14 +34,16 @@ struct Setting
 // the default (with the bounds of numbers).
 enum Key {
     // Lorimel3
-    FontSize,       // Settings/Fontsize, 1 .. 1000, "8.5"
-    Browser,        // Settings/Browser, "None"
-    ColorsOff,      // Colors/OnOff, False
-    ColourTables,   // Colors/Tables, Frames, Links, Comments, Other: the
-    ColourFrames,   // SmartColor colour numbers, 0 .. 0xFFFFFF
-    ColourLinks,    //
-    ColourComments, //
-    ColourOther,    //
+    FontSize,  // Settings/Fontsize, 1 .. 1000, "8.5"
+    Browser,   // Settings/Browser, "None"
+    ColorsOff, // Colors/OnOff, False
+    // Colors/Tables, Frames, Links, Comments, Other: the SmartColor colour
+    // numbers, 0 .. 0xFFFFFF.
+    ColourTables,
+    ColourFrames,
+    ColourLinks,
+    ColourComments,
+    ColourOther,
     ImageTypeCount, // Graphics/Count, -1 .. 5000, -1 (the built-in list)
     CustomTagCount, // CustomTags/Count, -1 .. 5000, -1
     ShowTips,       // Startup/ShowStart, "yes"
@@ -52,11 +54,13 @@ enum Key {
     FtpUserName,    // Direct/FTPUserName
     FtpPassword,    // Direct/FTPPassword
     // LM3
-    BarToolbar,     // Previous/Picture1, 5, 11, 14, 15: whether each bar
-    BarSideBar,     // shows, true unless exactly "False"
-    BarSitePane,    //
-    BarColourBar,   //
-    BarCustomBar,   //
+    // Previous/Picture1, 5, 11, 14, 15: whether each bar shows, true unless
+    // exactly "False".
+    BarToolbar,
+    BarSideBar,
+    BarSitePane,
+    BarColourBar,
+    BarCustomBar,
     FontCount,      // Fonts/Number, -1 .. 100000
     PreviewAnswer,  // Extras/UseIE
     WindowGeometry, // Window/Geometry, base64; empty on first run

@@ -241,6 +241,20 @@ private slots:
         QFAIL("not in the catalogue");
     }
 
+    // Every name of the catalogue has its own place in the store.
+    void catalogueNamesAreDistinct()
+    {
+        QSet<QString> places;
+        for (int key = 0; key < settings::KeyCount; ++key) {
+            const settings::Setting &s = settings::setting(settings::Key(key));
+            QVERIFY2(!s.app.isEmpty() && !s.section.isEmpty() && !s.key.isEmpty(),
+                     qPrintable(QString::number(key)));
+            places.insert(s.app + u'/' + s.section + u'/' + s.key);
+        }
+        QCOMPARE(places.size(), int(settings::KeyCount));
+        QCOMPARE(settings::catalogue().size(), int(settings::KeyCount) + 12);
+    }
+
     void hugeStoredListStaysBounded()
     {
         QTemporaryDir dir;
