@@ -67,7 +67,7 @@ bool showManual(DocumentWindow &window, QString *error)
 void onlineManual(Workbench &workbench)
 {
     QString error;
-    if (workbench.state().livePreview) {
+    if (workbench.state().previewWindows) {
         DocumentWindow *window = previewWindow(workbench);
         if (window && !showManual(*window, &error))
             cannotWrite(workbench, window->previewPath(), error);
@@ -87,7 +87,7 @@ void onlineManual(Workbench &workbench)
 
 void htmlReference(Workbench &workbench)
 {
-    if (workbench.state().livePreview) {
+    if (workbench.state().previewWindows) {
         if (DocumentWindow *window = previewWindow(workbench))
             window->showInPreview(QUrl(referenceAddress()));
         return;

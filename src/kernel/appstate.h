@@ -35,8 +35,8 @@ struct AppState
                 QStringLiteral(".RMI")};
     }
 
-    bool livePreview = false;
-    bool colouringOff = false; // true switches colouring off
+    bool previewWindows = false; // documents with a preview beside them: the first-run answer
+    bool colouringOff = false;   // true switches colouring off
     QString fontSizeText = settings::setting(settings::FontSize).defaultText;
     bool closeCancelled = false;
     UndoRecord undo;

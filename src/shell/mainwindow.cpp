@@ -70,11 +70,11 @@ constexpr ToolbarButton kToolbar[] = {
 
 } // namespace
 
-MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool livePreview,
+MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool previewWindows,
                        QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
 {
-    m_state.livePreview = livePreview;
+    m_state.previewWindows = previewWindows;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Lorimel 3.0"));
     m_documentArea = new DocumentArea(this);
@@ -402,7 +402,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     DocumentWindow *first = createDocument();
     m_state.newDocumentNumber = 1;
     first->setCaption(QStringLiteral("New 1"));
-    if (!m_state.livePreview) {
+    if (!m_state.previewWindows) {
         action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
         m_toolbarButtons[6]->setEnabled(false);
     }
@@ -439,8 +439,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
 DocumentWindow *MainWindow::createDocument()
 {
-    auto *window = new DocumentWindow(m_state.livePreview ? DocumentWindow::Kind::Preview
-                                                          : DocumentWindow::Kind::Plain,
+    auto *window = new DocumentWindow(m_state.previewWindows ? DocumentWindow::Kind::Preview
+                                                             : DocumentWindow::Kind::Plain,
                                       m_state, m_dialogs);
     connect(window, &DocumentWindow::lengthChanged, this, [this, window](qsizetype length) {
         if (window == activeDocument())

@@ -27,7 +27,7 @@ class MainWindow : public QMainWindow, public Workbench
 {
     Q_OBJECT
 public:
-    MainWindow(SettingsStore &settings, DialogService &dialogs, bool livePreview,
+    MainWindow(SettingsStore &settings, DialogService &dialogs, bool previewWindows,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 

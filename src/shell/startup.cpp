@@ -47,18 +47,18 @@ void Startup::loadMainWindow()
 {
     if (m_splash)
         m_splash->hide();
-    std::optional<bool> livePreview = startupstate::storedPreviewAnswer(m_settings);
-    if (!livePreview && m_previewAnswer)
-        livePreview = m_previewAnswer;
-    if (!livePreview) {
+    std::optional<bool> previewWindows = startupstate::storedPreviewAnswer(m_settings);
+    if (!previewWindows && m_previewAnswer)
+        previewWindows = m_previewAnswer;
+    if (!previewWindows) {
         const auto answer = m_dialogs.message(
             nullptr, QStringLiteral("Is Internet Explorer 4.0 or higher installed on your system?"),
             QStringLiteral("Important"), DialogService::Buttons::YesNo,
             DialogService::Icon::Question);
-        livePreview = answer == DialogService::Answer::Yes;
-        startupstate::storePreviewAnswer(m_settings, *livePreview);
+        previewWindows = answer == DialogService::Answer::Yes;
+        startupstate::storePreviewAnswer(m_settings, *previewWindows);
     }
-    m_main = new MainWindow(m_settings, m_dialogs, *livePreview);
+    m_main = new MainWindow(m_settings, m_dialogs, *previewWindows);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
     delete m_splash;
     m_splash = nullptr;

@@ -26,10 +26,10 @@ std::optional<bool> storedPreviewAnswer(const SettingsStore &store)
     return std::nullopt;
 }
 
-void storePreviewAnswer(SettingsStore &store, bool livePreview)
+void storePreviewAnswer(SettingsStore &store, bool previewWindows)
 {
     settings::write(store, settings::PreviewAnswer,
-                    livePreview ? QStringLiteral("Yes") : QStringLiteral("No"));
+                    previewWindows ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 } // namespace startupstate

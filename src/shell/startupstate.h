@@ -15,6 +15,6 @@ QStringList fontList(SettingsStore &store, const QStringList &installed);
 // The stored answer to the preview question: true for "Yes", false for
 // "No", nothing when it has not been asked yet.
 std::optional<bool> storedPreviewAnswer(const SettingsStore &store);
-void storePreviewAnswer(SettingsStore &store, bool livePreview);
+void storePreviewAnswer(SettingsStore &store, bool previewWindows);
 
 } // namespace startupstate

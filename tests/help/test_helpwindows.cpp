@@ -38,9 +38,9 @@ struct Run
     std::unique_ptr<Startup> startup;
     QPointer<MainWindow> main;
 
-    MainWindow *start(bool livePreview, const QString &browser = QString())
+    MainWindow *start(bool previewWindows, const QString &browser = QString())
     {
-        store.save("LM3", "Extras", "UseIE", livePreview ? "Yes" : "No");
+        store.save("LM3", "Extras", "UseIE", previewWindows ? "Yes" : "No");
         store.save("Lorimel3", "Startup", "ShowStart", "no");
         store.save("Lorimel3", "Direct", "FilePath", site());
         if (!browser.isEmpty())

@@ -34,9 +34,9 @@ struct Run
     std::unique_ptr<Startup> startup;
     QPointer<MainWindow> main;
 
-    explicit Run(bool livePreview = false)
+    explicit Run(bool previewWindows = false)
     {
-        store.save("LM3", "Extras", "UseIE", livePreview ? "Yes" : "No");
+        store.save("LM3", "Extras", "UseIE", previewWindows ? "Yes" : "No");
         store.save("Lorimel3", "Startup", "ShowStart", "no");
         store.save("Lorimel3", "Direct", "FilePath", dir.path());
         startup = std::make_unique<Startup>(store, dialogs, QString());

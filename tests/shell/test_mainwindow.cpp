@@ -113,7 +113,7 @@ private slots:
         run.dialogs.answer(DialogService::Answer::Yes);
         MainWindow *w = run.start();
         QCOMPARE(w->activeDocument()->objectName(), QStringLiteral("Form16"));
-        QVERIFY(w->state().livePreview);
+        QVERIFY(w->state().previewWindows);
         QVERIFY(w->activeDocument()->findChild<QWidget *>("Slider1"));
         QVERIFY(w->activeDocument()->findChild<QWidget *>("Command1"));
     }
