@@ -1,9 +1,11 @@
-// SmartColor, tag case conversion and Replace All on large documents.
+// SmartColor, tag case conversion, Replace All and the preview's copy on
+// large documents.
 
 #include "editor/findreplace.h"
 #include "editor/smartcolor.h"
 #include "editor/tagcase.h"
 #include "htmlgen.h"
+#include "preview/elementmap.h"
 
 #include <QString>
 
@@ -42,6 +44,24 @@ BENCHMARK(BM_SmartColorScanAndRuns)
     ->Arg(megabyte)
     ->Arg(10 * megabyte)
     ->Unit(benchmark::kMillisecond);
+
+// What each preview refresh costs before the engine gets the page: the
+// element map and the copy with its start tags marked. SmartColor's scan of
+// the same text is the yardstick.
+void BM_PreviewCopy(benchmark::State &state)
+{
+    const QString &doc = document(state.range(0));
+    qsizetype elements = 0;
+    for (auto _ : state) {
+        const elementmap::Map map = elementmap::scan(doc);
+        const QString copy = elementmap::instrument(doc, map);
+        elements = map.elements.size();
+        benchmark::DoNotOptimize(copy.constData());
+    }
+    state.counters["elements"] = double(elements);
+    state.SetBytesProcessed(state.iterations() * doc.size() * 2);
+}
+BENCHMARK(BM_PreviewCopy)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMillisecond);
 
 // An insertion in the middle of a large document: only the range is read.
 void BM_SmartColorInsertedRange(benchmark::State &state)

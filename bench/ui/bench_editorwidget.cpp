@@ -69,7 +69,6 @@ void BM_ResidentAfterLoad(benchmark::State &state)
         window->loadFile(path);
         app.colourLength = 0;
         insertion::smartcolor(*window->editor(), app);
-        heap::releaseFreed(); // as opening a file does
         QCoreApplication::processEvents();
         state.PauseTiming();
         const double grown = double(residentBytes() - before);
@@ -107,32 +106,6 @@ void BM_SmartColorWidget(benchmark::State &state)
 }
 BENCHMARK(BM_SmartColorWidget)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMillisecond);
 
-// The floor: read the text, find every tag and paint it one colour, with no
-// category logic.
-void BM_PaintTagsNoCategories(benchmark::State &state)
-{
-    HtmlEditor editor;
-    editor.setDocumentText(document(state.range(0)));
-    const QVector<qint64> colours{32768, 32768, 32768, 32768, 32768};
-    for (auto _ : state) {
-        const QString text = editor.documentText();
-        QVector<smartcolor::Span> runs;
-        qsizetype i = 0;
-        while ((i = text.indexOf(u'<', i)) >= 0) {
-            const qsizetype j = text.indexOf(u'>', i);
-            if (j < 0)
-                break;
-            runs.append({i, j - i + 1, smartcolor::Category::Other});
-            i = j + 1;
-        }
-        editor.recolourAll(text, runs, colours);
-    }
-}
-BENCHMARK(BM_PaintTagsNoCategories)
-    ->Arg(megabyte)
-    ->Arg(10 * megabyte)
-    ->Unit(benchmark::kMillisecond);
-
 // A 1 KB fragment inserted in the middle of the document.
 void BM_InsertFragment(benchmark::State &state)
 {
@@ -169,12 +142,13 @@ void BM_FindNext(benchmark::State &state)
 BENCHMARK(BM_FindNext)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
 
 // A typed key in the middle of a document window (the typing colour rules
-// included).
+// included), in the plain window (0) and the one with the preview (1).
 void BM_TypeKey(benchmark::State &state)
 {
     AppState app;
     WidgetDialogService dialogs;
-    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
+    DocumentWindow window(
+        state.range(1) ? DocumentWindow::Kind::Preview : DocumentWindow::Kind::Plain, app, dialogs);
     HtmlEditor *editor = window.editor();
     editor->setDocumentText(document(state.range(0)));
     editor->setSelStart(editor->characterLength() / 2);
@@ -182,7 +156,65 @@ void BM_TypeKey(benchmark::State &state)
     for (auto _ : state)
         QCoreApplication::sendEvent(editor, &press);
 }
-BENCHMARK(BM_TypeKey)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeKey)
+    ->ArgsProduct({{megabyte, 10 * megabyte}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// From a key typed in the middle of a shown, coloured document window to
+// the editor painted again. The keys type tags and text in turn, so some
+// open a tag that runs on to the next ">" of the page.
+void BM_KeyToPaint(benchmark::State &state)
+{
+    AppState app;
+    WidgetDialogService dialogs;
+    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
+    window.resize(800, 600);
+    window.show();
+    HtmlEditor *editor = window.editor();
+    editor->setDocumentText(document(state.range(0)));
+    insertion::smartcolor(*editor, app);
+    editor->setSelStart(editor->characterLength() / 2);
+    editor->ensureCursorVisible();
+    QCoreApplication::processEvents();
+    const QString keys = QStringLiteral("<b>bold</b> <!-- x --> ");
+    qsizetype k = 0;
+    for (auto _ : state) {
+        const QString key = keys.mid(k++ % keys.size(), 1);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+        QCoreApplication::sendEvent(editor, &press);
+        editor->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_KeyToPaint)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
+
+// The worst case of the same: the page's comments lost their ends, so the
+// first one stays open to the end of the page and every key typed below it
+// scans the text again from there.
+void BM_KeyToPaintInOpenComment(benchmark::State &state)
+{
+    AppState app;
+    WidgetDialogService dialogs;
+    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
+    window.resize(800, 600);
+    window.show();
+    HtmlEditor *editor = window.editor();
+    QString text = document(state.range(0));
+    text.replace(QStringLiteral("-->"), QStringLiteral("- ->"));
+    editor->setDocumentText(text);
+    insertion::smartcolor(*editor, app);
+    editor->setSelStart(editor->characterLength() / 2);
+    editor->ensureCursorVisible();
+    QCoreApplication::processEvents();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    for (auto _ : state) {
+        QCoreApplication::sendEvent(editor, &press);
+        editor->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_KeyToPaintInOpenComment)
+    ->Arg(megabyte)
+    ->Arg(10 * megabyte)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,8 +1,12 @@
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "platform/keyring.h"
+#include "preview/previewengine.h"
+#include "preview/previewrules.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
+#include "shell/startupstate.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -66,11 +70,27 @@ int main(int argc, char *argv[])
         parser.process(app); // prints and exits
         return 0;
     }
-    // The preview's browser engine refuses to start as root without this.
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
+    // As root the browser engine starts only without its sandbox; the
+    // preview then keeps page scripts off (and says so once).
+    const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    const previewrules::EngineStart engine = previewrules::engineStart(
+        geteuid() == 0, flags, qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
+    if (engine.chromiumFlags != flags)
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", engine.chromiumFlags);
+    previewengine::registerScheme();
+    // The preview's browser engine makes an OpenGL context as the
+    // application starts, which loads the whole OpenGL stack (some 50 MB
+    // and a good part of the start-up time). A user who answered that there
+    // is no browser engine has no use for it: no OpenGL then.
+    const bool plainWindows = startupstate::peekPreviewAnswer(SettingsStore::defaultDirectory()) ==
+                              std::optional<bool>(false);
+    const bool noOpenGL = plainWindows && !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
+    if (noOpenGL)
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    if (noOpenGL)
+        qunsetenv("QT_XCB_GL_INTEGRATION"); // programs started from here keep theirs
     QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));
     QApplication::setWindowIcon(programIcon());
 
@@ -94,7 +114,9 @@ int main(int argc, char *argv[])
     }
 
     const QStringList files = parser.positionalArguments();
+    DesktopKeyring keyring; // asked only when the FTP password is needed
     SettingsStore settings;
+    settings.setKeyring(&keyring);
     WidgetDialogService dialogs;
     Startup startup(settings, dialogs, files.isEmpty() ? QString() : files.first());
     if (parser.isSet(exitAfterStartup)) {

@@ -5,31 +5,21 @@
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
+#include "preview/previewengine.h"
+#include "preview/previewpane.h"
+#include "preview/previewrules.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QPushButton>
-#include <QSlider>
-#include <QWebEngineNewWindowRequest>
-#include <QWebEnginePage>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QWebEngineView>
 
 namespace {
 
-constexpr int twips(int value)
-{
-    return value / numbers::TwipsPerPixel;
-}
-
-// The preview never opens other windows: links aimed at a new window do
-// nothing.
-class PreviewPage : public QWebEnginePage
-{
-public:
-    using QWebEnginePage::QWebEnginePage;
-
-protected:
-    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
-};
+// How long typing must pause before the preview follows it.
+constexpr int LiveRefreshDelay = 300;
 
 } // namespace
 
@@ -43,20 +33,22 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     m_editor->setTextFont(QStringLiteral("Arial"), numbers::leadingNumber(state.fontSizeText));
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    if (kind == Kind::Preview) {
-        m_slider = new QSlider(Qt::Horizontal, this);
-        m_slider->setObjectName(QStringLiteral("Slider1"));
-        m_slider->setAccessibleName(QStringLiteral("Splitter"));
-        m_refresh = new QPushButton(QStringLiteral(">"), this);
-        m_refresh->setObjectName(QStringLiteral("Command1"));
-        m_refresh->setToolTip(QStringLiteral("Refresh the preview"));
-        connect(m_refresh, &QPushButton::clicked, this, &DocumentWindow::refreshPreview);
-        connect(m_slider, &QSlider::sliderReleased, this,
-                [this] { layoutPreview(m_slider->value()); });
-    }
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (kind == Kind::Preview)
+        buildPreview();
+    else
+        layout->addWidget(m_editor);
 
+    // With SmartColor on, the lines an edit touches take the colours a
+    // SmartColor run would give them, as the edit happens.
+    m_editor->setLiveColours([this](HtmlEditor::CategoryColours *colours) {
+        if (m_state.colouringOff)
+            return false;
+        *colours = m_state.colors;
+        return true;
+    });
     connect(m_editor, &HtmlEditor::aboutToType, this, &DocumentWindow::onAboutToType);
-    connect(m_editor, &HtmlEditor::typed, this, &DocumentWindow::onTyped);
     // The change signal comes just before the text changes; the length is
     // read once the change is done.
     connect(m_editor, &HtmlEditor::textChanging, this, [this] {
@@ -66,6 +58,8 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     connect(
         m_editor, &HtmlEditor::textChanging, this,
         [this] { emit lengthChanged(m_editor->characterLength()); }, Qt::QueuedConnection);
+    connect(m_editor, &HtmlEditor::textChanging, this, &DocumentWindow::onTextChanging);
+    connect(m_editor, &QsciScintilla::cursorPositionChanged, this, &DocumentWindow::onCaretMoved);
     connect(m_editor, &HtmlEditor::mouseMoved, this,
             [this] { emit hintRequested(QStringLiteral("Edit Your HTML Document")); });
     connect(m_editor, &QWidget::customContextMenuRequested, this,
@@ -90,53 +84,37 @@ void DocumentWindow::setCaption(const QString &caption)
     m_editor->setAccessibleName(caption);
 }
 
-// Typing colours: a "<" starts a tag in the Other colour, the ">" that ends
-// it is in that colour too and what follows is black again. A comment's
-// colour runs on across line breaks; other colours stop at a line start.
-void DocumentWindow::onAboutToType(const QString &text)
+// A typed key ends the undo record while SmartColor is on; the colours
+// themselves follow every edit (see the constructor).
+void DocumentWindow::onAboutToType()
 {
-    if (m_state.colouringOff)
-        return;
-    m_state.undo.valid = false;
-    HtmlEditor *e = m_editor;
-    if (e->characterLength() == 0)
-        e->setSelColor(0);
-    const qsizetype caret = e->selStart();
-    if (caret == 0)
-        return;
-    const long before =
-        e->SendScintilla(QsciScintillaBase::SCI_GETCHARAT, long(e->toBytes(caret)) - 1);
-    if (before == '>')
-        e->setSelColor(0);
-    if (before == '\n' && e->selColor() != m_state.colors[CommentsColor])
-        e->setSelColor(0);
-    if (text == QLatin1String("<")) {
-        e->setSelColor(m_state.colors[OtherColor]);
-    } else if (text == QLatin1String(">")) {
-        e->setSelColor(m_state.colors[OtherColor]);
-        m_blackAfterTyping = true;
-    }
-}
-
-void DocumentWindow::onTyped(const QString &)
-{
-    if (m_blackAfterTyping) {
-        m_blackAfterTyping = false;
-        m_editor->setSelColor(0);
-    }
+    if (!m_state.colouringOff)
+        m_state.undo.valid = false;
 }
 
 bool DocumentWindow::loadFile(const QString &path, QString *error)
 {
-    const textfile::Loaded loaded = textfile::load(path);
-    if (!loaded.ok) {
+    // The text goes straight into the editor, part by part; the old text is
+    // kept aside only in case the file changes while it is being read.
+    const QString previous = m_editor->characterLength() > 0 ? m_editor->documentText() : QString();
+    bool begun = false;
+    const textfile::TextInfo info = textfile::readText(
+        path,
+        [&](qsizetype size) {
+            begun = true;
+            m_editor->beginDocument(size);
+        },
+        [&](QByteArrayView piece) { m_editor->appendDocument(piece); });
+    if (!info.ok) {
+        if (begun)
+            m_editor->setDocumentText(previous);
         if (error)
-            *error = loaded.error;
+            *error = info.error;
         return false;
     }
-    m_encoding = loaded.encoding;
-    m_editor->setCrLf(textfile::detectLineEnds(loaded.text) == textfile::LineEnds::CrLf);
-    m_editor->setDocumentText(loaded.text);
+    m_editor->endDocument();
+    m_encoding = info.encoding;
+    m_editor->setCrLf(info.lineEnds == textfile::LineEnds::CrLf);
     return true;
 }
 
@@ -176,26 +154,6 @@ QString DocumentWindow::previewPath() const
     return paths::join(m_state.siteFilePath, paths::previewFileName());
 }
 
-void DocumentWindow::ensurePreview()
-{
-    if (m_preview || m_kind != Kind::Preview)
-        return;
-    m_preview = new QWebEngineView(this);
-    m_preview->setObjectName(QStringLiteral("WebBrowser1"));
-    m_preview->setPage(new PreviewPage(m_preview));
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
-    layoutPreview(m_editor->width());
-}
-
-void DocumentWindow::showInPreview(const QUrl &url)
-{
-    if (m_kind != Kind::Preview)
-        return;
-    ensurePreview();
-    m_preview->load(url);
-    m_preview->show();
-}
-
 bool DocumentWindow::writePreviewFile(QString *error) const
 {
     const QString text = m_editor->documentText();
@@ -207,51 +165,111 @@ bool DocumentWindow::writePreviewFile(QString *error) const
     return textfile::save(previewPath(), text, encoding, error);
 }
 
+void DocumentWindow::buildPreview()
+{
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("Slider1"));
+    m_splitter->setAccessibleName(tr("Splitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_pane = new PreviewPane(m_splitter);
+    m_splitter->addWidget(m_editor);
+    m_splitter->addWidget(m_pane);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({1000, 1000});
+    layout()->addWidget(m_splitter);
+    connect(m_pane, &PreviewPane::refreshRequested, this, &DocumentWindow::refreshPreview);
+    connect(m_pane, &PreviewPane::elementClicked, this, &DocumentWindow::placeCaretAt);
+
+    auto *refresh = new QAction(tr("Refresh Preview"), this);
+    refresh->setObjectName(QStringLiteral("RefreshPreview"));
+    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    refresh->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(refresh, &QAction::triggered, this, &DocumentWindow::refreshPreview);
+    addAction(refresh);
+
+    m_liveTimer = new QTimer(this);
+    m_liveTimer->setSingleShot(true);
+    m_liveTimer->setInterval(LiveRefreshDelay);
+    connect(m_liveTimer, &QTimer::timeout, this, &DocumentWindow::refreshPreview);
+}
+
+QWebEngineView *DocumentWindow::previewView() const
+{
+    return m_pane && m_pane->hasView() ? m_pane->view() : nullptr;
+}
+
+// Said once a run, when the first preview shows: scripts are off because
+// the engine runs without its sandbox.
+void DocumentWindow::tellScriptsOff()
+{
+    if (previewengine::takeScriptsOffNotice()) {
+        emit statusMessage(tr("Scripts in previewed pages are switched off: the browser "
+                              "engine cannot use its sandbox here (for example when run as "
+                              "root)."));
+    }
+}
+
+previewrules::Root DocumentWindow::previewRoot() const
+{
+    const bool named = !m_caption.isEmpty() && !m_caption.startsWith(QLatin1String("New"));
+    return previewrules::rootFor(named ? previewengine::resolvedPath(m_caption) : QString(),
+                                 previewengine::resolvedPath(m_state.siteFilePath));
+}
+
 void DocumentWindow::refreshPreview()
 {
-    if (m_editor->characterLength() == 0)
+    if (!m_pane || m_editor->characterLength() == 0)
         return;
-    if (!writePreviewFile()) {
-        m_dialogs.message(this, QStringLiteral("Trouble with IE"));
-        return;
-    }
-    showInPreview(QUrl::fromLocalFile(previewPath()));
+    m_liveTimer->stop();
+    tellScriptsOff();
+    m_pane->showDocument(m_editor->documentText(), previewRoot());
 }
 
-void DocumentWindow::layoutPreview(int editorWidth)
+void DocumentWindow::showPageInPreview(const QString &html)
 {
-    if (m_kind != Kind::Preview)
+    if (!m_pane)
         return;
-    const int w = width();
-    const int h = height();
-    const int gap = twips(190);
-    const int top = twips(300);
-    editorWidth = qBound(0, editorWidth, w);
-    const int editorHeight = h >= twips(800) ? h - twips(750) : m_editor->height();
-    m_editor->setGeometry(0, top, editorWidth, editorHeight);
-    m_refresh->setGeometry(editorWidth, top, gap, gap + 4);
-    if (m_preview) {
-        m_preview->setGeometry(editorWidth + gap, top, qMax(0, w - editorWidth - twips(280)),
-                               editorHeight);
-    }
+    tellScriptsOff();
+    m_pane->showPage(html, previewRoot());
 }
 
-void DocumentWindow::resizeEvent(QResizeEvent *event)
+void DocumentWindow::showAddressInPreview(const QUrl &url)
 {
-    QWidget::resizeEvent(event);
-    if (isMinimized())
+    if (!m_pane)
         return;
-    const int w = width();
-    const int h = height();
-    if (m_kind == Kind::Plain) {
-        m_editor->setGeometry(0, 0, qMax(0, w - twips(190)), qMax(0, h - twips(450)));
+    tellScriptsOff();
+    m_pane->showAddress(url);
+}
+
+void DocumentWindow::onTextChanging()
+{
+    m_caretMovedByEdit = true;
+    if (m_liveTimer && m_state.livePreview)
+        m_liveTimer->start();
+}
+
+// Moves of the caret made by typing are not followed: the preview would
+// flash its outline at every key.
+void DocumentWindow::onCaretMoved()
+{
+    if (m_caretMovedByEdit) {
+        m_caretMovedByEdit = false;
         return;
     }
-    m_slider->setGeometry(0, 0, w, twips(300));
-    m_slider->setRange(0, w);
-    const int editorWidth = w / 2 - twips(190);
-    m_slider->setValue(editorWidth);
-    layoutPreview(editorWidth);
+    if (m_pane)
+        m_pane->followCaret(m_editor->selStart());
+}
+
+// A click in the preview: the caret goes to that element's start tag, when
+// the text still has one there.
+void DocumentWindow::placeCaretAt(qsizetype start)
+{
+    if (start >= m_editor->characterLength() || m_editor->textRange(start, 1) != QLatin1String("<"))
+        return;
+    m_editor->setSelStart(start);
+    m_editor->ensureCursorVisible();
+    m_editor->setFocus(Qt::MouseFocusReason);
 }
 
 void DocumentWindow::closeEvent(QCloseEvent *event)

@@ -1,6 +1,8 @@
 #pragma once
 // One document: the HTML source editor, and in the preview kind a live
-// preview beside it refreshed by its ">" button.
+// preview beside it that refreshes a moment after typing stops, with its
+// refresh button and F5. The preview follows the caret, and a click in it
+// moves the caret.
 
 #include "platform/textfile.h"
 
@@ -10,9 +12,13 @@
 struct AppState;
 class DialogService;
 class HtmlEditor;
-class QPushButton;
-class QSlider;
+class PreviewPane;
+class QSplitter;
+class QTimer;
 class QWebEngineView;
+namespace previewrules {
+struct Root;
+}
 
 class DocumentWindow : public QWidget
 {
@@ -48,44 +54,54 @@ public:
     // "Cannot Save File", and on the next line the path and why.
     static QString cannotSaveMessage(const QString &path, const QString &reason);
 
-    // The preview file in the web-site folder.
+    // The preview file in the web-site folder, for the external browser.
     QString previewPath() const;
     // Writes the text to the preview file; false (with the reason) when it
     // cannot be written.
     bool writePreviewFile(QString *error = nullptr) const;
-    // The ">" button: writes the text to the preview file and shows it.
+    // Shows the text in the preview, served from memory: nothing is
+    // written. An empty document leaves the preview as it is.
     void refreshPreview();
-    // Shows a file or address in the preview (preview kind only).
-    void showInPreview(const QUrl &url);
-    QWebEngineView *previewView() const { return m_preview; }
+    // Shows another page (the manual) in the preview, rooted where the
+    // document is.
+    void showPageInPreview(const QString &html);
+    // Shows an address of the web in the preview.
+    void showAddressInPreview(const QUrl &url);
+    // Preview kind only; the view is made when it first shows something.
+    PreviewPane *previewPane() const { return m_pane; }
+    QWebEngineView *previewView() const;
 
 signals:
     void lengthChanged(qsizetype length);
     void hintRequested(const QString &hint);
     void popupRequested(const QPoint &globalPos);
     void siteListRefreshRequested();
+    // Something the user should read once, for the status bar.
+    void statusMessage(const QString &text);
     // Emitted once, when a close has been accepted.
     void closing(DocumentWindow *window);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void onAboutToType(const QString &text);
-    void onTyped(const QString &text);
-    void layoutPreview(int editorWidth);
-    void ensurePreview();
+    void onAboutToType();
+    void buildPreview();
+    void tellScriptsOff();
+    void onTextChanging();
+    void onCaretMoved();
+    void placeCaretAt(qsizetype start);
+    previewrules::Root previewRoot() const;
 
     Kind m_kind;
     AppState &m_state;
     DialogService &m_dialogs;
     HtmlEditor *m_editor = nullptr;
-    QSlider *m_slider = nullptr;         // Slider1
-    QPushButton *m_refresh = nullptr;    // Command1
-    QWebEngineView *m_preview = nullptr; // WebBrowser1, made on first use
+    QSplitter *m_splitter = nullptr; // Slider1: source beside preview
+    PreviewPane *m_pane = nullptr;   // Command1 over WebBrowser1
+    QTimer *m_liveTimer = nullptr;
+    bool m_caretMovedByEdit = false;
     QString m_caption;
     bool m_saved = true;
-    bool m_blackAfterTyping = false;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;
 };

@@ -1,17 +1,64 @@
 #include "editor/htmleditor.h"
 
+#include "editor/markupscan.h"
 #include "kernel/settingscatalog.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
 #include <array>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QStringDecoder>
 #include <QStringMatcher>
 
 namespace {
+
+// The editor's own accessibility interface counts the characters from the
+// start of the text on every caret move and every paint, so a key typed far
+// into a large page costs time in proportion to the page. While no
+// assistive tool listens, a plain interface (name, role) stands in; when
+// one starts listening, the plain ones are dropped and the full one is made
+// on the next question.
+QAccessibleInterface *quietInterface(const QString &className, QObject *object)
+{
+    if (QAccessible::isActive() || className != QLatin1String("HtmlEditor"))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::EditableText);
+}
+
+QList<HtmlEditor *> &liveEditors()
+{
+    static QList<HtmlEditor *> editors;
+    return editors;
+}
+
+class ListenerWatch : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        for (HtmlEditor *editor : liveEditors()) {
+            if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(editor))
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+        }
+    }
+};
+
+void installQuietInterface()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(quietInterface);
+    static ListenerWatch watch;
+    QAccessible::installActivationObserver(&watch);
+}
+
 // Scintilla reserves styles 32..39 for its own use (default, line numbers...).
 constexpr int kFirstReserved = 32;
 constexpr int kLastReserved = 39;
@@ -20,6 +67,8 @@ constexpr int kLastStyle = 255;
 
 HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
 {
+    installQuietInterface();
+    liveEditors().append(this);
     setUtf8(true);
     // The editor's accessibility bridge counts characters from the start of
     // the text on every insertion or deletion, which makes each keystroke
@@ -46,7 +95,11 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     viewport()->installEventFilter(this);
     viewport()->setMouseTracking(true);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char *, int, int, int, int, int, int, int) {
+            [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
+                if (type & SC_MOD_BEFOREINSERT)
+                    noteInsert(position, length);
+                if (type & SC_MOD_BEFOREDELETE)
+                    noteDelete(position, length);
                 if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
                     // A typing colour chosen for a caret position holds only
                     // until the text changes (undo may bring the caret back).
@@ -54,6 +107,207 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
                     emit textChanging();
                 }
             });
+    // The editor asks before it paints text whose colours may be stale.
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, [this](int) {
+        updateColours();
+        SendScintilla(SCI_STARTSTYLING, SendScintilla(SCI_GETLENGTH));
+    });
+}
+
+HtmlEditor::~HtmlEditor()
+{
+    liveEditors().removeOne(this);
+}
+
+void HtmlEditor::noteInsert(long position, long length)
+{
+    if (m_dirtyFrom < 0) {
+        m_dirtyFrom = position;
+        m_dirtyTo = position + length;
+        return;
+    }
+    m_dirtyFrom = qMin(m_dirtyFrom, position);
+    m_dirtyTo = qMax(m_dirtyTo >= position ? m_dirtyTo + length : m_dirtyTo, position + length);
+}
+
+void HtmlEditor::noteDelete(long position, long length)
+{
+    if (m_dirtyFrom < 0) {
+        m_dirtyFrom = m_dirtyTo = position;
+        return;
+    }
+    m_dirtyFrom = qMin(m_dirtyFrom, position);
+    m_dirtyTo = m_dirtyTo > position + length ? m_dirtyTo - length : position;
+}
+
+void HtmlEditor::setLiveColours(ColourSource source)
+{
+    m_liveColours = std::move(source);
+}
+
+int HtmlEditor::lineScanState(int line) const
+{
+    const_cast<HtmlEditor *>(this)->updateColours();
+    return int(SendScintilla(SCI_GETLINESTATE, long(line)));
+}
+
+void HtmlEditor::updateColours()
+{
+    if (m_dirtyFrom < 0)
+        return;
+    CategoryColours colours;
+    const bool paint = m_liveColours && m_liveColours(&colours);
+    scanEdits(paint ? &colours : nullptr);
+}
+
+void HtmlEditor::recolour(qsizetype start, qsizetype length, const CategoryColours &colours)
+{
+    const long from = toBytes(start);
+    const long to = toBytes(start + qMax<qsizetype>(0, length));
+    // Every character is repainted: no colour of before is left, so the
+    // styles start afresh and none is ever used up.
+    if (from == 0 && to >= SendScintilla(SCI_GETLENGTH))
+        resetStyles();
+    noteInsert(from, 0);
+    noteInsert(to, 0);
+    scanEdits(&colours);
+}
+
+void HtmlEditor::scanEdits(const CategoryColours *colours)
+{
+    if (m_dirtyFrom < 0)
+        return;
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long from = qBound(0L, m_dirtyFrom, length);
+    const long to = qBound(from, m_dirtyTo, length);
+    m_dirtyFrom = m_dirtyTo = -1;
+    long line = SendScintilla(SCI_LINEFROMPOSITION, from);
+    // A tag open where a line starts began on an earlier line, and how it
+    // ends decides its colour there too.
+    while (line > 0 && lineState(line).inTag)
+        --line;
+    const long lastChangedLine = SendScintilla(SCI_LINEFROMPOSITION, to);
+    if (!rescan(line, lastChangedLine, colours)) {
+        // The comment open at that line start now ends where it did not,
+        // or the other way round: its earlier lines change colour too.
+        while (line > 0 && !lineState(line).outside())
+            --line;
+        rescan(line, lastChangedLine, colours);
+    }
+}
+
+markupscan::LineState HtmlEditor::lineState(long line) const
+{
+    return markupscan::LineState::unpacked(int(SendScintilla(SCI_GETLINESTATE, line)));
+}
+
+// Scans from the start of firstLine, whose state is right, keeping the new
+// state of every line, until a line after lastChangedLine starts outside
+// every tag as it did before the edit: from there on nothing changed. With
+// colours, what was scanned is painted. False when a comment open at the
+// start of firstLine ends now where it did not, or the other way round.
+bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColours *colours)
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    const long length = SendScintilla(SCI_GETLENGTH);
+    std::array<char, 6> styles{};
+    if (colours) {
+        styles[markupscan::Plain] = char(styleFor(0));
+        for (int c = 0; c < 5; ++c)
+            styles[std::size_t(c + 1)] = char(styleFor((*colours)[std::size_t(c)]));
+    }
+    const markupscan::LineState first = lineState(firstLine);
+    long position = SendScintilla(SCI_POSITIONFROMLINE, firstLine);
+    markupscan::Scanner scanner(position, first);
+    long paintFrom = position;
+    // Paints what was scanned before to; a comment still open there that
+    // ends later is painted as a comment up to it.
+    const auto paint = [&](long to, bool openCommentEnds) {
+        QByteArray painted = scanner.takePaint();
+        if (colours && to > paintFrom) {
+            char *cell = painted.data();
+            if (openCommentEnds) {
+                for (long i = qMax(0L, long(scanner.openCommentStart()) - paintFrom);
+                     i < to - paintFrom; ++i)
+                    cell[i] = markupscan::paintOf(smartcolor::Category::Comments);
+            }
+            for (long i = 0; i < to - paintFrom; ++i)
+                cell[i] = styles[std::size_t(cell[i])];
+            SendScintilla(SCI_STARTSTYLING, paintFrom);
+            SendScintilla(SCI_SETSTYLINGEX, to - paintFrom, painted.constData());
+        }
+        paintFrom = scanner.position();
+    };
+    // Keeps the states of the lines from firstStateLine on, up to stopLine;
+    // the comment open at the end ends as openCommentEnds says.
+    long firstStateLine = firstLine + 1;
+    qsizetype compared = 0; // of the states not kept yet
+    const auto keepStates = [&](long stopLine, bool openCommentEnds) {
+        compared = 0;
+        const QVector<int> states = scanner.takeLineStates();
+        for (qsizetype k = 0; k < states.size() && firstStateLine + long(k) < stopLine; ++k) {
+            const long at = firstStateLine + long(k);
+            markupscan::LineState state = markupscan::LineState::unpacked(states[k]);
+            if (state.inComment && !state.commentEnds)
+                state.commentEnds = openCommentEnds;
+            if (int(SendScintilla(SCI_GETLINESTATE, at)) != state.packed())
+                SendScintilla(SCI_SETLINESTATE, at, long(state.packed()));
+        }
+        firstStateLine += long(states.size());
+    };
+    // Whether the comment open at the start ends, now that the scan knows.
+    const auto sameEnd = [&](bool openCommentEnds) {
+        return !first.inComment ||
+               (scanner.lastCommentEnd() >= 0 || openCommentEnds) == first.commentEnds;
+    };
+    long line = firstLine;
+    long block = 4096;
+    for (;;) {
+        // Blocks of whole lines; the edited lines end one, so that the
+        // states after them are compared as soon as possible.
+        long endLine = SendScintilla(SCI_LINEFROMPOSITION, position + block) + 1;
+        if (line <= lastChangedLine)
+            endLine = qMin(endLine, lastChangedLine + 1);
+        endLine = qMin(qMax(endLine, line + 1), lines);
+        const long end = endLine < lines ? SendScintilla(SCI_POSITIONFROMLINE, endLine) : length;
+        if (end > position) {
+            scanner.scan(reinterpret_cast<const char *>(
+                             SendScintilla(SCI_GETRANGEPOINTER, position, end - position)),
+                         end - position);
+        }
+        const QVector<int> &states = scanner.lineStates();
+        for (qsizetype k = compared; k < states.size(); ++k) {
+            const long next = firstStateLine + long(k);
+            if (next <= lastChangedLine)
+                continue;
+            const markupscan::LineState now = markupscan::LineState::unpacked(states[k]);
+            const markupscan::LineState old = lineState(next);
+            if (!now.inTag && now.sameScan(old)) {
+                // The text from here on is as it was: a comment open here
+                // ends as it did.
+                if (!sameEnd(old.commentEnds))
+                    return false;
+                keepStates(next, old.commentEnds);
+                paint(SendScintilla(SCI_POSITIONFROMLINE, next), old.inComment && old.commentEnds);
+                return true;
+            }
+        }
+        compared = states.size();
+        line = endLine;
+        position = end;
+        if (line >= lines || position >= length) {
+            if (!sameEnd(false))
+                return false;
+            keepStates(lines, false);
+            paint(length, false);
+            return true;
+        }
+        if (scanner.state().outside()) {
+            keepStates(lines, false);
+            paint(position, false);
+        }
+        block = qMin(block * 2, 1L << 20);
+    }
 }
 
 void HtmlEditor::setCrLf(bool crlf)
@@ -63,13 +317,31 @@ void HtmlEditor::setCrLf(bool crlf)
 
 void HtmlEditor::setDocumentText(const QString &text)
 {
-    // By length, not as a C string: a NUL must not end the text. Nothing is
-    // recorded for undo, which would otherwise keep a copy of the old and
-    // the new text.
     const QByteArray bytes = text.toUtf8();
+    beginDocument(bytes.size());
+    appendDocument(bytes);
+    endDocument();
+}
+
+void HtmlEditor::beginDocument(qsizetype utf8Size)
+{
+    // Nothing is recorded for undo, which would otherwise keep a copy of
+    // the old and the new text.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
     SendScintilla(SCI_CLEARALL);
-    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    // Room for the whole text at once: growing part by part would copy it
+    // again and again.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8Size) + 1);
+}
+
+void HtmlEditor::appendDocument(QByteArrayView utf8)
+{
+    // By length, not as a C string: a NUL must not end the text.
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
+}
+
+void HtmlEditor::endDocument()
+{
     SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0L);
@@ -193,6 +465,7 @@ void HtmlEditor::setSelText(const QString &text)
     SendScintilla(SCI_ENDUNDOACTION);
     SendScintilla(SCI_GOTOPOS, long(end));
     styleInserted(start, end);
+    updateColours();
 }
 
 // The style byte at a byte position: the editor answers with a signed
@@ -303,12 +576,14 @@ void HtmlEditor::setTextFont(const QString &family, double points)
 
 qint64 HtmlEditor::colorAt(qsizetype pos) const
 {
+    const_cast<HtmlEditor *>(this)->updateColours();
     const int style = styleAt(toBytes(pos));
     return m_colourOfStyle.value(style, 0);
 }
 
 qint64 HtmlEditor::selColor() const
 {
+    const_cast<HtmlEditor *>(this)->updateColours();
     const long start = SendScintilla(SCI_GETSELECTIONSTART);
     const long end = SendScintilla(SCI_GETSELECTIONEND);
     if (start == end && m_typingAnchor == start)
@@ -371,50 +646,14 @@ QString HtmlEditor::textRange(qsizetype start, qsizetype length) const
     return bytesText(from, to);
 }
 
-void HtmlEditor::recolourAll(const QString &text, const QVector<smartcolor::Span> &runs,
-                             const QVector<qint64> &categoryColours)
+void HtmlEditor::resetStyles()
 {
-    // Every character is repainted: no colour of before is left, so the
-    // styles start afresh and none is ever used up.
     m_styleOfColour.clear();
     m_colourOfStyle.clear();
     m_freeStyles.clear();
     m_styleOfColour.insert(0, 0);
     m_colourOfStyle.insert(0, 0);
     m_nextStyle = 1;
-    // One style byte per UTF-8 byte of the text, handed to the editor at once.
-    int styles[5];
-    for (int i = 0; i < 5; ++i)
-        styles[i] = styleFor(categoryColours.value(i));
-    const long byteLength = SendScintilla(SCI_GETLENGTH);
-    QByteArray buffer(byteLength, char(styleFor(0)));
-    qsizetype charPos = 0;
-    long bytePos = 0;
-    auto advance = [&](qsizetype to) {
-        for (; charPos < to && charPos < text.size(); ++charPos) {
-            const char16_t c = text[charPos].unicode();
-            if (c < 0x80)
-                bytePos += 1;
-            else if (c < 0x800)
-                bytePos += 2;
-            else if (QChar::isHighSurrogate(c))
-                bytePos += 2; // with its low surrogate: 4 bytes in all
-            else if (QChar::isLowSurrogate(c))
-                bytePos += 2;
-            else
-                bytePos += 3;
-        }
-    };
-    for (const smartcolor::Span &run : runs) {
-        advance(run.start);
-        const long from = bytePos;
-        advance(run.end());
-        const long to = qMin(bytePos, byteLength);
-        if (to > from)
-            memset(buffer.data() + from, styles[int(run.category)], size_t(to - from));
-    }
-    SendScintilla(SCI_STARTSTYLING, 0L);
-    SendScintilla(SCI_SETSTYLINGEX, byteLength, buffer.constData());
     m_typingAnchor = -1;
 }
 
@@ -465,6 +704,7 @@ void HtmlEditor::keyPressEvent(QKeyEvent *event)
         (text[0].isPrint() || text == QLatin1String("\r") || text == QLatin1String("\t"));
     if (!inserts || isReadOnly()) {
         QsciScintilla::keyPressEvent(event);
+        updateColours();
         return;
     }
     const QString typedText = text == QLatin1String("\r") ? QStringLiteral("\n") : text;
@@ -474,6 +714,7 @@ void HtmlEditor::keyPressEvent(QKeyEvent *event)
     QsciScintilla::keyPressEvent(event);
     const int end = int(SendScintilla(SCI_GETCURRENTPOS));
     styleInserted(start, end);
+    updateColours();
     emit typed(typedText);
 }
 
@@ -489,6 +730,7 @@ void HtmlEditor::inputMethodEvent(QInputMethodEvent *event)
     const int start = int(SendScintilla(SCI_GETSELECTIONSTART));
     QsciScintilla::inputMethodEvent(event);
     styleInserted(start, int(SendScintilla(SCI_GETCURRENTPOS)));
+    updateColours();
     emit typed(committed);
 }
 

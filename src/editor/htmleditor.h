@@ -3,10 +3,15 @@
 // character-position selection API the commands use (SelStart, SelLength,
 // SelText, SelColor, Find) and colours text by colour number.
 
+#include <QByteArrayView>
 #include <QHash>
 #include <Qsci/qsciscintilla.h>
 #include <QVector>
 
+#include <array>
+#include <functional>
+
+#include "editor/markupscan.h"
 #include "editor/smartcolor.h"
 
 class HtmlEditor : public QsciScintilla
@@ -14,12 +19,18 @@ class HtmlEditor : public QsciScintilla
     Q_OBJECT
 public:
     explicit HtmlEditor(QWidget *parent = nullptr);
+    ~HtmlEditor() override;
 
     // Whole text, as stored (line ends unchanged). Every character is kept,
     // NULs included.
     QString documentText() const;
     // Replaces the whole text and forgets the undo history (loading a file).
     void setDocumentText(const QString &text);
+    // The same in UTF-8, in parts: begin with the whole size, append the
+    // parts in order, end. Only the editor's own copy of the text is made.
+    void beginDocument(qsizetype utf8Size);
+    void appendDocument(QByteArrayView utf8);
+    void endDocument();
     // Length in characters (QString units).
     qsizetype characterLength() const;
 
@@ -47,10 +58,26 @@ public:
 
     // The characters [start, start + length).
     QString textRange(qsizetype start, qsizetype length) const;
-    // Makes the whole text black, then paints the runs (sorted, not
-    // overlapping) in their category's colour, in one pass.
-    void recolourAll(const QString &text, const QVector<smartcolor::Span> &runs,
-                     const QVector<qint64> &categoryColours);
+
+    // SmartColor's colours by category (Tables, Frames, Links, Comments,
+    // Other; the text between tags black).
+    using CategoryColours = std::array<qint64, 5>;
+    // Colours the text as SmartColor does over the whole text: the lines of
+    // [start, start + length), and as much around them as they decide.
+    // The whole text (start 0, length characterLength()) is painted afresh.
+    void recolour(qsizetype start, qsizetype length, const CategoryColours &colours);
+    // Where the colours of edits come from: while it gives colours, the
+    // lines an edit touches are coloured by SmartColor's rules as the edit
+    // happens; while it gives none (or none is set) edits keep the typing
+    // colour. Either way the scan's state of every line is kept.
+    using ColourSource = std::function<bool(CategoryColours *)>;
+    void setLiveColours(ColourSource source);
+    // Brings the colours up to date with the edits made since the last call
+    // (done before any painting and before colours are read).
+    void updateColours();
+    // The scan's state where a line starts (markupscan::LineState packed),
+    // for tools that need to know whether a line starts in a tag or comment.
+    int lineScanState(int line) const;
 
     // Searches from start (to end, or the end of the text when end < 0),
     // letters in any case unless matchCase, without copying the whole text;
@@ -87,6 +114,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void noteInsert(long position, long length);
+    void noteDelete(long position, long length);
+    void scanEdits(const CategoryColours *colours);
+    bool rescan(long firstLine, long lastChangedLine, const CategoryColours *colours);
+    markupscan::LineState lineState(long line) const;
+    void resetStyles();
     int styleAt(long bytePos) const;
     int styleFor(qint64 colourNumber);
     void reclaimStyles();
@@ -103,6 +136,9 @@ private:
     QVector<int> m_freeStyles; // styles whose colour no text uses
     int m_typingStyle = 0;
     int m_typingAnchor = -1; // byte position where m_typingStyle applies
+    ColourSource m_liveColours;
+    long m_dirtyFrom = -1; // bytes edited since the last scan: [from, to)
+    long m_dirtyTo = -1;
     QString m_fontFamily = QStringLiteral("Arial");
     double m_fontSize = 0; // set by the constructor
 };

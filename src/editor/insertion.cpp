@@ -12,16 +12,14 @@ void smartcolor(HtmlEditor &editor, AppState &state)
 {
     if (state.colouringOff)
         return;
-    const QVector<qint64> colours(state.colors.begin(), state.colors.end());
     if (state.colourLength == 0) {
         const qsizetype caret = editor.selStart();
-        const QString text = editor.documentText();
-        const smartcolor::ScanResult result = smartcolor::scan(text, 0, 0, caret);
-        editor.recolourAll(text, smartcolor::colourRuns(result.spans), colours);
+        editor.recolour(0, editor.characterLength(), state.colors);
         editor.setSelStart(caret);
     } else {
         // Only the inserted range is read, so the work does not grow with the
-        // document.
+        // document. Its lines are coloured as a run over the whole document
+        // colours them (a tag may have been opened before the range).
         const qsizetype length = editor.characterLength();
         const qsizetype start = qBound<qsizetype>(0, state.colourStart, length);
         const qsizetype count = qBound<qsizetype>(0, state.colourLength, length - start);
@@ -29,8 +27,7 @@ void smartcolor(HtmlEditor &editor, AppState &state)
         const qsizetype selStart = editor.selStart();
         const smartcolor::ScanResult result =
             smartcolor::scan(range, 0, count, qBound<qsizetype>(0, selStart - start, count));
-        for (const smartcolor::Span &run : smartcolor::colourRuns(result.spans))
-            editor.colorRange(start + run.start, run.length, colours[int(run.category)]);
+        editor.recolour(start, count, state.colors);
         // The caret rule again in document positions: after a single tag it
         // may lie beyond the inserted range.
         qsizetype anchor = selStart;

@@ -38,37 +38,75 @@ constexpr Pattern patterns[] = {
 
 // Letters match in either case (with the same folding as a case-insensitive
 // find); every other character must be equal.
-inline bool sameChar(QChar c, char pattern)
+inline bool sameChar(char32_t u, char pattern)
 {
-    const char16_t u = c.unicode();
     if (pattern < 'A' || pattern > 'Z')
-        return u == char16_t(pattern);
+        return u == char32_t(pattern);
     if (u < 128)
-        return (u & ~char16_t(0x20)) == char16_t(pattern);
-    return c.toCaseFolded().unicode() == char16_t(pattern + ('a' - 'A'));
+        return (u & ~char32_t(0x20)) == char32_t(pattern);
+    return QChar::toCaseFolded(u) == char32_t(pattern + ('a' - 'A'));
 }
 
-inline bool matchesAt(QStringView text, qsizetype at, const char *pattern)
+// Reads UTF-16 unit by unit: a surrogate half matches no pattern letter,
+// as no character outside the BMP folds to one.
+struct Utf16
+{
+    QStringView text;
+    qsizetype size() const { return text.size(); }
+    char32_t at(qsizetype i, qsizetype *units) const
+    {
+        *units = 1;
+        return text[i].unicode();
+    }
+};
+
+// Reads UTF-8 character by character; a broken sequence matches nothing.
+struct Utf8
+{
+    const char *text;
+    qsizetype length;
+    qsizetype size() const { return length; }
+    char32_t at(qsizetype i, qsizetype *units) const
+    {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        *units = 1;
+        if (lead < 0x80)
+            return lead;
+        const qsizetype n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        if (n == 0 || i + n > length)
+            return 0xFFFD;
+        char32_t u = lead & (0x7F >> n);
+        for (qsizetype k = 1; k < n; ++k)
+            u = (u << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        *units = n;
+        return u;
+    }
+};
+
+template <typename Text> bool matchesAt(const Text &text, qsizetype at, const char *pattern)
 {
     for (qsizetype k = 0; pattern[k]; ++k) {
-        if (at + k >= text.size() || !sameChar(text[at + k], pattern[k]))
+        qsizetype units = 0;
+        if (at >= text.size() || !sameChar(text.at(at, &units), pattern[k]))
             return false;
+        at += units;
     }
     return true;
 }
 
 // The first category whose string starts at the "<" at position at, or
 // Other.
-Category categoryAt(QStringView tag, qsizetype at)
+template <typename Text> Category categoryAt(const Text &tag, qsizetype at)
 {
+    qsizetype units = 0;
     qsizetype name = at + 1;
-    const bool closing = name < tag.size() && tag[name] == u'/';
+    const bool closing = name < tag.size() && tag.at(name, &units) == u'/';
     if (closing)
         ++name;
     if (name >= tag.size())
         return Category::Other;
     // Every name starts with one of A C F I N T: most tags leave early.
-    const QChar first = tag[name];
+    const char32_t first = tag.at(name, &units);
     for (const Pattern &p : patterns) {
         if (p.closing == closing && sameChar(first, p.name[0]) && matchesAt(tag, name, p.name))
             return p.category;
@@ -105,11 +143,16 @@ Category tagCategory(QStringView tag)
     // Every string starts with "<", so only those positions need testing.
     Category best = Category::Other;
     for (qsizetype at = tag.indexOf(u'<'); at >= 0; at = tag.indexOf(u'<', at + 1)) {
-        best = std::min(best, categoryAt(tag, at));
+        best = std::min(best, categoryAt(Utf16{tag}, at));
         if (best == Category::Tables)
             break;
     }
     return best;
+}
+
+Category categoryAtUtf8(const char *text, qsizetype size, qsizetype at)
+{
+    return categoryAt(Utf8{text, size}, at);
 }
 
 ScanResult scan(QStringView text, qsizetype colourStart, qsizetype colourLength, qsizetype selStart)

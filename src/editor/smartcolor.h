@@ -41,6 +41,11 @@ struct ScanResult
 // else Other.
 Category tagCategory(QStringView tag);
 
+// The category that the "<" at byte at of UTF-8 text gives the tag around
+// it: the category of a string that starts there, else Other. A tag's
+// category is the first of those of all the "<" it holds.
+Category categoryAtUtf8(const char *text, qsizetype size, qsizetype at);
+
 // Scans text as SmartColor does. colourLength 0 scans the whole text, and the
 // caret stays at selStart. Otherwise only tags and comments that lie wholly
 // within [colourStart, colourStart + colourLength) are coloured, the scan stops at

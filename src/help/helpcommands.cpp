@@ -55,28 +55,24 @@ QString referenceAddress()
     return QStringLiteral("https://www.w3.org/MarkUp/");
 }
 
-bool showManual(DocumentWindow &window, QString *error)
+void showManual(DocumentWindow &window)
 {
-    const QString path = window.previewPath();
-    if (!manual::write(path, error))
-        return false;
-    window.showInPreview(QUrl::fromLocalFile(path));
-    return true;
+    window.showPageInPreview(manual::text());
 }
 
 void onlineManual(Workbench &workbench)
 {
-    QString error;
     if (workbench.state().previewWindows) {
-        DocumentWindow *window = previewWindow(workbench);
-        if (window && !showManual(*window, &error))
-            cannotWrite(workbench, window->previewPath(), error);
+        if (DocumentWindow *window = previewWindow(workbench))
+            showManual(*window);
         return;
     }
     const QString program = browser(workbench);
     if (program.isEmpty())
         return;
+    // The external browser needs a file.
     const QString path = paths::join(workbench.siteFolder(), paths::previewFileName());
+    QString error;
     if (!manual::write(path, &error)) {
         cannotWrite(workbench, path, error);
         return;
@@ -89,7 +85,7 @@ void htmlReference(Workbench &workbench)
 {
     if (workbench.state().previewWindows) {
         if (DocumentWindow *window = previewWindow(workbench))
-            window->showInPreview(QUrl(referenceAddress()));
+            window->showAddressInPreview(QUrl(referenceAddress()));
         return;
     }
     const QString program = browser(workbench);

@@ -12,9 +12,8 @@ namespace helpcommands {
 // The W3C's pages on HTML.
 QString referenceAddress();
 
-// Writes the manual to the window's preview file and shows it there.
-// False when the file cannot be written (the preview is left as it was).
-bool showManual(DocumentWindow &window, QString *error = nullptr);
+// Shows the manual in the window's preview, served from memory.
+void showManual(DocumentWindow &window);
 
 // "Online Manual": in the active preview window (a new one when no
 // document is open), or in the external browser when previews are not used.

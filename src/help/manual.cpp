@@ -91,11 +91,15 @@ server, any site layout and any other tool you already use.</P>
 
 <H2><A NAME="3">The Interface</A></H2>
 <P>Everything happens in the main window. Each page you work on has its own <B>document window</B>
-inside it; the Window menu arranges them and lists them. You type the HTML source on the left of a
-document window. When the preview is in use (you are asked once, at the first start), the right half
-shows the page as a browser draws it: press the <B>&gt;</B> button between the two halves to refresh
-it, and drag the slider above them to share the room between source and preview. A new document window
-starts by showing this manual in its preview.</P>
+inside it, filling the document area; the Window menu arranges them, lists them and, with Tabbed
+Documents, shows them as tabs. You type the HTML source on the left of a document window. When the
+preview is in use (you are asked once, at the first start), the right half shows the page as a browser
+draws it, a moment after you stop typing (View &gt; Settings can switch that off); the Refresh button
+above it or F5 refreshes it at once, and the bar between the halves shares the room between source and
+preview. The element under the caret is outlined in the preview, and a click in the preview puts the
+caret at that element's tag. The preview shows the page with the pictures, style sheets and frames of
+its own folder (or of your web-site folder, when the page lies in it) and nothing from elsewhere; it
+saves no file. A new document window starts by showing this manual in its preview.</P>
 <P>Along the top you find the <B>main toolbar</B> (New, Open, Save, Save As, Print, External Preview,
 Find Files, Smartcolor and Ostrel PIM), the <B>custom bar</B> with your own six buttons and the
 <B>color bar</B>: click a colour in it and its value, such as #FF8000, is written at the caret.

@@ -17,6 +17,7 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
     using namespace settings;
     fontSizeText = numbers::shortestDouble(number(store, FontSize));
     colouringOff = boolean(store, ColorsOff);
+    livePreview = boolean(store, LivePreview);
     browser = text(store, Browser);
     for (int i = 0; i < int(colors.size()); ++i)
         colors[std::size_t(i)] = qint64(number(store, colour(i)));
@@ -34,8 +35,20 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
     siteDirectory = folder(setting(SiteDirectory));
     siteFilePath = folder(setting(SiteFilePath));
     ftpUrl = text(store, FtpUrl);
+    // Only what the settings file holds: the keyring waits until needed.
     ftpPassword = text(store, FtpPassword);
+    ftpPasswordRead = !ftpPassword.isEmpty();
     ftpUserName = text(store, FtpUserName);
     colourStart = 0;
     colourLength = 0;
+}
+
+const QString &AppState::currentFtpPassword(const SettingsStore &store)
+{
+    if (ftpPassword.isEmpty() && !ftpPasswordRead) {
+        const settings::Setting &s = settings::setting(settings::FtpPassword);
+        ftpPassword = store.secret(s.app, s.section, s.key);
+        ftpPasswordRead = true;
+    }
+    return ftpPassword;
 }

@@ -37,6 +37,7 @@ struct AppState
 
     bool previewWindows = false; // documents with a preview beside them: the first-run answer
     bool colouringOff = false;   // true switches colouring off
+    bool livePreview = true;     // the preview refreshes when typing pauses
     QString fontSizeText = settings::setting(settings::FontSize).defaultText;
     bool closeCancelled = false;
     UndoRecord undo;
@@ -45,6 +46,9 @@ struct AppState
     std::array<qint64, 5> colors = defaultColors(); // Color1..Color5
     QString browser = settings::setting(settings::Browser).defaultText;
     QString ftpUrl, ftpUserName, ftpPassword;
+    // Whether ftpPassword has been looked up in the keyring. The keyring is
+    // asked only when the password is first needed, not at start-up.
+    bool ftpPasswordRead = false;
     std::array<QString, 6> customCaptions{
         settings::customCaption(0).defaultText, settings::customCaption(1).defaultText,
         settings::customCaption(2).defaultText, settings::customCaption(3).defaultText,
@@ -60,4 +64,8 @@ struct AppState
     // Reads every preference the main window loads at start-up.
     // programFolder is the default of the site folders.
     void loadPreferences(const SettingsStore &store, const QString &programFolder);
+
+    // The FTP password: ftpPassword, or when that is empty and has not been
+    // looked up yet, the one in the keyring.
+    const QString &currentFtpPassword(const SettingsStore &store);
 };

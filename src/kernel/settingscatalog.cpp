@@ -67,6 +67,7 @@ const Setting &setting(Key key)
         t[ImageTypeCount] = numberSetting(Main, "Graphics", "Count", -1, -1, MaxListCount);
         t[CustomTagCount] = numberSetting(Main, "CustomTags", "Count", -1, -1, MaxListCount);
         t[ShowTips] = textSetting(Main, "Startup", "ShowStart", QStringLiteral("yes"));
+        t[LivePreview] = booleanSetting(Main, "Settings", "LivePreview", true);
         t[SiteDrive] = textSetting(Main, "Direct", "Drive");
         t[SiteDirectory] = textSetting(Main, "Direct", "Director");
         t[SiteFilePath] = textSetting(Main, "Direct", "FilePath");
@@ -83,6 +84,7 @@ const Setting &setting(Key key)
         t[WindowGeometry] = textSetting(Window, "Window", "Geometry");
         t[WindowLayout] = textSetting(Window, "Window", "State");
         t[SiteSplitter] = textSetting(Window, "Window", "SiteSplitter");
+        t[TabbedDocuments] = booleanSetting(Window, "Window", "Tabbed", false);
         t[AgendaCount] = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
         t[PhoneCount] = numberSetting(Organizer, "Phone", "Number", 0, 0, 100000);
         t[FavouriteCount] = numberSetting(Organizer, "URL", "URLS", 0, 0, 100000);

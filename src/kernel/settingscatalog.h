@@ -47,6 +47,7 @@ enum Key {
     ImageTypeCount, // Graphics/Count, -1 .. 5000, -1 (the built-in list)
     CustomTagCount, // CustomTags/Count, -1 .. 5000, -1
     ShowTips,       // Startup/ShowStart, "yes"
+    LivePreview,    // Settings/LivePreview, True: refresh while typing
     SiteDrive,      // Direct/Drive
     SiteDirectory,  // Direct/Director
     SiteFilePath,   // Direct/FilePath
@@ -66,6 +67,7 @@ enum Key {
     WindowGeometry, // Window/Geometry, base64; empty on first run
     WindowLayout,   // Window/State, base64: docks and bars
     SiteSplitter,   // Window/SiteSplitter, base64: folders over files
+    TabbedDocuments, // Window/Tabbed, False: documents as tabs
     // Ostrel Organizer
     AgendaCount,    // Data/Number, 0 .. 100000, 1
     PhoneCount,     // Phone/Number, 0 .. 100000, 0

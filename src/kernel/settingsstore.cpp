@@ -1,5 +1,6 @@
 #include "kernel/settingsstore.h"
 
+#include "platform/keyring.h"
 #include "platform/numbers.h"
 
 #include <QDir>
@@ -7,6 +8,22 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+
+namespace {
+
+// The keys that hold secrets.
+bool isSecret(const QString &app, const QString &section, const QString &key)
+{
+    return app == SettingsStore::mainApp() && section == QLatin1String("Direct") &&
+           key == QLatin1String("FTPPassword");
+}
+
+QString keyringKey(const QString &app, const QString &section, const QString &key)
+{
+    return app + u'/' + section + u'/' + key;
+}
+
+} // namespace
 
 SettingsStore::SettingsStore(const QString &directory)
     : m_directory(directory.isEmpty() ? defaultDirectory() : directory)
@@ -192,13 +209,41 @@ void SettingsStore::save(const QString &app, const QString &section, const QStri
         if (index != m_organizerKeys.end())
             index->insert(key.toLower(), real.mid(section.size() + 1));
     }
-    if (app == mainApp() && section == QLatin1String("Direct") &&
-        key == QLatin1String("FTPPassword") && !text.isEmpty())
+    if (isSecret(app, section, key) && !text.isEmpty())
         tightenModes();
+}
+
+QString SettingsStore::secret(const QString &app, const QString &section, const QString &key) const
+{
+    const QString stored = get(app, section, key);
+    if (!stored.isEmpty() || !m_keyring)
+        return stored;
+    return m_keyring->read(keyringKey(app, section, key)).value_or(QString());
+}
+
+bool SettingsStore::saveSecret(const QString &app, const QString &section, const QString &key,
+                               const QString &text)
+{
+    const QString name = keyringKey(app, section, key);
+    const bool kept =
+        m_keyring && (text.isEmpty() ? m_keyring->remove(name) : m_keyring->write(name, text));
+    save(app, section, key, kept ? QString() : text);
+    return kept;
+}
+
+void SettingsStore::forgetSecrets(const QString &app, const QString &section, const QString &key)
+{
+    if (!m_keyring || app != mainApp())
+        return;
+    const QString s = section.isEmpty() ? QStringLiteral("Direct") : section;
+    const QString k = key.isEmpty() ? QStringLiteral("FTPPassword") : key;
+    if (isSecret(app, s, k))
+        m_keyring->remove(keyringKey(app, s, k));
 }
 
 void SettingsStore::remove(const QString &app)
 {
+    forgetSecrets(app, QString(), QString());
     settings(app).clear();
     if (app == organizerApp())
         m_organizerKeys.clear();
@@ -206,6 +251,7 @@ void SettingsStore::remove(const QString &app)
 
 void SettingsStore::remove(const QString &app, const QString &section)
 {
+    forgetSecrets(app, section, QString());
     settings(app).remove(section);
     if (app == organizerApp())
         m_organizerKeys.remove(section);
@@ -213,6 +259,7 @@ void SettingsStore::remove(const QString &app, const QString &section)
 
 void SettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
+    forgetSecrets(app, section, key);
     settings(app).remove(realKey(app, section, key));
     if (app == organizerApp()) {
         auto index = m_organizerKeys.find(section);

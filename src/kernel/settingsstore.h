@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+class Keyring;
 class QSettings;
 
 class SettingsStore
@@ -51,6 +52,18 @@ public:
     // True unless the stored text is exactly "False".
     bool notExactlyFalse(const QString &app, const QString &section, const QString &key) const;
 
+    // Secrets (the FTP password): in the keyring when one is set and
+    // answers, with the INI key left empty; otherwise in the INI file, which
+    // is readable by the user only. A secret found in the INI file (stored
+    // before, or where no keyring answered) is read from there, and moved to
+    // the keyring the next time it is saved. Removing the key, its section
+    // or its application removes it from the keyring too.
+    void setKeyring(Keyring *keyring) { m_keyring = keyring; }
+    QString secret(const QString &app, const QString &section, const QString &key) const;
+    // True when the secret went to the keyring, false when to the INI file.
+    bool saveSecret(const QString &app, const QString &section, const QString &key,
+                    const QString &text);
+
     // Writes pending changes to disk. False (with a reason in lastError())
     // when a file cannot be written.
     bool sync();
@@ -73,6 +86,7 @@ private:
     // split at its commas.
     QString rawValue(const QString &app, const QString &key) const;
     QString realKey(const QString &app, const QString &section, const QString &key) const;
+    void forgetSecrets(const QString &app, const QString &section, const QString &key);
 
     QString m_directory;
     mutable std::map<QString, std::unique_ptr<QSettings>> m_files;
@@ -81,4 +95,5 @@ private:
     mutable QHash<QString, QHash<QString, QString>> m_organizerKeys;
     QString m_lastError;
     mutable QStringList m_problems;
+    Keyring *m_keyring = nullptr;
 };

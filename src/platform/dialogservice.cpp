@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 DialogService::Answer WidgetDialogService::message(QWidget *parent, const QString &text,
                                                    const QString &title, Buttons buttons, Icon icon)
@@ -105,4 +106,22 @@ std::optional<QFont> WidgetDialogService::font(QWidget *parent, const QFont &ini
     if (!ok)
         return std::nullopt;
     return chosen;
+}
+
+int WidgetDialogService::choose(QWidget *parent, const QString &text, const QString &title,
+                                const QStringList &buttons)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? defaultTitle() : title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    QList<QAbstractButton *> added;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        added << box.addButton(buttons.at(i), i + 1 == buttons.size() ? QMessageBox::RejectRole
+                                                                      : QMessageBox::AcceptRole);
+    if (!added.isEmpty())
+        box.setEscapeButton(added.last());
+    box.exec();
+    const qsizetype pressed = added.indexOf(box.clickedButton());
+    return int(pressed < 0 ? added.size() - 1 : pressed);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -32,6 +33,10 @@ public:
     virtual std::optional<qint64> colour(QWidget *parent, qint64 initial) = 0;
     // The font dialog; nullopt when cancelled.
     virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
+    // A question with buttons of the given captions; the index of the one
+    // pressed. Escape and the close box press the last one.
+    virtual int choose(QWidget *parent, const QString &text, const QString &title,
+                       const QStringList &buttons) = 0;
 
     static QString defaultTitle() { return QStringLiteral("Lorimel"); }
 };
@@ -50,4 +55,6 @@ public:
                          const QString &barFilter) override;
     std::optional<qint64> colour(QWidget *parent, qint64 initial) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    int choose(QWidget *parent, const QString &text, const QString &title,
+               const QStringList &buttons) override;
 };

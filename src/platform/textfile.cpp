@@ -39,13 +39,6 @@ int cp1252Byte(char16_t c)
     return -1;
 }
 
-bool isValidUtf8(const char *data, qsizetype size)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString s = decoder.decode(QByteArrayView(data, size));
-    return !decoder.hasError();
-}
-
 QString decode1252(const char *data, qsizetype size)
 {
     QString text(size, Qt::Uninitialized);
@@ -57,27 +50,244 @@ QString decode1252(const char *data, qsizetype size)
     return text;
 }
 
-// UTF-16 after its byte-order mark, unit by unit. Empty (and *ok false) when
-// the bytes cannot be UTF-16: an odd count or a surrogate half without its
-// partner would not come back as the same bytes.
-QString decodeUtf16(const QByteArray &bytes, bool bigEndian, bool *ok)
+// UTF-8 checked piece by piece as Qt's decoder judges it: overlong forms,
+// surrogates and values past U+10FFFF are errors, and so is a sequence cut
+// short at the end.
+class Utf8Check
 {
-    *ok = false;
-    const qsizetype size = bytes.size() - 2;
-    if (size % 2 != 0)
-        return QString();
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData()) + 2;
-    QString text(size / 2, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (qsizetype i = 0; i < size / 2; ++i) {
-        const unsigned char a = in[2 * i];
-        const unsigned char b = in[2 * i + 1];
-        out[i] = bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
+public:
+    void feed(const unsigned char *p, qsizetype n)
+    {
+        qsizetype i = 0;
+        while (m_ok && i < n) {
+            if (m_need == 0) {
+                // Runs of ASCII, eight bytes at a time.
+                quint64 word;
+                while (i + 8 <= n && (memcpy(&word, p + i, 8), !(word & 0x8080808080808080ULL)))
+                    i += 8;
+                if (i == n)
+                    break;
+                const unsigned char b = p[i++];
+                if (b < 0x80)
+                    continue;
+                m_low = 0x80;
+                m_high = 0xBF;
+                if (b >= 0xC2 && b <= 0xDF) {
+                    m_need = 1;
+                } else if (b >= 0xE0 && b <= 0xEF) {
+                    m_need = 2;
+                    m_low = b == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+                    m_high = b == 0xED ? 0x9F : 0xBF; // no surrogates
+                } else if (b >= 0xF0 && b <= 0xF4) {
+                    m_need = 3;
+                    m_low = b == 0xF0 ? 0x90 : 0x80;
+                    m_high = b == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+                } else {
+                    m_ok = false;
+                }
+            } else {
+                const unsigned char b = p[i++];
+                m_ok = b >= m_low && b <= m_high;
+                m_low = 0x80;
+                m_high = 0xBF;
+                --m_need;
+            }
+        }
     }
-    if (!text.isValidUtf16())
-        return QString();
-    *ok = true;
-    return text;
+    bool valid() const { return m_ok && m_need == 0; }
+
+private:
+    bool m_ok = true;
+    int m_need = 0;                            // continuation bytes still to come
+    unsigned char m_low = 0x80, m_high = 0xBF; // bounds of the next one
+};
+
+int unitUtf8Size(char16_t unit)
+{
+    // A surrogate pair is four bytes, two for each half.
+    return unit < 0x80 ? 1 : unit < 0x800 ? 2 : QChar::isSurrogate(unit) ? 2 : 3;
+}
+
+char16_t cp1252Char(unsigned char b)
+{
+    return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+}
+
+char *putUtf8(char16_t unit, char16_t *pendingHigh, char *out)
+{
+    if (QChar::isHighSurrogate(unit)) {
+        *pendingHigh = unit;
+        return out;
+    }
+    char32_t u = unit;
+    if (QChar::isLowSurrogate(unit) && *pendingHigh)
+        u = QChar::surrogateToUcs4(*pendingHigh, unit);
+    *pendingHigh = 0;
+    if (u < 0x80) {
+        *out++ = char(u);
+    } else if (u < 0x800) {
+        *out++ = char(0xC0 | (u >> 6));
+        *out++ = char(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+        *out++ = char(0xE0 | (u >> 12));
+        *out++ = char(0x80 | ((u >> 6) & 0x3F));
+        *out++ = char(0x80 | (u & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (u >> 18));
+        *out++ = char(0x80 | ((u >> 12) & 0x3F));
+        *out++ = char(0x80 | ((u >> 6) & 0x3F));
+        *out++ = char(0x80 | (u & 0x3F));
+    }
+    return out;
+}
+
+// Chooses a file's encoding as decode() does, from its bytes given piece by
+// piece (the first piece holding at least the first three bytes, or all of
+// them), and counts the decoded text's size in UTF-8.
+class Sniffer
+{
+public:
+    void feed(const char *data, qsizetype size)
+    {
+        const auto *p = reinterpret_cast<const unsigned char *>(data);
+        if (m_total == 0 && size > 0) {
+            const QByteArrayView head(data, size);
+            if (head.startsWith("\xFF\xFE"))
+                m_mark = Mark::Utf16Le;
+            else if (head.startsWith("\xFE\xFF"))
+                m_mark = Mark::Utf16Be;
+            else if (head.startsWith(Utf8Bom))
+                m_mark = Mark::Utf8;
+        }
+        const qsizetype skip8 = m_mark == Mark::Utf8 ? 3 : 0;
+        const qsizetype skip16 = 2;
+        for (qsizetype i = std::max<qsizetype>(0, skip8 - m_total); i < size;) {
+            // Runs of ASCII, eight bytes at a time.
+            quint64 word;
+            if (i + 8 <= size && (memcpy(&word, p + i, 8), !(word & 0x8080808080808080ULL))) {
+                m_cp1252Size += 8;
+                i += 8;
+                continue;
+            }
+            m_cp1252Size += p[i] < 0x80 ? 1 : unitUtf8Size(cp1252Char(p[i]));
+            ++i;
+        }
+        const qsizetype from8 = std::min(size, std::max<qsizetype>(0, skip8 - m_total));
+        m_utf8.feed(p + from8, size - from8);
+        if (m_mark == Mark::Utf16Le || m_mark == Mark::Utf16Be) {
+            for (qsizetype i = std::max<qsizetype>(0, skip16 - m_total); i < size; ++i)
+                feed16(p[i]);
+        }
+        m_total += size;
+    }
+
+    Encoding encoding() const
+    {
+        const bool utf16 = (m_mark == Mark::Utf16Le || m_mark == Mark::Utf16Be) && m_utf16Ok &&
+                           m_oddByte < 0 && !m_highPending;
+        if (utf16)
+            return m_mark == Mark::Utf16Le ? Encoding::Utf16Le : Encoding::Utf16Be;
+        if (m_mark == Mark::Utf8)
+            return m_utf8.valid() ? Encoding::Utf8Bom : Encoding::Windows1252Bom;
+        return m_utf8.valid() ? Encoding::Utf8 : Encoding::Windows1252;
+    }
+
+    qsizetype utf8Size() const
+    {
+        switch (encoding()) {
+        case Encoding::Utf8:
+            return m_total;
+        case Encoding::Utf8Bom:
+            return m_total - 3;
+        case Encoding::Utf16Le:
+        case Encoding::Utf16Be:
+            return m_utf16Size;
+        case Encoding::Windows1252:
+        case Encoding::Windows1252Bom:
+            break;
+        }
+        return m_cp1252Size;
+    }
+
+    qsizetype total() const { return m_total; }
+
+private:
+    enum class Mark { None, Utf8, Utf16Le, Utf16Be };
+
+    void feed16(unsigned char b)
+    {
+        if (m_oddByte < 0) {
+            m_oddByte = b;
+            return;
+        }
+        const char16_t unit = m_mark == Mark::Utf16Le ? char16_t((b << 8) | m_oddByte)
+                                                      : char16_t((m_oddByte << 8) | b);
+        m_oddByte = -1;
+        if (m_highPending != QChar::isLowSurrogate(unit))
+            m_utf16Ok = false;
+        m_highPending = QChar::isHighSurrogate(unit);
+        m_utf16Size += unitUtf8Size(unit);
+    }
+
+    Mark m_mark = Mark::None;
+    qsizetype m_total = 0;
+    Utf8Check m_utf8;
+    qsizetype m_cp1252Size = 0;
+    bool m_utf16Ok = true;
+    int m_oddByte = -1;
+    bool m_highPending = false;
+    qsizetype m_utf16Size = 0;
+};
+
+// The bytes of the BOM that an encoding drops.
+qsizetype markSize(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8Bom:
+    case Encoding::Windows1252Bom:
+        return 3;
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be:
+        return 2;
+    case Encoding::Utf8:
+    case Encoding::Windows1252:
+        break;
+    }
+    return 0;
+}
+
+// Decodes bytes in an encoding already chosen (a piece cut short at the end
+// gives a replacement character there).
+QString decodeAs(const QByteArray &bytes, Encoding encoding)
+{
+    const qsizetype skip = std::min(bytes.size(), markSize(encoding));
+    const char *rest = bytes.constData() + skip;
+    const qsizetype size = bytes.size() - skip;
+    switch (encoding) {
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be: {
+        QString text(size / 2, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        const auto *in = reinterpret_cast<const unsigned char *>(rest);
+        const bool big = encoding == Encoding::Utf16Be;
+        for (qsizetype i = 0; i < size / 2; ++i) {
+            const unsigned char a = in[2 * i];
+            const unsigned char b = in[2 * i + 1];
+            out[i] = big ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
+        }
+        return text;
+    }
+    case Encoding::Utf8:
+    case Encoding::Utf8Bom: {
+        // A mark after the one dropped is text and stays.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(rest, size));
+    }
+    case Encoding::Windows1252:
+    case Encoding::Windows1252Bom:
+        break;
+    }
+    return decode1252(rest, size);
 }
 
 QString reason(int error)
@@ -88,6 +298,54 @@ QString reason(int error)
 QString notRegular()
 {
     return QStringLiteral("This is not a regular file (a device, a pipe or a socket).");
+}
+
+// Opens a regular file for reading without ever waiting on it (pipes,
+// devices and folders are refused); -1 with the reason.
+int openRegular(const QString &path, QString *error)
+{
+    QString why;
+    if (regularFileSize(path, &why) < 0) {
+        *error = why;
+        return -1;
+    }
+    const int fd =
+        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = fd < 0 ? reason(errno) : notRegular();
+        if (fd >= 0)
+            close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+QString readError(int failure)
+{
+    return failure == EAGAIN ? QStringLiteral("The file cannot be read without waiting.")
+                             : reason(failure);
+}
+
+// Reads into buffer until it is full or the file ends.
+bool readPiece(int fd, QByteArray *buffer, qsizetype capacity, int *error)
+{
+    buffer->resize(capacity);
+    qsizetype filled = 0;
+    while (filled < capacity) {
+        const ssize_t n = read(fd, buffer->data() + filled, size_t(capacity - filled));
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *error = errno;
+            return false;
+        }
+        filled += n;
+    }
+    buffer->resize(filled);
+    return true;
 }
 
 // --- temporary copies ---
@@ -366,33 +624,10 @@ bool writeInPlace(const QByteArray &target, const QByteArray &bytes, const struc
 
 QString decode(const QByteArray &bytes, Encoding *encoding)
 {
-    const bool little = bytes.startsWith("\xFF\xFE");
-    if (little || bytes.startsWith("\xFE\xFF")) {
-        bool ok = false;
-        QString text = decodeUtf16(bytes, !little, &ok);
-        if (ok) {
-            *encoding = little ? Encoding::Utf16Le : Encoding::Utf16Be;
-            return text;
-        }
-    }
-    if (bytes.startsWith(Utf8Bom)) {
-        const char *rest = bytes.constData() + 3;
-        const qsizetype size = bytes.size() - 3;
-        if (isValidUtf8(rest, size)) {
-            *encoding = Encoding::Utf8Bom;
-            // A second mark is text and stays.
-            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-            return decoder.decode(QByteArrayView(rest, size));
-        }
-        *encoding = Encoding::Windows1252Bom;
-        return decode1252(rest, size);
-    }
-    if (isValidUtf8(bytes.constData(), bytes.size())) {
-        *encoding = Encoding::Utf8;
-        return QString::fromUtf8(bytes);
-    }
-    *encoding = Encoding::Windows1252;
-    return decode1252(bytes.constData(), bytes.size());
+    Sniffer sniffer;
+    sniffer.feed(bytes.constData(), bytes.size());
+    *encoding = sniffer.encoding();
+    return decodeAs(bytes, *encoding);
 }
 
 bool looksBinary(const QByteArray &bytes, QStringView decoded)
@@ -514,39 +749,22 @@ qint64 regularFileSize(const QString &path, QString *error)
 bool readFile(const QString &path, QByteArray *bytes, QString *error)
 {
     QString why;
-    // Checked before opening: opening a device or a pipe can itself wait or
-    // have effects.
-    if (regularFileSize(path, &why) < 0) {
+    const int fd = openRegular(path, &why);
+    if (fd < 0) {
         if (error)
             *error = why;
         return false;
     }
-    const int fd =
-        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        if (error)
-            *error = reason(errno);
-        return false;
-    }
     struct stat st;
     int failure = 0;
-    bool ok = fstat(fd, &st) == 0;
-    if (!ok)
-        failure = errno;
-    if (ok && !S_ISREG(st.st_mode)) {
-        ok = false;
-        why = notRegular();
-    }
-    ok = ok && readAllFrom(fd, bytes, st.st_size, &failure);
+    const bool ok = fstat(fd, &st) == 0 ? readAllFrom(fd, bytes, st.st_size, &failure)
+                                        : (failure = errno, false);
     close(fd);
-    if (!ok && error) {
-        if (failure == EAGAIN)
-            *error = QStringLiteral("The file cannot be read without waiting.");
-        else
-            *error = why.isEmpty() ? reason(failure) : why;
-    }
-    if (!ok)
+    if (!ok) {
+        if (error)
+            *error = readError(failure);
         bytes->clear();
+    }
     return ok;
 }
 
@@ -565,6 +783,112 @@ Loaded load(const QString &path)
     }
     result.ok = true;
     return result;
+}
+
+TextInfo readText(const QString &path, const std::function<void(qsizetype)> &begin,
+                  const std::function<void(QByteArrayView)> &piece, qsizetype pieceBytes)
+{
+    TextInfo info;
+    pieceBytes = std::max<qsizetype>(pieceBytes, 4);
+    int fd = openRegular(path, &info.error);
+    if (fd < 0)
+        return info;
+    // First reading: the encoding, the size, and enough of the start to
+    // tell text from data.
+    constexpr qsizetype HeadBytes = 4 * 65536 + 16;
+    QByteArray buffer;
+    QByteArray head;
+    Sniffer sniffer;
+    int failure = 0;
+    bool ok = true;
+    do {
+        ok = readPiece(fd, &buffer, pieceBytes, &failure);
+        if (ok && head.size() < HeadBytes)
+            head += buffer.left(HeadBytes - head.size());
+        if (ok)
+            sniffer.feed(buffer.constData(), buffer.size());
+    } while (ok && buffer.size() == pieceBytes);
+    close(fd);
+    if (!ok) {
+        info.error = readError(failure);
+        return info;
+    }
+    info.encoding = sniffer.encoding();
+    if (looksBinary(head, decodeAs(head, info.encoding))) {
+        info.binary = true;
+        info.error = QStringLiteral("This looks like a binary file, not text.");
+        return info;
+    }
+    head.clear();
+
+    // Second reading: the text handed over. What was chosen must still hold.
+    fd = openRegular(path, &info.error);
+    if (fd < 0)
+        return info;
+    begin(sniffer.utf8Size());
+    Sniffer again;
+    QByteArray converted;
+    qsizetype skip = markSize(info.encoding);
+    qsizetype handed = 0;
+    char16_t pendingHigh = 0;
+    int oddByte = -1;
+    bool lineEndSeen = false;
+    char lastByte = 0;
+    do {
+        ok = readPiece(fd, &buffer, pieceBytes, &failure);
+        if (!ok)
+            break;
+        again.feed(buffer.constData(), buffer.size());
+        const qsizetype from = std::min(skip, buffer.size());
+        skip -= from;
+        QByteArrayView text(buffer.constData() + from, buffer.size() - from);
+        if (info.encoding != Encoding::Utf8 && info.encoding != Encoding::Utf8Bom) {
+            converted.resize(3 * text.size() + 4);
+            char *out = converted.data();
+            const auto *in = reinterpret_cast<const unsigned char *>(text.data());
+            for (qsizetype i = 0; i < text.size(); ++i) {
+                if (info.encoding == Encoding::Windows1252 ||
+                    info.encoding == Encoding::Windows1252Bom) {
+                    out = in[i] < 0x80 ? (*out = char(in[i]), out + 1)
+                                       : putUtf8(cp1252Char(in[i]), &pendingHigh, out);
+                } else if (oddByte < 0) {
+                    oddByte = in[i];
+                } else {
+                    const char16_t unit = info.encoding == Encoding::Utf16Le
+                                              ? char16_t((in[i] << 8) | oddByte)
+                                              : char16_t((oddByte << 8) | in[i]);
+                    oddByte = -1;
+                    out = putUtf8(unit, &pendingHigh, out);
+                }
+            }
+            text = QByteArrayView(converted.constData(), out - converted.constData());
+        }
+        if (!lineEndSeen) {
+            const qsizetype lf = text.indexOf('\n');
+            if (lf >= 0) {
+                lineEndSeen = true;
+                const char before = lf > 0 ? text[lf - 1] : lastByte;
+                info.lineEnds = before == '\r' ? LineEnds::CrLf : LineEnds::Lf;
+            } else if (!text.isEmpty()) {
+                lastByte = text.back();
+            }
+        }
+        handed += text.size();
+        if (!text.isEmpty())
+            piece(text);
+    } while (buffer.size() == pieceBytes);
+    close(fd);
+    if (!ok) {
+        info.error = readError(failure);
+        return info;
+    }
+    if (again.total() != sniffer.total() || again.encoding() != info.encoding ||
+        handed != sniffer.utf8Size()) {
+        info.error = QStringLiteral("The file changed while it was being read.");
+        return info;
+    }
+    info.ok = true;
+    return info;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes, QString *error)

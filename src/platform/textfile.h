@@ -3,8 +3,11 @@
 // the text keeps its own line ends and the file's encoding is remembered.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+
+#include <functional>
 
 namespace textfile {
 
@@ -60,6 +63,25 @@ bool readFile(const QString &path, QByteArray *bytes, QString *error = nullptr);
 
 // readFile, then decode; a file that looksBinary is refused.
 Loaded load(const QString &path);
+
+struct TextInfo
+{
+    bool ok = false;
+    Encoding encoding = Encoding::Utf8;
+    LineEnds lineEnds = LineEnds::CrLf; // as detectLineEnds() gives
+    bool binary = false;
+    QString error;
+};
+
+// load() without ever holding the whole text: the file is read twice in
+// pieces of pieceBytes, first to choose the encoding and to refuse data,
+// then to hand the text over as UTF-8, piece by piece. begin(size) comes
+// once the file is known to be text, with the text's size in UTF-8 bytes;
+// then piece() with each part in order. Together the parts are load()'s
+// text. Should the file change between the two readings, or fail the second
+// time, the result says so and the parts were not the file's text.
+TextInfo readText(const QString &path, const std::function<void(qsizetype)> &begin,
+                  const std::function<void(QByteArrayView)> &piece, qsizetype pieceBytes = 1 << 20);
 
 // Writes the bytes so that a failure never harms the old file: a complete
 // temporary copy is written beside it first (named so that temporaryName()

@@ -4,6 +4,7 @@
 #include "editor/htmleditor.h"
 #include "shell/windowplacement.h"
 
+#include <QAction>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStyle>
@@ -12,6 +13,13 @@ DocumentArea::DocumentArea(QWidget *parent) : QMdiArea(parent)
 {
     setObjectName(QStringLiteral("MDIClient"));
     setBackground(QColor(128, 128, 128));
+    setTabsClosable(true);
+    setTabsMovable(true);
+    setDocumentMode(true);
+    m_tabbed = new QAction(tr("Ta&bbed Documents"), this);
+    m_tabbed->setObjectName(QStringLiteral("mnuTabbedItem"));
+    m_tabbed->setCheckable(true);
+    connect(m_tabbed, &QAction::triggered, this, &DocumentArea::setTabbed);
 }
 
 DocumentArea::~DocumentArea()
@@ -42,9 +50,16 @@ void DocumentArea::add(DocumentWindow *window)
             }
         }
     }
-    sub->show();
-    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
-    sub->setGeometry(placement::documentGeometry(viewport()->size(), index, step));
+    // Windows the user arranged side by side stay so; otherwise documents
+    // take the whole area.
+    QMdiSubWindow *active = activeSubWindow();
+    if (!active || active->isMaximized() || isTabbed()) {
+        sub->showMaximized();
+    } else {
+        sub->show();
+        const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+        sub->setGeometry(placement::documentGeometry(viewport()->size(), index, step));
+    }
     setActiveSubWindow(sub);
     window->editor()->setFocus();
     emit documentsChanged(count());
@@ -98,8 +113,30 @@ QList<DocumentWindow *> DocumentArea::documents() const
     return list;
 }
 
+void DocumentArea::setTabbed(bool tabbed)
+{
+    m_tabbed->setChecked(tabbed);
+    if (tabbed == isTabbed())
+        return;
+    setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (!tabbed) {
+        // Back from tabs, the documents keep the whole area.
+        for (QMdiSubWindow *w : subWindowList())
+            w->showMaximized();
+    }
+}
+
+void DocumentArea::cascade()
+{
+    setTabbed(false);
+    for (QMdiSubWindow *w : subWindowList())
+        w->showNormal();
+    cascadeSubWindows();
+}
+
 void DocumentArea::tile()
 {
+    setTabbed(false);
     QList<QMdiSubWindow *> windows;
     for (QMdiSubWindow *w : subWindowList()) {
         if (!w->isMinimized() && w->isVisible())
@@ -132,13 +169,14 @@ QList<QAction *> DocumentArea::fillWindowMenu(QMenu *menu, const QList<QAction *
     menu->clear();
     QAction *cascade = menu->addAction(tr("&Cascade Child Forms"));
     cascade->setObjectName(QStringLiteral("mnuCascadeItem"));
-    connect(cascade, &QAction::triggered, this, &QMdiArea::cascadeSubWindows);
+    connect(cascade, &QAction::triggered, this, &DocumentArea::cascade);
     QAction *tileAction = menu->addAction(tr("&Tile Child Forms"));
     tileAction->setObjectName(QStringLiteral("mnuTileItem"));
     connect(tileAction, &QAction::triggered, this, &DocumentArea::tile);
     QAction *arrange = menu->addAction(tr("&Arrange Icons"));
     arrange->setObjectName(QStringLiteral("mnuArrangeItem"));
     connect(arrange, &QAction::triggered, this, &DocumentArea::arrangeIcons);
+    menu->addAction(m_tabbed);
     menu->addSeparator();
     menu->addActions(commands);
     const QList<DocumentWindow *> docs = documents();
@@ -155,5 +193,5 @@ QList<QAction *> DocumentArea::fillWindowMenu(QMenu *menu, const QList<QAction *
         a->setChecked(doc == active);
         connect(a, &QAction::triggered, this, [this, doc] { activate(doc); });
     }
-    return {cascade, tileAction, arrange};
+    return {cascade, tileAction, arrange, m_tabbed};
 }

@@ -11,7 +11,6 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
-#include "platform/heap.h"
 #include "platform/textfile.h"
 #include "shell/builderregistry.h"
 #include "shell/colourbar.h"
@@ -369,6 +368,11 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     m_state.loadPreferences(m_settings, programFolder);
+    m_documentArea->setTabbed(settings::boolean(m_settings, settings::TabbedDocuments));
+    connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
+        settings::write(m_settings, settings::TabbedDocuments,
+                        tabbed ? QStringLiteral("True") : QStringLiteral("False"));
+    });
 
     // The site pane opens at the stored web-site folder.
     auto *siteDock = findChild<QDockWidget *>(QStringLiteral("Picture11"));
@@ -386,6 +390,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
             &SitePane::renameSelected);
     connect(action(QStringLiteral("mnuWebsiteDeleteItem")), &QAction::triggered, m_sitePane,
             &SitePane::deleteSelected);
+    connect(action(QStringLiteral("mnuPublishSiteItem")), &QAction::triggered, m_sitePane,
+            &SitePane::publishSite);
+    markBuilt(QStringLiteral("mnuPublishSiteItem"));
     // The link command also needs a document (updateDocumentCommands).
     markBuilt(QStringLiteral("mnuWebsiteLinkItem"));
     markBuilt(QStringLiteral("mnuWebsiteRenameItem"));
@@ -447,6 +454,8 @@ DocumentWindow *MainWindow::createDocument()
             m_panels[1]->setText(QString::number(length));
     });
     connect(window, &DocumentWindow::hintRequested, this, &MainWindow::setHint);
+    connect(window, &DocumentWindow::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text, 20000); });
     connect(window, &DocumentWindow::siteListRefreshRequested, this, [this] {
         if (m_sitePane)
             m_sitePane->refresh();
@@ -454,8 +463,7 @@ DocumentWindow *MainWindow::createDocument()
     connect(window, &DocumentWindow::popupRequested, this,
             [this](const QPoint &pos) { m_popMenu->popup(pos); });
     m_documentArea->add(window);
-    // A new preview window starts with the manual; when the preview file
-    // cannot be written it simply starts empty.
+    // A new preview window starts with the manual.
     if (window->kind() == DocumentWindow::Kind::Preview)
         helpcommands::showManual(*window);
     return window;
@@ -547,9 +555,6 @@ bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *err
     doc.setSaved(true);
     if (&doc == activeDocument())
         smartcolor();
-    // The buffers of reading, decoding and colouring are gone: their space
-    // goes back to the system instead of staying with the program.
-    heap::releaseFreed();
     return true;
 }
 

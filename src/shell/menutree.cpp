@@ -114,6 +114,9 @@ const QList<Entry> &popupMenus()
         {1, "mnuWebsiteLinkItem", "&Create a Link To File"},
         {1, "mnuWebsiteRenameItem", "&Rename File"},
         {1, "mnuWebsiteDeleteItem", "&Delete File"},
+        {1, RegistryItems, nullptr},
+        {1, nullptr, nullptr},
+        {1, "mnuPublishSiteItem", "P&ublish Site"},
     };
     return entries;
 }

@@ -217,6 +217,9 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_purge = new QCheckBox(QStringLiteral("Purge Settings"), panel);
     m_purge->setObjectName(QStringLiteral("Check1"));
     grid->addWidget(m_purge, 6, 2, 1, 2);
+    m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
+    m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
+    grid->addWidget(m_livePreview, 7, 2, 1, 2);
 
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(8, 1);
@@ -346,11 +349,12 @@ void SettingsDialog::showTab(int tab)
 
 void SettingsDialog::load()
 {
-    const AppState &state = m_workbench.state();
+    AppState &state = m_workbench.state();
     m_browser->setText(state.browser);
     for (int i = 0; i < 5; ++i)
         m_colours[std::size_t(i)]->setColour(state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colouringOff);
+    m_livePreview->setChecked(state.livePreview);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fontSizeText);
@@ -362,7 +366,7 @@ void SettingsDialog::load()
     }
     m_ftpUrl->setText(state.ftpUrl);
     m_ftpUser->setText(state.ftpUserName);
-    m_ftpPassword->setText(state.ftpPassword);
+    m_ftpPassword->setText(state.currentFtpPassword(m_workbench.settings()));
 }
 
 qint64 SettingsDialog::swatchColour(int i) const
@@ -424,6 +428,10 @@ void SettingsDialog::save()
     settings::write(store, settings::Browser, m_browser->text());
     state.browser = m_browser->text();
 
+    state.livePreview = m_livePreview->isChecked();
+    settings::write(store, settings::LivePreview,
+                    state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+
     for (int i = 0; i < 5; ++i) {
         const qint64 colour = m_colours[std::size_t(i)]->colour();
         settings::write(store, settings::colour(i), QString::number(colour));
@@ -460,10 +468,12 @@ void SettingsDialog::save()
     settings::writeList(store, settings::setting(settings::CustomTagCount), state.customTags);
 
     settings::write(store, settings::FtpUrl, m_ftpUrl->text());
-    settings::write(store, settings::FtpPassword, m_ftpPassword->text());
+    const settings::Setting &password = settings::setting(settings::FtpPassword);
+    store.saveSecret(password.app, password.section, password.key, m_ftpPassword->text());
     settings::write(store, settings::FtpUserName, m_ftpUser->text());
     state.ftpUrl = m_ftpUrl->text();
     state.ftpPassword = m_ftpPassword->text();
+    state.ftpPasswordRead = true;
     state.ftpUserName = m_ftpUser->text();
 
     m_workbench.preferencesChanged();
@@ -477,6 +487,7 @@ void SettingsDialog::purge()
     state.browser = settings::setting(settings::Browser).defaultText;
     state.colors = AppState::defaultColors();
     state.fontSizeText = settings::setting(settings::FontSize).defaultText;
+    state.livePreview = settings::boolean(m_workbench.settings(), settings::LivePreview);
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();

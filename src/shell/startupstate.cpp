@@ -3,6 +3,9 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 
+#include <QFileInfo>
+#include <QSettings>
+
 namespace startupstate {
 
 QStringList fontList(SettingsStore &store, const QStringList &installed)
@@ -16,14 +19,32 @@ QStringList fontList(SettingsStore &store, const QStringList &installed)
     return settings::readList(store, count, installed, QString());
 }
 
-std::optional<bool> storedPreviewAnswer(const SettingsStore &store)
+namespace {
+
+std::optional<bool> answer(const QString &value)
 {
-    const QString value = settings::text(store, settings::PreviewAnswer);
     if (value == QLatin1String("Yes"))
         return true;
     if (value == QLatin1String("No"))
         return false;
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<bool> storedPreviewAnswer(const SettingsStore &store)
+{
+    return answer(settings::text(store, settings::PreviewAnswer));
+}
+
+std::optional<bool> peekPreviewAnswer(const QString &directory)
+{
+    const settings::Setting &s = settings::setting(settings::PreviewAnswer);
+    const QString path = directory + u'/' + s.app + QStringLiteral(".ini");
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    const QSettings file(path, QSettings::IniFormat);
+    return answer(file.value(s.section + u'/' + s.key).toString());
 }
 
 void storePreviewAnswer(SettingsStore &store, bool previewWindows)

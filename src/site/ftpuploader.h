@@ -5,7 +5,7 @@
 // The password is handed to the transfer library only: no message, log or
 // result text carries it.
 
-#include "site/ftpaddress.h"
+#include "site/ftpconnection.h"
 
 #include <atomic>
 #include <QObject>
@@ -17,19 +17,17 @@ class FtpUploader : public QObject
 {
     Q_OBJECT
 public:
-    struct Timeouts
-    {
-        int connectSeconds = 20;  // reaching the server and logging in
-        int responseSeconds = 30; // waiting for any one reply of the server
-        int stallSeconds = 30;    // a transfer that moves no byte for this long
-    };
+    using Timeouts = ftp::Timeouts;
 
     explicit FtpUploader(QObject *parent = nullptr);
     // Stops a running transfer and waits for the worker.
     ~FtpUploader() override;
 
     void setAccount(const QString &address, const QString &userName, const QString &password);
-    void setTimeouts(const Timeouts &timeouts) { m_timeouts = timeouts; }
+    void setTimeouts(const Timeouts &timeouts) { m_options.timeouts = timeouts; }
+    // Known hosts file, extra certificates and the question for an unknown
+    // SFTP host key; the question is asked in this object's thread.
+    void setOptions(const ftp::Options &options) { m_options = options; }
 
     // Forgets the outcome of the last upload. A transfer that is running
     // goes on: one upload at a time, and the busy check refuses the next.
@@ -44,7 +42,9 @@ public:
     bool send(const QString &localPath, const QString &remoteName);
 
     // The reason the last send() or upload failed; never holds the password.
-    QString lastError() const { return m_lastError; }
+    QString lastError() const { return m_last.reason; }
+    // The whole outcome of the last upload.
+    ftp::Result lastResult() const { return m_last; }
 
 signals:
     // In the thread of this object, once the upload ended: ok when the
@@ -52,12 +52,13 @@ signals:
     void finished(bool ok, const QString &error);
 
 private:
-    void done(bool ok, const QString &error);
+    void done(const ftp::Result &result);
+    void refuse(const QString &reason);
 
     QString m_address, m_userName, m_password;
-    Timeouts m_timeouts;
+    ftp::Options m_options;
     bool m_busy = false;
-    QString m_lastError;
+    ftp::Result m_last;
     QThread *m_worker = nullptr;
     std::atomic<bool> m_abort{false};
 };

@@ -10,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "site/ftpuploader.h"
+#include "site/publishsitedialog.h"
 #include "site/sitelisting.h"
 
 #include <QComboBox>
@@ -103,8 +104,11 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     connect(m_commands[2], &QPushButton::clicked, this, &SitePane::publishSelected);
 
     m_uploader = new FtpUploader(this);
+    ftp::Options options;
+    options.askHostKey = [this](const ftp::HostKeyQuestion &q) { return askHostKey(q); };
+    m_uploader->setOptions(options);
     connect(m_uploader, &FtpUploader::finished, this,
-            [this](bool ok) { message(ok ? ftp::text::completed() : ftp::text::cannotUpload()); });
+            [this] { message(ftp::outcomeMessage(m_uploader->lastResult())); });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -339,15 +343,46 @@ void SitePane::showThumbnails()
     m_workbench.openBuilder(QLatin1String(builderid::ThumbnailBrowser));
 }
 
+bool SitePane::accountDefined()
+{
+    AppState &state = m_workbench.state();
+    if (state.ftpUrl.isEmpty() || state.ftpUserName.isEmpty() ||
+        state.currentFtpPassword(m_workbench.settings()).isEmpty()) {
+        message(ftp::text::notDefined());
+        return false;
+    }
+    return true;
+}
+
+ftp::HostKeyAnswer SitePane::askHostKey(const ftp::HostKeyQuestion &question)
+{
+    const QString known =
+        question.host + u' ' + QString::number(question.port) + u' ' + question.fingerprint;
+    if (m_hostKeysAcceptedOnce.contains(known))
+        return ftp::HostKeyAnswer::AcceptOnce;
+    const QString text =
+        tr("The server %1 (port %2) is not known yet. Its %3 host key has the fingerprint\n\n"
+           "%4\n\nAccept it only if it is the one the server's owner gives.")
+            .arg(question.host)
+            .arg(question.port)
+            .arg(question.keyType, question.fingerprint);
+    const int answer = m_workbench.dialogs().choose(
+        m_workbench.mainWidget(), text, tr("Unknown server"),
+        {tr("Accept &once"), tr("Accept and &remember"), tr("Cancel")});
+    if (answer == 0) {
+        m_hostKeysAcceptedOnce.insert(known);
+        return ftp::HostKeyAnswer::AcceptOnce;
+    }
+    return answer == 1 ? ftp::HostKeyAnswer::AcceptAndRemember : ftp::HostKeyAnswer::Cancel;
+}
+
 void SitePane::publishSelected()
 {
-    const AppState &state = m_workbench.state();
-    if (state.ftpUrl.isEmpty() || state.ftpUserName.isEmpty() || state.ftpPassword.isEmpty()) {
-        message(ftp::text::notDefined());
+    if (!accountDefined())
         return;
-    }
     if (!checkSelection())
         return;
+    const AppState &state = m_workbench.state();
     m_uploader->setAccount(state.ftpUrl, state.ftpUserName, state.ftpPassword);
     m_uploader->reset();
     QPushButton *button = m_commands[2];
@@ -355,8 +390,26 @@ void SitePane::publishSelected()
     if (m_uploader->isBusy())
         message(ftp::text::busy());
     else if (!m_uploader->send(selectedPath(), selectedFile()))
-        message(ftp::text::cannotUpload());
+        message(ftp::outcomeMessage(m_uploader->lastResult()));
     button->setEnabled(true);
+}
+
+PublishSiteDialog *SitePane::publishSite()
+{
+    if (!accountDefined())
+        return nullptr;
+    const AppState &state = m_workbench.state();
+    SitePublisher::Target target;
+    target.folder = m_folder;
+    target.address = state.ftpUrl;
+    target.userName = state.ftpUserName;
+    target.password = state.ftpPassword;
+    target.options.askHostKey = [this](const ftp::HostKeyQuestion &q) { return askHostKey(q); };
+    auto *dialog = new PublishSiteDialog(target, m_workbench.dialogs(), m_workbench.mainWidget());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->show();
+    return dialog;
 }
 
 bool SitePane::eventFilter(QObject *watched, QEvent *event)

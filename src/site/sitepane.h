@@ -11,6 +11,7 @@
 // the settings. The pane owns the transfer component for the life of the
 // main window.
 
+#include "site/ftpconnection.h"
 #include "site/sitefiles.h"
 #include "site/sitelisting.h"
 
@@ -19,11 +20,13 @@
 #include <QMenu>
 #include <QPoint>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
 class QComboBox;
 class FtpUploader;
+class PublishSiteDialog;
 class QListWidget;
 class QPushButton;
 class QTreeView;
@@ -63,6 +66,13 @@ public:
     QPushButton *commandButton(int index) const { return m_commands[index]; }
     FtpUploader *uploader() const { return m_uploader; }
 
+    // Whether the FTP address, user name and password are all set;
+    // otherwise says so.
+    bool accountDefined();
+    // The question for an SFTP server whose host key is not known. A key
+    // accepted once is not asked about again while the program runs.
+    ftp::HostKeyAnswer askHostKey(const ftp::HostKeyQuestion &question);
+
 public slots:
     // Shows folder path: the tree, the file list and the drive list follow,
     // and "Drive", "Director", "FilePath" are saved. An unreadable folder
@@ -94,6 +104,9 @@ public slots:
     // upload at a time ("FTP Connection Busy"); the outcome is told when the
     // server holds the whole file, or on any error.
     void publishSelected();
+    // Publishes the whole web-site folder: opens the Publish Site window
+    // with its plan (null when the FTP settings are incomplete).
+    PublishSiteDialog *publishSite();
 
 signals:
     void folderChanged(const QString &folder);
@@ -120,5 +133,6 @@ private:
     QPointer<QMenu> m_contextMenu;
     QList<site::Drive> m_drives;
     QHash<QString, QString> m_lastFolderOnDrive;
+    QSet<QString> m_hostKeysAcceptedOnce;
     QString m_folder;
 };

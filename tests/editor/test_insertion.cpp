@@ -191,19 +191,23 @@ private slots:
         QCOMPARE(e.documentText(), expected);
     }
 
-    void pasteColoursOnlyThePastedRange()
+    // The pasted range's lines take SmartColor's colours; other lines keep
+    // theirs.
+    void pasteColoursItsLines()
     {
         HtmlEditor e;
         AppState state;
-        e.setDocumentText("<B>xy");
-        e.colorRange(3, 2, kComments);
+        e.setDocumentText("<B>xy\r\n<I>");
+        e.colorRange(0, e.characterLength(), kComments);
         e.setSelStart(4);
         insertion::paste(e, state, "<TABLE>z");
-        QCOMPARE(e.documentText(), QStringLiteral("<B>x<TABLE>zy"));
-        QCOMPARE(e.colorAt(0), qint64(0)); // outside the range: untouched
+        QCOMPARE(e.documentText(), QStringLiteral("<B>x<TABLE>zy\r\n<I>"));
+        QCOMPARE(e.colorAt(0), kOther);
+        QCOMPARE(e.colorAt(3), qint64(0));
         QCOMPARE(e.colorAt(4), kTables);
         QCOMPARE(e.colorAt(10), kTables);
-        QCOMPARE(e.colorAt(11), kComments); // pasted text keeps the colour at the caret
+        QCOMPARE(e.colorAt(11), qint64(0));
+        QCOMPARE(e.colorAt(15), kComments); // the next line: untouched
         QVERIFY(!state.undo.valid);
     }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -110,6 +111,102 @@ private slots:
         QFETCH(QString, text);
         Encoding e;
         QCOMPARE(decode(bytes, &e), text);
+    }
+
+    // Reading a file in pieces gives what loading it whole gives, whatever
+    // the pieces' size: the encoding (UTF-8 exactly when Qt's decoder finds
+    // no error), the text in UTF-8, the line ends and the refusal of data.
+    void readTextInPieces_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("pieceBytes");
+        const QByteArray long8 = QByteArray(70000, 'a') + "\xE2\x82\xAC\r\n\xF0\x9F\x98\x80";
+        const QList<QPair<const char *, QByteArray>> files{
+            {"crlf", "<P>\r\nline\r\n"},
+            {"lf after text", "caf\xC3\xA9\nx\r\n"},
+            {"lf first", "\nx"},
+            {"no line end", "<B>x</B>"},
+            {"utf8 bom", "\xEF\xBB\xBF<HTML>\xC3\xA9\r\n"},
+            {"two boms", "\xEF\xBB\xBF\xEF\xBB\xBFx"},
+            {"bom then cp1252", "\xEF\xBB\xBF"
+                                "caf\xE9 \x80"},
+            {"cp1252", "caf\xE9 \x80 \x93q\x94 \x81\x8D\r\n"},
+            {"utf8, then one bad byte late", long8 + "\xE9"},
+            {"utf8 long", long8},
+            {"noncharacter", "a\xEF\xBF\xBE\xEF\xBF\xBFz"},
+            {"overlong", "a\xC0\xAFz"},
+            {"surrogate", "a\xED\xA0\x80z"},
+            {"past U+10FFFF", "a\xF4\x90\x80\x80z"},
+            {"cut short", "ab\xE2\x82"},
+            {"utf16 le", QByteArrayLiteral("\xFF\xFE"
+                                           "a\0\r\0\n\0\x3D\xD8\x00\xDE\xAC\x20")},
+            {"utf16 be", QByteArrayLiteral("\xFE\xFF\0a\0\n\xD8\x3D\xDE\x00")},
+            {"utf16 half pair", QByteArrayLiteral("\xFF\xFE"
+                                                  "a\0\x3D\xD8")},
+            {"odd utf16", "\xFF\xFE"
+                          "a"},
+            {"empty", ""},
+            {"nul in text", QByteArrayLiteral("first\n\0second\n")},
+            {"png", QByteArrayLiteral("\x89PNG\r\n\x1A\n\0\0\0\rIHDR")},
+            {"data", QByteArray(64, '\0') + "a few letters"},
+        };
+        for (const auto &[name, bytes] : files) {
+            for (int piece : {4, 5, 7, 1 << 20})
+                QTest::addRow("%s, pieces of %d", name, piece) << bytes << piece;
+        }
+    }
+    void readTextInPieces()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, pieceBytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.htm");
+        QVERIFY(testfiles::writeFile(path, bytes));
+        const Loaded whole = load(path);
+        qsizetype announced = -1;
+        QByteArray pieces;
+        const TextInfo info = readText(
+            path, [&](qsizetype size) { announced = size; },
+            [&](QByteArrayView piece) { pieces += piece.toByteArray(); }, pieceBytes);
+        QCOMPARE(info.ok, whole.ok);
+        QCOMPARE(info.binary, whole.binary);
+        QCOMPARE(info.error, whole.error);
+        if (!whole.ok)
+            return;
+        QCOMPARE(int(info.encoding), int(whole.encoding));
+        QCOMPARE(pieces, whole.text.toUtf8());
+        QCOMPARE(announced, pieces.size());
+        QCOMPARE(int(info.lineEnds), int(detectLineEnds(whole.text)));
+        if (!bytes.startsWith("\xEF\xBB\xBF") && !bytes.startsWith("\xFF\xFE") &&
+            !bytes.startsWith("\xFE\xFF")) {
+            QStringDecoder qt(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString decoded = qt.decode(bytes);
+            QCOMPARE(info.encoding == Encoding::Utf8, !qt.hasError());
+        }
+    }
+
+    // A file that changes between the two readings is not taken for text
+    // it never held.
+    void readTextNoticesAChange_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("then");
+        QTest::newRow("grows") << QByteArray("<P>a</P>") << QByteArray("<P>a</P><P>b</P>");
+        QTest::newRow("shrinks") << QByteArray("<P>a</P>") << QByteArray("<P>");
+        QTest::newRow("same size, now cp1252")
+            << QByteArray("caf\xC3\xA9") << QByteArray("caf\xE9!");
+    }
+    void readTextNoticesAChange()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, then);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.htm");
+        QVERIFY(testfiles::writeFile(path, first));
+        const TextInfo info = readText(
+            path, [&](qsizetype) { QVERIFY(testfiles::writeFile(path, then)); }, [](QByteArrayView) {});
+        QVERIFY(!info.ok);
+        QCOMPARE(info.error, QStringLiteral("The file changed while it was being read."));
     }
 
     void binaryFilesAreRefused_data()

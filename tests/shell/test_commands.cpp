@@ -14,9 +14,12 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProcess>
+#include <QStyle>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeView>
@@ -34,9 +37,11 @@ struct Run
     std::unique_ptr<Startup> startup;
     QPointer<MainWindow> main;
 
-    explicit Run(bool previewWindows = false)
+    explicit Run(bool previewWindows = false, bool tabbed = false)
     {
         store.save("LM3", "Extras", "UseIE", previewWindows ? "Yes" : "No");
+        if (tabbed)
+            store.save("LM3", "Window", "Tabbed", "True");
         store.save("Lorimel3", "Startup", "ShowStart", "no");
         store.save("Lorimel3", "Direct", "FilePath", dir.path());
         startup = std::make_unique<Startup>(store, dialogs, QString());
@@ -78,27 +83,101 @@ private slots:
         QCOMPARE(run.main->documentCount(), 2);
     }
 
+    // Tile and Cascade, from maximised documents or from tabs.
+    void windowMenuArrangesDocuments_data()
+    {
+        QTest::addColumn<bool>("tabbed");
+        QTest::newRow("maximised") << false;
+        QTest::newRow("tabs") << true;
+    }
     void windowMenuArrangesDocuments()
     {
-        Run run;
+        QFETCH(bool, tabbed);
+        Run run(false, tabbed);
         run.main->resize(1000, 800);
         run.main->action("mnuNewItem")->trigger();
         QMetaObject::invokeMethod(run.main->findChild<QMenu *>("mnuWindow"), "aboutToShow");
         QStringList captions;
         for (QAction *a : run.main->findChild<QMenu *>("mnuWindow")->actions())
             captions << a->text();
-        QCOMPARE(captions, QStringList({"&Cascade Child Forms", "&Tile Child Forms",
-                                        "&Arrange Icons", "", "Cl&ose", "Ne&xt Window",
-                                        "Pre&vious Window", "", "&1 New 1", "&2 New 2"}));
+        QCOMPARE(captions,
+                 QStringList({"&Cascade Child Forms", "&Tile Child Forms", "&Arrange Icons",
+                              "Ta&bbed Documents", "", "Cl&ose", "Ne&xt Window", "Pre&vious Window",
+                              "", "&1 New 1", "&2 New 2"}));
+        QCOMPARE(run.main->action("mnuTabbedItem")->isChecked(), tabbed);
         run.main->action("mnuTileItem")->trigger();
         const QList<DocumentWindow *> docs = run.main->documents();
+        auto *area = run.main->findChild<QMdiArea *>("MDIClient");
+        QCOMPARE(area->viewMode(), QMdiArea::SubWindowView);
+        QVERIFY(!run.main->action("mnuTabbedItem")->isChecked());
         const QRect a = docs[0]->parentWidget()->geometry();
         const QRect b = docs[1]->parentWidget()->geometry();
         QCOMPARE(a.width(), b.width());
         QVERIFY(!a.intersects(b)); // one above the other
         run.main->action("mnuCascadeItem")->trigger();
+        for (DocumentWindow *doc : docs)
+            QVERIFY(!doc->parentWidget()->isMaximized());
         QVERIFY(
             docs[0]->parentWidget()->geometry().intersects(docs[1]->parentWidget()->geometry()));
+        QVERIFY(docs[0]->parentWidget()->geometry() != docs[1]->parentWidget()->geometry());
+    }
+
+    // Documents open maximised (the area keeps one maximised at a time: the
+    // active one); the editor, with the preview beside it, fills the document.
+    void documentsFillTheArea_data()
+    {
+        QTest::addColumn<bool>("previewWindows");
+        QTest::newRow("plain") << false;
+        QTest::newRow("preview") << true;
+    }
+    void documentsFillTheArea()
+    {
+        QFETCH(bool, previewWindows);
+        Run run(previewWindows);
+        QVERIFY(run.main->activeDocument()->parentWidget()->isMaximized());
+        run.main->action("mnuNewItem")->trigger();
+        DocumentWindow *doc = run.main->activeDocument();
+        QCOMPARE(doc->caption(), QStringLiteral("New 2"));
+        QVERIFY(doc->parentWidget()->isMaximized());
+        run.main->action("mnuNextWindowItem")->trigger();
+        QVERIFY(run.main->activeDocument() != doc);
+        doc = run.main->activeDocument();
+        QVERIFY(doc->parentWidget()->isMaximized());
+        QWidget *content = previewWindows ? doc->findChild<QWidget *>("Slider1") : doc->editor();
+        QVERIFY(content);
+        QTRY_COMPARE(content->geometry(), doc->rect());
+    }
+
+    // A tab per document, with its unsaved mark and a close button that
+    // asks about the change; the choice holds for the next run.
+    void tabbedDocuments()
+    {
+        Run run;
+        run.main->action("mnuNewItem")->trigger();
+        run.main->action("mnuTabbedItem")->trigger();
+        auto *area = run.main->findChild<QMdiArea *>("MDIClient");
+        QCOMPARE(area->viewMode(), QMdiArea::TabbedView);
+        QCOMPARE(run.store.get("LM3", "Window", "Tabbed"), QStringLiteral("True"));
+        auto *tabs = area->findChild<QTabBar *>();
+        QVERIFY(tabs);
+        QCOMPARE(tabs->count(), 2);
+        DocumentWindow *doc = run.main->activeDocument();
+        doc->editor()->setSelText("x");
+        const int index = tabs->currentIndex();
+        QCOMPARE(tabs->tabText(index), doc->caption() + u'*');
+        const auto side = QTabBar::ButtonPosition(
+            tabs->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, tabs));
+        auto *close = qobject_cast<QAbstractButton *>(tabs->tabButton(index, side));
+        QVERIFY(close);
+        run.dialogs.answer(DialogService::Answer::No);
+        close->click();
+        QCOMPARE(run.dialogs.messages(), QStringList{"Do you want to save your document"});
+        QCOMPARE(run.main->documentCount(), 1);
+        QCOMPARE(tabs->count(), 1);
+
+        Run next(false, true);
+        QCOMPARE(next.main->findChild<QMdiArea *>("MDIClient")->viewMode(), QMdiArea::TabbedView);
+        QVERIFY(next.main->action("mnuTabbedItem")->isChecked());
     }
 
     void saveNamedWritesWithoutDialog()

@@ -149,6 +149,29 @@ private slots:
         QCOMPARE(bench->editor->colorAt(1), 0);
     }
 
+    // The preview's refresh while typing: shown as the program has it,
+    // stored on OK and read back at the next start.
+    void livePreview_data()
+    {
+        QTest::addColumn<bool>("live");
+        QTest::newRow("switched off") << false;
+        QTest::newRow("switched on") << true;
+    }
+    void livePreview()
+    {
+        QFETCH(bool, live);
+        bench->appState.livePreview = !live;
+        open();
+        auto *box = child<QCheckBox>(dialog.get(), "chkLivePreview");
+        QCOMPARE(box->isChecked(), !live);
+        box->setChecked(live);
+        pressOk();
+        QCOMPARE(bench->appState.livePreview, live);
+        AppState next;
+        next.loadPreferences(bench->store, QStringLiteral("/program"));
+        QCOMPARE(next.livePreview, live);
+    }
+
     void colours()
     {
         bench->appState.colourLength = 0;
@@ -369,6 +392,7 @@ private slots:
         bench->appState.browser = QStringLiteral("/b");
         bench->appState.colors = {1, 2, 3, 4, 5};
         bench->appState.ftpUrl = QStringLiteral("kept");
+        bench->appState.livePreview = false;
         bench->editor->setTextFont(QStringLiteral("Arial"), 14);
         open();
         child<QLineEdit>(dialog.get(), "Text1")->setText(QStringLiteral("/not/saved"));
@@ -382,6 +406,7 @@ private slots:
         QCOMPARE(storedKeys(store, QStringLiteral("LM3")).size(), 1);
         QCOMPARE(bench->appState.browser, QStringLiteral("None"));
         QCOMPARE(bench->appState.colors, AppState::defaultColors());
+        QVERIFY(bench->appState.livePreview);
         QCOMPARE(bench->editor->textFontSize(), 8.5);
         QCOMPARE(bench->appState.ftpUrl, QStringLiteral("kept"));
         QCOMPARE(bench->preferencesChangedCount, 1);

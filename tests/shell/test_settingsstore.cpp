@@ -3,6 +3,7 @@
 #include "kernel/settingsstore.h"
 #include "shell/startupstate.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -303,6 +304,14 @@ private slots:
             store.save("LM3", "Extras", "UseIE", stored);
         const auto answer = startupstate::storedPreviewAnswer(store);
         QCOMPARE(answer.has_value() ? int(*answer) : -1, expected);
+        // Read before the program starts: the same answer, and a first run
+        // leaves the folder as it was.
+        store.sync();
+        const auto peeked = startupstate::peekPreviewAnswer(dir.path());
+        QCOMPARE(peeked.has_value() ? int(*peeked) : -1, expected);
+        QTemporaryDir fresh;
+        QVERIFY(!startupstate::peekPreviewAnswer(fresh.path()));
+        QVERIFY(QDir(fresh.path()).isEmpty());
     }
 };
 

@@ -15,7 +15,7 @@ class ScriptedDialogs : public DialogService
 public:
     struct Asked
     {
-        QString kind; // "message", "input", "open", "save", "colour", "font"
+        QString kind; // "message", "input", "open", "save", "colour", "font", "choose"
         QString text; // message text, prompt or dialog title
         QString title;
         QString folder;
@@ -24,6 +24,8 @@ public:
 
     // Answer, QString, qint64, QFont or an invalid QVariant for cancel.
     QList<QVariant> answers;
+    // The buttons pressed in choose(), by index.
+    QList<int> choices;
     QList<Asked> asked;
     QList<qint64> initialColours; // where each colour dialog started
     int unexpected = 0;
@@ -95,6 +97,17 @@ public:
     {
         asked << Asked{QStringLiteral("font"), {}, {}, {}, {}};
         return take<QFont>();
+    }
+
+    int choose(QWidget *, const QString &text, const QString &title,
+               const QStringList &buttons) override
+    {
+        asked << Asked{QStringLiteral("choose"), text, title, {}, {}};
+        if (choices.isEmpty()) {
+            ++unexpected;
+            return int(buttons.size()) - 1;
+        }
+        return choices.takeFirst();
     }
 
 private:

@@ -1,0 +1,19 @@
+#pragma once
+// Runs a script in a page and waits for its result.
+
+#include <QtTest>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+
+// An invalid QVariant when no result came.
+inline QVariant runScript(QWebEnginePage &page, const QString &script,
+                          quint32 world = QWebEngineScript::MainWorld)
+{
+    QVariant result;
+    bool done = false;
+    page.runJavaScript(script, world, [&](const QVariant &v) {
+        result = v;
+        done = true;
+    });
+    return QTest::qWaitFor([&] { return done; }, 20000) ? result : QVariant();
+}
