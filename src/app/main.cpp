@@ -98,8 +98,8 @@ int main(int argc, char *argv[])
     // application starts, which loads the whole OpenGL stack (some 50 MB
     // and a good part of the start-up time). A user who answered that there
     // is no browser engine has no use for it: no OpenGL then.
-    const bool plainWindows =
-        startupstate::peekUseIE(SettingsStore::defaultDirectory()) == std::optional<bool>(false);
+    const bool plainWindows = startupstate::peekPreviewAnswer(SettingsStore::defaultDirectory()) ==
+                              std::optional<bool>(false);
     const bool noOpenGL = plainWindows && !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
     if (noOpenGL)
         qputenv("QT_XCB_GL_INTEGRATION", "none");

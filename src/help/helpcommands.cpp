@@ -22,8 +22,8 @@ DocumentWindow *previewWindow(Workbench &workbench)
         // Numbered like any new document.
         if (DocumentWindow *window = workbench.newDocument()) {
             AppState &state = workbench.state();
-            ++state.newnum;
-            window->setCaption(QStringLiteral("New %1").arg(state.newnum));
+            ++state.newDocumentNumber;
+            window->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
         }
     }
     return workbench.activeDocumentWindow();
@@ -70,7 +70,7 @@ void showManual(DocumentWindow &window)
 
 void onlineManual(Workbench &workbench)
 {
-    if (workbench.state().useIE) {
+    if (workbench.state().previewWindows) {
         if (DocumentWindow *window = previewWindow(workbench))
             showManual(*window);
         return;
@@ -90,7 +90,7 @@ void onlineManual(Workbench &workbench)
 
 void htmlReference(Workbench &workbench)
 {
-    if (workbench.state().useIE) {
+    if (workbench.state().previewWindows) {
         if (DocumentWindow *window = previewWindow(workbench))
             window->showAddressInPreview(QUrl(referenceAddress()));
         return;

@@ -32,7 +32,7 @@ void replaceSelection(Workbench &workbench, HtmlEditor &editor, const QString &t
     editor.setSelColor(0);
     editor.setSelText(editor.isCrLf() ? text
                                       : textfile::adaptLineEnds(text, textfile::LineEnds::Lf));
-    workbench.state().textLength = 0;
+    workbench.state().colourLength = 0;
     workbench.smartcolor();
 }
 
@@ -93,7 +93,7 @@ void importToNewFile(Workbench &workbench)
     {
         WaitCursor wait;
         doc->editor()->setDocumentText(result.html);
-        workbench.state().textLength = 0;
+        workbench.state().colourLength = 0;
         workbench.smartcolor();
     }
     reportDamage(workbench, path, result);
@@ -116,7 +116,7 @@ void importToCurrentDocument(Workbench &workbench)
     {
         WaitCursor wait;
         if (importer::fileKind(path) == importer::FileKind::RichText)
-            workbench.portableColor(result.html);
+            workbench.insertFragment(result.html);
         else
             replaceSelection(workbench, *editor, result.html);
     }

@@ -46,7 +46,7 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     m_list->setMinimumSize(300, 260);
     m_list->viewport()->installEventFilter(this);
     m_list->installEventFilter(this);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &ControlBrowser::CopyIt);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &ControlBrowser::insertChosen);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &ControlBrowser::selectionChanged);
 
     auto *aboutBox = new QFrame;
@@ -59,22 +59,17 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     aboutLayout->addWidget(m_about);
     aboutLayout->addStretch(1);
 
-    QPushButton *cancel = formkit::button("cmdCancel", QStringLiteral("&Cancel"));
-    connect(cancel, &QPushButton::clicked, this, &ControlBrowser::reject);
-
     auto *body = new QHBoxLayout;
     body->addWidget(m_list, 1);
     body->addWidget(aboutBox);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(
+        formkit::buttonRow(this, {{"cmdCancel", tr("&Cancel"), QDialogButtonBox::RejectRole}}));
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuControls"));
-    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::CopyIt);
+    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::insertChosen);
     copy->setObjectName(QStringLiteral("mnuCopyItem"));
     m_menu->addSeparator();
     QAction *options =
@@ -160,7 +155,7 @@ QList<int> ControlBrowser::selectedRows() const
     return rows;
 }
 
-void ControlBrowser::CopyIt()
+void ControlBrowser::insertChosen()
 {
     QList<Control> chosen;
     for (int row : selectedRows())
@@ -217,7 +212,7 @@ bool ControlBrowser::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CopyIt();
+            insertChosen();
             return true;
         }
     }

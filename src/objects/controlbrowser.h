@@ -40,7 +40,7 @@ public:
     // The table rows of the selected entries, in list order.
     QList<int> selectedRows() const;
     // Inserts the block for every selected entry and closes.
-    void CopyIt();
+    void insertChosen();
     // Shows the options dialog at the browser's top-left corner.
     void showOptions();
 

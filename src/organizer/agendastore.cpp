@@ -138,7 +138,7 @@ void AgendaTable::clear()
 OrganizerData load(const SettingsStore &store)
 {
     OrganizerData data;
-    const settings::Setting &count = settings::agendaCount();
+    const settings::Setting &count = settings::setting(settings::AgendaCount);
     // Row 0 is the header; the rows of days follow in the order of their
     // numbers, however they are numbered.
     const QList<qint64> rows = storedRows(store, count, true, 1);
@@ -150,16 +150,16 @@ OrganizerData load(const SettingsStore &store)
             AgendaRow{store.get(count.app, count.section, key),
                       store.get(count.app, count.section, key + QStringLiteral("A"))});
     }
-    data.contacts = loadList(store, settings::phoneCount(),
+    data.contacts = loadList(store, settings::setting(settings::PhoneCount),
                              QT_TRANSLATE_NOOP("organizer", "contacts"), data.problems);
-    data.favourites = loadList(store, settings::favouriteCount(),
+    data.favourites = loadList(store, settings::setting(settings::FavouriteCount),
                                QT_TRANSLATE_NOOP("organizer", "favourites"), data.problems);
     return data;
 }
 
 bool save(SettingsStore &store, const OrganizerData &data, QString *error)
 {
-    const settings::Setting &count = settings::agendaCount();
+    const settings::Setting &count = settings::setting(settings::AgendaCount);
     settings::write(store, count, QString::number(data.agenda.rowCount()));
     for (int i = 0; i < data.agenda.rowCount(); ++i) {
         const QString key = QString::number(i);
@@ -167,14 +167,14 @@ bool save(SettingsStore &store, const OrganizerData &data, QString *error)
         store.save(count.app, count.section, key + QStringLiteral("A"), data.agenda.row(i).agenda);
     }
     removeRowsFrom(store, count, true, data.agenda.rowCount());
-    saveList(store, settings::phoneCount(), data.contacts);
-    saveList(store, settings::favouriteCount(), data.favourites);
+    saveList(store, settings::setting(settings::PhoneCount), data.contacts);
+    saveList(store, settings::setting(settings::FavouriteCount), data.favourites);
     return flush(store, error);
 }
 
 bool deleteAppointments(SettingsStore &store, QString *error)
 {
-    const settings::Setting &count = settings::agendaCount();
+    const settings::Setting &count = settings::setting(settings::AgendaCount);
     store.remove(count.app, count.section);
     return flush(store, error);
 }

@@ -375,7 +375,7 @@ void OrganizerWindow::importIntoHtml()
         return;
     // The insertion service enables the main window again; the organizer
     // stays open and holds it once more when it is activated.
-    host().portableColor(organizer::agendaToHtml(agenda));
+    host().insertFragment(organizer::agendaToHtml(agenda));
 }
 
 void OrganizerWindow::addEntry(QListWidget *list, QLineEdit *name, QLineEdit *value)

@@ -11,7 +11,7 @@ namespace startupstate {
 
 QStringList fontList(SettingsStore &store, const QStringList &installed)
 {
-    const settings::Setting &count = settings::fontCount();
+    const settings::Setting &count = settings::setting(settings::FontCount);
     if (qint64(settings::number(store, count)) != installed.size()) {
         store.remove(count.app, count.section);
         settings::writeList(store, count, installed);
@@ -33,14 +33,14 @@ std::optional<bool> answer(const QString &value)
 
 } // namespace
 
-std::optional<bool> storedUseIE(const SettingsStore &store)
+std::optional<bool> storedPreviewAnswer(const SettingsStore &store)
 {
-    return answer(settings::text(store, settings::useIE()));
+    return answer(settings::text(store, settings::PreviewAnswer));
 }
 
-std::optional<bool> peekUseIE(const QString &directory)
+std::optional<bool> peekPreviewAnswer(const QString &directory)
 {
-    const settings::Setting &s = settings::useIE();
+    const settings::Setting &s = settings::setting(settings::PreviewAnswer);
     const QString path = directory + u'/' + s.app + QStringLiteral(".ini");
     // Read as the store reads it, never waiting on the file.
     QByteArray bytes;
@@ -50,9 +50,10 @@ std::optional<bool> peekUseIE(const QString &directory)
     return answer(file.value(s.section, s.key));
 }
 
-void storeUseIE(SettingsStore &store, bool useIE)
+void storePreviewAnswer(SettingsStore &store, bool previewWindows)
 {
-    settings::write(store, settings::useIE(), useIE ? QStringLiteral("Yes") : QStringLiteral("No"));
+    settings::write(store, settings::PreviewAnswer,
+                    previewWindows ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 } // namespace startupstate

@@ -1,5 +1,5 @@
 #pragma once
-// The Thumbnail Browser (Form32): the pictures of the web-site folder as a
+// The Thumbnail Browser (object name Form32): the pictures of the web-site folder as a
 // strip of small stretched squares (Picture1) seen through a viewport
 // (Picture2) one at a time, stepped with the spin arrows (SpinButton1).
 // Label3 names the picture in view; "&Insert Image" (Command1) hands that

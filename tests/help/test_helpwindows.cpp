@@ -8,6 +8,7 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "support/fakeworkbench.h"
+#include "support/files.h"
 #include "support/gui.h"
 #include "support/webpage.h"
 
@@ -27,11 +28,7 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testfiles::readFile;
 
 // One program run with its own settings and web-site folder.
 struct Run
@@ -42,9 +39,9 @@ struct Run
     std::unique_ptr<Startup> startup;
     QPointer<MainWindow> main;
 
-    MainWindow *start(bool useIE, const QString &browser = QString())
+    MainWindow *start(bool previewWindows, const QString &browser = QString())
     {
-        store.save("LM3", "Extras", "UseIE", useIE ? "Yes" : "No");
+        store.save("LM3", "Extras", "UseIE", previewWindows ? "Yes" : "No");
         store.save("Lorimel3", "Startup", "ShowStart", "no");
         store.save("Lorimel3", "Direct", "FilePath", site());
         if (!browser.isEmpty())

@@ -44,14 +44,14 @@ private slots:
             theirs.setValue("Sec/key", value);
         }
         IniFile ours;
-        QVERIFY(ours.parse(readBytes(path)));
+        QVERIFY(ours.parse(readFile(path)));
         QCOMPARE(ours.value("Sec", "key"), value);
 
         // Another file: QSettings keeps what it read of the first.
         const QString second = dir.filePath("b.ini");
         IniFile written;
         written.setValue("Sec", "key", value);
-        QVERIFY(writeBytes(second, written.serialize()));
+        QVERIFY(writeFile(second, written.serialize()));
         QSettings theirs(second, QSettings::IniFormat);
         QCOMPARE(theirs.value("Sec/key").toString(), value);
     }
@@ -82,13 +82,13 @@ private slots:
             theirs.setValue(section + '/' + key, "v");
         }
         IniFile ours;
-        QVERIFY(ours.parse(readBytes(path)));
+        QVERIFY(ours.parse(readFile(path)));
         QCOMPARE(ours.keys(section), QStringList{key});
 
         const QString second = dir.filePath("b.ini");
         IniFile written;
         written.setValue(section, key, "w");
-        QVERIFY(writeBytes(second, written.serialize()));
+        QVERIFY(writeFile(second, written.serialize()));
         QSettings theirs(second, QSettings::IniFormat);
         QCOMPARE(theirs.value(section + '/' + key).toString(), QStringLiteral("w"));
     }

@@ -276,7 +276,7 @@ private slots:
         QFETCH(bool, reported);
         QTemporaryDir dir;
         const QString path = dir.filePath("Ostrel Organizer.ini");
-        QVERIFY(writeBytes(path, file));
+        QVERIFY(writeFile(path, file));
         SettingsStore store(dir.path());
         OrganizerData data = load(store);
         QCOMPARE(data.agenda.rowCount(), rows);
@@ -305,7 +305,7 @@ private slots:
             const QByteArray n = QByteArray::number(i);
             file += n + "=1/" + n + "/2003\n" + n + "A=call Ann, Bob, " + n + "\n";
         }
-        QVERIFY(writeBytes(dir.filePath("Ostrel Organizer.ini"), file));
+        QVERIFY(writeFile(dir.filePath("Ostrel Organizer.ini"), file));
         SettingsStore store(dir.path());
         OrganizerData data = load(store);
         QCOMPARE(data.agenda.rowCount(), days + 1);
@@ -327,15 +327,15 @@ private slots:
         const QString path = dir.filePath("Ostrel Organizer.ini");
         const QByteArray file("[Data]\nNumber=2\n0=\n0A=\n1=1/2/2003\n1A=caf\xE9 cr\xE8me\n\n"
                               "[Phone]\nNumber=1\n0=Ren\xE9  ::  555\n");
-        QVERIFY(writeBytes(path, file));
+        QVERIFY(writeFile(path, file));
         SettingsStore store(dir.path());
         OrganizerData data = load(store);
         QCOMPARE(data.agenda.row(1).agenda, QString::fromUtf8("café crème"));
         QVERIFY(save(store, data));
-        QCOMPARE(readBytes(path), file);
+        QCOMPARE(readFile(path), file);
         data.agenda.findOrAppend("1/3/2003");
         QVERIFY(save(store, data));
-        const QByteArray after = readBytes(path);
+        const QByteArray after = readFile(path);
         QVERIFY(after.contains("1A=caf\xE9 cr\xE8me\n"));
         QVERIFY(after.contains("0=Ren\xE9  ::  555\n"));
         QVERIFY(after.contains("2=1/3/2003\n"));
@@ -345,7 +345,7 @@ private slots:
     void failedStoreIsReported()
     {
         QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("blocker"), "a file"));
+        QVERIFY(writeFile(dir.filePath("blocker"), "a file"));
         SettingsStore store(dir.filePath("blocker/lorimel"));
         OrganizerData data;
         data.agenda.setAgenda(data.agenda.findOrAppend("3/15/1998"), "Dentist");

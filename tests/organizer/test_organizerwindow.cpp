@@ -2,9 +2,9 @@
 #include "organizer/organizerlogic.h"
 #include "organizer/organizerwindow.h"
 #include "shell/builderregistry.h"
-#include "site/immutable.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "support/immutable.h"
 
 #include <QComboBox>
 #include <QDate>

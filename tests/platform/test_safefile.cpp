@@ -3,8 +3,8 @@
 // take from a live writer and no killed writer may leave for ever.
 
 #include "platform/safefile.h"
-#include "site/immutable.h"
 #include "support/files.h"
+#include "support/immutable.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -55,7 +55,7 @@ private slots:
         const QString folder = dir.filePath("site");
         QVERIFY(QDir().mkdir(folder));
         QString target = folder + "/page.htm";
-        QVERIFY(writeBytes(target, "old"));
+        QVERIFY(writeFile(target, "old"));
         std::unique_ptr<Immutable> immutable;
         std::unique_ptr<SmallTmpfs> small;
         QByteArray bytes("new");
@@ -86,7 +86,7 @@ private slots:
             if (!small->mounted())
                 QSKIP("cannot mount a tmpfs here");
             target = folder + "/small/page.htm";
-            QVERIFY(writeBytes(target, "old"));
+            QVERIFY(writeFile(target, "old"));
             bytes = QByteArray(64 * 1024, 'x');
         }
         const QStringList before = entries(QFileInfo(target).absolutePath());
@@ -97,9 +97,9 @@ private slots:
         else
             QCOMPARE(why, error);
         if (QFileInfo(target).isFile())
-            QCOMPARE(readBytes(target), QByteArray("old"));
+            QCOMPARE(readFile(target), QByteArray("old"));
         QCOMPARE(entries(QFileInfo(target).absolutePath()), before);
-        QCOMPARE(readBytes(folder + "/page.htm"), QByteArray("old"));
+        QCOMPARE(readFile(folder + "/page.htm"), QByteArray("old"));
     }
 
     // The program never writes into its own folder.
@@ -121,13 +121,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath("page.htm");
-        QVERIFY(writeBytes(file, "old"));
+        QVERIFY(writeFile(file, "old"));
         QVERIFY(chmod(QFile::encodeName(file).constData(), 0640) == 0);
         const QString symbolic = dir.filePath("symbolic.htm");
         QVERIFY(QFile::link("page.htm", symbolic));
         QVERIFY(safefile::write(symbolic, "via the link"));
         QVERIFY(S_ISLNK(statOf(symbolic).st_mode));
-        QCOMPARE(readBytes(file), QByteArray("via the link"));
+        QCOMPARE(readFile(file), QByteArray("via the link"));
         QCOMPARE(statOf(file).st_mode & 07777, mode_t(0640));
 
         const QString hard = dir.filePath("hard.htm");
@@ -135,9 +135,9 @@ private slots:
                 0);
         const ino_t inode = statOf(file).st_ino;
         QVERIFY(safefile::write(hard, "through the hard link"));
-        QCOMPARE(readBytes(file), QByteArray("through the hard link"));
+        QCOMPARE(readFile(file), QByteArray("through the hard link"));
         QVERIFY(safefile::write(file, "short"));
-        QCOMPARE(readBytes(hard), QByteArray("short"));
+        QCOMPARE(readFile(hard), QByteArray("short"));
         QCOMPARE(statOf(file).st_ino, inode);
         QCOMPARE(statOf(hard).st_nlink, nlink_t(2));
 
@@ -169,7 +169,7 @@ private slots:
         const QString live = QStringLiteral(".doc.htm.lorimel-1-bbbbbb.tmp");
         const QString other = QStringLiteral(".other.htm.lorimel-%1-cccccc.tmp").arg(dead);
         for (const QString &name : {stale, live, other})
-            QVERIFY(writeBytes(dir.filePath(name), "partial"));
+            QVERIFY(writeFile(dir.filePath(name), "partial"));
         QVERIFY(safefile::write(dir.filePath("doc.htm"), "saved"));
         QCOMPARE(entries(dir.path()), QStringList({live, other, "doc.htm"}));
         QCOMPARE(safefile::removeStaleTemporaries(dir.path()), 1);
@@ -207,8 +207,8 @@ private slots:
         QTemporaryDir dir;
         const QString kept = dir.filePath("kept.htm");
         const QString gone = dir.filePath("gone.htm");
-        QVERIFY(writeBytes(kept, "old"));
-        QVERIFY(writeBytes(gone, "old"));
+        QVERIFY(writeFile(kept, "old"));
+        QVERIFY(writeFile(gone, "old"));
         safefile::Options existing;
         existing.existingOnly = true;
         QString why;
@@ -224,7 +224,7 @@ private slots:
         QVERIFY(results[0].ok);
         QVERIFY(!results[1].ok);
         QVERIFY(!results[1].error.isEmpty());
-        QCOMPARE(readBytes(kept), QByteArray("new kept"));
+        QCOMPARE(readFile(kept), QByteArray("new kept"));
         QCOMPARE(entries(dir.path()), QStringList({"kept.htm"}));
     }
 
@@ -240,15 +240,15 @@ private slots:
             const QString temporary = pending.temporaryPath();
             QVERIFY(safefile::isTemporaryName(QFileInfo(temporary).fileName()));
             QCOMPARE(QFileInfo(temporary).absolutePath(), dir.path());
-            QVERIFY(writeBytes(temporary, "%PDF-1.4"));
+            QVERIFY(writeFile(temporary, "%PDF-1.4"));
             QCOMPARE(safefile::removeStaleTemporaries(dir.path()), 0);
             QVERIFY(!QFile::exists(target));
             QVERIFY(pending.commit());
         }
-        QCOMPARE(readBytes(target), QByteArray("%PDF-1.4"));
+        QCOMPARE(readFile(target), QByteArray("%PDF-1.4"));
         {
             safefile::Pending abandoned(dir.filePath("other.pdf"));
-            QVERIFY(writeBytes(abandoned.temporaryPath(), "partial"));
+            QVERIFY(writeFile(abandoned.temporaryPath(), "partial"));
         }
         QCOMPARE(entries(dir.path()), QStringList({"agenda.pdf"}));
         safefile::Pending refused(dir.filePath("agenda.pdf/inner.pdf"));
@@ -265,17 +265,17 @@ private slots:
         QByteArray big(3 * 1024 * 1024 + 17, Qt::Uninitialized);
         for (qsizetype i = 0; i < big.size(); ++i)
             big[i] = char(i * 7);
-        QVERIFY(writeBytes(dir.filePath("source.bin"), big));
-        QVERIFY(writeBytes(dir.filePath("target.bin"), "old"));
+        QVERIFY(writeFile(dir.filePath("source.bin"), big));
+        QVERIFY(writeFile(dir.filePath("target.bin"), "old"));
         QVERIFY(safefile::copy(dir.filePath("source.bin"), dir.filePath("target.bin")));
-        QCOMPARE(readBytes(dir.filePath("target.bin")), big);
+        QCOMPARE(readFile(dir.filePath("target.bin")), big);
 
         const QString fifo = dir.filePath("fifo");
         QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         QString why;
         QVERIFY(!safefile::copy(fifo, dir.filePath("target.bin"), &why));
         QVERIFY(!why.isEmpty());
-        QCOMPARE(readBytes(dir.filePath("target.bin")), big);
+        QCOMPARE(readFile(dir.filePath("target.bin")), big);
     }
 };
 

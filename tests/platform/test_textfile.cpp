@@ -12,8 +12,6 @@
 
 using namespace textfile;
 
-using namespace testfiles;
-
 class TestTextFile : public QObject
 {
     Q_OBJECT
@@ -143,7 +141,7 @@ private slots:
         QFETCH(int, pieceBytes);
         QTemporaryDir dir;
         const QString path = dir.filePath("page.htm");
-        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(testfiles::writeFile(path, bytes));
         const Loaded whole = load(path);
         qsizetype announced = -1;
         QByteArray pieces;
@@ -184,9 +182,10 @@ private slots:
         QFETCH(QByteArray, then);
         QTemporaryDir dir;
         const QString path = dir.filePath("page.htm");
-        QVERIFY(writeBytes(path, first));
+        QVERIFY(testfiles::writeFile(path, first));
         const TextInfo info = readText(
-            path, [&](qsizetype) { QVERIFY(writeBytes(path, then)); }, [](QByteArrayView) {});
+            path, [&](qsizetype) { QVERIFY(testfiles::writeFile(path, then)); },
+            [](QByteArrayView) {});
         QVERIFY(!info.ok);
         QCOMPARE(info.error, QStringLiteral("The file changed while it was being read."));
     }
@@ -212,7 +211,7 @@ private slots:
         QFETCH(bool, refused);
         QTemporaryDir dir;
         const QString path = dir.filePath("file.htm");
-        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(testfiles::writeFile(path, bytes));
         const Loaded loaded = load(path);
         QCOMPARE(!loaded.ok, refused);
         QCOMPARE(loaded.error.isEmpty(), !refused);
@@ -276,4 +275,5 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestTextFile)
+#include "support/files.h"
 #include "test_textfile.moc"

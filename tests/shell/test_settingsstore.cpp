@@ -2,8 +2,8 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "shell/startupstate.h"
-#include "site/immutable.h"
 #include "support/files.h"
+#include "support/immutable.h"
 
 #include <QDir>
 #include <QFile>
@@ -178,7 +178,7 @@ private slots:
         const QString real = dir.filePath("dotfiles/Lorimel3.ini");
         QVERIFY(QDir().mkpath(dir.filePath("dotfiles")));
         QVERIFY(QDir().mkpath(dir.filePath("config")));
-        QVERIFY(writeBytes(real, "[Settings]\nBrowser=None\n"));
+        QVERIFY(writeFile(real, "[Settings]\nBrowser=None\n"));
         const QString link = dir.filePath("config/Lorimel3.ini");
         QVERIFY(QFile::link(real, link));
         SettingsStore store(dir.filePath("config"));
@@ -191,7 +191,7 @@ private slots:
         }
         QVERIFY(store.sync());
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(readBytes(real), QByteArray("[Settings]\nBrowser=None\nFontsize=12\n"));
+        QCOMPARE(readFile(real), QByteArray("[Settings]\nBrowser=None\nFontsize=12\n"));
         QCOMPARE(entries(dir.filePath("dotfiles")), QStringList{"Lorimel3.ini"});
     }
 
@@ -235,22 +235,23 @@ private slots:
         fresh.loadPreferences(store, "/opt/lorimel");
         QCOMPARE(fresh.colors, AppState::defaultColors());
         QCOMPARE(fresh.browser, QStringLiteral("None"));
-        QCOMPARE(fresh.fonter, QStringLiteral("8.5"));
+        QCOMPARE(fresh.fontSizeText, QStringLiteral("8.5"));
         QCOMPARE(fresh.imageTypes, AppState::builtInImageTypes());
         QVERIFY(fresh.customTags.isEmpty());
         QCOMPARE(fresh.customCaptions[5], QStringLiteral("Custom6"));
         QCOMPARE(fresh.siteFilePath, QStringLiteral("/opt/lorimel"));
-        QVERIFY(!fresh.colorOnOff);
+        QVERIFY(!fresh.colouringOff);
 
         store.save("Lorimel3", "Graphics", "Count", "0");
         store.save("Lorimel3", "Colors", "Links", "blue");
         store.save("Lorimel3", "Colors", "OnOff", "1");
-        settings::writeList(store, settings::customTagCount(), {"<H1>", "<BLINK>"});
+        settings::writeList(store, settings::setting(settings::CustomTagCount),
+                            {"<H1>", "<BLINK>"});
         AppState stored;
         stored.loadPreferences(store, "/opt/lorimel");
         QVERIFY(stored.imageTypes.isEmpty());
         QCOMPARE(stored.colors[LinksColor], qint64(0));
-        QVERIFY(stored.colorOnOff);
+        QVERIFY(stored.colouringOff);
         QCOMPARE(stored.customTags, QStringList({"<H1>", "<BLINK>"}));
     }
 
@@ -305,6 +306,20 @@ private slots:
         QFAIL("not in the catalogue");
     }
 
+    // Every name of the catalogue has its own place in the store.
+    void catalogueNamesAreDistinct()
+    {
+        QSet<QString> places;
+        for (int key = 0; key < settings::KeyCount; ++key) {
+            const settings::Setting &s = settings::setting(settings::Key(key));
+            QVERIFY2(!s.app.isEmpty() && !s.section.isEmpty() && !s.key.isEmpty(),
+                     qPrintable(QString::number(key)));
+            places.insert(s.app + u'/' + s.section + u'/' + s.key);
+        }
+        QCOMPARE(places.size(), int(settings::KeyCount));
+        QCOMPARE(settings::catalogue().size(), int(settings::KeyCount) + 12);
+    }
+
     void hugeStoredListStaysBounded()
     {
         QTemporaryDir dir;
@@ -351,15 +366,15 @@ private slots:
         SettingsStore store(dir.path());
         if (!stored.isEmpty())
             store.save("LM3", "Extras", "UseIE", stored);
-        const auto answer = startupstate::storedUseIE(store);
+        const auto answer = startupstate::storedPreviewAnswer(store);
         QCOMPARE(answer.has_value() ? int(*answer) : -1, expected);
         // Read before the program starts: the same answer, and a first run
         // leaves the folder as it was.
         store.sync();
-        const auto peeked = startupstate::peekUseIE(dir.path());
+        const auto peeked = startupstate::peekPreviewAnswer(dir.path());
         QCOMPARE(peeked.has_value() ? int(*peeked) : -1, expected);
         QTemporaryDir fresh;
-        QVERIFY(!startupstate::peekUseIE(fresh.path()));
+        QVERIFY(!startupstate::peekPreviewAnswer(fresh.path()));
         QVERIFY(QDir(fresh.path()).isEmpty());
     }
 };

@@ -1,8 +1,9 @@
 // Replacing one text in many files: the replacement rule, and files that
 // keep every byte but the replaced ones, or are skipped and reported.
 
-#include "site/immutable.h"
 #include "site/multireplace.h"
+#include "support/files.h"
+#include "support/immutable.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,17 +20,8 @@ Q_DECLARE_METATYPE(multireplace::Outcome)
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testfiles::readFile;
+using testfiles::writeFile;
 
 // Changes when a file is written anew (the atomic save renames a new file
 // over it).

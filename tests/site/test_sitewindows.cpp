@@ -6,12 +6,13 @@
 #include "site/fileproperties.h"
 #include "site/fileretriever.h"
 #include "site/folderbrowser.h"
-#include "site/immutable.h"
 #include "site/multireplacewindow.h"
 #include "site/sitepane.h"
 #include "site/thumbnailbrowser.h"
 #include "support/fakeworkbench.h"
+#include "support/files.h"
 #include "support/gui.h"
+#include "support/immutable.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -25,17 +26,8 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testfiles::readFile;
+using testfiles::writeFile;
 
 bool writePicture(const QString &path, int width, int height, const char *format)
 {

@@ -1,9 +1,10 @@
 #pragma once
-// Small file helpers for tests, and the ways a write can be made to fail
-// even for root: a full small tmpfs.
+// Files a test sets up and reads back, and a file system that is full.
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 
@@ -11,16 +12,23 @@
 
 namespace testfiles {
 
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
+inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-inline QByteArray readBytes(const QString &path)
+// The same, making the folders on the way first.
+inline bool writeFileWithFolders(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && writeFile(path, bytes);
+}
+
+// The file's bytes, or "<missing>" when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 inline struct stat statOf(const QString &path)
@@ -45,7 +53,8 @@ inline QStringList entries(const QString &folder)
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// A tmpfs of `size` mounted on a new folder for the life of the object.
+// A tmpfs of `size` mounted on a new folder for the life of the object: a
+// full file system that makes a write fail even for root.
 class SmallTmpfs
 {
 public:
