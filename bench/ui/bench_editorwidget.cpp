@@ -67,7 +67,7 @@ void BM_ResidentAfterLoad(benchmark::State &state)
         const qint64 before = residentBytes();
         state.ResumeTiming();
         window->loadFile(path);
-        app.textLength = 0;
+        app.colourLength = 0;
         insertion::smartcolor(*window->editor(), app);
         QCoreApplication::processEvents();
         state.PauseTiming();
@@ -100,7 +100,7 @@ void BM_SmartColorWidget(benchmark::State &state)
     AppState app;
     editor.setDocumentText(document(state.range(0)));
     for (auto _ : state) {
-        app.textLength = 0;
+        app.colourLength = 0;
         insertion::smartcolor(editor, app);
     }
 }
@@ -118,7 +118,7 @@ void BM_InsertFragment(benchmark::State &state)
     const qsizetype middle = editor.characterLength() / 2;
     for (auto _ : state) {
         editor.setSelStart(middle);
-        insertion::portableColor(editor, app, fragment);
+        insertion::insertFragment(editor, app, fragment);
         state.PauseTiming();
         editor.undo();
         state.ResumeTiming();

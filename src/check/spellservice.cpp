@@ -1,5 +1,6 @@
 #include "check/spellservice.h"
 
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 
 #include <QCoreApplication>
@@ -114,7 +115,7 @@ bool SpellService::addWord(const QString &word, QString *error)
         return true;
     const QStringList words = m_personal + QStringList{word};
     QDir().mkpath(QFileInfo(m_personalPath).path());
-    if (!textfile::writeFile(m_personalPath, spelling::wordListBytes(words), error))
+    if (!safefile::write(m_personalPath, spelling::wordListBytes(words), error))
         return false;
     m_personal = words;
     m_personalSet.insert(word);
