@@ -1,6 +1,7 @@
 #include "check/pagecheckpane.h"
 
 #include "editor/htmleditor.h"
+#include "widgets/formkit.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -116,8 +117,7 @@ PageCheckPane::PageCheckPane(QWidget *parent) : QWidget(parent)
     m_filter = new QComboBox(this);
     m_filter->setObjectName(QStringLiteral("cboShow"));
     m_filter->addItems({tr("Errors and warnings"), tr("Errors only")});
-    auto *show = new QLabel(tr("&Show"), this);
-    show->setBuddy(m_filter);
+    QLabel *show = formkit::captionLabel(tr("&Show"), m_filter, this);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblCheckStatus"));
     m_status->setAccessibleName(tr("Check result"));

@@ -18,6 +18,9 @@ constexpr int IdleAfterEditMs = 300;
 // The page's LANG is read again a moment after its start changes.
 constexpr int LanguageDelayMs = 400;
 constexpr long HeadBytes = 64 * 1024;
+// A line longer than this (a page written without line breaks) is followed
+// but not checked: checking it whole would hold up the editor.
+constexpr long LongLineBytes = 256 * 1024;
 constexpr long MarkColour = 0x2020E0; // red, as 0x00BBGGRR
 
 } // namespace
@@ -220,7 +223,8 @@ spelltext::State SpellHighlighter::checkLine(int line, spelltext::State state)
     if (to > from) {
         const auto *bytes = reinterpret_cast<const char *>(
             m_editor.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, from, to - from));
-        spelltext::scan(bytes, to - from, state, from, &words);
+        spelltext::scan(bytes, to - from, state, from,
+                        to - from <= LongLineBytes ? &words : nullptr);
     }
     m_editor.SendScintilla(QsciScintillaBase::SCI_SETINDICATORCURRENT, long(Indicator));
     m_editor.SendScintilla(QsciScintillaBase::SCI_INDICATORCLEARRANGE, from, to - from);

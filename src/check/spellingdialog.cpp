@@ -3,6 +3,7 @@
 #include "check/spellservice.h"
 #include "editor/htmleditor.h"
 #include "platform/dialogservice.h"
+#include "widgets/formkit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -19,31 +20,22 @@ SpellingDialog::SpellingDialog(HtmlEditor &editor, SpellService &service, Dialog
     setObjectName(QStringLiteral("frmSpelling"));
     setWindowTitle(tr("Spelling"));
     auto *grid = new QGridLayout(this);
-    m_notFound = new QLineEdit(this);
-    m_notFound->setObjectName(QStringLiteral("txtNotFound"));
+    m_notFound = formkit::lineEdit("txtNotFound", QString(), this);
     m_notFound->setReadOnly(true);
-    m_changeTo = new QLineEdit(this);
-    m_changeTo->setObjectName(QStringLiteral("txtChangeTo"));
+    m_changeTo = formkit::lineEdit("txtChangeTo", QString(), this);
     m_suggestions = new QListWidget(this);
     m_suggestions->setObjectName(QStringLiteral("lstSuggestions"));
-    const auto label = [this](const QString &text, QWidget *buddy) {
-        auto *l = new QLabel(text, this);
-        l->setBuddy(buddy);
-        return l;
-    };
-    grid->addWidget(label(tr("&Not in Dictionary:"), m_notFound), 0, 0);
+    grid->addWidget(formkit::captionLabel(tr("&Not in Dictionary:"), m_notFound, this), 0, 0);
     grid->addWidget(m_notFound, 1, 0);
-    grid->addWidget(label(tr("Change &To:"), m_changeTo), 2, 0);
+    grid->addWidget(formkit::captionLabel(tr("Change &To:"), m_changeTo, this), 2, 0);
     grid->addWidget(m_changeTo, 3, 0);
-    grid->addWidget(label(tr("Su&ggestions:"), m_suggestions), 4, 0);
+    grid->addWidget(formkit::captionLabel(tr("Su&ggestions:"), m_suggestions, this), 4, 0);
     grid->addWidget(m_suggestions, 5, 0, 2, 1);
 
     auto *buttons = new QVBoxLayout;
     const auto button = [&](const char *name, const QString &caption,
                             void (SpellingDialog::*fn)()) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
+        QPushButton *b = formkit::button(name, caption, this);
         connect(b, &QPushButton::clicked, this, fn);
         buttons->addWidget(b);
         m_wordButtons << b;
@@ -53,9 +45,7 @@ SpellingDialog::SpellingDialog(HtmlEditor &editor, SpellService &service, Dialog
     button("cmdChangeAll", tr("Change A&ll"), &SpellingDialog::changeAll);
     button("cmdIgnore", tr("&Ignore"), &SpellingDialog::ignore);
     button("cmdAdd", tr("&Add"), &SpellingDialog::add);
-    auto *close = new QPushButton(tr("Cl&ose"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    close->setAutoDefault(false);
+    QPushButton *close = formkit::button("cmdClose", tr("Cl&ose"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
     buttons->addStretch(1);

@@ -189,24 +189,26 @@ void MainWindow::buildBars()
         m_toolbarButtons << button;
     }
     main->addSeparator();
-    m_smartColorButton = new QToolButton(main);
-    m_smartColorButton->setObjectName(QStringLiteral("Command96"));
-    m_smartColorButton->setText(QStringLiteral("Smartcolor"));
-    m_smartColorButton->setToolTip(QStringLiteral("Color-Codes  HTML Syntax"));
-    m_smartColorButton->setProperty("hint", QStringLiteral("Color codes the HTML code"));
-    m_smartColorButton->setEnabled(false);
-    m_smartColorButton->installEventFilter(this);
-    m_smartColorButton->setMouseTracking(true);
-    main->addWidget(m_smartColorButton);
-    m_checkPageButton = new QToolButton(main);
-    m_checkPageButton->setObjectName(QStringLiteral("cmdCheckPage"));
-    m_checkPageButton->setText(tr("Check Page"));
-    m_checkPageButton->setToolTip(tr("Checks the HTML of the document (F9)"));
-    m_checkPageButton->setProperty("hint", tr("Checks the HTML of the active document"));
-    m_checkPageButton->setEnabled(false);
-    m_checkPageButton->installEventFilter(this);
-    m_checkPageButton->setMouseTracking(true);
-    main->addWidget(m_checkPageButton);
+    // Buttons that need a document, with their status-bar hints.
+    const auto documentButton = [this, main](const char *name, const QString &caption,
+                                             const QString &toolTip, const QString &hint) {
+        auto *button = new QToolButton(main);
+        button->setObjectName(QLatin1String(name));
+        button->setText(caption);
+        button->setToolTip(toolTip);
+        button->setProperty("hint", hint);
+        button->setEnabled(false);
+        button->installEventFilter(this);
+        button->setMouseTracking(true);
+        main->addWidget(button);
+        return button;
+    };
+    m_smartColorButton = documentButton("Command96", QStringLiteral("Smartcolor"),
+                                        QStringLiteral("Color-Codes  HTML Syntax"),
+                                        QStringLiteral("Color codes the HTML code"));
+    m_checkPageButton =
+        documentButton("cmdCheckPage", tr("Check Page"), tr("Checks the HTML of the document (F9)"),
+                       tr("Checks the HTML of the active document"));
     main->addSeparator();
     // The organizer needs no document: its button is always on.
     auto *organizerButton = new QToolButton(main);

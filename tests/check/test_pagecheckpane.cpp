@@ -4,14 +4,10 @@
 
 #include "check/pagecheckpane.h"
 #include "editor/htmleditor.h"
-#include "kernel/settingsstore.h"
-#include "shell/mainwindow.h"
-#include "shell/startup.h"
-#include "support/scripteddialogs.h"
+#include "support/mainrun.h"
 
 #include <QComboBox>
 #include <QDockWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
@@ -179,15 +175,9 @@ private slots:
     // Check Page from the menu, its key and the main bar's button.
     void command()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        ScriptedDialogs dialogs;
-        store.save("LM3", "Extras", "UseIE", "No");
-        store.save("Lorimel3", "Startup", "ShowStart", "no");
-        store.save("Lorimel3", "Settings", "CheckWarnings", "False");
-        Startup startup(store, dialogs, QString());
-        startup.runNow();
-        std::unique_ptr<MainWindow> main(startup.mainWindow());
+        MainRun run;
+        run.store.save("Lorimel3", "Settings", "CheckWarnings", "False");
+        MainWindow *main = run.start();
         HtmlEditor *editor = main->activeEditor();
         editor->setDocumentText(QString::fromLatin1(Page));
         auto *dock = main->findChild<QDockWidget *>(QStringLiteral("PageCheck"));
@@ -209,7 +199,7 @@ private slots:
             QCOMPARE(findingLines(*pane), QStringLiteral("3 5 7"));
             dock->hide();
         }
-        QCOMPARE(dialogs.unexpected, 0);
+        QCOMPARE(run.dialogs.unexpected, 0);
     }
 };
 

@@ -8,10 +8,7 @@
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
 #include "kernel/appstate.h"
-#include "kernel/settingsstore.h"
-#include "shell/mainwindow.h"
-#include "shell/startup.h"
-#include "support/scripteddialogs.h"
+#include "support/mainrun.h"
 
 #include <QFile>
 #include <QLabel>
@@ -139,6 +136,9 @@ private slots:
         QTest::newRow("over many lines")
             << QString("<P>good words</P>\r\n").repeated(3000) + "<P>last lne</P>"
             << QStringList{"lne"};
+        QTest::newRow("a line too long to check, then a short one")
+            << "<P>" + QString("wrod ").repeated(60000) + "</P>\r\n<P>last lne</P>"
+            << QStringList{"lne"};
     }
     void marksTheTextOnly()
     {
@@ -235,15 +235,9 @@ private slots:
     // words only for the session.
     void popup()
     {
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        ScriptedDialogs dialogs;
-        store.save("LM3", "Extras", "UseIE", "No");
-        store.save("Lorimel3", "Startup", "ShowStart", "no");
-        store.save("Lorimel3", "Settings", "SpellLanguage", "en_US");
-        Startup startup(store, dialogs, QString());
-        startup.runNow();
-        std::unique_ptr<MainWindow> main(startup.mainWindow());
+        MainRun run;
+        run.store.save("Lorimel3", "Settings", "SpellLanguage", "en_US");
+        MainWindow *main = run.start();
         QCOMPARE(main->action("mnuSpellingItem")->shortcut(), QKeySequence(Qt::Key_F7));
         HtmlEditor *editor = main->activeEditor();
         editor->setDocumentText("<P>wrold Teh zzxq fine</P>");
@@ -277,7 +271,7 @@ private slots:
         menu = popupAt(10);
         QVERIFY(menu);
         menu->findChild<QAction *>("mnuAddWordItem")->trigger();
-        QFile list(store.directory() + "/personal-dictionary.txt");
+        QFile list(run.store.directory() + "/personal-dictionary.txt");
         QVERIFY(list.open(QIODevice::ReadOnly));
         QCOMPARE(list.readAll(), QByteArray("Teh\n"));
         // Ignored: for this session.
@@ -289,11 +283,11 @@ private slots:
         // A right word gives the usual pop-up.
         QVERIFY(!popupAt(19));
 
-        SpellService nextSession(store.directory() + "/personal-dictionary.txt");
+        SpellService nextSession(run.store.directory() + "/personal-dictionary.txt");
         nextSession.setChosenLanguage("en_US");
         Document doc(nextSession, "<P>Teh zzxq</P>");
         QCOMPARE(doc.check(), QStringList{"zzxq"});
-        QCOMPARE(dialogs.unexpected, 0);
+        QCOMPARE(run.dialogs.unexpected, 0);
     }
 
     // Tools > Spelling: from the caret to the end, then from the start to
@@ -357,6 +351,27 @@ private slots:
             QCOMPARE(list.readAll(), QByteArray("wrold\n"));
         }
         QCOMPARE(doc.dialogs.unexpected, 0);
+    }
+
+    // A personal list that cannot be written: the word stays misspelt and
+    // the user is told why.
+    void addThatCannotBeSaved()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SpellService service(dir.filePath("file/words.txt"));
+        service.setChosenLanguage("en_US");
+        Document doc(service, "<P>zzxq</P>");
+        SpellingDialog dialog(doc.editor(), service, doc.dialogs);
+        QCOMPARE(dialog.word(), QStringLiteral("zzxq"));
+        dialog.add();
+        QCOMPARE(doc.dialogs.messages().size(), 1);
+        QVERIFY(doc.dialogs.messages().first().startsWith(
+            "The word could not be added to your dictionary."));
+        QCOMPARE(dialog.word(), QStringLiteral("zzxq"));
+        QCOMPARE(doc.check(), QStringList{"zzxq"});
     }
 
     // Change All is one step of the undo history.
