@@ -12,9 +12,11 @@
 #include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QThread>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <climits>
 #include <memory>
 
 using pagecheck::Finding;
@@ -149,6 +151,10 @@ PageCheckPane::PageCheckPane(QWidget *parent) : QWidget(parent)
     // Double-click or Enter.
     connect(m_view, &QTreeView::activated, this,
             [this](const QModelIndex &index) { jumpTo(index.row()); });
+    m_markTimer = new QTimer(this);
+    m_markTimer->setSingleShot(true);
+    m_markTimer->setInterval(0);
+    connect(m_markTimer, &QTimer::timeout, this, &PageCheckPane::markSome);
     connect(m_filter, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_shown->setFilterFixedString(index == 1 ? QStringLiteral("E") : QString());
         showMarkers();
@@ -258,6 +264,10 @@ void PageCheckPane::onLinesEdited(int first, int last, int delta)
     if (m_model->rowCount() == 0)
         return;
     m_model->edit(first + 1, last + 1, delta);
+    // The lines still to mark moved with the text; the edited ones have
+    // nothing to mark now.
+    if (m_markTimer->isActive() && first + 1 < m_markLine)
+        m_markLine = qMax(first + 1, m_markLine + delta);
     // The editor moved the markers with their lines, and put those of
     // deleted lines on the line before; the edited lines have no finding
     // now.
@@ -273,6 +283,7 @@ void PageCheckPane::onLinesEdited(int first, int last, int delta)
 
 void PageCheckPane::removeMarkers()
 {
+    m_markTimer->stop();
     if (!m_editor)
         return;
     m_editor->markerDeleteAll(ErrorMarker);
@@ -293,10 +304,21 @@ void PageCheckPane::showMarkers()
     m_editor->markerDefine(QsciScintilla::RightTriangle, WarningMarker);
     m_editor->setMarkerBackgroundColor(QColor(0xF0, 0xB0, 0x20), WarningMarker);
     m_editor->setMarkerForegroundColor(QColor(0x80, 0x60, 0), WarningMarker);
+    m_markLine = 1;
+    markSome();
+}
+
+void PageCheckPane::markSome()
+{
+    // A millisecond or two of work.
+    constexpr int LinesPerTurn = 2000;
+    if (!m_editor)
+        return;
     const QList<Finding> &all = m_model->findings();
     const bool warnings = warningsShown();
+    qsizetype i = pagecheck::onLines(all, m_markLine, INT_MAX).first;
     int marked = 0;
-    for (qsizetype i = 0; i < all.size();) {
+    while (i < all.size() && marked < LinesPerTurn) {
         const int line = all[i].line;
         bool error = false, shown = false;
         for (; i < all.size() && all[i].line == line; ++i) {
@@ -308,10 +330,14 @@ void PageCheckPane::showMarkers()
         m_editor->markerAdd(line - 1, error ? ErrorMarker : WarningMarker);
         ++marked;
     }
-    if (marked > 0) {
+    if (marked > 0 && m_editor->marginWidth(1) == 0) {
         m_editor->setMarginType(1, QsciScintilla::SymbolMargin);
         m_editor->setMarginMarkerMask(1, (1 << ErrorMarker) | (1 << WarningMarker));
         m_editor->setMarginWidth(1, 14);
+    }
+    if (i < all.size()) {
+        m_markLine = all[i].line;
+        m_markTimer->start();
     }
 }
 

@@ -18,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QSortFilterProxyModel;
 class QThread;
+class QTimer;
 class QTreeView;
 class FindingsModel;
 
@@ -56,6 +57,9 @@ private:
     void clear();
     void onLinesEdited(int first, int last, int delta);
     void showMarkers();
+    // Marks the next lines from m_markLine on; the rest on the next turn
+    // of the event loop, so that thousands of findings never hold it up.
+    void markSome();
     void removeMarkers();
     void showStatus();
 
@@ -73,4 +77,6 @@ private:
     QComboBox *m_filter = nullptr;
     QTreeView *m_view = nullptr;
     QLabel *m_status = nullptr;
+    QTimer *m_markTimer = nullptr;
+    int m_markLine = 0; // the first line (from 1) not marked yet
 };

@@ -172,6 +172,38 @@ private slots:
         QCOMPARE(findingLines(pane), QStringLiteral("5 9"));
     }
 
+    // Thousands of lines with findings are marked a part at a time, and
+    // edits made meanwhile are followed.
+    void marksManyLines_data()
+    {
+        QTest::addColumn<int>("line"); // where the edit starts (from 1); 0: none
+        QTest::addColumn<int>("remove");
+        QTest::addColumn<QString>("insert");
+        QTest::newRow("no edit") << 0 << 0 << "";
+        QTest::newRow("a line break at the top") << 1 << 0 << "\n";
+        QTest::newRow("lines deleted across the marked ones") << 1500 << 13000 << "";
+        QTest::newRow("typing below them") << 4000 << 0 << "x";
+    }
+    void marksManyLines()
+    {
+        QFETCH(int, line);
+        QFETCH(int, remove);
+        QFETCH(QString, insert);
+        HtmlEditor editor;
+        PageCheckPane pane;
+        editor.setDocumentText("<!DOCTYPE html>\n<html><head><title>x</title></head><body>\n" +
+                               QStringLiteral("<foo>a</foo>\n").repeated(6000) +
+                               "</body></html>\n");
+        QVERIFY(checkAndWait(pane, editor));
+        QCOMPARE(pane.findings().last().line, 6002);
+        QVERIFY(markerLines(editor).size() < findingLines(pane).size());
+        if (line > 0) {
+            editor.select(lineStart(editor, line), remove);
+            editor.setSelText(insert);
+        }
+        QTRY_COMPARE(markerLines(editor), findingLines(pane));
+    }
+
     // Check Page from the menu, its key and the main bar's button.
     void command()
     {
