@@ -320,6 +320,10 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
                              SendScintilla(SCI_GETRANGEPOINTER, position, end - position)),
                          end - position);
         }
+        // A comment open at the start that did not end before ends now:
+        // its earlier lines change too, so nothing is kept from this scan.
+        if (first.inComment && !first.commentEnds && scanner.lastCommentEnd() >= 0)
+            return false;
         const QVector<int> &states = scanner.lineStates();
         for (qsizetype k = compared; k < states.size(); ++k) {
             const long next = firstStateLine + long(k);

@@ -51,8 +51,8 @@ constexpr Stops stops;
 } // namespace
 
 Scanner::Scanner(qsizetype offset, LineState state, ElementPool *pool, ElementObserver *observer)
-    : m_position(offset), m_paintStart(offset), m_inTag(state.inTag), m_inComment(state.inComment),
-      m_tagSoFar(state.tagSoFar), m_pool(pool), m_observer(observer)
+    : m_position(offset), m_paintStart(offset), m_paintFloor(offset), m_inTag(state.inTag),
+      m_inComment(state.inComment), m_tagSoFar(state.tagSoFar), m_pool(pool), m_observer(observer)
 {
     // What is open at the start began before it: its paint starts here. A
     // comment that began on an earlier line may end on the first "-->".

@@ -18,6 +18,8 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
     fonter = numbers::shortestDouble(number(store, fontSize()));
     colorOnOff = boolean(store, colorsOff());
     livePreview = boolean(store, settings::livePreview());
+    autoClose = boolean(store, settings::autoClose());
+    upperCaseTags = text(store, settings::tagCase()) != settings::tagCaseText(false);
     browser = text(store, settings::browser());
     for (int i = 0; i < int(colors.size()); ++i)
         colors[std::size_t(i)] = qint64(number(store, colour(i)));

@@ -36,8 +36,10 @@ struct AppState
     }
 
     bool useIE = false;
-    bool colorOnOff = false; // true switches colouring off
-    bool livePreview = true; // the preview refreshes when typing pauses
+    bool colorOnOff = false;   // true switches colouring off
+    bool livePreview = true;   // the preview refreshes when typing pauses
+    bool autoClose = true;     // typing a start tag writes its end tag
+    bool upperCaseTags = true; // the case of tags written for the user
     QString fonter = settings::fontSize().defaultText;
     bool canceler = false;
     UndoRecord undo;

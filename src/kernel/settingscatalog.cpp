@@ -111,6 +111,18 @@ const Setting &livePreview()
     return s;
 }
 
+const Setting &autoClose()
+{
+    static const Setting s = booleanSetting(Main, "Settings", "AutoClose", true);
+    return s;
+}
+
+const Setting &tagCase()
+{
+    static const Setting s = textSetting(Main, "Settings", "TagCase", tagCaseText(true));
+    return s;
+}
+
 const Setting &siteDrive()
 {
     static const Setting s = textSetting(Main, "Direct", "Drive");
@@ -290,7 +302,7 @@ QList<Setting> catalogue()
                        siteSplitter(),     agendaCount(),  phoneCount(),     favouriteCount(),
                        objectTagClassId(), objectObj(),    objectTagCase(),  objectLines(),
                        objectWidth(),      objectHeight(), objectInclCode(), objectCode()};
-    all << livePreview() << tabbedDocuments();
+    all << livePreview() << tabbedDocuments() << autoClose() << tagCase();
     for (int i = 0; i < 5; ++i)
         all << colour(i) << barVisible(i);
     for (int i = 0; i < 6; ++i)

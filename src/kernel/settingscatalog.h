@@ -39,6 +39,13 @@ const Setting &imageTypeCount();  // Graphics/Count, -1 .. 5000, -1 (the built-i
 const Setting &customTagCount();  // CustomTags/Count, -1 .. 5000, -1
 const Setting &showTips();        // Startup/ShowStart, "yes"
 const Setting &livePreview();     // Settings/LivePreview, True: refresh while typing
+const Setting &autoClose();       // Settings/AutoClose, True: end tags written while typing
+const Setting &tagCase();         // Settings/TagCase, "Upper": the case of tags written
+// The stored text of the tag case: "Upper" or "Lower".
+inline QString tagCaseText(bool upper)
+{
+    return upper ? QStringLiteral("Upper") : QStringLiteral("Lower");
+}
 const Setting &siteDrive();       // Direct/Drive
 const Setting &siteDirectory();   // Direct/Director
 const Setting &siteFilePath();    // Direct/FilePath

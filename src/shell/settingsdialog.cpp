@@ -225,9 +225,17 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
     m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
     grid->addWidget(m_livePreview, 7, 2, 1, 2);
+    m_autoClose = new QCheckBox(tr("&Write end tags while typing"), panel);
+    m_autoClose->setObjectName(QStringLiteral("chkAutoClose"));
+    grid->addWidget(m_autoClose, 8, 2, 1, 2);
+    m_tagCase = new QComboBox(panel);
+    m_tagCase->setObjectName(QStringLiteral("cboTagCase"));
+    m_tagCase->addItems({tr("UPPER CASE"), tr("lower case")});
+    grid->addWidget(buddyLabel(tr("&Case of tags written for you"), m_tagCase, panel), 9, 2, 1, 2);
+    grid->addWidget(m_tagCase, 10, 2);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(11, 1);
     return panel;
 }
 
@@ -360,6 +368,8 @@ void SettingsDialog::load()
         setSwatch(i, state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colorOnOff);
     m_livePreview->setChecked(state.livePreview);
+    m_autoClose->setChecked(state.autoClose);
+    m_tagCase->setCurrentIndex(state.upperCaseTags ? 0 : 1);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fonter);
@@ -447,6 +457,11 @@ void SettingsDialog::save()
     state.livePreview = m_livePreview->isChecked();
     settings::write(store, settings::livePreview(),
                     state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+    state.autoClose = m_autoClose->isChecked();
+    settings::write(store, settings::autoClose(),
+                    state.autoClose ? QStringLiteral("True") : QStringLiteral("False"));
+    state.upperCaseTags = m_tagCase->currentIndex() == 0;
+    settings::write(store, settings::tagCase(), settings::tagCaseText(state.upperCaseTags));
 
     for (int i = 0; i < 5; ++i) {
         settings::write(store, settings::colour(i), QString::number(m_colours[std::size_t(i)]));
@@ -501,6 +516,9 @@ void SettingsDialog::purge()
     state.colors = AppState::defaultColors();
     state.fonter = settings::fontSize().defaultText;
     state.livePreview = settings::boolean(m_workbench.settings(), settings::livePreview());
+    state.autoClose = settings::boolean(m_workbench.settings(), settings::autoClose());
+    state.upperCaseTags =
+        settings::text(m_workbench.settings(), settings::tagCase()) != settings::tagCaseText(false);
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
