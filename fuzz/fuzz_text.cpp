@@ -2,6 +2,7 @@
 // what their output must look like.
 #include "check.h"
 #include "import/importconvert.h"
+#include "platform/textfile.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -23,8 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
               text.size() + 3 * text.count(u'<') + 3 * text.count(u'>') + 5 * text.count(u'\n'),
           "nothing else changed");
 
+    // A file that looks binary is refused as Open refuses it; any other
+    // gives a page around the fragment.
     const importer::Result page = importer::importNewFile(QStringLiteral("a.txt"), bytes);
-    check(page.ok && page.html.contains(plain), "page holds the fragment");
+    const bool binary = textfile::looksBinary(bytes, text);
+    check(page.refused == binary, "refused only when binary");
+    check(binary || (page.ok && page.html.contains(plain)), "page holds the fragment");
 
     // Tables: a row opener per LF after the first, a cell per TAB.
     const QString table = importer::tableFragment(text);

@@ -25,7 +25,7 @@ sources=()
 for f in "$root"/src/import/*.cpp; do
   [ "$(basename "$f")" = importcommands.cpp ] || sources+=("$f")
 done
-sources+=("$root/src/kernel/htmlvalues.cpp" "$root/src/platform/numbers.cpp"
+sources+=("$root/src/kernel/colour.cpp" "$root/src/kernel/htmlvalues.cpp" "$root/src/platform/numbers.cpp"
   "$root/src/platform/textfile.cpp")
 
 targets=(fuzz_rtf fuzz_text)

@@ -20,18 +20,18 @@ void BM_UpperCaseAllTags(benchmark::State &state)
 {
     HtmlEditor editor;
     AppState app;
-    app.colorOnOff = !state.range(0);
+    app.colouringOff = !state.range(0);
     editor.setDocumentText(document(10 * megabyte));
-    app.textLength = 0;
+    app.colourLength = 0;
     insertion::smartcolor(editor, app);
     editor.setSelStart(editor.characterLength() / 2);
     for (auto _ : state) {
         state.PauseTiming();
         editcommands::convertTagCase(editor, tagcase::Case::Lower);
         state.ResumeTiming();
-        if (!editcommands::convertTagCase(editor, tagcase::Case::Upper, app.colorOnOff))
+        if (!editcommands::convertTagCase(editor, tagcase::Case::Upper, app.colouringOff))
             state.SkipWithError("nothing was converted");
-        app.textLength = 0;
+        app.colourLength = 0;
         insertion::smartcolor(editor, app);
     }
     state.SetBytesProcessed(state.iterations() * document(10 * megabyte).size());
@@ -51,20 +51,20 @@ void BM_ReplaceAllWidgets(benchmark::State &state)
     AppState app;
     const QString replacement =
         state.range(0) == 6 ? QStringLiteral("gadget") : QStringLiteral("gizmo-box");
-    app.colorOnOff = !state.range(1);
+    app.colouringOff = !state.range(1);
     qsizetype count = 0;
     for (auto _ : state) {
         state.PauseTiming();
         editor.setDocumentText(widgetDocument());
-        const bool off = app.colorOnOff;
-        app.colorOnOff = false;
-        app.textLength = 0;
+        const bool off = app.colouringOff;
+        app.colouringOff = false;
+        app.colourLength = 0;
         insertion::smartcolor(editor, app);
-        app.colorOnOff = off;
+        app.colouringOff = off;
         state.ResumeTiming();
         count = editcommands::replaceAll(editor, QStringLiteral("widget"), replacement, false,
-                                         app.colorOnOff);
-        app.textLength = 0;
+                                         app.colouringOff);
+        app.colourLength = 0;
         insertion::smartcolor(editor, app);
     }
     if (count != widgetCount)

@@ -1,6 +1,7 @@
 #include "builders/fontwizard.h"
 
 #include "kernel/appstate.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QComboBox>
@@ -19,8 +20,9 @@ FontWizard::FontWizard(BuilderHost &host) : BuilderDialog(host)
     m_face->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_face->setMinimumContentsLength(20);
     m_size = formkit::editableCombo("Combo1", textSizeItems());
-    m_color = new ColourField("Combo3", "Command1", QStringLiteral("Choose"), host.dialogs(),
-                              &m_lastColour);
+    m_color = new ColourField(QStringLiteral("Font Color"),
+                              {"Combo3", nullptr, "Command1", QStringLiteral("Choose")});
+    m_color->setDialog(host.dialogs(), &m_lastColour);
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);

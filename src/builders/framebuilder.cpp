@@ -171,22 +171,19 @@ FrameBuilder::FrameBuilder(BuilderHost &host) : BuilderDialog(host)
         m_pictures << picture;
     }
 
-    QPushButton *next = formkit::button("Command1", QStringLiteral("&Next"));
-    QPushButton *cancel = formkit::button("Command2", QStringLiteral("&Cancel"));
-    next->setDefault(true); // Enter goes on to the next step
-    connect(next, &QPushButton::clicked, this, &FrameBuilder::accept);
-    connect(cancel, &QPushButton::clicked, this, &FrameBuilder::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(next);
-    buttons->addWidget(cancel);
+    // Enter goes on to the next step.
+    QDialogButtonBox *buttons =
+        formkit::buttonRow(this,
+                           {{"Command1", tr("&Next"), QDialogButtonBox::AcceptRole},
+                            {"Command2", tr("&Cancel"), QDialogButtonBox::RejectRole}},
+                           "Command1");
 
     auto *window = new QVBoxLayout(this);
     window->addWidget(heading);
     window->addSpacing(6);
     window->addLayout(pictures);
     window->addSpacing(6);
-    window->addLayout(buttons);
+    window->addWidget(buttons);
     window->setSizeConstraint(QLayout::SetFixedSize);
 
     chooseLayout(1);

@@ -1,7 +1,7 @@
 #include "builders/graphics.h"
 
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QCheckBox>
@@ -103,20 +103,13 @@ QWidget *GraphicsBuilder::buildFilterPage()
     const GraphicsOptions defaults;
     m_filterType = formkit::editableCombo("Combo4", filterItems(), defaults.filterType);
     m_filterValue = formkit::lineEdit("Text6");
-    QPushButton *set = formkit::button("Command2", QStringLiteral("Set"));
-    formkit::setCaption(set, QStringLiteral("Set Filter Color"));
-    m_swatch = new QLabel;
-    m_swatch->setObjectName(QStringLiteral("Label12"));
-    m_swatch->setFrameShape(QFrame::Panel);
-    m_swatch->setFrameShadow(QFrame::Sunken);
-    m_swatch->setFixedSize(48, 22);
-    m_swatch->setAutoFillBackground(true);
-    connect(set, &QPushButton::clicked, this, &GraphicsBuilder::chooseFilterColor);
-    showFilterColor();
+    m_filterColor = new ColourField(QStringLiteral("Filter Color"),
+                                    {nullptr, "Label12", "Command2", QStringLiteral("Set")});
+    formkit::setCaption(m_filterColor->button(), QStringLiteral("Set Filter Color"));
+    m_filterColor->setDialog(host().dialogs(), &m_lastColour);
 
     auto *colourRow = new QHBoxLayout;
-    colourRow->addWidget(set);
-    colourRow->addWidget(m_swatch);
+    colourRow->addWidget(m_filterColor);
     colourRow->addWidget(new QLabel(QStringLiteral("Needed For Mask Filter")));
     colourRow->addStretch(1);
 
@@ -152,7 +145,7 @@ GraphicsOptions GraphicsBuilder::options() const
     o.mapName = m_mapName->text();
     o.filterType = m_filterType->currentText();
     o.filterValue = m_filterValue->text();
-    o.filterColor = m_filterColor;
+    o.filterColor = m_filterColor->text();
     return o;
 }
 
@@ -172,8 +165,7 @@ void GraphicsBuilder::setOptions(const GraphicsOptions &o)
     m_mapName->setText(o.mapName);
     m_filterType->setEditText(o.filterType);
     m_filterValue->setText(o.filterValue);
-    m_filterColor = o.filterColor;
-    showFilterColor();
+    m_filterColor->setText(o.filterColor);
 }
 
 void GraphicsBuilder::accept()
@@ -187,24 +179,4 @@ void GraphicsBuilder::imageMapToggled(bool on)
     QPalette palette = m_mapName->palette();
     palette.setColor(QPalette::Base, on ? mapNameEnabled : mapNameDisabled);
     m_mapName->setPalette(palette);
-}
-
-void GraphicsBuilder::chooseFilterColor()
-{
-    const std::optional<qint64> chosen = host().dialogs().colour(this, m_lastColour);
-    if (!chosen)
-        return;
-    m_lastColour = *chosen;
-    m_filterColor = htmlvalues::htmlColor(*chosen);
-    showFilterColor();
-}
-
-void GraphicsBuilder::showFilterColor()
-{
-    const QColor colour(m_filterColor);
-    QPalette palette = m_swatch->palette();
-    palette.setColor(QPalette::Window,
-                     colour.isValid() ? colour : this->palette().window().color());
-    m_swatch->setPalette(palette);
-    m_swatch->setToolTip(m_filterColor);
 }

@@ -7,6 +7,7 @@
 #include "widgets/builderdialog.h"
 
 class FileField;
+class ColourField;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -30,11 +31,8 @@ private:
     QWidget *buildImagePage();
     QWidget *buildFilterPage();
     void imageMapToggled(bool on);
-    void chooseFilterColor();
-    void showFilterColor();
 
     qint64 m_lastColour = 0;
-    QString m_filterColor;
     QComboBox *m_mediaType = nullptr;
     FileField *m_url = nullptr;
     QLineEdit *m_height = nullptr;
@@ -48,5 +46,5 @@ private:
     QLineEdit *m_mapName = nullptr;
     QComboBox *m_filterType = nullptr;
     QLineEdit *m_filterValue = nullptr;
-    QLabel *m_swatch = nullptr;
+    ColourField *m_filterColor = nullptr;
 };

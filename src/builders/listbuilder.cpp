@@ -1,7 +1,7 @@
 #include "builders/listbuilder.h"
 
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 #include "widgets/listgrid.h"
 #include "widgets/spinarrows.h"
@@ -29,12 +29,6 @@ QList<ListGrid::Column> columnsFor(ListKind kind)
     if (kind == ListKind::Definition)
         return {{QStringLiteral("Term"), twips[0]}, {QStringLiteral("Definition"), twips[1]}};
     return {{QStringLiteral("List Items"), twips[0]}};
-}
-
-QColor toColor(qint64 colour)
-{
-    return QColor(htmlvalues::redOf(colour), htmlvalues::greenOf(colour),
-                  htmlvalues::blueOf(colour));
 }
 
 } // namespace
@@ -265,12 +259,12 @@ void ListBuilder::setUseColors(bool on)
 void ListBuilder::paintCell(int row, int column)
 {
     if (QTableWidgetItem *item = m_grid->table()->item(row, column))
-        item->setForeground(toColor(m_colours.value(row)[std::min(column, 1)]));
+        item->setForeground(formkit::toQColor(m_colours.value(row)[std::min(column, 1)]));
 }
 
 void ListBuilder::paintEditor(qint64 colour)
 {
     QPalette palette = m_grid->editor()->palette();
-    palette.setColor(QPalette::Text, toColor(colour));
+    palette.setColor(QPalette::Text, formkit::toQColor(colour));
     m_grid->editor()->setPalette(palette);
 }

@@ -1,6 +1,6 @@
 #include "builders/listbuilderlogic.h"
 
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 
 namespace listbuilder {
 
@@ -22,8 +22,8 @@ QString itemLine(const ListCell &cell, const QString &itemTag, bool useColors)
 {
     if (!useColors)
         return itemTag + cell.text + crlf;
-    return QStringLiteral("<FONT COLOR=") + htmlvalues::htmlColor(cell.color) + QLatin1Char('>') +
-           itemTag + cell.text + QStringLiteral("</FONT>") + crlf;
+    return QStringLiteral("<FONT COLOR=") + colour::html(cell.color) + QLatin1Char('>') + itemTag +
+           cell.text + QStringLiteral("</FONT>") + crlf;
 }
 
 QString buildList(const ListOptions &options)

@@ -1,5 +1,6 @@
 #include "builders/marquee.h"
 
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QFormLayout>
@@ -41,10 +42,13 @@ MarqueeBuilder::MarqueeBuilder(BuilderHost &host) : BuilderDialog(host)
 
     QFormLayout *text = formPage(tabs, QStringLiteral("&Text Attributes"));
     m_message = lineEdit("Text1", defaults.message);
-    m_backgroundColor = new ColourField("Combo3", "Command1", QStringLiteral("Set Color"),
-                                        host.dialogs(), &m_lastColour);
-    m_textColor = new ColourField("Combo8", "Command2", QStringLiteral("Set Color"), host.dialogs(),
-                                  &m_lastColour);
+    m_backgroundColor =
+        new ColourField(QStringLiteral("Background Color"),
+                        {"Combo3", nullptr, "Command1", QStringLiteral("Set Color")});
+    m_textColor = new ColourField(QStringLiteral("Text Color"),
+                                  {"Combo8", nullptr, "Command2", QStringLiteral("Set Color")});
+    for (ColourField *field : {m_backgroundColor, m_textColor})
+        field->setDialog(host.dialogs(), &m_lastColour);
     m_textSize = editableCombo("Combo9", textSizeItems(), defaults.textSize);
     addRow(text, QStringLiteral("Your Message"), m_message);
     addRow(text, QStringLiteral("Background Color"), m_backgroundColor, m_backgroundColor->combo());

@@ -3,9 +3,9 @@
 #include "builders/paragraphbuilderlogic.h"
 #include "builders/richtextdocument.h"
 #include "kernel/appstate.h"
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QComboBox>
@@ -250,8 +250,7 @@ void ParagraphBuilder::chooseColour()
         return;
     m_lastColour = *chosen;
     QTextCharFormat f;
-    f.setForeground(QColor(htmlvalues::redOf(*chosen), htmlvalues::greenOf(*chosen),
-                           htmlvalues::blueOf(*chosen)));
+    f.setForeground(formkit::toQColor(*chosen));
     mergeFormat(f);
 }
 

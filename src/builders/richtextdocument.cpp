@@ -1,6 +1,6 @@
 #include "builders/richtextdocument.h"
 
-#include "kernel/htmlvalues.h"
+#include "widgets/colourfield.h"
 
 #include <QFont>
 #include <QTextBlock>
@@ -31,7 +31,7 @@ CharFormat fromCharFormat(const QTextCharFormat &f, const QFont &base)
     out.face = families.isEmpty() || families.first().isEmpty() ? base.family() : families.first();
     if (f.foreground().style() != Qt::NoBrush) {
         const QColor c = f.foreground().color();
-        out.colour = htmlvalues::colourNumber(c.red(), c.green(), c.blue());
+        out.colour = formkit::colourNumber(c);
     }
     return out;
 }
@@ -82,8 +82,7 @@ QTextCharFormat toCharFormat(const CharFormat &f)
     if (f.size > 0)
         out.setFontPointSize(f.size);
     out.setFontFamilies(QStringList{f.face});
-    out.setForeground(QColor(htmlvalues::redOf(f.colour), htmlvalues::greenOf(f.colour),
-                             htmlvalues::blueOf(f.colour)));
+    out.setForeground(formkit::toQColor(f.colour));
     return out;
 }
 

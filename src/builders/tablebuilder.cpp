@@ -1,8 +1,10 @@
 #include "builders/tablebuilder.h"
 
-#include "kernel/htmlvalues.h"
+#include "builders/tablegridmodel.h"
+
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 #include "widgets/spinarrows.h"
 
@@ -23,7 +25,7 @@
 #include <QSet>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -42,20 +44,6 @@ const QSize pictureSize(120, 60); // the largest a picture is drawn in a cell
 int toPixels(qint64 twips)
 {
     return int(numbers::roundHalfEven(double(twips) / numbers::TwipsPerPixel));
-}
-
-QColor toColor(qint64 colour)
-{
-    return QColor(htmlvalues::redOf(colour), htmlvalues::greenOf(colour),
-                  htmlvalues::blueOf(colour));
-}
-
-// The size a cell is drawn in; the stored size may be anything typed.
-double drawnPoints(float points)
-{
-    if (!std::isfinite(points))
-        return DefaultFontSize;
-    return std::clamp(double(points), 1.0, 200.0);
 }
 
 // The editor's text as typed: no-break spaces kept, paragraph and line
@@ -112,7 +100,7 @@ TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
     // The first cell is current (the Image button needs one) while the
     // editor stays hidden until a cell is chosen.
     m_changingGrid = true;
-    m_grid->setCurrentCell(0, 0);
+    m_grid->setCurrentIndex(m_model->index(0, 0));
     m_changingGrid = false;
     m_grid->horizontalScrollBar()->setValue(0);
     m_grid->verticalScrollBar()->setValue(0);
@@ -123,10 +111,12 @@ QWidget *TableBuilder::buildGridPage()
 {
     auto *page = new QWidget;
 
-    m_grid = new QTableWidget(m_table.rowCount(), m_table.columnCount());
+    m_grid = new QTableView;
     m_grid->setObjectName(QStringLiteral("Grid1"));
     m_grid->setAccessibleName(QStringLiteral("Grid Cells"));
     m_grid->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    m_model = new TableGridModel(m_table, m_grid->font(), this);
+    m_grid->setModel(m_model);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -150,12 +140,14 @@ QWidget *TableBuilder::buildGridPage()
     m_cellEditor->document()->setDocumentMargin(1);
     m_cellEditor->hide();
 
-    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-        if (!m_changingGrid)
-            showCellEditor(row, column);
-    });
-    connect(m_grid, &QTableWidget::cellPressed, this, &TableBuilder::showCellEditor);
-    connect(m_grid, &QTableWidget::cellClicked, this, &TableBuilder::focusCellEditor);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (!m_changingGrid)
+                    showCellEditor(current.row(), current.column());
+            });
+    connect(m_grid, &QAbstractItemView::pressed, this,
+            [this](const QModelIndex &index) { showCellEditor(index.row(), index.column()); });
+    connect(m_grid, &QAbstractItemView::clicked, this, &TableBuilder::focusCellEditor);
     connect(m_cellEditor, &QPlainTextEdit::textChanged, this, &TableBuilder::cellEditorChanged);
     // The editor follows its cell whenever the grid moves under it.
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -247,8 +239,9 @@ QWidget *TableBuilder::buildSettingsPage()
     m_title = formkit::lineEdit("Text9", defaults.title);
     m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
     m_borderSize = editableCombo("Combo8", borderSizeItems(), defaults.borderSize);
-    m_borderColor = new ColourField("Combo3", "Command5", QStringLiteral("Set Color"),
-                                    host().dialogs(), &m_lastColour);
+    m_borderColor = new ColourField(QStringLiteral("Border Color"),
+                                    {"Combo3", nullptr, "Command5", QStringLiteral("Set Color")});
+    m_borderColor->setDialog(host().dialogs(), &m_lastColour);
     m_borderColor->setText(defaults.borderColor);
     m_cellPadding = editableCombo("Combo10", spacingItems(), defaults.cellPadding);
     m_cellSpacing = editableCombo("Combo9", spacingItems(), defaults.cellSpacing);
@@ -358,15 +351,7 @@ void TableBuilder::rebuildGrid()
     if (m_cellEditor)
         hideCellEditor();
     m_changingGrid = true;
-    m_grid->clearContents();
-    m_grid->setRowCount(m_table.rowCount());
-    m_grid->setColumnCount(m_table.columnCount());
-    for (int r = 0; r < m_table.rowCount(); ++r) {
-        for (int c = 0; c < m_table.columnCount(); ++c) {
-            m_grid->setItem(r, c, newItem());
-            refreshCell(r, c);
-        }
-    }
+    m_model->reset();
     for (int c = 0; c < m_table.columnCount(); ++c)
         setColumnPixels(c);
     for (int r = 0; r < m_table.rowCount(); ++r)
@@ -382,47 +367,37 @@ void TableBuilder::rebuildGrid()
 
 void TableBuilder::addRow()
 {
-    tablebuilder::addRow(m_table);
     m_changingGrid = true;
-    const int row = m_grid->rowCount();
-    m_grid->insertRow(row);
-    for (int c = 0; c < m_table.columnCount(); ++c)
-        m_grid->setItem(row, c, newItem());
+    m_model->addRow();
     m_changingGrid = false;
     gridResized();
 }
 
 void TableBuilder::removeRow()
 {
-    if (!tablebuilder::removeRow(m_table))
-        return;
     m_changingGrid = true;
-    m_grid->removeRow(m_grid->rowCount() - 1);
+    const bool removed = m_model->removeRow();
     m_changingGrid = false;
-    gridResized();
+    if (removed)
+        gridResized();
 }
 
 void TableBuilder::addColumn()
 {
-    tablebuilder::addColumn(m_table);
     m_changingGrid = true;
-    const int column = m_grid->columnCount();
-    m_grid->insertColumn(column);
-    for (int r = 0; r < m_table.rowCount(); ++r)
-        m_grid->setItem(r, column, newItem());
-    setColumnPixels(column);
+    m_model->addColumn();
+    setColumnPixels(m_table.columnCount() - 1);
     m_changingGrid = false;
     gridResized();
 }
 
 void TableBuilder::removeColumn()
 {
-    if (!tablebuilder::removeColumn(m_table))
-        return;
     m_changingGrid = true;
-    m_grid->removeColumn(m_grid->columnCount() - 1);
+    const bool removed = m_model->removeColumn();
     m_changingGrid = false;
-    gridResized();
+    if (removed)
+        gridResized();
 }
 
 void TableBuilder::gridResized()
@@ -453,37 +428,6 @@ void TableBuilder::columnResized(int column, int, int newSize)
 
 // Cells and the cell editor.
 
-QTableWidgetItem *TableBuilder::newItem() const
-{
-    auto *item = new QTableWidgetItem;
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    item->setFont(cellFont(DefaultFontSize));
-    return item;
-}
-
-QFont TableBuilder::cellFont(float points) const
-{
-    QFont font = m_grid->font();
-    font.setPointSizeF(drawnPoints(points));
-    return font;
-}
-
-void TableBuilder::refreshCell(int row, int column)
-{
-    QTableWidgetItem *item = m_grid->item(row, column);
-    if (!item)
-        return;
-    const TableCell &c = cell(row, column);
-    item->setText(c.text);
-    item->setFont(cellFont(c.fontSize));
-    item->setForeground(toColor(c.textColor));
-    if (c.backColor != 0)
-        item->setBackground(toColor(c.backColor));
-    else
-        item->setBackground(QBrush());
-    item->setToolTip(c.imageName);
-}
-
 void TableBuilder::fitRow(int row)
 {
     // Rows grow with their text and font, never below the usual height.
@@ -510,8 +454,9 @@ QList<QPoint> TableBuilder::selectedCells() const
         if (index.row() < m_table.rowCount() && index.column() < m_table.columnCount())
             cells << QPoint(index.column(), index.row());
     }
-    if (cells.isEmpty() && m_grid->currentRow() >= 0 && m_grid->currentColumn() >= 0)
-        cells << QPoint(m_grid->currentColumn(), m_grid->currentRow());
+    const QModelIndex current = m_grid->currentIndex();
+    if (cells.isEmpty() && current.isValid())
+        cells << QPoint(current.column(), current.row());
     return cells;
 }
 
@@ -550,11 +495,12 @@ void TableBuilder::styleCellEditor()
         return;
     const TableCell &c = cell(m_editorRow, m_editorColumn);
     QPalette palette = m_cellEditor->palette();
-    palette.setColor(QPalette::Text,
-                     m_textColorButton->isEnabled() ? toColor(c.textColor) : QColor(Qt::black));
-    palette.setColor(QPalette::Base, toColor(editorBackColor(c, m_transparentCheck->isChecked())));
+    palette.setColor(QPalette::Text, m_textColorButton->isEnabled() ? formkit::toQColor(c.textColor)
+                                                                    : QColor(Qt::black));
+    palette.setColor(QPalette::Base,
+                     formkit::toQColor(editorBackColor(c, m_transparentCheck->isChecked())));
     m_cellEditor->setPalette(palette);
-    m_cellEditor->setFont(cellFont(c.fontSize));
+    m_cellEditor->setFont(m_model->cellFont(c.fontSize));
     fitRow(m_editorRow);
 }
 
@@ -586,7 +532,7 @@ void TableBuilder::cellEditorChanged()
     if (m_loadingEditor || m_editorRow < 0)
         return;
     cell(m_editorRow, m_editorColumn).text = plainText(m_cellEditor);
-    refreshCell(m_editorRow, m_editorColumn);
+    m_model->cellChanged(m_editorRow, m_editorColumn);
     fitRow(m_editorRow);
 }
 
@@ -610,7 +556,7 @@ bool TableBuilder::gridKey(QKeyEvent *key, bool inEditor)
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
     const int k = key->key();
     if (!inEditor && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_F2)) {
-        showCellEditor(m_grid->currentRow(), m_grid->currentColumn());
+        showCellEditor(m_grid->currentIndex().row(), m_grid->currentIndex().column());
         focusCellEditor();
         return true;
     }
@@ -625,14 +571,14 @@ bool TableBuilder::gridKey(QKeyEvent *key, bool inEditor)
     const bool forward = k == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
     const int rows = m_table.rowCount();
     const int columns = m_table.columnCount();
-    const int current =
-        std::max(0, m_grid->currentRow()) * columns + std::max(0, m_grid->currentColumn());
+    const int current = std::max(0, m_grid->currentIndex().row()) * columns +
+                        std::max(0, m_grid->currentIndex().column());
     const int next = current + (forward ? 1 : -1);
     if (ctrl || next < 0 || next >= rows * columns) {
         leaveGrid(forward);
         return true;
     }
-    m_grid->setCurrentCell(next / columns, next % columns);
+    m_grid->setCurrentIndex(m_model->index(next / columns, next % columns));
     showCellEditor(next / columns, next % columns);
     focusCellEditor();
     return true;
@@ -661,7 +607,7 @@ void TableBuilder::fontSizeChosen(const QString &text)
     QSet<int> rows;
     for (const QPoint &p : selectedCells()) {
         cell(p.y(), p.x()).fontSize = points;
-        refreshCell(p.y(), p.x());
+        m_model->cellChanged(p.y(), p.x());
         rows.insert(p.y());
     }
     for (const int row : std::as_const(rows))
@@ -686,7 +632,7 @@ void TableBuilder::chooseTextColor()
         return;
     for (const QPoint &p : selectedCells()) {
         cell(p.y(), p.x()).textColor = *colour;
-        refreshCell(p.y(), p.x());
+        m_model->cellChanged(p.y(), p.x());
     }
     styleCellEditor();
 }
@@ -698,7 +644,7 @@ void TableBuilder::chooseBackColor()
         return;
     for (const QPoint &p : selectedCells()) {
         cell(p.y(), p.x()).backColor = storedBackColor(*colour);
-        refreshCell(p.y(), p.x());
+        m_model->cellChanged(p.y(), p.x());
     }
     styleCellEditor();
 }
@@ -709,10 +655,7 @@ void TableBuilder::textColorToggled(bool on)
     if (on)
         return;
     clearTextColors(m_table);
-    for (int r = 0; r < m_table.rowCount(); ++r) {
-        for (int c = 0; c < m_table.columnCount(); ++c)
-            refreshCell(r, c);
-    }
+    m_model->allChanged();
     styleCellEditor();
     hideCellEditor();
 }
@@ -725,8 +668,8 @@ void TableBuilder::transparentToggled(bool on)
 
 void TableBuilder::chooseImage()
 {
-    const int row = m_grid->currentRow();
-    const int column = m_grid->currentColumn();
+    const int row = m_grid->currentIndex().row();
+    const int column = m_grid->currentIndex().column();
     if (row < 0 || column < 0)
         return;
     const QString path =
@@ -748,8 +691,6 @@ void TableBuilder::chooseImage()
     if (!image.isNull() &&
         (image.width() > pictureSize.width() || image.height() > pictureSize.height()))
         image = image.scaled(pictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    if (QTableWidgetItem *item = m_grid->item(row, column))
-        item->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
-    refreshCell(row, column);
+    m_model->setPicture(row, column, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
     fitRow(row);
 }

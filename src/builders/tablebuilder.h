@@ -16,8 +16,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
-class QTableWidgetItem;
+class QTableView;
+class TableGridModel;
 class ColourField;
 class SpinArrows;
 
@@ -70,10 +70,7 @@ private:
     // The selected cells, or the current one when nothing is selected.
     QList<QPoint> selectedCells() const; // x = column, y = row
     tablebuilder::TableCell &cell(int row, int column) { return m_table.cells[row][column]; }
-    QTableWidgetItem *newItem() const;
-    void refreshCell(int row, int column);
     void fitRow(int row);
-    QFont cellFont(float points) const;
     void styleCellEditor();
     void setColumnPixels(int column);
 
@@ -86,7 +83,8 @@ private:
     int m_editorColumn = -1;
 
     QTabWidget *m_tabs = nullptr;
-    QTableWidget *m_grid = nullptr;
+    QTableView *m_grid = nullptr;
+    TableGridModel *m_model = nullptr;
     QPlainTextEdit *m_cellEditor = nullptr;
     SpinArrows *m_rowSpin = nullptr;
     SpinArrows *m_columnSpin = nullptr;

@@ -1,6 +1,6 @@
 #include "builders/tablebuilderlogic.h"
 
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
@@ -61,7 +61,7 @@ public:
     {
         if (!m_valid || colour != m_colour) {
             m_colour = colour;
-            m_text = htmlvalues::htmlColor(colour);
+            m_text = colour::html(colour);
             m_valid = true;
         }
         return m_text;
@@ -127,7 +127,7 @@ float fontSizeFromComboText(const QString &text)
 
 qint64 editorBackColor(const TableCell &cell, bool transparentBackgrounds)
 {
-    static constexpr qint64 white = htmlvalues::colourNumber(255, 255, 255);
+    static constexpr qint64 white = colour::number(255, 255, 255);
     if (transparentBackgrounds || cell.backColor == 0)
         return white;
     return cell.backColor;
@@ -204,7 +204,7 @@ QString buildTableFragment(const TableOptions &options)
             out += widths.at(c);
             if (!options.transparentBackgrounds) {
                 const QString &background = backColours.get(
-                    cell.backColor == 0 ? htmlvalues::colourNumber(255, 255, 255) : cell.backColor);
+                    cell.backColor == 0 ? colour::number(255, 255, 255) : cell.backColor);
                 out += QLatin1String(" BGColor=");
                 // A chosen black is stored as 1 and written as black.
                 if (background == QLatin1String("#010000"))
@@ -308,7 +308,7 @@ const QStringList &borderSizeItems()
 
 const QStringList &borderColorItems()
 {
-    return htmlvalues::colourNames();
+    return colour::names();
 }
 
 const QStringList &spacingItems()

@@ -32,7 +32,7 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     setAttribute(Qt::WA_DeleteOnClose);
     m_editor = new HtmlEditor(this);
     m_editor->setObjectName(QStringLiteral("Text1"));
-    m_editor->setTextFont(QStringLiteral("Arial"), numbers::leadingNumber(state.fonter));
+    m_editor->setTextFont(QStringLiteral("Arial"), numbers::leadingNumber(state.fontSizeText));
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto *layout = new QVBoxLayout(this);
@@ -45,7 +45,7 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     // With SmartColor on, the lines an edit touches take the colours a
     // SmartColor run would give them, as the edit happens.
     m_editor->setLiveColours([this](HtmlEditor::CategoryColours *colours) {
-        if (m_state.colorOnOff)
+        if (m_state.colouringOff)
             return false;
         *colours = m_state.colors;
         return true;
@@ -59,8 +59,8 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     // The change signal comes just before the text changes; the length is
     // read once the change is done.
     connect(m_editor, &HtmlEditor::textChanging, this, [this] {
-        if (m_saver)
-            setSaver(false);
+        if (m_saved)
+            setSaved(false);
     });
     connect(
         m_editor, &HtmlEditor::textChanging, this,
@@ -74,9 +74,9 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     resize(640, 420);
 }
 
-void DocumentWindow::setSaver(bool saved)
+void DocumentWindow::setSaved(bool saved)
 {
-    m_saver = saved;
+    m_saved = saved;
     setWindowModified(!saved);
 }
 
@@ -95,8 +95,8 @@ void DocumentWindow::setCaption(const QString &caption)
 // themselves follow every edit (see the constructor).
 void DocumentWindow::onAboutToType()
 {
-    if (!m_state.colorOnOff)
-        m_state.undo.undoYes = false;
+    if (!m_state.colouringOff)
+        m_state.undo.valid = false;
 }
 
 bool DocumentWindow::loadFile(const QString &path, QString *error)
@@ -282,13 +282,13 @@ void DocumentWindow::placeCaretAt(qsizetype start)
 
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_saver) {
+    if (!m_saved) {
         const auto answer = m_dialogs.message(
             this, QStringLiteral("Do you want to save your document"),
             QStringLiteral("You have not saved your file"), DialogService::Buttons::YesNoCancel);
         if (answer == DialogService::Answer::Cancel) {
             event->ignore();
-            m_state.canceler = true;
+            m_state.closeCancelled = true;
             return;
         }
         if (answer == DialogService::Answer::Yes) {
@@ -304,17 +304,17 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
             QString error;
             if (path.isEmpty()) {
                 event->ignore();
-                m_state.canceler = true;
+                m_state.closeCancelled = true;
                 return;
             }
             if (!saveFile(path, &error)) {
                 m_dialogs.message(this, cannotSaveMessage(path, error));
                 event->ignore();
-                m_state.canceler = true;
+                m_state.closeCancelled = true;
                 return;
             }
             setCaption(path);
-            setSaver(true);
+            setSaved(true);
         }
         emit siteListRefreshRequested();
     }

@@ -24,7 +24,7 @@ class DocumentWindow : public QWidget
 {
     Q_OBJECT
 public:
-    enum class Kind { Preview, Plain }; // Form16, Form26
+    enum class Kind { Preview, Plain }; // object names Form16, Form26
 
     DocumentWindow(Kind kind, AppState &state, DialogService &dialogs, QWidget *parent = nullptr);
 
@@ -33,8 +33,8 @@ public:
 
     // Saved flag: true when the text has no unsaved changes. The window
     // title shows the usual "*" while it is false.
-    bool saver() const { return m_saver; }
-    void setSaver(bool saved);
+    bool isSaved() const { return m_saved; }
+    void setSaved(bool saved);
 
     // "New 1" or the full path of the file; the window title shows it too,
     // but the title is never read back as the path.
@@ -102,6 +102,6 @@ private:
     QTimer *m_liveTimer = nullptr;
     bool m_caretMovedByEdit = false;
     QString m_caption;
-    bool m_saver = true;
+    bool m_saved = true;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;
 };

@@ -94,15 +94,15 @@ void changeTagCase(Workbench &workbench, tagcase::Case to)
     AppState &state = workbench.state();
     // Tags written for the user from now on take the same case.
     state.upperCaseTags = to == tagcase::Case::Upper;
-    settings::write(workbench.settings(), settings::tagCase(),
+    settings::write(workbench.settings(), settings::TagCase,
                     settings::tagCaseText(state.upperCaseTags));
     // With SmartColor on, the whole document is recoloured next anyway.
-    convertTagCase(*editor, to, state.colorOnOff);
+    convertTagCase(*editor, to, state.colouringOff);
     QGuiApplication::restoreOverrideCursor();
-    if (!state.colorOnOff) {
+    if (!state.colouringOff) {
         // Always the whole document, whatever insertion may be pending.
-        state.textStart = 0;
-        state.textLength = 0;
+        state.colourStart = 0;
+        state.colourLength = 0;
     }
     workbench.smartcolor();
 }
@@ -149,12 +149,12 @@ bool convertTagCase(HtmlEditor &editor, tagcase::Case to, bool keepColours)
     return true;
 }
 
-void UCaser(Workbench &workbench)
+void upperCaseAllTags(Workbench &workbench)
 {
     changeTagCase(workbench, tagcase::Case::Upper);
 }
 
-void LCaser(Workbench &workbench)
+void lowerCaseAllTags(Workbench &workbench)
 {
     changeTagCase(workbench, tagcase::Case::Lower);
 }

@@ -21,12 +21,12 @@ namespace editcommands {
 // half its work on a big page. False when no character changed.
 bool convertTagCase(HtmlEditor &editor, tagcase::Case to, bool keepColours = true);
 
-// UCaser and LCaser: the conversion on the active document under the
+// upperCaseAllTags and lowerCaseAllTags: the conversion on the active document under the
 // hourglass, then SmartColor over the whole document; the case becomes the
 // case setting of the tags completion writes. Nothing happens without a
 // document.
-void UCaser(Workbench &workbench);
-void LCaser(Workbench &workbench);
+void upperCaseAllTags(Workbench &workbench);
+void lowerCaseAllTags(Workbench &workbench);
 
 // Replaces every match of needle (see findreplace::replaceAll). With
 // keepColours a replacement takes the colour of the first character of the

@@ -88,7 +88,7 @@ void FindWindow::resetPosition()
 
 void FindWindow::forgetUndoRecord()
 {
-    workbench().state().undo.undoYes = false;
+    workbench().state().undo.valid = false;
 }
 
 void FindWindow::findNext()
@@ -127,9 +127,9 @@ void FindWindow::replaceAll()
     if (count > 0) {
         forgetUndoRecord();
         AppState &state = workbench().state();
-        if (!state.colorOnOff) {
-            state.textStart = 0;
-            state.textLength = 0;
+        if (!state.colouringOff) {
+            state.colourStart = 0;
+            state.colourLength = 0;
         }
         workbench().smartcolor();
     }

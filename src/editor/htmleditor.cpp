@@ -663,7 +663,7 @@ void HtmlEditor::setTextFont(const QString &family, double points)
 {
     m_fontFamily = family;
     // Sizes beyond these bounds overflow the editor's size arithmetic.
-    const settings::Setting &size = settings::fontSize();
+    const settings::Setting &size = settings::setting(settings::FontSize);
     m_fontSize = points > 0 ? std::clamp(points, size.min, size.max)
                             : numbers::leadingNumber(size.defaultText);
     applyStyleFont(STYLE_DEFAULT);

@@ -10,9 +10,9 @@ namespace insertion {
 
 void smartcolor(HtmlEditor &editor, AppState &state)
 {
-    if (state.colorOnOff)
+    if (state.colouringOff)
         return;
-    if (state.textLength == 0) {
+    if (state.colourLength == 0) {
         const qsizetype caret = editor.selStart();
         editor.recolour(0, editor.characterLength(), state.colors);
         editor.setSelStart(caret);
@@ -21,8 +21,8 @@ void smartcolor(HtmlEditor &editor, AppState &state)
         // document. Its lines are coloured as a run over the whole document
         // colours them (a tag may have been opened before the range).
         const qsizetype length = editor.characterLength();
-        const qsizetype start = qBound<qsizetype>(0, state.textStart, length);
-        const qsizetype count = qBound<qsizetype>(0, state.textLength, length - start);
+        const qsizetype start = qBound<qsizetype>(0, state.colourStart, length);
+        const qsizetype count = qBound<qsizetype>(0, state.colourLength, length - start);
         const QString range = editor.textRange(start, count);
         const qsizetype selStart = editor.selStart();
         const smartcolor::ScanResult result =
@@ -33,32 +33,32 @@ void smartcolor(HtmlEditor &editor, AppState &state)
         qsizetype anchor = selStart;
         if (!result.spans.isEmpty())
             anchor = start + result.spans.constLast().start;
-        const qsizetype caret = result.tagCount == 1 ? anchor + state.textLength : anchor;
+        const qsizetype caret = result.tagCount == 1 ? anchor + state.colourLength : anchor;
         editor.setSelStart(qBound<qsizetype>(0, caret, length));
     }
-    state.textLength = 0;
-    state.textStart = 0;
+    state.colourLength = 0;
+    state.colourStart = 0;
     editor.setFocus();
 }
 
-void portableColor(HtmlEditor &editor, AppState &state, const QString &fragment)
+void insertFragment(HtmlEditor &editor, AppState &state, const QString &fragment)
 {
     const QString text =
         editor.isCrLf() ? fragment : textfile::adaptLineEnds(fragment, textfile::LineEnds::Lf);
-    state.undo.undoer = editor.selText();
-    state.undo.undoYes = true;
+    state.undo.replacedText = editor.selText();
+    state.undo.valid = true;
     state.undo.undoLength = text.size();
     state.undo.undoStart = editor.selStart();
-    state.textLength = text.size();
-    state.textStart = editor.selStart();
+    state.colourLength = text.size();
+    state.colourStart = editor.selStart();
     editor.setSelColor(0);
     editor.setSelText(text);
     smartcolor(editor, state);
 }
 
-void addstuff(HtmlEditor &editor, AppState &state, const QString &first, const QString &last)
+void wrapSelection(HtmlEditor &editor, AppState &state, const QString &first, const QString &last)
 {
-    portableColor(editor, state, tagcommands::fragment(first, editor.selText(), last));
+    insertFragment(editor, state, tagcommands::fragment(first, editor.selText(), last));
 }
 
 void undo(HtmlEditor &editor, AppState &state)
@@ -70,7 +70,7 @@ void undo(HtmlEditor &editor, AppState &state)
     // and the replaced text comes back in black. After other edits, undo
     // reverts those first instead of cutting a range that no longer holds
     // the fragment, and it never redoes anything.
-    state.undo.undoYes = false;
+    state.undo.valid = false;
     editor.setFocus();
     editor.undo();
 }
@@ -79,8 +79,8 @@ void paste(HtmlEditor &editor, AppState &state, const QString &text)
 {
     const QString adapted =
         editor.isCrLf() ? text : textfile::adaptLineEnds(text, textfile::LineEnds::Lf);
-    state.textLength = adapted.size();
-    state.textStart = editor.selStart();
+    state.colourLength = adapted.size();
+    state.colourStart = editor.selStart();
     editor.setSelText(adapted);
     smartcolor(editor, state);
 }

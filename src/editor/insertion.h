@@ -10,18 +10,18 @@ struct AppState;
 
 namespace insertion {
 
-// Colours the document: the whole text when state.textLength is 0, else only
+// Colours the document: the whole text when state.colourLength is 0, else only
 // the range just inserted, placing the caret as the insertion rules say.
 // Does nothing at all while colouring is switched off.
 void smartcolor(HtmlEditor &editor, AppState &state);
 
 // Replaces the selection by the fragment in black, records the undo step and
 // colours the inserted range.
-void portableColor(HtmlEditor &editor, AppState &state, const QString &fragment);
+void insertFragment(HtmlEditor &editor, AppState &state, const QString &fragment);
 
 // The fragment first + selection + last (first alone when last is empty),
-// inserted through portableColor.
-void addstuff(HtmlEditor &editor, AppState &state, const QString &first, const QString &last);
+// inserted through insertFragment.
+void wrapSelection(HtmlEditor &editor, AppState &state, const QString &first, const QString &last);
 
 // Undo: the editor's own undo, in which every insertion is one step; the
 // record is discarded.

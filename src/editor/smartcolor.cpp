@@ -155,20 +155,20 @@ Category categoryAtUtf8(const char *text, qsizetype size, qsizetype at)
     return categoryAt(Utf8{text, size}, at);
 }
 
-ScanResult scan(QStringView text, qsizetype textStart, qsizetype textLength, qsizetype selStart)
+ScanResult scan(QStringView text, qsizetype colourStart, qsizetype colourLength, qsizetype selStart)
 {
     ScanResult result;
     const qsizetype size = text.size();
-    const bool wholeDocument = textLength == 0;
+    const bool wholeDocument = colourLength == 0;
 
     // [from, to) is where tags and comments must lie. A range running past
     // the text, or starting before it, is cut to the text.
     qsizetype from = 0;
     qsizetype to = size;
     if (!wholeDocument) {
-        from = std::clamp<qsizetype>(textStart, 0, size);
+        from = std::clamp<qsizetype>(colourStart, 0, size);
         qsizetype end = from;
-        if (textLength > 0 && qAddOverflow(textStart, textLength, &end))
+        if (colourLength > 0 && qAddOverflow(colourStart, colourLength, &end))
             end = size;
         to = std::clamp<qsizetype>(end, from, size);
     }
@@ -205,7 +205,7 @@ ScanResult scan(QStringView text, qsizetype textStart, qsizetype textLength, qsi
     if (wholeDocument)
         result.caret = std::clamp<qsizetype>(selStart, 0, size);
     else if (result.tagCount == 1)
-        result.caret = std::min(size, selection + std::clamp<qsizetype>(textLength, 0, size));
+        result.caret = std::min(size, selection + std::clamp<qsizetype>(colourLength, 0, size));
     else
         result.caret = selection;
     return result;

@@ -46,16 +46,17 @@ Category tagCategory(QStringView tag);
 // category is the first of those of all the "<" it holds.
 Category categoryAtUtf8(const char *text, qsizetype size, qsizetype at);
 
-// Scans text as SmartColor does. textLength 0 scans the whole text, and the
+// Scans text as SmartColor does. colourLength 0 scans the whole text, and the
 // caret stays at selStart. Otherwise only tags and comments that lie wholly
-// within [textStart, textStart + textLength) are coloured, the scan stops at
+// within [colourStart, colourStart + colourLength) are coloured, the scan stops at
 // the first that runs past the end, and the caret follows the rule for
 // insertions: one tag counted gives the start of the last selected span
-// plus textLength; none or several give the start of the last selected
+// plus colourLength; none or several give the start of the last selected
 // span. With nothing selected the current selection is selStart, the
 // document's selection start when the run begins (after an insertion or a
 // paste: just after the inserted text).
-ScanResult scan(QStringView text, qsizetype textStart, qsizetype textLength, qsizetype selStart);
+ScanResult scan(QStringView text, qsizetype colourStart, qsizetype colourLength,
+                qsizetype selStart);
 
 // The final colour of every position the spans touch, later spans painting
 // over earlier ones: sorted, non-overlapping runs, neighbours of the same

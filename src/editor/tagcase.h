@@ -1,5 +1,5 @@
 #pragma once
-// Upper- or lower-case conversion of everything inside tags (UCaser, LCaser).
+// Upper- or lower-case conversion of everything inside tags (upperCaseAllTags, lowerCaseAllTags).
 
 #include <QString>
 

@@ -28,7 +28,7 @@ struct TagCommand
 // pop-up-only "&Strikethru Text" comes last).
 const QVector<TagCommand> &tagCommands();
 
-// The fragment Addstuff inserts: firstTag, the selection, lastTag; or
+// The fragment wrapSelection inserts: firstTag, the selection, lastTag; or
 // firstTag alone when lastTag is empty.
 QString fragment(QStringView firstTag, QStringView selection, QStringView lastTag);
 

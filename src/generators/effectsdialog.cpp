@@ -1,8 +1,8 @@
 #include "generators/effectsdialog.h"
 
-#include "generators/generatorkit.h"
 #include "kernel/appstate.h"
 #include "platform/dialogservice.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QComboBox>
@@ -86,12 +86,12 @@ QWidget *SpecialEffectsDialog::buildThreeDPage()
     m_threeDFont = formkit::editableCombo("Combo4", host().state().fontList, defaults.font);
     m_threeDSize = formkit::editableCombo("Combo5", threeDSizeItems(), defaults.size);
     m_threeDSize->setMinimumContentsLength(6);
-    m_backSwatch = new ColourSwatch("Label22", QStringLiteral("Back Color"), defaults.backColour);
-    m_frontSwatch =
-        new ColourSwatch("Label23", QStringLiteral("Front Color"), defaults.frontColour);
-    for (ColourSwatch *swatch : {m_backSwatch, m_frontSwatch})
-        connect(swatch, &ColourSwatch::clicked, this,
-                [this, swatch] { chooseSwatchColour(swatch); });
+    m_backSwatch = new ColourField(QStringLiteral("Back Color"), {nullptr, "Label22"});
+    m_backSwatch->setColour(defaults.backColour);
+    m_frontSwatch = new ColourField(QStringLiteral("Front Color"), {nullptr, "Label23"});
+    m_frontSwatch->setColour(defaults.frontColour);
+    for (ColourField *swatch : {m_backSwatch, m_frontSwatch})
+        swatch->setDialog(host().dialogs(), &m_lastColour);
 
     auto *grid = new QGridLayout(page);
     grid->setColumnStretch(1, 1);
@@ -149,7 +149,8 @@ void SpecialEffectsDialog::addColourRows(QGridLayout *grid, std::array<ColourRow
             connect(box, &QLineEdit::textChanged, this,
                     [this, &row, box] { componentEdited(row, box); });
         }
-        row.swatch = new ColourBox(r == 0 ? swatch1 : swatch2, caption, r == 0 ? 0 : 0xFFFFFF);
+        row.swatch = new ColourField(caption, {nullptr, r == 0 ? swatch1 : swatch2});
+        row.swatch->showColour(r == 0 ? 0 : 0xFFFFFF);
         auto *label = new QLabel(caption);
         label->setBuddy(row.boxes[0]);
         grid->addWidget(label, r + 1, 0);
@@ -207,7 +208,7 @@ void SpecialEffectsDialog::componentEdited(ColourRow &row, QLineEdit *box)
         return; // still being built
     if (const std::optional<qint64> colour =
             swatchColour(row.boxes[0]->text(), row.boxes[1]->text(), row.boxes[2]->text()))
-        row.swatch->setColour(*colour);
+        row.swatch->showColour(*colour);
 }
 
 void SpecialEffectsDialog::stepsEdited()
@@ -217,15 +218,6 @@ void SpecialEffectsDialog::stepsEdited()
     // Typing replaces the "1".
     m_steps->setText(QStringLiteral("1"));
     m_steps->selectAll();
-}
-
-void SpecialEffectsDialog::chooseSwatchColour(ColourSwatch *swatch)
-{
-    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
-    if (!colour)
-        return;
-    m_lastColour = *colour;
-    swatch->setColour(*colour);
 }
 
 ThreeDTextOptions SpecialEffectsDialog::threeDOptions() const

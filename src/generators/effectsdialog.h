@@ -7,8 +7,7 @@
 
 #include <array>
 
-class ColourBox;
-class ColourSwatch;
+class ColourField;
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
@@ -42,7 +41,7 @@ private:
     struct ColourRow
     {
         std::array<QLineEdit *, 3> boxes{};
-        ColourBox *swatch = nullptr;
+        ColourField *swatch = nullptr;
     };
 
     QWidget *buildThreeDPage();
@@ -55,7 +54,6 @@ private:
                        const char *swatch2);
     void componentEdited(ColourRow &row, QLineEdit *box);
     void stepsEdited();
-    void chooseSwatchColour(ColourSwatch *swatch);
 
     qint64 m_lastColour = 0; // the colour dialog holds the colour chosen last
 
@@ -64,8 +62,8 @@ private:
     QLineEdit *m_threeDText = nullptr;
     QComboBox *m_threeDFont = nullptr;
     QComboBox *m_threeDSize = nullptr;
-    ColourSwatch *m_backSwatch = nullptr;
-    ColourSwatch *m_frontSwatch = nullptr;
+    ColourField *m_backSwatch = nullptr;
+    ColourField *m_frontSwatch = nullptr;
     // Sloped text.
     QLineEdit *m_slopedText = nullptr;
     QComboBox *m_smallest = nullptr;

@@ -1,5 +1,6 @@
 #include "generators/effectslogic.h"
 
+#include "kernel/colour.h"
 #include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 
@@ -168,10 +169,10 @@ QString threeDText(const ThreeDTextOptions &options)
 
     QString out = QStringLiteral("<!-- Begin 3D Text -->") + CrLf;
     out += QStringLiteral("<DIV STYLE=\"margin-left: 0px; margin-top: 0px") + fontPart +
-           htmlvalues::htmlColor(options.backColour) + body;
+           colour::html(options.backColour) + body;
     out += QStringLiteral("<DIV STYLE=\"margin-left: 2px; margin-top: ") +
            numbers::shortestDouble(threeDTop(sizeValue)) + QStringLiteral("px ") + fontPart +
-           htmlvalues::htmlColor(options.frontColour) + body;
+           colour::html(options.frontColour) + body;
     out += QStringLiteral("<!-- End 3D Text -->") + CrLf;
     return out;
 }
@@ -323,7 +324,7 @@ std::optional<qint64> swatchColour(const QString &red, const QString &green, con
     auto part = [](const QString &text) {
         return int(std::clamp<qint64>(wholeValue(text), 0, 255));
     };
-    return htmlvalues::colourNumber(part(red), part(green), part(blue));
+    return colour::number(part(red), part(green), part(blue));
 }
 
 bool stepsNeedsOne(const QString &text)

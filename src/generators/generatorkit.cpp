@@ -1,32 +1,5 @@
 #include "generators/generatorkit.h"
 
-#include "kernel/htmlvalues.h"
-#include "widgets/formkit.h"
-
-#include <QPainter>
-#include <QStyleOptionFocusRect>
-
-namespace {
-
-QColor toColor(qint64 colour)
-{
-    return QColor(htmlvalues::redOf(colour), htmlvalues::greenOf(colour),
-                  htmlvalues::blueOf(colour));
-}
-
-// A sunken patch of the colour inside rect.
-void paintPatch(QWidget *widget, const QRect &rect, qint64 colour)
-{
-    QPainter p(widget);
-    p.setPen(widget->palette().color(QPalette::Mid));
-    p.setBrush(toColor(colour));
-    p.drawRect(rect.adjusted(0, 0, -1, -1));
-}
-
-const QSize PatchSize(44, 22);
-
-} // namespace
-
 namespace generatorkit {
 
 QFont toQFont(const stylelogic::FontChoice &choice)
@@ -56,17 +29,6 @@ stylelogic::FontChoice fromQFont(const QFont &font, const QString &colour)
     return choice;
 }
 
-std::optional<qint64> colourOfHtml(const QString &value)
-{
-    if (value.size() != 7 || value.at(0) != u'#')
-        return std::nullopt;
-    bool ok = false;
-    const uint rgb = QStringView(value).mid(1).toUInt(&ok, 16);
-    if (!ok)
-        return std::nullopt;
-    return htmlvalues::colourNumber(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb & 0xFF));
-}
-
 QString describeFont(const stylelogic::FontChoice &choice)
 {
     QStringList parts;
@@ -86,65 +48,3 @@ QString describeFont(const stylelogic::FontChoice &choice)
 }
 
 } // namespace generatorkit
-
-ColourBox::ColourBox(const char *objectName, const QString &caption, qint64 colour, QWidget *parent)
-    : QFrame(parent)
-{
-    setObjectName(QLatin1String(objectName));
-    formkit::setCaption(this, caption);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setColour(colour);
-}
-
-void ColourBox::setColour(qint64 colour)
-{
-    m_colour = colour;
-    setToolTip(htmlvalues::htmlColor(colour));
-    update();
-}
-
-QSize ColourBox::sizeHint() const
-{
-    return PatchSize;
-}
-
-void ColourBox::paintEvent(QPaintEvent *)
-{
-    paintPatch(this, rect(), m_colour);
-}
-
-ColourSwatch::ColourSwatch(const char *objectName, const QString &caption, qint64 colour,
-                           QWidget *parent)
-    : QAbstractButton(parent)
-{
-    setObjectName(QLatin1String(objectName));
-    formkit::setCaption(this, caption);
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setColour(colour);
-}
-
-void ColourSwatch::setColour(qint64 colour)
-{
-    m_colour = colour;
-    setToolTip(htmlvalues::htmlColor(colour));
-    update();
-}
-
-QSize ColourSwatch::sizeHint() const
-{
-    return PatchSize;
-}
-
-void ColourSwatch::paintEvent(QPaintEvent *)
-{
-    paintPatch(this, rect().adjusted(2, 2, -2, -2), m_colour);
-    if (hasFocus()) {
-        QPainter p(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
-    }
-}

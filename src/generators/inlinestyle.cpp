@@ -1,8 +1,8 @@
 #include "generators/inlinestyle.h"
 
 #include "generators/generatorkit.h"
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QCheckBox>
@@ -59,16 +59,22 @@ QWidget *InlineStyleDialog::buildFontPage()
     m_fontCheck = groupBox("Check1", QStringLiteral("font properties"));
     m_fontName = new QLabel;
     m_fontName->setObjectName(QStringLiteral("Label1"));
-    QPushButton *colourButton = formkit::button("Command1", QStringLiteral("&Font Color"));
-    m_colourBox = new ColourBox("Picture1", QStringLiteral("Font Color"), 0);
+    m_fontColour = new ColourField(QStringLiteral("Font Color"), {nullptr, "Picture1", "Command1",
+                                                                  QStringLiteral("&Font Color")});
+    m_fontColour->showColour(0);
+    m_fontColour->setText(QStringLiteral("#000000"));
     m_colourCheck = groupBox("Check3", QStringLiteral("font color"));
-    QPushButton *backgroundButton =
-        formkit::button("Command5", QStringLiteral("&Background Color"));
-    m_backgroundBox = new ColourBox("Picture2", QStringLiteral("Background Color"), 0xFFFFFF);
+    m_backgroundColour =
+        new ColourField(QStringLiteral("Background Color"),
+                        {nullptr, "Picture2", "Command5", QStringLiteral("&Background Color")});
+    m_backgroundColour->showColour(0xFFFFFF);
     m_backgroundCheck = groupBox("Check2", QStringLiteral("background color"));
+    for (ColourField *field : {m_fontColour, m_backgroundColour})
+        field->setDialog(host().dialogs(), &m_lastColour);
     connect(fontButton, &QPushButton::clicked, this, &InlineStyleDialog::chooseFont);
-    connect(colourButton, &QPushButton::clicked, this, &InlineStyleDialog::chooseFontColour);
-    connect(backgroundButton, &QPushButton::clicked, this, &InlineStyleDialog::chooseBackground);
+    connect(m_fontColour, &ColourField::colourChosen, this, [this] { useBox(m_colourCheck); });
+    connect(m_backgroundColour, &ColourField::colourChosen, this,
+            [this] { useBox(m_backgroundCheck); });
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -80,11 +86,9 @@ QWidget *InlineStyleDialog::buildFontPage()
     groups->addWidget(fontButton, 0, 0);
     groups->addWidget(m_fontCheck, 0, 2);
     groups->addWidget(m_fontName, 0, 3);
-    groups->addWidget(colourButton, 1, 0);
-    groups->addWidget(m_colourBox, 1, 1);
+    groups->addWidget(m_fontColour, 1, 0, 1, 2, Qt::AlignLeft);
     groups->addWidget(m_colourCheck, 1, 2);
-    groups->addWidget(backgroundButton, 2, 0);
-    groups->addWidget(m_backgroundBox, 2, 1);
+    groups->addWidget(m_backgroundColour, 2, 0, 1, 2, Qt::AlignLeft);
     groups->addWidget(m_backgroundCheck, 2, 2);
 
     auto *layout = new QVBoxLayout(page);
@@ -144,32 +148,10 @@ void InlineStyleDialog::chooseFont()
         return;
     // The font dialog has no colour; the font colour stays as "Font Color"
     // set it and is written with the font.
-    m_font = generatorkit::fromQFont(*font, m_fontColour);
+    m_font = generatorkit::fromQFont(*font, m_fontColour->text());
     showFont();
     useBox(m_fontCheck);
     useBox(m_colourCheck);
-}
-
-void InlineStyleDialog::chooseFontColour()
-{
-    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
-    if (!colour)
-        return;
-    m_lastColour = *colour;
-    m_colourBox->setColour(*colour);
-    m_fontColour = htmlvalues::htmlColor(*colour);
-    useBox(m_colourCheck);
-}
-
-void InlineStyleDialog::chooseBackground()
-{
-    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
-    if (!colour)
-        return;
-    m_lastColour = *colour;
-    m_backgroundBox->setColour(*colour);
-    m_backgroundColour = htmlvalues::htmlColor(*colour);
-    useBox(m_backgroundCheck);
 }
 
 void InlineStyleDialog::showFont()
@@ -185,9 +167,9 @@ DivOptions InlineStyleDialog::options() const
     o.fontChecked = m_fontCheck->isChecked();
     o.font = m_font;
     o.colourChecked = m_colourCheck->isChecked();
-    o.fontColour = m_fontColour;
+    o.fontColour = m_fontColour->text();
     o.backgroundChecked = m_backgroundCheck->isChecked();
-    o.backgroundColour = m_backgroundColour;
+    o.backgroundColour = m_backgroundColour->text();
     o.absolute = m_absolute->isChecked();
     auto length = [](const LengthRow &row) {
         return Length{row.value->currentText(), row.unit->currentText()};
@@ -212,13 +194,9 @@ void InlineStyleDialog::setOptions(const DivOptions &o)
     m_font = o.font;
     showFont();
     setBox(m_fontCheck, o.fontChecked);
-    m_fontColour = o.fontColour;
-    if (const std::optional<qint64> colour = generatorkit::colourOfHtml(o.fontColour))
-        m_colourBox->setColour(*colour);
+    m_fontColour->setText(o.fontColour);
     setBox(m_colourCheck, o.colourChecked);
-    m_backgroundColour = o.backgroundColour;
-    if (const std::optional<qint64> colour = generatorkit::colourOfHtml(o.backgroundColour))
-        m_backgroundBox->setColour(*colour);
+    m_backgroundColour->setText(o.backgroundColour);
     setBox(m_backgroundCheck, o.backgroundChecked);
     (o.absolute ? m_absolute : m_relative)->setChecked(true);
     auto setLength = [](const LengthRow &row, const Length &l) {

@@ -5,7 +5,7 @@
 #include "generators/inlinestylelogic.h"
 #include "widgets/builderdialog.h"
 
-class ColourBox;
+class ColourField;
 class QCheckBox;
 class QLabel;
 class QComboBox;
@@ -30,14 +30,10 @@ private:
     QWidget *buildPositionPage();
     void chooseFont();
     void showFont();
-    void chooseFontColour();
-    void chooseBackground();
     static void useBox(QCheckBox *check);
 
     qint64 m_lastColour = 0;
     stylelogic::FontChoice m_font;
-    QString m_fontColour = QStringLiteral("#000000");
-    QString m_backgroundColour;
 
     QTabWidget *m_tabs = nullptr;
     QLineEdit *m_id = nullptr;
@@ -46,8 +42,8 @@ private:
     QCheckBox *m_colourCheck = nullptr;
     QCheckBox *m_backgroundCheck = nullptr;
     QLabel *m_fontName = nullptr; // what the font dialog gave
-    ColourBox *m_colourBox = nullptr;
-    ColourBox *m_backgroundBox = nullptr;
+    ColourField *m_fontColour = nullptr;
+    ColourField *m_backgroundColour = nullptr;
     QRadioButton *m_relative = nullptr;
     QRadioButton *m_absolute = nullptr;
     struct LengthRow

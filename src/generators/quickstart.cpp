@@ -1,7 +1,7 @@
 #include "generators/quickstart.h"
 
 #include "generators/generatorkit.h"
-#include "kernel/htmlvalues.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QCheckBox>
@@ -35,12 +35,6 @@ const RowInfo Rows[] = {
     {"Background Color", "Combo4", "Command4", "Picture1", 0xFFFFFF},
 };
 
-QColor toColor(qint64 colour)
-{
-    return QColor(htmlvalues::redOf(colour), htmlvalues::greenOf(colour),
-                  htmlvalues::blueOf(colour));
-}
-
 } // namespace
 
 QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
@@ -72,13 +66,14 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
 
     for (int i = 0; i < RowCount; ++i) {
         const RowInfo &row = Rows[i];
-        auto *field = new ColourField(row.combo, row.button, QStringLiteral("Set Color"),
-                                      host.dialogs(), &m_lastColour);
+        auto *field = new ColourField(QLatin1String(row.caption), {row.combo, nullptr, row.button,
+                                                                   QStringLiteral("Set Color")});
+        field->setDialog(host.dialogs(), &m_lastColour);
         m_colours[std::size_t(i)] = field;
         formkit::setCaption(field->button(), QStringLiteral("Set ") + QLatin1String(row.caption));
         QWidget *preview = nullptr;
         if (i == Background) {
-            m_backgroundBox = new ColourBox(row.sample, QLatin1String(row.caption), row.start);
+            m_backgroundBox = new ColourField(QLatin1String(row.caption), {nullptr, row.sample});
             preview = m_backgroundBox;
         } else {
             auto *sample = new QLabel(QStringLiteral("Aa Bb Cc"));
@@ -120,12 +115,12 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
 void QuickStartDialog::showPreview(int row, qint64 colour)
 {
     if (row == Background) {
-        m_backgroundBox->setColour(colour);
+        m_backgroundBox->showColour(colour);
         return;
     }
     QLabel *sample = m_samples[std::size_t(row)];
     QPalette palette = sample->palette();
-    palette.setColor(QPalette::WindowText, toColor(colour));
+    palette.setColor(QPalette::WindowText, formkit::toQColor(colour));
     sample->setPalette(palette);
 }
 

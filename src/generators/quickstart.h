@@ -7,7 +7,6 @@
 
 #include <array>
 
-class ColourBox;
 class ColourField;
 class FileField;
 class QCheckBox;
@@ -40,7 +39,7 @@ private:
     QLineEdit *m_topMargin = nullptr;
     std::array<ColourField *, RowCount> m_colours{};
     std::array<QLabel *, Background> m_samples{};
-    ColourBox *m_backgroundBox = nullptr;
+    ColourField *m_backgroundBox = nullptr;
     FileField *m_image = nullptr;
     QCheckBox *m_watermark = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "generators/quickstartlogic.h"
 
+#include "kernel/colour.h"
 #include "kernel/htmlvalues.h"
 
 #include <QHash>
@@ -90,7 +91,7 @@ std::optional<qint64> previewColour(const QString &name)
     const auto it = rgb.constFind(name);
     if (it == rgb.constEnd())
         return std::nullopt;
-    return htmlvalues::colourNumber((*it >> 16) & 0xFF, (*it >> 8) & 0xFF, *it & 0xFF);
+    return colour::fromRgb(quint32(*it));
 }
 
 // The page with a style sheet.
@@ -145,8 +146,8 @@ QString buildStylePage(const StylePageOptions &o)
         line(out, QStringLiteral(" margin-right: ") + o.rightMargin +
                       stylelogic::unitOf(o.rightUnit) + QLatin1Char(';'));
     if (o.backgroundChecked)
-        line(out, QStringLiteral(" background: ") + htmlvalues::htmlColor(o.backgroundColour) +
-                      QLatin1Char(';'));
+        line(out,
+             QStringLiteral(" background: ") + colour::html(o.backgroundColour) + QLatin1Char(';'));
     else if (!o.backgroundImage.isEmpty())
         line(out, QStringLiteral(" background: URL(") + o.backgroundImage + QStringLiteral(");"));
     if (o.bodyChecked)

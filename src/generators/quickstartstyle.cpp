@@ -1,8 +1,9 @@
 #include "generators/quickstartstyle.h"
 
 #include "generators/generatorkit.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "platform/dialogservice.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <QCheckBox>
@@ -41,12 +42,13 @@ QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(
 
     m_backgroundCheck = formkit::checkBox("Check11", QStringLiteral("Background Color"));
     m_backgroundCheck->setEnabled(false);
-    QPushButton *backgroundButton = formkit::button("Command11", QStringLiteral("Set Color"));
-    formkit::setCaption(backgroundButton, QStringLiteral("Set Background Color"));
-    m_backgroundBox =
-        new ColourBox("Picture1", QStringLiteral("Background Color"), defaults.backgroundColour);
-    connect(backgroundButton, &QPushButton::clicked, this,
-            &QuickStartStyleDialog::chooseBackground);
+    m_background = new ColourField(QStringLiteral("Background Color"),
+                                   {nullptr, "Picture1", "Command11", QStringLiteral("Set Color")});
+    formkit::setCaption(m_background->button(), QStringLiteral("Set Background Color"));
+    m_background->setColour(defaults.backgroundColour);
+    m_background->setDialog(host.dialogs(), &m_lastColour);
+    connect(m_background, &ColourField::colourChosen, this,
+            [this] { useGroup(m_backgroundCheck); });
 
     m_image = new FileField("Text3", "Command13", QStringLiteral("Find"),
                             QStringLiteral("All Files (*.*)|*.*"), host);
@@ -63,12 +65,8 @@ QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(
     page->addWidget(formkit::captionLabel(QStringLiteral("Right Margin"), m_rightMargin), 1, 3);
     page->addWidget(m_rightMargin, 1, 4);
     page->addWidget(m_rightUnit, 1, 5);
-    auto *background = new QHBoxLayout;
-    background->addWidget(backgroundButton);
-    background->addWidget(m_backgroundBox);
-    background->addStretch(1);
     page->addWidget(m_backgroundCheck, 2, 0);
-    page->addLayout(background, 2, 1, 1, 2);
+    page->addWidget(m_background, 2, 1, 1, 2, Qt::AlignLeft);
     page->addWidget(formkit::captionLabel(QStringLiteral("Background Image"), m_image->edit()), 3,
                     0);
     page->addWidget(m_image, 3, 1, 1, 5);
@@ -134,11 +132,14 @@ QWidget *QuickStartStyleDialog::buildLinksBox()
         QCheckBox *check = formkit::checkBox(linkRows[i].check, caption);
         check->setEnabled(false);
         m_linkChecks[std::size_t(i)] = check;
-        QPushButton *button = formkit::button(linkRows[i].button, QStringLiteral("Set Color"));
-        formkit::setCaption(button, QStringLiteral("Set ") + caption);
-        connect(button, &QPushButton::clicked, this, [this, i] { chooseLinkColour(i); });
+        auto *colour = new ColourField(
+            caption, {nullptr, nullptr, linkRows[i].button, QStringLiteral("Set Color")});
+        formkit::setCaption(colour->button(), QStringLiteral("Set ") + caption);
+        colour->setDialog(host().dialogs(), &m_lastColour);
+        connect(colour, &ColourField::colourChosen, this, [check] { useGroup(check); });
+        m_linkColours[std::size_t(i)] = colour;
         grid->addWidget(check, i, 0);
-        grid->addWidget(button, i, 1);
+        grid->addWidget(colour, i, 1);
     }
     return box;
 }
@@ -161,32 +162,12 @@ void QuickStartStyleDialog::chooseFont(int row)
     QString colour = m_fonts[i].colour;
     if (const std::optional<qint64> chosen = host().dialogs().colour(this, m_fontColours[i])) {
         m_fontColours[i] = *chosen;
-        colour = htmlvalues::htmlColor(*chosen);
+        colour = colour::html(*chosen);
     }
     m_fonts[i] = generatorkit::fromQFont(*font, colour);
     m_fontChecks[i]->setToolTip(generatorkit::describeFont(m_fonts[i]) + QStringLiteral(", ") +
                                 colour);
     useGroup(m_fontChecks[i]);
-}
-
-void QuickStartStyleDialog::chooseBackground()
-{
-    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
-    if (!colour)
-        return;
-    m_lastColour = *colour;
-    m_backgroundBox->setColour(*colour);
-    useGroup(m_backgroundCheck);
-}
-
-void QuickStartStyleDialog::chooseLinkColour(int row)
-{
-    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
-    if (!colour)
-        return;
-    m_lastColour = *colour;
-    m_linkColours[std::size_t(row)] = htmlvalues::htmlColor(*colour);
-    useGroup(m_linkChecks[std::size_t(row)]);
 }
 
 StylePageOptions QuickStartStyleDialog::options() const
@@ -198,7 +179,7 @@ StylePageOptions QuickStartStyleDialog::options() const
     o.rightMargin = m_rightMargin->currentText();
     o.rightUnit = m_rightUnit->currentText();
     o.backgroundChecked = m_backgroundCheck->isChecked();
-    o.backgroundColour = m_backgroundBox->colour();
+    o.backgroundColour = m_background->colour();
     o.backgroundImage = m_image->text();
     o.bodyChecked = m_fontChecks[0]->isChecked();
     o.body = m_fonts[0];
@@ -209,11 +190,11 @@ StylePageOptions QuickStartStyleDialog::options() const
         row.font = m_fonts[i];
     }
     o.linkChecked = m_linkChecks[Link]->isChecked();
-    o.linkColour = m_linkColours[Link];
+    o.linkColour = m_linkColours[Link]->text();
     o.visitedChecked = m_linkChecks[Visited]->isChecked();
-    o.visitedColour = m_linkColours[Visited];
+    o.visitedColour = m_linkColours[Visited]->text();
     o.hoverChecked = m_linkChecks[Hover]->isChecked();
-    o.hoverColour = m_linkColours[Hover];
+    o.hoverColour = m_linkColours[Hover]->text();
     return o;
 }
 
@@ -231,7 +212,7 @@ void QuickStartStyleDialog::setOptions(const StylePageOptions &o)
     m_rightMargin->setEditText(o.rightMargin);
     m_rightUnit->setCurrentIndex(int(stylelogic::unitItems().indexOf(o.rightUnit)));
     setGroup(m_backgroundCheck, o.backgroundChecked);
-    m_backgroundBox->setColour(o.backgroundColour);
+    m_background->setColour(o.backgroundColour);
     m_image->setText(o.backgroundImage);
     setGroup(m_fontChecks[0], o.bodyChecked);
     m_fonts[0] = o.body;
@@ -242,13 +223,13 @@ void QuickStartStyleDialog::setOptions(const StylePageOptions &o)
         m_fonts[i] = row.font;
     }
     for (std::size_t i = 0; i < FontRows; ++i)
-        m_fontColours[i] = generatorkit::colourOfHtml(m_fonts[i].colour).value_or(0);
+        m_fontColours[i] = colour::fromHtml(m_fonts[i].colour).value_or(0);
     setGroup(m_linkChecks[Link], o.linkChecked);
-    m_linkColours[Link] = o.linkColour;
+    m_linkColours[Link]->setText(o.linkColour);
     setGroup(m_linkChecks[Visited], o.visitedChecked);
-    m_linkColours[Visited] = o.visitedColour;
+    m_linkColours[Visited]->setText(o.visitedColour);
     setGroup(m_linkChecks[Hover], o.hoverChecked);
-    m_linkColours[Hover] = o.hoverColour;
+    m_linkColours[Hover]->setText(o.hoverColour);
 }
 
 void QuickStartStyleDialog::accept()

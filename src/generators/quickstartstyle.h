@@ -7,7 +7,7 @@
 
 #include <array>
 
-class ColourBox;
+class ColourField;
 class FileField;
 class QCheckBox;
 class QComboBox;
@@ -33,14 +33,11 @@ private:
     QWidget *buildFontsBox();
     QWidget *buildLinksBox();
     void chooseFont(int row);
-    void chooseBackground();
-    void chooseLinkColour(int row);
     static void useGroup(QCheckBox *check);
 
     qint64 m_lastColour = 0; // the link and background colour dialogs open on it
     std::array<stylelogic::FontChoice, FontRows> m_fonts{};
     std::array<qint64, FontRows> m_fontColours{}; // the rows' colours as numbers
-    std::array<QString, LinkRows> m_linkColours{};
 
     QLineEdit *m_title = nullptr;
     QComboBox *m_leftMargin = nullptr;
@@ -48,9 +45,10 @@ private:
     QComboBox *m_rightMargin = nullptr;
     QComboBox *m_rightUnit = nullptr;
     QCheckBox *m_backgroundCheck = nullptr;
-    ColourBox *m_backgroundBox = nullptr;
+    ColourField *m_background = nullptr;
     FileField *m_image = nullptr;
     std::array<QCheckBox *, FontRows> m_fontChecks{};
     std::array<QLineEdit *, FontRows - 1> m_selectors{};
     std::array<QCheckBox *, LinkRows> m_linkChecks{};
+    std::array<ColourField *, LinkRows> m_linkColours{};
 };

@@ -1,9 +1,9 @@
 #include "generators/randombackground.h"
 
-#include "generators/generatorkit.h"
-#include "platform/dialogservice.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
+#include <QAbstractButton>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -21,11 +21,11 @@ RandomBackgroundDialog::RandomBackgroundDialog(BuilderHost &host) : BuilderDialo
     for (int i = 0; i < int(m_swatches.size()); ++i) {
         const QString caption = QStringLiteral("Color %1").arg(i + 1);
         const QByteArray name = "Picture1_" + QByteArray::number(i);
-        auto *swatch =
-            new ColourSwatch(name.constData(), caption, defaults.colours[std::size_t(i)]);
-        swatch->setFixedSize(64, 44);
+        auto *swatch = new ColourField(caption, {nullptr, name.constData()});
+        swatch->patch()->setFixedSize(64, 44);
+        swatch->setColour(defaults.colours[std::size_t(i)]);
+        swatch->setDialog(host.dialogs(), &m_lastColour);
         m_swatches[std::size_t(i)] = swatch;
-        connect(swatch, &ColourSwatch::clicked, this, [this, i] { chooseColour(i); });
         grid->addWidget(formkit::captionLabel(caption, swatch), 0, i, Qt::AlignCenter);
         grid->addWidget(swatch, 1, i, Qt::AlignCenter);
     }
@@ -37,15 +37,6 @@ RandomBackgroundDialog::RandomBackgroundDialog(BuilderHost &host) : BuilderDialo
     layout->addWidget(hint);
     layout->addSpacing(8);
     layout->addLayout(formkit::okCancelRow(this, "Command1", "Command2"));
-}
-
-void RandomBackgroundDialog::chooseColour(int index)
-{
-    const std::optional<qint64> colour = host().dialogs().colour(this, m_lastColour);
-    if (!colour)
-        return;
-    m_lastColour = *colour;
-    m_swatches[std::size_t(index)]->setColour(*colour);
 }
 
 BackgroundOptions RandomBackgroundDialog::options() const

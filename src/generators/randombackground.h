@@ -7,7 +7,7 @@
 
 #include <array>
 
-class ColourSwatch;
+class ColourField;
 
 class RandomBackgroundDialog : public BuilderDialog
 {
@@ -21,8 +21,6 @@ public:
     void accept() override;
 
 private:
-    void chooseColour(int index);
-
     qint64 m_lastColour = 0;
-    std::array<ColourSwatch *, 5> m_swatches{};
+    std::array<ColourField *, 5> m_swatches{};
 };

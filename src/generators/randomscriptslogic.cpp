@@ -1,6 +1,6 @@
 #include "generators/randomscriptslogic.h"
 
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 
 namespace randomscripts {
 
@@ -28,7 +28,7 @@ QString buildBackgroundScript(const BackgroundOptions &options)
     for (std::size_t k = 0; k < options.colours.size(); ++k) {
         line(out, QStringLiteral("If Random < %1 AND Random > %2 Then").arg(k + 1).arg(k));
         line(out, QStringLiteral("window.document.bgColor = \"") +
-                      htmlvalues::htmlColor(options.colours[k]) + QLatin1Char('"'));
+                      colour::html(options.colours[k]) + QLatin1Char('"'));
         line(out, QStringLiteral("End If"));
     }
     line(out, QStringLiteral("-->"));

@@ -1,8 +1,8 @@
 #include "generators/vrmlbuilder.h"
 
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
 #include "platform/textfile.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 #include "widgets/listgrid.h"
 
@@ -33,18 +33,15 @@ VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
     auto *textPage = new QWidget;
     m_text = formkit::lineEdit("Text1");
     m_text->setMinimumWidth(280);
-    QPushButton *colour = formkit::button("Command1", QStringLiteral("&Text Color"));
-    m_swatch = new QLabel;
-    m_swatch->setObjectName(QStringLiteral("Picture1"));
-    m_swatch->setFrameShape(QFrame::Box);
-    m_swatch->setFixedSize(48, 24);
-    m_swatch->setAutoFillBackground(true);
-    connect(colour, &QPushButton::clicked, this, &VrmlBuilder::chooseColour);
+    // Each choice starts from the colour shown.
+    m_colour = new ColourField(QStringLiteral("Text Color"),
+                               {nullptr, "Picture1", "Command1", QStringLiteral("&Text Color")});
+    m_colour->setColour(VrmlOptions().textColour);
+    m_colour->setDialog(host.dialogs());
     auto *textGrid = new QGridLayout(textPage);
     textGrid->addWidget(formkit::captionLabel(QStringLiteral("Text String"), m_text), 0, 0);
     textGrid->addWidget(m_text, 0, 1, 1, 2);
-    textGrid->addWidget(colour, 1, 0);
-    textGrid->addWidget(m_swatch, 1, 1, Qt::AlignLeft);
+    textGrid->addWidget(m_colour, 1, 0, 1, 2, Qt::AlignLeft);
     textGrid->setColumnStretch(2, 1);
     textGrid->setRowStretch(2, 1);
 
@@ -85,7 +82,6 @@ VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
-    showColour();
     resize(440, 300);
     m_text->setFocus();
 }
@@ -95,7 +91,7 @@ VrmlOptions VrmlBuilder::options() const
     VrmlOptions o;
     o.mode = m_tabs->currentIndex() == 1 ? Mode::Sitemap : Mode::Text;
     o.text = m_text->text();
-    o.textColour = m_colour;
+    o.textColour = m_colour->colour();
     o.shape = m_cubes->isChecked() ? Shape::Cubes : Shape::Spheres;
     o.sites.clear();
     for (const QStringList &row : m_grid->rows())
@@ -107,8 +103,7 @@ void VrmlBuilder::setOptions(const VrmlOptions &o)
 {
     m_tabs->setCurrentIndex(o.mode == Mode::Sitemap ? 1 : 0);
     m_text->setText(o.text);
-    m_colour = o.textColour;
-    showColour();
+    m_colour->setColour(o.textColour);
     (o.shape == Shape::Cubes ? m_cubes : m_spheres)->setChecked(true);
     QList<QStringList> rows;
     for (const Site &site : o.sites)
@@ -116,33 +111,15 @@ void VrmlBuilder::setOptions(const VrmlOptions &o)
     m_grid->setRows(rows);
 }
 
-bool VrmlBuilder::chooseColour()
-{
-    const std::optional<qint64> chosen = host().dialogs().colour(this, m_colour);
-    if (!chosen)
-        return false;
-    m_colour = *chosen;
-    showColour();
-    return true;
-}
-
-void VrmlBuilder::showColour()
-{
-    QPalette palette = m_swatch->palette();
-    palette.setColor(QPalette::Window,
-                     QColor(htmlvalues::redOf(m_colour), htmlvalues::greenOf(m_colour),
-                            htmlvalues::blueOf(m_colour)));
-    m_swatch->setPalette(palette);
-    m_swatch->setAccessibleName(QStringLiteral("Text Color ") + htmlvalues::htmlColor(m_colour));
-}
-
 bool VrmlBuilder::saveFile()
 {
     const QString world = buildVrmlWorld(options());
     const QString path = host().dialogs().saveFileName(this, QStringLiteral("Save File"),
                                                        host().siteFolder(), WorldFilter);
-    if (path.isEmpty() || !textfile::save(path, world, textfile::Encoding::Utf8)) {
-        host().dialogs().message(this, QStringLiteral("Cannot save file!"));
+    QString error;
+    if (path.isEmpty() || !textfile::save(path, world, textfile::Encoding::Utf8, &error)) {
+        host().dialogs().message(this, QStringLiteral("Cannot save file!") +
+                                           (error.isEmpty() ? QString() : u'\n' + error));
         return false;
     }
     return true;

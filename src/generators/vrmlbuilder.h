@@ -11,8 +11,8 @@
 #include "generators/vrmlbuilderlogic.h"
 #include "widgets/builderdialog.h"
 
+class ColourField;
 class ListGrid;
-class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTabWidget;
@@ -27,19 +27,14 @@ public:
     vrml::VrmlOptions options() const;
     void setOptions(const vrml::VrmlOptions &options);
 
-    // "&Text Color": the colour dialog; false when cancelled.
-    bool chooseColour();
     // "&Save File": asks for a file and writes the world; false (after
     // "Cannot save file!") when cancelled or not written.
     bool saveFile();
 
 private:
-    void showColour();
-
-    qint64 m_colour = 0xFFFFFF;
     QTabWidget *m_tabs = nullptr;
     QLineEdit *m_text = nullptr;
-    QLabel *m_swatch = nullptr;
+    ColourField *m_colour = nullptr;
     QRadioButton *m_spheres = nullptr;
     QRadioButton *m_cubes = nullptr;
     ListGrid *m_grid = nullptr;

@@ -1,6 +1,6 @@
 #include "generators/vrmlbuilderlogic.h"
 
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 
 #include <QStringList>
 
@@ -69,7 +69,7 @@ void addSite(QStringList &out, const Site &site, int index, Shape shape)
 
 QString vrmlColour(qint64 colourNumber)
 {
-    const QString html = htmlvalues::htmlColor(colourNumber);
+    const QString html = colour::html(colourNumber);
     return component(html, 1) + u' ' + component(html, 3) + u' ' + component(html, 5);
 }
 

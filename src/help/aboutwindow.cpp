@@ -67,14 +67,10 @@ AboutWindow::AboutWindow(BuilderHost &host) : BuilderDialog(host)
     reportBox->setMinimumWidth(reportBox->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 64);
     layout->addWidget(reportBox, 1);
 
-    QPushButton *ok = formkit::button("Command1", QStringLiteral("&OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &AboutWindow::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
-    ok->setFocus();
+    QDialogButtonBox *buttons = formkit::buttonRow(
+        this, {{"Command1", tr("&OK"), QDialogButtonBox::AcceptRole}}, "Command1");
+    layout->addWidget(buttons);
+    buttons->buttons().constFirst()->setFocus();
 }
 
 QString AboutWindow::disclaimer()

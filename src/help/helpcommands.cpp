@@ -22,8 +22,8 @@ DocumentWindow *previewWindow(Workbench &workbench)
         // Numbered like any new document.
         if (DocumentWindow *window = workbench.newDocument()) {
             AppState &state = workbench.state();
-            ++state.newnum;
-            window->setCaption(QStringLiteral("New %1").arg(state.newnum));
+            ++state.newDocumentNumber;
+            window->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
         }
     }
     return workbench.activeDocumentWindow();
@@ -48,6 +48,14 @@ void cannotWrite(Workbench &workbench, const QString &path, const QString &error
         QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
 }
 
+void startBrowser(Workbench &workbench, const QString &program, const QString &page)
+{
+    if (!launcher::start(program, {page})) {
+        workbench.dialogs().message(workbench.mainWidget(),
+                                    QStringLiteral("Unable to start browser") + u'\n' + program);
+    }
+}
+
 } // namespace
 
 QString referenceAddress()
@@ -62,7 +70,7 @@ void showManual(DocumentWindow &window)
 
 void onlineManual(Workbench &workbench)
 {
-    if (workbench.state().useIE) {
+    if (workbench.state().previewWindows) {
         if (DocumentWindow *window = previewWindow(workbench))
             showManual(*window);
         return;
@@ -77,20 +85,19 @@ void onlineManual(Workbench &workbench)
         cannotWrite(workbench, path, error);
         return;
     }
-    // A browser that does not start leaves nothing more to do.
-    launcher::start(program, {path});
+    startBrowser(workbench, program, path);
 }
 
 void htmlReference(Workbench &workbench)
 {
-    if (workbench.state().useIE) {
+    if (workbench.state().previewWindows) {
         if (DocumentWindow *window = previewWindow(workbench))
             window->showAddressInPreview(QUrl(referenceAddress()));
         return;
     }
     const QString program = browser(workbench);
     if (!program.isEmpty())
-        launcher::start(program, {referenceAddress()});
+        startBrowser(workbench, program, referenceAddress());
 }
 
 } // namespace helpcommands

@@ -38,14 +38,17 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
 
     m_showAtStartup = new QCheckBox(QStringLiteral("Show me at startup"), this);
     m_showAtStartup->setObjectName(QStringLiteral("Check1"));
-    const QString stored = settings::text(m_context.settings, settings::showTips());
+    const QString stored = settings::text(m_context.settings, settings::ShowTips);
     m_showAtStartup->setChecked(stored != QLatin1String("no"));
     // Written at every click, so the choice holds even if the program ends
     // without closing this window.
     connect(m_showAtStartup, &QCheckBox::clicked, this, [this](bool on) {
-        settings::write(m_context.settings, settings::showTips(),
+        settings::write(m_context.settings, settings::ShowTips,
                         on ? QStringLiteral("yes") : QStringLiteral("no"));
-        m_context.settings.sync();
+        if (!m_context.settings.sync(SettingsStore::mainApp())) {
+            m_context.dialogs.message(this, m_context.settings.lastError(), windowTitle(),
+                                      DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        }
     });
 
     auto *next = new QPushButton(QStringLiteral("&Next Tip"), this);

@@ -1,11 +1,15 @@
 #include "import/importconvert.h"
 
 #include "import/rtfreader.h"
+#include "kernel/colour.h"
 #include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace importer {
@@ -156,8 +160,8 @@ QString fontTag(const CharFormat &f)
 {
     return QStringLiteral("<FONT STYLE=\"font-size:") + numbers::shortestDouble(f.size) +
            QStringLiteral("pt\" SIZE=") + htmlvalues::htmlFontSize(numbers::roundHalfEven(f.size)) +
-           QStringLiteral(" COLOR=") + htmlvalues::htmlColor(f.colour) +
-           QStringLiteral(" FACE=\"") + f.face + QStringLiteral("\">");
+           QStringLiteral(" COLOR=") + colour::html(f.colour) + QStringLiteral(" FACE=\"") +
+           f.face + QStringLiteral("\">");
 }
 
 // Copies the buffer into out with the character tags, then the closing tags.
@@ -291,6 +295,12 @@ bool readRichText(const QByteArray &contents, rtf::ReadResult *read, Result *res
     return true;
 }
 
+QString notTextOrRichText()
+{
+    return QCoreApplication::translate(
+        "importer", "Only text files (.txt) and rich-text files (.rtf) can be imported.");
+}
+
 Result refusal(const QString &error)
 {
     Result result;
@@ -376,7 +386,11 @@ QString decodeText(const QByteArray &bytes)
     return textfile::decode(bytes, &encoding);
 }
 
-Result importNewFile(const QString &fileName, const QByteArray &contents)
+namespace {
+
+// The one switch over the kinds of file the text imports take: a whole page
+// for a new file, or a fragment for the caret.
+Result importText(const QString &fileName, const QByteArray &contents, bool wholePage)
 {
     Result result;
     switch (fileKind(fileName)) {
@@ -384,10 +398,15 @@ Result importNewFile(const QString &fileName, const QByteArray &contents)
         QString text;
         if (!decodeFile(contents, &text, &result))
             break;
-        result.html.reserve(kPageHead.size() + text.size() + text.size() / 8 + kPageTail.size());
-        result.html.append(kPageHead);
-        appendPlainText(result.html, text);
-        result.html.append(kPageTail);
+        if (wholePage) {
+            result.html.reserve(kPageHead.size() + text.size() + text.size() / 8 +
+                                kPageTail.size());
+            result.html.append(kPageHead);
+            appendPlainText(result.html, text);
+            result.html.append(kPageTail);
+        } else {
+            result.html = plainTextFragment(text);
+        }
         result.ok = true;
         break;
     }
@@ -397,69 +416,69 @@ Result importNewFile(const QString &fileName, const QByteArray &contents)
             break;
         if (read.document.isEmpty() && !read.ok)
             break; // nothing was read
-        result.html.append(kPageHead);
-        appendRichText(result.html, read.document);
-        result.html.append(kPageTail);
+        if (wholePage) {
+            result.html.append(kPageHead);
+            appendRichText(result.html, read.document);
+            result.html.append(kPageTail);
+        } else {
+            result.html = richTextFragment(read.document);
+        }
         break;
     }
     case FileKind::Other:
-        result.html = pageSkeleton(QStringView());
-        result.ok = true;
+        if (wholePage) {
+            result.html = pageSkeleton(QStringView());
+            result.ok = true;
+        } else {
+            result.refused = true;
+            result.error = notTextOrRichText();
+        }
         break;
     }
     return result;
+}
+
+// The file's bytes, or the refusal that says why there are none.
+std::optional<QByteArray> readOrRefuse(const QString &path, Result *refused)
+{
+    QByteArray bytes;
+    QString error;
+    if (textfile::readFile(path, &bytes, &error))
+        return bytes;
+    *refused = refusal(error);
+    return std::nullopt;
+}
+
+Result importTextFile(const QString &path, bool wholePage)
+{
+    // Other files are never read.
+    if (fileKind(path) == FileKind::Other)
+        return importText(path, QByteArray(), wholePage);
+    Result refused;
+    const std::optional<QByteArray> bytes = readOrRefuse(path, &refused);
+    return bytes ? importText(path, *bytes, wholePage) : refused;
+}
+
+} // namespace
+
+Result importNewFile(const QString &fileName, const QByteArray &contents)
+{
+    return importText(fileName, contents, true);
 }
 
 Result importNewFile(const QString &path)
 {
-    if (fileKind(path) == FileKind::Other)
-        return importNewFile(path, QByteArray());
-    QByteArray bytes;
-    QString error;
-    if (!textfile::readFile(path, &bytes, &error))
-        return refusal(error);
-    return importNewFile(path, bytes);
+    return importTextFile(path, true);
 }
 
 Result importIntoDocument(const QString &fileName, const QByteArray &contents)
 {
-    Result result;
-    switch (fileKind(fileName)) {
-    case FileKind::PlainText: {
-        QString text;
-        if (!decodeFile(contents, &text, &result))
-            break;
-        result.html = plainTextFragment(text);
-        result.ok = true;
-        break;
-    }
-    case FileKind::RichText: {
-        rtf::ReadResult read;
-        if (!readRichText(contents, &read, &result))
-            break;
-        if (!read.document.isEmpty() || read.ok)
-            result.html = richTextFragment(read.document);
-        break;
-    }
-    case FileKind::Other:
-        result.error = QStringLiteral("not a text or rich-text file");
-        break;
-    }
-    return result;
+    return importText(fileName, contents, false);
 }
 
 Result importIntoDocument(const QString &path)
 {
-    if (fileKind(path) == FileKind::Other) {
-        Result result;
-        result.error = QStringLiteral("not a text or rich-text file");
-        return result;
-    }
-    QByteArray bytes;
-    QString error;
-    if (!textfile::readFile(path, &bytes, &error))
-        return refusal(error);
-    return importIntoDocument(path, bytes);
+    return importTextFile(path, false);
 }
 
 Result importTable(const QByteArray &contents)
@@ -475,11 +494,9 @@ Result importTable(const QByteArray &contents)
 
 Result importTableFile(const QString &path)
 {
-    QByteArray bytes;
-    QString error;
-    if (!textfile::readFile(path, &bytes, &error))
-        return refusal(error);
-    return importTable(bytes);
+    Result refused;
+    const std::optional<QByteArray> bytes = readOrRefuse(path, &refused);
+    return bytes ? importTable(*bytes) : refused;
 }
 
 } // namespace importer

@@ -12,8 +12,8 @@ class SettingsStore;
 
 struct UndoRecord
 {
-    QString undoer;       // the text the last insertion replaced
-    bool undoYes = false; // the record is valid
+    QString replacedText; // the text the last insertion replaced
+    bool valid = false;   // the record is valid
     qint64 undoStart = 0;
     qint64 undoLength = 0;
 };
@@ -35,18 +35,18 @@ struct AppState
                 QStringLiteral(".RMI")};
     }
 
-    bool useIE = false;
-    bool colorOnOff = false;   // true switches colouring off
-    bool livePreview = true;   // the preview refreshes when typing pauses
-    bool autoClose = true;     // typing a start tag writes its end tag
-    bool upperCaseTags = true; // the case of tags written for the user
-    QString fonter = settings::fontSize().defaultText;
-    bool canceler = false;
+    bool previewWindows = false; // documents with a preview beside them: the first-run answer
+    bool colouringOff = false;   // true switches colouring off
+    bool livePreview = true;     // the preview refreshes when typing pauses
+    bool autoClose = true;       // typing a start tag writes its end tag
+    bool upperCaseTags = true;   // the case of tags written for the user
+    QString fontSizeText = settings::setting(settings::FontSize).defaultText;
+    bool closeCancelled = false;
     UndoRecord undo;
-    qint64 textStart = 0;
-    qint64 textLength = 0; // 0: the next SmartColor run colours the whole document
+    qint64 colourStart = 0;
+    qint64 colourLength = 0; // 0: the next SmartColor run colours the whole document
     std::array<qint64, 5> colors = defaultColors(); // Color1..Color5
-    QString browser = settings::browser().defaultText;
+    QString browser = settings::setting(settings::Browser).defaultText;
     QString ftpUrl, ftpUserName, ftpPassword;
     // Whether ftpPassword has been looked up in the keyring. The keyring is
     // asked only when the password is first needed, not at start-up.
@@ -59,13 +59,15 @@ struct AppState
     QStringList fontList;
     QStringList imageTypes = builtInImageTypes(); // List4
     QStringList customTags;                       // reference list 4
-    int newnum = 0;
+    int newDocumentNumber = 0;
     // The web-site folder and its drive, as the site pane shows them.
     QString siteDrive, siteDirectory, siteFilePath;
 
-    // Reads every preference the main window loads at start-up.
-    // programFolder is the default of the site folders.
-    void loadPreferences(const SettingsStore &store, const QString &programFolder);
+    // Reads every preference the main window loads at start-up. The site
+    // folders default to homeFolder, which also replaces a stored folder
+    // that is programFolder (the program's own).
+    void loadPreferences(const SettingsStore &store, const QString &homeFolder,
+                         const QString &programFolder = QString());
 
     // The FTP password: ftpPassword, or when that is empty and has not been
     // looked up yet, the one in the keyring.

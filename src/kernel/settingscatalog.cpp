@@ -45,118 +45,73 @@ Setting booleanSetting(const QString &app, const char *section, const char *key,
             0};
 }
 
-const QString &optionsApp()
-{
-    static const QString app = SettingsStore::programApp();
-    return app;
-}
-
 constexpr double MaxColour = 0xFFFFFF;
 constexpr double MaxListCount = 5000;
+constexpr double MinInt = -2147483648.0;
+constexpr double MaxInt = 2147483647.0;
 
 } // namespace
 
-const Setting &fontSize()
+const Setting &setting(Key key)
 {
-    static const Setting s{Main,         QStringLiteral("Settings"), QStringLiteral("Fontsize"),
-                           Type::Number, QStringLiteral("8.5"),      1,
-                           1000};
-    return s;
-}
-
-const Setting &browser()
-{
-    static const Setting s = textSetting(Main, "Settings", "Browser", QStringLiteral("None"));
-    return s;
-}
-
-const Setting &colorsOff()
-{
-    static const Setting s = booleanSetting(Main, "Colors", "OnOff", false);
-    return s;
+    static const std::array<Setting, KeyCount> table = [] {
+        std::array<Setting, KeyCount> t;
+        t[FontSize] = numberSetting(Main, "Settings", "Fontsize", 8.5, 1, 1000);
+        t[Browser] = textSetting(Main, "Settings", "Browser", QStringLiteral("None"));
+        t[ColorsOff] = booleanSetting(Main, "Colors", "OnOff", false);
+        t[ColourTables] = numberSetting(Main, "Colors", "Tables", 8388736, 0, MaxColour);
+        t[ColourFrames] = numberSetting(Main, "Colors", "Frames", 192, 0, MaxColour);
+        t[ColourLinks] = numberSetting(Main, "Colors", "Links", 8388608, 0, MaxColour);
+        t[ColourComments] = numberSetting(Main, "Colors", "Comments", 8421504, 0, MaxColour);
+        t[ColourOther] = numberSetting(Main, "Colors", "Other", 32768, 0, MaxColour);
+        t[ImageTypeCount] = numberSetting(Main, "Graphics", "Count", -1, -1, MaxListCount);
+        t[CustomTagCount] = numberSetting(Main, "CustomTags", "Count", -1, -1, MaxListCount);
+        t[ShowTips] = textSetting(Main, "Startup", "ShowStart", QStringLiteral("yes"));
+        t[LivePreview] = booleanSetting(Main, "Settings", "LivePreview", true);
+        t[AutoClose] = booleanSetting(Main, "Settings", "AutoClose", true);
+        t[TagCase] = textSetting(Main, "Settings", "TagCase", tagCaseText(true));
+        t[SiteDrive] = textSetting(Main, "Direct", "Drive");
+        t[SiteDirectory] = textSetting(Main, "Direct", "Director");
+        t[SiteFilePath] = textSetting(Main, "Direct", "FilePath");
+        t[FtpUrl] = textSetting(Main, "Direct", "FTPURL");
+        t[FtpUserName] = textSetting(Main, "Direct", "FTPUserName");
+        t[FtpPassword] = textSetting(Main, "Direct", "FTPPassword");
+        t[BarToolbar] = booleanSetting(Window, "Previous", "Picture1", true, Type::ExactFalse);
+        t[BarSideBar] = booleanSetting(Window, "Previous", "Picture5", true, Type::ExactFalse);
+        t[BarSitePane] = booleanSetting(Window, "Previous", "Picture11", true, Type::ExactFalse);
+        t[BarColourBar] = booleanSetting(Window, "Previous", "Picture14", true, Type::ExactFalse);
+        t[BarCustomBar] = booleanSetting(Window, "Previous", "Picture15", true, Type::ExactFalse);
+        t[FontCount] = numberSetting(Window, "Fonts", "Number", -1, -1, 100000);
+        t[PreviewAnswer] = textSetting(Window, "Extras", "UseIE");
+        t[WindowGeometry] = textSetting(Window, "Window", "Geometry");
+        t[WindowLayout] = textSetting(Window, "Window", "State");
+        t[SiteSplitter] = textSetting(Window, "Window", "SiteSplitter");
+        t[TabbedDocuments] = booleanSetting(Window, "Window", "Tabbed", false);
+        t[AgendaCount] = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
+        t[PhoneCount] = numberSetting(Organizer, "Phone", "Number", 0, 0, 100000);
+        t[FavouriteCount] = numberSetting(Organizer, "URL", "URLS", 0, 0, 100000);
+        const QString options = SettingsStore::programApp();
+        t[ObjectTagClassId] = booleanSetting(options, "Options", "TagClassID", true);
+        t[ObjectObj] = booleanSetting(options, "Options", "Obj", true);
+        t[ObjectTagCase] = numberSetting(options, "Options", "TagCase", 0, 0, 255);
+        t[ObjectLines] = booleanSetting(options, "Options", "Lines", true);
+        t[ObjectWidth] = numberSetting(options, "Options", "Width", 80, MinInt, MaxInt);
+        t[ObjectHeight] = numberSetting(options, "Options", "Height", 30, MinInt, MaxInt);
+        t[ObjectInclCode] = numberSetting(options, "Options", "InclCode", 0, 0, 255);
+        t[ObjectCode] = textSetting(options, "Options", "Code", QStringLiteral("http://"));
+        return t;
+    }();
+    return table.at(std::size_t(std::clamp<int>(key, 0, KeyCount - 1)));
 }
 
 const Setting &colour(int index)
 {
-    static const std::array<Setting, 5> colours{
-        numberSetting(Main, "Colors", "Tables", 8388736, 0, MaxColour),
-        numberSetting(Main, "Colors", "Frames", 192, 0, MaxColour),
-        numberSetting(Main, "Colors", "Links", 8388608, 0, MaxColour),
-        numberSetting(Main, "Colors", "Comments", 8421504, 0, MaxColour),
-        numberSetting(Main, "Colors", "Other", 32768, 0, MaxColour)};
-    return colours.at(std::size_t(std::clamp(index, 0, 4)));
+    return setting(Key(ColourTables + std::clamp(index, 0, 4)));
 }
 
-const Setting &imageTypeCount()
+const Setting &barVisible(int index)
 {
-    static const Setting s = numberSetting(Main, "Graphics", "Count", -1, -1, MaxListCount);
-    return s;
-}
-
-const Setting &customTagCount()
-{
-    static const Setting s = numberSetting(Main, "CustomTags", "Count", -1, -1, MaxListCount);
-    return s;
-}
-
-const Setting &showTips()
-{
-    static const Setting s = textSetting(Main, "Startup", "ShowStart", QStringLiteral("yes"));
-    return s;
-}
-
-const Setting &livePreview()
-{
-    static const Setting s = booleanSetting(Main, "Settings", "LivePreview", true);
-    return s;
-}
-
-const Setting &autoClose()
-{
-    static const Setting s = booleanSetting(Main, "Settings", "AutoClose", true);
-    return s;
-}
-
-const Setting &tagCase()
-{
-    static const Setting s = textSetting(Main, "Settings", "TagCase", tagCaseText(true));
-    return s;
-}
-
-const Setting &siteDrive()
-{
-    static const Setting s = textSetting(Main, "Direct", "Drive");
-    return s;
-}
-
-const Setting &siteDirectory()
-{
-    static const Setting s = textSetting(Main, "Direct", "Director");
-    return s;
-}
-
-const Setting &siteFilePath()
-{
-    static const Setting s = textSetting(Main, "Direct", "FilePath");
-    return s;
-}
-
-const Setting &ftpUrl()
-{
-    static const Setting s = textSetting(Main, "Direct", "FTPURL");
-    return s;
-}
-
-const Setting &ftpUserName()
-{
-    static const Setting s = textSetting(Main, "Direct", "FTPUserName");
-    return s;
-}
-
-const Setting &ftpPassword()
-{
-    static const Setting s = textSetting(Main, "Direct", "FTPPassword");
-    return s;
+    return setting(Key(BarToolbar + std::clamp(index, 0, 4)));
 }
 
 Setting customCaption(int index)
@@ -177,134 +132,11 @@ Setting customText(int index)
         0};
 }
 
-const Setting &barVisible(int index)
-{
-    static const std::array<Setting, 5> bars{
-        booleanSetting(Window, "Previous", "Picture1", true, Type::ExactFalse),
-        booleanSetting(Window, "Previous", "Picture5", true, Type::ExactFalse),
-        booleanSetting(Window, "Previous", "Picture11", true, Type::ExactFalse),
-        booleanSetting(Window, "Previous", "Picture14", true, Type::ExactFalse),
-        booleanSetting(Window, "Previous", "Picture15", true, Type::ExactFalse)};
-    return bars.at(std::size_t(std::clamp(index, 0, 4)));
-}
-
-const Setting &fontCount()
-{
-    static const Setting s = numberSetting(Window, "Fonts", "Number", -1, -1, 100000);
-    return s;
-}
-
-const Setting &useIE()
-{
-    static const Setting s = textSetting(Window, "Extras", "UseIE");
-    return s;
-}
-
-const Setting &windowGeometry()
-{
-    static const Setting s = textSetting(Window, "Window", "Geometry");
-    return s;
-}
-
-const Setting &windowLayout()
-{
-    static const Setting s = textSetting(Window, "Window", "State");
-    return s;
-}
-
-const Setting &siteSplitter()
-{
-    static const Setting s = textSetting(Window, "Window", "SiteSplitter");
-    return s;
-}
-
-const Setting &tabbedDocuments()
-{
-    static const Setting s = booleanSetting(Window, "Window", "Tabbed", false);
-    return s;
-}
-
-const Setting &agendaCount()
-{
-    static const Setting s = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
-    return s;
-}
-
-const Setting &phoneCount()
-{
-    static const Setting s = numberSetting(Organizer, "Phone", "Number", 0, 0, 100000);
-    return s;
-}
-
-const Setting &favouriteCount()
-{
-    static const Setting s = numberSetting(Organizer, "URL", "URLS", 0, 0, 100000);
-    return s;
-}
-
-const Setting &objectTagClassId()
-{
-    static const Setting s = booleanSetting(optionsApp(), "Options", "TagClassID", true);
-    return s;
-}
-
-const Setting &objectObj()
-{
-    static const Setting s = booleanSetting(optionsApp(), "Options", "Obj", true);
-    return s;
-}
-
-const Setting &objectTagCase()
-{
-    static const Setting s = numberSetting(optionsApp(), "Options", "TagCase", 0, 0, 255);
-    return s;
-}
-
-const Setting &objectLines()
-{
-    static const Setting s = booleanSetting(optionsApp(), "Options", "Lines", true);
-    return s;
-}
-
-const Setting &objectWidth()
-{
-    static const Setting s =
-        numberSetting(optionsApp(), "Options", "Width", 80, -2147483648.0, 2147483647.0);
-    return s;
-}
-
-const Setting &objectHeight()
-{
-    static const Setting s =
-        numberSetting(optionsApp(), "Options", "Height", 30, -2147483648.0, 2147483647.0);
-    return s;
-}
-
-const Setting &objectInclCode()
-{
-    static const Setting s = numberSetting(optionsApp(), "Options", "InclCode", 0, 0, 255);
-    return s;
-}
-
-const Setting &objectCode()
-{
-    static const Setting s =
-        textSetting(optionsApp(), "Options", "Code", QStringLiteral("http://"));
-    return s;
-}
-
 QList<Setting> catalogue()
 {
-    QList<Setting> all{fontSize(),         browser(),      colorsOff(),      imageTypeCount(),
-                       customTagCount(),   showTips(),     siteDrive(),      siteDirectory(),
-                       siteFilePath(),     ftpUrl(),       ftpUserName(),    ftpPassword(),
-                       fontCount(),        useIE(),        windowGeometry(), windowLayout(),
-                       siteSplitter(),     agendaCount(),  phoneCount(),     favouriteCount(),
-                       objectTagClassId(), objectObj(),    objectTagCase(),  objectLines(),
-                       objectWidth(),      objectHeight(), objectInclCode(), objectCode()};
-    all << livePreview() << tabbedDocuments() << autoClose() << tagCase();
-    for (int i = 0; i < 5; ++i)
-        all << colour(i) << barVisible(i);
+    QList<Setting> all;
+    for (int key = 0; key < KeyCount; ++key)
+        all << setting(Key(key));
     for (int i = 0; i < 6; ++i)
         all << customCaption(i) << customText(i);
     return all;

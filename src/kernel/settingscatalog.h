@@ -30,66 +30,103 @@ struct Setting
     double max = 0;
 };
 
-// Lorimel3
-const Setting &fontSize();        // Settings/Fontsize, 1 .. 1000, "8.5"
-const Setting &browser();         // Settings/Browser, "None"
-const Setting &colorsOff();       // Colors/OnOff, False
-const Setting &colour(int index); // Colors/Tables, Frames, Links, Comments, Other
-const Setting &imageTypeCount();  // Graphics/Count, -1 .. 5000, -1 (the built-in list)
-const Setting &customTagCount();  // CustomTags/Count, -1 .. 5000, -1
-const Setting &showTips();        // Startup/ShowStart, "yes"
-const Setting &livePreview();     // Settings/LivePreview, True: refresh while typing
-const Setting &autoClose();       // Settings/AutoClose, True: end tags written while typing
-const Setting &tagCase();         // Settings/TagCase, "Upper": the case of tags written
-// The stored text of the tag case: "Upper" or "Lower".
+// Every fixed setting by name. The comments give the section/key and
+// the default (with the bounds of numbers).
+enum Key {
+    // Lorimel3
+    FontSize,  // Settings/Fontsize, 1 .. 1000, "8.5"
+    Browser,   // Settings/Browser, "None"
+    ColorsOff, // Colors/OnOff, False
+    // Colors/Tables, Frames, Links, Comments, Other: the SmartColor colour
+    // numbers, 0 .. 0xFFFFFF.
+    ColourTables,
+    ColourFrames,
+    ColourLinks,
+    ColourComments,
+    ColourOther,
+    ImageTypeCount, // Graphics/Count, -1 .. 5000, -1 (the built-in list)
+    CustomTagCount, // CustomTags/Count, -1 .. 5000, -1
+    ShowTips,       // Startup/ShowStart, "yes"
+    LivePreview,    // Settings/LivePreview, True: refresh while typing
+    AutoClose,      // Settings/AutoClose, True: end tags written while typing
+    TagCase,        // Settings/TagCase, "Upper": the case of tags written (or "Lower")
+    SiteDrive,      // Direct/Drive
+    SiteDirectory,  // Direct/Director
+    SiteFilePath,   // Direct/FilePath
+    FtpUrl,         // Direct/FTPURL
+    FtpUserName,    // Direct/FTPUserName
+    FtpPassword,    // Direct/FTPPassword
+    // LM3
+    // Previous/Picture1, 5, 11, 14, 15: whether each bar shows, true unless
+    // exactly "False".
+    BarToolbar,
+    BarSideBar,
+    BarSitePane,
+    BarColourBar,
+    BarCustomBar,
+    FontCount,       // Fonts/Number, -1 .. 100000
+    PreviewAnswer,   // Extras/UseIE
+    WindowGeometry,  // Window/Geometry, base64; empty on first run
+    WindowLayout,    // Window/State, base64: docks and bars
+    SiteSplitter,    // Window/SiteSplitter, base64: folders over files
+    TabbedDocuments, // Window/Tabbed, False: documents as tabs
+    // Ostrel Organizer
+    AgendaCount,    // Data/Number, 0 .. 100000, 1
+    PhoneCount,     // Phone/Number, 0 .. 100000, 0
+    FavouriteCount, // URL/URLS, 0 .. 100000, 0
+    // The OBJECT tag options, under the executable's name.
+    ObjectTagClassId, // Options/TagClassID, True
+    ObjectObj,        // Options/Obj, True
+    ObjectTagCase,    // Options/TagCase, 0 .. 255, 0
+    ObjectLines,      // Options/Lines, True
+    ObjectWidth,      // Options/Width, 80
+    ObjectHeight,     // Options/Height, 30
+    ObjectInclCode,   // Options/InclCode, 0 .. 255, 0
+    ObjectCode,       // Options/Code, "http://"
+    KeyCount
+};
+
+const Setting &setting(Key key);
+// The stored text of the tag case.
 inline QString tagCaseText(bool upper)
 {
     return upper ? QStringLiteral("Upper") : QStringLiteral("Lower");
 }
-const Setting &siteDrive();       // Direct/Drive
-const Setting &siteDirectory();   // Direct/Director
-const Setting &siteFilePath();    // Direct/FilePath
-const Setting &ftpUrl();          // Direct/FTPURL
-const Setting &ftpUserName();     // Direct/FTPUserName
-const Setting &ftpPassword();     // Direct/FTPPassword
-Setting customCaption(int index); // Custom/00 .. 05, "Custom1" .. "Custom6"
-Setting customText(int index);    // Custom/10 .. 15
+// The indexed ones: colour 0 .. 4 (Tables ... Other) and bar 0 .. 4
+// (Picture1 ... Picture15), out-of-range indexes clamped.
+const Setting &colour(int index);
+const Setting &barVisible(int index);
+// Custom/00 .. 05, "Custom1" .. "Custom6", and Custom/10 .. 15.
+Setting customCaption(int index);
+Setting customText(int index);
 
-// LM3
-const Setting &barVisible(int index); // Previous/Picture1, 5, 11, 14, 15
-const Setting &fontCount();           // Fonts/Number, -1 .. 100000
-const Setting &useIE();               // Extras/UseIE
-const Setting &windowGeometry();      // Window/Geometry, base64; empty on first run
-const Setting &windowLayout();        // Window/State, base64: docks and bars
-const Setting &siteSplitter();        // Window/SiteSplitter, base64: folders over files
-const Setting &tabbedDocuments();     // Window/Tabbed, False: documents as tabs
-
-// Ostrel Organizer
-const Setting &agendaCount();    // Data/Number, 0 .. 100000, 1
-const Setting &phoneCount();     // Phone/Number, 0 .. 100000, 0
-const Setting &favouriteCount(); // URL/URLS, 0 .. 100000, 0
-
-// The OBJECT tag options, under the executable's name.
-const Setting &objectTagClassId(); // Options/TagClassID, True
-const Setting &objectObj();        // Options/Obj, True
-const Setting &objectTagCase();    // Options/TagCase, 0 .. 255, 0
-const Setting &objectLines();      // Options/Lines, True
-const Setting &objectWidth();      // Options/Width, 80
-const Setting &objectHeight();     // Options/Height, 30
-const Setting &objectInclCode();   // Options/InclCode, 0 .. 255, 0
-const Setting &objectCode();       // Options/Code, "http://"
-
-// Every fixed setting above (the indexed ones once each).
+// Every setting above, the custom ones once each.
 QList<Setting> catalogue();
 
 // The stored text, or the default when the key is missing.
 QString text(const SettingsStore &store, const Setting &setting);
+inline QString text(const SettingsStore &store, Key key)
+{
+    return text(store, setting(key));
+}
 // The stored number clamped into the setting's bounds; the default when
 // the key is missing.
 double number(const SettingsStore &store, const Setting &setting);
+inline double number(const SettingsStore &store, Key key)
+{
+    return number(store, setting(key));
+}
 // A Boolean or ExactFalse setting.
 bool boolean(const SettingsStore &store, const Setting &setting);
+inline bool boolean(const SettingsStore &store, Key key)
+{
+    return boolean(store, setting(key));
+}
 void write(SettingsStore &store, const Setting &setting, const QString &text);
+inline void write(SettingsStore &store, Key key, const QString &text)
+{
+    write(store, setting(key), text);
+}
 
 // A list stored as a count plus the keys "0", "1" ... in the count's
 // section; items missing from the file read as `missingItem`. A count of -1

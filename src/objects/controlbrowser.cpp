@@ -1,11 +1,12 @@
 #include "objects/controlbrowser.h"
 
 #include "objects/objectoptions.h"
+#include "platform/dialogservice.h"
+#include "platform/wineregistry.h"
 #include "widgets/formkit.h"
 
 #include <QContextMenuEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,7 +14,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
+
+#include <memory>
 
 using namespace objecttag;
 
@@ -42,7 +46,7 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     m_list->setMinimumSize(300, 260);
     m_list->viewport()->installEventFilter(this);
     m_list->installEventFilter(this);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &ControlBrowser::CopyIt);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &ControlBrowser::insertChosen);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &ControlBrowser::selectionChanged);
 
     auto *aboutBox = new QFrame;
@@ -55,22 +59,17 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     aboutLayout->addWidget(m_about);
     aboutLayout->addStretch(1);
 
-    QPushButton *cancel = formkit::button("cmdCancel", QStringLiteral("&Cancel"));
-    connect(cancel, &QPushButton::clicked, this, &ControlBrowser::reject);
-
     auto *body = new QHBoxLayout;
     body->addWidget(m_list, 1);
     body->addWidget(aboutBox);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(
+        formkit::buttonRow(this, {{"cmdCancel", tr("&Cancel"), QDialogButtonBox::RejectRole}}));
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuControls"));
-    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::CopyIt);
+    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::insertChosen);
     copy->setObjectName(QStringLiteral("mnuCopyItem"));
     m_menu->addSeparator();
     QAction *options =
@@ -96,22 +95,53 @@ void ControlBrowser::loadControls()
 {
     setWindowTitle(QStringLiteral("Reading Registry, please wait..."));
     m_about->setText(ReadingAbout);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    setCursor(Qt::WaitCursor);
     m_list->hide();
     m_list->clear();
+    m_table.clear();
 
-    m_table = wineregistry::readControls(m_registryFile);
+    // Read on a thread of its own: a registry file on a folder that does
+    // not answer leaves the window working. Only the latest reading counts,
+    // and none once the browser is gone.
+    struct Reading
+    {
+        QList<Control> controls;
+        QString error;
+    };
+    auto reading = std::make_shared<Reading>();
+    const int generation = ++m_reading;
+    QThread *thread = QThread::create([reading, file = m_registryFile] {
+        reading->controls = wineregistry::readControls(file, &reading->error);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, reading, generation] {
+        if (generation != m_reading)
+            return;
+        m_readingShown = generation;
+        showControls(reading->controls, reading->error);
+    });
+    thread->start();
+}
+
+void ControlBrowser::showControls(const QList<Control> &controls, const QString &error)
+{
+    m_table = controls;
     for (int row : listOrder(m_table)) {
         auto *item = new QListWidgetItem(listText(m_table[row]), m_list);
         item->setData(Qt::UserRole, row);
     }
-
     m_list->show();
-    QGuiApplication::restoreOverrideCursor();
+    unsetCursor();
     setWindowTitle(QStringLiteral("Pick Your ActiveX Control"));
     m_about->setText(PickingAbout);
     selectionChanged();
     m_list->setFocus();
+    if (!error.isEmpty()) {
+        host().dialogs().message(
+            this, tr("The Wine registry %1 cannot be read:\n%2").arg(m_registryFile, error),
+            windowTitle(), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    }
+    emit controlsLoaded();
 }
 
 QList<int> ControlBrowser::selectedRows() const
@@ -125,7 +155,7 @@ QList<int> ControlBrowser::selectedRows() const
     return rows;
 }
 
-void ControlBrowser::CopyIt()
+void ControlBrowser::insertChosen()
 {
     QList<Control> chosen;
     for (int row : selectedRows())
@@ -182,7 +212,7 @@ bool ControlBrowser::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CopyIt();
+            insertChosen();
             return true;
         }
     }

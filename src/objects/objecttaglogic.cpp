@@ -30,14 +30,14 @@ QString trueFalse(bool value)
 
 } // namespace
 
-void ResetDefaults(ObjectTagOptions &options)
+void resetToDefaults(ObjectTagOptions &options)
 {
     const bool classId = options.tagClassId;
     options = ObjectTagOptions();
     options.tagClassId = classId;
 }
 
-QString RemoveBraces(const QString &text)
+QString withoutBraces(const QString &text)
 {
     QString out = text;
     if (out.startsWith(u'{'))
@@ -59,7 +59,7 @@ QString applyCase(const QString &literal, int tagCase)
     }
 }
 
-QString BuildObjTag(const Control &control, const ObjectTagOptions &options)
+QString objectTag(const Control &control, const ObjectTagOptions &options)
 {
     const QString nl = options.lines ? CrLf : QString();
     const QString ind = options.lines ? QStringLiteral("\t") : QStringLiteral(" ");
@@ -73,7 +73,7 @@ QString BuildObjTag(const Control &control, const ObjectTagOptions &options)
     if (!control.progId.isEmpty() && !options.tagClassId)
         tag += c("CLASSID=\"ProgID:") + control.progId + Quote + nl + ind;
     else
-        tag += c("CLASSID=\"ClsID:") + RemoveBraces(control.classId) + Quote + nl + ind;
+        tag += c("CLASSID=\"ClsID:") + withoutBraces(control.classId) + Quote + nl + ind;
     tag += c("width") + u'=' + QString::number(options.insWidth) + nl + ind;
     tag += c("height") + u'=' + QString::number(options.insHeight);
     if (options.inclCode != 0)
@@ -87,7 +87,7 @@ QString objectTagBlock(const QList<Control> &controls, const ObjectTagOptions &o
 {
     QString block = QStringLiteral("<!-- Begin Object Tag -->") + CrLf;
     for (const Control &control : controls)
-        block += BuildObjTag(control, options) + CrLf;
+        block += objectTag(control, options) + CrLf;
     block += QStringLiteral("<!--End Object Tag -->");
     return block;
 }
@@ -97,7 +97,7 @@ QString previewText(const QList<Control> &table, int chosen, const ObjectTagOpti
     if (table.isEmpty())
         return QStringLiteral("No controls registered.");
     const int row = chosen >= 0 && chosen < table.size() ? chosen : 0;
-    return BuildObjTag(table[row], options);
+    return objectTag(table[row], options);
 }
 
 int sizeFromText(const QString &text)
@@ -127,30 +127,30 @@ QString listText(const Control &control)
 ObjectTagOptions loadOptions(const SettingsStore &store)
 {
     ObjectTagOptions options;
-    options.tagClassId = settings::boolean(store, settings::objectTagClassId());
-    options.obj = settings::boolean(store, settings::objectObj());
-    const int tagCase = int(settings::number(store, settings::objectTagCase()));
+    options.tagClassId = settings::boolean(store, settings::ObjectTagClassId);
+    options.obj = settings::boolean(store, settings::ObjectObj);
+    const int tagCase = int(settings::number(store, settings::ObjectTagCase));
     options.tagCase = tagCase == Lower || tagCase == Mixed ? tagCase : Caps;
-    options.lines = settings::boolean(store, settings::objectLines());
+    options.lines = settings::boolean(store, settings::ObjectLines);
     options.insWidth = clampSize(numbers::roundHalfEven(
-        std::clamp(settings::number(store, settings::objectWidth()), -1e9, 1e9)));
+        std::clamp(settings::number(store, settings::ObjectWidth), -1e9, 1e9)));
     options.insHeight = clampSize(numbers::roundHalfEven(
-        std::clamp(settings::number(store, settings::objectHeight()), -1e9, 1e9)));
-    options.inclCode = int(settings::number(store, settings::objectInclCode()));
-    options.code = settings::text(store, settings::objectCode());
+        std::clamp(settings::number(store, settings::ObjectHeight), -1e9, 1e9)));
+    options.inclCode = int(settings::number(store, settings::ObjectInclCode));
+    options.code = settings::text(store, settings::ObjectCode);
     return options;
 }
 
 void saveOptions(SettingsStore &store, const ObjectTagOptions &options)
 {
-    settings::write(store, settings::objectTagClassId(), trueFalse(options.tagClassId));
-    settings::write(store, settings::objectObj(), trueFalse(options.obj));
-    settings::write(store, settings::objectTagCase(), QString::number(options.tagCase));
-    settings::write(store, settings::objectLines(), trueFalse(options.lines));
-    settings::write(store, settings::objectWidth(), QString::number(options.insWidth));
-    settings::write(store, settings::objectHeight(), QString::number(options.insHeight));
-    settings::write(store, settings::objectInclCode(), QString::number(options.inclCode));
-    settings::write(store, settings::objectCode(), options.code);
+    settings::write(store, settings::ObjectTagClassId, trueFalse(options.tagClassId));
+    settings::write(store, settings::ObjectObj, trueFalse(options.obj));
+    settings::write(store, settings::ObjectTagCase, QString::number(options.tagCase));
+    settings::write(store, settings::ObjectLines, trueFalse(options.lines));
+    settings::write(store, settings::ObjectWidth, QString::number(options.insWidth));
+    settings::write(store, settings::ObjectHeight, QString::number(options.insHeight));
+    settings::write(store, settings::ObjectInclCode, QString::number(options.inclCode));
+    settings::write(store, settings::ObjectCode, options.code);
 }
 
 } // namespace objecttag

@@ -29,13 +29,13 @@ struct ObjectTagOptions
 };
 
 // Everything but the class-id choice back to its default.
-void ResetDefaults(ObjectTagOptions &options);
+void resetToDefaults(ObjectTagOptions &options);
 
 // The text without one leading "{" and one trailing "}".
-QString RemoveBraces(const QString &text);
+QString withoutBraces(const QString &text);
 
 // One tag for one control, without a line end after it.
-QString BuildObjTag(const Control &control, const ObjectTagOptions &options);
+QString objectTag(const Control &control, const ObjectTagOptions &options);
 
 // The inserted block: the opening comment, each control's tag followed by
 // CR LF, and the closing comment (no line end after it).

@@ -194,7 +194,7 @@ void MainWindow::connectEditCommands()
         onEditor(prefix + QStringLiteral("UndoItem"),
                  [this](HtmlEditor &e) { insertion::undo(e, m_state); });
         onEditor(prefix + QStringLiteral("CutItem"), [this](HtmlEditor &e) {
-            m_state.undo.undoYes = false;
+            m_state.undo.valid = false;
             QGuiApplication::clipboard()->setText(e.selText());
             e.setSelText(QString());
         });
@@ -221,13 +221,14 @@ void MainWindow::connectEditCommands()
             markBuilt(a->objectName());
             const QString first = command.firstTag;
             const QString last = command.lastTag;
-            connect(a, &QAction::triggered, this, [this, first, last] { addstuff(first, last); });
+            connect(a, &QAction::triggered, this,
+                    [this, first, last] { wrapSelection(first, last); });
         }
     }
 
     markBuilt(QStringLiteral("Command96"));
     connect(m_smartColorButton, &QToolButton::clicked, this, [this] {
-        m_state.textLength = 0; // the button always colours the whole document
+        m_state.colourLength = 0; // the button always colours the whole document
         smartcolor();
     });
 
@@ -283,8 +284,8 @@ void MainWindow::connectTools()
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
     always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
     always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
-    always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::UCaser(*this); });
-    always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::LCaser(*this); });
+    always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::upperCaseAllTags(*this); });
+    always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::lowerCaseAllTags(*this); });
     // New and Open need no document: their buttons are always on.
     m_toolbarButtons[0]->setEnabled(true);
     m_toolbarButtons[1]->setEnabled(true);

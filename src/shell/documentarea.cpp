@@ -186,7 +186,7 @@ QList<QAction *> DocumentArea::fillWindowMenu(QMenu *menu, const QList<QAction *
     int n = 1;
     for (DocumentWindow *doc : docs) {
         QString entry = QStringLiteral("&%1 %2").arg(n++).arg(doc->caption());
-        if (!doc->saver())
+        if (!doc->isSaved())
             entry += QStringLiteral(" *");
         QAction *a = menu->addAction(entry);
         a->setCheckable(true);

@@ -7,10 +7,11 @@
 #include "help/helpcommands.h"
 #include "help/tipswindow.h"
 #include "kernel/builderids.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "shell/builderregistry.h"
 #include "shell/colourbar.h"
@@ -18,10 +19,13 @@
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
 #include "site/sitepane.h"
+#include "widgets/colourfield.h"
 
+#include <optional>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -68,10 +72,11 @@ constexpr ToolbarButton kToolbar[] = {
 
 } // namespace
 
-MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool useIE, QWidget *parent)
+MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool previewWindows,
+                       QWidget *parent)
     : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
 {
-    m_state.useIE = useIE;
+    m_state.previewWindows = previewWindows;
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Lorimel 3.0"));
     m_documentArea = new DocumentArea(this);
@@ -338,14 +343,17 @@ void MainWindow::storeBars()
         settings::write(m_settings, settings::barVisible(i),
                         shown ? QStringLiteral("True") : QStringLiteral("False"));
     }
-    settings::write(m_settings, settings::windowGeometry(),
+    settings::write(m_settings, settings::WindowGeometry,
                     QString::fromLatin1(saveGeometry().toBase64()));
-    settings::write(m_settings, settings::windowLayout(),
+    settings::write(m_settings, settings::WindowLayout,
                     QString::fromLatin1(saveState().toBase64()));
     if (auto *splitter = findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
-        settings::write(m_settings, settings::siteSplitter(),
+        settings::write(m_settings, settings::SiteSplitter,
                         QString::fromLatin1(splitter->saveState().toBase64()));
-    m_settings.sync();
+    if (!m_settings.sync()) {
+        m_dialogs.message(this, m_settings.lastError(), QStringLiteral("Settings"),
+                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    }
 }
 
 void MainWindow::load(const QStringList &fontList, const QString &commandLineFile)
@@ -354,21 +362,20 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_state.fontList = fontList;
     // The first run fills the screen; later ones come back as they were.
     const QByteArray geometry =
-        QByteArray::fromBase64(settings::text(m_settings, settings::windowGeometry()).toLatin1());
+        QByteArray::fromBase64(settings::text(m_settings, settings::WindowGeometry).toLatin1());
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
-        restoreState(QByteArray::fromBase64(
-            settings::text(m_settings, settings::windowLayout()).toLatin1()));
+        restoreState(
+            QByteArray::fromBase64(settings::text(m_settings, settings::WindowLayout).toLatin1()));
         show();
     } else {
         showMaximized();
     }
     layout()->activate(); // the document area has its size before the first document
 
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    m_state.loadPreferences(m_settings, programFolder);
-    m_documentArea->setTabbed(settings::boolean(m_settings, settings::tabbedDocuments()));
+    m_state.loadPreferences(m_settings, QDir::homePath(), QCoreApplication::applicationDirPath());
+    m_documentArea->setTabbed(settings::boolean(m_settings, settings::TabbedDocuments));
     connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
-        settings::write(m_settings, settings::tabbedDocuments(),
+        settings::write(m_settings, settings::TabbedDocuments,
                         tabbed ? QStringLiteral("True") : QStringLiteral("False"));
     });
 
@@ -377,8 +384,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_sitePane = new SitePane(*this, siteDock);
     siteDock->setWidget(m_sitePane);
     if (auto *splitter = m_sitePane->findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
-        splitter->restoreState(QByteArray::fromBase64(
-            settings::text(m_settings, settings::siteSplitter()).toLatin1()));
+        splitter->restoreState(
+            QByteArray::fromBase64(settings::text(m_settings, settings::SiteSplitter).toLatin1()));
     m_sitePane->setContextMenu(m_websiteMenu);
     connect(action(QStringLiteral("mnuWebsiteLinkItem")), &QAction::triggered, m_sitePane,
             &SitePane::linkSelected);
@@ -405,9 +412,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     m_toolbarButtons[6]->setEnabled(true);
 
     DocumentWindow *first = createDocument();
-    m_state.newnum = 1;
+    m_state.newDocumentNumber = 1;
     first->setCaption(QStringLiteral("New 1"));
-    if (!m_state.useIE) {
+    if (!m_state.previewWindows) {
         action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
         m_toolbarButtons[6]->setEnabled(false);
     }
@@ -431,21 +438,21 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
         }
     }
 
-    m_state.textLength = 0;
-    m_state.textStart = 0;
-    first->setSaver(true);
+    m_state.colourLength = 0;
+    m_state.colourStart = 0;
+    first->setSaved(true);
     setHint(QString());
 
     if (first->editor()->characterLength() == 0 &&
-        settings::text(m_settings, settings::showTips()) == QLatin1String("yes")) {
+        settings::text(m_settings, settings::ShowTips) == QLatin1String("yes")) {
         showTips(true);
     }
 }
 
 DocumentWindow *MainWindow::createDocument()
 {
-    auto *window = new DocumentWindow(m_state.useIE ? DocumentWindow::Kind::Preview
-                                                    : DocumentWindow::Kind::Plain,
+    auto *window = new DocumentWindow(m_state.previewWindows ? DocumentWindow::Kind::Preview
+                                                             : DocumentWindow::Kind::Plain,
                                       m_state, m_dialogs);
     connect(window, &DocumentWindow::lengthChanged, this, [this, window](qsizetype length) {
         if (window == activeDocument())
@@ -495,7 +502,7 @@ void MainWindow::showTips(bool fromStartup)
                                     // Into the start-up document while it is untouched; typed text
                                     // is never replaced: then the file gets a window of its own.
                                     DocumentWindow *doc = activeDocument();
-                                    if (!doc || !doc->saver() ||
+                                    if (!doc || !doc->isSaved() ||
                                         doc->editor()->characterLength() > 0)
                                         return openFile(path);
                                     QString error;
@@ -550,7 +557,7 @@ bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *err
     if (!ok)
         return false;
     doc.setCaption(path);
-    doc.setSaver(true);
+    doc.setSaved(true);
     if (&doc == activeDocument())
         smartcolor();
     return true;
@@ -562,7 +569,7 @@ bool MainWindow::openFile(const QString &path)
     QString error;
     if (!loadInto(*doc, path, &error)) {
         // An empty window for a file that could not be read helps nobody.
-        doc->setSaver(true);
+        doc->setSaved(true);
         m_documentArea->closeDocument(doc);
         if (!error.isEmpty())
             reportCannotOpen(path, error);
@@ -584,7 +591,7 @@ HtmlEditor *MainWindow::activeEditor()
     return doc ? doc->editor() : nullptr;
 }
 
-void MainWindow::portableColor(const QString &fragment)
+void MainWindow::insertFragment(const QString &fragment)
 {
     setEnabled(true);
     HtmlEditor *editor = activeEditor();
@@ -592,23 +599,23 @@ void MainWindow::portableColor(const QString &fragment)
         return;
     setHint(QStringLiteral("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    insertion::portableColor(*editor, m_state, fragment);
+    insertion::insertFragment(*editor, m_state, fragment);
     QApplication::restoreOverrideCursor();
     setHint(QString());
 }
 
-void MainWindow::addstuff(const QString &first, const QString &last)
+void MainWindow::wrapSelection(const QString &first, const QString &last)
 {
     HtmlEditor *editor = activeEditor();
     if (!editor)
         return;
-    portableColor(tagcommands::fragment(first, editor->selText(), last));
+    insertFragment(tagcommands::fragment(first, editor->selText(), last));
 }
 
 void MainWindow::smartcolor()
 {
     HtmlEditor *editor = activeEditor();
-    if (!editor || m_state.colorOnOff)
+    if (!editor || m_state.colouringOff)
         return;
     setHint(QStringLiteral("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -656,8 +663,7 @@ void MainWindow::preferencesChanged()
 void MainWindow::insertColour(const QColor &colour)
 {
     if (HtmlEditor *editor = activeEditor())
-        editor->setSelText(htmlvalues::htmlColor(
-            htmlvalues::colourNumber(colour.red(), colour.green(), colour.blue())));
+        editor->setSelText(colour::html(formkit::colourNumber(colour)));
 }
 
 void MainWindow::printActive()
@@ -668,27 +674,32 @@ void MainWindow::printActive()
     QsciPrinter printer(QPrinter::HighResolution);
     printer.setDocName(doc->caption());
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    QString pdf;
+    // Never over an existing file: the next free name, printed into a
+    // temporary that goes in place once complete.
+    std::optional<safefile::Pending> pdf;
     if (info.isNull()) {
-        // Never over an existing file: the next free name.
-        pdf = printing::pdfPathFor(doc->caption());
+        pdf.emplace(printing::pdfPathFor(doc->caption()));
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
+        printer.setOutputFileName(pdf->temporaryPath());
     } else {
         printer.setPrinterName(info.printerName());
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = printing::printDocument(*doc->editor(), printer);
+    QString error = pdf ? pdf->error() : QString();
+    const bool ok = error.isEmpty() && printing::printDocument(*doc->editor(), printer) &&
+                    (!pdf || pdf->commit(&error));
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        m_dialogs.message(this, QStringLiteral("The document could not be printed."),
+        m_dialogs.message(this,
+                          QStringLiteral("The document could not be printed.") +
+                              (error.isEmpty() ? QString() : u'\n' + error),
                           QStringLiteral("Print"), DialogService::Buttons::Ok,
                           DialogService::Icon::Warning);
-    } else if (!pdf.isEmpty()) {
-        m_dialogs.message(
-            this,
-            QStringLiteral("No printer is installed. The document was printed to %1").arg(pdf),
-            QStringLiteral("Print"));
+    } else if (pdf) {
+        m_dialogs.message(this,
+                          QStringLiteral("No printer is installed. The document was printed to %1")
+                              .arg(pdf->path()),
+                          QStringLiteral("Print"));
     }
 }
 
@@ -696,12 +707,12 @@ void MainWindow::printActive()
 // whole close and the program keeps running.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_state.canceler = false;
+    m_state.closeCancelled = false;
     while (m_documentArea->count() > 0) {
         DocumentWindow *doc = activeDocument();
         if (!doc)
             doc = m_documentArea->documents().constLast();
-        if (!m_documentArea->closeDocument(doc) || m_state.canceler) {
+        if (!m_documentArea->closeDocument(doc) || m_state.closeCancelled) {
             event->ignore();
             return;
         }

@@ -27,7 +27,7 @@ class MainWindow : public QMainWindow, public Workbench
 {
     Q_OBJECT
 public:
-    MainWindow(SettingsStore &settings, DialogService &dialogs, bool useIE,
+    MainWindow(SettingsStore &settings, DialogService &dialogs, bool previewWindows,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -43,8 +43,8 @@ public:
     DialogService &dialogs() override { return m_dialogs; }
     QWidget *mainWidget() override { return this; }
     HtmlEditor *activeEditor() override;
-    void portableColor(const QString &fragment) override;
-    void addstuff(const QString &first, const QString &last) override;
+    void insertFragment(const QString &fragment) override;
+    void wrapSelection(const QString &first, const QString &last) override;
     bool hasDocument() const override { return activeDocument() != nullptr; }
     QString selectedText() const override;
     void focusDocument() override;
@@ -65,7 +65,7 @@ public:
     // The active document window, or null.
     DocumentWindow *activeDocument() const;
     QList<DocumentWindow *> documents() const;
-    // Creates and shows a document window of the kind UseIE chooses.
+    // Creates and shows a document window of the kind the preview answer chose.
     DocumentWindow *createDocument();
 
     QAction *action(const QString &objectName) const;

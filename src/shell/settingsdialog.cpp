@@ -3,11 +3,11 @@
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
-#include "kernel/htmlvalues.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 
 #include <functional>
@@ -32,7 +32,7 @@ const char *const ColourCaptions[5] = {"Tables", "Frames", "Links", "Comments", 
 
 double defaultFontSize()
 {
-    return numbers::leadingNumber(settings::fontSize().defaultText);
+    return numbers::leadingNumber(settings::setting(settings::FontSize).defaultText);
 }
 
 QLineEdit *lineEdit(const char *name, QWidget *parent)
@@ -166,17 +166,7 @@ SettingsDialog::SettingsDialog(Workbench &workbench)
     layout->addWidget(m_tabs);
     layout->addWidget(m_panels, 1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton *ok = button("cmdOK", QStringLiteral("&OK"), this);
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    QPushButton *cancel = button("cmdCancel", QStringLiteral("&Cancel"), this);
-    connect(ok, &QPushButton::clicked, this, &SettingsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(formkit::okCancelRow(this, "cmdOK", "cmdCancel", "cmdOK"));
 
     load();
     showTab(0);
@@ -195,18 +185,23 @@ QWidget *SettingsDialog::buildBrowserPanel()
     grid->addWidget(choose, 1, 3);
 
     grid->addWidget(new QLabel(QStringLiteral("Color Coding"), panel), 2, 0, 1, 2);
+    int buttonWidth = 0;
     for (int i = 0; i < 5; ++i) {
-        QPushButton *colour = button(QStringLiteral("Command2_%1").arg(i).toLatin1().constData(),
-                                     QLatin1String(ColourCaptions[i]), panel);
-        auto *swatch = new QLabel(panel);
-        swatch->setObjectName(QStringLiteral("Swatch_%1").arg(i));
-        swatch->setFixedSize(40, colour->sizeHint().height() - 4);
-        swatch->setAccessibleName(QLatin1String(ColourCaptions[i]) + QStringLiteral(" colour"));
-        m_swatches[std::size_t(i)] = swatch;
-        connect(colour, &QPushButton::clicked, this, [this, i] { chooseColour(i); });
-        grid->addWidget(colour, 3 + i, 0);
-        grid->addWidget(swatch, 3 + i, 1);
+        const QByteArray button = "Command2_" + QByteArray::number(i);
+        const QByteArray patch = "Swatch_" + QByteArray::number(i);
+        // Each choice starts from the colour shown.
+        auto *field = new ColourField(
+            QLatin1String(ColourCaptions[i]) + QStringLiteral(" colour"),
+            {nullptr, patch.constData(), button.constData(), QLatin1String(ColourCaptions[i])},
+            panel);
+        field->setDialog(m_workbench.dialogs());
+        field->patch()->setFixedSize(40, field->button()->sizeHint().height() - 4);
+        buttonWidth = qMax(buttonWidth, field->button()->sizeHint().width());
+        m_colours[std::size_t(i)] = field;
+        grid->addWidget(field, 3 + i, 0, 1, 2, Qt::AlignLeft);
     }
+    for (ColourField *field : m_colours)
+        field->button()->setMinimumWidth(buttonWidth); // the patches in one column
 
     m_fontSize =
         formkit::editableCombo("Combo1",
@@ -365,14 +360,14 @@ void SettingsDialog::load()
     AppState &state = m_workbench.state();
     m_browser->setText(state.browser);
     for (int i = 0; i < 5; ++i)
-        setSwatch(i, state.colors[std::size_t(i)]);
-    m_onOff->setChecked(state.colorOnOff);
+        m_colours[std::size_t(i)]->setColour(state.colors[std::size_t(i)]);
+    m_onOff->setChecked(state.colouringOff);
     m_livePreview->setChecked(state.livePreview);
     m_autoClose->setChecked(state.autoClose);
     m_tagCase->setCurrentIndex(state.upperCaseTags ? 0 : 1);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
-                                   : state.fonter);
+                                   : state.fontSizeText);
     m_imageTypes->addItems(state.imageTypes);
     m_customTags->addItems(state.customTags);
     for (int r = 0; r < 6; ++r) {
@@ -384,6 +379,11 @@ void SettingsDialog::load()
     m_ftpPassword->setText(state.currentFtpPassword(m_workbench.settings()));
 }
 
+qint64 SettingsDialog::swatchColour(int i) const
+{
+    return m_colours[std::size_t(i)]->colour();
+}
+
 void SettingsDialog::chooseBrowser()
 {
     const QString file =
@@ -391,22 +391,6 @@ void SettingsDialog::chooseBrowser()
                                            QStringLiteral("Executable Files (*.EXE)|*.EXE"));
     if (!file.isEmpty())
         m_browser->setText(file);
-}
-
-void SettingsDialog::chooseColour(int i)
-{
-    if (const std::optional<qint64> colour =
-            m_workbench.dialogs().colour(this, m_colours[std::size_t(i)]))
-        setSwatch(i, *colour);
-}
-
-void SettingsDialog::setSwatch(int i, qint64 colour)
-{
-    m_colours[std::size_t(i)] = colour;
-    m_swatches[std::size_t(i)]->setStyleSheet(
-        QStringLiteral("background-color: %1; border: 1px solid palette(dark);")
-            .arg(htmlvalues::htmlColor(colour & 0xFFFFFF)));
-    m_swatches[std::size_t(i)]->setToolTip(htmlvalues::htmlColor(colour));
 }
 
 void SettingsDialog::editCell(int row, int column)
@@ -446,26 +430,27 @@ void SettingsDialog::save()
     HtmlEditor *editor = m_workbench.activeEditor();
 
     const bool off = m_onOff->isChecked();
-    settings::write(store, settings::colorsOff(), off ? QStringLiteral("1") : QStringLiteral("0"));
-    state.colorOnOff = off;
+    settings::write(store, settings::ColorsOff, off ? QStringLiteral("1") : QStringLiteral("0"));
+    state.colouringOff = off;
     if (off && editor)
         blacken(*editor);
 
-    settings::write(store, settings::browser(), m_browser->text());
+    settings::write(store, settings::Browser, m_browser->text());
     state.browser = m_browser->text();
 
     state.livePreview = m_livePreview->isChecked();
-    settings::write(store, settings::livePreview(),
+    settings::write(store, settings::LivePreview,
                     state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
     state.autoClose = m_autoClose->isChecked();
-    settings::write(store, settings::autoClose(),
+    settings::write(store, settings::AutoClose,
                     state.autoClose ? QStringLiteral("True") : QStringLiteral("False"));
     state.upperCaseTags = m_tagCase->currentIndex() == 0;
-    settings::write(store, settings::tagCase(), settings::tagCaseText(state.upperCaseTags));
+    settings::write(store, settings::TagCase, settings::tagCaseText(state.upperCaseTags));
 
     for (int i = 0; i < 5; ++i) {
-        settings::write(store, settings::colour(i), QString::number(m_colours[std::size_t(i)]));
-        state.colors[std::size_t(i)] = m_colours[std::size_t(i)];
+        const qint64 colour = m_colours[std::size_t(i)]->colour();
+        settings::write(store, settings::colour(i), QString::number(colour));
+        state.colors[std::size_t(i)] = colour;
     }
 
     // A size that is not a positive number leaves the editor as it is; the
@@ -474,13 +459,14 @@ void SettingsDialog::save()
     const double points = numbers::leadingNumber(sizeText);
     if (editor && points > 0)
         applyFontSize(*editor, points);
-    settings::write(store, settings::fontSize(), numbers::shortestDouble(points));
-    state.fonter = sizeText;
+    settings::write(store, settings::FontSize, numbers::shortestDouble(points));
+    state.fontSizeText = sizeText;
 
     // Keys of a longer list stored before would otherwise stay behind.
     state.imageTypes = itemsOf(m_imageTypes);
-    store.remove(settings::imageTypeCount().app, settings::imageTypeCount().section);
-    settings::writeList(store, settings::imageTypeCount(), state.imageTypes);
+    store.remove(settings::setting(settings::ImageTypeCount).app,
+                 settings::setting(settings::ImageTypeCount).section);
+    settings::writeList(store, settings::setting(settings::ImageTypeCount), state.imageTypes);
 
     for (int r = 0; r < 6; ++r) {
         const QString caption = m_grid->item(r, 0)->text();
@@ -492,13 +478,14 @@ void SettingsDialog::save()
     }
 
     state.customTags = itemsOf(m_customTags);
-    store.remove(settings::customTagCount().app, settings::customTagCount().section);
-    settings::writeList(store, settings::customTagCount(), state.customTags);
+    store.remove(settings::setting(settings::CustomTagCount).app,
+                 settings::setting(settings::CustomTagCount).section);
+    settings::writeList(store, settings::setting(settings::CustomTagCount), state.customTags);
 
-    settings::write(store, settings::ftpUrl(), m_ftpUrl->text());
-    const settings::Setting &password = settings::ftpPassword();
+    settings::write(store, settings::FtpUrl, m_ftpUrl->text());
+    const settings::Setting &password = settings::setting(settings::FtpPassword);
     store.saveSecret(password.app, password.section, password.key, m_ftpPassword->text());
-    settings::write(store, settings::ftpUserName(), m_ftpUser->text());
+    settings::write(store, settings::FtpUserName, m_ftpUser->text());
     state.ftpUrl = m_ftpUrl->text();
     state.ftpPassword = m_ftpPassword->text();
     state.ftpPasswordRead = true;
@@ -512,13 +499,13 @@ void SettingsDialog::purge()
 {
     AppState &state = m_workbench.state();
     m_workbench.settings().remove(SettingsStore::mainApp());
-    state.browser = settings::browser().defaultText;
+    state.browser = settings::setting(settings::Browser).defaultText;
     state.colors = AppState::defaultColors();
-    state.fonter = settings::fontSize().defaultText;
-    state.livePreview = settings::boolean(m_workbench.settings(), settings::livePreview());
-    state.autoClose = settings::boolean(m_workbench.settings(), settings::autoClose());
+    state.fontSizeText = settings::setting(settings::FontSize).defaultText;
+    state.livePreview = settings::boolean(m_workbench.settings(), settings::LivePreview);
+    state.autoClose = settings::boolean(m_workbench.settings(), settings::AutoClose);
     state.upperCaseTags =
-        settings::text(m_workbench.settings(), settings::tagCase()) != settings::tagCaseText(false);
+        settings::text(m_workbench.settings(), settings::TagCase) != settings::tagCaseText(false);
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();

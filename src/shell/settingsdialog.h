@@ -14,6 +14,7 @@
 #include <array>
 #include <QDialog>
 
+class ColourField;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -39,7 +40,7 @@ public:
     void showTab(int tab);
     // The swatch colour of category i (Tables, Frames, Links, Comments,
     // Other), as a colour number.
-    qint64 swatchColour(int i) const { return m_colours[std::size_t(i)]; }
+    qint64 swatchColour(int i) const;
 
 public slots:
     // OK: purge, or store and apply every value; then close.
@@ -52,8 +53,6 @@ private:
     QWidget *buildFtpPanel();
     void load();
     void chooseBrowser();
-    void chooseColour(int i);
-    void setSwatch(int i, qint64 colour);
     void editCell(int row, int column);
     void placeCellEditor();
     void save();
@@ -64,8 +63,7 @@ private:
     QTabBar *m_tabs = nullptr;
     QStackedWidget *m_panels = nullptr;
     QLineEdit *m_browser = nullptr; // Text1
-    std::array<QLabel *, 5> m_swatches{};
-    std::array<qint64, 5> m_colours{};
+    std::array<ColourField *, 5> m_colours{};
     QCheckBox *m_onOff = nullptr;        // chkOnOff
     QComboBox *m_fontSize = nullptr;     // Combo1
     QCheckBox *m_purge = nullptr;        // Check1

@@ -3,7 +3,7 @@
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "platform/dialogservice.h"
 #include "shell/palettecatalog.h"
 #include "shell/referencelists.h"
@@ -28,7 +28,7 @@ void pressCustomButton(Workbench &workbench, int index)
     if (index < 0 || index >= int(workbench.state().customTexts.size()) ||
         !workbench.activeEditor())
         return;
-    workbench.portableColor(workbench.state().customTexts[std::size_t(index)]);
+    workbench.insertFragment(workbench.state().customTexts[std::size_t(index)]);
 }
 
 bool insertChosenColour(Workbench &workbench, qint64 &lastColour)
@@ -42,7 +42,7 @@ bool insertChosenColour(Workbench &workbench, qint64 &lastColour)
     lastColour = *chosen;
     // The dialog may have taken the focus or closed the document.
     if (HtmlEditor *editor = workbench.activeEditor())
-        editor->setSelText(htmlvalues::htmlColor(*chosen));
+        editor->setSelText(colour::html(*chosen));
     return true;
 }
 
@@ -339,13 +339,13 @@ void SideBar::clickToolTab(const QString &strip, int tab)
         quickColor();
         break;
     case palette::ToolAction::Wrap:
-        m_workbench.addstuff(action.first, action.last);
+        m_workbench.wrapSelection(action.first, action.last);
         break;
     case palette::ToolAction::Insert:
     case palette::ToolAction::InsertBeforeSelection:
         if (const std::optional<QString> fragment =
                 palette::toolFragment(action, editor->selText()))
-            m_workbench.portableColor(*fragment);
+            m_workbench.insertFragment(*fragment);
         break;
     }
 }
@@ -370,7 +370,7 @@ void SideBar::activateReferenceItem(int list, int row)
     switch (list) {
     case palette::TagsList:
         if (const std::optional<QString> fragment = palette::tagFragment(text, editor->selText()))
-            m_workbench.portableColor(*fragment);
+            m_workbench.insertFragment(*fragment);
         break;
     case palette::JavaScriptList:
         if (const std::optional<QString> name = palette::javaScriptText(row))
@@ -378,7 +378,7 @@ void SideBar::activateReferenceItem(int list, int row)
         break;
     case palette::CustomList:
         if (item)
-            m_workbench.portableColor(text);
+            m_workbench.insertFragment(text);
         break;
     case palette::AttributesList:
     case palette::TimeDateList:

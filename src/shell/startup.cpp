@@ -47,18 +47,18 @@ void Startup::loadMainWindow()
 {
     if (m_splash)
         m_splash->hide();
-    std::optional<bool> useIE = startupstate::storedUseIE(m_settings);
-    if (!useIE && m_previewAnswer)
-        useIE = m_previewAnswer;
-    if (!useIE) {
+    std::optional<bool> previewWindows = startupstate::storedPreviewAnswer(m_settings);
+    if (!previewWindows && m_previewAnswer)
+        previewWindows = m_previewAnswer;
+    if (!previewWindows) {
         const auto answer = m_dialogs.message(
             nullptr, QStringLiteral("Is Internet Explorer 4.0 or higher installed on your system?"),
             QStringLiteral("Important"), DialogService::Buttons::YesNo,
             DialogService::Icon::Question);
-        useIE = answer == DialogService::Answer::Yes;
-        startupstate::storeUseIE(m_settings, *useIE);
+        previewWindows = answer == DialogService::Answer::Yes;
+        startupstate::storePreviewAnswer(m_settings, *previewWindows);
     }
-    m_main = new MainWindow(m_settings, m_dialogs, *useIE);
+    m_main = new MainWindow(m_settings, m_dialogs, *previewWindows);
     m_main->setAttribute(Qt::WA_DeleteOnClose);
     delete m_splash;
     m_splash = nullptr;

@@ -25,7 +25,7 @@ public:
     void runNow();
     // Answers the first-run preview question for this run only, without
     // asking and without storing the answer (screenshots of a fresh start).
-    void answerPreviewQuestion(bool useIE) { m_previewAnswer = useIE; }
+    void answerPreviewQuestion(bool previewWindows) { m_previewAnswer = previewWindows; }
     MainWindow *mainWindow() const { return m_main; }
 
 signals:

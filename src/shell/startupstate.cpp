@@ -1,16 +1,17 @@
 #include "shell/startupstate.h"
 
+#include "kernel/inifile.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
+#include "platform/textfile.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace startupstate {
 
 QStringList fontList(SettingsStore &store, const QStringList &installed)
 {
-    const settings::Setting &count = settings::fontCount();
+    const settings::Setting &count = settings::setting(settings::FontCount);
     if (qint64(settings::number(store, count)) != installed.size()) {
         store.remove(count.app, count.section);
         settings::writeList(store, count, installed);
@@ -32,24 +33,27 @@ std::optional<bool> answer(const QString &value)
 
 } // namespace
 
-std::optional<bool> storedUseIE(const SettingsStore &store)
+std::optional<bool> storedPreviewAnswer(const SettingsStore &store)
 {
-    return answer(settings::text(store, settings::useIE()));
+    return answer(settings::text(store, settings::PreviewAnswer));
 }
 
-std::optional<bool> peekUseIE(const QString &directory)
+std::optional<bool> peekPreviewAnswer(const QString &directory)
 {
-    const settings::Setting &s = settings::useIE();
+    const settings::Setting &s = settings::setting(settings::PreviewAnswer);
     const QString path = directory + u'/' + s.app + QStringLiteral(".ini");
-    if (!QFileInfo::exists(path))
+    // Read as the store reads it, never waiting on the file.
+    QByteArray bytes;
+    IniFile file;
+    if (!QFileInfo::exists(path) || !textfile::readFile(path, &bytes) || !file.parse(bytes))
         return std::nullopt;
-    const QSettings file(path, QSettings::IniFormat);
-    return answer(file.value(s.section + u'/' + s.key).toString());
+    return answer(file.value(s.section, s.key));
 }
 
-void storeUseIE(SettingsStore &store, bool useIE)
+void storePreviewAnswer(SettingsStore &store, bool previewWindows)
 {
-    settings::write(store, settings::useIE(), useIE ? QStringLiteral("Yes") : QStringLiteral("No"));
+    settings::write(store, settings::PreviewAnswer,
+                    previewWindows ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 } // namespace startupstate

@@ -14,10 +14,10 @@ QStringList fontList(SettingsStore &store, const QStringList &installed);
 
 // The stored answer to the preview question: true for "Yes", false for
 // "No", nothing when it has not been asked yet.
-std::optional<bool> storedUseIE(const SettingsStore &store);
+std::optional<bool> storedPreviewAnswer(const SettingsStore &store);
 // The same answer read from the settings folder without creating anything
 // there (before the application object exists).
-std::optional<bool> peekUseIE(const QString &directory);
-void storeUseIE(SettingsStore &store, bool useIE);
+std::optional<bool> peekPreviewAnswer(const QString &directory);
+void storePreviewAnswer(SettingsStore &store, bool previewWindows);
 
 } // namespace startupstate

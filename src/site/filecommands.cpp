@@ -26,7 +26,7 @@ bool saveTo(Workbench &workbench, DocumentWindow &doc, const QString &path, bool
         return false;
     }
     doc.setCaption(path);
-    doc.setSaver(true);
+    doc.setSaved(true);
     return true;
 }
 
@@ -38,8 +38,8 @@ void newDocument(Workbench &workbench)
     if (!doc)
         return;
     AppState &state = workbench.state();
-    ++state.newnum;
-    doc->setCaption(QStringLiteral("New %1").arg(state.newnum));
+    ++state.newDocumentNumber;
+    doc->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
 }
 
 void open(Workbench &workbench)

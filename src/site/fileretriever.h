@@ -1,5 +1,5 @@
 #pragma once
-// The File Retriever (Form34): copies files from anywhere on disk into the
+// The File Retriever (object name Form34): copies files from anywhere on disk into the
 // web-site folder. The source browser (Drive1, Dir1, File1 under "Search")
 // starts at the web-site folder; the destination list (File2 under
 // "Website Directory") stays there. "=>" (Command1) or a double-click on a

@@ -23,18 +23,8 @@ FolderBrowser::FolderBrowser(DialogService &dialogs, QAbstractItemView::Selectio
     m_driveList->setMinimumContentsLength(12);
     connect(m_driveList, &QComboBox::activated, this, &FolderBrowser::chooseDrive);
 
-    m_folderModel = site::makeFolderModel(this);
-    m_folderTree = site::makeFolderTree(m_folderModel, this);
-    connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { treeCurrentChanged(current); });
-    // The model reads and sorts folders in the background: keep the folder
-    // in view as its parents fill in, until the user moves the tree.
-    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
-        if (m_folder.startsWith(path))
-            reveal();
-    });
-    connect(m_folderModel, &QAbstractItemModel::layoutChanged, this, [this] { reveal(); });
-    m_folderTree->viewport()->installEventFilter(this);
+    m_folderTree = new site::FolderTree(this);
+    connect(m_folderTree, &site::FolderTree::folderPicked, this, &FolderBrowser::setFolder);
 
     m_fileList = new QListWidget(this);
     m_fileList->setSelectionMode(selection);
@@ -84,7 +74,7 @@ bool FolderBrowser::setFolder(const QString &path)
     if (moved)
         m_fileList->clear(); // no selection carried over to another folder
     refresh();
-    showInTree(folder);
+    m_folderTree->showFolder(folder);
     m_driveList->setCurrentIndex(site::driveOf(folder, m_drives));
     if (moved)
         emit folderChanged(folder);
@@ -111,48 +101,4 @@ void FolderBrowser::refresh()
         if (keep.contains(name))
             item->setSelected(true);
     }
-}
-
-void FolderBrowser::treeCurrentChanged(const QModelIndex &current)
-{
-    if (m_updatingTree || !current.isValid())
-        return;
-    setFolder(m_folderModel->filePath(current));
-}
-
-void FolderBrowser::showInTree(const QString &path)
-{
-    const QModelIndex index = m_folderModel->index(path);
-    if (!index.isValid())
-        return;
-    m_updatingTree = true;
-    m_folderTree->setCurrentIndex(index);
-    m_folderTree->expand(index);
-    m_updatingTree = false;
-    m_userMovedTree = false;
-    reveal();
-}
-
-void FolderBrowser::reveal()
-{
-    const QModelIndex index = m_folderTree->currentIndex();
-    if (m_userMovedTree || !index.isValid())
-        return;
-    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    // scrollTo also scrolls sideways to the name; keep the branches in view
-    // unless the folder is too deep for that.
-    QScrollBar *sideways = m_folderTree->horizontalScrollBar();
-    sideways->setValue(0);
-    const int left = m_folderTree->visualRect(index).left();
-    const int room = m_folderTree->viewport()->width();
-    if (left > room / 2)
-        sideways->setValue(left - room / 4);
-}
-
-bool FolderBrowser::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_folderTree->viewport() &&
-        (event->type() == QEvent::Wheel || event->type() == QEvent::MouseButtonPress))
-        m_userMovedTree = true;
-    return QWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 // window's own.
 
 #include "site/sitefiles.h"
+#include "site/sitelisting.h"
 
 #include <QAbstractItemView>
 #include <QList>
@@ -14,9 +15,7 @@
 
 class DialogService;
 class QComboBox;
-class QFileSystemModel;
 class QListWidget;
-class QModelIndex;
 class QTreeView;
 
 class FolderBrowser : public QWidget
@@ -50,22 +49,12 @@ public slots:
 signals:
     void folderChanged(const QString &folder);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void reveal();
-    void treeCurrentChanged(const QModelIndex &current);
-    void showInTree(const QString &path);
-
     DialogService &m_dialogs;
     QString m_patterns;
     QComboBox *m_driveList = nullptr;
-    QTreeView *m_folderTree = nullptr;
-    QFileSystemModel *m_folderModel = nullptr;
+    site::FolderTree *m_folderTree = nullptr;
     QListWidget *m_fileList = nullptr;
     QList<site::Drive> m_drives;
     QString m_folder;
-    bool m_updatingTree = false;
-    bool m_userMovedTree = false; // stop bringing the folder back into view
 };

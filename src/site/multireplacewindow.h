@@ -1,5 +1,5 @@
 #pragma once
-// The Multiple File Replace window (Form35): replaces one text by another
+// The Multiple File Replace window (object name Form35): replaces one text by another
 // in files on disk, either in the files selected in its list or in every
 // listed file ("*.htm;*.html;*.txt") of the chosen folder. Drive1, Dir1 and
 // the multi-selection File1 start at the web-site folder; txtFind,

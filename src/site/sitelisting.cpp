@@ -1,9 +1,11 @@
 #include "site/sitelisting.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTreeView>
 
@@ -20,31 +22,82 @@ KindIcons *KindIcons::shared(const QIcon &folder, const QIcon &file)
     return icons;
 }
 
-QFileSystemModel *makeFolderModel(QWidget *owner)
+FolderTree::FolderTree(QWidget *parent) : QTreeView(parent)
 {
-    auto *model = new QFileSystemModel(owner);
-    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    model->setReadOnly(true);
-    model->setIconProvider(KindIcons::shared(owner->style()->standardIcon(QStyle::SP_DirIcon),
-                                             owner->style()->standardIcon(QStyle::SP_FileIcon)));
-    model->setRootPath(QDir::rootPath());
-    return model;
+    m_model = new QFileSystemModel(this);
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_model->setReadOnly(true);
+    m_model->setIconProvider(site::KindIcons::shared(style()->standardIcon(QStyle::SP_DirIcon),
+                                                     style()->standardIcon(QStyle::SP_FileIcon)));
+    m_model->setRootPath(QDir::rootPath());
+    // Rows the model drops (a folder removed on disk) move the current
+    // index; that is no choice of the user's. Connected before the view's
+    // selection model sees the removal.
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { m_updating = true; });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] { m_updating = false; });
+
+    setModel(m_model);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        hideColumn(column);
+    header()->hide();
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setIndentation(14);
+    setUniformRowHeights(true);
+    setAnimated(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (!m_updating && current.isValid())
+                    emit folderPicked(m_model->filePath(current));
+            });
+    // The model reads folders in the background and sorts them a moment
+    // later, which moves the folder each time.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        if (m_shown.startsWith(path))
+            reveal();
+    });
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, &FolderTree::reveal);
 }
 
-QTreeView *makeFolderTree(QFileSystemModel *model, QWidget *parent)
+bool FolderTree::showFolder(const QString &path)
 {
-    auto *tree = new QTreeView(parent);
-    tree->setModel(model);
-    for (int column = 1; column < model->columnCount(); ++column)
-        tree->hideColumn(column);
-    tree->header()->hide();
-    tree->header()->setStretchLastSection(false);
-    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    tree->setIndentation(14);
-    tree->setUniformRowHeights(true);
-    tree->setAnimated(false);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    return tree;
+    const QModelIndex index = m_model->index(path);
+    if (path.isEmpty() || !index.isValid())
+        return false;
+    m_shown = path;
+    m_updating = true;
+    setCurrentIndex(index);
+    expand(index);
+    m_updating = false;
+    m_following = true;
+    reveal();
+    return true;
+}
+
+bool FolderTree::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Wheel || event->type() == QEvent::MouseButtonPress)
+        m_following = false;
+    return QTreeView::viewportEvent(event);
+}
+
+void FolderTree::reveal()
+{
+    const QModelIndex index = currentIndex();
+    if (!m_following || !index.isValid())
+        return;
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // scrollTo also scrolls sideways to the name; keep the branches in view
+    // unless the folder is too deep for that.
+    QScrollBar *sideways = horizontalScrollBar();
+    sideways->setValue(0);
+    const int left = visualRect(index).left();
+    const int room = viewport()->width();
+    if (left > room / 2)
+        sideways->setValue(left - room / 4);
 }
 
 } // namespace site

@@ -9,9 +9,9 @@
 #include <QIcon>
 #include <QMetaObject>
 #include <QPointer>
+#include <QTreeView>
 
 class QFileSystemModel;
-class QTreeView;
 class QWidget;
 
 #include <condition_variable>
@@ -92,10 +92,37 @@ private:
     QIcon m_file;
 };
 
-// The folder model and tree the site pane and the file tools share: folders
-// only, read in the background with kind icons, in one column that scrolls
-// sideways for deep folders instead of eliding them.
-QFileSystemModel *makeFolderModel(QWidget *owner);
-QTreeView *makeFolderTree(QFileSystemModel *model, QWidget *parent);
+// The folder tree the site pane and the file tools share: folders only,
+// read in the background with kind icons, in one column that scrolls
+// sideways for deep folders instead of eliding them. It keeps the folder it
+// shows in view while the model fills in and sorts, until the user moves
+// the tree, and reports only the folders the user picks.
+class FolderTree : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit FolderTree(QWidget *parent = nullptr);
+
+    QFileSystemModel *folderModel() const { return m_model; }
+    // Selects and opens the folder and brings it into view, without
+    // reporting it as picked. False when the model has no such folder (a
+    // hidden one).
+    bool showFolder(const QString &path);
+
+signals:
+    // The user made another folder current.
+    void folderPicked(const QString &path);
+
+protected:
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    void reveal();
+
+    QFileSystemModel *m_model = nullptr;
+    QString m_shown;
+    bool m_updating = false;
+    bool m_following = false; // bring the folder back into view
+};
 
 } // namespace site

@@ -8,7 +8,7 @@
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
-#include "platform/textfile.h"
+#include "platform/safefile.h"
 #include "site/ftpuploader.h"
 #include "site/publishsitedialog.h"
 #include "site/sitelisting.h"
@@ -58,38 +58,10 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
     m_driveList->setMinimumContentsLength(8);
     connect(m_driveList, &QComboBox::activated, this, &SitePane::chooseDrive);
 
-    m_folderModel = site::makeFolderModel(this);
-
-    // Rows the model drops (a folder removed on disk) move the tree's current
-    // index; that is no choice of the user's and must not move the site.
-    // Connected before the view's selection model sees the removal.
-    connect(m_folderModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this] { m_updatingTree = true; });
-    connect(m_folderModel, &QAbstractItemModel::rowsRemoved, this,
-            [this] { m_updatingTree = false; });
-
-    m_folderTree = site::makeFolderTree(m_folderModel, this);
+    m_folderTree = new site::FolderTree(this);
     m_folderTree->setObjectName(QStringLiteral("Dir1"));
     m_folderTree->setAccessibleName(QStringLiteral("Folders"));
-    connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { treeCurrentChanged(current); });
-    // The model reads folders in the background; bring the current one into
-    // view once its parents are known.
-    connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
-        if (!m_revealPending || !m_folder.startsWith(path))
-            return;
-        revealInTree(m_folderTree->currentIndex());
-        if (path == m_folder)
-            m_revealPending = false; // later reloads leave the user's scrolling alone
-    });
-
-    // The model sorts the rows it reads a moment later, which moves the
-    // folder again; follow it until the user moves the tree.
-    connect(m_folderModel, &QAbstractItemModel::layoutChanged, this, [this] {
-        if (!m_userMovedTree && m_folderTree->currentIndex().isValid())
-            revealInTree(m_folderTree->currentIndex());
-    });
-    m_folderTree->viewport()->installEventFilter(this);
+    connect(m_folderTree, &site::FolderTree::folderPicked, this, &SitePane::setFolder);
 
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(QStringLiteral("File2"));
@@ -191,7 +163,7 @@ bool SitePane::setFolder(const QString &path)
     const QString folder = cleanFolder(path);
     if (!readableNow(folder)) {
         message(site::text::deviceNotReady());
-        showInTree(m_folder);
+        m_folderTree->showFolder(m_folder);
         return false;
     }
     const bool moved = folder != m_folder;
@@ -199,7 +171,7 @@ bool SitePane::setFolder(const QString &path)
     if (moved)
         m_fileList->clear();
     refresh();
-    showInTree(folder);
+    m_folderTree->showFolder(folder);
     showDrive();
 
     const int drive = site::driveOf(folder, m_drives);
@@ -211,9 +183,9 @@ bool SitePane::setFolder(const QString &path)
     state.siteDirectory = folder;
     state.siteFilePath = folder;
     SettingsStore &settings = m_workbench.settings();
-    settings::write(settings, settings::siteDrive(), driveRoot);
-    settings::write(settings, settings::siteDirectory(), folder);
-    settings::write(settings, settings::siteFilePath(), folder);
+    settings::write(settings, settings::SiteDrive, driveRoot);
+    settings::write(settings, settings::SiteDirectory, folder);
+    settings::write(settings, settings::SiteFilePath, folder);
 
     if (moved)
         emit folderChanged(folder);
@@ -263,7 +235,7 @@ void SitePane::refresh()
     const std::optional<QStringList> names = site::runWithoutBlocking<QStringList>(
         this, site::FileSystemWaitMs,
         [folder] {
-            textfile::removeStaleTemporaries(folder);
+            safefile::removeStaleTemporaries(folder);
             return site::listFiles(folder);
         },
         [this, folder](const QStringList &late) {
@@ -442,11 +414,6 @@ PublishSiteDialog *SitePane::publishSite()
 
 bool SitePane::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_folderTree->viewport()) {
-        if (event->type() == QEvent::Wheel || event->type() == QEvent::MouseButtonPress) {
-            m_userMovedTree = true;
-        }
-    }
     if (watched == m_fileList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -462,44 +429,9 @@ void SitePane::message(const QString &text)
     m_workbench.dialogs().message(m_workbench.mainWidget(), text);
 }
 
-void SitePane::showInTree(const QString &path)
-{
-    if (path.isEmpty())
-        return;
-    const QModelIndex index = m_folderModel->index(path);
-    if (!index.isValid())
-        return; // a hidden folder: the file list still shows it
-    m_updatingTree = true;
-    m_revealPending = true;
-    m_folderTree->setCurrentIndex(index);
-    m_folderTree->expand(index);
-    revealInTree(index);
-    m_updatingTree = false;
-}
-
-void SitePane::revealInTree(const QModelIndex &index)
-{
-    m_folderTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    // scrollTo also scrolls sideways to the name; keep the branches in view
-    // unless the folder is too deep for that.
-    QScrollBar *sideways = m_folderTree->horizontalScrollBar();
-    sideways->setValue(0);
-    const int left = m_folderTree->visualRect(index).left();
-    const int room = m_folderTree->viewport()->width();
-    if (left > room / 2)
-        sideways->setValue(left - room / 4);
-}
-
 void SitePane::showDrive()
 {
     m_driveList->setCurrentIndex(site::driveOf(m_folder, m_drives));
-}
-
-void SitePane::treeCurrentChanged(const QModelIndex &current)
-{
-    if (m_updatingTree || !current.isValid())
-        return;
-    setFolder(m_folderModel->filePath(current));
 }
 
 void SitePane::fileListMenu(const QPoint &pos)

@@ -13,6 +13,7 @@
 
 #include "site/ftpconnection.h"
 #include "site/sitefiles.h"
+#include "site/sitelisting.h"
 
 #include <QHash>
 #include <QList>
@@ -24,11 +25,9 @@
 #include <QWidget>
 
 class QComboBox;
-class QFileSystemModel;
 class FtpUploader;
 class PublishSiteDialog;
 class QListWidget;
-class QModelIndex;
 class QPushButton;
 class QTreeView;
 class Workbench;
@@ -120,18 +119,14 @@ protected:
 
 private:
     void message(const QString &text);
-    void showInTree(const QString &path);
-    void revealInTree(const QModelIndex &index);
     void showDrive();
-    void treeCurrentChanged(const QModelIndex &current);
     void fileListMenu(const QPoint &pos);
     void selectFile(const QString &name);
     void showFiles(const QStringList &names);
 
     Workbench &m_workbench;
     QComboBox *m_driveList = nullptr;
-    QTreeView *m_folderTree = nullptr;
-    QFileSystemModel *m_folderModel = nullptr;
+    site::FolderTree *m_folderTree = nullptr;
     QListWidget *m_fileList = nullptr;
     QPushButton *m_commands[3] = {};
     FtpUploader *m_uploader = nullptr;
@@ -140,7 +135,4 @@ private:
     QHash<QString, QString> m_lastFolderOnDrive;
     QSet<QString> m_hostKeysAcceptedOnce;
     QString m_folder;
-    bool m_updatingTree = false;
-    bool m_revealPending = false;
-    bool m_userMovedTree = false; // stop bringing the folder back into view
 };

@@ -19,7 +19,7 @@ BuilderDialog::~BuilderDialog()
     releaseMainWindow();
 }
 
-void BuilderDialog::Hidden()
+void BuilderDialog::releaseMainIfHidden()
 {
     if (!isVisible() && m_main && !m_mainGoing)
         m_main->setEnabled(true);
@@ -31,7 +31,7 @@ void BuilderDialog::finishOk(const QString &fragment)
     // Without a document there is nowhere to insert; the builder still
     // closes and the main window is enabled again.
     if (m_host.hasDocument())
-        m_host.portableColor(fragment);
+        m_host.insertFragment(fragment);
 }
 
 void BuilderDialog::accept()

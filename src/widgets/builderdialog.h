@@ -25,7 +25,7 @@ public:
     bool isDiscarded() const { return m_discarded; }
 
     // Re-enables the main window when this builder is not visible.
-    void Hidden();
+    void releaseMainIfHidden();
 
     // OK: close (or hide), then hand the fragment to the insertion service.
     void finishOk(const QString &fragment);

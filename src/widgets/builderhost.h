@@ -26,10 +26,10 @@ public:
 
     // The insertion service: replaces the active document's selection,
     // records undo and colours the new text.
-    virtual void portableColor(const QString &fragment) = 0;
-    // first + selection + last through portableColor (first alone when
+    virtual void insertFragment(const QString &fragment) = 0;
+    // first + selection + last through insertFragment (first alone when
     // last is empty).
-    virtual void addstuff(const QString &first, const QString &last) = 0;
+    virtual void wrapSelection(const QString &first, const QString &last) = 0;
 
     virtual bool hasDocument() const = 0;
     // The active document's selected text; empty without a document.

@@ -1,11 +1,11 @@
 #include "widgets/formkit.h"
 
-#include "kernel/htmlvalues.h"
 #include "platform/dialogservice.h"
 #include "widgets/builderhost.h"
 
 #include <QCheckBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -13,6 +13,33 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+// The box makes its first accepting button the default as it shows, which
+// would let Enter in any field press it; only the button chosen for Enter
+// stays the default.
+class ButtonBox : public QDialogButtonBox
+{
+public:
+    using QDialogButtonBox::QDialogButtonBox;
+    QPushButton *enterButton = nullptr;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QDialogButtonBox::event(event);
+        if (event->type() == QEvent::Show) {
+            for (QAbstractButton *b : buttons()) {
+                if (auto *pushButton = qobject_cast<QPushButton *>(b))
+                    pushButton->setDefault(pushButton == enterButton);
+            }
+        }
+        return handled;
+    }
+};
+
+} // namespace
 
 namespace formkit {
 
@@ -87,16 +114,31 @@ QComboBox *listCombo(const char *objectName, const QStringList &items, int index
     return combo;
 }
 
-QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName)
+QDialogButtonBox *buttonRow(QDialog *dialog, const QList<RowButton> &buttons,
+                            const char *enterButton)
 {
-    QPushButton *ok = button(okName, QStringLiteral("&OK"), dialog);
-    QPushButton *cancel = button(cancelName, QStringLiteral("&Cancel"), dialog);
-    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto *box = new ButtonBox(dialog);
+    for (const RowButton &b : buttons) {
+        QPushButton *pushButton = button(b.objectName, b.caption, box);
+        box->addButton(pushButton, b.role);
+        if (enterButton && qstrcmp(enterButton, b.objectName) == 0)
+            box->enterButton = pushButton;
+    }
+    QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return box;
+}
+
+QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName,
+                         const char *enterButton)
+{
     auto *row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
+    row->addWidget(buttonRow(
+        dialog,
+        {{okName, QCoreApplication::translate("formkit", "&OK"), QDialogButtonBox::AcceptRole},
+         {cancelName, QCoreApplication::translate("formkit", "&Cancel"),
+          QDialogButtonBox::RejectRole}},
+        enterButton));
     return row;
 }
 
@@ -110,34 +152,6 @@ std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QS
 }
 
 } // namespace formkit
-
-ColourField::ColourField(const char *comboName, const char *buttonName,
-                         const QString &buttonCaption, DialogService &dialogs, qint64 *lastColour,
-                         QWidget *parent)
-    : QWidget(parent), m_dialogs(dialogs), m_lastColour(lastColour),
-      m_combo(formkit::editableCombo(comboName, htmlvalues::colourNames(), QString(), this)),
-      m_button(formkit::button(buttonName, buttonCaption, this))
-{
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(m_combo, 1);
-    row->addWidget(m_button);
-    setFocusProxy(m_combo);
-    connect(m_button, &QPushButton::clicked, this, &ColourField::choose);
-}
-
-bool ColourField::choose()
-{
-    const std::optional<qint64> colour =
-        m_dialogs.colour(window(), m_lastColour ? *m_lastColour : 0);
-    if (!colour)
-        return false;
-    if (m_lastColour)
-        *m_lastColour = *colour;
-    m_combo->setEditText(htmlvalues::htmlColor(*colour));
-    emit colourChosen(*colour);
-    return true;
-}
 
 FileField::FileField(const char *editName, const char *buttonName, const QString &buttonCaption,
                      const QString &filter, BuilderHost &host, QWidget *parent)

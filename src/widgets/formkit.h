@@ -5,12 +5,12 @@
 
 #include <optional>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 class BuilderHost;
-class DialogService;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -44,9 +44,21 @@ QComboBox *editableCombo(const char *objectName, const QStringList &items,
 QComboBox *listCombo(const char *objectName, const QStringList &items, int index = 0,
                      QWidget *parent = nullptr);
 
-// "&OK" and "&Cancel" on the right of a row, wired to the dialog's accept()
-// and reject(), with the given object names.
-QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName);
+// A button of a dialog's button row.
+struct RowButton
+{
+    const char *objectName;
+    QString caption;
+    QDialogButtonBox::ButtonRole role; // AcceptRole accepts, RejectRole rejects the dialog
+};
+// The buttons in the order the desktop puts them. Enter presses the button
+// named `enterButton`, and none when that is null: a builder then writes
+// nothing until its OK is pressed.
+QDialogButtonBox *buttonRow(QDialog *dialog, const QList<RowButton> &buttons,
+                            const char *enterButton = nullptr);
+// "&OK" and "&Cancel" so, in a row layout to which more can be added.
+QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancelName,
+                         const char *enterButton = nullptr);
 
 // The file dialog starting in the web-site folder; the chosen file's name
 // without its folder, nullopt when cancelled. Filters are "Label|pattern".
@@ -54,35 +66,6 @@ std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QS
                                     const QString &title = QString());
 
 } // namespace formkit
-
-// A colour combo: the sixteen colour names, typed text kept verbatim, and a
-// button ("Set Color", "Choose" ...) whose colour dialog writes the chosen
-// colour as "#RRGGBB". The dialog opens on the colour chosen last; fields of
-// one window share that memory by sharing `lastColour`.
-class ColourField : public QWidget
-{
-    Q_OBJECT
-public:
-    ColourField(const char *comboName, const char *buttonName, const QString &buttonCaption,
-                DialogService &dialogs, qint64 *lastColour, QWidget *parent = nullptr);
-
-    QComboBox *combo() const { return m_combo; }
-    QPushButton *button() const { return m_button; }
-    QString text() const { return m_combo->currentText(); }
-    void setText(const QString &text) { m_combo->setEditText(text); }
-
-    // The colour dialog; what the button does. False when cancelled.
-    bool choose();
-
-signals:
-    void colourChosen(qint64 colour);
-
-private:
-    DialogService &m_dialogs;
-    qint64 *m_lastColour;
-    QComboBox *m_combo;
-    QPushButton *m_button;
-};
 
 // A text box with a "Find" button that puts the bare name of a file chosen
 // in the web-site folder into the box.

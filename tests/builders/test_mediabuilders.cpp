@@ -3,11 +3,12 @@
 #include "builders/graphics.h"
 #include "builders/marquee.h"
 #include "kernel/builderids.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "shell/builderregistry.h"
 #include "site/sitepane.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "widgets/colourfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +66,7 @@ private slots:
         gui::type(builder, "Text1", "Hi");
         gui::type(builder, "Combo8", "RED");
         gui::type(builder, "Combo9", "4");
-        bench.scripted.answerColour(htmlvalues::colourNumber(0, 0, 255));
+        bench.scripted.answerColour(colour::number(0, 0, 255));
         gui::click(builder, "Command1"); // Set Color of the background
         QCOMPARE(text(builder, "Combo3"), QStringLiteral("#0000FF"));
         tabs->setCurrentIndex(1);
@@ -107,10 +108,10 @@ private slots:
         tabs->setCurrentIndex(1);
         gui::type(builder, "Combo4", "Glow Filter");
         gui::type(builder, "Text6", "50");
-        bench.scripted.answerColour(htmlvalues::colourNumber(0, 255, 0));
+        bench.scripted.answerColour(colour::number(0, 255, 0));
         gui::click(builder, "Command2"); // Set
-        FIND(QLabel, swatch, builder, "Label12");
-        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 255, 0));
+        FIND(ColourField, swatch, builder, "Label12");
+        QCOMPARE(swatch->colour(), colour::number(0, 255, 0));
 
         gui::click(builder, "Command3");
         QCOMPARE(bench.editor->documentText(),

@@ -1,6 +1,7 @@
 #include "builders/paragraphbuilder.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "support/paragraphhtml.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -10,15 +11,9 @@
 
 namespace {
 
-const QString kHead = QStringLiteral("<!-- Beginning of Paragraph -->\r\n<P>\r\n");
-const QString kTail = QStringLiteral("\r\n</P>\r\n<!-- End Of Paragraph -->\r\n");
-
-QString font(const QString &points, const QString &size, const QString &colour = "#000000",
-             const QString &face = "Times New Roman")
-{
-    return QStringLiteral("<FONT STYLE=\"font-size:%1pt\" SIZE=%2 COLOR=%3 FACE=\"%4\">")
-        .arg(points, size, colour, face);
-}
+using paragraphhtml::font;
+const QString &kHead = paragraphhtml::Head;
+const QString &kTail = paragraphhtml::Tail;
 
 // Chooses an item with the arrow keys, as a keyboard user does.
 void choose(QComboBox *combo, const QString &item)

@@ -1,4 +1,5 @@
 #include "builders/paragraphbuilderlogic.h"
+#include "support/paragraphhtml.h"
 
 #include <QtTest>
 
@@ -11,15 +12,9 @@ Q_DECLARE_METATYPE(richtext::RichText)
 
 namespace {
 
-const QString kHead = QStringLiteral("<!-- Beginning of Paragraph -->\r\n<P>\r\n");
-const QString kTail = QStringLiteral("\r\n</P>\r\n<!-- End Of Paragraph -->\r\n");
-
-QString font(const QString &points, const QString &size, const QString &colour = "#000000",
-             const QString &face = "Times New Roman")
-{
-    return QStringLiteral("<FONT STYLE=\"font-size:%1pt\" SIZE=%2 COLOR=%3 FACE=\"%4\">")
-        .arg(points, size, colour, face);
-}
+using paragraphhtml::font;
+const QString &kHead = paragraphhtml::Head;
+const QString &kTail = paragraphhtml::Tail;
 const QString F12 = font("12", "3");
 
 CharFormat plain()

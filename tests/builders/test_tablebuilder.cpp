@@ -1,6 +1,8 @@
 #include "builders/tablebuilder.h"
+#include "builders/tablegridmodel.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "widgets/colourfield.h"
 #include "widgets/spinarrows.h"
 
 #include <QCheckBox>
@@ -12,7 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -22,7 +24,12 @@ namespace {
 const QString exampleCell = QStringLiteral("<TD WIDTH=126.666666666667 ALIGN=LEFT VALIGN=TOP>\r\n"
                                            "<FONT SIZE=3>\r\n%1\r\n</FONT>\r\n</TD>\r\n");
 
-void clickCell(QTableWidget *grid, int row, int column)
+QString cellText(const QTableView *grid, int row, int column)
+{
+    return grid->model()->index(row, column).data().toString();
+}
+
+void clickCell(QTableView *grid, int row, int column)
 {
     const QRect rect = grid->visualRect(grid->model()->index(row, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
@@ -30,7 +37,7 @@ void clickCell(QTableWidget *grid, int row, int column)
 
 void typeInCell(TableBuilder *builder, int row, int column, const QString &text)
 {
-    auto *grid = builder->findChild<QTableWidget *>(QStringLiteral("Grid1"));
+    auto *grid = builder->findChild<QTableView *>(QStringLiteral("Grid1"));
     auto *editor = builder->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     clickCell(grid, row, column);
     QTest::keyClicks(editor, text);
@@ -46,6 +53,88 @@ class TestTableBuilder : public QObject
 {
     Q_OBJECT
 private slots:
+    // The grid's model shows the table it edits and follows its rows and
+    // columns; a picture goes with its cell.
+    void gridModelFollowsTheTable_data()
+    {
+        QTest::addColumn<QString>("steps"); // r+ r- c+ c-: add or remove a row or column
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<bool>("pictureKept"); // the one shown in cell (1, 1)
+        QTest::newRow("as made") << "" << 2 << 2 << true;
+        QTest::newRow("a row more") << "r+" << 3 << 2 << true;
+        QTest::newRow("a column more") << "c+" << 2 << 3 << true;
+        QTest::newRow("its row removed") << "r-" << 1 << 2 << false;
+        QTest::newRow("its column removed") << "c-" << 2 << 1 << false;
+        QTest::newRow("never below one") << "r- r- c- c-" << 1 << 1 << false;
+        QTest::newRow("removed and added again") << "r- r+" << 2 << 2 << false;
+    }
+    void gridModelFollowsTheTable()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(bool, pictureKept);
+        tablebuilder::TableOptions table;
+        TableGridModel model(table, QFont(QStringLiteral("Times New Roman")));
+        table.cells[1][1].text = QStringLiteral("cell");
+        QPixmap picture(4, 4);
+        picture.fill(Qt::red);
+        model.setPicture(1, 1, QIcon(picture));
+        for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == u"r+")
+                model.addRow();
+            else if (step == u"r-")
+                model.removeRow();
+            else if (step == u"c+")
+                model.addColumn();
+            else
+                model.removeColumn();
+        }
+        QCOMPARE(model.rowCount(), rows);
+        QCOMPARE(model.columnCount(), columns);
+        QCOMPARE(table.rowCount(), rows);
+        QCOMPARE(table.columnCount(), columns);
+        const QModelIndex cell = model.index(1, 1);
+        QCOMPARE(!cell.data(Qt::DecorationRole).value<QIcon>().isNull(), pictureKept);
+        QCOMPARE(cell.data().toString(), pictureKept ? QStringLiteral("cell") : QString());
+    }
+
+    void gridModelShowsCells_data()
+    {
+        QTest::addColumn<qint64>("backColor");
+        QTest::addColumn<float>("points");
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<double>("drawnPoints");
+        QTest::newRow("no colour") << qint64(0) << 12.0f << false << 12.0;
+        QTest::newRow("chosen black") << qint64(1) << 8.0f << true << 8.0;
+        QTest::newRow("huge size") << qint64(255) << 1000.0f << true << 200.0;
+        QTest::newRow("no number")
+            << qint64(0) << std::numeric_limits<float>::quiet_NaN() << false << 12.0;
+    }
+    void gridModelShowsCells()
+    {
+        QFETCH(qint64, backColor);
+        QFETCH(float, points);
+        QFETCH(bool, background);
+        QFETCH(double, drawnPoints);
+        tablebuilder::TableOptions table;
+        tablebuilder::TableCell &c = table.cells[0][1];
+        c.backColor = backColor;
+        c.fontSize = points;
+        c.textColor = 255;
+        c.imageName = QStringLiteral("logo.gif");
+        TableGridModel model(table, QFont(QStringLiteral("Times New Roman")));
+        const QModelIndex index = model.index(0, 1);
+        QCOMPARE(index.data(Qt::BackgroundRole).isValid(), background);
+        if (background)
+            QCOMPARE(index.data(Qt::BackgroundRole).value<QColor>(), formkit::toQColor(backColor));
+        QCOMPARE(index.data(Qt::FontRole).value<QFont>().pointSizeF(), drawnPoints);
+        QCOMPARE(index.data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
+        QCOMPARE(index.data(Qt::ToolTipRole).toString(), QStringLiteral("logo.gif"));
+        QVERIFY(!model.index(0, 0).data(Qt::ToolTipRole).isValid());
+    }
+
     void exampleTableThroughTheGrid()
     {
         FakeWorkbench wb;
@@ -141,9 +230,9 @@ private slots:
         TableBuilder *again = gui::open<TableBuilder>(wb);
         QCOMPARE(again, first);
         QVERIFY(!wb.main.isEnabled());
-        FIND(QTableWidget, grid, again, "Grid1");
+        FIND(QTableView, grid, again, "Grid1");
         FIND(QLabel, rows, again, "Label14");
-        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("kept"));
+        QCOMPARE(cellText(grid, 0, 0), QStringLiteral("kept"));
         QCOMPARE(rows->text(), QStringLiteral("3"));
         QCOMPARE(title->text(), QStringLiteral("T"));
 
@@ -156,9 +245,9 @@ private slots:
         QVERIFY(gone.isNull());
 
         TableBuilder *fresh = gui::open<TableBuilder>(wb);
-        FIND(QTableWidget, freshGrid, fresh, "Grid1");
+        FIND(QTableView, freshGrid, fresh, "Grid1");
         FIND(QLabel, freshRows, fresh, "Label14");
-        QCOMPARE(freshGrid->item(0, 0)->text(), QString());
+        QCOMPARE(cellText(freshGrid, 0, 0), QString());
         QCOMPARE(freshRows->text(), QStringLiteral("2"));
         QCOMPARE(wb.editor->documentText(), QString());
     }
@@ -180,11 +269,13 @@ private slots:
         QFETCH(bool, rows);
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
-        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QTableView, grid, builder, "Grid1");
         auto *count = builder->findChild<QLabel *>(countName);
         QVERIFY(count);
         const QByteArray name = spinName.toLatin1();
-        auto gridCount = [&] { return rows ? grid->rowCount() : grid->columnCount(); };
+        auto gridCount = [&] {
+            return rows ? grid->model()->rowCount() : grid->model()->columnCount();
+        };
 
         typeInCell(builder, 0, 0, "first");
         typeInCell(builder, 1, 1, "last");
@@ -198,7 +289,7 @@ private slots:
         QCOMPARE(gridCount(), 1);
         spin(builder, name, true);
         QCOMPARE(gridCount(), 2);
-        QCOMPARE(grid->item(1, 1)->text(), QString()); // the removed cell does not come back
+        QCOMPARE(cellText(grid, 1, 1), QString()); // the removed cell does not come back
         if (!rows)
             QCOMPARE(grid->columnWidth(1), 127); // 1900 twips
 
@@ -296,12 +387,12 @@ private slots:
         }
 
         TableBuilder *builder = gui::open<TableBuilder>(wb);
-        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QTableView, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
         typeInCell(builder, 1, 1, "gone");
         wb.scripted.answerCancel();
         click(builder, "Command2");
-        QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("gone"));
+        QCOMPARE(cellText(grid, 1, 1), QStringLiteral("gone"));
 
         wb.scripted.answer(path);
         click(builder, "Command2");
@@ -310,8 +401,9 @@ private slots:
         QCOMPARE(wb.scripted.asked.last().filter,
                  QStringLiteral("Image Files (*.GIF;*.JPG;*.BMP)|*.GIF;*.JPG;*.BMP"));
         QVERIFY(!editor->isVisible());
-        QCOMPARE(grid->item(1, 1)->text(), QString());
-        QCOMPARE(grid->item(1, 1)->icon().isNull(), !readable);
+        QCOMPARE(cellText(grid, 1, 1), QString());
+        QCOMPARE(grid->model()->index(1, 1).data(Qt::DecorationRole).value<QIcon>().isNull(),
+                 !readable);
         clickCell(grid, 1, 1); // a picture cell gets no editor
         QVERIFY(!editor->isVisible());
 
@@ -325,7 +417,7 @@ private slots:
     {
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
-        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QTableView, grid, builder, "Grid1");
         grid->horizontalHeader()->resizeSection(0, 100); // as a drag of the border does
         QCOMPARE(builder->options().columnWidths, (QList<qint64>{1500, 1900}));
         click(builder, "Command3");
@@ -356,7 +448,7 @@ private slots:
         QFETCH(QString, shown);
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
-        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QTableView, grid, builder, "Grid1");
         FIND(QComboBox, combo, builder, "Combo2");
         FIND(QPlainTextEdit, editor, builder, "Text1");
         typeInCell(builder, 0, 1, "b");
@@ -439,7 +531,7 @@ private slots:
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowExposed(builder));
-        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QTableView, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
         for (int i = 0; i < 6; ++i)
             spin(builder, "SpinButton2", true);
@@ -460,10 +552,10 @@ private slots:
 
         // Every keystroke reaches the cell; line breaks become <BR>.
         QTest::keyClicks(editor, "x");
-        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("x"));
+        QCOMPARE(cellText(grid, 0, 1), QStringLiteral("x"));
         QTest::keyClick(editor, Qt::Key_Return);
         QTest::keyClicks(editor, QStringLiteral("y\u00A0z"));
-        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("x\ny\u00A0z"));
+        QCOMPARE(cellText(grid, 0, 1), QStringLiteral("x\ny\u00A0z"));
         click(builder, "Command3");
         QVERIFY(wb.editor->documentText().contains(QStringLiteral("\r\nx<BR>\r\ny\u00A0z\r\n")));
     }
@@ -472,17 +564,17 @@ private slots:
     {
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
-        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QTableView, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
         QTest::keyClick(grid, Qt::Key_Right);
-        QCOMPARE(grid->currentColumn(), 1);
+        QCOMPARE(grid->currentIndex().column(), 1);
         QTest::keyClick(grid, Qt::Key_F2);
         QVERIFY(editor->isVisible());
         QTest::keyClicks(editor, "k");
-        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("k"));
+        QCOMPARE(cellText(grid, 0, 1), QStringLiteral("k"));
         FIND(SpinArrows, rows, builder, "SpinButton1");
         QTest::keyClick(rows, Qt::Key_Up);
-        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->model()->rowCount(), 3);
     }
 
     void noDocumentInsertsNothing()
@@ -512,11 +604,11 @@ private slots:
     {
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
-        builder->Hidden(); // visible: the main window stays disabled
+        builder->releaseMainIfHidden(); // visible: the main window stays disabled
         QVERIFY(!wb.main.isEnabled());
         click(builder, "Command4");
         wb.main.setEnabled(false);
-        builder->Hidden();
+        builder->releaseMainIfHidden();
         QVERIFY(wb.main.isEnabled());
     }
 
@@ -536,7 +628,7 @@ private slots:
         for (QWidget *w : widgets) {
             const bool named = !w->accessibleName().isEmpty();
             if (qobject_cast<QComboBox *>(w) || qobject_cast<QPlainTextEdit *>(w) ||
-                qobject_cast<QTableWidget *>(w) || qobject_cast<SpinArrows *>(w) ||
+                qobject_cast<QTableView *>(w) || qobject_cast<SpinArrows *>(w) ||
                 (qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w->parentWidget())))
                 QVERIFY2(named, qPrintable(w->objectName()));
             // The grid's own corner button is the view's business.
@@ -558,7 +650,7 @@ private slots:
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
         QVERIFY(QTest::qWaitForWindowActive(builder));
-        FIND(QTableWidget, grid, builder, "Grid1");
+        FIND(QTableView, grid, builder, "Grid1");
         FIND(QPlainTextEdit, editor, builder, "Text1");
         FIND(QTabWidget, tabs, builder, "TabStrip1");
         typeInCell(builder, 0, 0, "a");

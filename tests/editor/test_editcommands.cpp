@@ -46,9 +46,9 @@ private slots:
         FakeWorkbench wb;
         wb.editor->setDocumentText(text);
         if (upper)
-            editcommands::UCaser(wb);
+            editcommands::upperCaseAllTags(wb);
         else
-            editcommands::LCaser(wb);
+            editcommands::lowerCaseAllTags(wb);
         QCOMPARE(wb.editor->documentText(), expected);
         QCOMPARE(wb.editor->characterLength(), expected.size());
     }
@@ -60,9 +60,9 @@ private slots:
         wb.editor->setDocumentText(text);
         wb.editor->colorRange(0, text.size(), kRed); // stale colours
         wb.editor->select(8, 3);
-        wb.appState.textStart = 5; // a pending range must not narrow the colouring
-        wb.appState.textLength = 2;
-        editcommands::UCaser(wb);
+        wb.appState.colourStart = 5; // a pending range must not narrow the colouring
+        wb.appState.colourLength = 2;
+        editcommands::upperCaseAllTags(wb);
         QCOMPARE(wb.editor->documentText(), QStringLiteral("<P>Go <A HREF=\"X\">there</A> now"));
         QCOMPARE(wb.editor->selStart(), qsizetype(8));
         QCOMPARE(wb.editor->colorAt(0), kOther);
@@ -92,13 +92,13 @@ private slots:
         QFETCH(bool, upper);
         QCOMPARE(pattern.size(), text.size());
         FakeWorkbench wb;
-        wb.appState.colorOnOff = true;
+        wb.appState.colouringOff = true;
         wb.editor->setDocumentText(text);
         paint(*wb.editor, pattern);
         if (upper)
-            editcommands::UCaser(wb);
+            editcommands::upperCaseAllTags(wb);
         else
-            editcommands::LCaser(wb);
+            editcommands::lowerCaseAllTags(wb);
         QVERIFY(wb.editor->documentText() != text);
         QCOMPARE(coloursOf(*wb.editor), colours(pattern));
     }
@@ -109,16 +109,16 @@ private slots:
         HtmlEditor &e = *wb.editor;
         e.setDocumentText(QStringLiteral("<p>a</p> b <i>c</i>"));
         e.setSelStart(9);
-        insertion::portableColor(e, wb.appState, QStringLiteral("<br>"));
+        insertion::insertFragment(e, wb.appState, QStringLiteral("<br>"));
         const QString inserted = e.documentText();
         const UndoRecord record = wb.appState.undo;
-        QVERIFY(record.undoYes);
-        editcommands::UCaser(wb);
+        QVERIFY(record.valid);
+        editcommands::upperCaseAllTags(wb);
         QCOMPARE(e.documentText(), QStringLiteral("<P>a</P> <BR>b <I>c</I>"));
-        QCOMPARE(wb.appState.undo.undoYes, record.undoYes);
+        QCOMPARE(wb.appState.undo.valid, record.valid);
         QCOMPARE(wb.appState.undo.undoStart, record.undoStart);
         QCOMPARE(wb.appState.undo.undoLength, record.undoLength);
-        QCOMPARE(wb.appState.undo.undoer, record.undoer);
+        QCOMPARE(wb.appState.undo.replacedText, record.replacedText);
         e.undo(); // the editor's own undo reverts the whole conversion at once
         QCOMPARE(e.documentText(), inserted);
     }
@@ -136,8 +136,8 @@ private slots:
         FakeWorkbench wb;
         delete wb.editor;
         wb.editor = nullptr;
-        editcommands::UCaser(wb);
-        editcommands::LCaser(wb);
+        editcommands::upperCaseAllTags(wb);
+        editcommands::lowerCaseAllTags(wb);
         QVERIFY(wb.scripted.asked.isEmpty());
     }
 };

@@ -261,7 +261,7 @@ private slots:
     void findNextReplaces()
     {
         FakeWorkbench wb;
-        wb.appState.colorOnOff = true;
+        wb.appState.colouringOff = true;
         wb.editor->setDocumentText(QStringLiteral("a <b>x</b> b"));
         wb.editor->colorRange(2, 3, kRed);
         const Controls c(openShown(wb, true));
@@ -375,8 +375,8 @@ private slots:
         HtmlEditor &e = *wb.editor;
         e.setDocumentText(QStringLiteral("long words here"));
         e.setSelStart(15);
-        insertion::portableColor(e, wb.appState, QStringLiteral("<BR>"));
-        QVERIFY(wb.appState.undo.undoYes);
+        insertion::insertFragment(e, wb.appState, QStringLiteral("<BR>"));
+        QVERIFY(wb.appState.undo.valid);
         const Controls c(openShown(wb, true));
         c.type(QStringLiteral("long words"));
         c.replaceWith(QStringLiteral("w"));
@@ -386,7 +386,7 @@ private slots:
             c.clickFindNext();
         const QString replaced = QStringLiteral("w here<BR>");
         QCOMPARE(e.documentText(), replaced);
-        QVERIFY(!wb.appState.undo.undoYes);
+        QVERIFY(!wb.appState.undo.valid);
         insertion::undo(e, wb.appState);
         QCOMPARE(e.documentText(), QStringLiteral("long words here<BR>"));
     }
@@ -396,8 +396,8 @@ private slots:
         FakeWorkbench wb;
         wb.editor->setDocumentText(QStringLiteral("<B>x</B>"));
         insertion::smartcolor(*wb.editor, wb.appState);
-        wb.appState.textStart = 1; // a pending range must not narrow the colouring
-        wb.appState.textLength = 1;
+        wb.appState.colourStart = 1; // a pending range must not narrow the colouring
+        wb.appState.colourLength = 1;
         const Controls c(openShown(wb, true));
         c.type(QStringLiteral("B"));
         c.replaceWith(QStringLiteral("TD"));
@@ -441,7 +441,7 @@ private slots:
         QFETCH(QString, replacement);
         QFETCH(QString, expectedPattern);
         FakeWorkbench wb;
-        wb.appState.colorOnOff = true;
+        wb.appState.colouringOff = true;
         wb.editor->setDocumentText(text);
         for (qsizetype i = 0; i < pattern.size(); ++i)
             wb.editor->colorRange(i, 1, colours(pattern.mid(i, 1)).constFirst());

@@ -49,7 +49,7 @@ private slots:
         }
         QCOMPARE(coloursOf(e), expected);
         QCOMPARE(e.selStart(), qsizetype(3)); // the caret returns
-        QCOMPARE(state.textLength, qsizetype(0));
+        QCOMPARE(state.colourLength, qsizetype(0));
     }
 
     void insertionCaret_data()
@@ -87,13 +87,13 @@ private slots:
         AppState state;
         e.setDocumentText("ab" + selected + "cd");
         e.select(2, selected.size());
-        insertion::addstuff(e, state, first, last);
+        insertion::wrapSelection(e, state, first, last);
         QCOMPARE(e.documentText(), result);
         QCOMPARE(e.selStart(), qsizetype(caret));
         QCOMPARE(e.selLength(), qsizetype(0));
-        QVERIFY(state.undo.undoYes);
-        QCOMPARE(state.undo.undoer, selected);
-        QCOMPARE(state.textLength, qsizetype(0));
+        QVERIFY(state.undo.valid);
+        QCOMPARE(state.undo.replacedText, selected);
+        QCOMPARE(state.colourLength, qsizetype(0));
     }
 
     void undoRestoresSelectionInBlack()
@@ -103,13 +103,13 @@ private slots:
         e.setDocumentText("a word b");
         e.colorRange(2, 4, kLinks);
         e.select(2, 4);
-        insertion::addstuff(e, state, "<BR>", "");
+        insertion::wrapSelection(e, state, "<BR>", "");
         QCOMPARE(e.documentText(), QStringLiteral("a <BR> b"));
         insertion::undo(e, state);
         QCOMPARE(e.documentText(), QStringLiteral("a word b"));
         QCOMPARE(e.colorAt(2), qint64(0));
         QCOMPARE(e.colorAt(5), qint64(0));
-        QVERIFY(!state.undo.undoYes);
+        QVERIFY(!state.undo.valid);
     }
 
     void secondUndoFallsThroughToEditorUndo()
@@ -117,8 +117,8 @@ private slots:
         HtmlEditor e;
         AppState state;
         e.setDocumentText("");
-        insertion::portableColor(e, state, "<P>");
-        insertion::portableColor(e, state, "<HR>");
+        insertion::insertFragment(e, state, "<P>");
+        insertion::insertFragment(e, state, "<HR>");
         QCOMPARE(e.documentText(), QStringLiteral("<P><HR>"));
         insertion::undo(e, state); // removes <HR>
         QCOMPARE(e.documentText(), QStringLiteral("<P>"));
@@ -157,12 +157,12 @@ private slots:
         QFETCH(QString, expected);
         HtmlEditor e;
         AppState state;
-        state.colorOnOff = colorOff;
+        state.colouringOff = colorOff;
         e.setDocumentText("");
         e.show();
         for (const QString &step : keys.split(u'|')) {
             if (step == u"^")
-                insertion::addstuff(e, state, "<B>", "</B>");
+                insertion::wrapSelection(e, state, "<B>", "</B>");
             else if (step == u"z")
                 insertion::undo(e, state);
             else if (step == u"<")
@@ -208,21 +208,21 @@ private slots:
         QCOMPARE(e.colorAt(10), kTables);
         QCOMPARE(e.colorAt(11), qint64(0));
         QCOMPARE(e.colorAt(15), kComments); // the next line: untouched
-        QVERIFY(!state.undo.undoYes);
+        QVERIFY(!state.undo.valid);
     }
 
     void colourSwitchOff()
     {
         HtmlEditor e;
         AppState state;
-        state.colorOnOff = true;
+        state.colouringOff = true;
         e.setDocumentText("<B>x</B>");
         insertion::smartcolor(e, state);
         QCOMPARE(e.colorAt(0), qint64(0));
-        insertion::portableColor(e, state, "<I></I>");
+        insertion::insertFragment(e, state, "<I></I>");
         QCOMPARE(e.colorAt(0), qint64(0));
-        QCOMPARE(e.selStart(), qsizetype(7));     // the caret stays after the text
-        QCOMPARE(state.textLength, qsizetype(7)); // kept for the next run
+        QCOMPARE(e.selStart(), qsizetype(7));       // the caret stays after the text
+        QCOMPARE(state.colourLength, qsizetype(7)); // kept for the next run
     }
 
     void fragmentsFollowTheDocumentsLineEnds()
@@ -230,10 +230,10 @@ private slots:
         HtmlEditor e;
         AppState state;
         e.setCrLf(false);
-        insertion::portableColor(e, state, "<UL>\r\n</UL>");
+        insertion::insertFragment(e, state, "<UL>\r\n</UL>");
         QCOMPARE(e.documentText(), QStringLiteral("<UL>\n</UL>"));
         HtmlEditor crlf;
-        insertion::portableColor(crlf, state, "<UL>\r\n</UL>");
+        insertion::insertFragment(crlf, state, "<UL>\r\n</UL>");
         QCOMPARE(crlf.documentText(), QStringLiteral("<UL>\r\n</UL>"));
     }
 

@@ -133,14 +133,14 @@ void TestLiveColour::typing()
 void TestLiveColour::colouringOff()
 {
     AppState state;
-    state.colorOnOff = true;
+    state.colouringOff = true;
     ScriptedDialogs dialogs;
     DocumentWindow window(DocumentWindow::Kind::Plain, state, dialogs);
     HtmlEditor *e = window.editor();
     e->setDocumentText(QStringLiteral("<P>a\r\nb</P>"));
     typing::press(e, QStringLiteral("<!-- c"));
     QCOMPARE(lettersOf(*e, state), QString(e->characterLength(), u'.'));
-    state.colorOnOff = false;
+    state.colouringOff = false;
     e->setSelStart(e->characterLength());
     typing::press(e, QStringLiteral(" -->"));
     QCOMPARE(lettersOf(*e, state), smartcolorOf(e->documentText()));

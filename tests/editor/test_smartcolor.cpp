@@ -61,7 +61,7 @@ Category referenceCategory(const QString &tag)
     return Category::Other;
 }
 
-Reference referenceScan(const QString &t, qsizetype textStart, qsizetype textLength,
+Reference referenceScan(const QString &t, qsizetype colourStart, qsizetype colourLength,
                         qsizetype selStart)
 {
     // InStr: 1-based, 0 when not found.
@@ -69,9 +69,9 @@ Reference referenceScan(const QString &t, qsizetype textStart, qsizetype textLen
         return t.indexOf(what, from - 1) + 1;
     };
     Reference r;
-    const bool whole = textLength == 0;
-    const qsizetype e = textStart + textLength;
-    qsizetype pos = whole ? 1 : textStart + 1;
+    const bool whole = colourLength == 0;
+    const qsizetype e = colourStart + colourLength;
+    qsizetype pos = whole ? 1 : colourStart + 1;
     while (pos <= t.size()) {
         const qsizetype i = inStr(pos, "<");
         if (i == 0 || (!whole && i > e))
@@ -84,7 +84,7 @@ Reference referenceScan(const QString &t, qsizetype textStart, qsizetype textLen
         pos = j + 1;
         r.spans.append({i - 1, j - i + 1, referenceCategory(tag)});
     }
-    pos = whole ? 1 : textStart + 1;
+    pos = whole ? 1 : colourStart + 1;
     while (pos <= t.size()) {
         const qsizetype n = inStr(pos, "<!--");
         if (n == 0 || (!whole && n > e))
@@ -100,7 +100,7 @@ Reference referenceScan(const QString &t, qsizetype textStart, qsizetype textLen
     if (whole)
         r.caret = selStart;
     else if (r.count == 1)
-        r.caret = current + textLength;
+        r.caret = current + colourLength;
     else
         r.caret = current;
     r.caret = qBound<qsizetype>(0, r.caret, t.size());

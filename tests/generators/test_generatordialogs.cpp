@@ -9,6 +9,7 @@
 #include "generators/randomtext.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "widgets/colourfield.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -204,15 +205,15 @@ private slots:
         QCOMPARE(font->count(), 2);
         FIND(QLineEdit, sloped, d, "Text1");
         QCOMPARE(sloped->text(), QStringLiteral("wavy"));
-        FIND(ColourSwatch, back, d, "Label22");
+        FIND(ColourField, back, d, "Label22");
         wb.scripted.answerCancel();
-        back->click();
+        back->patch()->click();
         QCOMPARE(back->colour(), 0xC0C0C0);
 
         tabs->setCurrentIndex(SpecialEffectsDialog::Divider);
         FIND(QLineEdit, red2, d, "Text7");
         FIND(QLineEdit, steps, d, "Text3");
-        FIND(ColourBox, swatch2, d, "Picture2");
+        FIND(ColourField, swatch2, d, "Picture2");
         gui::type(d, "Text7", QStringLiteral("300"));
         QCOMPARE(red2->text(), QStringLiteral("255"));
         gui::type(d, "Text8", QStringLiteral("0"));
@@ -347,7 +348,7 @@ private slots:
         auto *inl = gui::open<InlineStyleDialog>(wb);
         inl->setOptions(div);
         QCOMPARE(inlinestyle::buildDiv(inl->options(), "x"), inlinestyle::buildDiv(div, "x"));
-        QCOMPARE(inl->findChild<ColourBox *>("Picture2")->colour(), 0xFF0000);
+        QCOMPARE(inl->findChild<ColourField *>("Picture2")->colour(), 0xFF0000);
 
         effects::DividerOptions divider;
         divider.red1 = "1";

@@ -2,9 +2,11 @@
 
 #include "generators/imagemapbuilder.h"
 #include "generators/vrmlbuilder.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "support/fakeworkbench.h"
+#include "support/files.h"
 #include "support/gui.h"
+#include "widgets/colourfield.h"
 #include "widgets/listgrid.h"
 
 #include <QImage>
@@ -25,11 +27,7 @@ void typeInCell(ListGrid *grid, int row, int column, const QString &text)
     QTest::keyClicks(grid->editor(), text);
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testfiles::readFile;
 
 } // namespace
 
@@ -54,14 +52,14 @@ private slots:
 
         // Text: typed string, pure red from the colour dialog.
         gui::type(builder, "Text1", QStringLiteral("Hello"));
-        wb.scripted.answerColour(htmlvalues::colourNumber(255, 0, 0));
+        wb.scripted.answerColour(colour::number(255, 0, 0));
         gui::click(builder, "Command1");
-        FIND(QLabel, swatch, builder, "Picture1");
-        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(255, 0, 0));
+        FIND(ColourField, swatch, builder, "Picture1");
+        QCOMPARE(swatch->colour(), colour::number(255, 0, 0));
         const QString textPath = site.filePath(QStringLiteral("text.wrl"));
         wb.scripted.answer(textPath);
         gui::click(builder, "Command2");
-        const QByteArray text = fileBytes(textPath);
+        const QByteArray text = readFile(textPath);
         QVERIFY(text.contains("string \"Hello\"\r\n"));
         QVERIFY(text.contains("material Material { diffuseColor 1.000000 0.000000 0.000000 }\r\n"));
         QVERIFY(text.endsWith("]\r\n}"));
@@ -88,7 +86,7 @@ private slots:
         const QString mapPath = site.filePath(QStringLiteral("map.wrl"));
         wb.scripted.answer(mapPath);
         gui::click(builder, "Command2");
-        const QString map = QString::fromUtf8(fileBytes(mapPath));
+        const QString map = QString::fromUtf8(readFile(mapPath));
         QCOMPARE(map, vrml::buildVrmlWorld(builder->options()));
         QCOMPARE(builder->options().sites.size(), 3);
         for (const char *line :
@@ -107,7 +105,8 @@ private slots:
         blocker.close();
         wb.scripted.answer(site.filePath(QStringLiteral("plain/world.wrl")));
         gui::click(builder, "Command2");
-        QCOMPARE(wb.scripted.messages(), (QStringList{"Cannot save file!", "Cannot save file!"}));
+        QCOMPARE(wb.scripted.messages(),
+                 (QStringList{"Cannot save file!", "Cannot save file!\nNot a directory"}));
         QVERIFY(builder->isVisible());
         QCOMPARE(wb.scripted.unexpected, 0);
 

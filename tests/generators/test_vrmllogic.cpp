@@ -1,5 +1,5 @@
 #include "generators/vrmlbuilderlogic.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 
 #include <QtTest>
 
@@ -58,7 +58,7 @@ private slots:
         text.text = QStringLiteral("Welcome");
         QTest::newRow("text, no colour chosen: the swatch's white")
             << text << textWorld("Welcome", "1.000000 1.000000 1.000000");
-        text.textColour = htmlvalues::colourNumber(255, 0, 0);
+        text.textColour = colour::number(255, 0, 0);
         QTest::newRow("text, pure red")
             << text << textWorld("Welcome", "1.000000 0.000000 0.000000");
         text.text.clear();
@@ -91,11 +91,9 @@ private slots:
     {
         QTest::addColumn<qint64>("colour");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("pure red") << htmlvalues::colourNumber(255, 0, 0)
-                                  << "1.000000 0.000000 0.000000";
+        QTest::newRow("pure red") << colour::number(255, 0, 0) << "1.000000 0.000000 0.000000";
         QTest::newRow("black") << qint64(0) << "0.000000 0.000000 0.000000";
-        QTest::newRow("mixed") << htmlvalues::colourNumber(128, 64, 255)
-                               << "0.501961 0.250980 1.000000";
+        QTest::newRow("mixed") << colour::number(128, 64, 255) << "0.501961 0.250980 1.000000";
         QTest::newRow("blue in the high byte") << qint64(0xFF0000) << "0.000000 0.000000 1.000000";
     }
     void colour()

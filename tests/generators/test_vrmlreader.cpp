@@ -3,7 +3,8 @@
 // Both come with Debian's view3dscene package (scripts/setup installs it).
 
 #include "generators/vrmlbuilderlogic.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
+#include "support/files.h"
 
 #include <QImage>
 #include <QProcess>
@@ -47,11 +48,7 @@ Reading run(const QString &program, const QStringList &arguments)
 QString writeWorld(const QTemporaryDir &dir, const QString &name, const QString &world)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    file.write(world.toUtf8());
-    return path;
+    return testfiles::writeFile(path, world.toUtf8()) ? path : QString();
 }
 
 // The reader says nothing on stderr about a world it read whole; it warns
@@ -90,7 +87,7 @@ private slots:
         VrmlOptions text;
         text.text = QStringLiteral("Welcome");
         QTest::newRow("text, white") << text << QStringList{"string \"Welcome\"", "MIDDLE"};
-        text.textColour = htmlvalues::colourNumber(255, 0, 0);
+        text.textColour = colour::number(255, 0, 0);
         QTest::newRow("text, red") << text << QStringList{"diffuseColor 1 0 0"};
         QTest::newRow("spheres") << sitemap(Shape::Spheres)
                                  << QStringList{"url \"index.htm\"", "url \"news.htm\"", "Sphere",

@@ -8,6 +8,7 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "support/fakeworkbench.h"
+#include "support/files.h"
 #include "support/gui.h"
 #include "support/webpage.h"
 
@@ -27,11 +28,7 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testfiles::readFile;
 
 // One program run with its own settings and web-site folder.
 struct Run
@@ -42,9 +39,9 @@ struct Run
     std::unique_ptr<Startup> startup;
     QPointer<MainWindow> main;
 
-    MainWindow *start(bool useIE, const QString &browser = QString())
+    MainWindow *start(bool previewWindows, const QString &browser = QString())
     {
-        store.save("LM3", "Extras", "UseIE", useIE ? "Yes" : "No");
+        store.save("LM3", "Extras", "UseIE", previewWindows ? "Yes" : "No");
         store.save("Lorimel3", "Startup", "ShowStart", "no");
         store.save("Lorimel3", "Direct", "FilePath", site());
         if (!browser.isEmpty())
@@ -218,6 +215,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(arguments), 20000);
         QCOMPARE(QString::fromUtf8(readFile(arguments)), helpcommands::referenceAddress());
         QVERIFY(withBrowser.dialogs.messages().isEmpty());
+        delete w;
+
+        // A browser that does not start says so, for both commands.
+        Run broken;
+        const QString missing = broken.dir.filePath("no-such-browser");
+        w = broken.start(false, missing);
+        w->action("mnuManualItem")->trigger();
+        w->action("mnuW3CItem")->trigger();
+        QCOMPARE(broken.dialogs.messages().size(), 2);
+        for (const QString &message : broken.dialogs.messages())
+            QVERIFY2(message.contains(missing), qPrintable(message));
     }
 };
 

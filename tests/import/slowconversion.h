@@ -4,6 +4,7 @@
 // one-pass converter against it on small documents.
 
 #include "import/richtext.h"
+#include "kernel/colour.h"
 #include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 
@@ -144,7 +145,7 @@ struct SlowConversion
                            "<FONT STYLE=\"font-size:%1pt\" SIZE=%2 COLOR=%3 FACE=\"%4\">")
                     .arg(numbers::shortestDouble(f.size),
                          htmlvalues::htmlFontSize(numbers::roundHalfEven(f.size)),
-                         htmlvalues::htmlColor(f.colour), f.face);
+                         colour::html(f.colour), f.face);
             };
             if (c == 0) {
                 recorded = f;

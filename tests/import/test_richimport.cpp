@@ -3,7 +3,7 @@
 // by real word processors.
 #include "import/importconvert.h"
 #include "import/rtfreader.h"
-#include "kernel/htmlvalues.h"
+#include "kernel/colour.h"
 #include "platform/numbers.h"
 
 #include "import/slowconversion.h"
@@ -214,7 +214,7 @@ private slots:
         CharFormat f;
         f.face = "Verdana";
         f.size = 14;
-        f.colour = htmlvalues::colourNumber(0x12, 0x34, 0x56);
+        f.colour = colour::number(0x12, 0x34, 0x56);
         doc.setParagraphFormat(ParagraphFormat{Alignment::Left, true});
         doc.append(u"a", f);
         doc.endParagraph(doc.formatId(f));
@@ -295,12 +295,12 @@ private slots:
         // LibreOffice and AbiWord read the same page.
         QCOMPARE(doc.paragraphAt(0).alignment, Alignment::Center);
         QVERIFY(formatOf("Centred Title").bold);
-        QCOMPARE(formatOf("Centred Title").colour, htmlvalues::colourNumber(128, 0, 0));
+        QCOMPARE(formatOf("Centred Title").colour, colour::number(128, 0, 0));
         QCOMPARE(formatOf("Left paragraph").face, QStringLiteral("Arial"));
         QVERIFY(formatOf("italic").italic);
         QVERIFY(formatOf("underlined").underline);
         QVERIFY(formatOf("struck").strike);
-        QCOMPARE(formatOf("blue").colour, htmlvalues::colourNumber(0, 0, 255));
+        QCOMPARE(formatOf("blue").colour, colour::number(0, 0, 255));
         QCOMPARE(formatOf("Small Times").size, 10.0);
         QCOMPARE(formatOf("Small Times").face, QStringLiteral("Times New Roman"));
         for (const char *item : {"Apple", "Banana", "Cherry"})

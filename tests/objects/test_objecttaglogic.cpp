@@ -30,7 +30,7 @@ class TestObjectTagLogic : public QObject
 {
     Q_OBJECT
 private slots:
-    void removeBraces_data()
+    void withoutBraces_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
@@ -47,14 +47,14 @@ private slots:
         QTest::newRow("empty") << ""
                                << "";
     }
-    void removeBraces()
+    void withoutBraces()
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(RemoveBraces(text), expected);
+        QCOMPARE(objecttag::withoutBraces(text), expected);
     }
 
-    void buildObjTag_data()
+    void objectTag_data()
     {
         QTest::addColumn<Control>("control");
         QTest::addColumn<ObjectTagOptions>("options");
@@ -114,12 +114,12 @@ private slots:
                "\tClassid=\"clsid:0713E8A2-850A-101B-AFC0-4210102A8DA7\"\r\n"
                "\tWidth=12\r\n\tHeight=0\r\n\tCodebase=\"http://\" >\r\n</Object>";
     }
-    void buildObjTag()
+    void objectTag()
     {
         QFETCH(Control, control);
         QFETCH(ObjectTagOptions, options);
         QFETCH(QString, expected);
-        QCOMPARE(BuildObjTag(control, options), expected);
+        QCOMPARE(objecttag::objectTag(control, options), expected);
     }
 
     void objectTagBlock_data()
@@ -131,8 +131,8 @@ private slots:
             << QList<Control>() << "<!-- Begin Object Tag -->\r\n<!--End Object Tag -->";
         QTest::newRow("two controls")
             << QList<Control>{Calendar, NoProgId}
-            << "<!-- Begin Object Tag -->\r\n" + BuildObjTag(Calendar, single) + "\r\n" +
-                   BuildObjTag(NoProgId, single) + "\r\n<!--End Object Tag -->";
+            << "<!-- Begin Object Tag -->\r\n" + objecttag::objectTag(Calendar, single) + "\r\n" +
+                   objecttag::objectTag(NoProgId, single) + "\r\n<!--End Object Tag -->";
     }
     void objectTagBlock()
     {
@@ -167,8 +167,8 @@ private slots:
     {
         const ObjectTagOptions o;
         QCOMPARE(previewText({}, -1, o), QStringLiteral("No controls registered."));
-        QCOMPARE(previewText({NoProgId, Calendar}, -1, o), BuildObjTag(NoProgId, o));
-        QCOMPARE(previewText({NoProgId, Calendar}, 1, o), BuildObjTag(Calendar, o));
+        QCOMPARE(previewText({NoProgId, Calendar}, -1, o), objecttag::objectTag(NoProgId, o));
+        QCOMPARE(previewText({NoProgId, Calendar}, 1, o), objecttag::objectTag(Calendar, o));
 
         const Control nameless{QString(), QStringLiteral("{B0}"), QString()};
         const Control lower{QString(), QStringLiteral("{C0}"), QStringLiteral("animation")};
@@ -188,10 +188,10 @@ private slots:
         o.insHeight = 2;
         o.inclCode = 1;
         o.code = QStringLiteral("x");
-        ResetDefaults(o);
+        resetToDefaults(o);
         ObjectTagOptions expected;
         expected.tagClassId = false;
-        QCOMPARE(BuildObjTag(Calendar, o), BuildObjTag(Calendar, expected));
+        QCOMPARE(objecttag::objectTag(Calendar, o), objecttag::objectTag(Calendar, expected));
         QCOMPARE(o.code, expected.code);
         QCOMPARE(o.inclCode, 0);
     }
@@ -201,7 +201,8 @@ private slots:
         QTemporaryDir dir;
         SettingsStore store(dir.path());
         const ObjectTagOptions defaults = loadOptions(store);
-        QCOMPARE(BuildObjTag(Calendar, defaults), BuildObjTag(Calendar, ObjectTagOptions()));
+        QCOMPARE(objecttag::objectTag(Calendar, defaults),
+                 objecttag::objectTag(Calendar, ObjectTagOptions()));
         QCOMPARE(defaults.code, QStringLiteral("http://"));
 
         ObjectTagOptions o;
@@ -222,7 +223,7 @@ private slots:
         for (int i = 0; i < keys.size(); ++i)
             QCOMPARE(store.get(app, section, keys[i]), stored[i]);
         const ObjectTagOptions back = loadOptions(store);
-        QCOMPARE(BuildObjTag(Calendar, back), BuildObjTag(Calendar, o));
+        QCOMPARE(objecttag::objectTag(Calendar, back), objecttag::objectTag(Calendar, o));
         QCOMPARE(back.code, o.code);
 
         store.save(app, section, QStringLiteral("TagCase"), QStringLiteral("7"));

@@ -75,27 +75,6 @@ private slots:
         QCOMPARE(numbers::shortestSingle(1.0f / 3.0f), QStringLiteral("0.3333333"));
     }
 
-    void htmlColor_data()
-    {
-        QTest::addColumn<qint64>("number");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("red") << qint64(255) << "#FF0000";
-        QTest::newRow("green") << qint64(65280) << "#00FF00";
-        QTest::newRow("blue") << qint64(16711680) << "#0000FF";
-        QTest::newRow("black") << qint64(0) << "#000000";
-        QTest::newRow("grey") << qint64(8421504) << "#808080";
-        QTest::newRow("hex 123") << qint64(291) << "#230100";
-        QTest::newRow("stored black") << qint64(1) << "#010000";
-        // Seven digits are not padded; the first six are reversed in pairs.
-        QTest::newRow("seven digits") << qint64(0x1234567) << "#563412";
-    }
-    void htmlColor()
-    {
-        QFETCH(qint64, number);
-        QFETCH(QString, expected);
-        QCOMPARE(htmlvalues::htmlColor(number), expected);
-    }
-
     void htmlFontSize_data()
     {
         QTest::addColumn<int>("points");

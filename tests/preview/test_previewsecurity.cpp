@@ -6,6 +6,7 @@
 #include "kernel/appstate.h"
 #include "preview/previewengine.h"
 #include "preview/previewpane.h"
+#include "support/files.h"
 #include "support/scripteddialogs.h"
 #include "support/webpage.h"
 
@@ -43,11 +44,7 @@ protected:
     }
 };
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using testfiles::writeFile;
 
 // The page's helpers: every probe settles to what it read or "refused".
 const char Helpers[] = R"js(

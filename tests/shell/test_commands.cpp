@@ -6,6 +6,8 @@
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "site/sitepane.h"
+#include "support/files.h"
+#include "support/immutable.h"
 #include "support/scripteddialogs.h"
 
 #include <QDialog>
@@ -35,9 +37,9 @@ struct Run
     std::unique_ptr<Startup> startup;
     QPointer<MainWindow> main;
 
-    explicit Run(bool useIE = false, bool tabbed = false)
+    explicit Run(bool previewWindows = false, bool tabbed = false)
     {
-        store.save("LM3", "Extras", "UseIE", useIE ? "Yes" : "No");
+        store.save("LM3", "Extras", "UseIE", previewWindows ? "Yes" : "No");
         if (tabbed)
             store.save("LM3", "Window", "Tabbed", "True");
         store.save("Lorimel3", "Startup", "ShowStart", "no");
@@ -50,18 +52,12 @@ struct Run
     QString path(const QString &name) const { return dir.filePath(name); }
     void write(const QString &name, const QByteArray &bytes) const
     {
-        QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        QVERIFY(testfiles::writeFile(path(name), bytes));
     }
-    QByteArray read(const QString &name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray read(const QString &name) const { return testfiles::readFile(path(name)); }
     void closeActive()
     {
-        main->activeDocument()->setSaver(true);
+        main->activeDocument()->setSaved(true);
         qobject_cast<QMdiSubWindow *>(main->activeDocument()->parentWidget())->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -130,14 +126,14 @@ private slots:
     // active one); the editor, with the preview beside it, fills the document.
     void documentsFillTheArea_data()
     {
-        QTest::addColumn<bool>("useIE");
+        QTest::addColumn<bool>("previewWindows");
         QTest::newRow("plain") << false;
         QTest::newRow("preview") << true;
     }
     void documentsFillTheArea()
     {
-        QFETCH(bool, useIE);
-        Run run(useIE);
+        QFETCH(bool, previewWindows);
+        Run run(previewWindows);
         QVERIFY(run.main->activeDocument()->parentWidget()->isMaximized());
         run.main->action("mnuNewItem")->trigger();
         DocumentWindow *doc = run.main->activeDocument();
@@ -147,7 +143,7 @@ private slots:
         QVERIFY(run.main->activeDocument() != doc);
         doc = run.main->activeDocument();
         QVERIFY(doc->parentWidget()->isMaximized());
-        QWidget *content = useIE ? doc->findChild<QWidget *>("Slider1") : doc->editor();
+        QWidget *content = previewWindows ? doc->findChild<QWidget *>("Slider1") : doc->editor();
         QVERIFY(content);
         QTRY_COMPARE(content->geometry(), doc->rect());
     }
@@ -192,10 +188,10 @@ private slots:
         DocumentWindow *doc = run.main->activeDocument();
         doc->editor()->setSelStart(3);
         doc->editor()->setSelText("+new");
-        QVERIFY(!doc->saver());
+        QVERIFY(!doc->isSaved());
         run.main->action("mnuSaveregItem")->trigger();
         QCOMPARE(run.read("page.htm"), QByteArray("old+new"));
-        QVERIFY(doc->saver());
+        QVERIFY(doc->isSaved());
         QCOMPARE(run.dialogs.asked.size(), 0);
     }
 
@@ -226,7 +222,7 @@ private slots:
         run.main->action("mnuSaveregItem")->trigger();
         QCOMPARE(run.dialogs.messages(), QStringList({"Cannot Save File\n" + run.path("page.htm") +
                                                       ": This is a folder, not a file."}));
-        QVERIFY(!doc->saver());
+        QVERIFY(!doc->isSaved());
         QCOMPARE(run.read("kept.htm"), QByteArray("old bytes"));
     }
 
@@ -239,23 +235,14 @@ private slots:
         DocumentWindow *doc = run.main->activeDocument();
         doc->editor()->setDocumentText("new text");
         // An immutable folder stops even root from writing into it.
-        struct Immutable
-        {
-            QString path;
-            bool on = QProcess::execute("chattr", {"+i", path}) == 0;
-            ~Immutable()
-            {
-                if (on)
-                    QProcess::execute("chattr", {"-i", path});
-            }
-        } guard{run.path("site")};
-        if (!guard.on)
+        const Immutable guard(run.path("site"));
+        if (!guard.active())
             QSKIP("chattr cannot make a folder immutable here");
         run.main->action("mnuSaveregItem")->trigger();
         QCOMPARE(run.dialogs.messages(),
                  QStringList({"Cannot Save File\n" + run.path("site/page.htm") +
                               ": Operation not permitted"}));
-        QVERIFY(!doc->saver());
+        QVERIFY(!doc->isSaved());
         QCOMPARE(run.read("site/page.htm"), QByteArray("old bytes\r\n"));
     }
 
@@ -291,7 +278,7 @@ private slots:
         run.write("page.htm", bytes);
         QVERIFY(run.main->openFile(run.path("page.htm")));
         DocumentWindow *doc = run.main->activeDocument();
-        QVERIFY(doc->saver());
+        QVERIFY(doc->isSaved());
         doc->editor()->setSelStart(doc->editor()->characterLength());
         doc->editor()->setSelText("+");
         run.main->action("mnuSaveregItem")->trigger();
@@ -398,7 +385,7 @@ private slots:
                  QStringLiteral("<TABLE BORDER=1>\r\n<TR><TD>a<TD>b\r\n<TR><TD>c<TD>d\r\n"
                                 "<TR><TD>\r\n</TABLE>"));
         QCOMPARE(e->colorAt(0), run.main->state().colors[TablesColor]);
-        QVERIFY(!run.main->state().undo.undoYes); // a direct replacement
+        QVERIFY(!run.main->state().undo.valid); // a direct replacement
 
         run.write("r.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Hi\\par}");
         e->setDocumentText("");
@@ -406,7 +393,7 @@ private slots:
         run.main->action("mnuImport2")->trigger();
         QVERIFY(e->documentText().startsWith("<!-- Beginning of Paragraph -->"));
         QVERIFY(e->documentText().contains("FACE=\"Arial\">Hi"));
-        QVERIFY(run.main->state().undo.undoYes); // through the insertion service
+        QVERIFY(run.main->state().undo.valid); // through the insertion service
     }
 
     // Imports read files as Open does: UTF-16 and NULs come through whole;
@@ -461,6 +448,8 @@ private slots:
             {"mnuImport3", "missing.txt", "No such file or directory"},
             {"mnuImport1", "photo.txt", "This looks like a binary file, not text."},
             {"mnuImport3", "photo.txt", "This looks like a binary file, not text."},
+            {"mnuImport2", "photo.gif",
+             "Only text files (.txt) and rich-text files (.rtf) can be imported."},
         };
         for (const auto &c : cases) {
             run.dialogs.asked.clear();
@@ -471,6 +460,24 @@ private slots:
             QCOMPARE(run.dialogs.messages(),
                      QStringList{"Cannot open " + run.path(c.file) + '\n' + c.reason});
         }
+    }
+
+    // A damaged rich-text file: what could be read goes in by both
+    // commands, and the user is told the file was damaged.
+    void damagedRichTextIsKeptByBothImports()
+    {
+        Run run;
+        run.write("cut.rtf", "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 abc{\\b d");
+        for (const char *item : {"mnuImport1", "mnuImport2"}) {
+            run.dialogs.asked.clear();
+            run.main->activeEditor()->setDocumentText(QString());
+            run.dialogs.answer(run.path("cut.rtf"));
+            run.main->action(QLatin1String(item))->trigger();
+            QVERIFY2(run.main->activeEditor()->documentText().contains("abc<B>d</B>"), item);
+            QCOMPARE(run.dialogs.messages().size(), 1);
+            QVERIFY(run.dialogs.messages().first().startsWith(run.path("cut.rtf")));
+        }
+        QCOMPARE(run.main->documentCount(), 2);
     }
 
     void caseAndFindFromEditMenu()

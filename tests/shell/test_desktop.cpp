@@ -177,7 +177,7 @@ private slots:
         for (QAction *a : windows->actions())
             entries << a->text();
         QVERIFY2(entries.contains("&1 New 1 *"), qPrintable(entries.join('|')));
-        doc->setSaver(true);
+        doc->setSaved(true);
         QVERIFY(!sub->isWindowModified());
     }
 

@@ -77,8 +77,8 @@ private slots:
         QVERIFY(doc);
         QCOMPARE(doc->objectName(), QStringLiteral("Form26"));
         QCOMPARE(doc->caption(), QStringLiteral("New 1"));
-        QCOMPARE(w->state().newnum, 1);
-        QVERIFY(doc->saver());
+        QCOMPARE(w->state().newDocumentNumber, 1);
+        QVERIFY(doc->isSaved());
         QVERIFY(!w->action("mnuFindFilesItem")->isEnabled());
         QVERIFY(!w->findChild<QToolButton *>("Command44_6")->isEnabled());
         run.stop();
@@ -113,7 +113,7 @@ private slots:
         run.dialogs.answer(DialogService::Answer::Yes);
         MainWindow *w = run.start();
         QCOMPARE(w->activeDocument()->objectName(), QStringLiteral("Form16"));
-        QVERIFY(w->state().useIE);
+        QVERIFY(w->state().previewWindows);
         QVERIFY(w->activeDocument()->findChild<QWidget *>("Slider1"));
         QVERIFY(w->activeDocument()->findChild<QWidget *>("Command1"));
     }
@@ -191,10 +191,10 @@ private slots:
         MainWindow *w = run.start();
         DocumentWindow *first = w->activeDocument();
         first->editor()->setDocumentText("one");
-        first->setSaver(false);
+        first->setSaved(false);
         DocumentWindow *second = w->createDocument();
         second->editor()->setDocumentText("two");
-        second->setSaver(false);
+        second->setSaved(false);
         run.dialogs.answer(DialogService::Answer::No);     // the active (second) one
         run.dialogs.answer(DialogService::Answer::Cancel); // then the first
         QVERIFY(!w->close());
@@ -204,7 +204,7 @@ private slots:
         QVERIFY(run.main);
         QCOMPARE(w->documentCount(), 1);
         QCOMPARE(w->documents().first(), first);
-        QVERIFY(w->state().canceler);
+        QVERIFY(w->state().closeCancelled);
         // Bars are stored only by a completed close.
         QVERIFY(!run.store->contains("LM3", "Previous", "Picture1"));
     }
@@ -216,7 +216,7 @@ private slots:
         MainWindow *w = run.start();
         DocumentWindow *doc = w->activeDocument();
         doc->editor()->setDocumentText("<P>kept</P>\r\n");
-        doc->setSaver(false);
+        doc->setSaved(false);
         const QString target = run.dir.filePath("saved.htm");
         run.dialogs.answer(DialogService::Answer::Yes);
         run.dialogs.answer(target);
@@ -239,7 +239,7 @@ private slots:
         f.close();
         QVERIFY(w->openFile(page));
         w->activeEditor()->setDocumentText("new");
-        w->activeDocument()->setSaver(false);
+        w->activeDocument()->setSaved(false);
         run.dialogs.answer(DialogService::Answer::Yes);
         QVERIFY(w->activeDocument()->parentWidget()->close());
         QCOMPARE(run.dialogs.asked.size(), 1); // no Save As dialog
@@ -263,7 +263,7 @@ private slots:
         blocker.close();
         MainWindow *w = run.start();
         w->activeDocument()->editor()->setDocumentText("precious");
-        w->activeDocument()->setSaver(false);
+        w->activeDocument()->setSaved(false);
         run.dialogs.answer(DialogService::Answer::Yes);
         if (target.isEmpty())
             run.dialogs.answerCancel();
@@ -286,7 +286,7 @@ private slots:
         MainWindow *w = run.start();
         HtmlEditor *e = w->activeDocument()->editor();
         const qint64 other = w->state().colors[OtherColor];
-        w->state().undo.undoYes = true;
+        w->state().undo.valid = true;
         QTest::keyClicks(e, "a<B>x");
         // The end tag is written as the start tag's ">" is typed.
         QCOMPARE(e->documentText(), QStringLiteral("a<B>x</B>"));
@@ -295,8 +295,8 @@ private slots:
         for (int at : {1, 2, 3, 5, 8})
             QCOMPARE(e->colorAt(at), other);
         QCOMPARE(e->colorAt(4), qint64(0));
-        QVERIFY(!w->state().undo.undoYes); // typing voids the undo record
-        QVERIFY(!w->activeDocument()->saver());
+        QVERIFY(!w->state().undo.valid); // typing voids the undo record
+        QVERIFY(!w->activeDocument()->isSaved());
         QCoreApplication::processEvents(); // the panel follows once the change is done
         QCOMPARE(w->lengthPanel(), QStringLiteral("9"));
     }
@@ -307,13 +307,13 @@ private slots:
         run.store->save("LM3", "Extras", "UseIE", "No");
         run.store->save("Lorimel3", "Colors", "OnOff", "True");
         MainWindow *w = run.start();
-        QVERIFY(w->state().colorOnOff);
-        w->state().undo.undoYes = true;
+        QVERIFY(w->state().colouringOff);
+        w->state().undo.valid = true;
         HtmlEditor *e = w->activeDocument()->editor();
         QTest::keyClicks(e, "<B>");
         QCOMPARE(e->colorAt(0), qint64(0));
         QCOMPARE(e->colorAt(2), qint64(0));
-        QVERIFY(w->state().undo.undoYes);
+        QVERIFY(w->state().undo.valid);
     }
 
     void commandLineFile_data()
@@ -338,7 +338,7 @@ private slots:
         QCOMPARE(doc->caption(), readable ? path : QStringLiteral("New 1"));
         QCOMPARE(doc->editor()->documentText(),
                  readable ? QStringLiteral("<HTML>\r\n</HTML>\r\n") : QString());
-        QVERIFY(doc->saver());
+        QVERIFY(doc->isSaved());
         QCOMPARE(run.dialogs.unexpected, 0);
     }
 
@@ -500,7 +500,7 @@ private slots:
         QVERIFY(w->isEnabled());
 
         auto *sub = qobject_cast<QWidget *>(w->activeDocument()->parentWidget());
-        w->activeDocument()->setSaver(true);
+        w->activeDocument()->setSaved(true);
         QVERIFY(sub->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!link->isEnabled());
@@ -609,7 +609,7 @@ private slots:
                                         .arg(c.blue(), 2, 16, QLatin1Char('0'))
                                         .toUpper()
                                         .replace("COLOR=#", "COLOR=#"));
-        QVERIFY(!w->state().undo.undoYes);
+        QVERIFY(!w->state().undo.valid);
     }
 
     void tipsAtStartup_data()
@@ -660,7 +660,7 @@ private slots:
         QCOMPARE(w->activeDocument()->caption(), page);
         QCOMPARE(w->activeEditor()->documentText(), QStringLiteral("<TABLE>"));
         QCOMPARE(w->activeEditor()->colorAt(0), w->state().colors[TablesColor]);
-        QVERIFY(w->activeDocument()->saver());
+        QVERIFY(w->activeDocument()->isSaved());
     }
 
     // "Open an Existing Webpage" never replaces text typed into the start-up
@@ -684,7 +684,7 @@ private slots:
         QCOMPARE(w->documentCount(), 2);
         QCOMPARE(first->caption(), QStringLiteral("New 1"));
         QCOMPARE(first->editor()->documentText(), QStringLiteral("typed"));
-        QVERIFY(!first->saver());
+        QVERIFY(!first->isSaved());
         QCOMPARE(w->activeDocument()->caption(), page);
         QCOMPARE(w->activeEditor()->documentText(), QStringLiteral("<P>"));
     }
@@ -703,11 +703,11 @@ private slots:
         QTest::keyClicks(second->editor(), "xy");
         QCoreApplication::processEvents();
         QCOMPARE(w->lengthPanel(), QStringLiteral("2"));
-        second->setSaver(true);
+        second->setSaved(true);
         QVERIFY(second->parentWidget()->close());
         QCoreApplication::processEvents();
         QCOMPARE(w->lengthPanel(), QStringLiteral("5"));
-        w->activeDocument()->setSaver(true);
+        w->activeDocument()->setSaved(true);
         QVERIFY(w->activeDocument()->parentWidget()->close());
         QCoreApplication::processEvents();
         QCOMPARE(w->documentCount(), 0);
@@ -736,6 +736,39 @@ private slots:
         QCOMPARE(w->state().imageTypes.size(), 5000);
         QCOMPARE(w->state().customTags.size(), 5000);
         QCOMPARE(w->activeEditor()->textFontSize(), 1000.0);
+    }
+
+    // With nothing stored the web-site folder is the home folder, and a
+    // stored one that is the program's own folder is not used: the
+    // program never works in its own folder.
+    void siteFolderIsNeverTheProgramFolder_data()
+    {
+        QTest::addColumn<QString>("stored"); // "program", "other" or none
+        QTest::newRow("nothing stored") << QString();
+        QTest::newRow("the program's folder") << "program";
+        QTest::newRow("another folder") << "other";
+    }
+    void siteFolderIsNeverTheProgramFolder()
+    {
+        QFETCH(QString, stored);
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        const QString other = run.dir.path();
+        const QString folder = stored == "program" ? QCoreApplication::applicationDirPath() : other;
+        if (!stored.isEmpty()) {
+            for (const char *key : {"Drive", "Director", "FilePath"})
+                run.store->save("Lorimel3", "Direct", key, folder);
+        }
+        MainWindow *w = run.start();
+        qputenv("HOME", savedHome);
+        QVERIFY(w);
+        const QString expected = stored == "other" ? other : home.path();
+        QCOMPARE(w->state().siteFilePath, expected);
+        QCOMPARE(w->state().siteDirectory, expected);
+        QCOMPARE(w->siteFolder(), expected);
     }
 
     void damagedSettingsAreReportedAndSetAside()

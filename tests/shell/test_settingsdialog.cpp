@@ -85,7 +85,7 @@ private slots:
         AppState &s = bench->appState;
         s.browser = QStringLiteral("/usr/bin/firefox");
         s.colors = {1, 2, 3, 4, 5};
-        s.colorOnOff = true;
+        s.colouringOff = true;
         s.imageTypes = QStringList{QStringLiteral(".gif")};
         s.customTags = QStringList{QStringLiteral("<BLINK>")};
         s.customCaptions[5] = QStringLiteral("Last");
@@ -121,7 +121,7 @@ private slots:
 
     void disableColorCoding()
     {
-        bench->appState.textLength = 0;
+        bench->appState.colourLength = 0;
         insertion::smartcolor(*bench->editor, bench->appState);
         QVERIFY(bench->editor->colorAt(0) != 0);
         bench->editor->select(3, 4);
@@ -129,7 +129,7 @@ private slots:
         child<QCheckBox>(dialog.get(), "chkOnOff")->setChecked(true);
         pressOk();
 
-        QVERIFY(bench->appState.colorOnOff);
+        QVERIFY(bench->appState.colouringOff);
         QCOMPARE(stored(QStringLiteral("Colors"), QStringLiteral("OnOff")), QStringLiteral("1"));
         for (qsizetype i = 0; i < bench->editor->characterLength(); ++i)
             QCOMPARE(bench->editor->colorAt(i), 0);
@@ -137,14 +137,14 @@ private slots:
         QCOMPARE(bench->editor->selLength(), 4);
         // Later insertions stay black.
         bench->editor->setSelStart(0);
-        bench->portableColor(QStringLiteral("<TABLE></TABLE>"));
+        bench->insertFragment(QStringLiteral("<TABLE></TABLE>"));
         QCOMPARE(bench->editor->colorAt(1), 0);
 
         // Unticking does not recolour until SmartColor runs.
         open();
         child<QCheckBox>(dialog.get(), "chkOnOff")->setChecked(false);
         pressOk();
-        QVERIFY(!bench->appState.colorOnOff);
+        QVERIFY(!bench->appState.colouringOff);
         QCOMPARE(stored(QStringLiteral("Colors"), QStringLiteral("OnOff")), QStringLiteral("0"));
         QCOMPARE(bench->editor->colorAt(1), 0);
     }
@@ -207,7 +207,7 @@ private slots:
 
     void colours()
     {
-        bench->appState.textLength = 0;
+        bench->appState.colourLength = 0;
         insertion::smartcolor(*bench->editor, bench->appState);
         const qint64 before = bench->editor->colorAt(1);
         QCOMPARE(before, AppState::defaultColors()[OtherColor]);
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(stored(QStringLiteral("Settings"), QStringLiteral("Fontsize")), storedSize);
         QCOMPARE(bench->editor->textFontSize(), editorSize);
         QCOMPARE(bench->editor->textFontFamily(), QStringLiteral("Arial"));
-        QCOMPARE(bench->appState.fonter, typed);
+        QCOMPARE(bench->appState.fontSizeText, typed);
         QCOMPARE(bench->editor->selStart(), 4);
         QCOMPARE(bench->editor->selLength(), 3);
     }
@@ -473,7 +473,7 @@ private slots:
         QCOMPARE(stored(QStringLiteral("Settings"), QStringLiteral("Browser")),
                  QStringLiteral("/stored"));
         QCOMPARE(bench->appState.browser, QStringLiteral("None"));
-        QVERIFY(!bench->appState.colorOnOff);
+        QVERIFY(!bench->appState.colouringOff);
         QVERIFY(bench->appState.ftpUrl.isEmpty());
         QCOMPARE(bench->editor->textFontSize(), 8.5);
         QCOMPARE(bench->preferencesChangedCount, 0);
@@ -484,14 +484,14 @@ private slots:
     {
         HtmlEditor *editor = bench->editor;
         bench->editor = nullptr;
-        bench->appState.fonter = QStringLiteral("11");
+        bench->appState.fontSizeText = QStringLiteral("11");
         open();
         QCOMPARE(child<QComboBox>(dialog.get(), "Combo1")->currentText(), QStringLiteral("11"));
         child<QCheckBox>(dialog.get(), "chkOnOff")->setChecked(true);
         pressOk();
         QCOMPARE(stored(QStringLiteral("Settings"), QStringLiteral("Fontsize")),
                  QStringLiteral("11"));
-        QVERIFY(bench->appState.colorOnOff);
+        QVERIFY(bench->appState.colouringOff);
         bench->editor = editor;
     }
 

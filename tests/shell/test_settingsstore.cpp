@@ -2,12 +2,18 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "shell/startupstate.h"
+#include "support/files.h"
+#include "support/immutable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace testfiles;
 
 class TestSettingsStore : public QObject
 {
@@ -163,6 +169,64 @@ private slots:
         QVERIFY(!store.lastError().isEmpty());
     }
 
+    // The files go through the one safe write: a settings file that is a
+    // link (kept with other dot-files) stays one, and a write that fails
+    // keeps its changes for the next sync.
+    void filesAreWrittenSafely()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath("dotfiles/Lorimel3.ini");
+        QVERIFY(QDir().mkpath(dir.filePath("dotfiles")));
+        QVERIFY(QDir().mkpath(dir.filePath("config")));
+        QVERIFY(writeFile(real, "[Settings]\nBrowser=None\n"));
+        const QString link = dir.filePath("config/Lorimel3.ini");
+        QVERIFY(QFile::link(real, link));
+        SettingsStore store(dir.filePath("config"));
+        store.save("Lorimel3", "Settings", "Fontsize", "12");
+        {
+            Immutable locked(dir.filePath("dotfiles"));
+            QVERIFY2(locked.active(), "chattr +i is needed");
+            QVERIFY(!store.sync());
+            QVERIFY(store.lastError().contains(link));
+        }
+        QVERIFY(store.sync());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(real), QByteArray("[Settings]\nBrowser=None\nFontsize=12\n"));
+        QCOMPARE(entries(dir.filePath("dotfiles")), QStringList{"Lorimel3.ini"});
+    }
+
+    // Two running programs: each one's changes survive the other's sync.
+    void otherProgramsChangesAreKept()
+    {
+        QTemporaryDir dir;
+        SettingsStore first(dir.path());
+        SettingsStore second(dir.path());
+        first.save("Lorimel3", "Settings", "Browser", "/usr/bin/a");
+        second.save("Lorimel3", "Colors", "Tables", "255");
+        QVERIFY(first.sync());
+        QVERIFY(second.sync());
+        SettingsStore third(dir.path());
+        QCOMPARE(third.get("Lorimel3", "Settings", "Browser"), QStringLiteral("/usr/bin/a"));
+        QCOMPARE(third.get("Lorimel3", "Colors", "Tables"), QStringLiteral("255"));
+    }
+
+    // A settings file that cannot be read (here a pipe, which would make a
+    // plain read wait for ever) is reported, left as it is and never
+    // written over.
+    void unreadableFileIsLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("LM3.ini");
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        SettingsStore store(dir.path());
+        QCOMPARE(store.get("LM3", "Extras", "UseIE"), QString());
+        QCOMPARE(store.takeProblems().size(), 1);
+        store.save("LM3", "Extras", "UseIE", "No");
+        QVERIFY(!store.sync());
+        QVERIFY(store.lastError().contains(fifo));
+        QVERIFY(S_ISFIFO(statOf(fifo).st_mode));
+    }
+
     void preferencesDefaultsAndStoredLists()
     {
         QTemporaryDir dir;
@@ -171,22 +235,23 @@ private slots:
         fresh.loadPreferences(store, "/opt/lorimel");
         QCOMPARE(fresh.colors, AppState::defaultColors());
         QCOMPARE(fresh.browser, QStringLiteral("None"));
-        QCOMPARE(fresh.fonter, QStringLiteral("8.5"));
+        QCOMPARE(fresh.fontSizeText, QStringLiteral("8.5"));
         QCOMPARE(fresh.imageTypes, AppState::builtInImageTypes());
         QVERIFY(fresh.customTags.isEmpty());
         QCOMPARE(fresh.customCaptions[5], QStringLiteral("Custom6"));
         QCOMPARE(fresh.siteFilePath, QStringLiteral("/opt/lorimel"));
-        QVERIFY(!fresh.colorOnOff);
+        QVERIFY(!fresh.colouringOff);
 
         store.save("Lorimel3", "Graphics", "Count", "0");
         store.save("Lorimel3", "Colors", "Links", "blue");
         store.save("Lorimel3", "Colors", "OnOff", "1");
-        settings::writeList(store, settings::customTagCount(), {"<H1>", "<BLINK>"});
+        settings::writeList(store, settings::setting(settings::CustomTagCount),
+                            {"<H1>", "<BLINK>"});
         AppState stored;
         stored.loadPreferences(store, "/opt/lorimel");
         QVERIFY(stored.imageTypes.isEmpty());
         QCOMPARE(stored.colors[LinksColor], qint64(0));
-        QVERIFY(stored.colorOnOff);
+        QVERIFY(stored.colouringOff);
         QCOMPARE(stored.customTags, QStringList({"<H1>", "<BLINK>"}));
     }
 
@@ -241,6 +306,20 @@ private slots:
         QFAIL("not in the catalogue");
     }
 
+    // Every name of the catalogue has its own place in the store.
+    void catalogueNamesAreDistinct()
+    {
+        QSet<QString> places;
+        for (int key = 0; key < settings::KeyCount; ++key) {
+            const settings::Setting &s = settings::setting(settings::Key(key));
+            QVERIFY2(!s.app.isEmpty() && !s.section.isEmpty() && !s.key.isEmpty(),
+                     qPrintable(QString::number(key)));
+            places.insert(s.app + u'/' + s.section + u'/' + s.key);
+        }
+        QCOMPARE(places.size(), int(settings::KeyCount));
+        QCOMPARE(settings::catalogue().size(), int(settings::KeyCount) + 12);
+    }
+
     void hugeStoredListStaysBounded()
     {
         QTemporaryDir dir;
@@ -287,15 +366,15 @@ private slots:
         SettingsStore store(dir.path());
         if (!stored.isEmpty())
             store.save("LM3", "Extras", "UseIE", stored);
-        const auto answer = startupstate::storedUseIE(store);
+        const auto answer = startupstate::storedPreviewAnswer(store);
         QCOMPARE(answer.has_value() ? int(*answer) : -1, expected);
         // Read before the program starts: the same answer, and a first run
         // leaves the folder as it was.
         store.sync();
-        const auto peeked = startupstate::peekUseIE(dir.path());
+        const auto peeked = startupstate::peekPreviewAnswer(dir.path());
         QCOMPARE(peeked.has_value() ? int(*peeked) : -1, expected);
         QTemporaryDir fresh;
-        QVERIFY(!startupstate::peekUseIE(fresh.path()));
+        QVERIFY(!startupstate::peekPreviewAnswer(fresh.path()));
         QVERIFY(QDir(fresh.path()).isEmpty());
     }
 };

@@ -13,23 +13,7 @@
 
 namespace {
 
-class RecordingDialogs : public ScriptedDialogs
-{
-public:
-    QList<qint64> initialColours;
-    std::optional<qint64> colour(QWidget *parent, qint64 initial) override
-    {
-        initialColours << initial;
-        return ScriptedDialogs::colour(parent, initial);
-    }
-};
-
-class Bench : public FakeWorkbench
-{
-public:
-    RecordingDialogs recording;
-    DialogService &dialogs() override { return recording; }
-};
+using Bench = FakeWorkbench;
 
 int rowOf(const QListWidget *list, const QString &text)
 {
@@ -83,7 +67,7 @@ private slots:
 
     void cleanup()
     {
-        QCOMPARE(bench->recording.unexpected, 0);
+        QCOMPARE(bench->scripted.unexpected, 0);
         bar.reset();
         bench.reset();
     }
@@ -114,7 +98,7 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(bench->editor->documentText(), expected);
         // Through the insertion service: undo is recorded.
-        QCOMPARE(bench->appState.undo.undoer, QStringLiteral("word"));
+        QCOMPARE(bench->appState.undo.replacedText, QStringLiteral("word"));
 
         // No item: nothing.
         selectWord(*bench->editor);
@@ -144,7 +128,7 @@ private slots:
         selectWord(*bench->editor);
         bar->activateReferenceItem(list, rowOf(bar->referenceList(list), item));
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one %1 two").arg(inserted));
-        QVERIFY(!bench->appState.undo.undoYes); // replaced directly
+        QVERIFY(!bench->appState.undo.valid); // replaced directly
     }
 
     void enterKeyActsLikeDoubleClick()
@@ -165,7 +149,7 @@ private slots:
         selectWord(*bench->editor);
         bar->activateReferenceItem(palette::CustomList, 0);
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one <BLINK> two"));
-        QVERIFY(bench->appState.undo.undoYes);
+        QVERIFY(bench->appState.undo.valid);
     }
 
     void timeDateRefreshedOnEveryClick()
@@ -226,7 +210,7 @@ private slots:
         QTabBar *tools = bar->toolStrip(strip);
         bar->clickToolTab(strip, tabOf(tools, caption));
         QCOMPARE(bench->editor->documentText(), expected);
-        QVERIFY(bench->appState.undo.undoYes);
+        QVERIFY(bench->appState.undo.valid);
     }
 
     void currentTabActsAgain()
@@ -252,22 +236,22 @@ private slots:
     void colourDialogs()
     {
         selectWord(*bench->editor);
-        bench->recording.answerColour(255);
+        bench->scripted.answerColour(255);
         QTabBar *graphics = bar->toolStrip(QStringLiteral("TabStrip8"));
         bar->clickToolTab(graphics->objectName(), tabOf(graphics, QStringLiteral("QuickColor")));
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one #FF0000 two"));
-        QVERIFY(!bench->appState.undo.undoYes);
+        QVERIFY(!bench->appState.undo.valid);
         // The next dialog starts on the last colour; cancelling changes nothing.
-        bench->recording.answerCancel();
+        bench->scripted.answerCancel();
         QVERIFY(!bar->quickColor());
-        QCOMPARE(bench->recording.initialColours, (QList<qint64>{0, 255}));
+        QCOMPARE(bench->scripted.initialColours, (QList<qint64>{0, 255}));
 
         // The colour bar's button.
         bench->editor->select(4, 7);
         qint64 last = 65280;
-        bench->recording.answerColour(16711680);
+        bench->scripted.answerColour(16711680);
         QVERIFY(sidebar::insertChosenColour(*bench, last));
-        QCOMPARE(bench->recording.initialColours.last(), 65280);
+        QCOMPARE(bench->scripted.initialColours.last(), 65280);
         QCOMPARE(last, 16711680);
         QCOMPARE(bench->editor->documentText(), QStringLiteral("one #0000FF two"));
     }
@@ -283,7 +267,7 @@ private slots:
             emit legal->activated(trade);
             QCOMPARE(bench->editor->documentText(), QStringLiteral("one &trade; two"));
         }
-        QVERIFY(!bench->appState.undo.undoYes);
+        QVERIFY(!bench->appState.undo.valid);
     }
 
     void customButtons_data()
@@ -304,7 +288,7 @@ private slots:
         selectWord(*bench->editor);
         sidebar::pressCustomButton(*bench, 3);
         QCOMPARE(bench->editor->documentText(), expected);
-        QCOMPARE(bench->appState.undo.undoer, QStringLiteral("word"));
+        QCOMPARE(bench->appState.undo.replacedText, QStringLiteral("word"));
         sidebar::pressCustomButton(*bench, 6); // out of range: nothing
         QCOMPARE(bench->editor->documentText(), expected);
     }
@@ -328,7 +312,7 @@ private slots:
         QVERIFY(!bar->quickColor());
         QCOMPARE(editor->documentText(), QStringLiteral("one word two"));
         QVERIFY(bench->openedBuilders.isEmpty());
-        QVERIFY(bench->recording.asked.isEmpty());
+        QVERIFY(bench->scripted.asked.isEmpty());
         bench->editor = editor;
 
         // The main window's document count switches the palettes off.

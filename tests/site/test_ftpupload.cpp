@@ -4,6 +4,7 @@
 #include "site/ftpconnection.h"
 #include "site/ftpserver.h"
 #include "site/ftpuploader.h"
+#include "support/files.h"
 
 #include <curl/curl.h>
 #include <QSignalSpy>
@@ -13,17 +14,13 @@
 
 namespace {
 
+using testfiles::writeFile;
+
 QStringList logged;
 
 void recordMessage(QtMsgType, const QMessageLogContext &, const QString &text)
 {
     logged << text;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray pattern(int size)

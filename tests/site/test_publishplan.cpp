@@ -2,6 +2,7 @@
 // damaged manifest does.
 
 #include "site/publishplan.h"
+#include "support/files.h"
 
 #include <QtTest>
 #include <sys/stat.h>
@@ -21,12 +22,7 @@ QStringList pathsOf(const QList<publish::FileState> &files)
     return out;
 }
 
-bool write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using testfiles::writeFileWithFolders;
 
 bool setModified(const QString &path, const QDateTime &time)
 {
@@ -165,15 +161,15 @@ private slots:
     void scanFolder()
     {
         QTemporaryDir site;
-        QVERIFY(write(site.filePath("index.htm"), "<P>x</P>"));
-        QVERIFY(write(site.filePath("pics/a.gif"), "GIF89a"));
-        QVERIFY(write(site.filePath(".hidden/secret.htm"), "no"));
-        QVERIFY(write(site.filePath(".htaccess"), "no"));
-        QVERIFY(write(site.filePath("caching.htm"), "no"));
-        QVERIFY(write(site.filePath("index.htm~"), "no"));
-        QVERIFY(write(site.filePath("empty.txt"), ""));
+        QVERIFY(writeFileWithFolders(site.filePath("index.htm"), "<P>x</P>"));
+        QVERIFY(writeFileWithFolders(site.filePath("pics/a.gif"), "GIF89a"));
+        QVERIFY(writeFileWithFolders(site.filePath(".hidden/secret.htm"), "no"));
+        QVERIFY(writeFileWithFolders(site.filePath(".htaccess"), "no"));
+        QVERIFY(writeFileWithFolders(site.filePath("caching.htm"), "no"));
+        QVERIFY(writeFileWithFolders(site.filePath("index.htm~"), "no"));
+        QVERIFY(writeFileWithFolders(site.filePath("empty.txt"), ""));
         QTemporaryDir outside;
-        QVERIFY(write(outside.filePath("far.htm"), "no"));
+        QVERIFY(writeFileWithFolders(outside.filePath("far.htm"), "no"));
         QVERIFY(QFile::link(outside.path(), site.filePath("linked")));
         // A link to a file is sent as that file; a broken one and a pipe are not.
         QVERIFY(QFile::link(site.filePath("index.htm"), site.filePath("alias.htm")));
@@ -211,7 +207,7 @@ private slots:
         // The file, or the file a link in the site leads to.
         const QString path =
             change == "through a link" ? outside.filePath("t.htm") : site.filePath("a.htm");
-        QVERIFY(write(path, "one"));
+        QVERIFY(writeFileWithFolders(path, "one"));
         if (change == "through a link")
             QVERIFY(QFile::link(path, site.filePath("a.htm")));
         // Everything counts as settled, however new.
@@ -231,15 +227,15 @@ private slots:
         const QDateTime old = QFileInfo(path).lastModified();
         if (change == "rewrite" || change == "through a link") {
             now = "two";
-            QVERIFY(write(path, now));
+            QVERIFY(writeFileWithFolders(path, now));
             QVERIFY(setModified(path, old.addSecs(1)));
         } else if (change == "resize") {
             now = "three";
-            QVERIFY(write(path, now));
+            QVERIFY(writeFileWithFolders(path, now));
             QVERIFY(setModified(path, old));
         } else if (change == "replace") {
             now = "two";
-            QVERIFY(write(site.filePath("copy"), now));
+            QVERIFY(writeFileWithFolders(site.filePath("copy"), now));
             QVERIFY(setModified(site.filePath("copy"), old));
             QVERIFY(QFile::remove(path));
             QVERIFY(QFile::rename(site.filePath("copy"), path));

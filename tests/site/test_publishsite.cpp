@@ -5,6 +5,7 @@
 #include "site/ftpserver.h"
 #include "site/publishsitedialog.h"
 #include "site/sitepublisher.h"
+#include "support/files.h"
 #include "support/scripteddialogs.h"
 
 #include <QCheckBox>
@@ -17,12 +18,7 @@ Q_DECLARE_METATYPE(SitePublisher::Outcome)
 
 namespace {
 
-bool write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using testfiles::writeFileWithFolders;
 
 } // namespace
 
@@ -92,12 +88,12 @@ private slots:
         server = std::make_unique<LoopbackFtpServer>();
         QVERIFY2(server->isRunning(), "python3-pyftpdlib is needed (scripts/setup)");
         for (const QString &name : siteFiles())
-            QVERIFY(write(site.filePath(name), name.toUtf8().repeated(300)));
+            QVERIFY(writeFileWithFolders(site.filePath(name), name.toUtf8().repeated(300)));
         // Never sent.
-        QVERIFY(write(site.filePath(".htpasswd"), "secret"));
-        QVERIFY(write(site.filePath(".git/config"), "x"));
-        QVERIFY(write(site.filePath("caching.htm"), "preview"));
-        QVERIFY(write(site.filePath("page00.htm~"), "backup"));
+        QVERIFY(writeFileWithFolders(site.filePath(".htpasswd"), "secret"));
+        QVERIFY(writeFileWithFolders(site.filePath(".git/config"), "x"));
+        QVERIFY(writeFileWithFolders(site.filePath("caching.htm"), "preview"));
+        QVERIFY(writeFileWithFolders(site.filePath("page00.htm~"), "backup"));
     }
 
     // The window: the plan, then Publish, then the outcome.
@@ -126,8 +122,8 @@ private slots:
     void secondPublishSendsOnlyChanges()
     {
         QCOMPARE(run(0, 0).uploaded, 0);
-        QVERIFY(write(site.filePath("page03.htm"), "changed"));
-        QVERIFY(write(site.filePath("pics/new.png"), "new"));
+        QVERIFY(writeFileWithFolders(site.filePath("page03.htm"), "changed"));
+        QVERIFY(writeFileWithFolders(site.filePath("pics/new.png"), "new"));
         QVERIFY(QFile::remove(site.filePath("page11.htm")));
         const SitePublisher::Outcome outcome = run(2, 1);
         QVERIFY2(outcome.failure.ok(), qPrintable(outcome.failure.reason));
@@ -153,7 +149,7 @@ private slots:
     {
         for (const QString &name : siteFiles()) {
             if (QFile::exists(site.filePath(name)))
-                QVERIFY(write(site.filePath(name), "version 2 of " + name.toUtf8()));
+                QVERIFY(writeFileWithFolders(site.filePath(name), "version 2 of " + name.toUtf8()));
         }
         const int total = int(siteFiles().size()) - 1; // page11 is gone
         // A folder where the temporary of page07 would go.
@@ -217,7 +213,7 @@ private slots:
         QVERIFY(planned.wait(30000));
         const QString manifest = publisher.manifestPath();
         QVERIFY(manifest.startsWith(state.path() + QStringLiteral("/lorimel/publish/")));
-        QVERIFY(write(site.filePath("late.htm"), "late"));
+        QVERIFY(writeFileWithFolders(site.filePath("late.htm"), "late"));
         QFile journal(publish::journalFile(manifest));
         QVERIFY(journal.open(QIODevice::WriteOnly));
         journal.write(publish::addedLine(publish::scanFolder(site.path()).first()));

@@ -1,6 +1,7 @@
 #include "kernel/appstate.h"
-#include "site/immutable.h"
 #include "site/sitefiles.h"
+#include "support/files.h"
+#include "support/immutable.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,17 +20,8 @@ Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testfiles::readFile;
+using testfiles::writeFile;
 
 QStringList roots(const QList<Drive> &drives)
 {

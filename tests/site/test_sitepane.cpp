@@ -1,10 +1,11 @@
 #include "kernel/builderids.h"
 #include "site/ftpserver.h"
 #include "site/ftpuploader.h"
-#include "site/immutable.h"
 #include "site/sitelisting.h"
 #include "site/sitepane.h"
 #include "support/fakeworkbench.h"
+#include "support/files.h"
+#include "support/immutable.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +28,8 @@ Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
 
+using testfiles::writeFile;
+
 class RecordingDialogs : public ScriptedDialogs
 {
 public:
@@ -45,12 +48,6 @@ public:
     RecordingDialogs recording;
     DialogService &dialogs() override { return recording; }
 };
-
-bool writeFile(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QStringList listed(const QListWidget *list)
 {
@@ -111,10 +108,10 @@ private slots:
         site = std::make_unique<QTemporaryDir>();
         QVERIFY(site->isValid());
         for (const QString &name : kSiteFiles)
-            QVERIFY(writeFile(sitePath(name)));
-        QVERIFY(writeFile(sitePath(".hidden")));
+            QVERIFY(writeFile(sitePath(name), "x"));
+        QVERIFY(writeFile(sitePath(".hidden"), "x"));
         QVERIFY(QDir(sitePath()).mkpath("images/small"));
-        QVERIFY(writeFile(sitePath("images/logo.png")));
+        QVERIFY(writeFile(sitePath("images/logo.png"), "x"));
 
         bench = std::make_unique<Bench>();
         bench->appState.siteDirectory = sitePath();
@@ -181,7 +178,7 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(sitePath("pipe")).constData(), 0600) == 0);
         QVERIFY(QFile::link(sitePath("pipe"), sitePath("pipe.htm")));
         const QString stale = QStringLiteral(".index.htm.lorimel-2147483600-abcdef.tmp");
-        QVERIFY(writeFile(sitePath(stale)));
+        QVERIFY(writeFile(sitePath(stale), "x"));
         pane->refresh();
         QCOMPARE(listed(pane->fileList()), kSiteFiles);
         QVERIFY(!QFile::exists(sitePath(stale)));

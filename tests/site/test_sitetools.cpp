@@ -1,8 +1,9 @@
 // Copying into the site, the thumbnail browser's pictures and strip, and
 // the properties window's rules.
 
-#include "site/immutable.h"
 #include "site/sitetools.h"
+#include "support/files.h"
+#include "support/immutable.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,17 +12,8 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testfiles::readFile;
+using testfiles::writeFile;
 
 } // namespace
 

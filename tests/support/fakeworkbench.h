@@ -35,15 +35,15 @@ public:
     DialogService &dialogs() override { return scripted; }
     QWidget *mainWidget() override { return &main; }
     HtmlEditor *activeEditor() override { return editor; }
-    void portableColor(const QString &fragment) override
+    void insertFragment(const QString &fragment) override
     {
         main.setEnabled(true);
-        insertion::portableColor(*editor, appState, fragment);
+        insertion::insertFragment(*editor, appState, fragment);
     }
-    void addstuff(const QString &first, const QString &last) override
+    void wrapSelection(const QString &first, const QString &last) override
     {
         main.setEnabled(true);
-        insertion::addstuff(*editor, appState, first, last);
+        insertion::wrapSelection(*editor, appState, first, last);
     }
     bool hasDocument() const override { return editor != nullptr; }
     QString selectedText() const override { return editor ? editor->selText() : QString(); }

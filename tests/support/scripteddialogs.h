@@ -27,6 +27,7 @@ public:
     // The buttons pressed in choose(), by index.
     QList<int> choices;
     QList<Asked> asked;
+    QList<qint64> initialColours; // where each colour dialog started
     int unexpected = 0;
 
     void answer(Answer a) { answers << QVariant::fromValue(int(a)); }
@@ -68,47 +69,34 @@ public:
                                  const QString &) override
     {
         asked << Asked{QStringLiteral("input"), prompt, title, {}, {}};
-        return takeText();
+        return take<QString>();
     }
 
     QString openFileName(QWidget *, const QString &title, const QString &folder,
                          const QString &filter) override
     {
         asked << Asked{QStringLiteral("open"), title, title, folder, filter};
-        return takeText().value_or(QString());
+        return take<QString>().value_or(QString());
     }
 
     QString saveFileName(QWidget *, const QString &title, const QString &folder,
                          const QString &filter) override
     {
         asked << Asked{QStringLiteral("save"), title, title, folder, filter};
-        return takeText().value_or(QString());
+        return take<QString>().value_or(QString());
     }
 
-    std::optional<qint64> colour(QWidget *, qint64) override
+    std::optional<qint64> colour(QWidget *, qint64 initial) override
     {
         asked << Asked{QStringLiteral("colour"), {}, {}, {}, {}};
-        if (answers.isEmpty()) {
-            ++unexpected;
-            return std::nullopt;
-        }
-        const QVariant v = answers.takeFirst();
-        if (!v.isValid())
-            return std::nullopt;
-        return v.toLongLong();
+        initialColours << initial;
+        return take<qint64>();
     }
 
     std::optional<QFont> font(QWidget *, const QFont &) override
     {
         asked << Asked{QStringLiteral("font"), {}, {}, {}, {}};
-        if (answers.isEmpty()) {
-            ++unexpected;
-            return std::nullopt;
-        }
-        const QVariant v = answers.takeFirst();
-        if (!v.isValid())
-            return std::nullopt;
-        return v.value<QFont>();
+        return take<QFont>();
     }
 
     int choose(QWidget *, const QString &text, const QString &title,
@@ -123,7 +111,9 @@ public:
     }
 
 private:
-    std::optional<QString> takeText()
+    // The next answer; nothing when it cancels, or when none is queued
+    // (counted in unexpected).
+    template <typename T> std::optional<T> take()
     {
         if (answers.isEmpty()) {
             ++unexpected;
@@ -132,6 +122,6 @@ private:
         const QVariant v = answers.takeFirst();
         if (!v.isValid())
             return std::nullopt;
-        return v.toString();
+        return v.value<T>();
     }
 };

@@ -1,10 +1,16 @@
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 #include "widgets/listgrid.h"
 
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -54,24 +60,122 @@ private slots:
         QCOMPARE(edit->accessibleName(), QStringLiteral("Title:"));
     }
 
-    void colourFieldWritesHtmlColourAndRemembers()
+    // How each kind of colour field chooses: which part opens the dialog,
+    // where the dialog starts, what text and colour a choice leaves.
+    void colourFieldChooses_data()
     {
+        QTest::addColumn<QString>("parts"); // c combo, p patch, b button
+        QTest::addColumn<bool>("shared");   // the window's fields share one memory
+        QTest::addColumn<qint64>("answer"); // -1 cancels
+        QTest::addColumn<qint64>("startsOn");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("shown");
+        // The field starts on colour 0x112233 and text "navy"; the memory on 0x445566.
+        QTest::newRow("names and button") << "cb" << true << qint64(0x0080FF) << qint64(0x445566)
+                                          << "#FF8000" << qint64(0x0080FF);
+        QTest::newRow("cancel keeps all")
+            << "cb" << true << qint64(-1) << qint64(0x445566) << "navy" << qint64(0x112233);
+        QTest::newRow("button and patch, own colour")
+            << "bp" << false << qint64(0xFF) << qint64(0x112233) << "#FF0000" << qint64(0xFF);
+        QTest::newRow("patch alone")
+            << "p" << true << qint64(0xFF0000) << qint64(0x445566) << "#0000FF" << qint64(0xFF0000);
+        QTest::newRow("button alone")
+            << "b" << true << qint64(0x00FF00) << qint64(0x445566) << "#00FF00" << qint64(0x00FF00);
+    }
+    void colourFieldChooses()
+    {
+        QFETCH(QString, parts);
+        QFETCH(bool, shared);
+        QFETCH(qint64, answer);
+        QFETCH(qint64, startsOn);
+        QFETCH(QString, text);
+        QFETCH(qint64, shown);
         FakeWorkbench bench;
-        qint64 last = 0;
-        ColourField a("Combo1", "Command1", QStringLiteral("Set Color"), bench.scripted, &last);
-        ColourField b("Combo2", "Command2", QStringLiteral("Choose"), bench.scripted, &last);
-        QCOMPARE(a.combo()->count(), 16);
-        QCOMPARE(a.combo()->itemText(0), QStringLiteral("AQUA"));
-        bench.scripted.answerColour(0x0080FF); // red FF, green 80, blue 00
-        QTest::mouseClick(a.button(), Qt::LeftButton);
-        QCOMPARE(a.text(), QStringLiteral("#FF8000"));
-        QCOMPARE(last, qint64(0x0080FF));
-        // Cancel changes nothing.
-        b.setText(QStringLiteral("navy"));
-        bench.scripted.answerCancel();
-        QTest::mouseClick(b.button(), Qt::LeftButton);
-        QCOMPARE(b.text(), QStringLiteral("navy"));
-        QCOMPARE(last, qint64(0x0080FF));
+        qint64 memory = 0x445566;
+        ColourField field(QStringLiteral("Colour"),
+                          {parts.contains(u'c') ? "Combo1" : nullptr,
+                           parts.contains(u'p') ? "Picture1" : nullptr,
+                           parts.contains(u'b') ? "Command1" : nullptr, QStringLiteral("Set")});
+        field.setDialog(bench.scripted, shared ? &memory : nullptr);
+        field.showColour(0x112233);
+        field.setText(QStringLiteral("navy"));
+        if (answer < 0)
+            bench.scripted.answerCancel();
+        else
+            bench.scripted.answerColour(answer);
+        QAbstractButton *opener =
+            field.button() ? static_cast<QAbstractButton *>(field.button()) : field.patch();
+        QTest::mouseClick(opener, Qt::LeftButton);
+        QCOMPARE(bench.scripted.initialColours, QList<qint64>{startsOn});
+        QCOMPARE(field.text(), text);
+        QCOMPARE(field.colour(), shown);
+        QCOMPARE(memory, shared && answer >= 0 ? answer : qint64(0x445566));
+        QCOMPARE(bench.scripted.unexpected, 0);
+    }
+
+    void colourFieldParts()
+    {
+        ColourField named(QStringLiteral("Border Color"),
+                          {"Combo3", nullptr, "Command5", QStringLiteral("Set Color")});
+        QCOMPARE(named.combo()->count(), 16);
+        QCOMPARE(named.combo()->itemText(0), QStringLiteral("AQUA"));
+        QCOMPARE(named.combo()->accessibleName(), QStringLiteral("Border Color"));
+        QVERIFY(!named.patch());
+        // Typed text stays as typed.
+        named.setText(QStringLiteral("navy"));
+        QCOMPARE(named.text(), QStringLiteral("navy"));
+
+        // A patch without a dialog only shows; text that is no "#RRGGBB"
+        // leaves its colour.
+        ColourField shown(QStringLiteral("Sample"), {nullptr, "Picture1"});
+        QCOMPARE(shown.objectName(), QStringLiteral("Picture1"));
+        QCOMPARE(shown.patch()->accessibleName(), QStringLiteral("Sample"));
+        QVERIFY(!shown.choose());
+        shown.setText(QStringLiteral("#00ff80"));
+        QCOMPARE(shown.colour(), qint64(0x80FF00));
+        QCOMPARE(shown.patch()->toolTip(), QStringLiteral("#00FF80"));
+        shown.setText(QStringLiteral("teal"));
+        QCOMPARE(shown.colour(), qint64(0x80FF00));
+        QCOMPARE(shown.text(), QStringLiteral("teal"));
+        QCOMPARE(shown.patch()->focusPolicy(), Qt::NoFocus);
+    }
+
+    // OK and Cancel sit in the desktop's button box with their captions;
+    // Enter in a field presses OK only where the dialog asks for that.
+    void okCancelRow_data()
+    {
+        QTest::addColumn<bool>("enterPressesOk");
+        QTest::newRow("a builder") << false;
+        QTest::newRow("a settings dialog") << true;
+    }
+    void okCancelRow()
+    {
+        QFETCH(bool, enterPressesOk);
+        QDialog dialog;
+        auto *field = new QLineEdit(&dialog);
+        auto *layout = new QVBoxLayout(&dialog);
+        layout->addWidget(field);
+        layout->addLayout(formkit::okCancelRow(&dialog, "cmdOK", "cmdCancel",
+                                               enterPressesOk ? "cmdOK" : nullptr));
+        FIND(QPushButton, ok, &dialog, "cmdOK");
+        FIND(QPushButton, cancel, &dialog, "cmdCancel");
+        QCOMPARE(ok->text(), QStringLiteral("&OK"));
+        QCOMPARE(cancel->text(), QStringLiteral("&Cancel"));
+        auto *box = qobject_cast<QDialogButtonBox *>(ok->parentWidget());
+        QVERIFY(box);
+        QCOMPARE(box->buttonRole(ok), QDialogButtonBox::AcceptRole);
+        QCOMPARE(box->buttonRole(cancel), QDialogButtonBox::RejectRole);
+
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(accepted.size(), enterPressesOk ? 1 : 0);
+        if (!enterPressesOk) {
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QCOMPARE(accepted.size(), 1);
+        }
     }
 
     void filePickerGivesTheBareName()
