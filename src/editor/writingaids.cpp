@@ -102,6 +102,10 @@ void WritingAids::caretMoved()
     // The list follows the word at the caret, or goes.
     if (m_list->isVisible())
         showList();
+    // An edit takes the marks away at once; they come back once the caret
+    // rests.
+    if (m_edited)
+        clearMatch();
     m_matchTimer->start(m_edited ? MatchAfterTyping : 0);
     m_edited = false;
 }
@@ -250,23 +254,27 @@ bool WritingAids::eventFilter(QObject *watched, QEvent *event)
 // markup does not pair them.
 void WritingAids::markMatch()
 {
-    m_editor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, MatchingTagIndicator);
-    for (auto &range : m_marked) {
-        if (range[1] > 0)
-            m_editor.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, range[0], range[1]);
-        range[0] = range[1] = 0;
-    }
+    clearMatch();
     if (m_editor.SendScintilla(Sci::SCI_GETSELECTIONEMPTY) == 0)
         return;
     const auto match = markupnav::matchAt(m_editor.markup(), m_editor.caretByte());
     if (!match)
         return;
-    const markupnav::Range ranges[2] = {match->open, match->close};
-    for (int k = 0; k < 2; ++k) {
-        m_marked[k][0] = long(ranges[k].start);
-        m_marked[k][1] = long(ranges[k].end - ranges[k].start);
-        m_editor.SendScintilla(Sci::SCI_INDICATORFILLRANGE, m_marked[k][0], m_marked[k][1]);
+    for (const markupnav::Range &tag : {match->open, match->close}) {
+        m_editor.SendScintilla(Sci::SCI_INDICATORFILLRANGE, long(tag.start),
+                               long(tag.end - tag.start));
     }
+    m_marked = true;
+}
+
+// The marks move with the text, so all of it is cleared.
+void WritingAids::clearMatch()
+{
+    m_editor.SendScintilla(Sci::SCI_SETINDICATORCURRENT, MatchingTagIndicator);
+    if (m_marked)
+        m_editor.SendScintilla(Sci::SCI_INDICATORCLEARRANGE, 0UL,
+                               m_editor.SendScintilla(Sci::SCI_GETLENGTH));
+    m_marked = false;
 }
 
 bool WritingAids::closeElement()

@@ -57,6 +57,7 @@ private:
     void hideList();
     void placeList();
     void markMatch();
+    void clearMatch();
     void tellCurrentItem();
 
     HtmlEditor &m_editor;
@@ -66,6 +67,6 @@ private:
     QTimer *m_matchTimer;
     completion::Context m_context;
     QVector<completion::Entry> m_entries;
-    long m_marked[2][2] = {{0, 0}, {0, 0}}; // the tags marked now: from, length
-    bool m_edited = false;                  // the text changed since the caret last moved
+    bool m_marked = false; // a pair of tags is marked
+    bool m_edited = false; // the text changed since the caret last moved
 };

@@ -207,6 +207,10 @@ void TestWritingAids::matchingTagsMarked()
     doc.editor->setSelStart(7); // in <B>
     QTRY_VERIFY_WITH_TIMEOUT(doc.marks(5), 60000);
     QCOMPARE(markedNow(), QStringLiteral("xxx xxxx"));
+    // Typed into, the tag no longer matches: no mark is left behind.
+    typing::press(doc.editor, QStringLiteral("i"));
+    QTRY_VERIFY_WITH_TIMEOUT(markedNow().isEmpty(), 60000);
+    typing::press(doc.editor, QStringLiteral("\b"));
     doc.editor->setSelStart(18); // in </DIV>
     QTRY_VERIFY_WITH_TIMEOUT(doc.marks(0), 60000);
     QCOMPARE(markedNow(), QStringLiteral("xxxxx        xxxxxx"));
