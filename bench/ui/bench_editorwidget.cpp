@@ -206,7 +206,8 @@ BENCHMARK(BM_KeyToPaint)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMi
 // scans the text again from there.
 void BM_KeyToPaintInOpenComment(benchmark::State &state)
 {
-    Shown shown(document(state.range(0)).replace(QStringLiteral("-->"), QStringLiteral("- ->")));
+    Shown shown(
+        QString(document(state.range(0))).replace(QStringLiteral("-->"), QStringLiteral("- ->")));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
     for (auto _ : state) {
         QCoreApplication::sendEvent(shown.editor, &press);
