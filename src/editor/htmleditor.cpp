@@ -63,9 +63,42 @@ void installQuietInterface()
 constexpr int kFirstReserved = 32;
 constexpr int kLastReserved = 39;
 constexpr int kLastStyle = 255;
+// Fold levels stop growing this deep (the editor's own limit is 3071).
+constexpr int MaxFoldDepth = 2000;
 } // namespace
 
-HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
+// The editor's text as the element finder reads it.
+class HtmlEditor::Markup : public markupnav::Text
+{
+public:
+    explicit Markup(HtmlEditor &editor) : m_editor(editor) {}
+    qsizetype size() const override { return m_editor.SendScintilla(SCI_GETLENGTH); }
+    int lineCount() const override { return int(m_editor.SendScintilla(SCI_GETLINECOUNT)); }
+    qsizetype lineStart(int line) const override
+    {
+        return line >= lineCount() ? size()
+                                   : m_editor.SendScintilla(SCI_POSITIONFROMLINE, long(line));
+    }
+    int lineAt(qsizetype pos) const override
+    {
+        return int(m_editor.SendScintilla(SCI_LINEFROMPOSITION, long(pos)));
+    }
+    markupscan::LineState lineState(int line) const override { return m_editor.lineState(line); }
+    QByteArrayView bytes(qsizetype from, qsizetype to) const override
+    {
+        if (to <= from)
+            return QByteArrayView();
+        const auto *data = reinterpret_cast<const char *>(
+            m_editor.SendScintilla(SCI_GETRANGEPOINTER, long(from), long(to - from)));
+        return QByteArrayView(data, to - from);
+    }
+    markupscan::ElementPool &pool() const override { return m_editor.m_elements; }
+
+private:
+    HtmlEditor &m_editor;
+};
+
+HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent), m_markup(new Markup(*this))
 {
     installQuietInterface();
     liveEditors().append(this);
@@ -86,6 +119,9 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     setMarginWidth(0, QStringLiteral("00000"));
     setMarginLineNumbers(0, true);
     setMarginWidth(1, 0);
+    setFolding(BoxedTreeFoldStyle, 2);
+    // A fold whose head is gone opens again.
+    SendScintilla(SCI_SETAUTOMATICFOLD, long(SC_AUTOMATICFOLD_CHANGE));
     setCaretLineVisible(false);
     setBraceMatching(NoBraceMatch);
     setAutoIndent(false);
@@ -185,6 +221,12 @@ int HtmlEditor::lineScanState(int line) const
     return int(SendScintilla(SCI_GETLINESTATE, long(line)));
 }
 
+const markupnav::Text &HtmlEditor::markup()
+{
+    updateColours();
+    return *m_markup;
+}
+
 void HtmlEditor::updateColours()
 {
     if (m_dirtyFrom < 0)
@@ -252,7 +294,7 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
     }
     const markupscan::LineState first = lineState(firstLine);
     long position = SendScintilla(SCI_POSITIONFROMLINE, firstLine);
-    markupscan::Scanner scanner(position, first);
+    markupscan::Scanner scanner(position, first, &m_elements);
     long paintFrom = position;
     // Paints what was scanned before to; a comment still open there that
     // ends later is painted as a comment up to it.
@@ -287,6 +329,9 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
             if (int(SendScintilla(SCI_GETLINESTATE, at)) != state.packed())
                 SendScintilla(SCI_SETLINESTATE, at, long(state.packed()));
         }
+        // A line's fold level follows from its state and the next one's.
+        updateFoldLevels(firstStateLine - 1,
+                         qMin(stopLine, firstStateLine + long(states.size())) - 1);
         firstStateLine += long(states.size());
     };
     // Whether the comment open at the start ends, now that the scan knows.
@@ -309,6 +354,10 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
                              SendScintilla(SCI_GETRANGEPOINTER, position, end - position)),
                          end - position);
         }
+        // A comment open at the start that did not end before ends now:
+        // its earlier lines change too, so nothing is kept from this scan.
+        if (first.inComment && !first.commentEnds && scanner.lastCommentEnd() >= 0)
+            return false;
         const QVector<int> &states = scanner.lineStates();
         for (qsizetype k = compared; k < states.size(); ++k) {
             const long next = firstStateLine + long(k);
@@ -341,6 +390,28 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
             paint(position, false);
         }
         block = qMin(block * 2, 1L << 20);
+    }
+}
+
+// The fold level of each line from firstLine to lastLine: its depth, and
+// the head of a fold when the next line lies deeper.
+void HtmlEditor::updateFoldLevels(long firstLine, long lastLine)
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    firstLine = qMax(0L, firstLine);
+    lastLine = qMin(lastLine, lines - 1);
+    if (firstLine > lastLine)
+        return;
+    const auto depthAt = [this](long line) {
+        return qMin(markupscan::foldDepth(m_elements, lineState(line)), MaxFoldDepth);
+    };
+    int depth = depthAt(firstLine);
+    for (long line = firstLine; line <= lastLine; ++line) {
+        const int next = line + 1 < lines ? depthAt(line + 1) : 0;
+        const long level = (SC_FOLDLEVELBASE + depth) | (next > depth ? SC_FOLDLEVELHEADERFLAG : 0);
+        if (SendScintilla(SCI_GETFOLDLEVEL, line) != level)
+            SendScintilla(SCI_SETFOLDLEVEL, line, level);
+        depth = next;
     }
 }
 
@@ -520,6 +591,33 @@ void HtmlEditor::setSelText(const QString &text)
     styleInserted(start, end);
     updateColours();
     settleLines();
+}
+
+long HtmlEditor::caretByte() const
+{
+    return SendScintilla(SCI_GETCURRENTPOS);
+}
+
+void HtmlEditor::insertAfterCaret(const QString &text)
+{
+    prepareTypingStyle();
+    const long at = caretByte();
+    const QByteArray bytes = text.toUtf8();
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_INSERTTEXT, static_cast<uintptr_t>(at), bytes.constData());
+    SendScintilla(SCI_ENDUNDOACTION);
+    styleInserted(int(at), int(at + bytes.size()));
+    SendScintilla(SCI_SETEMPTYSELECTION, at);
+    updateColours();
+}
+
+void HtmlEditor::replaceBytes(long from, long to, const QString &text, int caretBack)
+{
+    SendScintilla(SCI_SETSEL, from, to);
+    setSelText(text);
+    if (caretBack > 0)
+        SendScintilla(SCI_GOTOPOS,
+                      SendScintilla(SCI_POSITIONRELATIVE, caretByte(), long(-caretBack)));
 }
 
 // The style byte at a byte position: the editor answers with a signed

@@ -10,9 +10,19 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
+#include "editor/markupnav.h"
 #include "editor/markupscan.h"
 #include "editor/smartcolor.h"
+
+// The editor's indicators, one number each (Scintilla keeps 0 to 7 for
+// lexers): the pair of tags that match at the caret, and the words the
+// spelling check marks.
+enum EditorIndicator {
+    MatchingTagIndicator = 8,
+    SpellingIndicator = 9,
+};
 
 class HtmlEditor : public QsciScintilla
 {
@@ -81,6 +91,15 @@ public:
     // The scan's state where a line starts (markupscan::LineState packed),
     // for tools that need to know whether a line starts in a tag or comment.
     int lineScanState(int line) const;
+    // The text with the scan state of its lines, brought up to date, for
+    // finding elements (positions in bytes).
+    const markupnav::Text &markup();
+    // Writes text at the caret as one undo step, leaving the caret before it.
+    void insertAfterCaret(const QString &text);
+    // Replaces bytes [from, to) as one undo step; the caret ends caretBack
+    // characters before the end of what was written.
+    void replaceBytes(long from, long to, const QString &text, int caretBack = 0);
+    long caretByte() const;
 
     // Searches from start (to end, or the end of the text when end < 0),
     // letters in any case unless matchCase, without copying the whole text;
@@ -122,6 +141,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    class Markup;
+    void updateFoldLevels(long firstLine, long lastLine);
     void noteInsert(long position, long length);
     void noteDelete(long position, long length);
     void noteLines(long fromByte, long toByte);
@@ -158,6 +179,8 @@ private:
         long lineCount = 0;
     } m_pendingLines;
     bool m_settleQueued = false;
+    markupscan::ElementPool m_elements; // the stacks the line states name
+    std::unique_ptr<Markup> m_markup;
     QString m_fontFamily = QStringLiteral("Arial");
     double m_fontSize = 0; // set by the constructor
 };

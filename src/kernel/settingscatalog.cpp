@@ -71,6 +71,8 @@ const Setting &setting(Key key)
         t[SpellCheck] = booleanSetting(Main, "Settings", "SpellCheck", true);
         t[SpellLanguage] = textSetting(Main, "Settings", "SpellLanguage");
         t[CheckWarnings] = booleanSetting(Main, "Settings", "CheckWarnings", true);
+        t[AutoClose] = booleanSetting(Main, "Settings", "AutoClose", true);
+        t[TagCase] = textSetting(Main, "Settings", "TagCase", tagCaseText(true));
         t[SiteDrive] = textSetting(Main, "Direct", "Drive");
         t[SiteDirectory] = textSetting(Main, "Direct", "Director");
         t[SiteFilePath] = textSetting(Main, "Direct", "FilePath");

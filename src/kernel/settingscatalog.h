@@ -51,6 +51,8 @@ enum Key {
     SpellCheck,     // Settings/SpellCheck, True: mark misspellings while typing
     SpellLanguage,  // Settings/SpellLanguage: a dictionary; empty: the page's LANG
     CheckWarnings,  // Settings/CheckWarnings, True: Page Check lists warnings too
+    AutoClose,      // Settings/AutoClose, True: end tags written while typing
+    TagCase,        // Settings/TagCase, "Upper": the case of tags written (or "Lower")
     SiteDrive,      // Direct/Drive
     SiteDirectory,  // Direct/Director
     SiteFilePath,   // Direct/FilePath
@@ -88,6 +90,11 @@ enum Key {
 };
 
 const Setting &setting(Key key);
+// The stored text of the tag case.
+inline QString tagCaseText(bool upper)
+{
+    return upper ? QStringLiteral("Upper") : QStringLiteral("Lower");
+}
 // The indexed ones: colour 0 .. 4 (Tables ... Other) and bar 0 .. 4
 // (Picture1 ... Picture15), out-of-range indexes clamped.
 const Setting &colour(int index);

@@ -101,6 +101,7 @@ private:
     QAction *addItem(QMenu *menu, const QString &objectName, const QString &caption,
                      bool built = true);
     void addShortcuts();
+    void addWritingAids();
     void connectEditCommands();
     void connectTools();
     void connectBuilders();

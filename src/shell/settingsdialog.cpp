@@ -234,9 +234,17 @@ QWidget *SettingsDialog::buildBrowserPanel()
         m_spellLanguage->addItem(d.name, d.name);
     grid->addWidget(buddyLabel(tr("Spelling &Language"), m_spellLanguage, panel), 9, 2, 1, 2);
     grid->addWidget(m_spellLanguage, 10, 2);
+    m_autoClose = new QCheckBox(tr("&Write end tags while typing"), panel);
+    m_autoClose->setObjectName(QStringLiteral("chkAutoClose"));
+    grid->addWidget(m_autoClose, 11, 2, 1, 2);
+    m_tagCase = new QComboBox(panel);
+    m_tagCase->setObjectName(QStringLiteral("cboTagCase"));
+    m_tagCase->addItems({tr("UPPER CASE"), tr("lower case")});
+    grid->addWidget(buddyLabel(tr("&Case of tags written for you"), m_tagCase, panel), 12, 2, 1, 2);
+    grid->addWidget(m_tagCase, 13, 2);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(11, 1);
+    grid->setRowStretch(14, 1);
     return panel;
 }
 
@@ -374,6 +382,8 @@ void SettingsDialog::load()
     if (!state.spellLanguage.isEmpty() && m_spellLanguage->findData(state.spellLanguage) < 0)
         m_spellLanguage->addItem(state.spellLanguage, state.spellLanguage);
     m_spellLanguage->setCurrentIndex(qMax(0, m_spellLanguage->findData(state.spellLanguage)));
+    m_autoClose->setChecked(state.autoClose);
+    m_tagCase->setCurrentIndex(state.upperCaseTags ? 0 : 1);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fontSizeText);
@@ -455,6 +465,11 @@ void SettingsDialog::save()
                     state.spellCheck ? QStringLiteral("True") : QStringLiteral("False"));
     state.spellLanguage = m_spellLanguage->currentData().toString();
     settings::write(store, settings::SpellLanguage, state.spellLanguage);
+    state.autoClose = m_autoClose->isChecked();
+    settings::write(store, settings::AutoClose,
+                    state.autoClose ? QStringLiteral("True") : QStringLiteral("False"));
+    state.upperCaseTags = m_tagCase->currentIndex() == 0;
+    settings::write(store, settings::TagCase, settings::tagCaseText(state.upperCaseTags));
 
     for (int i = 0; i < 5; ++i) {
         const qint64 colour = m_colours[std::size_t(i)]->colour();
@@ -514,6 +529,9 @@ void SettingsDialog::purge()
     state.livePreview = settings::boolean(m_workbench.settings(), settings::LivePreview);
     state.spellCheck = settings::boolean(m_workbench.settings(), settings::SpellCheck);
     state.spellLanguage = settings::text(m_workbench.settings(), settings::SpellLanguage);
+    state.autoClose = settings::boolean(m_workbench.settings(), settings::AutoClose);
+    state.upperCaseTags =
+        settings::text(m_workbench.settings(), settings::TagCase) != settings::tagCaseText(false);
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
