@@ -1,5 +1,6 @@
 #include "platform/safefile.h"
 
+#include "platform/parallel.h"
 #include "platform/textfile.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -19,6 +21,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace safefile {
 
@@ -493,7 +496,12 @@ bool Batch::add(const QString &path, const QByteArray &bytes, const Options &opt
     const bool ok = stage(
         path, options,
         [&bytes](int fd, int *failure) {
-            return writeAll(fd, bytes.constData(), bytes.size(), 0, failure);
+            if (!writeAll(fd, bytes.constData(), bytes.size(), 0, failure))
+                return false;
+            // Start taking it to disk now, while the next ones are made;
+            // commit() waits for it.
+            sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+            return true;
         },
         false, staged.get(), &why, &m_folders);
     if (!ok) {
@@ -507,21 +515,31 @@ bool Batch::add(const QString &path, const QByteArray &bytes, const Options &opt
 
 QList<Batch::Result> Batch::commit()
 {
-    // One sync per file system brings every temporary to disk.
-    QSet<dev_t> synced;
-    QString syncError;
-    for (const auto &staged : std::as_const(m_staged)) {
-        struct stat st;
-        const QByteArray folder = folderOf(staged->target);
-        if (stat(folder.constData(), &st) != 0 || synced.contains(st.st_dev))
-            continue;
-        synced.insert(st.st_dev);
-        const int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0 || syncfs(fd) != 0)
-            syncError = reason(errno);
-        if (fd >= 0)
-            close(fd);
+    // Every temporary on disk before any of them replaces its file. Each is
+    // synced on its own rather than the whole file system, which would
+    // also wait for everything other programs have written. First the
+    // contents, already on their way, then the records of where they lie:
+    // those went into the same few journal commits by then, so most of the
+    // syncs find theirs done.
+    const QList<std::shared_ptr<Staged>> &staged = m_staged;
+    std::vector<int> failures(size_t(staged.size()), 0);
+    for (const bool contents : {true, false}) {
+        parallel::forEach(staged.size(), 8, [&](qsizetype i) {
+            const int fd = open(staged[i]->temporary.constData(), O_RDONLY | O_CLOEXEC);
+            if (fd >= 0 && contents)
+                sync_file_range(fd, 0, 0,
+                                SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                                    SYNC_FILE_RANGE_WAIT_AFTER);
+            if (fd < 0 || (!contents && fdatasync(fd) != 0))
+                failures[size_t(i)] = errno;
+            if (fd >= 0)
+                close(fd);
+        });
     }
+    QString syncError;
+    const auto failed = std::find_if(failures.begin(), failures.end(), [](int e) { return e; });
+    if (failed != failures.end())
+        syncError = reason(*failed);
     QList<Result> results;
     QSet<QByteArray> folders;
     for (const auto &staged : std::as_const(m_staged)) {

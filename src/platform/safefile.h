@@ -56,11 +56,11 @@ struct Staged;
 using FolderChecks = QHash<QByteArray, bool>; // folder -> the program's own
 
 // Many files in one go (Multi-File Replace): every new content is written
-// beside its file first, then one sync covers them all before each is put
-// in place. The same guarantees as write(), at the cost of one sync per
-// file system instead of one per file. Each folder is checked and swept of
-// stale temporaries once. Temporaries not committed are removed when the
-// batch goes.
+// beside its file first and starts on its way to disk at once; commit()
+// waits until all of them are on disk (a few at a time) before any is put
+// in place. The same guarantees as write(). Each folder is checked and
+// swept of stale temporaries once. Temporaries not committed are removed
+// when the batch goes.
 class Batch
 {
 public:

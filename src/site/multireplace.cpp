@@ -1,5 +1,6 @@
 #include "site/multireplace.h"
 
+#include "platform/parallel.h"
 #include "platform/paths.h"
 #include "platform/textfile.h"
 #include "site/sitefiles.h"
@@ -7,6 +8,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QThread>
+
+#include <algorithm>
 
 namespace multireplace {
 
@@ -82,22 +86,36 @@ Run::Run(const QString &folder, const QStringList &names, const QString &find,
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     safefile::Options options;
     options.existingOnly = true;
-    for (const QString &name : names) {
-        FileResult result;
-        result.name = name;
-        const QString path = paths::join(folder, name);
-        QByteArray bytes;
-        result.outcome = prepare(canonicalFolder, path, find, replacement, sensitivity,
-                                 &result.replacements, &bytes);
-        if (result.outcome == Outcome::Written) {
-            if (m_batch.add(path, bytes, options, &result.error))
-                m_staged << int(m_results.size());
-            else
-                result.outcome = Outcome::Unwritable;
+    m_results.resize(names.size());
+    // Read and replaced a block at a time on every core, then written in
+    // the order given: the new contents held at once stay few.
+    constexpr qsizetype Block = 64;
+    QList<QByteArray> contents(Block);
+    // Detached once here, so the threads below only touch their own items.
+    FileResult *results = m_results.data();
+    QByteArray *newContents = contents.data();
+    for (qsizetype first = 0; first < names.size(); first += Block) {
+        const qsizetype count = std::min(Block, names.size() - first);
+        parallel::forEach(count, QThread::idealThreadCount(), [&](qsizetype k) {
+            FileResult &result = results[first + k];
+            result.name = names[first + k];
+            result.outcome =
+                prepare(canonicalFolder, paths::join(folder, result.name), find, replacement,
+                        sensitivity, &result.replacements, &newContents[k]);
+        });
+        for (qsizetype k = 0; k < count; ++k) {
+            FileResult &result = results[first + k];
+            if (result.outcome == Outcome::Written) {
+                if (m_batch.add(paths::join(folder, result.name), contents[k], options,
+                                &result.error))
+                    m_staged << int(first + k);
+                else
+                    result.outcome = Outcome::Unwritable;
+            }
+            if (result.outcome != Outcome::Written)
+                result.replacements = 0;
+            newContents[k].clear();
         }
-        if (result.outcome != Outcome::Written)
-            result.replacements = 0;
-        m_results << result;
     }
 }
 

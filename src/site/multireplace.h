@@ -46,7 +46,7 @@ struct FileResult
 // two steps: constructing it reads every file and writes the new content of
 // each one that changes beside it (the safe write's temporaries, which a
 // folder sweep removes should the program be killed); commit() then brings
-// them all to disk with one sync and puts each in place.
+// them all to disk and puts each in place.
 class Run
 {
 public:
