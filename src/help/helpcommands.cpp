@@ -57,7 +57,7 @@ QString referenceAddress()
 
 void showManual(DocumentWindow &window)
 {
-    window.showPageInPreview(manual::text());
+    window.showManualInPreview(manual::text());
 }
 
 void onlineManual(Workbench &workbench)
