@@ -12,6 +12,7 @@
 struct AppState;
 class DialogService;
 class HtmlEditor;
+class MessageBar;
 class PreviewPane;
 class QSplitter;
 class QTimer;
@@ -67,6 +68,11 @@ public:
     void showAddressInPreview(const QUrl &url);
     // Preview kind only.
     PreviewPane *previewPane() const { return m_pane; }
+
+    // A new message bar above the text (below any bars already shown); the
+    // caller adds its buttons. The bar closes itself when answered.
+    MessageBar *addMessageBar(const QString &text);
+    QList<MessageBar *> messageBars() const;
 
 signals:
     void lengthChanged(qsizetype length);
