@@ -48,6 +48,14 @@ void cannotWrite(Workbench &workbench, const QString &path, const QString &error
         QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
 }
 
+void startBrowser(Workbench &workbench, const QString &program, const QString &page)
+{
+    if (!launcher::start(program, {page})) {
+        workbench.dialogs().message(workbench.mainWidget(),
+                                    QStringLiteral("Unable to start browser") + u'\n' + program);
+    }
+}
+
 } // namespace
 
 QString referenceAddress()
@@ -77,8 +85,7 @@ void onlineManual(Workbench &workbench)
         cannotWrite(workbench, path, error);
         return;
     }
-    // A browser that does not start leaves nothing more to do.
-    launcher::start(program, {path});
+    startBrowser(workbench, program, path);
 }
 
 void htmlReference(Workbench &workbench)
@@ -90,7 +97,7 @@ void htmlReference(Workbench &workbench)
     }
     const QString program = browser(workbench);
     if (!program.isEmpty())
-        launcher::start(program, {referenceAddress()});
+        startBrowser(workbench, program, referenceAddress());
 }
 
 } // namespace helpcommands

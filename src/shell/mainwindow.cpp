@@ -11,6 +11,7 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "shell/builderregistry.h"
 #include "shell/colourbar.h"
@@ -20,9 +21,11 @@
 #include "site/sitepane.h"
 #include "widgets/colourfield.h"
 
+#include <optional>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -347,7 +350,10 @@ void MainWindow::storeBars()
     if (auto *splitter = findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
         settings::write(m_settings, settings::SiteSplitter,
                         QString::fromLatin1(splitter->saveState().toBase64()));
-    m_settings.sync();
+    if (!m_settings.sync()) {
+        m_dialogs.message(this, m_settings.lastError(), QStringLiteral("Settings"),
+                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    }
 }
 
 void MainWindow::load(const QStringList &fontList, const QString &commandLineFile)
@@ -366,8 +372,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     }
     layout()->activate(); // the document area has its size before the first document
 
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    m_state.loadPreferences(m_settings, programFolder);
+    m_state.loadPreferences(m_settings, QDir::homePath(), QCoreApplication::applicationDirPath());
     m_documentArea->setTabbed(settings::boolean(m_settings, settings::TabbedDocuments));
     connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
         settings::write(m_settings, settings::TabbedDocuments,
@@ -675,27 +680,32 @@ void MainWindow::printActive()
     QsciPrinter printer(QPrinter::HighResolution);
     printer.setDocName(doc->caption());
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    QString pdf;
+    // Never over an existing file: the next free name, printed into a
+    // temporary that goes in place once complete.
+    std::optional<safefile::Pending> pdf;
     if (info.isNull()) {
-        // Never over an existing file: the next free name.
-        pdf = printing::pdfPathFor(doc->caption());
+        pdf.emplace(printing::pdfPathFor(doc->caption()));
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
+        printer.setOutputFileName(pdf->temporaryPath());
     } else {
         printer.setPrinterName(info.printerName());
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = printing::printDocument(*doc->editor(), printer);
+    QString error = pdf ? pdf->error() : QString();
+    const bool ok = error.isEmpty() && printing::printDocument(*doc->editor(), printer) &&
+                    (!pdf || pdf->commit(&error));
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        m_dialogs.message(this, QStringLiteral("The document could not be printed."),
+        m_dialogs.message(this,
+                          QStringLiteral("The document could not be printed.") +
+                              (error.isEmpty() ? QString() : u'\n' + error),
                           QStringLiteral("Print"), DialogService::Buttons::Ok,
                           DialogService::Icon::Warning);
-    } else if (!pdf.isEmpty()) {
-        m_dialogs.message(
-            this,
-            QStringLiteral("No printer is installed. The document was printed to %1").arg(pdf),
-            QStringLiteral("Print"));
+    } else if (pdf) {
+        m_dialogs.message(this,
+                          QStringLiteral("No printer is installed. The document was printed to %1")
+                              .arg(pdf->path()),
+                          QStringLiteral("Print"));
     }
 }
 

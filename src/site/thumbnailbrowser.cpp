@@ -102,6 +102,8 @@ void ThumbnailLoader::request(int index, const QString &path, int priority)
     const QSize size = m_size;
     m_pool.start(
         [this, index, path, size] {
+            if (!site::ThumbnailStrip::keeps(index, m_current.load()))
+                return; // passed by before its turn came
             QImageReader reader(path);
             // The header's size, as a browser shows the picture.
             reader.setAutoTransform(true);
@@ -117,6 +119,17 @@ void ThumbnailLoader::request(int index, const QString &path, int priority)
             emit loaded(index, image, pixelSize, QFileInfo(path).size());
         },
         priority);
+}
+
+void ThumbnailLoader::setCurrent(int index)
+{
+    m_current.store(index);
+    for (auto it = m_requested.begin(); it != m_requested.end();) {
+        if (site::ThumbnailStrip::keeps(*it, index))
+            ++it;
+        else
+            it = m_requested.erase(it);
+    }
 }
 
 ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
@@ -217,14 +230,23 @@ void ThumbnailBrowser::showCurrent()
 {
     m_stripView->move(-pixels(-m_strip.left()), 0);
     m_name->setText(currentName());
-    m_pictureText->setText(pictureText(m_strip.current()));
+    const int current = m_strip.current();
+    m_loader->setCurrent(current);
+    const auto passed = [current](const auto &it) {
+        return !site::ThumbnailStrip::keeps(it.key(), current);
+    };
+    m_thumbnails.removeIf(passed);
+    m_pictureTexts.removeIf(passed);
+    m_pictureText->setText(pictureText(current));
     if (!m_pictures.isEmpty())
-        requestAround(m_strip.current());
+        requestAround(current);
 }
 
 void ThumbnailBrowser::thumbnailLoaded(int index, const QImage &image, const QSize &pixelSize,
                                        qint64 bytes)
 {
+    if (!site::ThumbnailStrip::keeps(index, m_strip.current()))
+        return;
     m_thumbnails.insert(index, image);
     m_pictureTexts.insert(index, site::pictureText(pixelSize, bytes));
     if (index == m_strip.current())
