@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -98,6 +99,27 @@ private slots:
         bench.appState.siteFilePath = site.path();
         QVERIFY(!formkit::pictureSize(bench, "x.png"));
         QVERIFY(!formkit::pictureSize(bench, QString()));
+    }
+
+    // The size beside a file box follows the name typed into it.
+    void fileFieldShowsSize()
+    {
+        QTemporaryDir site;
+        QImage image(QSize(30, 20), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QVERIFY(image.save(site.filePath("back.png")));
+        FakeWorkbench bench;
+        bench.appState.siteFilePath = site.path();
+        FileField field("Text1", "Command1", QStringLiteral("Find"), QString(), bench);
+        field.showPictureSize();
+        auto *label = field.findChild<QLabel *>(QStringLiteral("Text1PictureSize"));
+        QVERIFY(label);
+        QVERIFY(label->text().isEmpty());
+        field.setText(QStringLiteral("back.png"));
+        QCOMPARE(label->text(), QStringLiteral("30 × 20 pixels"));
+        QCOMPARE(label->accessibleName(), label->text());
+        field.setText(QStringLiteral("missing.png"));
+        QVERIFY(label->text().isEmpty());
     }
 };
 
