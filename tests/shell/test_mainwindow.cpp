@@ -466,8 +466,9 @@ private slots:
             if (!a->isSeparator())
                 captions << a->text();
         }
-        QCOMPARE(captions.size(), 12);
-        QCOMPARE(captions.first(), QStringLiteral("Undo"));
+        QCOMPARE(captions.size(), 13);
+        QCOMPARE(captions.first(), w->action("mnuEditElementItem")->text());
+        QCOMPARE(captions.at(1), QStringLiteral("Undo"));
         QCOMPARE(captions.last(), QStringLiteral("&Underline Text <U></U>"));
         auto *smart = w->findChild<QToolButton *>("Command96");
         QCOMPARE(smart->toolTip(), QStringLiteral("Color-Codes  HTML Syntax"));
