@@ -18,6 +18,8 @@ for f in "$work/install/usr/bin/lorimel" \
          "$share/man/man1/lorimel.1"; do
   [ -s "$f" ] || { echo "missing after install: $f"; exit 1; }
 done
+[ -n "$(find "$work/install/usr/lib" -path '*/lorimel/liblorimel_preview.so')" ] ||
+  { echo "missing after install: the browser engine's module"; exit 1; }
 desktop-file-validate "$share/applications/net.lorimel.Lorimel.desktop"
 appstreamcli validate --no-net --pedantic "$share/metainfo/net.lorimel.Lorimel.metainfo.xml"
 grep -q 'lorimel' "$share/man/man1/lorimel.1"
@@ -29,8 +31,14 @@ case "$depends" in
   *libqt6widgets6*) ;;
   *) echo "the package does not pull Qt in: Depends: $depends"; exit 1 ;;
 esac
+case "$depends" in
+  *libqt6webenginewidgets6*) ;;
+  *) echo "the package does not pull the browser engine in: Depends: $depends"; exit 1 ;;
+esac
 dpkg -x "$deb" "$work/root"
 version=$(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/lorimel" --version)
 echo "$version"
 [ "$version" = "lorimel 3.0" ] || { echo "unexpected --version: $version"; exit 1; }
+# The program finds its browser engine where the package put it.
+QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/lorimel" --check-preview
 echo "package: $(basename "$deb"), Depends: $depends"

@@ -1,7 +1,8 @@
-// SmartColor, tag case conversion, Replace All and the preview's copy on
-// large documents.
+// SmartColor, tag case conversion, Replace All, the preview's copy and
+// Edit Element's reading on large documents.
 
 #include "editor/findreplace.h"
+#include "editor/reopen.h"
 #include "editor/smartcolor.h"
 #include "editor/tagcase.h"
 #include "htmlgen.h"
@@ -62,6 +63,32 @@ void BM_PreviewCopy(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * doc.size() * 2);
 }
 BENCHMARK(BM_PreviewCopy)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMillisecond);
+
+// Edit Element up to the builder's opening: the element map, the element
+// at a caret in the middle and what its builder reads of it. SmartColor's
+// scan of the same text is the yardstick.
+void BM_ElementAtCaret(benchmark::State &state)
+{
+    const QString &doc = document(state.range(0));
+    reopen::Shape content;
+    content.content = true;
+    const QList<reopen::Target> targets{
+        {{"A"}, content}, {{"IMG"}, {}}, {{"FONT"}, {}}, {{"TABLE"}, {}}, {{"FORM"}, {}}};
+    qsizetype found = 0;
+    for (auto _ : state) {
+        const elementmap::Map map = elementmap::scan(doc);
+        const reopen::Found at = reopen::find(doc, map, doc.size() / 2, targets);
+        if (const std::optional<reopen::Parts> parts =
+                reopen::partsOf(doc, map, at.element, targets.value(at.target).shape)) {
+            const tagreader::Element element = reopen::readBack(doc, *parts);
+            found = element.tag.attributes.size() + 1;
+            benchmark::DoNotOptimize(element.content.constData());
+        }
+    }
+    state.counters["found"] = double(found);
+    state.SetBytesProcessed(state.iterations() * doc.size() * 2);
+}
+BENCHMARK(BM_ElementAtCaret)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMillisecond);
 
 // An insertion in the middle of a large document: only the range is read.
 void BM_SmartColorInsertedRange(benchmark::State &state)

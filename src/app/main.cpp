@@ -2,7 +2,7 @@
 #include "platform/dialogservice.h"
 #include "platform/keyring.h"
 #include "platform/safefile.h"
-#include "preview/previewengine.h"
+#include "preview/previewmodule.h"
 #include "preview/previewrules.h"
 #include "shell/mainwindow.h"
 #include "shell/splash.h"
@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QTimer>
+#include <stdio.h>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +40,11 @@ void describe(QCommandLineParser &parser)
                                   QStringLiteral("folder"));
     writeIcons.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(writeIcons);
+    QCommandLineOption checkPreview(
+        QStringLiteral("check-preview"),
+        QStringLiteral("Load the preview's browser engine, or say why it cannot be, and quit."));
+    checkPreview.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(checkPreview);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("An HTML or text file to open."),
                                  QStringLiteral("[file]"));
@@ -87,23 +93,22 @@ int main(int argc, char *argv[])
         return 0;
     }
     // As root the browser engine starts only without its sandbox; the
-    // preview then keeps page scripts off (and says so once).
+    // preview then keeps page scripts off (and says so once). The engine
+    // reads its flags when it starts, which is later, if ever.
     const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     const previewrules::EngineStart engine = previewrules::engineStart(
         geteuid() == 0, flags, qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
     if (engine.chromiumFlags != flags)
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", engine.chromiumFlags);
-    previewengine::registerScheme();
-    // The preview's browser engine makes an OpenGL context as the
-    // application starts, which loads the whole OpenGL stack (some 50 MB
-    // and a good part of the start-up time). A user who answered that there
-    // is no browser engine has no use for it: no OpenGL then.
+    // The browser engine and the OpenGL context it draws through are
+    // loaded when a preview first needs them. A user who answered that
+    // there is no browser engine never needs OpenGL either: it is not
+    // even looked for then.
     const bool plainWindows = startupstate::peekPreviewAnswer(SettingsStore::defaultDirectory()) ==
                               std::optional<bool>(false);
     const bool noOpenGL = plainWindows && !qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION");
     if (noOpenGL)
         qputenv("QT_XCB_GL_INTEGRATION", "none");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (noOpenGL)
         qunsetenv("QT_XCB_GL_INTEGRATION"); // programs started from here keep theirs
@@ -116,6 +121,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption exitAfterStartup(QStringLiteral("exit-after-startup"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"));
     const QCommandLineOption writeIcons(QStringLiteral("write-icons"));
+    const QCommandLineOption checkPreview(QStringLiteral("check-preview"));
 
     if (parser.isSet(writeIcons)) {
         // Installation draws the icon once for each size of the theme.
@@ -125,6 +131,16 @@ int main(int argc, char *argv[])
             if (!QDir().mkpath(dir) || !writePng(programIconPixmap(size),
                                                  dir + QStringLiteral("/net.lorimel.Lorimel.png")))
                 return 1;
+        }
+        return 0;
+    }
+
+    if (parser.isSet(checkPreview)) {
+        // Installation checks that the program finds its engine.
+        QString error;
+        if (!previewmodule::engine(&error)) {
+            fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
         }
         return 0;
     }

@@ -68,7 +68,12 @@ void BackgroundSoundsBuilder::setOptions(const SoundOptions &o)
     m_loop->setEditText(o.loop);
 }
 
+QString BackgroundSoundsBuilder::fragment() const
+{
+    return buildSound(options());
+}
+
 void BackgroundSoundsBuilder::accept()
 {
-    finishOk(buildSound(options()));
+    finishOk(fragment());
 }

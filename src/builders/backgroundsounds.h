@@ -20,6 +20,8 @@ public:
 
     graphics::SoundOptions options() const;
     void setOptions(const graphics::SoundOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 

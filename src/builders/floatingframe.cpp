@@ -77,7 +77,12 @@ void FloatingFrame::setOptions(const FloatingFrameOptions &o)
     m_scrollBars->setChecked(o.scrollBars);
 }
 
+QString FloatingFrame::fragment() const
+{
+    return buildFloatingFrame(options());
+}
+
 void FloatingFrame::accept()
 {
-    finishOk(buildFloatingFrame(options()));
+    finishOk(fragment());
 }

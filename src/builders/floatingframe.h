@@ -17,6 +17,8 @@ public:
 
     links::FloatingFrameOptions options() const;
     void setOptions(const links::FloatingFrameOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 

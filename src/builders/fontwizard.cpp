@@ -1,7 +1,10 @@
 #include "builders/fontwizard.h"
 
 #include "kernel/appstate.h"
+#include "kernel/colour.h"
+#include "kernel/tagreader.h"
 #include "widgets/colourfield.h"
+#include "widgets/contrastbadge.h"
 #include "widgets/formkit.h"
 
 #include <QComboBox>
@@ -23,12 +26,20 @@ FontWizard::FontWizard(BuilderHost &host) : BuilderDialog(host)
     m_color = new ColourField(QStringLiteral("Font Color"),
                               {"Combo3", nullptr, "Command1", QStringLiteral("Choose")});
     m_color->setDialog(host.dialogs(), &m_lastColour);
+    // The page's own background, else the browser's white.
+    m_pageBackground = colour::fromText(tagreader::bodyBackground(host.documentText()))
+                           .value_or(colour::fromRgb(0xFFFFFF));
+    m_contrast = new ContrastBadge("Contrast1", tr("Font Color against the page background"));
+    connect(m_color, &ColourField::changed, this, [this] {
+        m_contrast->setColours(colour::fromText(m_color->text()), m_pageBackground);
+    });
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(formkit::captionLabel(QStringLiteral("Font Name"), m_face), m_face);
     form->addRow(formkit::captionLabel(QStringLiteral("Font Size"), m_size), m_size);
     form->addRow(formkit::captionLabel(QStringLiteral("Font Color"), m_color->combo()), m_color);
+    form->addRow(QString(), m_contrast);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -54,9 +65,14 @@ void FontWizard::setOptions(const FontOptions &o)
     m_color->setText(o.color);
 }
 
+QString FontWizard::fragment() const
+{
+    return buildFont(options(), host().selectedText());
+}
+
 void FontWizard::accept()
 {
-    finishOk(buildFont(options(), host().selectedText()));
+    finishOk(fragment());
 }
 
 void FontWizard::reject()

@@ -6,6 +6,7 @@
 #include "widgets/builderdialog.h"
 
 class ColourField;
+class ContrastBadge;
 class QComboBox;
 
 class FontWizard : public BuilderDialog
@@ -16,6 +17,8 @@ public:
 
     marquee::FontOptions options() const;
     void setOptions(const marquee::FontOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     // Reads the document's selection now and wraps it.
     void accept() override;
@@ -26,4 +29,6 @@ private:
     QComboBox *m_face = nullptr;
     QComboBox *m_size = nullptr;
     ColourField *m_color = nullptr;
+    ContrastBadge *m_contrast = nullptr; // the colour against the page's background
+    qint64 m_pageBackground = 0;
 };

@@ -66,7 +66,12 @@ void FormBuilder::setOptions(const FormOptions &o)
     m_target->setEditText(o.target);
 }
 
+QString FormBuilder::fragment() const
+{
+    return buildForm(options());
+}
+
 void FormBuilder::accept()
 {
-    finishOk(buildForm(options()));
+    finishOk(fragment());
 }

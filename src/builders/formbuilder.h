@@ -17,6 +17,8 @@ public:
     formbuilders::FormOptions options() const;
     // A method that is not in the list chooses none.
     void setOptions(const formbuilders::FormOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 

@@ -35,6 +35,14 @@ QString buildForm(const FormOptions &options)
     return out;
 }
 
+std::optional<FormOptions> readForm(const tagreader::Element &element, FormOptions o)
+{
+    o.url = element.tag.value(u"ACTION");
+    o.method = element.tag.value(u"METHOD");
+    o.target = element.tag.value(u"TARGET");
+    return o;
+}
+
 QString inputTypeWord(InputKind kind)
 {
     switch (kind) {
@@ -107,6 +115,36 @@ QString buildFormInput(const FormInputOptions &o)
     return out;
 }
 
+std::optional<FormInputOptions> readFormInput(const tagreader::Element &element, FormInputOptions o)
+{
+    const tagreader::Tag &tag = element.tag;
+    o.name = tag.value(u"NAME");
+    if (tag.name.compare(QLatin1String("TEXTAREA"), Qt::CaseInsensitive) == 0) {
+        o.kind = InputKind::Textbox;
+        o.width = tag.value(u"COLS");
+        o.height = tag.value(u"ROWS");
+        o.value = element.content;
+        return o;
+    }
+    if (tag.name.compare(QLatin1String("INPUT"), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    const QString type = tag.has(u"TYPE") ? tag.value(u"TYPE").toUpper() : QStringLiteral("TEXT");
+    int kind = 0;
+    while (kind < InputKindCount && inputTypeWord(InputKind(kind)) != type)
+        ++kind;
+    if (kind == InputKindCount || InputKind(kind) == InputKind::Textbox)
+        return std::nullopt;
+    o.kind = InputKind(kind);
+    o.value = tag.value(u"VALUE");
+    o.checked = tag.has(u"CHECKED");
+    o.alignment = tag.value(u"ALIGN");
+    o.source = tag.value(u"SRC");
+    o.width = tag.value(u"SIZE");
+    o.maxLength = tag.value(u"MAXLENGTH");
+    o.displayed = o.kind == InputKind::Radio ? element.trailing : QString();
+    return o;
+}
+
 QString buildListbox(const ListboxOptions &options)
 {
     QString out = QStringLiteral("<SELECT");
@@ -121,6 +159,17 @@ QString buildListbox(const ListboxOptions &options)
     }
     out += QLatin1String("</SELECT>") + crlf;
     return out;
+}
+
+std::optional<ListboxOptions> readListbox(const tagreader::Element &element, ListboxOptions o)
+{
+    o.name = element.tag.value(u"NAME");
+    o.size = element.tag.value(u"SIZE");
+    o.multiple = element.tag.has(u"MULTIPLE");
+    o.rows.clear();
+    for (qsizetype i = 0; i < element.children.size(); ++i)
+        o.rows.append({element.childTexts.value(i), element.children[i].value(u"VALUE")});
+    return o;
 }
 
 const QStringList &methodItems()

@@ -6,6 +6,9 @@
 // A "quoted" value is written between two double quotes with nothing
 // escaped: typed text goes into the document exactly as typed.
 
+#include "kernel/tagreader.h"
+
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,6 +25,7 @@ struct FormOptions
 // "<!-- Begin Form -->", the FORM start tag, two empty lines, "</FORM>" and
 // "<!-- Form End -->", every line ended by CR LF.
 QString buildForm(const FormOptions &options);
+std::optional<FormOptions> readForm(const tagreader::Element &element, FormOptions options);
 
 // The nine kinds of control, in the order of the dialog's option buttons.
 enum class InputKind { Checkbox, Hidden, Image, Password, Radio, Reset, Submit, Text, Textbox };
@@ -47,6 +51,10 @@ QString inputTypeWord(InputKind kind);
 
 // One INPUT or TEXTAREA. Only the Radio kind ends with a line break.
 QString buildFormInput(const FormInputOptions &options);
+// An INPUT of one of the nine kinds (TEXT when it names none) or a
+// TEXTAREA; nothing for an INPUT of another TYPE.
+std::optional<FormInputOptions> readFormInput(const tagreader::Element &element,
+                                              FormInputOptions options);
 
 struct ListboxRow
 {
@@ -65,6 +73,9 @@ struct ListboxOptions
 // "<SELECT ...>", one OPTION line per row and "</SELECT>", every line ended
 // by CR LF.
 QString buildListbox(const ListboxOptions &options);
+// A SELECT with its OPTION rows (the text after each OPTION tag).
+std::optional<ListboxOptions> readListbox(const tagreader::Element &element,
+                                          ListboxOptions options);
 
 // The dialogs' lists.
 const QStringList &methodItems();         // GET, POST

@@ -193,7 +193,12 @@ void FormInput::setOptions(const FormInputOptions &o)
         m_checked->setChecked(o.checked);
 }
 
+QString FormInput::fragment() const
+{
+    return buildFormInput(options());
+}
+
 void FormInput::accept()
 {
-    finishOk(buildFormInput(options()));
+    finishOk(fragment());
 }

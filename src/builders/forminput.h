@@ -26,6 +26,8 @@ public:
     formbuilders::FormInputOptions options() const;
     // Shows the page of options.kind and fills its fields.
     void setOptions(const formbuilders::FormInputOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 

@@ -43,8 +43,10 @@ GraphicsBuilder::GraphicsBuilder(BuilderHost &host) : BuilderDialog(host)
 GraphicsBuilder *GraphicsBuilder::open(BuilderHost &host, const QString &fileName)
 {
     GraphicsBuilder *builder = showBuilder<GraphicsBuilder>(host);
-    if (!fileName.isEmpty())
+    if (!fileName.isEmpty()) {
         builder->m_url->setText(fileName);
+        builder->fillSize(fileName);
+    }
     return builder;
 }
 
@@ -57,6 +59,7 @@ QWidget *GraphicsBuilder::buildImagePage()
 
     m_mediaType = editableCombo("Combo2", mediaTypeItems(), defaults.mediaType);
     m_url = new FileField("Text1", "Command1", QStringLiteral("Find"), fileFilter(), host());
+    connect(m_url, &FileField::fileChosen, this, &GraphicsBuilder::fillSize);
     m_height = lineEdit("Text2");
     m_width = lineEdit("Text3");
     m_hspace = lineEdit("Text4");
@@ -168,9 +171,34 @@ void GraphicsBuilder::setOptions(const GraphicsOptions &o)
     m_filterColor->setText(o.filterColor);
 }
 
+QString GraphicsBuilder::fragment() const
+{
+    return buildGraphics(options());
+}
+
 void GraphicsBuilder::accept()
 {
-    finishOk(buildGraphics(options()));
+    if (m_description->text().isEmpty()) {
+        const std::optional<QString> description = host().dialogs().input(
+            this,
+            tr("This image has no ALT text: people who cannot see it get nothing in its "
+               "place.\nDescribe the image, or leave the box empty to go on without ALT text:"),
+            windowTitle(), QString());
+        if (!description) {
+            m_description->setFocus();
+            return;
+        }
+        m_description->setText(*description);
+    }
+    finishOk(fragment());
+}
+
+void GraphicsBuilder::fillSize(const QString &name)
+{
+    if (const std::optional<QSize> size = formkit::pictureSize(host(), name)) {
+        m_width->setText(QString::number(size->width()));
+        m_height->setText(QString::number(size->height()));
+    }
 }
 
 void GraphicsBuilder::imageMapToggled(bool on)

@@ -24,6 +24,8 @@ public:
 
     graphics::GraphicsOptions options() const;
     void setOptions(const graphics::GraphicsOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 
@@ -31,6 +33,8 @@ private:
     QWidget *buildImagePage();
     QWidget *buildFilterPage();
     void imageMapToggled(bool on);
+    // Width and height from the picture the URL names.
+    void fillSize(const QString &name);
 
     qint64 m_lastColour = 0;
     QComboBox *m_mediaType = nullptr;

@@ -2,14 +2,12 @@
 
 #include "kernel/htmlvalues.h"
 
+#include <QRegularExpression>
+
 namespace graphics {
 
 using htmlvalues::attribute;
 using htmlvalues::quoted;
-
-namespace {
-
-} // namespace
 
 QString filterStyle(const QString &type, const QString &value, const QString &color)
 {
@@ -38,6 +36,69 @@ QString filterStyle(const QString &type, const QString &value, const QString &co
     if (is("Mask Filter"))
         return QStringLiteral("filter:Mask(color=") + color + u')';
     return QString();
+}
+
+std::optional<Filter> filterFromStyle(const QString &style)
+{
+    // Each filter's style with marks for its value and colour, matched
+    // against the style and checked by writing it again.
+    const QChar valueMark(0xE000);
+    const QChar colorMark(0xE001);
+    const QStringList types = filterItems()
+                              << QStringLiteral("Shadow Filter") << QStringLiteral("Glow Filter");
+    for (const QString &type : types) {
+        const QString form = filterStyle(type, valueMark, colorMark);
+        QString pattern = QStringLiteral("^");
+        QList<bool> isValue;
+        for (const QChar c : form) {
+            if (c == valueMark || c == colorMark) {
+                pattern += QLatin1String("(.*)");
+                isValue << (c == valueMark);
+            } else {
+                pattern += QRegularExpression::escape(QString(c));
+            }
+        }
+        const QRegularExpressionMatch match =
+            QRegularExpression(pattern + u'$', QRegularExpression::DotMatchesEverythingOption)
+                .match(style);
+        if (!match.hasMatch())
+            continue;
+        Filter filter{type, {}, {}};
+        for (int i = 0; i < isValue.size(); ++i)
+            (isValue[i] ? filter.value : filter.color) = match.captured(i + 1);
+        if (filterStyle(type, filter.value, filter.color) == style)
+            return filter;
+    }
+    return std::nullopt;
+}
+
+std::optional<GraphicsOptions> readGraphics(const tagreader::Element &element, GraphicsOptions o)
+{
+    const tagreader::Tag &tag = element.tag;
+    o.mediaType = QStringLiteral("SRC");
+    o.url.clear();
+    for (const QString &type :
+         {QStringLiteral("SRC"), QStringLiteral("DYNSRC"), QStringLiteral("VRML")}) {
+        if (const tagreader::Attribute *source = tag.find(type)) {
+            o.mediaType = type;
+            o.url = source->value;
+            break;
+        }
+    }
+    o.height = tag.value(u"HEIGHT");
+    o.width = tag.value(u"WIDTH");
+    o.hspace = tag.value(u"HSPACE");
+    o.vspace = tag.value(u"VSPACE");
+    o.border = tag.value(u"BORDER");
+    o.alignment = tag.value(u"ALIGN");
+    o.description = tag.value(u"ALT");
+    o.imageMap = tag.has(u"USEMAP");
+    o.mapName = tag.value(u"USEMAP");
+    const Filter filter = filterFromStyle(tag.value(u"STYLE")).value_or(Filter());
+    o.filterType = filter.type;
+    o.filterValue = filter.value;
+    o.filterColor = filter.color;
+    return o;
 }
 
 QString buildGraphics(const GraphicsOptions &o)
@@ -104,6 +165,14 @@ QString buildSound(const SoundOptions &o)
     attribute(out, QLatin1String("LOOP"), o.loop);
     out += u'>';
     return out;
+}
+
+std::optional<SoundOptions> readSound(const tagreader::Element &element, SoundOptions o)
+{
+    o.embed = element.tag.name.compare(QLatin1String("EMBED"), Qt::CaseInsensitive) == 0;
+    o.source = element.tag.value(u"SRC");
+    o.loop = element.tag.value(u"LOOP");
+    return o;
 }
 
 QStringList loopItems()

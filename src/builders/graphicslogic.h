@@ -3,6 +3,9 @@
 // with its size, spacing, alignment, image map and visual filter, and one
 // BGSOUND or EMBED element. Every value is written exactly as typed.
 
+#include "kernel/tagreader.h"
+
+#include <optional>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +39,21 @@ QString buildGraphics(const GraphicsOptions &options);
 // any other name.
 QString filterStyle(const QString &filterType, const QString &value, const QString &color);
 
+struct Filter
+{
+    QString type;
+    QString value;
+    QString color;
+};
+// The filter whose STYLE value filterStyle writes exactly as `style`;
+// nothing for any other style.
+std::optional<Filter> filterFromStyle(const QString &style);
+
+// An IMG over `options`. A STYLE that is no filter of the list is left for
+// the tag to keep.
+std::optional<GraphicsOptions> readGraphics(const tagreader::Element &element,
+                                            GraphicsOptions options);
+
 QStringList mediaTypeItems();
 QStringList borderItems();
 QStringList alignmentItems();
@@ -52,6 +70,8 @@ struct SoundOptions
 // "<BGSOUND SRC="source"" with " LOOP=" when a loop is given, or
 // "<EMBED SRC="source"", then ">".
 QString buildSound(const SoundOptions &options);
+// A BGSOUND or an EMBED over `options`.
+std::optional<SoundOptions> readSound(const tagreader::Element &element, SoundOptions options);
 
 QStringList loopItems();
 QString soundFileFilter();

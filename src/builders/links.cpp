@@ -134,7 +134,12 @@ void Links::setOptions(const LinksOptions &o)
     m_emailCaption->setText(o.emailCaption);
 }
 
+QString Links::fragment() const
+{
+    return buildLinks(options());
+}
+
 void Links::accept()
 {
-    finishOk(buildLinks(options()));
+    finishOk(fragment());
 }

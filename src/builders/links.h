@@ -21,6 +21,8 @@ public:
 
     links::LinksOptions options() const;
     void setOptions(const links::LinksOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
     void setAddress(const QString &fileName);
 
     void accept() override;

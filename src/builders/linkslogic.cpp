@@ -33,6 +33,32 @@ QString buildLinks(const LinksOptions &o)
     return out;
 }
 
+std::optional<LinksOptions> readLinks(const tagreader::Element &element, LinksOptions o)
+{
+    const tagreader::Tag &tag = element.tag;
+    if (const tagreader::Attribute *href = tag.find(u"HREF")) {
+        static const QLatin1String mailto("MAILTO:");
+        if (href->value.startsWith(mailto, Qt::CaseInsensitive)) {
+            o.page = LinkPage::Email;
+            o.address = href->value.mid(mailto.size());
+            o.emailCaption = element.content;
+        } else {
+            o.page = LinkPage::Link;
+            o.url = href->value;
+            o.target = tag.value(u"TARGET");
+            o.toolTip = tag.value(u"TITLE");
+            o.linkCaption = element.content;
+        }
+        return o;
+    }
+    if (!tag.has(u"NAME"))
+        return std::nullopt;
+    o.page = LinkPage::NamedReference;
+    o.referenceName = tag.value(u"NAME");
+    o.referenceText = element.content;
+    return o;
+}
+
 QString buildLinkBox(const LinkBoxOptions &o)
 {
     QString out = QLatin1String("<!--Begin LinkBox -->") + crlf + QLatin1String("<FORM>") + crlf;
@@ -64,6 +90,24 @@ QString buildFloatingFrame(const FloatingFrameOptions &o)
     out += o.scrollBars ? QLatin1String(" SCROLLING=YES") : QLatin1String(" SCROLLING=NO");
     out += QLatin1String("></IFRAME>");
     return out;
+}
+
+std::optional<FloatingFrameOptions> readFloatingFrame(const tagreader::Element &element,
+                                                      FloatingFrameOptions o)
+{
+    const tagreader::Tag &tag = element.tag;
+    o.alignment = tag.value(u"ALIGN");
+    o.name = tag.value(u"NAME");
+    o.source = tag.value(u"SRC");
+    o.height = tag.value(u"HEIGHT");
+    o.width = tag.value(u"WIDTH");
+    o.marginHeight = tag.value(u"MARGINHEIGHT");
+    o.marginWidth = tag.value(u"MARGINWIDTH");
+    const QString border = tag.value(u"FRAMEBORDER");
+    o.frameBorder =
+        border == u'1' || border.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
+    o.scrollBars = tag.value(u"SCROLLING").compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
+    return o;
 }
 
 const QStringList &frameAlignmentItems()

@@ -7,6 +7,9 @@
 // A "quoted" value is written between two double quotes with nothing
 // escaped. None of these fragments ends with a line break.
 
+#include "kernel/tagreader.h"
+
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,6 +39,10 @@ struct LinksOptions
 };
 
 QString buildLinks(const LinksOptions &options);
+// The anchor an A element is, over `options`: an e-mail link when its HREF
+// starts with MAILTO:, a link with any other HREF, a named reference with a
+// NAME alone; nothing for an A with neither.
+std::optional<LinksOptions> readLinks(const tagreader::Element &element, LinksOptions options);
 
 struct LinkBoxRow
 {
@@ -67,6 +74,8 @@ struct FloatingFrameOptions
 };
 
 QString buildFloatingFrame(const FloatingFrameOptions &options);
+std::optional<FloatingFrameOptions> readFloatingFrame(const tagreader::Element &element,
+                                                      FloatingFrameOptions options);
 
 // The Floating Frame's alignments.
 const QStringList &frameAlignmentItems(); // TOP, MIDDLE, BOTTOM, LEFT, RIGHT

@@ -73,7 +73,12 @@ void ListboxBuilder::setOptions(const ListboxOptions &o)
     m_grid->setRows(rows);
 }
 
+QString ListboxBuilder::fragment() const
+{
+    return buildListbox(options());
+}
+
 void ListboxBuilder::accept()
 {
-    finishOk(buildListbox(options()));
+    finishOk(fragment());
 }

@@ -18,6 +18,8 @@ public:
 
     formbuilders::ListboxOptions options() const;
     void setOptions(const formbuilders::ListboxOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 

@@ -124,9 +124,14 @@ void MarqueeBuilder::setOptions(const MarqueeOptions &o)
     m_width->setText(o.width);
 }
 
+QString MarqueeBuilder::fragment() const
+{
+    return buildMarquee(options());
+}
+
 void MarqueeBuilder::accept()
 {
-    finishOk(buildMarquee(options()));
+    finishOk(fragment());
 }
 
 void MarqueeBuilder::reject()

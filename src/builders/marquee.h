@@ -17,6 +17,8 @@ public:
 
     marquee::MarqueeOptions options() const;
     void setOptions(const marquee::MarqueeOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
     void reject() override;

@@ -52,6 +52,27 @@ QString buildMarquee(const MarqueeOptions &o)
     return out;
 }
 
+std::optional<MarqueeOptions> readMarquee(const tagreader::Element &element, MarqueeOptions o)
+{
+    const tagreader::Tag &tag = element.tag;
+    o.message = element.content;
+    o.alignment = tag.value(u"ALIGN");
+    o.behavior = tag.value(u"BEHAVIOR");
+    o.backgroundColor = tag.value(u"BGCOLOR");
+    o.direction = tag.value(u"DIRECTION");
+    o.height = tag.value(u"HEIGHT");
+    o.hspace = tag.value(u"HSPACE");
+    o.loop = tag.value(u"LOOP");
+    o.scrollAmount = tag.value(u"SCROLLAMOUNT");
+    o.scrollDelay = tag.value(u"SCROLLDELAY");
+    o.vspace = tag.value(u"VSPACE");
+    o.width = tag.value(u"WIDTH");
+    const tagreader::Tag font = element.wrapper.value_or(tagreader::Tag());
+    o.textColor = font.value(u"COLOR");
+    o.textSize = font.value(u"SIZE");
+    return o;
+}
+
 QStringList textSizeItems()
 {
     return numbers({1, 2, 3, 4, 5, 6, 7});
@@ -98,6 +119,14 @@ QString buildFont(const FontOptions &o, const QString &selectedText)
     out += selectedText;
     out += QLatin1String("</FONT>");
     return out;
+}
+
+std::optional<FontOptions> readFont(const tagreader::Element &element, FontOptions o)
+{
+    o.face = element.tag.value(u"FACE");
+    o.size = element.tag.value(u"SIZE");
+    o.color = element.tag.value(u"COLOR");
+    return o;
 }
 
 } // namespace marquee

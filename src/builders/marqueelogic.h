@@ -3,6 +3,9 @@
 // optionally inside a FONT element, and a FONT element around the
 // document's selection. Every value is written exactly as typed.
 
+#include "kernel/tagreader.h"
+
+#include <optional>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +33,10 @@ struct MarqueeOptions
 // colour or size is given, then MARQUEE with BEHAVIOR and DIRECTION always
 // and the other attributes only when not empty, nothing quoted.
 QString buildMarquee(const MarqueeOptions &options);
+// A MARQUEE over `options`; its text colour and size come from a FONT that
+// wraps it alone.
+std::optional<MarqueeOptions> readMarquee(const tagreader::Element &element,
+                                          MarqueeOptions options);
 
 // The lists the combos offer.
 QStringList textSizeItems(); // 1 to 7
@@ -50,5 +57,6 @@ struct FontOptions
 // "<FONT" with FACE, SIZE and COLOR quoted, each only when not empty, then
 // ">", the selected text and "</FONT>".
 QString buildFont(const FontOptions &options, const QString &selectedText);
+std::optional<FontOptions> readFont(const tagreader::Element &element, FontOptions options);
 
 } // namespace marquee

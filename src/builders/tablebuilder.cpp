@@ -2,9 +2,11 @@
 
 #include "builders/tablegridmodel.h"
 
+#include "kernel/colour.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "widgets/colourfield.h"
+#include "widgets/contrastbadge.h"
 #include "widgets/formkit.h"
 #include "widgets/spinarrows.h"
 
@@ -144,6 +146,7 @@ QWidget *TableBuilder::buildGridPage()
             [this](const QModelIndex &current) {
                 if (!m_changingGrid)
                     showCellEditor(current.row(), current.column());
+                showContrast();
             });
     connect(m_grid, &QAbstractItemView::pressed, this,
             [this](const QModelIndex &index) { showCellEditor(index.row(), index.column()); });
@@ -194,6 +197,7 @@ QWidget *TableBuilder::buildGridPage()
     m_transparentCheck =
         formkit::checkBox("Check2", QStringLiteral("Transparent Cell Backgrounds"), true);
     m_imageButton = formkit::button("Command2", QStringLiteral("Image"));
+    m_contrast = new ContrastBadge("Contrast1", tr("Cell text against its background"));
     connect(m_textColorCheck, &QCheckBox::toggled, this, &TableBuilder::textColorToggled);
     connect(m_textColorButton, &QPushButton::clicked, this, &TableBuilder::chooseTextColor);
     connect(m_backColorButton, &QPushButton::clicked, this, &TableBuilder::chooseBackColor);
@@ -220,6 +224,7 @@ QWidget *TableBuilder::buildGridPage()
     side->addWidget(m_textColorButton);
     side->addWidget(m_backColorButton);
     side->addWidget(m_transparentCheck);
+    side->addWidget(m_contrast);
     side->addSpacing(8);
     side->addWidget(m_imageButton);
     side->addStretch();
@@ -341,9 +346,14 @@ void TableBuilder::setOptions(const TableOptions &options)
     rebuildGrid();
 }
 
+QString TableBuilder::fragment() const
+{
+    return buildTableFragment(options());
+}
+
 void TableBuilder::accept()
 {
-    finishOk(buildTableFragment(options()));
+    finishOk(fragment());
 }
 
 void TableBuilder::rebuildGrid()
@@ -489,14 +499,32 @@ void TableBuilder::showCellEditor(int row, int column)
     m_cellEditor->show();
 }
 
+qint64 TableBuilder::shownTextColor(const TableCell &c) const
+{
+    return m_textColorButton->isEnabled() ? c.textColor : colour::number(0, 0, 0);
+}
+
+void TableBuilder::showContrast()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || current.row() >= m_table.rowCount() ||
+        current.column() >= m_table.columnCount()) {
+        m_contrast->setColours(std::nullopt, std::nullopt);
+        return;
+    }
+    const QList<TableCell> &row = m_table.cells.at(current.row());
+    const TableCell c = current.column() < row.size() ? row.at(current.column()) : TableCell();
+    m_contrast->setColours(shownTextColor(c), editorBackColor(c, m_transparentCheck->isChecked()));
+}
+
 void TableBuilder::styleCellEditor()
 {
+    showContrast();
     if (m_editorRow < 0)
         return;
     const TableCell &c = cell(m_editorRow, m_editorColumn);
     QPalette palette = m_cellEditor->palette();
-    palette.setColor(QPalette::Text, m_textColorButton->isEnabled() ? formkit::toQColor(c.textColor)
-                                                                    : QColor(Qt::black));
+    palette.setColor(QPalette::Text, formkit::toQColor(shownTextColor(c)));
     palette.setColor(QPalette::Base,
                      formkit::toQColor(editorBackColor(c, m_transparentCheck->isChecked())));
     m_cellEditor->setPalette(palette);

@@ -19,6 +19,7 @@ class QTabWidget;
 class QTableView;
 class TableGridModel;
 class ColourField;
+class ContrastBadge;
 class SpinArrows;
 
 class TableBuilder : public BuilderDialog
@@ -32,6 +33,8 @@ public:
     // Fills the grid and every field from options; pictures are shown by
     // name only.
     void setOptions(const tablebuilder::TableOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     // OK: writes the table.
     void accept() override;
@@ -72,6 +75,10 @@ private:
     tablebuilder::TableCell &cell(int row, int column) { return m_table.cells[row][column]; }
     void fitRow(int row);
     void styleCellEditor();
+    // The colour a cell's text shows in: black while Text Color is off.
+    qint64 shownTextColor(const tablebuilder::TableCell &cell) const;
+    // The current cell's text against its background.
+    void showContrast();
     void setColumnPixels(int column);
 
     // The grid's part of the table: cells and column widths in twips.
@@ -95,6 +102,7 @@ private:
     QPushButton *m_textColorButton = nullptr;
     QPushButton *m_backColorButton = nullptr;
     QCheckBox *m_transparentCheck = nullptr;
+    ContrastBadge *m_contrast = nullptr; // the current cell's text against its background
     QPushButton *m_imageButton = nullptr;
     QCheckBox *m_retainCheck = nullptr;
 

@@ -75,6 +75,22 @@ private:
 
 } // namespace
 
+std::optional<TableOptions> readTable(const tagreader::Element &element, TableOptions o)
+{
+    const tagreader::Tag &tag = element.tag;
+    o.alignment = tag.value(u"ALIGN");
+    o.borderSize = tag.value(u"BORDER");
+    o.borderColor = tag.value(u"BORDERCOLOR");
+    o.cellPadding = tag.value(u"CELLPADDING");
+    o.cellSpacing = tag.value(u"CELLSPACING");
+    o.frame = tag.value(u"FRAME");
+    o.rules = tag.value(u"RULES");
+    o.percentageWidth = tag.has(u"WIDTH");
+    if (o.percentageWidth)
+        o.percentageWidthText = tag.value(u"WIDTH");
+    return o;
+}
+
 QString cellHtmlSize(float points)
 {
     if (points >= 36.0f)

@@ -3,6 +3,9 @@
 // The dialog maps its widgets onto TableOptions and calls
 // buildTableFragment(); it holds no HTML of its own.
 
+#include "kernel/tagreader.h"
+
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -55,6 +58,8 @@ struct TableOptions
 // The whole fragment, starting with a lone LF and ending with the closing
 // comment's CR LF.
 QString buildTableFragment(const TableOptions &options);
+// The settings a TABLE start tag gives, over `options` (its cells stay).
+std::optional<TableOptions> readTable(const tagreader::Element &element, TableOptions options);
 
 // FONT SIZE of a cell: the last of >= 8 "1", >= 9.75 "2", >= 12 "3",
 // >= 14 "4", >= 18 "5", >= 24 "6", >= 36 "7" that holds; below 8 (or NaN)

@@ -7,7 +7,7 @@
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
-#include "preview/previewengine.h"
+#include "preview/previewmodule.h"
 #include "preview/previewpane.h"
 #include "preview/previewrules.h"
 #include "widgets/messagebar.h"
@@ -17,7 +17,6 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 namespace {
 
@@ -203,16 +202,11 @@ void DocumentWindow::buildPreview()
     connect(m_liveTimer, &QTimer::timeout, this, &DocumentWindow::refreshPreview);
 }
 
-QWebEngineView *DocumentWindow::previewView() const
-{
-    return m_pane && m_pane->hasView() ? m_pane->view() : nullptr;
-}
-
-// Said once a run, when the first preview shows: scripts are off because
-// the engine runs without its sandbox.
+// Said once a run, when the browser engine first shows something: scripts
+// are off because the engine runs without its sandbox.
 void DocumentWindow::tellScriptsOff()
 {
-    if (previewengine::takeScriptsOffNotice()) {
+    if (previewmodule::takeScriptsOffNotice()) {
         emit statusMessage(tr("Scripts in previewed pages are switched off: the browser "
                               "engine cannot use its sandbox here (for example when run as "
                               "root)."));
@@ -222,8 +216,8 @@ void DocumentWindow::tellScriptsOff()
 previewrules::Root DocumentWindow::previewRoot() const
 {
     const bool named = !m_caption.isEmpty() && !m_caption.startsWith(QLatin1String("New"));
-    return previewrules::rootFor(named ? previewengine::resolvedPath(m_caption) : QString(),
-                                 previewengine::resolvedPath(m_state.siteFilePath));
+    return previewrules::rootFor(named ? previewrules::resolvedPath(m_caption) : QString(),
+                                 previewrules::resolvedPath(m_state.siteFilePath));
 }
 
 void DocumentWindow::refreshPreview()
@@ -231,24 +225,22 @@ void DocumentWindow::refreshPreview()
     if (!m_pane || m_editor->characterLength() == 0)
         return;
     m_liveTimer->stop();
-    tellScriptsOff();
     m_pane->showDocument(m_editor->documentText(), previewRoot());
+    tellScriptsOff();
 }
 
-void DocumentWindow::showPageInPreview(const QString &html)
+void DocumentWindow::showManualInPreview(const QString &html)
 {
-    if (!m_pane)
-        return;
-    tellScriptsOff();
-    m_pane->showPage(html, previewRoot());
+    if (m_pane)
+        m_pane->showManual(html);
 }
 
 void DocumentWindow::showAddressInPreview(const QUrl &url)
 {
     if (!m_pane)
         return;
-    tellScriptsOff();
     m_pane->showAddress(url);
+    tellScriptsOff();
 }
 
 void DocumentWindow::onTextChanging()

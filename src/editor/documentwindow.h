@@ -16,7 +16,6 @@ class MessageBar;
 class PreviewPane;
 class QSplitter;
 class QTimer;
-class QWebEngineView;
 namespace previewrules {
 struct Root;
 }
@@ -63,14 +62,12 @@ public:
     // Shows the text in the preview, served from memory: nothing is
     // written. An empty document leaves the preview as it is.
     void refreshPreview();
-    // Shows another page (the manual) in the preview, rooted where the
-    // document is.
-    void showPageInPreview(const QString &html);
+    // Shows the program's manual in the preview.
+    void showManualInPreview(const QString &html);
     // Shows an address of the web in the preview.
     void showAddressInPreview(const QUrl &url);
-    // Preview kind only; the view is made when it first shows something.
+    // Preview kind only.
     PreviewPane *previewPane() const { return m_pane; }
-    QWebEngineView *previewView() const;
 
     // A new message bar above the text (below any bars already shown); the
     // caller adds its buttons. The bar closes itself when answered.

@@ -43,8 +43,13 @@ void smartcolor(HtmlEditor &editor, AppState &state)
 
 void insertFragment(HtmlEditor &editor, AppState &state, const QString &fragment)
 {
-    const QString text =
-        editor.isCrLf() ? fragment : textfile::adaptLineEnds(fragment, textfile::LineEnds::Lf);
+    replaceSelection(editor, state,
+                     editor.isCrLf() ? fragment
+                                     : textfile::adaptLineEnds(fragment, textfile::LineEnds::Lf));
+}
+
+void replaceSelection(HtmlEditor &editor, AppState &state, const QString &text)
+{
     state.undo.replacedText = editor.selText();
     state.undo.valid = true;
     state.undo.undoLength = text.size();

@@ -18,6 +18,8 @@ void smartcolor(HtmlEditor &editor, AppState &state);
 // Replaces the selection by the fragment in black, records the undo step and
 // colours the inserted range.
 void insertFragment(HtmlEditor &editor, AppState &state, const QString &fragment);
+// The same with a text whose line ends are already the document's.
+void replaceSelection(HtmlEditor &editor, AppState &state, const QString &text);
 
 // The fragment first + selection + last (first alone when last is empty),
 // inserted through insertFragment.

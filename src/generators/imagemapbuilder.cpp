@@ -214,6 +214,10 @@ ImageMapOptions ImageMapBuilder::options() const
     ImageMapOptions o;
     o.mapName = m_mapName->text();
     o.imageName = m_imageName;
+    if (m_imageSize.isValid()) {
+        o.width = QString::number(m_imageSize.width());
+        o.height = QString::number(m_imageSize.height());
+    }
     o.areas.clear();
     for (const QStringList &row : m_grid->rows())
         o.areas.append({row.value(0), row.value(1), row.value(2), row.value(3), row.value(4)});
@@ -224,6 +228,9 @@ void ImageMapBuilder::setOptions(const ImageMapOptions &o)
 {
     m_mapName->setText(o.mapName);
     m_imageName = o.imageName;
+    m_imageSize = QSize(o.width.toInt(), o.height.toInt());
+    if (m_imageSize.isEmpty())
+        m_imageSize = QSize();
     QList<QStringList> rows;
     for (const Area &a : o.areas)
         rows.append({a.x1, a.y1, a.x2, a.y2, a.link});
@@ -249,11 +256,14 @@ bool ImageMapBuilder::loadImage(const QString &path)
     QImageReader reader(path);
     // Coordinates are the file's own pixels, so no rotation from metadata.
     reader.setAutoTransform(false);
+    // The size the IMG tag gives, from the header like every builder reads it.
+    const QSize size = reader.size();
     const QImage image = reader.read();
     if (image.isNull())
         return false;
     m_view->setImage(image);
     m_imageName = QFileInfo(path).fileName();
+    m_imageSize = size.isValid() ? size : image.size();
     return true;
 }
 

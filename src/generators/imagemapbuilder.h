@@ -83,6 +83,7 @@ private:
     void refreshAreas();
 
     QString m_imageName;
+    QSize m_imageSize;
     ImageMapView *m_view = nullptr;
     ListGrid *m_grid = nullptr;
     QLineEdit *m_mapName = nullptr;

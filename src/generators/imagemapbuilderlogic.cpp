@@ -29,8 +29,11 @@ QString buildImageMap(const ImageMapOptions &options)
         map += CrLf;
     }
     map += QStringLiteral("</MAP>") + CrLf;
-    map += QStringLiteral("<IMG SRC=") + quoted(options.imageName) + QStringLiteral(" USEMAP=") +
-           quoted(u'#' + options.mapName) + QStringLiteral(" BORDER=0 ISMAP>") + CrLf;
+    map += QStringLiteral("<IMG SRC=") + quoted(options.imageName);
+    htmlvalues::attribute(map, QLatin1String("WIDTH"), options.width);
+    htmlvalues::attribute(map, QLatin1String("HEIGHT"), options.height);
+    map += QStringLiteral(" USEMAP=") + quoted(u'#' + options.mapName) +
+           QStringLiteral(" BORDER=0 ISMAP>") + CrLf;
     map += QStringLiteral("<!-- End Image Map -->") + CrLf;
     return map;
 }

@@ -19,6 +19,8 @@ struct ImageMapOptions
 {
     QString mapName;
     QString imageName; // the image's file name without folder
+    QString width;     // the image's size in pixels, written when known
+    QString height;
     QList<Area> areas{Area()};
 };
 

@@ -1,7 +1,9 @@
 #include "generators/quickstart.h"
 
 #include "generators/generatorkit.h"
+#include "kernel/colour.h"
 #include "widgets/colourfield.h"
+#include "widgets/contrastbadge.h"
 #include "widgets/formkit.h"
 
 #include <QCheckBox>
@@ -72,6 +74,7 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
         m_colours[std::size_t(i)] = field;
         formkit::setCaption(field->button(), QStringLiteral("Set ") + QLatin1String(row.caption));
         QWidget *preview = nullptr;
+        connect(field, &ColourField::changed, this, &QuickStartDialog::showContrast);
         if (i == Background) {
             m_backgroundBox = new ColourField(QLatin1String(row.caption), {nullptr, row.sample});
             preview = m_backgroundBox;
@@ -83,6 +86,11 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
             sample->setFont(font);
             m_samples[std::size_t(i)] = sample;
             preview = sample;
+            auto *contrast =
+                new ContrastBadge(("Contrast" + QByteArray::number(i + 1)).constData(),
+                                  tr("%1 against the background").arg(QLatin1String(row.caption)));
+            m_contrast[std::size_t(i)] = contrast;
+            grid->addWidget(contrast, r, 3);
         }
         grid->addWidget(preview, r, 2);
         addRow(QLatin1String(row.caption), field, field->combo(), 1);
@@ -105,6 +113,8 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
     m_watermark->setEnabled(false);
     grid->addWidget(m_watermark, r++, 1);
     connect(m_image->edit(), &QLineEdit::textChanged, this, &QuickStartDialog::imageChanged);
+    m_image->showPictureSize();
+    showContrast();
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -128,6 +138,20 @@ void QuickStartDialog::imageChanged(const QString &text)
 {
     // The check mark stays; only the box's use follows the image.
     m_watermark->setEnabled(!text.isEmpty());
+}
+
+void QuickStartDialog::showContrast()
+{
+    // Without colours of its own a page is black on white; a link without
+    // one keeps the browser's colour, and no figure is shown for it.
+    const qint64 background =
+        colour::fromText(m_colours[Background]->text()).value_or(colour::fromRgb(0xFFFFFF));
+    for (int i = Text; i < Background; ++i) {
+        std::optional<qint64> text = colour::fromText(m_colours[std::size_t(i)]->text());
+        if (i == Text && !text)
+            text = colour::fromRgb(0x000000);
+        m_contrast[std::size_t(i)]->setColours(text, background);
+    }
 }
 
 PageOptions QuickStartDialog::options() const

@@ -8,6 +8,7 @@
 #include <array>
 
 class ColourField;
+class ContrastBadge;
 class FileField;
 class QCheckBox;
 class QComboBox;
@@ -31,6 +32,8 @@ private:
     enum Row { Text, Link, Visited, Active, Hover, Background, RowCount };
     void showPreview(int row, qint64 colour);
     void imageChanged(const QString &text);
+    // Each text colour's contrast against the background.
+    void showContrast();
 
     qint64 m_lastColour = 0; // the colour dialog opens on the colour taken last
     QComboBox *m_documentType = nullptr;
@@ -39,6 +42,7 @@ private:
     QLineEdit *m_topMargin = nullptr;
     std::array<ColourField *, RowCount> m_colours{};
     std::array<QLabel *, Background> m_samples{};
+    std::array<ContrastBadge *, Background> m_contrast{};
     ColourField *m_backgroundBox = nullptr;
     FileField *m_image = nullptr;
     QCheckBox *m_watermark = nullptr;

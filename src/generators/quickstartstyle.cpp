@@ -4,6 +4,7 @@
 #include "kernel/colour.h"
 #include "platform/dialogservice.h"
 #include "widgets/colourfield.h"
+#include "widgets/contrastbadge.h"
 #include "widgets/formkit.h"
 
 #include <QCheckBox>
@@ -53,6 +54,7 @@ QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(
     m_image = new FileField("Text3", "Command13", QStringLiteral("Find"),
                             QStringLiteral("All Files (*.*)|*.*"), host);
     formkit::setCaption(m_image->button(), QStringLiteral("Find Background Image"));
+    m_image->showPictureSize();
 
     auto *page = new QGridLayout;
     page->setColumnStretch(1, 1);
@@ -79,6 +81,32 @@ QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(
     layout->addLayout(page);
     layout->addLayout(groups, 1);
     layout->addLayout(formkit::okCancelRow(this, "Command14", "Command15"));
+
+    connect(m_background, &ColourField::changed, this, &QuickStartStyleDialog::showContrast);
+    for (QCheckBox *check : {m_backgroundCheck, m_fontChecks[0], m_linkChecks[Link],
+                             m_linkChecks[Visited], m_linkChecks[Hover]})
+        connect(check, &QCheckBox::toggled, this, &QuickStartStyleDialog::showContrast);
+    for (ColourField *field : m_linkColours)
+        connect(field, &ColourField::changed, this, &QuickStartStyleDialog::showContrast);
+    showContrast();
+}
+
+void QuickStartStyleDialog::showContrast()
+{
+    // What is not set stays the browser's: black text on white, links in
+    // their own colours (no figure for those).
+    const qint64 black = colour::fromRgb(0x000000);
+    const qint64 background =
+        m_backgroundCheck->isChecked() ? m_background->colour() : colour::fromRgb(0xFFFFFF);
+    const std::optional<qint64> body =
+        m_fontChecks[0]->isChecked() ? colour::fromText(m_fonts[0].colour) : std::nullopt;
+    m_bodyContrast->setColours(body.value_or(black), background);
+    for (std::size_t i = 0; i < LinkRows; ++i) {
+        m_linkContrast[i]->setColours(m_linkChecks[i]->isChecked()
+                                          ? colour::fromText(m_linkColours[i]->text())
+                                          : std::nullopt,
+                                      background);
+    }
 }
 
 QWidget *QuickStartStyleDialog::buildFontsBox()
@@ -112,6 +140,8 @@ QWidget *QuickStartStyleDialog::buildFontsBox()
         connect(setFont, &QPushButton::clicked, this, [this, i] { chooseFont(i); });
         grid->addWidget(setFont, i, 2);
     }
+    m_bodyContrast = new ContrastBadge("Contrast1", tr("Body Text against the background"));
+    grid->addWidget(m_bodyContrast, 0, 3);
     return box;
 }
 
@@ -140,6 +170,10 @@ QWidget *QuickStartStyleDialog::buildLinksBox()
         m_linkColours[std::size_t(i)] = colour;
         grid->addWidget(check, i, 0);
         grid->addWidget(colour, i, 1);
+        auto *contrast = new ContrastBadge(("Contrast" + QByteArray::number(i + 2)).constData(),
+                                           tr("%1 against the background").arg(caption));
+        m_linkContrast[std::size_t(i)] = contrast;
+        grid->addWidget(contrast, i, 2);
     }
     return box;
 }
@@ -168,6 +202,7 @@ void QuickStartStyleDialog::chooseFont(int row)
     m_fontChecks[i]->setToolTip(generatorkit::describeFont(m_fonts[i]) + QStringLiteral(", ") +
                                 colour);
     useGroup(m_fontChecks[i]);
+    showContrast();
 }
 
 StylePageOptions QuickStartStyleDialog::options() const
@@ -230,6 +265,7 @@ void QuickStartStyleDialog::setOptions(const StylePageOptions &o)
     m_linkColours[Visited]->setText(o.visitedColour);
     setGroup(m_linkChecks[Hover], o.hoverChecked);
     m_linkColours[Hover]->setText(o.hoverColour);
+    showContrast();
 }
 
 void QuickStartStyleDialog::accept()

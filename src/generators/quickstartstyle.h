@@ -8,6 +8,7 @@
 #include <array>
 
 class ColourField;
+class ContrastBadge;
 class FileField;
 class QCheckBox;
 class QComboBox;
@@ -34,6 +35,8 @@ private:
     QWidget *buildLinksBox();
     void chooseFont(int row);
     static void useGroup(QCheckBox *check);
+    // The body text's and each link colour's contrast against the background.
+    void showContrast();
 
     qint64 m_lastColour = 0; // the link and background colour dialogs open on it
     std::array<stylelogic::FontChoice, FontRows> m_fonts{};
@@ -51,4 +54,6 @@ private:
     std::array<QLineEdit *, FontRows - 1> m_selectors{};
     std::array<QCheckBox *, LinkRows> m_linkChecks{};
     std::array<ColourField *, LinkRows> m_linkColours{};
+    ContrastBadge *m_bodyContrast = nullptr;
+    std::array<ContrastBadge *, LinkRows> m_linkContrast{};
 };

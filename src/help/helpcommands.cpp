@@ -65,7 +65,7 @@ QString referenceAddress()
 
 void showManual(DocumentWindow &window)
 {
-    window.showPageInPreview(manual::text());
+    window.showManualInPreview(manual::text());
 }
 
 void onlineManual(Workbench &workbench)

@@ -45,4 +45,26 @@ std::optional<qint64> fromHtml(const QString &value);
 // The sixteen colour names, as written into the HTML.
 const QStringList &names();
 
+// The colour a colour field's text names: "#RRGGBB", or one of the sixteen
+// names in any letter case with the value browsers give it; nothing for
+// any other text.
+std::optional<qint64> fromText(const QString &text);
+
+// Contrast as WCAG 2.x measures it. The relative luminance of a colour,
+// from 0 (black) to 1 (white).
+double relativeLuminance(qint64 colour);
+// (L1 + 0.05) / (L2 + 0.05), L1 the lighter of the two: 1 to 21, the same
+// either way round.
+double contrastRatio(qint64 a, qint64 b);
+// Normal-size text needs 4.5:1 for level AA and 7:1 for AAA; the ratio is
+// not rounded first.
+constexpr bool passesAA(double ratio)
+{
+    return ratio >= 4.5;
+}
+constexpr bool passesAAA(double ratio)
+{
+    return ratio >= 7.0;
+}
+
 } // namespace colour

@@ -20,6 +20,10 @@ const QList<Row> &rows()
          QT_TRANSLATE_NOOP("keytable",
                            "Edit > Complete: list the tags, attributes, values or characters "
                            "that fit at the caret")},
+        {"mnuEditElementItem", "Ctrl+Shift+E",
+         QT_TRANSLATE_NOOP("keytable",
+                           "Edit > Edit Element With Its Builder: open the builder of the element "
+                           "at the caret, filled from it")},
         {"mnuCloseElementItem", "Ctrl+E",
          QT_TRANSLATE_NOOP("keytable",
                            "Edit > Close Element: write the end tag of the element open at the "

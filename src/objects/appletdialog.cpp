@@ -87,7 +87,12 @@ void AppletDialog::setOptions(const AppletOptions &o)
     m_vspace->setEditText(o.vspace);
 }
 
+QString AppletDialog::fragment() const
+{
+    return buildAppletTag(options());
+}
+
 void AppletDialog::accept()
 {
-    finishOk(buildAppletTag(options()));
+    finishOk(fragment());
 }

@@ -16,6 +16,8 @@ public:
 
     applet::AppletOptions options() const;
     void setOptions(const applet::AppletOptions &options);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 

@@ -27,6 +27,21 @@ QString buildAppletTag(const AppletOptions &options)
     return tag;
 }
 
+std::optional<AppletOptions> readAppletTag(const tagreader::Element &element, AppletOptions o)
+{
+    const tagreader::Tag &tag = element.tag;
+    o.name = tag.value(u"NAME");
+    o.alignment = tag.value(u"ALIGN");
+    o.alternateText = tag.value(u"ALT");
+    o.urlDirectory = tag.value(u"CODEBASE");
+    o.fileName = tag.value(u"CODE");
+    o.width = tag.value(u"WIDTH");
+    o.height = tag.value(u"HEIGHT");
+    o.hspace = tag.value(u"HSPACE");
+    o.vspace = tag.value(u"VSPACE");
+    return o;
+}
+
 QString buildParameterList(const QList<Parameter> &parameters)
 {
     QString list;
@@ -35,6 +50,15 @@ QString buildParameterList(const QList<Parameter> &parameters)
                 quoted(p.value) + QStringLiteral(">\r\n");
     }
     return list;
+}
+
+std::optional<QList<Parameter>> readParameterList(const tagreader::Element &element,
+                                                  QList<Parameter> parameters)
+{
+    parameters.clear();
+    for (const tagreader::Tag &param : element.children)
+        parameters.append({param.value(u"NAME"), param.value(u"VALUE")});
+    return parameters;
 }
 
 const QStringList &alignmentItems()

@@ -2,6 +2,9 @@
 // The APPLET tag of the Java Applet dialog and the PARAM list of the Insert
 // Parameters dialog. Every value is written as typed.
 
+#include "kernel/tagreader.h"
+
+#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,6 +26,8 @@ struct AppletOptions
 
 // One line, no line end: <APPLET NAME="..." ...></APPLET>.
 QString buildAppletTag(const AppletOptions &options);
+std::optional<AppletOptions> readAppletTag(const tagreader::Element &element,
+                                           AppletOptions options);
 
 // One name/value pair of the parameter grid.
 struct Parameter
@@ -34,6 +39,9 @@ struct Parameter
 // One <PARAM NAME="..." Value="..."> line per pair, each ending in CR LF;
 // empty pairs are written too.
 QString buildParameterList(const QList<Parameter> &parameters);
+// The PARAM children of an APPLET or OBJECT.
+std::optional<QList<Parameter>> readParameterList(const tagreader::Element &element,
+                                                  QList<Parameter> parameters);
 
 const QStringList &alignmentItems(); // LEFT, CENTER, RIGHT
 const QStringList &sizeItems();      // 50 to 500 in steps of 50

@@ -44,7 +44,12 @@ void ParametersDialog::setOptions(const QList<Parameter> &parameters)
     m_grid->setRows(rows);
 }
 
+QString ParametersDialog::fragment() const
+{
+    return buildParameterList(options());
+}
+
 void ParametersDialog::accept()
 {
-    finishOk(buildParameterList(options()));
+    finishOk(fragment());
 }

@@ -14,6 +14,8 @@ public:
 
     QList<applet::Parameter> options() const;
     void setOptions(const QList<applet::Parameter> &parameters);
+    // What OK writes with the fields as they are.
+    QString fragment() const;
 
     void accept() override;
 

@@ -1,11 +1,9 @@
 #include "preview/previewengine.h"
 
-#include "kernel/settingsstore.h"
 #include "preview/previewrules.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -29,7 +27,6 @@ namespace previewengine {
 namespace {
 
 bool g_scriptsWithoutSandbox = false;
-bool g_noticeGiven = false;
 
 QHash<QString, Site> &sites()
 {
@@ -88,13 +85,13 @@ public:
             job->reply("text/html;charset=utf-8", buffer);
             return;
         }
-        const QString root = resolvedPath(site->root);
+        const QString root = previewrules::resolvedPath(site->root);
         const QString file = QFileInfo(root + u'/' + wanted).canonicalFilePath();
         if (file.isEmpty()) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
-        if (!previewrules::mayServe(root, file, protectedFolders())) {
+        if (!previewrules::mayServe(root, file, previewrules::protectedFolders())) {
             job->fail(QWebEngineUrlRequestJob::RequestDenied);
             return;
         }
@@ -185,14 +182,6 @@ bool scriptsEnabled()
         .scripts;
 }
 
-bool takeScriptsOffNotice()
-{
-    if (scriptsEnabled() || g_noticeGiven)
-        return false;
-    g_noticeGiven = true;
-    return true;
-}
-
 void allowScriptsWithoutSandbox()
 {
     g_scriptsWithoutSandbox = true;
@@ -216,21 +205,6 @@ void publish(const QString &host, const Site &site)
 void withdraw(const QString &host)
 {
     sites().remove(host);
-}
-
-QString resolvedPath(const QString &path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
-}
-
-QStringList protectedFolders()
-{
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty())
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return {resolvedPath(SettingsStore::defaultDirectory()),
-            resolvedPath(state + QStringLiteral("/lorimel"))};
 }
 
 } // namespace previewengine

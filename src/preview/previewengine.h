@@ -1,18 +1,17 @@
 #pragma once
-// The browser engine behind every preview: the scheme previewed pages are
+// Inside the browser engine's module: the scheme previewed pages are
 // served under, the profile they live in (nothing kept on disk, every
 // request to another origin refused) and whether page scripts may run.
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 class QWebEngineProfile;
 
 namespace previewengine {
 
 // Registers the preview's scheme. It must happen before the engine starts:
-// main() calls it first thing; the profiles call it too.
+// the module does it as it is loaded; the profiles call it too.
 void registerScheme();
 
 // The profile of previewed pages: the scheme handler and the request
@@ -24,9 +23,6 @@ QWebEngineProfile *webProfile();
 
 // Page scripts run only inside Chromium's sandbox.
 bool scriptsEnabled();
-// True the first time it is asked in a run where scripts are off, so the
-// user is told once.
-bool takeScriptsOffNotice();
 // Tests run as root without the sandbox and still need page scripts; they
 // call this before any profile is made. The program never does.
 void allowScriptsWithoutSandbox();
@@ -44,12 +40,5 @@ struct Site
 QString newHost();
 void publish(const QString &host, const Site &site);
 void withdraw(const QString &host);
-
-// The path as it is on disk, links followed, where it exists.
-QString resolvedPath(const QString &path);
-
-// The folders never served whatever the root: the settings and the
-// program's state.
-QStringList protectedFolders();
 
 } // namespace previewengine

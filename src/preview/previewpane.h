@@ -2,21 +2,24 @@
 // The preview beside the source: a refresh button over a browser view that
 // shows a served copy of the document. The copy's start tags carry their
 // positions, so the pane can outline the element under the caret and say
-// which element a click landed on.
+// which element a click landed on. The browser engine is loaded when the
+// first copy or web address is to be shown; the program's own manual needs
+// no engine and shows in a text view of its own.
 
 #include "preview/elementmap.h"
 #include "preview/previewrules.h"
 
 #include <optional>
 #include <QPointer>
-#include <QPointF>
 #include <QWidget>
 
+class PreviewBrowser;
+class QLabel;
+class QStackedLayout;
+class QTextBrowser;
 class QThread;
 class QTimer;
 class QToolButton;
-class QWebEnginePage;
-class QWebEngineView;
 
 class PreviewPane : public QWidget
 {
@@ -25,11 +28,12 @@ public:
     explicit PreviewPane(QWidget *parent = nullptr);
     ~PreviewPane() override;
 
-    // Shows `text` as the page `root.page` of `root.folder`. A document
-    // follows the caret and answers clicks; another page (the manual) only
-    // shows. Showing the same page again keeps its scroll position.
+    // Shows `text` as the page `root.page` of `root.folder`; the view then
+    // follows the caret and answers clicks.
     void showDocument(const QString &text, const previewrules::Root &root);
-    void showPage(const QString &text, const previewrules::Root &root);
+    // Shows the program's manual. Showing it again keeps its scroll
+    // position.
+    void showManual(const QString &html);
     // Shows an address of the web.
     void showAddress(const QUrl &url);
 
@@ -37,8 +41,11 @@ public:
     // moment (the nearest shown one outwards; nothing for the body).
     void followCaret(qsizetype caret);
 
-    QWebEngineView *view();
-    bool hasView() const { return m_view; }
+    // The browser view, made (and the engine loaded) on the first call;
+    // null when the engine cannot be loaded, the pane then saying why.
+    PreviewBrowser *browser();
+    bool hasBrowser() const { return m_browser; }
+    QTextBrowser *manualView() const { return m_manual; }
     QToolButton *refreshButton() const { return m_refresh; }
 
 signals:
@@ -49,30 +56,25 @@ signals:
     // those who wait for it.
     void caretShown(qsizetype start);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void display(const QString &text, const previewrules::Root &root, bool document);
-    void onLoadFinished(bool ok);
     void runFollow();
-    void mapClick(const QPoint &pos);
-    QWebEnginePage *documentPage();
+    void onLoaded();
+    void bringForward(QWidget *view);
 
     struct Copy; // what a worker makes of the text
 
     QToolButton *m_refresh = nullptr;
-    QWebEngineView *m_view = nullptr;
-    QWebEnginePage *m_documentPage = nullptr;
-    QWebEnginePage *m_webPage = nullptr;
-    QString m_host;
+    QStackedLayout *m_views = nullptr;
+    PreviewBrowser *m_browser = nullptr;
+    QTextBrowser *m_manual = nullptr;
+    QLabel *m_problem = nullptr; // why there is no browser
+    QString m_manualHtml;
     elementmap::Map m_map;
     bool m_followsCaret = false;
-    bool m_loading = false;
-    std::optional<QPointF> m_restoreScroll;
+    bool m_loading = false; // a copy is being made or loaded
     std::optional<qsizetype> m_pendingCaret;
     QTimer *m_caretTimer = nullptr;
-    QPoint m_pressedAt;
-    quint64 m_copies = 0; // the latest copy asked for
+    quint64 m_copies = 0;    // the latest copy asked for
+    quint64 m_shownCopy = 0; // the latest one handed to the browser
     QList<QPointer<QThread>> m_workers;
 };

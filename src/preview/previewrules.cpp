@@ -1,8 +1,11 @@
 #include "preview/previewrules.h"
 
+#include "kernel/settingsstore.h"
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <QDir>
+#include <QFileInfo>
 
 namespace previewrules {
 
@@ -59,6 +62,21 @@ bool mayServe(const QString &root, const QString &file, const QStringList &prote
         return false;
     return std::none_of(protectedFolders.cbegin(), protectedFolders.cend(),
                         [&](const QString &folder) { return isInside(file, folder); });
+}
+
+QString resolvedPath(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
+QStringList protectedFolders()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty())
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return {resolvedPath(SettingsStore::defaultDirectory()),
+            resolvedPath(state + QStringLiteral("/lorimel"))};
 }
 
 bool mayFetch(const QUrl &url)

@@ -36,6 +36,13 @@ QString requestedPath(const QString &urlPath);
 // All paths as resolved on disk (symbolic links followed).
 bool mayServe(const QString &root, const QString &file, const QStringList &protectedFolders);
 
+// The path as it is on disk, links followed, where it exists.
+QString resolvedPath(const QString &path);
+
+// The folders never served whatever the root: the settings and the
+// program's state.
+QStringList protectedFolders();
+
 // Whether the engine may fetch `url` for a previewed page: only the
 // preview's own scheme and the schemes that never leave the engine.
 bool mayFetch(const QUrl &url);

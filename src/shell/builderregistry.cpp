@@ -57,6 +57,40 @@ template <class T> QWidget *opens(Workbench &w, const QString &)
     return BuilderDialog::showBuilder<T>(w);
 }
 
+// A builder filled by its reader from an element it wrote.
+template <class T, auto read> Reopened reopens(Workbench &w, const tagreader::Element *element)
+{
+    T *builder = BuilderDialog::showBuilder<T>(w);
+    if (!element)
+        return {builder, false, {}};
+    const auto options = read(*element, builder->options());
+    if (!options)
+        return {builder, false, {}};
+    builder->setOptions(*options);
+    return {builder, true, builder->fragment()};
+}
+
+// What of the elements a builder owns besides the start tag.
+reopen::Shape owning(bool content, bool trailing = false, const char *children = "",
+                     const char *wrapper = "")
+{
+    reopen::Shape shape;
+    shape.content = content;
+    shape.trailing = trailing;
+    shape.children = QLatin1String(children);
+    shape.wrapper = QLatin1String(wrapper);
+    return shape;
+}
+const reopen::Shape StartTag;
+
+// The PARAMs of an APPLET or OBJECT, and nothing else of it.
+reopen::Shape parametersOnly()
+{
+    reopen::Shape shape = owning(false, false, "PARAM");
+    shape.startTag = false;
+    return shape;
+}
+
 // A window that starts with the file it was given.
 template <class T> QWidget *opensWithFile(Workbench &w, const QString &file)
 {
@@ -128,18 +162,23 @@ const QList<BuilderRow> &rows()
          Kind::Builder,
          opensWithFile<Links>,
          {{ToolsAtoM, "mnuAnchorItem", "&Anchor"}},
-         {{"TabStrip3", 1, "Anchors", "Create hyperlinks or named references"}}},
+         {{"TabStrip3", 1, "Anchors", "Create hyperlinks or named references"}},
+         FileRole::None,
+         {{"A"}, owning(true), reopens<Links, links::readLinks>}},
         {"BackgroundSounds",
          Kind::Builder,
          opensWithFile<BackgroundSoundsBuilder>,
          {{ToolsAtoM, "mnuBackgroundSoundItem", "&Background Sound"}},
          {{"TabStrip8", 2, "Sound", "Use sound files for background sound"}},
-         FileRole::Sound},
+         FileRole::Sound,
+         {{"BGSOUND", "EMBED"}, StartTag, reopens<BackgroundSoundsBuilder, graphics::readSound>}},
         {"FloatingFrame",
          Kind::Builder,
          opens<FloatingFrame>,
          {{ToolsAtoM, "mnuFloatingFrameItem", "Floating Frame"}},
-         {{"TabStrip10", 1, "Floating Frame", "Create a window containing another page"}}},
+         {{"TabStrip10", 1, "Floating Frame", "Create a window containing another page"}},
+         FileRole::None,
+         {{"IFRAME"}, StartTag, reopens<FloatingFrame, links::readFloatingFrame>}},
         // The wizard's first step: Next goes on to the second, which inserts.
         {"FrameBuilder",
          Kind::Tool,
@@ -151,29 +190,42 @@ const QList<BuilderRow> &rows()
          Kind::Builder,
          opens<FontWizard>,
          {{ToolsAtoM, "mnuFontWizardItem", "Font &Wizard"}},
-         {{"TabStrip4", 1, "Font", "Define text color, font, size"}}},
+         {{"TabStrip4", 1, "Font", "Define text color, font, size"}},
+         FileRole::None,
+         {{"FONT"}, StartTag, reopens<FontWizard, marquee::readFont>}},
         {"FormBuilder",
          Kind::Builder,
          opens<FormBuilder>,
          {{ToolsAtoM, "mnuFormWizardItem", "Form Wizard"}},
-         {{"TabStrip7", 0, "Form Wizard", "Create the opening and closing tags of a form"}}},
+         {{"TabStrip7", 0, "Form Wizard", "Create the opening and closing tags of a form"}},
+         FileRole::None,
+         {{"FORM"}, StartTag, reopens<FormBuilder, formbuilders::readForm>}},
         {"FormInput",
          Kind::Builder,
          opens<FormInput>,
          {{ToolsAtoM, "mnuFormInputItem", "Form Input"}},
-         {{"TabStrip7", 1, "Form Input", "Create buttons, checkboxes, and other form elements"}}},
+         {{"TabStrip7", 1, "Form Input", "Create buttons, checkboxes, and other form elements"}},
+         FileRole::None,
+         {{"INPUT", "TEXTAREA"},
+          owning(true, true),
+          reopens<FormInput, formbuilders::readFormInput>}},
         {"ListboxBuilder",
          Kind::Builder,
          opens<ListboxBuilder>,
          {{ToolsAtoM, "mnuFormListboxItem", "Form Listbox"}},
-         {{"TabStrip7", 2, "Form Listbox", "Create a form listbox"}}},
+         {{"TabStrip7", 2, "Form Listbox", "Create a form listbox"}},
+         FileRole::None,
+         {{"SELECT"},
+          owning(false, false, "OPTION"),
+          reopens<ListboxBuilder, formbuilders::readListbox>}},
         {"Graphics",
          Kind::Builder,
          opensWithFile<GraphicsBuilder>,
          {{ToolsAtoM, "mnuImageItem", "&Image, Animation"}},
          {{"TabStrip3", 3, "Image", "Insert an image, movie, or VRML world into your document"},
           {"TabStrip8", 0, "Image", "Insert an image, movie, or VRML movie into your document"}},
-         FileRole::Image},
+         FileRole::Image,
+         {{"IMG"}, StartTag, reopens<GraphicsBuilder, graphics::readGraphics>}},
         {"ImageMapBuilder",
          Kind::Builder,
          opens<ImageMapBuilder>,
@@ -188,7 +240,9 @@ const QList<BuilderRow> &rows()
          Kind::Builder,
          opens<AppletDialog>,
          {{ToolsAtoM, "mnuJavaAppletItem", "&Java Applet"}},
-         {{"TabStrip6", 3, "Java Applet", ""}}},
+         {{"TabStrip6", 3, "Java Applet", ""}},
+         FileRole::None,
+         {{"APPLET"}, StartTag, reopens<AppletDialog, applet::readAppletTag>}},
         {"ListBuilder",
          Kind::Builder,
          opens<ListBuilder>,
@@ -200,7 +254,11 @@ const QList<BuilderRow> &rows()
          opens<MarqueeBuilder>,
          {{ToolsAtoM, "mnuMarqueeItem", "&Marquee"}},
          {{"TabStrip3", 5, "Marquee", "Create a line of moving text (IE)"},
-          {"TabStrip8", 1, "Marquee", "Create a line of scrolling text (IE)"}}},
+          {"TabStrip8", 1, "Marquee", "Create a line of scrolling text (IE)"}},
+         FileRole::None,
+         {{"MARQUEE"},
+          owning(true, false, "", "FONT"),
+          reopens<MarqueeBuilder, marquee::readMarquee>}},
 
         {"ObjectTags",
          Kind::Tool,
@@ -217,7 +275,11 @@ const QList<BuilderRow> &rows()
          Kind::Builder,
          opens<ParametersDialog>,
          {{ToolsNtoZ, "mnuParametersItem", "Parameters"}},
-         {{"TabStrip6", 4, "Parameter Tags", ""}}},
+         {{"TabStrip6", 4, "Parameter Tags", ""}},
+         FileRole::None,
+         {{"PARAM", "OBJECT"},
+          parametersOnly(),
+          reopens<ParametersDialog, applet::readParameterList>}},
         {"PremadeScripts",
          Kind::Builder,
          opens<PremadeScriptsDialog>,
@@ -255,7 +317,9 @@ const QList<BuilderRow> &rows()
          opens<TableBuilder>,
          {{ToolsNtoZ, "mnuTableBuilderItem", "Table Builder"}},
          {{"TabStrip3", 8, "Table", "Create a table for your document"},
-          {"TabStrip5", 0, "Table Builder", "Create a for your document"}}},
+          {"TabStrip5", 0, "Table Builder", "Create a for your document"}},
+         FileRole::None,
+         {{"TABLE"}, StartTag, reopens<TableBuilder, tablebuilder::readTable>}},
         // Writes a world file; inserts nothing.
         {"VrmlBuilder",
          Kind::Tool,

@@ -7,8 +7,10 @@
 //
 // Adding a builder: its logic (options struct and fragment function) in the
 // core library, its dialog in the UI library, and one row in
-// builderregistry.cpp.
+// builderregistry.cpp. A builder that can be reopened on an element it
+// wrote also names the elements, the parts of them it owns and its reader.
 
+#include "editor/reopen.h"
 #include "kernel/builderids.h"
 #include "shell/menutree.h"
 #include "shell/palettecatalog.h"
@@ -16,6 +18,7 @@
 #include <QList>
 #include <QString>
 
+class BuilderDialog;
 class QWidget;
 class Workbench;
 
@@ -41,6 +44,23 @@ struct PaletteTab
 // empty.
 using Opener = QWidget *(*)(Workbench &workbench, const QString &argument);
 
+// A builder opened on an element it wrote.
+struct Reopened
+{
+    BuilderDialog *builder = nullptr;
+    bool filled = false; // filled from the element; else it opened empty
+    QString fragment;    // what its OK writes with the fields as filled
+};
+// Shows the builder filled from the element, or empty for none.
+using Reopener = Reopened (*)(Workbench &workbench, const tagreader::Element *element);
+
+struct Reopening
+{
+    QStringList elements; // upper case; none: the builder reopens nothing
+    reopen::Shape shape = {};
+    Reopener open = nullptr;
+};
+
 struct BuilderRow
 {
     QString id;
@@ -49,6 +69,7 @@ struct BuilderRow
     QList<menutree::Item> menuItems;
     QList<PaletteTab> paletteTabs = {};
     FileRole takes = FileRole::None;
+    Reopening reopening = {};
 };
 
 const QList<BuilderRow> &rows();

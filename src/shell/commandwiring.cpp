@@ -15,6 +15,7 @@
 #include "platform/launcher.h"
 #include "shell/builderregistry.h"
 #include "shell/documentarea.h"
+#include "shell/elementedit.h"
 #include "shell/menutree.h"
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
@@ -210,6 +211,24 @@ void MainWindow::connectEditCommands()
     }
     onEditor(QStringLiteral("mnuSelectAllItem"),
              [](HtmlEditor &e) { e.select(0, e.characterLength()); });
+
+    // Edit Element: below Select All with its key, and first in the
+    // document's pop-up menu.
+    QMenu *edit = findChild<QMenu *>(QStringLiteral("mnuEdit"));
+    const QList<QAction *> editItems = edit->actions();
+    const qsizetype afterSelectAll =
+        editItems.indexOf(action(QStringLiteral("mnuSelectAllItem"))) + 1;
+    QAction *editElement =
+        addItem(edit, QStringLiteral("mnuEditElementItem"), tr("Edit &Element With Its Builder"));
+    edit->insertAction(editItems.value(afterSelectAll), editElement);
+    editElement->setShortcuts(QKeySequence::listFromString(
+        keytable::keysOf(editElement->objectName()), QKeySequence::PortableText));
+    QAction *popEditElement = addItem(m_popMenu, QStringLiteral("mnuPopEditElementItem"),
+                                      tr("Edit &Element With Its Builder"));
+    m_popMenu->insertAction(m_popMenu->actions().value(0), popEditElement);
+    m_popMenu->insertSeparator(m_popMenu->actions().value(1));
+    for (QAction *a : {editElement, popEditElement})
+        onEditor(a->objectName(), [this](HtmlEditor &) { elementedit::editAtCaret(*this); });
 
     // Tag commands: menu items are matched to the command table by caption.
     for (const tagcommands::TagCommand &command : tagcommands::tagCommands()) {

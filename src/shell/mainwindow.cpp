@@ -729,6 +729,12 @@ bool MainWindow::openBuilderFor(FileRole role, const QString &file)
     return row && openBuilder(row->id, file);
 }
 
+QString MainWindow::documentText() const
+{
+    const DocumentWindow *doc = activeDocument();
+    return doc ? doc->editor()->documentText() : QString();
+}
+
 QString MainWindow::selectedText() const
 {
     const DocumentWindow *doc = activeDocument();

@@ -49,6 +49,7 @@ public:
     void wrapSelection(const QString &first, const QString &last) override;
     bool hasDocument() const override { return activeDocument() != nullptr; }
     QString selectedText() const override;
+    QString documentText() const override;
     void focusDocument() override;
     QString siteFolder() const override { return m_state.siteFilePath; }
     void smartcolor() override;

@@ -9,6 +9,7 @@
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "widgets/colourfield.h"
+#include "widgets/contrastbadge.h"
 #include "widgets/formkit.h"
 
 #include <functional>
@@ -186,6 +187,9 @@ QWidget *SettingsDialog::buildBrowserPanel()
     grid->addWidget(choose, 1, 3);
 
     grid->addWidget(new QLabel(QStringLiteral("Color Coding"), panel), 2, 0, 1, 2);
+    // The tag colours are read against the editor's background.
+    const HtmlEditor *editor = m_workbench.activeEditor();
+    const qint64 paper = formkit::colourNumber(editor ? editor->paper() : QColor(Qt::white));
     int buttonWidth = 0;
     for (int i = 0; i < 5; ++i) {
         const QByteArray button = "Command2_" + QByteArray::number(i);
@@ -199,7 +203,16 @@ QWidget *SettingsDialog::buildBrowserPanel()
         field->patch()->setFixedSize(40, field->button()->sizeHint().height() - 4);
         buttonWidth = qMax(buttonWidth, field->button()->sizeHint().width());
         m_colours[std::size_t(i)] = field;
-        grid->addWidget(field, 3 + i, 0, 1, 2, Qt::AlignLeft);
+        auto *contrast = new ContrastBadge(
+            ("Contrast_" + QByteArray::number(i)).constData(),
+            tr("%1 against the editor background").arg(QLatin1String(ColourCaptions[i])), panel);
+        connect(field, &ColourField::changed, contrast,
+                [contrast, field, paper] { contrast->setColours(field->colour(), paper); });
+        auto *row = new QHBoxLayout;
+        row->addWidget(field);
+        row->addWidget(contrast);
+        row->addStretch(1);
+        grid->addLayout(row, 3 + i, 0, 1, 2);
     }
     for (ColourField *field : m_colours)
         field->button()->setMinimumWidth(buttonWidth); // the patches in one column

@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/safefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace site {
@@ -67,6 +68,19 @@ bool isMediaName(const QString &fileName)
 QString sizeText(qint64 bytes)
 {
     return QString::number(bytes) + QStringLiteral(" Bytes");
+}
+
+QString pictureText(const QSize &pixels, qint64 bytes)
+{
+    auto tr = [](const char *text) { return QCoreApplication::translate("site", text); };
+    constexpr double KB = 1024.0;
+    const QString size = bytes < KB ? tr("%1 bytes").arg(bytes)
+                         : bytes < KB * KB
+                             ? tr("%1 KB").arg(QString::number(double(bytes) / KB, 'f', 1))
+                             : tr("%1 MB").arg(QString::number(double(bytes) / KB / KB, 'f', 1));
+    if (!pixels.isValid())
+        return size;
+    return tr("%1 × %2 pixels, %3").arg(pixels.width()).arg(pixels.height()).arg(size);
 }
 
 QString widthText(int pixels)

@@ -4,6 +4,7 @@
 // the stepping of its strip, and what the properties window shows.
 
 #include <QCoreApplication>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -94,6 +95,10 @@ bool isWebImageName(const QString &fileName);
 bool isMediaName(const QString &fileName);
 // "1234 Bytes".
 QString sizeText(qint64 bytes);
+// What the thumbnail browser shows under a picture: "640 × 480 pixels,
+// 12.5 KB" (bytes below 1 KB, MB from 1 MB); the file size alone when the
+// pixel size is not known.
+QString pictureText(const QSize &pixels, qint64 bytes);
 QString widthText(int pixels);
 QString heightText(int pixels);
 // The range of a preview scroll bar: 0 when the image fits and the bar

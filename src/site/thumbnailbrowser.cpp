@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -104,13 +105,18 @@ void ThumbnailLoader::request(int index, const QString &path, int priority)
             if (!site::ThumbnailStrip::keeps(index, m_current.load()))
                 return; // passed by before its turn came
             QImageReader reader(path);
+            // The header's size, as a browser shows the picture.
+            reader.setAutoTransform(true);
+            QSize pixelSize = reader.size();
+            if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+                pixelSize.transpose();
             // Decoded straight to the square (JPEG scales while decoding),
             // stretched like the strip shows it.
             reader.setScaledSize(size);
             QImage image = reader.read();
             if (!image.isNull() && image.size() != size)
                 image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            emit loaded(index, image);
+            emit loaded(index, image, pixelSize, QFileInfo(path).size());
         },
         priority);
 }
@@ -161,6 +167,9 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     m_name->setObjectName(QStringLiteral("Label3"));
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setMinimumWidth(pixels(4000));
+    m_pictureText = new QLabel(this);
+    m_pictureText->setObjectName(QStringLiteral("lblPictureSize"));
+    m_pictureText->setAlignment(Qt::AlignCenter);
 
     m_insert = formkit::button("Command1", QStringLiteral("&Insert Image"));
     m_exit = formkit::button("Command2", QStringLiteral("&Exit"));
@@ -173,8 +182,9 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     pictureRow->addStretch(1);
     grid->addLayout(pictureRow, 0, 0, 1, 2);
     grid->addWidget(m_name, 1, 0, 1, 2);
-    grid->addWidget(m_insert, 2, 0);
-    grid->addWidget(m_exit, 2, 1);
+    grid->addWidget(m_pictureText, 2, 0, 1, 2);
+    grid->addWidget(m_insert, 3, 0);
+    grid->addWidget(m_exit, 3, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_spin, &SpinArrows::spinUp, this, &ThumbnailBrowser::nextPicture);
@@ -222,18 +232,25 @@ void ThumbnailBrowser::showCurrent()
     m_name->setText(currentName());
     const int current = m_strip.current();
     m_loader->setCurrent(current);
-    m_thumbnails.removeIf([current](const QHash<int, QImage>::iterator &it) {
+    const auto passed = [current](const auto &it) {
         return !site::ThumbnailStrip::keeps(it.key(), current);
-    });
+    };
+    m_thumbnails.removeIf(passed);
+    m_pictureTexts.removeIf(passed);
+    m_pictureText->setText(pictureText(current));
     if (!m_pictures.isEmpty())
         requestAround(current);
 }
 
-void ThumbnailBrowser::thumbnailLoaded(int index, const QImage &image)
+void ThumbnailBrowser::thumbnailLoaded(int index, const QImage &image, const QSize &pixelSize,
+                                       qint64 bytes)
 {
     if (!site::ThumbnailStrip::keeps(index, m_strip.current()))
         return;
     m_thumbnails.insert(index, image);
+    m_pictureTexts.insert(index, site::pictureText(pixelSize, bytes));
+    if (index == m_strip.current())
+        m_pictureText->setText(m_pictureTexts.value(index));
     const QRect square(QPoint(pixels(site::ThumbnailStrip::thumbnailLeft(index)),
                               pixels(site::ThumbnailStrip::Margin)),
                        thumbnailSize());

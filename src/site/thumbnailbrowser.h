@@ -2,8 +2,9 @@
 // The Thumbnail Browser (object name Form32): the pictures of the web-site folder as a
 // strip of small stretched squares (Picture1) seen through a viewport
 // (Picture2) one at a time, stepped with the spin arrows (SpinButton1).
-// Label3 names the picture in view; "&Insert Image" (Command1) hands that
-// name to the Graphics dialog, "&Exit" (Command2) closes.
+// Label3 names the picture in view and lblPictureSize gives its pixel size
+// and file size; "&Insert Image" (Command1) hands that name to the Graphics
+// dialog, "&Exit" (Command2) closes.
 //
 // Pictures are decoded in worker threads, straight to thumbnail size, and
 // only when their square comes into view (with its neighbours), so a folder
@@ -46,8 +47,9 @@ public:
     void waitForDone() { m_pool.waitForDone(); }
 
 signals:
-    // A null image when the picture cannot be decoded.
-    void loaded(int index, const QImage &image);
+    // A null image when the picture cannot be decoded; pixels is the size
+    // the file declares (invalid when it declares none), bytes its length.
+    void loaded(int index, const QImage &image, const QSize &pixelSize, qint64 bytes);
 
 private:
     QSize m_size;
@@ -65,6 +67,8 @@ public:
     QStringList pictures() const { return m_pictures; }
     int current() const { return m_strip.current(); }
     QString currentName() const;
+    // What lblPictureSize shows for a picture once it is loaded.
+    QString pictureText(int index) const { return m_pictureTexts.value(index); }
     const site::ThumbnailStrip &strip() const { return m_strip; }
     ThumbnailLoader *loader() const { return m_loader; }
     // The decoded thumbnails kept; undecodable ones are null images.
@@ -77,7 +81,7 @@ public:
 private:
     friend class ThumbnailStripView;
     void showCurrent();
-    void thumbnailLoaded(int index, const QImage &image);
+    void thumbnailLoaded(int index, const QImage &image, const QSize &pixelSize, qint64 bytes);
     // Decodes what the viewport shows and its neighbours.
     void requestAround(int index);
     QString picturePath(int index) const;
@@ -86,10 +90,12 @@ private:
     QStringList m_pictures;
     site::ThumbnailStrip m_strip;
     QHash<int, QImage> m_thumbnails;
+    QHash<int, QString> m_pictureTexts;
     ThumbnailLoader *m_loader = nullptr;
     QWidget *m_viewport = nullptr;
     ThumbnailStripView *m_stripView = nullptr;
     QLabel *m_name = nullptr;
+    QLabel *m_pictureText = nullptr;
     SpinArrows *m_spin = nullptr;
     QPushButton *m_insert = nullptr;
     QPushButton *m_exit = nullptr;

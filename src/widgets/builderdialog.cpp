@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <utility>
+
 BuilderDialog::BuilderDialog(BuilderHost &host)
     : QDialog(host.mainWidget()), m_host(host), m_main(host.mainWidget())
 {
@@ -25,9 +27,19 @@ void BuilderDialog::releaseMainIfHidden()
         m_main->setEnabled(true);
 }
 
+void BuilderDialog::setFragmentReceiver(std::function<void(const QString &)> receiver)
+{
+    m_receiver = std::move(receiver);
+}
+
 void BuilderDialog::finishOk(const QString &fragment)
 {
+    const std::function<void(const QString &)> receiver = std::exchange(m_receiver, nullptr);
     finish();
+    if (receiver) {
+        receiver(fragment);
+        return;
+    }
     // Without a document there is nowhere to insert; the builder still
     // closes and the main window is enabled again.
     if (m_host.hasDocument())
@@ -51,6 +63,7 @@ void BuilderDialog::reject()
 
 void BuilderDialog::finish()
 {
+    m_receiver = nullptr;
     hide();
     if (m_retain) {
         m_host.focusDocument();

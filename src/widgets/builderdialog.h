@@ -7,6 +7,7 @@
 
 #include "widgets/builderhost.h"
 
+#include <functional>
 #include <QDialog>
 #include <QPointer>
 
@@ -27,8 +28,12 @@ public:
     // Re-enables the main window when this builder is not visible.
     void releaseMainIfHidden();
 
-    // OK: close (or hide), then hand the fragment to the insertion service.
+    // OK: close (or hide), then hand the fragment to the insertion service,
+    // or to the receiver when one is set.
     void finishOk(const QString &fragment);
+    // Until the builder next closes, OK hands its fragment here instead of
+    // inserting it (a builder reopened on an element it wrote).
+    void setFragmentReceiver(std::function<void(const QString &)> receiver);
     // What OK does. Builders build their fragment here and call finishOk
     // (or keep the window open after a message); the default is Cancel.
     void accept() override;
@@ -62,6 +67,7 @@ private:
     bool m_holdingMain = false;
     bool m_retain = false;
     bool m_discarded = false;
+    std::function<void(const QString &)> m_receiver;
 };
 
 template <class T, class Host> T *BuilderDialog::showBuilder(Host &host)

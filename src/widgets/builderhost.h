@@ -34,6 +34,8 @@ public:
     virtual bool hasDocument() const = 0;
     // The active document's selected text; empty without a document.
     virtual QString selectedText() const = 0;
+    // The active document's whole text; empty without a document.
+    virtual QString documentText() const { return QString(); }
     // Gives the keyboard focus back to the active document.
     virtual void focusDocument() = 0;
     // The web-site folder: where file dialogs start.

@@ -74,6 +74,7 @@ ColourField::ColourField(const QString &caption, const Parts &parts, QWidget *pa
     if (parts.combo) {
         m_combo = formkit::editableCombo(parts.combo, colour::names(), QString(), this);
         formkit::setCaption(m_combo, caption);
+        connect(m_combo, &QComboBox::editTextChanged, this, &ColourField::changed);
         row->addWidget(m_combo, 1);
         setFocusProxy(m_combo);
     }
@@ -110,6 +111,7 @@ void ColourField::showColour(std::optional<qint64> colour)
     m_colour = colour;
     if (m_patch)
         static_cast<Patch *>(m_patch)->display(colour);
+    emit changed();
 }
 
 void ColourField::setColour(qint64 colour)
@@ -130,6 +132,8 @@ void ColourField::setText(const QString &text)
         m_combo->setEditText(text);
     if (const std::optional<qint64> colour = colour::fromHtml(text))
         showColour(*colour);
+    else
+        emit changed();
 }
 
 bool ColourField::choose()

@@ -67,6 +67,8 @@ public:
 
 signals:
     void colourChosen(qint64 colour);
+    // The text or the colour shown changed, by any road.
+    void changed();
 
 private:
     DialogService *m_dialogs = nullptr;

@@ -1,6 +1,7 @@
 #include "widgets/formkit.h"
 
 #include "platform/dialogservice.h"
+#include "platform/paths.h"
 #include "widgets/builderhost.h"
 
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -151,11 +153,25 @@ std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QS
     return QFileInfo(path).fileName();
 }
 
+std::optional<QSize> pictureSize(BuilderHost &host, const QString &name)
+{
+    if (name.isEmpty())
+        return std::nullopt;
+    const QString path = QFileInfo(name).isAbsolute() ? name : paths::join(host.siteFolder(), name);
+    QImageReader reader(path);
+    QSize size = reader.size();
+    if (!size.isValid())
+        return std::nullopt;
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+        size.transpose();
+    return size;
+}
+
 } // namespace formkit
 
 FileField::FileField(const char *editName, const char *buttonName, const QString &buttonCaption,
                      const QString &filter, BuilderHost &host, QWidget *parent)
-    : QWidget(parent), m_edit(formkit::lineEdit(editName, QString(), this)),
+    : QWidget(parent), m_host(host), m_edit(formkit::lineEdit(editName, QString(), this)),
       m_button(formkit::button(buttonName, buttonCaption, this))
 {
     auto *row = new QHBoxLayout(this);
@@ -179,4 +195,21 @@ QString FileField::text() const
 void FileField::setText(const QString &text)
 {
     m_edit->setText(text);
+}
+
+void FileField::showPictureSize()
+{
+    auto *label = new QLabel(this);
+    label->setObjectName(m_edit->objectName() + QStringLiteral("PictureSize"));
+    layout()->addWidget(label);
+    auto show = [this, label] {
+        const std::optional<QSize> size = formkit::pictureSize(m_host, m_edit->text());
+        label->setText(size ? QCoreApplication::translate("formkit", "%1 × %2 pixels")
+                                  .arg(size->width())
+                                  .arg(size->height())
+                            : QString());
+        label->setAccessibleName(label->text());
+    };
+    connect(m_edit, &QLineEdit::textChanged, label, show);
+    show();
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -65,6 +66,12 @@ QHBoxLayout *okCancelRow(QDialog *dialog, const char *okName, const char *cancel
 std::optional<QString> pickFileName(BuilderHost &host, QWidget *parent, const QString &filter,
                                     const QString &title = QString());
 
+// The pixel size of a picture as a browser shows it (its orientation
+// applied), read from the file's header without decoding its pixels;
+// nothing when it is no picture. A name without folder is in the web-site
+// folder.
+std::optional<QSize> pictureSize(BuilderHost &host, const QString &name);
+
 } // namespace formkit
 
 // A text box with a "Find" button that puts the bare name of a file chosen
@@ -80,11 +87,14 @@ public:
     QPushButton *button() const { return m_button; }
     QString text() const;
     void setText(const QString &text);
+    // Shows after the button the pixel size of the picture the box names.
+    void showPictureSize();
 
 signals:
     void fileChosen(const QString &name);
 
 private:
+    BuilderHost &m_host;
     QLineEdit *m_edit;
     QPushButton *m_button;
 };

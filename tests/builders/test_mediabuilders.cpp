@@ -14,11 +14,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -113,10 +115,74 @@ private slots:
         FIND(ColourField, swatch, builder, "Label12");
         QCOMPARE(swatch->colour(), colour::number(0, 255, 0));
 
+        bench.scripted.answer(QString()); // no ALT text after all
         gui::click(builder, "Command3");
+        QCOMPARE(bench.scripted.asked.last().kind, QStringLiteral("input"));
         QCOMPARE(bench.editor->documentText(),
                  QStringLiteral("<IMG DYNSRC=\"clip.avi\" USEMAP=\"nav\" ISMAP "
                                 "STYLE=\"filter:Glow(color=#00FF00, strength=50)\">"));
+    }
+
+    // OK without a description asks for one; Cancel there goes back to the
+    // dialog, an answer becomes the ALT text, an empty one inserts without.
+    void graphicsAsksForAlt_data()
+    {
+        QTest::addColumn<QString>("description"); // typed before OK
+        QTest::addColumn<QVariant>("answer");     // to the question; invalid: cancelled
+        QTest::addColumn<QString>("expected");    // "<open>": nothing inserted yet
+        QTest::newRow("described already")
+            << "A cat" << QVariant() << "<IMG SRC=\"cat.png\" ALT=\"A cat\">";
+        QTest::newRow("answered") << "" << QVariant("A cat")
+                                  << "<IMG SRC=\"cat.png\" ALT=\"A cat\">";
+        QTest::newRow("left empty") << "" << QVariant("") << "<IMG SRC=\"cat.png\">";
+        QTest::newRow("cancelled") << "" << QVariant() << "<open>";
+    }
+    void graphicsAsksForAlt()
+    {
+        QFETCH(QString, description);
+        QFETCH(QVariant, answer);
+        QFETCH(QString, expected);
+        FakeWorkbench bench;
+        QPointer<GraphicsBuilder> builder = GraphicsBuilder::open(bench, "cat.png");
+        gui::type(builder, "Text7", description);
+        if (description.isEmpty())
+            bench.scripted.answers << answer;
+        gui::click(builder, "Command3");
+        gui::flushDeletes();
+        QCOMPARE(bench.scripted.asked.size(), description.isEmpty() ? 1 : 0);
+        if (expected == QLatin1String("<open>")) {
+            QVERIFY(builder && builder->isVisible());
+            QCOMPARE(bench.editor->documentText(), QString());
+            QCOMPARE(builder->focusWidget()->objectName(), QStringLiteral("Text7"));
+            builder->reject();
+        } else {
+            QVERIFY(!builder);
+            QCOMPARE(bench.editor->documentText(), expected);
+        }
+    }
+
+    // Choosing a picture fills its width and height from its header.
+    void graphicsFillsSize()
+    {
+        QTemporaryDir site;
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(site.filePath("cat.png")));
+        FakeWorkbench bench;
+        bench.appState.siteFilePath = site.path();
+
+        GraphicsBuilder *builder = GraphicsBuilder::open(bench, "cat.png");
+        QCOMPARE(text(builder, "Text3"), QStringLiteral("64")); // Width
+        QCOMPARE(text(builder, "Text2"), QStringLiteral("48")); // Height
+        gui::type(builder, "Text3", "10");
+        bench.scripted.answer(site.filePath("notes.txt")); // no picture: the sizes stay
+        gui::click(builder, "Command1");
+        QCOMPARE(text(builder, "Text3"), QStringLiteral("10"));
+        bench.scripted.answer(site.filePath("cat.png"));
+        gui::click(builder, "Command1");
+        QCOMPARE(text(builder, "Text3"), QStringLiteral("64"));
+        QCOMPARE(text(builder, "Text2"), QStringLiteral("48"));
+        builder->reject();
     }
 
     void fontWizard()

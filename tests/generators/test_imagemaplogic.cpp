@@ -38,6 +38,16 @@ private slots:
                "<IMG SRC=\"logo.gif\" USEMAP=\"#nav\" BORDER=0 ISMAP>\r\n"
                "<!-- End Image Map -->\r\n";
 
+        ImageMapOptions sized = nav;
+        sized.width = QStringLiteral("320");
+        sized.height = QStringLiteral("200");
+        QTest::newRow("the image's size when known")
+            << sized
+            << "<!-- Begin Image Map -->\r\n<MAP NAME=\"nav\">\r\n"
+               " <AREA SHAPE=\"RECTANGLE\" COORDS=\"10,20,110,60\" HREF=\"a.htm\">\r\n</MAP>\r\n"
+               "<IMG SRC=\"logo.gif\" WIDTH=320 HEIGHT=200 USEMAP=\"#nav\" BORDER=0 ISMAP>\r\n"
+               "<!-- End Image Map -->\r\n";
+
         QTest::newRow("as it opens: empty numbers, no image")
             << ImageMapOptions()
             << "<!-- Begin Image Map -->\r\n<MAP NAME=\"\">\r\n"

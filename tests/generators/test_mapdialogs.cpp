@@ -175,7 +175,8 @@ private slots:
                                 "HREF=\"a.htm\">\r\n"
                                 " <AREA SHAPE=\"RECTANGLE\" COORDS=\"105,55,115,75\" NOHREF>\r\n"
                                 "</MAP>\r\n"
-                                "<IMG SRC=\"logo.bmp\" USEMAP=\"#nav\" BORDER=0 ISMAP>\r\n"
+                                "<IMG SRC=\"logo.bmp\" WIDTH=900 HEIGHT=700 USEMAP=\"#nav\" "
+                                "BORDER=0 ISMAP>\r\n"
                                 "<!-- End Image Map -->\r\n"));
         QCOMPARE(wb.scripted.unexpected, 0);
     }

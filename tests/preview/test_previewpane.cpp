@@ -4,7 +4,8 @@
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
 #include "kernel/appstate.h"
-#include "preview/previewengine.h"
+#include "preview/previewbrowser.h"
+#include "preview/previewmodule.h"
 #include "preview/previewpane.h"
 #include "support/scripteddialogs.h"
 #include "support/webpage.h"
@@ -47,7 +48,7 @@ struct Window
         doc->resize(900, 500);
         doc->show();
     }
-    QWebEnginePage *page() const { return doc->previewPane()->view()->page(); }
+    QWebEnginePage *page() const { return engineView(doc->previewPane())->page(); }
     HtmlEditor *editor() const { return doc->editor(); }
     // Shows the text and waits for it.
     bool show(const QString &text)
@@ -76,8 +77,10 @@ private slots:
     {
         // As when run as root, whoever runs the test.
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-        previewengine::registerScheme();
-        QVERIFY(!previewengine::scriptsEnabled());
+        QString error;
+        PreviewEngine *engine = previewmodule::engine(&error);
+        QVERIFY2(engine, qPrintable(error));
+        QVERIFY(!engine->scriptsEnabled());
     }
 
     // The page's own script does not run; the user hears why, once.
@@ -179,7 +182,7 @@ private slots:
                                               " / 2, r.top + r.height / 2]; })()"))
                 .toList();
         QCOMPARE(centre.size(), 2);
-        QWidget *surface = w.doc->previewView()->focusProxy();
+        QWidget *surface = engineView(w.doc->previewPane())->focusProxy();
         QVERIFY(surface);
         QTest::mouseClick(surface, Qt::LeftButton, {},
                           QPoint(centre[0].toInt(), centre[1].toInt()));

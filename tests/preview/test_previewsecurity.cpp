@@ -4,7 +4,8 @@
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
 #include "kernel/appstate.h"
-#include "preview/previewengine.h"
+#include "preview/previewbrowser.h"
+#include "preview/previewmodule.h"
 #include "preview/previewpane.h"
 #include "support/files.h"
 #include "support/scripteddialogs.h"
@@ -144,7 +145,10 @@ private slots:
         // The settings folder lies inside the page's root here, and is
         // still not served.
         qputenv("XDG_CONFIG_HOME", m_dir.filePath("site/conf").toUtf8());
-        previewengine::allowScriptsWithoutSandbox();
+        QString error;
+        PreviewEngine *engine = previewmodule::engine(&error);
+        QVERIFY2(engine, qPrintable(error));
+        engine->allowScriptsWithoutSandbox();
         QVERIFY(m_server.listen(QHostAddress::LocalHost));
         m_root = m_dir.filePath("site");
         m_secret = m_dir.filePath("secret.txt");
@@ -242,7 +246,7 @@ private slots:
                                 " document.getElementById('out').textContent = 'done ' + v; });"
                                 "</script></body></html>")
                      .arg(probe)));
-        QWebEnginePage *page = doc.previewPane()->view()->page();
+        QWebEnginePage *page = engineView(doc.previewPane())->page();
         QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
         doc.refreshPreview();
         QVERIFY(loaded.wait(60000));

@@ -10,6 +10,7 @@
 #include "support/immutable.h"
 #include "support/scripteddialogs.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QFileSystemModel>
@@ -541,6 +542,35 @@ private slots:
         builder->findChild<QAbstractButton *>("Command3")->click(); // OK
         QVERIFY(run.main->isEnabled());
         QVERIFY(run.main->activeEditor()->documentText().contains("<!-- Beginning of Table -->"));
+    }
+
+    // Edit Element: its key in the document, and the first item of the
+    // document's pop-up menu, open the builder of the element at the caret.
+    void editElementByKeyAndPopup()
+    {
+        Run run;
+        run.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(run.main));
+        HtmlEditor *e = run.main->activeEditor();
+        e->setDocumentText("<P><FONT SIZE=\"3\">Hi</FONT></P>");
+        e->setSelStart(18);
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        auto *wizard = run.main->findChild<QDialog *>("Form8");
+        QVERIFY(wizard && wizard->isVisible());
+        QCOMPARE(wizard->findChild<QComboBox *>("Combo1")->currentText(), QStringLiteral("3"));
+        wizard->findChild<QAbstractButton *>("Command3")->click(); // Cancel
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        auto *popup = run.main->findChild<QMenu *>("Pop");
+        QVERIFY(popup);
+        QCOMPARE(popup->actions().first()->objectName(), QStringLiteral("mnuPopEditElementItem"));
+        popup->actions().first()->trigger();
+        wizard = run.main->findChild<QDialog *>("Form8");
+        QVERIFY(wizard && wizard->isVisible());
+        wizard->findChild<QAbstractButton *>("Command2")->click(); // OK
+        QCOMPARE(e->documentText(), QStringLiteral("<P><FONT SIZE=\"3\">Hi</FONT></P>"));
+        QCOMPARE(run.dialogs.unexpected, 0);
     }
 };
 

@@ -149,6 +149,29 @@ private slots:
         QCOMPARE(site::isWebImageName(name), image);
         QCOMPARE(site::isMediaName(name), media);
     }
+
+    void pictureText_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("bytes") << QSize(16, 9) << qint64(812) << "16 × 9 pixels, 812 bytes";
+        QTest::newRow("just below a KB")
+            << QSize(1, 1) << qint64(1023) << "1 × 1 pixels, 1023 bytes";
+        QTest::newRow("a KB") << QSize(640, 480) << qint64(1024) << "640 × 480 pixels, 1.0 KB";
+        QTest::newRow("KB rounded")
+            << QSize(640, 480) << qint64(12800) << "640 × 480 pixels, 12.5 KB";
+        QTest::newRow("MB") << QSize(4000, 3000) << qint64(3 * 1024 * 1024 + 300 * 1024)
+                            << "4000 × 3000 pixels, 3.3 MB";
+        QTest::newRow("no pixel size") << QSize() << qint64(13) << "13 bytes";
+    }
+    void pictureText()
+    {
+        QFETCH(QSize, pixels);
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(site::pictureText(pixels, bytes), text);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSiteTools)

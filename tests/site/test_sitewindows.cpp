@@ -168,6 +168,18 @@ private slots:
         QCOMPARE(window->thumbnails().value(0).size(), QSize(67, 67));
         QVERIFY(window->thumbnails().value(1).isNull());
         QVERIFY(!window->thumbnails().value(3).isNull());
+        // Under the picture in view: its own size and the file's.
+        FIND(QLabel, pictureSize, window, "lblPictureSize");
+        QCOMPARE(pictureSize->text(), QStringLiteral("1 × 1 pixels, %1 bytes").arg(TinyGif.size()));
+        QCOMPARE(window->pictureText(0),
+                 QStringLiteral("300 × 200 pixels, %1 KB")
+                     .arg(QFileInfo(site.filePath("a.jpg")).size() / 1024.0, 0, 'f', 1));
+        QCOMPARE(window->pictureText(1), QStringLiteral("13 bytes"));
+        gui::spin(window, "SpinButton1", false);
+        QCOMPARE(pictureSize->text(),
+                 QStringLiteral("20 × 20 pixels, %1 KB")
+                     .arg(QFileInfo(site.filePath("c.bmp")).size() / 1024.0, 0, 'f', 1));
+        gui::spin(window, "SpinButton1", true);
         window->grab(); // paints the undecodable square without trouble
 
         HtmlEditor *editor = bench.editor;

@@ -47,6 +47,7 @@ public:
     }
     bool hasDocument() const override { return editor != nullptr; }
     QString selectedText() const override { return editor ? editor->selText() : QString(); }
+    QString documentText() const override { return editor ? editor->documentText() : QString(); }
     void focusDocument() override
     {
         if (editor)

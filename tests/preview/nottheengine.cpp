@@ -1,0 +1,6 @@
+// A loadable library that is not the browser engine's module.
+
+extern "C" int lorimelSomethingElse()
+{
+    return 0;
+}

@@ -1,0 +1,16 @@
+// Every GUI test finds the browser engine's module where the build put it.
+
+#include "preview/previewmodule.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+void locatePreviewModule()
+{
+    previewmodule::setLocation(QStringLiteral(LORIMEL_PREVIEW_MODULE));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(locatePreviewModule)
