@@ -1,3 +1,4 @@
+#include "app/typingdriver.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/keyring.h"
@@ -39,6 +40,11 @@ void describe(QCommandLineParser &parser)
                                   QStringLiteral("folder"));
     writeIcons.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(writeIcons);
+    // The tests that kill the real program type into it through this.
+    QCommandLineOption driver(QStringLiteral("typing-driver"),
+                              QStringLiteral("Take typing commands on standard input."));
+    driver.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(driver);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("An HTML or text file to open."),
                                  QStringLiteral("[file]"));
@@ -152,6 +158,13 @@ int main(int argc, char *argv[])
         QObject::connect(&startup, &Startup::finished, &app,
                          [grab] { QTimer::singleShot(2000, qApp, grab); });
         QTimer::singleShot(15000, qApp, grab);
+    }
+    if (parser.isSet(QStringLiteral("typing-driver"))) {
+        QObject::connect(&startup, &Startup::finished, &app, [&startup] {
+            // After the recovery offer, which comes once start-up is done.
+            QTimer::singleShot(0, qApp,
+                               [&startup] { new TypingDriver(startup.mainWindow(), qApp); });
+        });
     }
     startup.start();
     const int code = app.exec();

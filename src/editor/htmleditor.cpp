@@ -367,6 +367,13 @@ QString HtmlEditor::documentText() const
     return bytesText(0, SendScintilla(SCI_GETLENGTH));
 }
 
+QByteArray HtmlEditor::documentUtf8() const
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const auto *data = reinterpret_cast<const char *>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    return data ? QByteArray(data, length) : QByteArray();
+}
+
 QString HtmlEditor::selText() const
 {
     return bytesText(SendScintilla(SCI_GETSELECTIONSTART), SendScintilla(SCI_GETSELECTIONEND));

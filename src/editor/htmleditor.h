@@ -24,6 +24,8 @@ public:
     // Whole text, as stored (line ends unchanged). Every character is kept,
     // NULs included.
     QString documentText() const;
+    // The same as UTF-8, copied straight from the editor's buffer.
+    QByteArray documentUtf8() const;
     // Replaces the whole text and forgets the undo history (loading a file).
     void setDocumentText(const QString &text);
     // The same in UTF-8, in parts: begin with the whole size, append the

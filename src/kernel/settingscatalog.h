@@ -48,6 +48,7 @@ enum Key {
     CustomTagCount, // CustomTags/Count, -1 .. 5000, -1
     ShowTips,       // Startup/ShowStart, "yes"
     LivePreview,    // Settings/LivePreview, True: refresh while typing
+    RestoreSession, // Settings/RestoreSession, True: reopen the last session's files
     SiteDrive,      // Direct/Drive
     SiteDirectory,  // Direct/Director
     SiteFilePath,   // Direct/FilePath
@@ -62,12 +63,15 @@ enum Key {
     BarSitePane,
     BarColourBar,
     BarCustomBar,
-    FontCount,      // Fonts/Number, -1 .. 100000
-    PreviewAnswer,  // Extras/UseIE
-    WindowGeometry, // Window/Geometry, base64; empty on first run
-    WindowLayout,   // Window/State, base64: docks and bars
-    SiteSplitter,   // Window/SiteSplitter, base64: folders over files
+    FontCount,       // Fonts/Number, -1 .. 100000
+    PreviewAnswer,   // Extras/UseIE
+    WindowGeometry,  // Window/Geometry, base64; empty on first run
+    WindowLayout,    // Window/State, base64: docks and bars
+    SiteSplitter,    // Window/SiteSplitter, base64: folders over files
     TabbedDocuments, // Window/Tabbed, False: documents as tabs
+    RecentCount,     // Recent/Count, 0 .. 10, 0: File > Recent Files, newest first
+    SessionCount,    // Session/Count, 0 .. 1000, 0: the files open at the last quit
+    SessionActive,   // Session/Active, -1 .. 1000, -1: which of them was active
     // Ostrel Organizer
     AgendaCount,    // Data/Number, 0 .. 100000, 1
     PhoneCount,     // Phone/Number, 0 .. 100000, 0

@@ -13,6 +13,8 @@
 #include "platform/dialogservice.h"
 #include "platform/safefile.h"
 #include "platform/textfile.h"
+#include "recovery/diskwatcher.h"
+#include "recovery/snapshotkeeper.h"
 #include "shell/builderregistry.h"
 #include "shell/colourbar.h"
 #include "shell/documentarea.h"
@@ -39,6 +41,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -99,6 +102,7 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
     connectEditCommands();
     connectTools();
     connectBuilders();
+    buildRecovery();
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         resize(available.width() * 9 / 10, available.height() * 9 / 10);
@@ -411,9 +415,14 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     connect(m_toolbarButtons[6], &QToolButton::clicked, m_sitePane, &SitePane::findFiles);
     m_toolbarButtons[6]->setEnabled(true);
 
-    DocumentWindow *first = createDocument();
+    // The last session's files take the place of the empty "New 1".
+    const bool restored = commandLineFile.isEmpty() &&
+                          settings::boolean(m_settings, settings::RestoreSession) &&
+                          restoreSession();
+    DocumentWindow *first = restored ? activeDocument() : createDocument();
     m_state.newDocumentNumber = 1;
-    first->setCaption(QStringLiteral("New 1"));
+    if (!restored)
+        first->setCaption(QStringLiteral("New 1"));
     if (!m_state.previewWindows) {
         action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
         m_toolbarButtons[6]->setEnabled(false);
@@ -440,13 +449,16 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     m_state.colourLength = 0;
     m_state.colourStart = 0;
-    first->setSaved(true);
+    if (!restored)
+        first->setSaved(true);
     setHint(QString());
 
-    if (first->editor()->characterLength() == 0 &&
+    if (!restored && first->editor()->characterLength() == 0 &&
         settings::text(m_settings, settings::ShowTips) == QLatin1String("yes")) {
         showTips(true);
     }
+    // After the main window is up, never before.
+    QTimer::singleShot(0, this, &MainWindow::offerRecovery);
 }
 
 DocumentWindow *MainWindow::createDocument()
@@ -468,6 +480,12 @@ DocumentWindow *MainWindow::createDocument()
     connect(window, &DocumentWindow::popupRequested, this,
             [this](const QPoint &pos) { m_popMenu->popup(pos); });
     m_documentArea->add(window);
+    m_keeper->track(window);
+    m_watcher->track(window);
+    connect(window, &DocumentWindow::stateChanged, this, [this, window] {
+        if (window->isSaved() && !window->caption().startsWith(QLatin1String("New")))
+            addRecent(window->caption());
+    });
     // A new preview window starts with the manual.
     if (window->kind() == DocumentWindow::Kind::Preview)
         helpcommands::showManual(*window);
@@ -708,6 +726,7 @@ void MainWindow::printActive()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_state.closeCancelled = false;
+    storeSession();
     while (m_documentArea->count() > 0) {
         DocumentWindow *doc = activeDocument();
         if (!doc)

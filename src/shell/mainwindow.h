@@ -5,6 +5,7 @@
 #include "editor/documentwindow.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
+#include "recovery/snapshotstore.h"
 
 #include <functional>
 #include <QHash>
@@ -13,6 +14,8 @@
 
 class ColourBar;
 class DialogService;
+class DiskWatcher;
+class SnapshotKeeper;
 class DocumentArea;
 class QAction;
 class QLabel;
@@ -77,6 +80,19 @@ public:
     // Stores the bars' visibility (also done by a completed close).
     void storeBars();
 
+    // Unsaved text kept on disk, files changed by others, recent files and
+    // the last session (recoverywiring.cpp).
+    SnapshotKeeper *snapshotKeeper() const { return m_keeper; }
+    DiskWatcher *diskWatcher() const { return m_watcher; }
+    // Shows the recovery window when a program that ended left copies.
+    void offerRecovery();
+    // Opens a document with a recovered text, unsaved.
+    DocumentWindow *recoverDocument(const snapshots::Info &info, const QString &text);
+    QStringList recentFiles() const { return m_recent; }
+    void storeSession();
+    // Reopens the last session's files; false when none could be opened.
+    bool restoreSession();
+
 signals:
     void documentCountChanged(int count);
 
@@ -99,6 +115,10 @@ private:
     // Commands that need a document are enabled only while one is open.
     void updateDocumentCommands();
     void launchTool(int tool);
+    void buildRecovery();
+    void addRecent(const QString &path);
+    void fillRecentMenu();
+    void openRecent(const QString &path);
 
     void buildBars();
     void buildStatusBar();
@@ -136,4 +156,8 @@ private:
     ColourBar *m_colourBar = nullptr;
     SideBar *m_sideBar = nullptr;
     SitePane *m_sitePane = nullptr;
+    SnapshotKeeper *m_keeper = nullptr;
+    DiskWatcher *m_watcher = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QStringList m_recent;
 };

@@ -220,9 +220,12 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
     m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
     grid->addWidget(m_livePreview, 7, 2, 1, 2);
+    m_restoreSession = new QCheckBox(tr("Reopen the &last session's files at start"), panel);
+    m_restoreSession->setObjectName(QStringLiteral("chkRestoreSession"));
+    grid->addWidget(m_restoreSession, 8, 2, 1, 2);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(9, 1);
     return panel;
 }
 
@@ -355,6 +358,8 @@ void SettingsDialog::load()
         m_colours[std::size_t(i)]->setColour(state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colouringOff);
     m_livePreview->setChecked(state.livePreview);
+    m_restoreSession->setChecked(
+        settings::boolean(m_workbench.settings(), settings::RestoreSession));
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fontSizeText);
@@ -431,6 +436,9 @@ void SettingsDialog::save()
     state.livePreview = m_livePreview->isChecked();
     settings::write(store, settings::LivePreview,
                     state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+    settings::write(store, settings::RestoreSession,
+                    m_restoreSession->isChecked() ? QStringLiteral("True")
+                                                  : QStringLiteral("False"));
 
     for (int i = 0; i < 5; ++i) {
         const qint64 colour = m_colours[std::size_t(i)]->colour();

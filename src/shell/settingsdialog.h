@@ -64,17 +64,18 @@ private:
     QStackedWidget *m_panels = nullptr;
     QLineEdit *m_browser = nullptr; // Text1
     std::array<ColourField *, 5> m_colours{};
-    QCheckBox *m_onOff = nullptr;        // chkOnOff
-    QComboBox *m_fontSize = nullptr;     // Combo1
-    QCheckBox *m_purge = nullptr;        // Check1
-    QCheckBox *m_livePreview = nullptr;  // chkLivePreview
-    QListWidget *m_imageTypes = nullptr; // List1
-    QLineEdit *m_newImageType = nullptr; // Text2
-    QTableWidget *m_grid = nullptr;      // Grid1
-    QLineEdit *m_cellEditor = nullptr;   // Text3
-    QListWidget *m_customTags = nullptr; // List2
-    QLineEdit *m_newCustomTag = nullptr; // Text4
-    QLineEdit *m_ftpUrl = nullptr;       // Text5
-    QLineEdit *m_ftpUser = nullptr;      // Text6
-    QLineEdit *m_ftpPassword = nullptr;  // Text7
+    QCheckBox *m_onOff = nullptr;          // chkOnOff
+    QComboBox *m_fontSize = nullptr;       // Combo1
+    QCheckBox *m_purge = nullptr;          // Check1
+    QCheckBox *m_livePreview = nullptr;    // chkLivePreview
+    QCheckBox *m_restoreSession = nullptr; // chkRestoreSession
+    QListWidget *m_imageTypes = nullptr;   // List1
+    QLineEdit *m_newImageType = nullptr;   // Text2
+    QTableWidget *m_grid = nullptr;        // Grid1
+    QLineEdit *m_cellEditor = nullptr;     // Text3
+    QListWidget *m_customTags = nullptr;   // List2
+    QLineEdit *m_newCustomTag = nullptr;   // Text4
+    QLineEdit *m_ftpUrl = nullptr;         // Text5
+    QLineEdit *m_ftpUser = nullptr;        // Text6
+    QLineEdit *m_ftpPassword = nullptr;    // Text7
 };
