@@ -58,6 +58,7 @@ void TypingDriver::run(const QByteArray &line)
         if (!doc)
             return;
         const QString text = QString::fromUtf8(line.mid(words[0].size() + words[1].size() + 2));
+        doc->editor()->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
         for (const QChar c : text) {
             const int key = c.toUpper().unicode();
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
@@ -65,6 +66,14 @@ void TypingDriver::run(const QByteArray &line)
             QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
             QApplication::sendEvent(doc->editor(), &release);
         }
+    } else if (command == "down" && words.size() >= 3) {
+        DocumentWindow *doc = docs.value(words[1].toInt());
+        for (int i = 0; doc && i < words[2].toInt(); ++i) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(doc->editor(), &press);
+        }
+    } else if (command == "open" && words.size() >= 2) {
+        m_main->openFile(QString::fromUtf8(line.mid(5)));
     } else if (command == "new") {
         filecommands::newDocument(*m_main);
     } else if (command == "offered") {

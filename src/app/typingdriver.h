@@ -4,13 +4,16 @@
 // --typing-driver option turns it on; it reads nothing otherwise.
 //
 // One command a line; answers go to standard output, one line each:
-//   type I TEXT   types TEXT as key presses into document I (0-based)
+//   type I TEXT   types TEXT as key presses at the end of document I (0-based)
+//   down I N      presses the Down key N times in document I
+//   open PATH     opens a file
 //   new           File > New
 //   offered       "offered N": rows in the recovery window (0 without one)
 //   recover       presses Recover for every row: "recovered N"
 //   compare       Compare on the first row: "compare BASE64" of what it shows
 //   dump          "doc I SAVED BASE64(caption) BASE64(text)" per document, then "end"
 //   caret I       "caret LINE" of document I
+//   quit          closes the main window
 
 #include <QByteArray>
 #include <QObject>
