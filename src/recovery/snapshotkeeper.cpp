@@ -17,20 +17,38 @@ SnapshotKeeper::~SnapshotKeeper()
     m_pool.waitForDone();
 }
 
-QString SnapshotKeeper::idOf(DocumentWindow *doc) const
+void SnapshotKeeper::add(QObject *owner, Take take)
 {
-    return m_entries.value(doc).id;
+    Entry entry;
+    entry.id = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_serial);
+    entry.timer = new QTimer(owner);
+    entry.timer->setSingleShot(true);
+    entry.timer->setInterval(DelayMs);
+    entry.take = std::move(take);
+    connect(entry.timer, &QTimer::timeout, this, [this, owner] { write(owner); });
+    m_entries.insert(owner, entry);
+    connect(owner, &QObject::destroyed, this, [this, owner] {
+        drop(owner);
+        m_entries.remove(owner);
+    });
 }
 
 void SnapshotKeeper::track(DocumentWindow *doc)
 {
-    Entry entry;
-    entry.id = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(++m_serial);
-    entry.timer = new QTimer(doc);
-    entry.timer->setSingleShot(true);
-    entry.timer->setInterval(DelayMs);
-    connect(entry.timer, &QTimer::timeout, this, [this, doc] { write(doc); });
-    m_entries.insert(doc, entry);
+    add(doc, [doc](snapshots::Info *info, QByteArray *utf8) {
+        if (doc->isSaved())
+            return false;
+        info->original = doc->caption();
+        info->untitled = info->original.startsWith(QLatin1String("New"));
+        const filestamp::Stamp stamp = doc->diskStamp();
+        info->sizeAtOpen = stamp.exists ? stamp.size : -1;
+        info->mtimeAtOpenNs = stamp.mtimeNs;
+        info->encoding = doc->encoding();
+        // Only the copy out of the editor happens here; the encoding and
+        // the write are the worker's.
+        *utf8 = doc->editor()->documentUtf8();
+        return true;
+    });
     // Not restarted by later changes: steady typing is copied every second.
     connect(doc->editor(), &HtmlEditor::textChanging, this, [this, doc] { changed(doc); });
     connect(doc, &DocumentWindow::stateChanged, this, [this, doc] {
@@ -41,7 +59,11 @@ void SnapshotKeeper::track(DocumentWindow *doc)
         drop(doc);
         m_entries.remove(doc);
     });
-    connect(doc, &QObject::destroyed, this, [this, doc] { m_entries.remove(doc); });
+}
+
+void SnapshotKeeper::trackText(QObject *owner, Take take)
+{
+    add(owner, std::move(take));
 }
 
 void SnapshotKeeper::adopt(DocumentWindow *doc, const QString &id)
@@ -55,33 +77,27 @@ void SnapshotKeeper::adopt(DocumentWindow *doc, const QString &id)
     write(doc);
 }
 
-void SnapshotKeeper::changed(DocumentWindow *doc)
+void SnapshotKeeper::changed(QObject *owner)
 {
-    auto it = m_entries.find(doc);
+    auto it = m_entries.find(owner);
     if (it != m_entries.end() && m_enabled && !it->timer->isActive())
         it->timer->start();
 }
 
-void SnapshotKeeper::write(DocumentWindow *doc)
+void SnapshotKeeper::write(QObject *owner)
 {
-    auto it = m_entries.find(doc);
-    if (it == m_entries.end() || !m_enabled || doc->isSaved())
+    auto it = m_entries.find(owner);
+    if (it == m_entries.end() || !m_enabled)
         return;
     it->timer->stop();
     snapshots::Info info;
+    QByteArray utf8;
+    if (!it->take(&info, &utf8))
+        return;
     info.id = it->id;
-    info.original = doc->caption();
-    info.untitled = info.original.startsWith(QLatin1String("New"));
-    const filestamp::Stamp stamp = doc->diskStamp();
-    info.sizeAtOpen = stamp.exists ? stamp.size : -1;
-    info.mtimeAtOpenNs = stamp.mtimeNs;
     info.pid = QCoreApplication::applicationPid();
     info.time = QDateTime::currentDateTimeUtc();
-    info.encoding = doc->encoding();
     it->written = true;
-    // Only the copy out of the editor happens here; the encoding and the
-    // write are the worker's.
-    const QByteArray utf8 = doc->editor()->documentUtf8();
     const QString folder = m_folder;
     const bool prepare = !m_folderReady;
     m_folderReady = true;
@@ -107,9 +123,9 @@ void SnapshotKeeper::write(DocumentWindow *doc)
     });
 }
 
-void SnapshotKeeper::drop(DocumentWindow *doc)
+void SnapshotKeeper::drop(QObject *owner)
 {
-    auto it = m_entries.find(doc);
+    auto it = m_entries.find(owner);
     if (it == m_entries.end())
         return;
     it->timer->stop();
@@ -123,10 +139,10 @@ void SnapshotKeeper::drop(DocumentWindow *doc)
 
 void SnapshotKeeper::flush()
 {
-    const QList<DocumentWindow *> docs = m_entries.keys();
-    for (DocumentWindow *doc : docs) {
-        if (m_entries[doc].timer->isActive())
-            write(doc);
+    const QList<QObject *> owners = m_entries.keys();
+    for (QObject *owner : owners) {
+        if (m_entries[owner].timer->isActive())
+            write(owner);
     }
     m_pool.waitForDone();
 }

@@ -6,6 +6,7 @@
 
 #include "recovery/snapshotstore.h"
 
+#include <functional>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -30,10 +31,17 @@ public:
     // The copy doc was recovered from becomes its own and is rewritten at
     // once: until then the old copy still holds the text.
     void adopt(DocumentWindow *doc, const QString &id);
+    // Another text than a document's, such as the organizer's agenda: take
+    // fills in the copy's description and its UTF-8 bytes (false when there
+    // is nothing unsaved). The owner calls textChanged() after each change
+    // and textSaved() once the text is safe; the copy goes with the owner.
+    using Take = std::function<bool(snapshots::Info *, QByteArray *)>;
+    void trackText(QObject *owner, Take take);
+    void textChanged(QObject *owner) { changed(owner); }
+    void textSaved(QObject *owner) { drop(owner); }
+
     // Writes every pending copy now and waits for the writes.
     void flush();
-    // The copy of doc, or an empty string.
-    QString idOf(DocumentWindow *doc) const;
 
     // How long after a change its copy is written.
     static constexpr int DelayMs = 1000;
@@ -48,16 +56,18 @@ private:
         QString id;
         QTimer *timer = nullptr;
         bool written = false;
+        Take take;
     };
-    void changed(DocumentWindow *doc);
-    void write(DocumentWindow *doc);
-    void drop(DocumentWindow *doc);
+    void add(QObject *owner, Take take);
+    void changed(QObject *owner);
+    void write(QObject *owner);
+    void drop(QObject *owner);
 
     QString m_folder;
     bool m_enabled = true;
     bool m_folderReady = false;
     int m_serial = 0;
-    QHash<DocumentWindow *, Entry> m_entries;
+    QHash<QObject *, Entry> m_entries;
     QThreadPool m_pool; // one thread: writes and removals in order
     std::atomic<bool> m_failing{false};
 };

@@ -10,6 +10,7 @@
 #include "kernel/colour.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
+#include "organizer/organizerwindow.h"
 #include "platform/dialogservice.h"
 #include "platform/safefile.h"
 #include "platform/textfile.h"
@@ -647,7 +648,9 @@ bool MainWindow::openBuilder(const QString &id, const QString &argument)
     const registry::BuilderRow *row = registry::find(id);
     if (!row)
         return false;
-    row->open(*this, argument);
+    QWidget *window = row->open(*this, argument);
+    if (auto *organizer = qobject_cast<OrganizerWindow *>(window))
+        coverAgenda(organizer);
     return true;
 }
 

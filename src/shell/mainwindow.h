@@ -15,6 +15,7 @@
 class ColourBar;
 class DialogService;
 class DiskWatcher;
+class OrganizerWindow;
 class SnapshotKeeper;
 class DocumentArea;
 class QAction;
@@ -119,6 +120,9 @@ private:
     void addRecent(const QString &path);
     void fillRecentMenu();
     void openRecent(const QString &path);
+    // The agenda typed into the organizer is kept like a document's text.
+    void coverAgenda(OrganizerWindow *organizer);
+    void recoverAgenda(const QString &text);
 
     void buildBars();
     void buildStatusBar();

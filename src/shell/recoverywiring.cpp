@@ -5,6 +5,8 @@
 #include "editor/htmleditor.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
+#include "organizer/agendastore.h"
+#include "organizer/organizerwindow.h"
 #include "platform/dialogservice.h"
 #include "recovery/diskwatcher.h"
 #include "recovery/recentfiles.h"
@@ -14,6 +16,8 @@
 #include "shell/mainwindow.h"
 
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -108,8 +112,54 @@ void MainWindow::offerRecovery()
     window->show();
 }
 
+void MainWindow::coverAgenda(OrganizerWindow *organizer)
+{
+    if (organizer->property("covered").toBool())
+        return;
+    organizer->setProperty("covered", true);
+    m_keeper->trackText(organizer, [organizer](snapshots::Info *info, QByteArray *utf8) {
+        const QList<organizer::AgendaRow> rows = organizer->unsavedAgenda();
+        if (rows.isEmpty())
+            return false;
+        info->kind = snapshots::Kind::Agenda;
+        info->original = tr("Organizer agenda");
+        info->untitled = true;
+        QJsonObject days;
+        for (const organizer::AgendaRow &row : rows)
+            days.insert(row.date, row.agenda);
+        *utf8 = QJsonDocument(days).toJson();
+        return true;
+    });
+    connect(organizer, &OrganizerWindow::agendaTyped, this,
+            [this, organizer] { m_keeper->textChanged(organizer); });
+    connect(organizer, &OrganizerWindow::saved, this,
+            [this, organizer] { m_keeper->textSaved(organizer); });
+}
+
+// The recovered days go back into the stored agenda, replacing what the
+// store holds for them.
+void MainWindow::recoverAgenda(const QString &text)
+{
+    const QJsonObject days = QJsonDocument::fromJson(text.toUtf8()).object();
+    organizer::OrganizerData data = organizer::load(m_settings);
+    for (auto it = days.begin(); it != days.end(); ++it)
+        data.agenda.setAgenda(data.agenda.findOrAppend(it.key()), it.value().toString());
+    QString error;
+    if (!organizer::save(m_settings, data, &error)) {
+        m_dialogs.message(this, tr("The agenda could not be recovered:\n%1").arg(error),
+                          tr("Recover"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        return;
+    }
+    statusBar()->showMessage(tr("The organizer's agenda has been recovered."), 20000);
+}
+
 DocumentWindow *MainWindow::recoverDocument(const snapshots::Info &info, const QString &text)
 {
+    if (info.kind == snapshots::Kind::Agenda) {
+        recoverAgenda(text);
+        snapshots::remove(m_keeper->folder(), info.id);
+        return nullptr;
+    }
     // The untouched start-up document takes the first recovered text.
     DocumentWindow *doc = activeDocument();
     const bool reuse = doc && documentCount() == 1 && doc->isSaved() &&
