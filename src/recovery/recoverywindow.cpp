@@ -40,7 +40,8 @@ RecoveryWindow::RecoveryWindow(const QString &folder, const QList<snapshots::Inf
     m_list->setAccessibleName(tr("Unsaved documents"));
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({tr("Document"), tr("Kept at"), tr("Changes")});
-    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->header()->setStretchLastSection(true);
     intro->setBuddy(m_list);
     m_note = new QLabel(this);
     m_note->setWordWrap(true);
@@ -71,7 +72,7 @@ RecoveryWindow::RecoveryWindow(const QString &folder, const QList<snapshots::Inf
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));
     updateButtons();
-    resize(640, 320);
+    resize(860, 340);
 }
 
 void RecoveryWindow::addRow(const snapshots::Info &info)
