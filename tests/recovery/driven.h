@@ -84,6 +84,13 @@ private:
     QProcess m_process;
 };
 
+// A file with these bytes.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 // Settings for a quick start: plain windows, no tips.
 inline void prepareConfig(const QString &config)
 {

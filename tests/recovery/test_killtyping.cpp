@@ -30,16 +30,11 @@ private slots:
         const QString state = dir.filePath("state");
         prepareConfig(config);
         const QString page = dir.filePath("page.htm");
-        {
-            QFile f(page);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<p>start</p>\n");
-        }
+        QVERIFY(writeFile(page, "<p>start</p>\n"));
         QRandomGenerator random(20261209);
         QString named = "<p>start</p>\n";
         QString untitled;
         const int rounds = 20;
-        int lostTotal = 0;
         QElapsedTimer clock;
         clock.start();
         for (int round = 0; round < rounds; ++round) {
@@ -95,7 +90,6 @@ private slots:
                 if (s.at < killedAt - 3000)
                     untitled += s.text;
             }
-            Q_UNUSED(lostTotal);
         }
         // The last round's text is checked once more by a final start.
         Driven last(config, state);
@@ -119,11 +113,7 @@ private slots:
         const QString state = dir.filePath("state");
         prepareConfig(config);
         const QString page = dir.filePath("page.htm");
-        {
-            QFile f(page);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<p>one</p>\n<p>two</p>\n");
-        }
+        QVERIFY(writeFile(page, "<p>one</p>\n<p>two</p>\n"));
         Driven first(config, state, {page});
         QVERIFY(first.ready());
         first.send("type 0 <b>added</b>");
@@ -157,10 +147,7 @@ private slots:
         QStringList files;
         for (int i = 0; i < 3; ++i) {
             files << dir.filePath(QString("f%1.htm").arg(i));
-            QFile f(files.last());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            for (int l = 0; l < 20; ++l)
-                f.write("<p>line</p>\n");
+            QVERIFY(writeFile(files.last(), QByteArray("<p>line</p>\n").repeated(20)));
         }
         {
             Driven p(config, state, {files[0]});
