@@ -14,9 +14,10 @@ namespace {
 const QHash<QString, int> &layers()
 {
     static const QHash<QString, int> map{
-        {"platform", 0}, {"kernel", 1},   {"widgets", 2},    {"editor", 3},  {"site", 3},
-        {"import", 3},   {"builders", 3}, {"generators", 3}, {"objects", 3}, {"organizer", 3},
-        {"help", 3},     {"preview", 3},  {"check", 3},      {"shell", 4},   {"app", 5}};
+        {"platform", 0}, {"kernel", 1},    {"widgets", 2},  {"editor", 3},
+        {"site", 3},     {"import", 3},    {"builders", 3}, {"generators", 3},
+        {"objects", 3},  {"organizer", 3}, {"help", 3},     {"preview", 3},
+        {"check", 3},    {"recovery", 3},  {"shell", 4},    {"app", 5}};
     return map;
 }
 
@@ -25,7 +26,7 @@ const QSet<QString> &allowedSideways()
 {
     static const QSet<QString> edges{"site->editor",     "import->editor",   "help->editor",
                                      "builders->import", "help->generators", "editor->preview",
-                                     "check->editor"};
+                                     "check->editor",    "recovery->editor"};
     return edges;
 }
 

@@ -1,3 +1,4 @@
+#include "app/typingdriver.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/keyring.h"
@@ -45,6 +46,11 @@ void describe(QCommandLineParser &parser)
         QStringLiteral("Load the preview's browser engine, or say why it cannot be, and quit."));
     checkPreview.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(checkPreview);
+    // The tests that kill the real program type into it through this.
+    QCommandLineOption driver(QStringLiteral("typing-driver"),
+                              QStringLiteral("Take typing commands on standard input."));
+    driver.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(driver);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("An HTML or text file to open."),
                                  QStringLiteral("[file]"));
@@ -168,6 +174,13 @@ int main(int argc, char *argv[])
         QObject::connect(&startup, &Startup::finished, &app,
                          [grab] { QTimer::singleShot(2000, qApp, grab); });
         QTimer::singleShot(15000, qApp, grab);
+    }
+    if (parser.isSet(QStringLiteral("typing-driver"))) {
+        QObject::connect(&startup, &Startup::finished, &app, [&startup] {
+            // After the recovery offer, which comes once start-up is done.
+            QTimer::singleShot(0, qApp,
+                               [&startup] { new TypingDriver(startup.mainWindow(), qApp); });
+        });
     }
     startup.start();
     const int code = app.exec();

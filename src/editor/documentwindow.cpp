@@ -78,6 +78,7 @@ void DocumentWindow::setSaved(bool saved)
 {
     m_saved = saved;
     setWindowModified(!saved);
+    emit stateChanged();
 }
 
 void DocumentWindow::setCaption(const QString &caption)
@@ -89,6 +90,7 @@ void DocumentWindow::setCaption(const QString &caption)
     title.replace(QStringLiteral("[*]"), QStringLiteral("[[*]]"));
     setWindowTitle(title + QStringLiteral("[*]"));
     m_editor->setAccessibleName(caption);
+    emit stateChanged();
 }
 
 // A typed key ends the undo record while SmartColor is on; the colours
@@ -120,6 +122,7 @@ bool DocumentWindow::loadFile(const QString &path, QString *error)
         return false;
     }
     m_editor->endDocument();
+    m_diskStamp = filestamp::of(path);
     m_encoding = info.encoding;
     m_editor->setCrLf(info.lineEnds == textfile::LineEnds::CrLf);
     return true;
@@ -127,6 +130,11 @@ bool DocumentWindow::loadFile(const QString &path, QString *error)
 
 bool DocumentWindow::saveFile(const QString &path, QString *error)
 {
+    if (!confirmOverwrite(path)) {
+        if (error)
+            *error = tr("The document was not saved.");
+        return false;
+    }
     const QString text = m_editor->documentText();
     textfile::Encoding encoding = m_encoding;
     if (textfile::firstUnrepresentable(text, encoding) >= 0) {
@@ -148,7 +156,25 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
     if (!textfile::save(path, text, encoding, error))
         return false;
     m_encoding = encoding;
+    m_diskStamp = filestamp::of(path);
     return true;
+}
+
+// Another program's change to this document's file is not overwritten
+// unasked.
+bool DocumentWindow::confirmOverwrite(const QString &path)
+{
+    if (path != m_caption || !m_diskStamp.exists)
+        return true;
+    const filestamp::Stamp now = filestamp::of(path);
+    if (!now.exists || now == m_diskStamp)
+        return true;
+    return m_dialogs.message(this,
+                             tr("%1 has been changed by another program since it was opened "
+                                "or last saved here.\nSave over it?")
+                                 .arg(path),
+                             tr("Save"), DialogService::Buttons::YesNo,
+                             DialogService::Icon::Question) == DialogService::Answer::Yes;
 }
 
 QString DocumentWindow::cannotSaveMessage(const QString &path, const QString &reason)

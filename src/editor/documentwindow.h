@@ -4,6 +4,7 @@
 // refresh button and F5. The preview follows the caret, and a click in it
 // moves the caret.
 
+#include "platform/filestamp.h"
 #include "platform/textfile.h"
 
 #include <QPointer>
@@ -42,13 +43,21 @@ public:
     void setCaption(const QString &caption);
 
     textfile::Encoding encoding() const { return m_encoding; }
+    void setEncoding(textfile::Encoding encoding) { m_encoding = encoding; }
+
+    // The file as it was when this window last read or wrote it; a
+    // different stamp on disk means another program changed it.
+    filestamp::Stamp diskStamp() const { return m_diskStamp; }
+    void setDiskStamp(const filestamp::Stamp &stamp) { m_diskStamp = stamp; }
 
     // Loads a file as the document's text; on failure the text is unchanged.
     // Pipes, devices and files that look binary are refused.
     bool loadFile(const QString &path, QString *error = nullptr);
     // Saves the text keeping the file's encoding and line ends. When the
     // text holds characters that encoding cannot represent, asks before
-    // saving as UTF-8; false when the user declines or writing fails.
+    // saving as UTF-8, and asks before writing over the document's own file
+    // when another program changed it since; false when the user declines
+    // or writing fails.
     bool saveFile(const QString &path, QString *error = nullptr);
 
     // "Cannot Save File", and on the next line the path and why.
@@ -83,12 +92,15 @@ signals:
     void statusMessage(const QString &text);
     // Emitted once, when a close has been accepted.
     void closing(DocumentWindow *window);
+    // The saved flag or the caption was set.
+    void stateChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void onAboutToType();
+    bool confirmOverwrite(const QString &path);
     void buildPreview();
     void tellScriptsOff();
     void onTextChanging();
@@ -107,4 +119,5 @@ private:
     QString m_caption;
     bool m_saved = true;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;
+    filestamp::Stamp m_diskStamp;
 };

@@ -73,6 +73,7 @@ const Setting &setting(Key key)
         t[CheckWarnings] = booleanSetting(Main, "Settings", "CheckWarnings", true);
         t[AutoClose] = booleanSetting(Main, "Settings", "AutoClose", true);
         t[TagCase] = textSetting(Main, "Settings", "TagCase", tagCaseText(true));
+        t[RestoreSession] = booleanSetting(Main, "Settings", "RestoreSession", true);
         t[SiteDrive] = textSetting(Main, "Direct", "Drive");
         t[SiteDirectory] = textSetting(Main, "Direct", "Director");
         t[SiteFilePath] = textSetting(Main, "Direct", "FilePath");
@@ -90,6 +91,9 @@ const Setting &setting(Key key)
         t[WindowLayout] = textSetting(Window, "Window", "State");
         t[SiteSplitter] = textSetting(Window, "Window", "SiteSplitter");
         t[TabbedDocuments] = booleanSetting(Window, "Window", "Tabbed", false);
+        t[RecentCount] = numberSetting(Window, "Recent", "Count", 0, 0, 10);
+        t[SessionCount] = numberSetting(Window, "Session", "Count", 0, 0, 1000);
+        t[SessionActive] = numberSetting(Window, "Session", "Active", -1, -1, 1000);
         t[AgendaCount] = numberSetting(Organizer, "Data", "Number", 1, 0, 100000);
         t[PhoneCount] = numberSetting(Organizer, "Phone", "Number", 0, 0, 100000);
         t[FavouriteCount] = numberSetting(Organizer, "URL", "URLS", 0, 0, 100000);

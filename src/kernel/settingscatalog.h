@@ -53,6 +53,7 @@ enum Key {
     CheckWarnings,  // Settings/CheckWarnings, True: Page Check lists warnings too
     AutoClose,      // Settings/AutoClose, True: end tags written while typing
     TagCase,        // Settings/TagCase, "Upper": the case of tags written (or "Lower")
+    RestoreSession, // Settings/RestoreSession, True: reopen the last session's files
     SiteDrive,      // Direct/Drive
     SiteDirectory,  // Direct/Director
     SiteFilePath,   // Direct/FilePath
@@ -73,6 +74,9 @@ enum Key {
     WindowLayout,    // Window/State, base64: docks and bars
     SiteSplitter,    // Window/SiteSplitter, base64: folders over files
     TabbedDocuments, // Window/Tabbed, False: documents as tabs
+    RecentCount,     // Recent/Count, 0 .. 10, 0: File > Recent Files, newest first
+    SessionCount,    // Session/Count, 0 .. 1000, 0: the files open at the last quit
+    SessionActive,   // Session/Active, -1 .. 1000, -1: which of them was active
     // Ostrel Organizer
     AgendaCount,    // Data/Number, 0 .. 100000, 1
     PhoneCount,     // Phone/Number, 0 .. 100000, 0

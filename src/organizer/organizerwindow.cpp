@@ -310,6 +310,19 @@ void OrganizerWindow::agendaEdited()
     if (m_loadingAgenda || m_currentRow < 0)
         return;
     m_data.agenda.setAgenda(m_currentRow, m_agenda->toPlainText());
+    if (!m_typedRows.contains(m_currentRow))
+        m_typedRows << m_currentRow;
+    emit agendaTyped();
+}
+
+QList<organizer::AgendaRow> OrganizerWindow::unsavedAgenda() const
+{
+    QList<organizer::AgendaRow> rows;
+    for (int row : m_typedRows) {
+        if (row < m_data.agenda.rowCount())
+            rows << m_data.agenda.row(row);
+    }
+    return rows;
 }
 
 void OrganizerWindow::clearAppointments()
@@ -323,6 +336,7 @@ void OrganizerWindow::clearAppointments()
     if (!organizer::deleteAppointments(m_store, &error))
         cannotSave(error);
     m_data.agenda.clear();
+    m_typedRows.clear();
     m_currentRow = -1;
     m_selectedDay = 0;
     m_agenda->clear();
@@ -417,6 +431,8 @@ bool OrganizerWindow::saveAll(QString *error)
     if (!organizer::save(m_store, m_data, error))
         return false;
     m_saved = true;
+    m_typedRows.clear();
+    emit saved();
     return true;
 }
 

@@ -53,6 +53,16 @@ public:
     void accept() override;
     void reject() override;
 
+    // The days whose agenda was typed into since the window opened, with
+    // their text now, until the organizer is saved.
+    QList<organizer::AgendaRow> unsavedAgenda() const;
+
+signals:
+    // Typing in the agenda box changed a day's text.
+    void agendaTyped();
+    // Everything is written to the store.
+    void saved();
+
 private:
     QWidget *buildCalendarPage();
     // The contacts and favourites pages: a list of "name  ::  value"
@@ -86,8 +96,9 @@ private:
     QString m_pdfFolder;
     bool m_saved = false;
     bool m_loadingAgenda = false;
-    int m_selectedDay = 0; // the chosen day of the month, 0 for none
-    int m_currentRow = -1; // the table row the agenda box writes to
+    int m_selectedDay = 0;  // the chosen day of the month, 0 for none
+    int m_currentRow = -1;  // the table row the agenda box writes to
+    QList<int> m_typedRows; // rows typed into since the last save
 
     QTabWidget *m_tabs = nullptr;
     QComboBox *m_month = nullptr;

@@ -252,40 +252,6 @@ qsizetype markSize(Encoding encoding)
     return 0;
 }
 
-// Decodes bytes in an encoding already chosen (a piece cut short at the end
-// gives a replacement character there).
-QString decodeAs(const QByteArray &bytes, Encoding encoding)
-{
-    const qsizetype skip = std::min(bytes.size(), markSize(encoding));
-    const char *rest = bytes.constData() + skip;
-    const qsizetype size = bytes.size() - skip;
-    switch (encoding) {
-    case Encoding::Utf16Le:
-    case Encoding::Utf16Be: {
-        QString text(size / 2, Qt::Uninitialized);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
-        const auto *in = reinterpret_cast<const unsigned char *>(rest);
-        const bool big = encoding == Encoding::Utf16Be;
-        for (qsizetype i = 0; i < size / 2; ++i) {
-            const unsigned char a = in[2 * i];
-            const unsigned char b = in[2 * i + 1];
-            out[i] = big ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
-        }
-        return text;
-    }
-    case Encoding::Utf8:
-    case Encoding::Utf8Bom: {
-        // A mark after the one dropped is text and stays.
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        return decoder.decode(QByteArrayView(rest, size));
-    }
-    case Encoding::Windows1252:
-    case Encoding::Windows1252Bom:
-        break;
-    }
-    return decode1252(rest, size);
-}
-
 QString reason(int error)
 {
     return qt_error_string(error);
@@ -344,6 +310,38 @@ bool readAllFrom(int fd, QByteArray *bytes, qint64 sizeHint, int *error)
 }
 
 } // namespace
+
+QString decodeAs(const QByteArray &bytes, Encoding encoding)
+{
+    const qsizetype skip = std::min(bytes.size(), markSize(encoding));
+    const char *rest = bytes.constData() + skip;
+    const qsizetype size = bytes.size() - skip;
+    switch (encoding) {
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be: {
+        QString text(size / 2, Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        const auto *in = reinterpret_cast<const unsigned char *>(rest);
+        const bool big = encoding == Encoding::Utf16Be;
+        for (qsizetype i = 0; i < size / 2; ++i) {
+            const unsigned char a = in[2 * i];
+            const unsigned char b = in[2 * i + 1];
+            out[i] = big ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
+        }
+        return text;
+    }
+    case Encoding::Utf8:
+    case Encoding::Utf8Bom: {
+        // A mark after the one dropped is text and stays.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(rest, size));
+    }
+    case Encoding::Windows1252:
+    case Encoding::Windows1252Bom:
+        break;
+    }
+    return decode1252(rest, size);
+}
 
 QString decode(const QByteArray &bytes, Encoding *encoding)
 {

@@ -41,6 +41,10 @@ struct Loaded
 // through encode().
 QString decode(const QByteArray &bytes, Encoding *encoding);
 
+// Decodes bytes in an encoding already chosen (a piece cut short at the end
+// gives a replacement character there).
+QString decodeAs(const QByteArray &bytes, Encoding encoding);
+
 // Whether decoded bytes are a picture, an archive, a program or other data
 // rather than text: a known binary signature, or more than a tenth of the
 // characters (and at least eight) are control characters. A stray NUL in a

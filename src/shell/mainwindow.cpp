@@ -14,10 +14,13 @@
 #include "kernel/colour.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
+#include "organizer/organizerwindow.h"
 #include "platform/dialogservice.h"
 #include "platform/paths.h"
 #include "platform/safefile.h"
 #include "platform/textfile.h"
+#include "recovery/diskwatcher.h"
+#include "recovery/snapshotkeeper.h"
 #include "shell/builderregistry.h"
 #include "shell/colourbar.h"
 #include "shell/documentarea.h"
@@ -44,6 +47,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -106,6 +110,7 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
     connectEditCommands();
     connectTools();
     connectBuilders();
+    buildRecovery();
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         resize(available.width() * 9 / 10, available.height() * 9 / 10);
@@ -495,9 +500,14 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     connect(m_toolbarButtons[6], &QToolButton::clicked, m_sitePane, &SitePane::findFiles);
     m_toolbarButtons[6]->setEnabled(true);
 
-    DocumentWindow *first = createDocument();
+    // The last session's files take the place of the empty "New 1".
+    const bool restored = commandLineFile.isEmpty() &&
+                          settings::boolean(m_settings, settings::RestoreSession) &&
+                          restoreSession();
+    DocumentWindow *first = restored ? activeDocument() : createDocument();
     m_state.newDocumentNumber = 1;
-    first->setCaption(QStringLiteral("New 1"));
+    if (!restored)
+        first->setCaption(QStringLiteral("New 1"));
     if (!m_state.previewWindows) {
         action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
         m_toolbarButtons[6]->setEnabled(false);
@@ -524,13 +534,16 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     m_state.colourLength = 0;
     m_state.colourStart = 0;
-    first->setSaved(true);
+    if (!restored)
+        first->setSaved(true);
     setHint(QString());
 
-    if (first->editor()->characterLength() == 0 &&
+    if (!restored && first->editor()->characterLength() == 0 &&
         settings::text(m_settings, settings::ShowTips) == QLatin1String("yes")) {
         showTips(true);
     }
+    // After the main window is up, never before.
+    QTimer::singleShot(0, this, &MainWindow::offerRecovery);
 }
 
 DocumentWindow *MainWindow::createDocument()
@@ -558,6 +571,12 @@ DocumentWindow *MainWindow::createDocument()
                           tr("Spelling"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
     });
     m_documentArea->add(window);
+    m_keeper->track(window);
+    m_watcher->track(window);
+    connect(window, &DocumentWindow::stateChanged, this, [this, window] {
+        if (window->isSaved() && !window->caption().startsWith(QLatin1String("New")))
+            addRecent(window->caption());
+    });
     // A new preview window starts with the manual.
     if (window->kind() == DocumentWindow::Kind::Preview)
         helpcommands::showManual(*window);
@@ -719,7 +738,9 @@ bool MainWindow::openBuilder(const QString &id, const QString &argument)
     const registry::BuilderRow *row = registry::find(id);
     if (!row)
         return false;
-    row->open(*this, argument);
+    QWidget *window = row->open(*this, argument);
+    if (auto *organizer = qobject_cast<OrganizerWindow *>(window))
+        coverAgenda(organizer);
     return true;
 }
 
@@ -806,6 +827,7 @@ void MainWindow::printActive()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_state.closeCancelled = false;
+    storeSession();
     while (m_documentArea->count() > 0) {
         DocumentWindow *doc = activeDocument();
         if (!doc)

@@ -5,6 +5,7 @@
 #include "editor/documentwindow.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
+#include "recovery/snapshotstore.h"
 
 #include <functional>
 #include <QHash>
@@ -15,6 +16,9 @@ class ColourBar;
 class DialogService;
 class PageCheckPane;
 class SpellService;
+class DiskWatcher;
+class OrganizerWindow;
+class SnapshotKeeper;
 class DocumentArea;
 class QAction;
 class QLabel;
@@ -87,6 +91,18 @@ public:
     SpellService &spelling() { return *m_spelling; }
     // Tools > Spelling over the active document.
     void openSpelling();
+    // Unsaved text kept on disk, files changed by others, recent files and
+    // the last session (recoverywiring.cpp).
+    SnapshotKeeper *snapshotKeeper() const { return m_keeper; }
+    DiskWatcher *diskWatcher() const { return m_watcher; }
+    // Shows the recovery window when a program that ended left copies.
+    void offerRecovery();
+    // Opens a document with a recovered text, unsaved.
+    DocumentWindow *recoverDocument(const snapshots::Info &info, const QString &text);
+    QStringList recentFiles() const { return m_recent; }
+    void storeSession();
+    // Reopens the last session's files; false when none could be opened.
+    bool restoreSession();
 
 signals:
     void documentCountChanged(int count);
@@ -111,6 +127,13 @@ private:
     // Commands that need a document are enabled only while one is open.
     void updateDocumentCommands();
     void launchTool(int tool);
+    void buildRecovery();
+    void addRecent(const QString &path);
+    void fillRecentMenu();
+    void openRecent(const QString &path);
+    // The agenda typed into the organizer is kept like a document's text.
+    void coverAgenda(OrganizerWindow *organizer);
+    void recoverAgenda(const QString &text);
 
     void buildBars();
     void buildStatusBar();
@@ -155,4 +178,8 @@ private:
     ColourBar *m_colourBar = nullptr;
     SideBar *m_sideBar = nullptr;
     SitePane *m_sitePane = nullptr;
+    SnapshotKeeper *m_keeper = nullptr;
+    DiskWatcher *m_watcher = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QStringList m_recent;
 };

@@ -255,9 +255,12 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_tagCase->addItems({tr("UPPER CASE"), tr("lower case")});
     grid->addWidget(buddyLabel(tr("&Case of tags written for you"), m_tagCase, panel), 12, 2, 1, 2);
     grid->addWidget(m_tagCase, 13, 2);
+    m_restoreSession = new QCheckBox(tr("Reopen the &last session's files at start"), panel);
+    m_restoreSession->setObjectName(QStringLiteral("chkRestoreSession"));
+    grid->addWidget(m_restoreSession, 14, 2, 1, 2);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(14, 1);
+    grid->setRowStretch(15, 1);
     return panel;
 }
 
@@ -397,6 +400,8 @@ void SettingsDialog::load()
     m_spellLanguage->setCurrentIndex(qMax(0, m_spellLanguage->findData(state.spellLanguage)));
     m_autoClose->setChecked(state.autoClose);
     m_tagCase->setCurrentIndex(state.upperCaseTags ? 0 : 1);
+    m_restoreSession->setChecked(
+        settings::boolean(m_workbench.settings(), settings::RestoreSession));
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fontSizeText);
@@ -483,6 +488,9 @@ void SettingsDialog::save()
                     state.autoClose ? QStringLiteral("True") : QStringLiteral("False"));
     state.upperCaseTags = m_tagCase->currentIndex() == 0;
     settings::write(store, settings::TagCase, settings::tagCaseText(state.upperCaseTags));
+    settings::write(store, settings::RestoreSession,
+                    m_restoreSession->isChecked() ? QStringLiteral("True")
+                                                  : QStringLiteral("False"));
 
     for (int i = 0; i < 5; ++i) {
         const qint64 colour = m_colours[std::size_t(i)]->colour();

@@ -449,8 +449,9 @@ private slots:
         QStringList file;
         for (QAction *a : w->findChild<QMenu *>("mnuFile")->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(file, QStringList({"&New", "&Open", "-", "&Import", "-", "Save &As", "&Save", "-",
-                                    "&Print", "-", "&Find Files", "-", "E&xit"}));
+        QCOMPARE(file,
+                 QStringList({"&New", "&Open", "Recent &Files", "-", "&Import", "-", "Save &As",
+                              "&Save", "-", "&Print", "-", "&Find Files", "-", "E&xit"}));
         QCOMPARE(w->findChild<QMenu *>("mnuToolsNZItem")->actions().size(), 11);
         QVERIFY(w->action("mnuToolbarItem")->isCheckable());
         QVERIFY(w->action("mnuAboutItem")->isEnabled());
