@@ -43,14 +43,23 @@ public:
     void setCaption(const QString &caption);
 
     textfile::Encoding encoding() const { return m_encoding; }
+    // The encoding the next save writes.
+    void setEncoding(textfile::Encoding encoding) { m_encoding = encoding; }
 
     // Loads a file as the document's text; on failure the text is unchanged.
     // Pipes, devices and files that look binary are refused.
     bool loadFile(const QString &path, QString *error = nullptr);
     // Saves the text keeping the file's encoding and line ends. When the
-    // text holds characters that encoding cannot represent, asks before
-    // saving as UTF-8; false when the user declines or writing fails.
+    // text holds characters that encoding cannot represent, asks whether
+    // to write them as numeric character references or to save as UTF-8;
+    // false when the user declines or writing fails.
     bool saveFile(const QString &path, QString *error = nullptr);
+
+    // After a load and a save: a bar when the charset the page declares is
+    // not the encoding it is stored in, offering "Save as declared" and
+    // "Fix the declaration".
+    void checkCharset();
+    MessageBar *charsetBar() const;
 
     // "Cannot Save File", and on the next line the path and why.
     static QString cannotSaveMessage(const QString &path, const QString &reason);
@@ -86,6 +95,8 @@ signals:
     void statusMessage(const QString &text);
     // Emitted once, when a close has been accepted.
     void closing(DocumentWindow *window);
+    // The document asks to be saved as the Save command saves it.
+    void saveRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,6 +109,9 @@ private:
     void onCaretMoved();
     void placeCaretAt(qsizetype start);
     previewrules::Root previewRoot() const;
+    bool settleUnrepresentable(QString *text, textfile::Encoding *encoding, QString *error);
+    void saveAsDeclared(textfile::Encoding encoding);
+    void fixDeclaration();
 
     Kind m_kind;
     AppState &m_state;
@@ -110,4 +124,6 @@ private:
     QString m_caption;
     bool m_saved = true;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;
+    QPointer<MessageBar> m_charsetBar;
+    int m_saves = 0; // successful saves, to tell whether one happened
 };
