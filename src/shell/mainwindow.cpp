@@ -18,6 +18,7 @@
 #include "shell/documentarea.h"
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
+#include "site/filecommands.h"
 #include "site/sitepane.h"
 #include "widgets/colourfield.h"
 
@@ -397,6 +398,12 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
             &SitePane::deleteSelected);
     connect(action(QStringLiteral("mnuPublishSiteItem")), &QAction::triggered, m_sitePane,
             &SitePane::publishSite);
+    connect(action(QStringLiteral("mnuWebsiteMoveItem")), &QAction::triggered, m_sitePane,
+            &SitePane::moveSelected);
+    connect(action(QStringLiteral("mnuCheckLinksItem")), &QAction::triggered, m_sitePane,
+            &SitePane::checkLinks);
+    markBuilt(QStringLiteral("mnuWebsiteMoveItem"));
+    markBuilt(QStringLiteral("mnuCheckLinksItem"));
     markBuilt(QStringLiteral("mnuPublishSiteItem"));
     // The link command also needs a document (updateDocumentCommands).
     markBuilt(QStringLiteral("mnuWebsiteLinkItem"));
@@ -467,6 +474,8 @@ DocumentWindow *MainWindow::createDocument()
     });
     connect(window, &DocumentWindow::popupRequested, this,
             [this](const QPoint &pos) { m_popMenu->popup(pos); });
+    connect(window, &DocumentWindow::saveRequested, this,
+            [this, window] { filecommands::save(*this, *window); });
     m_documentArea->add(window);
     // A new preview window starts with the manual.
     if (window->kind() == DocumentWindow::Kind::Preview)
@@ -482,6 +491,11 @@ DocumentWindow *MainWindow::activeDocument() const
 QList<DocumentWindow *> MainWindow::documents() const
 {
     return m_documentArea->documents();
+}
+
+void MainWindow::activateDocument(DocumentWindow *document)
+{
+    m_documentArea->activate(document);
 }
 
 int MainWindow::documentCount() const

@@ -53,9 +53,9 @@ QString newLinkPath(const sitelinks::Reference &ref, const QString &target,
     return sitelinks::writtenPath(path, encoding);
 }
 
-QString tr(const char *text)
+QString tr(const char *text, const char *comment = nullptr, int n = -1)
 {
-    return QCoreApplication::translate("linkrewrite", text);
+    return QCoreApplication::translate("linkrewrite", text, comment, n);
 }
 
 } // namespace
@@ -168,6 +168,37 @@ Plan plan(const QString &root, const Move &move, const OpenDocument &openDocumen
             result.changes.append(change);
     }
     return result;
+}
+
+QString describe(const Plan &plan, int maxLines)
+{
+    qsizetype links = 0;
+    for (const PageChange &change : plan.changes)
+        links += change.edits.size();
+    QString out =
+        tr("%n link(s) lead to what moves. ", "", int(links)) + tr("Update them in these pages?");
+    int lines = 0;
+    qsizetype shown = 0;
+    for (const PageChange &change : plan.changes) {
+        for (const Edit &edit : change.edits) {
+            if (lines >= maxLines)
+                break;
+            out += u'\n' + tr("%1, line %2: %3 \u2192 %4")
+                               .arg(change.page)
+                               .arg(edit.line)
+                               .arg(edit.before, edit.after);
+            ++lines;
+            ++shown;
+        }
+    }
+    if (shown < links)
+        out += u'\n' + tr("... and %n more.", "", int(links - shown));
+    if (!plan.unreadable.isEmpty())
+        out += u'\n' + tr("Not read: %1").arg(plan.unreadable.join(QLatin1String(", ")));
+    if (!plan.withBase.isEmpty())
+        out += u'\n' + tr("Left alone (they name a BASE address): %1")
+                           .arg(plan.withBase.join(QLatin1String(", ")));
+    return out;
 }
 
 QList<WriteResult> write(const QString &root, const QList<PageChange> &changes)

@@ -62,6 +62,10 @@ struct Plan
     QStringList withBase;      // pages with a BASE HREF, left alone
 };
 
+// The list of changes for the user, at most maxLines of them: each page,
+// then each link before and after.
+QString describe(const Plan &plan, int maxLines);
+
 // The text and encoding of an open document for a page (by its absolute
 // path); false when the page is not open.
 using OpenDocument =
