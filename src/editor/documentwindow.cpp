@@ -125,6 +125,7 @@ bool DocumentWindow::loadFile(const QString &path, QString *error)
     m_diskStamp = filestamp::of(path);
     m_encoding = info.encoding;
     m_editor->setCrLf(info.lineEnds == textfile::LineEnds::CrLf);
+    checkCharset();
     return true;
 }
 
@@ -135,28 +136,16 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
             *error = tr("The document was not saved.");
         return false;
     }
-    const QString text = m_editor->documentText();
+    QString text = m_editor->documentText();
     textfile::Encoding encoding = m_encoding;
-    if (textfile::firstUnrepresentable(text, encoding) >= 0) {
-        const auto answer = m_dialogs.message(
-            this,
-            QStringLiteral("This document holds characters that %1 cannot represent.\n"
-                           "Save it as UTF-8 instead?")
-                .arg(textfile::encodingName(encoding)),
-            QStringLiteral("Save"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
-        if (answer != DialogService::Answer::Yes) {
-            if (error)
-                *error = QStringLiteral("The document was not saved.");
-            return false;
-        }
-        // A file that began with a byte-order mark keeps one.
-        encoding = encoding == textfile::Encoding::Windows1252Bom ? textfile::Encoding::Utf8Bom
-                                                                  : textfile::Encoding::Utf8;
-    }
+    if (!settleUnrepresentable(&text, &encoding, error))
+        return false;
     if (!textfile::save(path, text, encoding, error))
         return false;
     m_encoding = encoding;
     m_diskStamp = filestamp::of(path);
+    ++m_saves;
+    checkCharset();
     return true;
 }
 

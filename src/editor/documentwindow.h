@@ -54,11 +54,18 @@ public:
     // Pipes, devices and files that look binary are refused.
     bool loadFile(const QString &path, QString *error = nullptr);
     // Saves the text keeping the file's encoding and line ends. When the
-    // text holds characters that encoding cannot represent, asks before
-    // saving as UTF-8, and asks before writing over the document's own file
-    // when another program changed it since; false when the user declines
-    // or writing fails.
+    // text holds characters that encoding cannot represent, asks whether
+    // to write them as numeric character references or to save as UTF-8,
+    // and asks before writing over the document's own file when another
+    // program changed it since; false when the user declines or writing
+    // fails.
     bool saveFile(const QString &path, QString *error = nullptr);
+
+    // After a load and a save: a bar when the charset the page declares is
+    // not the encoding it is stored in, offering "Save as declared" and
+    // "Fix the declaration".
+    void checkCharset();
+    MessageBar *charsetBar() const;
 
     // "Cannot Save File", and on the next line the path and why.
     static QString cannotSaveMessage(const QString &path, const QString &reason);
@@ -94,6 +101,8 @@ signals:
     void closing(DocumentWindow *window);
     // The saved flag or the caption was set.
     void stateChanged();
+    // The document asks to be saved as the Save command saves it.
+    void saveRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -107,6 +116,9 @@ private:
     void onCaretMoved();
     void placeCaretAt(qsizetype start);
     previewrules::Root previewRoot() const;
+    bool settleUnrepresentable(QString *text, textfile::Encoding *encoding, QString *error);
+    void saveAsDeclared(textfile::Encoding encoding);
+    void fixDeclaration();
 
     Kind m_kind;
     AppState &m_state;
@@ -120,4 +132,6 @@ private:
     bool m_saved = true;
     textfile::Encoding m_encoding = textfile::Encoding::Utf8;
     filestamp::Stamp m_diskStamp;
+    QPointer<MessageBar> m_charsetBar;
+    int m_saves = 0; // successful saves, to tell whether one happened
 };

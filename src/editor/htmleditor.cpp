@@ -620,6 +620,38 @@ void HtmlEditor::replaceBytes(long from, long to, const QString &text, int caret
                       SendScintilla(SCI_POSITIONRELATIVE, caretByte(), long(-caretBack)));
 }
 
+void HtmlEditor::replaceRanges(const QList<Replacement> &replacements)
+{
+    if (replacements.isEmpty())
+        return;
+    // Where the caret and anchor go once the text before them changed.
+    auto follow = [&replacements](qsizetype pos) {
+        qsizetype shift = 0;
+        for (const Replacement &r : replacements) {
+            if (r.start >= pos)
+                break;
+            if (r.start + r.length > pos)
+                return r.start + shift; // inside a replaced range: its start
+            shift += r.text.size() - r.length;
+        }
+        return pos + shift;
+    };
+    const qsizetype caret = follow(toChars(int(SendScintilla(SCI_GETCURRENTPOS))));
+    const qsizetype anchor = follow(toChars(int(SendScintilla(SCI_GETANCHOR))));
+    const long firstLine = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    const long xOffset = SendScintilla(SCI_GETXOFFSET);
+    SendScintilla(SCI_BEGINUNDOACTION);
+    // From the end, so the positions before each one still hold.
+    for (auto it = replacements.crbegin(); it != replacements.crend(); ++it) {
+        select(it->start, it->length);
+        setSelText(it->text);
+    }
+    SendScintilla(SCI_ENDUNDOACTION);
+    SendScintilla(SCI_SETSEL, long(toBytes(anchor)), long(toBytes(caret)));
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, firstLine);
+    SendScintilla(SCI_SETXOFFSET, xOffset);
+}
+
 // The style byte at a byte position: the editor answers with a signed
 // char, so styles past 127 come back negative.
 int HtmlEditor::styleAt(long bytePos) const

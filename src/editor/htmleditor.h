@@ -59,6 +59,17 @@ public:
     // the editor's undo history; the caret ends after the inserted text.
     void setSelText(const QString &text);
 
+    struct Replacement
+    {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        QString text;
+    };
+    // Replaces ranges of the text (in increasing order, not overlapping) as
+    // one step of the undo history. The caret and the selection stay with
+    // the text around them, and the view does not scroll.
+    void replaceRanges(const QList<Replacement> &replacements);
+
     // The colour of the selection (of the character before the caret when
     // nothing is selected) and setting it: on a selection it recolours it;
     // it also becomes the colour of what is typed or inserted next.

@@ -6,6 +6,8 @@
 
 #include "widgets/builderhost.h"
 
+#include <QList>
+
 class DocumentWindow;
 class HtmlEditor;
 
@@ -32,6 +34,9 @@ public:
     virtual DocumentWindow *activeDocumentWindow() = 0;
     // The number of open documents.
     virtual int documentCount() const = 0;
+    // Every open document window, and making one the active one.
+    virtual QList<DocumentWindow *> documentWindows() const = 0;
+    virtual void activateDocument(DocumentWindow *document) = 0;
     // Re-reads from state() what the main window shows of it: custom button
     // captions, the custom tag list, the browser label.
     virtual void preferencesChanged() = 0;

@@ -89,6 +89,12 @@ QString WidgetDialogService::saveFileName(QWidget *parent, const QString &title,
     return QFileDialog::getSaveFileName(parent, title, folder, filefilter::toQt(barFilter));
 }
 
+QString WidgetDialogService::folderName(QWidget *parent, const QString &title,
+                                        const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
 std::optional<qint64> WidgetDialogService::colour(QWidget *parent, qint64 initial)
 {
     const QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF),

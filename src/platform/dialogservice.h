@@ -29,6 +29,8 @@ public:
                                  const QString &barFilter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &barFilter) = 0;
+    // A folder, starting at folder; empty when cancelled.
+    virtual QString folderName(QWidget *parent, const QString &title, const QString &folder) = 0;
     // A colour number (0x00BBGGRR), nullopt when cancelled.
     virtual std::optional<qint64> colour(QWidget *parent, qint64 initial) = 0;
     // The font dialog; nullopt when cancelled.
@@ -53,6 +55,7 @@ public:
                          const QString &barFilter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
                          const QString &barFilter) override;
+    QString folderName(QWidget *parent, const QString &title, const QString &folder) override;
     std::optional<qint64> colour(QWidget *parent, qint64 initial) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
     int choose(QWidget *parent, const QString &text, const QString &title,

@@ -26,6 +26,7 @@
 #include "shell/documentarea.h"
 #include "shell/settingsdialog.h"
 #include "shell/sidebar.h"
+#include "site/filecommands.h"
 #include "site/sitepane.h"
 #include "widgets/colourfield.h"
 
@@ -486,6 +487,12 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
             &SitePane::deleteSelected);
     connect(action(QStringLiteral("mnuPublishSiteItem")), &QAction::triggered, m_sitePane,
             &SitePane::publishSite);
+    connect(action(QStringLiteral("mnuWebsiteMoveItem")), &QAction::triggered, m_sitePane,
+            &SitePane::moveSelected);
+    connect(action(QStringLiteral("mnuCheckLinksItem")), &QAction::triggered, m_sitePane,
+            &SitePane::checkLinks);
+    markBuilt(QStringLiteral("mnuWebsiteMoveItem"));
+    markBuilt(QStringLiteral("mnuCheckLinksItem"));
     markBuilt(QStringLiteral("mnuPublishSiteItem"));
     // The link command also needs a document (updateDocumentCommands).
     markBuilt(QStringLiteral("mnuWebsiteLinkItem"));
@@ -564,6 +571,8 @@ DocumentWindow *MainWindow::createDocument()
     });
     connect(window, &DocumentWindow::popupRequested, this,
             [this, window](const QPoint &pos) { showPopup(window, pos); });
+    connect(window, &DocumentWindow::saveRequested, this,
+            [this, window] { filecommands::save(*this, *window); });
     auto *spell = new SpellHighlighter(*window->editor(), *m_spelling);
     connect(spell, &SpellHighlighter::addFailed, this, [this](const QString &reason) {
         m_dialogs.message(this,
@@ -591,6 +600,11 @@ DocumentWindow *MainWindow::activeDocument() const
 QList<DocumentWindow *> MainWindow::documents() const
 {
     return m_documentArea->documents();
+}
+
+void MainWindow::activateDocument(DocumentWindow *document)
+{
+    m_documentArea->activate(document);
 }
 
 int MainWindow::documentCount() const

@@ -64,6 +64,8 @@ public:
     bool openFile(const QString &path) override;
     int documentCount() const override;
     DocumentWindow *activeDocumentWindow() override { return activeDocument(); }
+    QList<DocumentWindow *> documentWindows() const override { return documents(); }
+    void activateDocument(DocumentWindow *document) override;
 
     // Prints the active document on the default printer, or into a PDF
     // file when no printer is installed.

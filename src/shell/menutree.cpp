@@ -116,10 +116,12 @@ const QList<Entry> &popupMenus()
         {0, "Website", "Website"},
         {1, "mnuWebsiteLinkItem", "&Create a Link To File"},
         {1, "mnuWebsiteRenameItem", "&Rename File"},
+        {1, "mnuWebsiteMoveItem", "&Move File..."},
         {1, "mnuWebsiteDeleteItem", "&Delete File"},
         {1, RegistryItems, nullptr},
         {1, nullptr, nullptr},
         {1, "mnuPublishSiteItem", "P&ublish Site"},
+        {1, "mnuCheckLinksItem", "Check &Links"},
     };
     return entries;
 }

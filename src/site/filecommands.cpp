@@ -7,6 +7,9 @@
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 
+#include <algorithm>
+#include <QDir>
+
 namespace filecommands {
 
 namespace {
@@ -97,6 +100,37 @@ void externalPreview(Workbench &workbench, DocumentWindow &doc)
     }
     if (!launcher::start(browser, {path}))
         dialogs.message(workbench.mainWidget(), QStringLiteral("Unable to start browser"));
+}
+
+DocumentWindow *documentFor(Workbench &workbench, const QString &path)
+{
+    const QString wanted = QDir::cleanPath(path);
+    for (DocumentWindow *doc : workbench.documentWindows()) {
+        if (QDir::cleanPath(doc->caption()) == wanted)
+            return doc;
+    }
+    return nullptr;
+}
+
+bool showAt(Workbench &workbench, const QString &path, int line, const QString &select)
+{
+    if (DocumentWindow *doc = documentFor(workbench, path))
+        workbench.activateDocument(doc);
+    else if (!workbench.openFile(path))
+        return false;
+    HtmlEditor *editor = workbench.activeEditor();
+    if (!editor)
+        return false;
+    const long index = std::max(0, line - 1);
+    const qsizetype start =
+        editor->toChars(int(editor->SendScintilla(QsciScintilla::SCI_POSITIONFROMLINE, index)));
+    const qsizetype end =
+        editor->toChars(int(editor->SendScintilla(QsciScintilla::SCI_GETLINEENDPOSITION, index)));
+    if (select.isEmpty() || editor->findText(select, start, end, true) < 0)
+        editor->setSelStart(start);
+    editor->ensureCursorVisible();
+    editor->setFocus();
+    return true;
 }
 
 } // namespace filecommands

@@ -2,6 +2,7 @@
 // New, Open, Save, Save As and the external preview.
 
 class DocumentWindow;
+class QString;
 class Workbench;
 
 namespace filecommands {
@@ -18,5 +19,12 @@ bool save(Workbench &workbench, DocumentWindow &doc);
 bool saveAs(Workbench &workbench, DocumentWindow &doc);
 // Writes the text to the preview file and starts the chosen browser on it.
 void externalPreview(Workbench &workbench, DocumentWindow &doc);
+
+// The open document of the file at path, or null.
+DocumentWindow *documentFor(Workbench &workbench, const QString &path);
+// Shows the file at a line (counting from 1): its open document, else the
+// file opened as a new one. The first `select` on that line is selected.
+// False when the file cannot be opened.
+bool showAt(Workbench &workbench, const QString &path, int line, const QString &select);
 
 } // namespace filecommands

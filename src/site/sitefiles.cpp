@@ -10,6 +10,11 @@
 #include <QSet>
 #include <QStorageInfo>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+
 namespace site {
 
 namespace {
@@ -92,26 +97,58 @@ FileRole roleFor(FileAction action)
     return FileRole::None;
 }
 
-RenameResult renameFile(const QString &folder, const QString &oldName,
-                        const std::optional<QString> &newName)
+RenameResult checkRename(const QString &folder, const QString &oldName,
+                         const std::optional<QString> &newName, bool folders)
 {
     if (!newName || newName->isEmpty())
         return RenameResult::Cancelled;
     const QString &name = *newName;
-    if (name.contains(u'/') || name.contains(QChar(0)) || oldName.isEmpty())
+    if (name.contains(u'/') || name.contains(QChar(0)) || oldName.isEmpty() ||
+        name == QLatin1String(".") || name == QLatin1String(".."))
         return RenameResult::Failed;
 
     const QFileInfo target(paths::join(folder, name));
-    if (target.isDir()) // also "." and ".."
+    if (target.isDir() && !folders)
         return RenameResult::Failed;
     if (target.exists() || target.isSymLink())
         return RenameResult::NameInUse;
     const QFileInfo source(paths::join(folder, oldName));
-    if (source.isDir() && !source.isSymLink())
+    if (!source.exists() && !source.isSymLink())
         return RenameResult::Failed;
-    // QFile::rename never replaces an existing file.
-    return QFile::rename(source.filePath(), target.filePath()) ? RenameResult::Renamed
-                                                               : RenameResult::Failed;
+    if (source.isDir() && !source.isSymLink() && !folders)
+        return RenameResult::Failed;
+    return RenameResult::Renamed;
+}
+
+RenameResult movePath(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (from.isEmpty() || to.isEmpty() || from.contains(QChar(0)) || to.contains(QChar(0)))
+        return RenameResult::Failed;
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return RenameResult::Renamed;
+    if (errno == EEXIST)
+        return RenameResult::NameInUse;
+    if (errno != EINVAL && errno != ENOSYS)
+        return RenameResult::Failed;
+    // A file system that cannot refuse to replace (EINVAL is also a folder
+    // moved into itself, which rename() refuses as well).
+    struct stat st;
+    if (::lstat(target.constData(), &st) == 0)
+        return RenameResult::NameInUse;
+    return ::rename(source.constData(), target.constData()) == 0 ? RenameResult::Renamed
+                                                                 : RenameResult::Failed;
+}
+
+RenameResult renameFile(const QString &folder, const QString &oldName,
+                        const std::optional<QString> &newName)
+{
+    const RenameResult check = checkRename(folder, oldName, newName, false);
+    if (check != RenameResult::Renamed)
+        return check;
+    return movePath(paths::join(folder, oldName), paths::join(folder, *newName));
 }
 
 QString renameMessage(RenameResult result)

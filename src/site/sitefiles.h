@@ -80,6 +80,15 @@ FileRole roleFor(FileAction action);
 
 enum class RenameResult { Cancelled, Renamed, NameInUse, Failed };
 
+// Whether folder/oldName may be renamed to newName in the same folder:
+// Renamed when it may, else the reason renameFile() would give. Folders are
+// renamed only with `folders`.
+RenameResult checkRename(const QString &folder, const QString &oldName,
+                         const std::optional<QString> &newName, bool folders);
+
+// Renames or moves a file or folder; never replaces anything (NameInUse).
+RenameResult movePath(const QString &from, const QString &to);
+
 // Renames folder/oldName to newName in the same folder. An empty or
 // cancelled answer changes nothing. A name that holds "/" or a NUL, or
 // names a folder, fails; a name already taken by a file is NameInUse and

@@ -1,5 +1,7 @@
 #include "site/sitepane.h"
 
+#include "editor/documentwindow.h"
+#include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
 #include "kernel/builderids.h"
@@ -9,7 +11,10 @@
 #include "platform/launcher.h"
 #include "platform/paths.h"
 #include "platform/safefile.h"
+#include "site/filecommands.h"
 #include "site/ftpuploader.h"
+#include "site/linkcheckwindow.h"
+#include "site/linkrewrite.h"
 #include "site/publishsitedialog.h"
 #include "site/sitelisting.h"
 
@@ -298,15 +303,111 @@ void SitePane::renameSelected()
     const QString name = selectedFile();
     const std::optional<QString> answer = m_workbench.dialogs().input(
         m_workbench.mainWidget(), site::text::renamePrompt(), site::text::renameTitle(), name);
-    const site::RenameResult result = site::renameFile(m_folder, name, answer);
+    const site::RenameResult result = site::checkRename(m_folder, name, answer, false);
     if (result == site::RenameResult::Renamed) {
-        refresh();
-        selectFile(*answer);
+        if (moveWithLinks(name, *answer))
+            selectFile(*answer);
         return;
     }
     const QString failure = site::renameMessage(result);
     if (!failure.isEmpty())
         message(failure);
+}
+
+void SitePane::moveSelected()
+{
+    if (!checkSelection())
+        return;
+    const QString name = selectedFile();
+    const QString chosen =
+        m_workbench.dialogs().folderName(m_workbench.mainWidget(), tr("Move File"), m_folder);
+    if (chosen.isEmpty())
+        return;
+    const QString relative = QDir(m_folder).relativeFilePath(cleanFolder(chosen));
+    if (relative == QLatin1String(".") || relative.isEmpty())
+        return;
+    if (relative.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(relative)) {
+        message(tr("Choose a folder inside the web-site folder %1.").arg(m_folder));
+        return;
+    }
+    const QString target = relative + u'/' + name;
+    if (QFileInfo::exists(paths::join(m_folder, target)) ||
+        QFileInfo(paths::join(m_folder, target)).isSymLink()) {
+        message(site::renameMessage(site::RenameResult::NameInUse));
+        return;
+    }
+    moveWithLinks(name, target);
+}
+
+bool SitePane::moveWithLinks(const QString &from, const QString &to)
+{
+    const linkrewrite::Move move{from, to};
+    const auto openText = [this](const QString &path, QString *text, textfile::Encoding *encoding) {
+        const DocumentWindow *doc = filecommands::documentFor(m_workbench, path);
+        if (!doc)
+            return false;
+        *text = doc->editor()->documentText();
+        *encoding = doc->encoding();
+        return true;
+    };
+    const linkrewrite::Plan plan = linkrewrite::plan(m_folder, move, openText);
+    bool update = false;
+    if (!plan.changes.isEmpty()) {
+        const int answer = m_workbench.dialogs().choose(
+            m_workbench.mainWidget(), linkrewrite::describe(plan, 30), tr("Update Links"),
+            {tr("&Update Links"), tr("&Leave Links"), tr("Cancel")});
+        if (answer != 0 && answer != 1)
+            return false;
+        update = answer == 0;
+    }
+
+    const QString oldPath = paths::join(m_folder, from);
+    const QString newPath = paths::join(m_folder, to);
+    const site::RenameResult result = site::movePath(oldPath, newPath);
+    if (result != site::RenameResult::Renamed) {
+        message(site::renameMessage(result));
+        return false;
+    }
+    // Open documents of what moved now belong to its new place.
+    for (DocumentWindow *doc : m_workbench.documentWindows()) {
+        const QString caption = QDir::cleanPath(doc->caption());
+        if (caption == oldPath || caption.startsWith(oldPath + u'/'))
+            doc->setCaption(newPath + caption.mid(oldPath.size()));
+    }
+
+    QStringList failed;
+    if (update) {
+        for (const linkrewrite::WriteResult &written : linkrewrite::write(m_folder, plan.changes)) {
+            if (!written.ok)
+                failed << written.page + QLatin1String(": ") + written.error;
+        }
+        for (const linkrewrite::PageChange &change : plan.changes) {
+            if (!change.open)
+                continue;
+            DocumentWindow *doc =
+                filecommands::documentFor(m_workbench, paths::join(m_folder, change.movedTo));
+            if (!doc || doc->editor()->documentText() != change.text) {
+                failed << change.movedTo + QLatin1String(": ") +
+                              tr("The document changed after the list of changes was made.");
+                continue;
+            }
+            QList<HtmlEditor::Replacement> replacements;
+            for (const linkrewrite::Edit &edit : change.edits)
+                replacements.append({edit.start, edit.length, edit.replacement});
+            doc->editor()->replaceRanges(replacements);
+        }
+    }
+    refresh();
+    if (!failed.isEmpty())
+        message(tr("The links of these pages were not updated:") + u'\n' + failed.join(u'\n'));
+    return true;
+}
+
+LinkCheckWindow *SitePane::checkLinks()
+{
+    auto *window = new LinkCheckWindow(m_workbench, m_folder, m_workbench.mainWidget());
+    window->show();
+    return window;
 }
 
 void SitePane::deleteSelected()

@@ -26,6 +26,7 @@
 
 class QComboBox;
 class FtpUploader;
+class LinkCheckWindow;
 class PublishSiteDialog;
 class QListWidget;
 class QPushButton;
@@ -93,8 +94,16 @@ public slots:
     // Opens the Links dialog with the selected file's bare name as the
     // address.
     void linkSelected();
+    // Renaming and moving the selected file offer to update the links to
+    // it in the site's pages, listing the changes first. Pages that are
+    // open are changed in their editor (one undo step each) and left for
+    // the user to save; the others are written at once.
     void renameSelected();
+    // Moves it into a folder inside the web-site folder.
+    void moveSelected();
     void deleteSelected();
+    // Check Links over the web-site folder.
+    LinkCheckWindow *checkLinks();
     // The desktop's find-files tool, started in the web-site folder.
     void findFiles();
     // Command93 index 0, 1 and 2.
@@ -123,6 +132,9 @@ private:
     void fileListMenu(const QPoint &pos);
     void selectFile(const QString &name);
     void showFiles(const QStringList &names);
+    // Moves what is at `from` to `to` (both inside the web-site folder),
+    // updating links when the user agrees. False when cancelled or failed.
+    bool moveWithLinks(const QString &from, const QString &to);
 
     Workbench &m_workbench;
     QComboBox *m_driveList = nullptr;

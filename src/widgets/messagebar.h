@@ -27,6 +27,9 @@ public:
     QPushButton *addAction(const QString &caption, const QString &objectName,
                            std::function<void()> action);
 
+    // Closes the bar, as its close button does.
+    void dismiss();
+
 signals:
     void closed();
 
@@ -34,8 +37,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void dismiss();
-
     QLabel *m_label = nullptr;
     QHBoxLayout *m_buttons = nullptr;
 };

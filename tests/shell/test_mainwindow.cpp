@@ -7,8 +7,10 @@
 #include "preview/previewpane.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
+#include "site/filecommands.h"
 #include "site/sitepane.h"
 #include "support/scripteddialogs.h"
+#include "widgets/messagebar.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <Qsci/qsciprinter.h>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -371,8 +374,23 @@ private slots:
         QCOMPARE(g.readAll(), bytes);
     }
 
-    void typingEuroIntoCp1252AsksBeforeUtf8()
+    // A character Windows-1252 cannot hold: cancel, numeric character
+    // references, or UTF-8; never a silent "?".
+    void typingIntoCp1252AsksHowToSave_data()
     {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("cancel") << 2 << false << QByteArray("caf\xE9");
+        QTest::newRow("references") << 0 << true << QByteArray("caf\xE9 &#20013;&#128512;");
+        QTest::newRow("utf-8") << 1 << true
+                               << QByteArray("caf\xC3\xA9 \xE4\xB8\xAD\xF0\x9F\x98\x80");
+    }
+    void typingIntoCp1252AsksHowToSave()
+    {
+        QFETCH(int, choice);
+        QFETCH(bool, saved);
+        QFETCH(QByteArray, bytes);
         Run run;
         run.store->save("LM3", "Extras", "UseIE", "No");
         MainWindow *w = run.start();
@@ -384,16 +402,52 @@ private slots:
         DocumentWindow *doc = w->activeDocument();
         QVERIFY(doc->loadFile(path));
         doc->editor()->setSelStart(4);
-        doc->editor()->setSelText(QString::fromUtf8(" \u4E2D"));
-        run.dialogs.answer(DialogService::Answer::No);
-        QVERIFY(!doc->saveFile(path));
+        doc->editor()->setSelText(QString::fromUtf8(" \u4E2D\U0001F600"));
+        run.dialogs.choices << choice;
+        QCOMPARE(doc->saveFile(path), saved);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("caf\xE9"));
+        QCOMPARE(f.readAll(), bytes);
+        QCOMPARE(run.dialogs.unexpected, 0);
+    }
+
+    // A page declaring UTF-8 but stored as Windows-1252 gets the bar; each
+    // of its two answers settles the mismatch.
+    void charsetMismatchBar_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("saved"); // the file after, and after a save
+        QTest::newRow("save as declared")
+            << "SaveAsDeclared" << QByteArray("<meta charset=\"utf-8\"><p>caf\xC3\xA9</p>\r\n");
+        QTest::newRow("fix the declaration")
+            << "FixDeclaration" << QByteArray("<meta charset=\"windows-1252\"><p>caf\xE9</p>\r\n");
+    }
+    void charsetMismatchBar()
+    {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, saved);
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        const QString path = run.dir.filePath("page.htm");
+        const QByteArray original("<meta charset=\"utf-8\"><p>caf\xE9</p>\r\n");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(original);
         f.close();
-        run.dialogs.answer(DialogService::Answer::Yes);
-        QVERIFY(doc->saveFile(path));
+        QVERIFY(w->openFile(path));
+        DocumentWindow *doc = w->activeDocument();
+        QVERIFY(doc->charsetBar());
+        QVERIFY(doc->charsetBar()->text().contains("utf-8"));
+        auto *press = doc->charsetBar()->findChild<QPushButton *>(button);
+        QVERIFY(press);
+        press->click();
+        QVERIFY(!doc->charsetBar());
+        QVERIFY(filecommands::save(*w, *doc));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("caf\xC3\xA9 \xE4\xB8\xAD"));
+        QCOMPARE(f.readAll(), saved);
+        f.close();
+        QVERIFY(!doc->charsetBar());
+        QCOMPARE(run.dialogs.unexpected, 0);
     }
 
     // The preview shows the manual, then the document, from memory: the

@@ -1,3 +1,4 @@
+#include "editor/documentwindow.h"
 #include "kernel/builderids.h"
 #include "site/ftpserver.h"
 #include "site/ftpuploader.h"
@@ -28,6 +29,7 @@ Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
 
+using testfiles::readFile;
 using testfiles::writeFile;
 
 class RecordingDialogs : public ScriptedDialogs
@@ -342,6 +344,78 @@ private slots:
         pane->fileList()->setFocus();
         QTest::keyClick(pane->fileList(), Qt::Key_Return);
         QCOMPARE(bench->openedFiles, QStringList{sitePath("index.htm")});
+    }
+
+    // Renaming or moving a page that others link to: the change list is
+    // shown first; pages on disk are written, an open one is changed in
+    // its editor as one undo step and left unsaved.
+    void moveWithLinks_data()
+    {
+        QTest::addColumn<bool>("move");  // else a rename
+        QTest::addColumn<int>("choice"); // 0 update, 1 leave the links, 2 cancel
+        QTest::addColumn<QString>("newPath");
+        QTest::addColumn<QString>("link"); // the links after, "" when unchanged
+
+        QTest::newRow("rename, update") << false << 0 << "home.htm"
+                                        << "home.htm";
+        QTest::newRow("rename, leave links") << false << 1 << "home.htm"
+                                             << "";
+        QTest::newRow("rename, cancel") << false << 2 << ""
+                                        << "";
+        QTest::newRow("move, update") << true << 0 << "images/index.htm"
+                                      << "images/index.htm";
+    }
+
+    void moveWithLinks()
+    {
+        QFETCH(bool, move);
+        QFETCH(int, choice);
+        QFETCH(QString, newPath);
+        QFETCH(QString, link);
+
+        const QByteArray closed = "<A HREF=\"index.htm#a\">\r\ncaf\xe9\r\n";
+        QVERIFY(writeFile(sitePath("closed.htm"), closed));
+        const QByteArray onDisk = "<a href='index.htm'>";
+        QVERIFY(writeFile(sitePath("open.htm"), onDisk));
+        DocumentWindow doc(DocumentWindow::Kind::Plain, bench->appState, dialogs());
+        QVERIFY(doc.loadFile(sitePath("open.htm")));
+        doc.setCaption(sitePath("open.htm"));
+        doc.editor()->setSelStart(0);
+        doc.editor()->setSelText("<p>typed</p>");
+        bench->windows << &doc;
+
+        QVERIFY(select("index.htm"));
+        if (move)
+            dialogs().answer(sitePath("images"));
+        else
+            dialogs().answer(QStringLiteral("home.htm"));
+        dialogs().choices << choice;
+        if (move)
+            pane->moveSelected();
+        else
+            pane->renameSelected();
+        QCOMPARE(dialogs().unexpected, 0);
+        QCOMPARE(dialogs().asked.last().kind, QStringLiteral("choose"));
+        QVERIFY(dialogs().asked.last().text.contains("closed.htm, line 1"));
+        QVERIFY(dialogs().messages().isEmpty());
+
+        QCOMPARE(QFileInfo::exists(sitePath("index.htm")), newPath.isEmpty());
+        if (!newPath.isEmpty())
+            QCOMPARE(readFile(sitePath(newPath)), QByteArray("x"));
+        const QString typed = "<p>typed</p><a href='index.htm'>";
+        QCOMPARE(readFile(sitePath("open.htm")), onDisk);
+        if (link.isEmpty()) {
+            QCOMPARE(readFile(sitePath("closed.htm")), closed);
+            QCOMPARE(doc.editor()->documentText(), typed);
+            return;
+        }
+        QByteArray updated = closed;
+        updated.replace("index.htm", link.toLatin1());
+        QCOMPARE(readFile(sitePath("closed.htm")), updated);
+        QCOMPARE(doc.editor()->documentText(), QString(typed).replace("index.htm", link));
+        QVERIFY(!doc.isSaved());
+        doc.editor()->undo();
+        QCOMPARE(doc.editor()->documentText(), typed);
     }
 
     void rename_data()

@@ -1,11 +1,12 @@
 // The site's tool windows driven through their controls: file retriever,
-// thumbnail browser, properties and multi-file replace.
+// thumbnail browser, properties, multi-file replace and Check Links.
 
 #include "kernel/builderids.h"
 #include "shell/builderregistry.h"
 #include "site/fileproperties.h"
 #include "site/fileretriever.h"
 #include "site/folderbrowser.h"
+#include "site/linkcheckwindow.h"
 #include "site/multireplacewindow.h"
 #include "site/sitepane.h"
 #include "site/thumbnailbrowser.h"
@@ -22,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -343,6 +346,40 @@ private slots:
 
     // Selected files only, then every listed file; a file that cannot be
     // written is reported at the end while the others change.
+    // The check runs in its worker; Enter on a row opens its page with the
+    // link on its line selected.
+    void checkLinks()
+    {
+        FakeWorkbench bench;
+        QTemporaryDir site;
+        const QByteArray page = "<html>\r\n<body>\r\n<p><a href=\"ok.htm\">ok</a> "
+                                "<a href=\"missing.htm\">gone</a>\r\n</body></html>\r\n";
+        QVERIFY(writeFile(site.filePath("page.htm"), page));
+        QVERIFY(writeFile(site.filePath("ok.htm"), "<p>ok</p>"));
+        bench.editor->setText(QString::fromLatin1(page));
+
+        auto *window = new LinkCheckWindow(bench, site.path(), &bench.main);
+        QPointer<LinkCheckWindow> alive(window);
+        QSignalSpy checked(window, &LinkCheckWindow::checked);
+        window->show();
+        QVERIFY(checked.count() == 1 || checked.wait(10000));
+        QVERIFY(!window->isRunning());
+        QTreeWidget *list = window->resultList();
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QStringList cells;
+        for (int c = 0; c < list->columnCount(); ++c)
+            cells << list->topLevelItem(0)->text(c);
+        QCOMPARE(cells.mid(0, 3), (QStringList{"page.htm", "3", "missing.htm"}));
+        QVERIFY(!cells[3].isEmpty());
+
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(bench.openedFiles, QStringList{site.filePath("page.htm")});
+        QCOMPARE(bench.editor->selText(), QStringLiteral("missing.htm"));
+
+        window->findChild<QPushButton *>("LinkCheckClose")->click();
+        QTRY_VERIFY(!alive);
+    }
+
     void multiFileReplace()
     {
         QTemporaryDir site;

@@ -69,7 +69,12 @@ public:
     }
     void preferencesChanged() override { ++preferencesChangedCount; }
     DocumentWindow *newDocument() override { return nullptr; }
-    DocumentWindow *activeDocumentWindow() override { return nullptr; }
+    // Document windows a test made; the last one activated is the active one.
+    QList<DocumentWindow *> windows;
+    DocumentWindow *active = nullptr;
+    DocumentWindow *activeDocumentWindow() override { return active; }
+    QList<DocumentWindow *> documentWindows() const override { return windows; }
+    void activateDocument(DocumentWindow *document) override { active = document; }
     bool openFile(const QString &path) override
     {
         openedFiles << path;

@@ -15,7 +15,7 @@ class ScriptedDialogs : public DialogService
 public:
     struct Asked
     {
-        QString kind; // "message", "input", "open", "save", "colour", "font", "choose"
+        QString kind; // "message", "input", "open", "save", "folder", "colour", "font", "choose"
         QString text; // message text, prompt or dialog title
         QString title;
         QString folder;
@@ -83,6 +83,12 @@ public:
                          const QString &filter) override
     {
         asked << Asked{QStringLiteral("save"), title, title, folder, filter};
+        return take<QString>().value_or(QString());
+    }
+
+    QString folderName(QWidget *, const QString &title, const QString &folder) override
+    {
+        asked << Asked{QStringLiteral("folder"), title, title, folder, {}};
         return take<QString>().value_or(QString());
     }
 
