@@ -7,12 +7,10 @@ namespace graphics {
 using htmlvalues::attribute;
 using htmlvalues::quoted;
 
-namespace {
-
-} // namespace
-
-QString filterStyle(const QString &type, const QString &value, const QString &color)
+QString filterStyle(const QString &type, const QString &typedValue, const QString &typedColor)
 {
+    const QString value = htmlvalues::cssValue(typedValue);
+    const QString color = htmlvalues::cssValue(typedColor);
     auto is = [&type](const char *name) { return type == QLatin1String(name); };
     if (is("Flip Horizontal"))
         return QStringLiteral("filter:FlipH()");

@@ -1,6 +1,7 @@
 #include "builders/listbuilderlogic.h"
 
 #include "kernel/colour.h"
+#include "kernel/htmlvalues.h"
 
 namespace listbuilder {
 
@@ -41,7 +42,7 @@ QString buildList(const ListOptions &options)
     case ListKind::Ordered:
         list += QStringLiteral("<OL");
         if (!options.startingNumber.isEmpty())
-            list += QStringLiteral(" START=") + options.startingNumber;
+            list += QStringLiteral(" START=") + htmlvalues::attributeValue(options.startingNumber);
         list += QStringLiteral(" TYPE=") + typeValue(options.numbering) + QLatin1Char('>') + crlf;
         for (const ListRow &row : options.rows)
             list += itemLine(row.item, QStringLiteral("<LI>"), options.useColors);

@@ -160,7 +160,8 @@ QString threeDText(const ThreeDTextOptions &options)
 {
     const double sizeValue = numbers::leadingNumber(options.size);
     const QString size = numbers::shortestDouble(sizeValue);
-    const QString fontPart = QStringLiteral("; font-family: ") + options.font +
+    const QString fontPart = QStringLiteral("; font-family: ") +
+                             htmlvalues::escapedQuotes(htmlvalues::cssValue(options.font)) +
                              QStringLiteral("; font-size: ") + size +
                              QStringLiteral("pt; fontsize: ") + size +
                              QStringLiteral("pt; font-weight: medium; font-style: normal; color: ");
@@ -251,9 +252,9 @@ QString gradientDivider(const DividerOptions &o)
                                        (to.blue - from.blue) / steps};
 
     QString out = QStringLiteral("<!-- Begin Gradient Divider -->") + CrLf;
-    out += QStringLiteral("<TABLE STYLE=\"font-size: ") + o.height +
-           QStringLiteral("; fontsize: ") + o.height + Quote +
-           QStringLiteral(" CELLSPACING=0 BORDER=0 WIDTH=\"100%\">") + CrLf;
+    const QString height = htmlvalues::escapedQuotes(htmlvalues::cssValue(o.height));
+    out += QStringLiteral("<TABLE STYLE=\"font-size: ") + height + QStringLiteral("; fontsize: ") +
+           height + Quote + QStringLiteral(" CELLSPACING=0 BORDER=0 WIDTH=\"100%\">") + CrLf;
     out += QStringLiteral("<TR>") + CrLf;
     if (steps > 0) {
         const QString width = numbers::shortestSingle(100.0f / float(steps));
@@ -292,7 +293,8 @@ QString gradientText(const GradientTextOptions &o)
                                    (to.blue - from.blue) / n};
 
     QString out = QStringLiteral("<!-- Begin Gradient Text -->") + CrLf;
-    out += QStringLiteral("<FONT SIZE=") + o.height + QLatin1Char('>') + CrLf;
+    out += QStringLiteral("<FONT SIZE=") + htmlvalues::attributeValue(o.height) + QLatin1Char('>') +
+           CrLf;
     out.reserve(out.size() + o.text.size() * 30 + 40);
     qint64 k = 0;
     forEachCharacter(o.text, [&](QStringView ch) {

@@ -158,8 +158,8 @@ QString fontTag(const CharFormat &f)
 {
     return QStringLiteral("<FONT STYLE=\"font-size:") + numbers::shortestDouble(f.size) +
            QStringLiteral("pt\" SIZE=") + htmlvalues::htmlFontSize(numbers::roundHalfEven(f.size)) +
-           QStringLiteral(" COLOR=") + colour::html(f.colour) + QStringLiteral(" FACE=\"") +
-           f.face + QStringLiteral("\">");
+           QStringLiteral(" COLOR=") + colour::html(f.colour) + QStringLiteral(" FACE=") +
+           htmlvalues::quoted(f.face) + QLatin1Char('>');
 }
 
 // Copies the buffer into out with the character tags, then the closing tags.

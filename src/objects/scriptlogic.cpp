@@ -112,9 +112,20 @@ QString buildPremadeScript(const PremadeScript &script)
 const QList<SearchService> &searchServices()
 {
     static const QList<SearchService> services{
-        {QStringLiteral("Altavista"), QStringLiteral("https://www.altavista.com/cgi-bin/query")},
-        {QStringLiteral("Excite"), QStringLiteral("https://www.excite.com/search.gw")},
-        {QStringLiteral("Yahoo!"), QStringLiteral("https://search.yahoo.com/bin/search")},
+        {QStringLiteral("Altavista"), QStringLiteral("https://www.altavista.com/cgi-bin/query"),
+         QStringLiteral("q")},
+        {QStringLiteral("Excite"), QStringLiteral("https://www.excite.com/search.gw"),
+         QStringLiteral("search")},
+        {QStringLiteral("Yahoo!"), QStringLiteral("https://search.yahoo.com/bin/search"),
+         QStringLiteral("p")},
+        {QStringLiteral("DuckDuckGo"), QStringLiteral("https://html.duckduckgo.com/html/"),
+         QStringLiteral("q")},
+        {QStringLiteral("Wikipedia"), QStringLiteral("https://en.wikipedia.org/w/index.php"),
+         QStringLiteral("search")},
+        {QStringLiteral("Mojeek"), QStringLiteral("https://www.mojeek.com/search"),
+         QStringLiteral("q")},
+        {QStringLiteral("Bing"), QStringLiteral("https://www.bing.com/search"),
+         QStringLiteral("q")},
     };
     return services;
 }
@@ -138,9 +149,17 @@ QString buildSearchForm(int index)
              QStringLiteral("<INPUT TYPE=hidden NAME=trace VALUE=a>"),
              QStringLiteral("<INPUT NAME=search SIZE=30>"),
              QStringLiteral("<INPUT TYPE=submit VALUE=Excite>"), QStringLiteral("</FORM>")});
-    default:
+    case 2:
         return lines({QStringLiteral("<FORM ACTION=\"") + url + QStringLiteral("\">"),
                       QStringLiteral("<INPUT SIZE=30 NAME=p><INPUT TYPE=submit VALUE=Yahoo>"),
+                      QStringLiteral("</FORM>")});
+    default:
+        // The services added since: one box and a button, sent as a GET.
+        return lines({QStringLiteral("<FORM METHOD=GET ACTION=\"") + url + QStringLiteral("\">"),
+                      QStringLiteral("<INPUT NAME=") + services[index].queryField +
+                          QStringLiteral(" SIZE=30 MAXLENGTH=200>"),
+                      QStringLiteral("<INPUT TYPE=submit VALUE=\"") + services[index].name +
+                          QStringLiteral("\">"),
                       QStringLiteral("</FORM>")});
     }
 }
