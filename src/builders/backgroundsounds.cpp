@@ -23,6 +23,7 @@ BackgroundSoundsBuilder::BackgroundSoundsBuilder(BuilderHost &host) : BuilderDia
     m_source = new FileField("Text1", "Command1", QStringLiteral("Find"), soundFileFilter(), host);
     m_source->setText(defaults.source);
     m_loop = formkit::editableCombo("Combo1", loopItems(), defaults.loop);
+    formkit::restrictTo(m_loop, htmlvalues::FieldKind::Loop);
 
     auto *tags = new QHBoxLayout;
     tags->addWidget(m_bgsound);

@@ -21,6 +21,11 @@ FloatingFrame::FloatingFrame(BuilderHost &host)
       m_scrollBars(formkit::checkBox("Check2", QStringLiteral("Scroll Bars")))
 {
     setObjectName(QStringLiteral("Form20"));
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_marginHeight, FieldKind::Whole);
+    formkit::restrictTo(m_marginWidth, FieldKind::Whole);
     setWindowTitle(QStringLiteral("Floating Frame"));
 
     auto *form = new QFormLayout;

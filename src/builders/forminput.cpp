@@ -151,7 +151,12 @@ QWidget *FormInput::buildPage(InputKind k, int &nextText)
             control = formkit::editableCombo("Combo1", imageAlignmentItems());
         } else {
             const QByteArray name = "Text" + QByteArray::number(nextText++);
-            control = formkit::lineEdit(name.constData());
+            auto *edit = formkit::lineEdit(name.constData());
+            if (field.member == &FormInputOptions::width ||
+                field.member == &FormInputOptions::maxLength ||
+                field.member == &FormInputOptions::height)
+                formkit::restrictTo(edit, htmlvalues::FieldKind::Whole);
+            control = edit;
         }
         form->addRow(formkit::captionLabel(QLatin1String(field.caption), control), control);
         bindings << Binding{control, field.member};

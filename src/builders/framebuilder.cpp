@@ -240,19 +240,20 @@ FrameBuilderStep2::FrameBuilderStep2(BuilderHost &host, int layout)
     for (int k = 1; k <= frameCount(m_layout); ++k)
         frames->addWidget(frameGroup(k), 1);
 
-    QPushButton *backButton = formkit::button("Command1", QStringLiteral("&Back"));
-    QPushButton *finishButton = formkit::button("Command2", QStringLiteral("&Finish"));
-    connect(backButton, &QPushButton::clicked, this, &FrameBuilderStep2::back);
-    connect(finishButton, &QPushButton::clicked, this, &FrameBuilderStep2::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(backButton);
-    buttons->addWidget(finishButton);
+    // Finish is the step's OK; Cancel leaves the builder from here too.
+    QDialogButtonBox *buttons =
+        formkit::buttonRow(this,
+                           {{"Command1", tr("&Back"), QDialogButtonBox::ActionRole},
+                            {"Command2", tr("&Finish"), QDialogButtonBox::AcceptRole},
+                            {"Command3", tr("&Cancel"), QDialogButtonBox::RejectRole}},
+                           "Command2");
+    connect(buttons->findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked,
+            this, &FrameBuilderStep2::back);
 
     auto *window = new QVBoxLayout(this);
     window->addLayout(top);
     window->addLayout(frames);
-    window->addLayout(buttons);
+    window->addWidget(buttons);
     window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -273,11 +274,13 @@ QWidget *FrameBuilderStep2::sizeRow(QComboBox *&combo, int which)
     const QString caption = sizeCaption(m_layout, which);
     combo = formkit::editableCombo(which == 1 ? "Combo1" : "Combo2", sizeItems());
     combo->setMinimumContentsLength(8);
+    formkit::restrictTo(combo, htmlvalues::FieldKind::Length);
     auto *arrows = new SpinArrows;
     arrows->setObjectName(which == 1 ? QStringLiteral("SpinButton1")
                                      : QStringLiteral("SpinButton2"));
     arrows->setCaption(caption);
     QComboBox *target = combo;
+    arrows->setValueSource([target] { return target->currentText(); });
     connect(arrows, &SpinArrows::spinUp, this,
             [target] { target->setEditText(spinSize(target->currentText(), true)); });
     connect(arrows, &SpinArrows::spinDown, this,

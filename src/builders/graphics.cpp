@@ -67,6 +67,13 @@ QWidget *GraphicsBuilder::buildImagePage()
     m_imageMap = formkit::checkBox("Check1", QStringLiteral("Image Map"), defaults.imageMap);
     m_mapName = lineEdit("Text8");
     formkit::setCaption(m_mapName, QStringLiteral("Map Name"));
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_mediaType, FieldKind::Word);
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_hspace, FieldKind::Whole);
+    formkit::restrictTo(m_vspace, FieldKind::Whole);
+    formkit::restrictTo(m_border, FieldKind::Whole);
     connect(m_imageMap, &QCheckBox::toggled, this, &GraphicsBuilder::imageMapToggled);
     imageMapToggled(defaults.imageMap);
 
@@ -103,6 +110,7 @@ QWidget *GraphicsBuilder::buildFilterPage()
     const GraphicsOptions defaults;
     m_filterType = formkit::editableCombo("Combo4", filterItems(), defaults.filterType);
     m_filterValue = formkit::lineEdit("Text6");
+    formkit::restrictTo(m_filterValue, htmlvalues::FieldKind::Whole);
     m_filterColor = new ColourField(QStringLiteral("Filter Color"),
                                     {nullptr, "Label12", "Command2", QStringLiteral("Set")});
     formkit::setCaption(m_filterColor->button(), QStringLiteral("Set Filter Color"));

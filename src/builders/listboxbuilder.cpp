@@ -35,6 +35,7 @@ ListboxBuilder::ListboxBuilder(BuilderHost &host)
       m_grid(new ListGrid(gridOptions()))
 {
     setObjectName(QStringLiteral("Form24"));
+    formkit::restrictTo(m_size, htmlvalues::FieldKind::Whole);
     setWindowTitle(QStringLiteral("Listbox Builder"));
 
     auto *fields = new QFormLayout;

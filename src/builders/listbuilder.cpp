@@ -91,6 +91,7 @@ ListBuilder::ListBuilder(BuilderHost &host) : BuilderDialog(host)
     connect(m_type, &QListWidget::currentRowChanged, this,
             [this](int row) { m_typeName->setText(numberingNames().value(row)); });
     m_start = formkit::lineEdit("Text3", defaults.startingNumber);
+    formkit::restrictTo(m_start, htmlvalues::FieldKind::Integer);
 
     m_orderedPanel = new QWidget;
     auto *ordered = new QVBoxLayout(m_orderedPanel);

@@ -73,6 +73,14 @@ MarqueeBuilder::MarqueeBuilder(BuilderHost &host) : BuilderDialog(host)
     m_hspace = lineEdit("Text3", defaults.hspace);
     m_vspace = lineEdit("Text7", defaults.vspace);
     m_width = lineEdit("Text8", defaults.width);
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_loop, FieldKind::Loop);
+    formkit::restrictTo(m_scrollAmount, FieldKind::Whole);
+    formkit::restrictTo(m_scrollDelay, FieldKind::Whole);
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_hspace, FieldKind::Whole);
+    formkit::restrictTo(m_vspace, FieldKind::Whole);
     addRow(placement, QStringLiteral("Alignment"), m_alignment);
     addRow(placement, QStringLiteral("Height (In Pixels)"), m_height);
     addRow(placement, QStringLiteral("Hspace (In Pixels)"), m_hspace);

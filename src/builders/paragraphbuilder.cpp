@@ -151,6 +151,14 @@ ParagraphBuilder::ParagraphBuilder(BuilderHost &host) : BuilderDialog(host)
     layout->addLayout(fontRow);
     layout->addWidget(m_editor, 1);
     layout->addLayout(formkit::okCancelRow(this, "Command12", "Command13"));
+    // Tab goes as the rows read: the style buttons, the font row, the text.
+    QWidget *previous = colour;
+    for (QWidget *next : {static_cast<QWidget *>(m_fontSize), static_cast<QWidget *>(m_fontName),
+                          static_cast<QWidget *>(selectAll), static_cast<QWidget *>(openFile),
+                          static_cast<QWidget *>(m_editor)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     showFormat(m_editor->currentCharFormat());
     m_editor->setFocus();

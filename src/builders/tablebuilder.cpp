@@ -92,11 +92,6 @@ TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
         });
     }
 
-    // Enter belongs to the cell editor and the combos, never to a button:
-    // it must not write the table by accident.
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-
     // The first cell is current (the Image button needs one) while the
     // editor stays hidden until a cell is chosen.
     m_changingGrid = true;
@@ -174,6 +169,8 @@ QWidget *TableBuilder::buildGridPage()
         count->setMargin(3);
         count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     }
+    m_rowSpin->setValueSource([this] { return m_rowCount->text(); });
+    m_columnSpin->setValueSource([this] { return m_columnCount->text(); });
     connect(m_rowSpin, &SpinArrows::spinUp, this, &TableBuilder::addRow);
     connect(m_rowSpin, &SpinArrows::spinDown, this, &TableBuilder::removeRow);
     connect(m_columnSpin, &SpinArrows::spinUp, this, &TableBuilder::addColumn);
@@ -182,10 +179,11 @@ QWidget *TableBuilder::buildGridPage()
     m_fontSize = formkit::editableCombo("Combo2", fontSizeItems());
     m_fontSize->setCurrentIndex(m_fontSize->findText(fontSizeComboText(DefaultFontSize)));
     // Only the user's choice changes cells; showing a cell's size does not.
-    // A typed size that is not in the list counts once Enter is pressed.
+    // A typed size that is not in the list counts once Enter is pressed;
+    // that Enter is the size's, not OK's (see eventFilter).
     connect(m_fontSize, &QComboBox::textActivated, this, &TableBuilder::fontSizeChosen);
-    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { fontSizeChosen(m_fontSize->currentText()); });
+    m_fontSize->installEventFilter(this);
+    m_fontSize->lineEdit()->installEventFilter(this);
 
     m_textColorCheck = formkit::checkBox("Check4", QStringLiteral("Text Color"));
     m_textColorButton = formkit::button("Command1", QStringLiteral("Text Color"));
@@ -245,6 +243,10 @@ QWidget *TableBuilder::buildSettingsPage()
     m_borderColor->setText(defaults.borderColor);
     m_cellPadding = editableCombo("Combo10", spacingItems(), defaults.cellPadding);
     m_cellSpacing = editableCombo("Combo9", spacingItems(), defaults.cellSpacing);
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_borderSize, FieldKind::Whole);
+    formkit::restrictTo(m_cellPadding, FieldKind::Whole);
+    formkit::restrictTo(m_cellSpacing, FieldKind::Whole);
     m_frame = editableCombo("Combo4", frameItems(), defaults.frame);
     m_rules = editableCombo("Combo6", rulesItems(), defaults.rules);
     m_textAlignment = editableCombo("Combo5", alignmentItems(), defaults.textAlignment);
@@ -254,6 +256,7 @@ QWidget *TableBuilder::buildSettingsPage()
         formkit::checkBox("Check3", QStringLiteral("Percentage Width"), defaults.percentageWidth);
     m_percentageWidth =
         editableCombo("Combo11", percentageWidthItems(), defaults.percentageWidthText);
+    formkit::restrictTo(m_percentageWidth, FieldKind::Length);
     formkit::setCaption(m_percentageWidth, QStringLiteral("Percentage Width"));
 
     auto *percentage = new QHBoxLayout;
@@ -540,6 +543,13 @@ bool TableBuilder::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid->viewport() && event->type() == QEvent::Resize) {
         placeCellEditor();
+    } else if (m_fontSize && (watched == m_fontSize || watched == m_fontSize->lineEdit()) &&
+               event->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(event)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            fontSizeChosen(m_fontSize->currentText());
+            return true;
+        }
     } else if ((watched == m_grid || watched == m_cellEditor) &&
                event->type() == QEvent::KeyPress) {
         if (gridKey(static_cast<QKeyEvent *>(event), watched == m_cellEditor))

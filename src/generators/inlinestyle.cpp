@@ -111,6 +111,7 @@ QWidget *InlineStyleDialog::buildPositionPage()
     auto lengthRow = [&](LengthRow &row, const char *valueName, const char *unitName,
                          const QString &caption) {
         row.value = formkit::editableCombo(valueName, numberItems());
+        formkit::restrictTo(row.value, htmlvalues::FieldKind::SignedDecimal);
         row.unit = formkit::listCombo(unitName, stylelogic::unitItems(), Pixels);
         formkit::setCaption(row.unit, caption.trimmed() + QStringLiteral(" Unit"));
         grid->addWidget(formkit::captionLabel(caption, row.value), r, 0);
@@ -123,6 +124,7 @@ QWidget *InlineStyleDialog::buildPositionPage()
     lengthRow(m_width, "Combo5", "Combo7", QStringLiteral("Width"));
     lengthRow(m_height, "Combo6", "Combo8", QStringLiteral("Height"));
     m_zIndex = formkit::editableCombo("Combo9", zIndexItems());
+    formkit::restrictTo(m_zIndex, htmlvalues::FieldKind::Integer);
     grid->addWidget(formkit::captionLabel(QStringLiteral("Z-Index"), m_zIndex), r, 0);
     grid->addWidget(m_zIndex, r, 1);
 

@@ -49,6 +49,8 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
     m_title = formkit::lineEdit("Text1");
     m_leftMargin = formkit::lineEdit("Text2");
     m_topMargin = formkit::lineEdit("Text3");
+    formkit::restrictTo(m_leftMargin, htmlvalues::FieldKind::Whole);
+    formkit::restrictTo(m_topMargin, htmlvalues::FieldKind::Whole);
 
     auto *grid = new QGridLayout;
     grid->setColumnStretch(1, 1);

@@ -33,6 +33,8 @@ QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(
     m_leftUnit = formkit::listCombo("Combo3", stylelogic::unitItems(), inches);
     m_rightMargin = formkit::editableCombo("Combo4", marginItems(), defaults.rightMargin);
     m_rightUnit = formkit::listCombo("Combo2", stylelogic::unitItems(), inches);
+    formkit::restrictTo(m_leftMargin, htmlvalues::FieldKind::SignedDecimal);
+    formkit::restrictTo(m_rightMargin, htmlvalues::FieldKind::SignedDecimal);
     for (QComboBox *margin : {m_leftMargin, m_rightMargin})
         margin->setMinimumContentsLength(6);
     for (QComboBox *unit : {m_leftUnit, m_rightUnit})

@@ -25,6 +25,11 @@ AppletDialog::AppletDialog(BuilderHost &host) : BuilderDialog(host)
     m_height = formkit::editableCombo("Combo3", sizeItems(), defaults.height);
     m_hspace = formkit::editableCombo("Combo4", sizeItems(), defaults.hspace);
     m_vspace = formkit::editableCombo("Combo5", sizeItems(), defaults.vspace);
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_hspace, FieldKind::Whole);
+    formkit::restrictTo(m_vspace, FieldKind::Whole);
     m_fileName->setMinimumWidth(260);
 
     auto *texts = new QGridLayout;

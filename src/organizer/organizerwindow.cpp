@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,6 +136,7 @@ QWidget *OrganizerWindow::buildCalendarPage()
             formkit::button(qPrintable(QStringLiteral("Command1_%1").arg(i)), QString(), page);
         day->setFixedSize(44, 32);
         connect(day, &QPushButton::clicked, this, [this, i] { chooseDay(i); });
+        day->installEventFilter(this);
         grid->addWidget(day, 1 + i / 7, i % 7);
         m_days << day;
     }
@@ -270,6 +272,43 @@ void OrganizerWindow::buildMonth()
         day->setEnabled(!captions[i].isEmpty());
         day->setAccessibleName(captions[i].isEmpty() ? QStringLiteral("No day") : QString());
     }
+    setDayTabStop(int(captions.indexOf(QStringLiteral("1"))));
+}
+
+void OrganizerWindow::setDayTabStop(int button)
+{
+    for (int i = 0; i < m_days.size(); ++i)
+        m_days[i]->setFocusPolicy(i == button ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool OrganizerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const int button = int(m_days.indexOf(qobject_cast<QPushButton *>(watched)));
+    if (button < 0 || event->type() != QEvent::KeyPress)
+        return BuilderDialog::eventFilter(watched, event);
+    int step = 0;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -7;
+        break;
+    case Qt::Key_Down:
+        step = 7;
+        break;
+    default:
+        return BuilderDialog::eventFilter(watched, event);
+    }
+    const int target = button + step;
+    if (target >= 0 && target < m_days.size() && m_days[target]->isEnabled()) {
+        setDayTabStop(target);
+        m_days[target]->setFocus(Qt::TabFocusReason);
+    }
+    return true;
 }
 
 void OrganizerWindow::clearBold()
@@ -285,6 +324,7 @@ void OrganizerWindow::chooseDay(int button)
     m_agenda->setEnabled(true);
     clearBold();
     setBold(m_days[button], true);
+    setDayTabStop(button);
     m_selectedDay = m_days[button]->text().toInt();
     const QString key = organizer::dateKey(month(), m_selectedDay, year());
     m_date->setText(key);

@@ -64,6 +64,10 @@ private:
     QWidget *buildContactsPage();
     QWidget *buildFavouritesPage();
     void buildMonth();
+    // The day buttons are one stop of the Tab key, at this button; the
+    // arrow keys move between days.
+    void setDayTabStop(int button);
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void clearBold();
     void agendaEdited();
     void clearAppointments();

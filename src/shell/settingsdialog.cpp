@@ -166,7 +166,7 @@ SettingsDialog::SettingsDialog(Workbench &workbench)
     layout->addWidget(m_tabs);
     layout->addWidget(m_panels, 1);
 
-    layout->addLayout(formkit::okCancelRow(this, "cmdOK", "cmdCancel", "cmdOK"));
+    layout->addLayout(formkit::okCancelRow(this, "cmdOK", "cmdCancel"));
 
     load();
     showTab(0);

@@ -9,6 +9,8 @@
 #include "shell/referencelists.h"
 #include "shell/timedate.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -78,6 +81,143 @@ private:
     int m_list;
 };
 
+// A strip of tool tabs is a row of buttons drawn as tabs: a click, or
+// Space or Enter on the current tab, acts; the arrow keys move between
+// them. Assistive tools meet it as a tool bar of push buttons, none of them
+// "selected".
+class ToolTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+    void press(int index)
+    {
+        if (index >= 0 && index < count() && isTabEnabled(index))
+            emit tabBarClicked(index);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            press(currentIndex());
+            return;
+        default:
+            QTabBar::keyPressEvent(event);
+        }
+    }
+};
+
+class ToolTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    ToolTabAccessible(ToolTabBar *bar, int index) : m_bar(bar), m_index(index) {}
+
+    bool isValid() const override { return m_bar && m_index < m_bar->count(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_bar ? m_bar->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_bar.data());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return QString();
+        if (t == QAccessible::Name)
+            return m_bar->tabText(m_index).remove(u'&');
+        if (t == QAccessible::Description)
+            return m_bar->tabToolTip(m_index);
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return QRect();
+        const QRect r = m_bar->tabRect(m_index);
+        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.focusable = true;
+        s.disabled = !m_bar->isEnabled() || !m_bar->isTabEnabled(m_index);
+        s.invisible = !m_bar->isVisible();
+        s.focused = m_bar->hasFocus() && m_bar->currentIndex() == m_index;
+        return s;
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
+                                                 : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && m_bar)
+            m_bar->press(m_index);
+    }
+    QStringList keyBindingsForAction(const QString &) const override
+    {
+        return {QStringLiteral("Space")};
+    }
+
+private:
+    QPointer<ToolTabBar> m_bar;
+    int m_index;
+};
+
+class ToolTabBarAccessible : public QAccessibleWidget
+{
+public:
+    explicit ToolTabBarAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::ToolBar) {}
+    ~ToolTabBarAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(m_children))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    ToolTabBar *bar() const { return static_cast<ToolTabBar *>(widget()); }
+    int childCount() const override { return bar()->count(); }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= bar()->count())
+            return nullptr;
+        if (!m_children.contains(index)) {
+            QAccessibleInterface *tab = new ToolTabAccessible(bar(), index);
+            m_children.insert(index, QAccessible::registerAccessibleInterface(tab));
+        }
+        return QAccessible::accessibleInterface(m_children.value(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (auto it = m_children.cbegin(); it != m_children.cend(); ++it) {
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        }
+        return -1;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> m_children;
+};
+
+QAccessibleInterface *toolTabBarAccessible(const QString &, QObject *object)
+{
+    if (auto *bar = dynamic_cast<ToolTabBar *>(object))
+        return new ToolTabBarAccessible(bar);
+    return nullptr;
+}
+
 constexpr int ListRows = 6; // rows a reference list shows before it wraps
 
 QString referenceCaption(int list)
@@ -111,8 +251,13 @@ SideBar::SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips, 
         const int index = m_paletteChooser->addTab(tab.caption);
         m_paletteChooser->setTabToolTip(index, tab.toolTip);
     }
+    static const bool accessibleTabs = [] {
+        QAccessible::installFactory(toolTabBarAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleTabs);
     for (const palette::ToolStrip &strip : m_strips) {
-        auto *bar = new QTabBar(m_palettes);
+        auto *bar = new ToolTabBar(m_palettes);
         bar->setObjectName(strip.name);
         for (const palette::PaletteTab &tab : palette::paletteTabs()) {
             if (tab.panel == strip.name)

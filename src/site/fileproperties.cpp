@@ -55,10 +55,13 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
     auto *attributeGrid = new QGridLayout(attributes);
     const char *captions[] = {"File Name:", "File Size:", "File Created:"};
     QLabel *values[] = {nameValue, sizeValue, dateValue};
+    // Each value is read out by its caption's relation and then by what it
+    // says: "File Name: index.htm".
     for (int row = 0; row < 3; ++row) {
-        attributeGrid->addWidget(new QLabel(QLatin1String(captions[row]), attributes), row, 0);
+        auto *caption = new QLabel(QLatin1String(captions[row]), attributes);
+        caption->setBuddy(values[row]);
+        attributeGrid->addWidget(caption, row, 0);
         attributeGrid->addWidget(values[row], row, 1);
-        values[row]->setAccessibleName(QLatin1String(captions[row]).chopped(1));
     }
     attributeGrid->setColumnStretch(1, 1);
 
@@ -70,6 +73,13 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
     m_image = new QLabel(m_viewport);
     m_image->setObjectName(QStringLiteral("Image1"));
     m_image->hide();
+    // The pane says why it is empty until a picture fills it.
+    m_noPicture = new QLabel(tr("No picture to show:\nthis file is not an image"), m_viewport);
+    m_noPicture->setObjectName(QStringLiteral("NoPicture"));
+    m_noPicture->setAlignment(Qt::AlignCenter);
+    m_noPicture->setWordWrap(true);
+    m_noPicture->setEnabled(false);
+    m_noPicture->setGeometry(0, 0, ViewportWidth, ViewportHeight);
 
     m_hScroll = new QScrollBar(Qt::Horizontal, this);
     m_hScroll->setObjectName(QStringLiteral("HScroll1"));
@@ -168,6 +178,7 @@ void FileProperties::showPicture()
         m_notice->setText(site::text::notWebImage());
         return;
     }
+    m_noPicture->hide();
     m_image->setPixmap(QPixmap::fromImage(picture));
     m_image->resize(picture.size());
     m_image->move(0, 0);

@@ -43,6 +43,7 @@ private:
     Player m_player = &FileProperties::startMediaPlayer;
     QWidget *m_viewport = nullptr;
     QLabel *m_image = nullptr;
+    QLabel *m_noPicture = nullptr;
     QScrollBar *m_hScroll = nullptr;
     QScrollBar *m_vScroll = nullptr;
     QLabel *m_width = nullptr;

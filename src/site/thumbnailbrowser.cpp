@@ -148,6 +148,8 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     m_name->setObjectName(QStringLiteral("Label3"));
     m_name->setAlignment(Qt::AlignCenter);
     m_name->setMinimumWidth(pixels(4000));
+    m_name->setMaximumWidth(pixels(6000));
+    m_name->setWordWrap(true);
 
     m_insert = formkit::button("Command1", QStringLiteral("&Insert Image"));
     m_exit = formkit::button("Command2", QStringLiteral("&Exit"));
@@ -164,6 +166,7 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     grid->addWidget(m_exit, 2, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
+    m_spin->setValueSource([this] { return m_name->text(); });
     connect(m_spin, &SpinArrows::spinUp, this, &ThumbnailBrowser::nextPicture);
     connect(m_spin, &SpinArrows::spinDown, this, &ThumbnailBrowser::previousPicture);
     connect(m_insert, &QPushButton::clicked, this, &ThumbnailBrowser::insertImage);
@@ -206,7 +209,13 @@ void ThumbnailBrowser::insertImage()
 void ThumbnailBrowser::showCurrent()
 {
     m_stripView->move(-pixels(-m_strip.left()), 0);
-    m_name->setText(currentName());
+    // An empty strip says what it shows and where it looked.
+    m_name->setText(m_pictures.isEmpty()
+                        ? tr("No pictures to show: the web-site folder %1 holds no .bmp, .gif "
+                             "or .jpg file.")
+                              .arg(QDir::toNativeSeparators(m_folder))
+                        : currentName());
+    m_insert->setEnabled(!m_pictures.isEmpty());
     if (!m_pictures.isEmpty())
         requestAround(m_strip.current());
 }

@@ -41,8 +41,14 @@ public:
     // for it.
     template <class T, class Host> static T *showBuilder(Host &host);
 
+    // Whether the keyboard can type into or choose from w: a field, not a
+    // button or a page tab.
+    static bool isField(const QWidget *w);
+
 protected:
     BuilderHost &host() const { return m_host; }
+    // Shows the page that holds `field` and gives it the focus.
+    void showField(QWidget *field);
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -55,6 +61,9 @@ private:
     bool anotherHoldsMain() const;
     void finish();
     void centreOnScreen();
+    // A window opens ready for typing: unless a field already has the
+    // focus, the first field of the first page takes it.
+    void focusFirstField();
 
     BuilderHost &m_host;
     QPointer<QWidget> m_main;

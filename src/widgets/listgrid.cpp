@@ -53,6 +53,7 @@ ListGrid::ListGrid(const Options &options, QWidget *parent)
     m_spin->setObjectName(QLatin1String(options.spinName));
     m_spin->setCaption(options.caption.isEmpty() ? QStringLiteral("Rows")
                                                  : options.caption + QStringLiteral(" rows"));
+    m_spin->setValueSource([this] { return QString::number(m_table->rowCount()); });
     const bool upAdds = options.addArrow == AddArrow::Up;
     connect(m_spin, &SpinArrows::spinUp, this, [this, upAdds] {
         if (upAdds)
