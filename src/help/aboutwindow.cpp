@@ -47,6 +47,12 @@ AboutWindow::AboutWindow(BuilderHost &host) : BuilderDialog(host)
     layout->addWidget(line("Label2", QStringLiteral("HTML Authoring System"), 3, true, this));
     layout->addWidget(
         line("Label3", QStringLiteral("Made for Linux with C++ and Qt"), 0, false, this));
+    QLabel *licence = line("Licence",
+                           tr("Free software under the GNU General Public License, version 3 "
+                              "or any later version (GPL-3.0-or-later)."),
+                           -1, false, this);
+    licence->setWordWrap(true);
+    layout->addWidget(licence);
     layout->addSpacing(6);
     layout->addWidget(line("Label4",
                            QStringLiteral("ActiveX and VBScript are trademarks of Microsoft"), -1,

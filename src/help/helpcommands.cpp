@@ -4,8 +4,8 @@
 #include "editor/workbench.h"
 #include "help/manual.h"
 #include "kernel/appstate.h"
+#include "platform/browser.h"
 #include "platform/dialogservice.h"
-#include "platform/launcher.h"
 #include "platform/paths.h"
 
 #include <QUrl>
@@ -29,16 +29,10 @@ DocumentWindow *previewWindow(Workbench &workbench)
     return workbench.activeDocumentWindow();
 }
 
-// The external browser, or empty after telling the user to choose one.
-QString browser(Workbench &workbench)
+// The chosen browser, else the desktop's default one.
+void openInBrowser(Workbench &workbench, const QUrl &url)
 {
-    const QString path = workbench.state().browser;
-    if (path.isEmpty() || path == QLatin1String("None")) {
-        workbench.dialogs().message(workbench.mainWidget(),
-                                    QStringLiteral("You Need To Pick A Browser!"));
-        return QString();
-    }
-    return path;
+    browser::open(workbench.dialogs(), workbench.mainWidget(), workbench.state().browser, url);
 }
 
 void cannotWrite(Workbench &workbench, const QString &path, const QString &error)
@@ -67,9 +61,6 @@ void onlineManual(Workbench &workbench)
             showManual(*window);
         return;
     }
-    const QString program = browser(workbench);
-    if (program.isEmpty())
-        return;
     // The external browser needs a file.
     const QString path = paths::join(workbench.siteFolder(), paths::previewFileName());
     QString error;
@@ -77,8 +68,7 @@ void onlineManual(Workbench &workbench)
         cannotWrite(workbench, path, error);
         return;
     }
-    // A browser that does not start leaves nothing more to do.
-    launcher::start(program, {path});
+    openInBrowser(workbench, QUrl::fromLocalFile(path));
 }
 
 void htmlReference(Workbench &workbench)
@@ -88,9 +78,7 @@ void htmlReference(Workbench &workbench)
             window->showAddressInPreview(QUrl(referenceAddress()));
         return;
     }
-    const QString program = browser(workbench);
-    if (!program.isEmpty())
-        launcher::start(program, {referenceAddress()});
+    openInBrowser(workbench, QUrl(referenceAddress()));
 }
 
 } // namespace helpcommands

@@ -82,6 +82,16 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
     top->addLayout(buttons);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    if (!fromStartup) {
+        // Say why the buttons below are off, and where their commands are.
+        auto *why = new QLabel(
+            tr("These three start your first page, so they work when Lorimel starts. Now use "
+               "File > New or File > Open, or Tools > N - Z > Quickstart."),
+            this);
+        why->setObjectName(QStringLiteral("StartupOnly"));
+        why->setWordWrap(true);
+        layout->addWidget(why);
+    }
     layout->addWidget(quickstart);
     layout->addWidget(quickstartStyle);
     layout->addWidget(open);

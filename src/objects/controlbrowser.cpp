@@ -4,6 +4,8 @@
 #include "widgets/formkit.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -26,6 +28,21 @@ const QString PickingAbout = QStringLiteral("Select controls (use Shift and Ctrl
                                             "multi-select)\nRight-Click and choose Copy\nThis "
                                             "places the appropriate HTML <OBJECT> tag\ninto your "
                                             "document.");
+
+// The list is empty: where the controls would have come from.
+QString noControlsText(const QString &registryFile)
+{
+    const bool exists = QFileInfo::exists(registryFile);
+    return QCoreApplication::translate(
+               "ControlBrowser",
+               "No ActiveX controls to list.\n\nOn Linux they come from a Wine prefix: its "
+               "registry file\n%1\n%2\n\nTo read another prefix, start Lorimel with "
+               "WINEPREFIX\nset to its folder.")
+        .arg(registryFile,
+             exists ? QCoreApplication::translate("ControlBrowser", "registers none.")
+                    : QCoreApplication::translate("ControlBrowser",
+                                                  "does not exist (Wine is not set up there)."));
+}
 
 } // namespace
 
@@ -104,7 +121,7 @@ void ControlBrowser::loadControls()
     m_list->show();
     QGuiApplication::restoreOverrideCursor();
     setWindowTitle(QStringLiteral("Pick Your ActiveX Control"));
-    m_about->setText(PickingAbout);
+    m_about->setText(m_table.isEmpty() ? noControlsText(m_registryFile) : PickingAbout);
     selectionChanged();
     m_list->setFocus();
 }

@@ -127,6 +127,26 @@ void MainWindow::addShortcuts()
     for (const auto &s : shortcuts)
         action(QLatin1String(s.item))->setShortcuts(s.keys);
 
+    // The editor itself answers these keys; the menus show them so they can
+    // be learnt there, and they act only while a menu is open.
+    const struct
+    {
+        const char *item;
+        QKeySequence::StandardKey key;
+    } shown[] = {
+        {"mnuUndoItem", QKeySequence::Undo},        {"mnuCutItem", QKeySequence::Cut},
+        {"mnuCopyItem", QKeySequence::Copy},        {"mnuPasteItem", QKeySequence::Paste},
+        {"mnuDeleteItem", QKeySequence::Delete},    {"mnuSelectAllItem", QKeySequence::SelectAll},
+        {"mnuPopUndoItem", QKeySequence::Undo},     {"mnuPopCutItem", QKeySequence::Cut},
+        {"mnuPopCopyItem", QKeySequence::Copy},     {"mnuPopPasteItem", QKeySequence::Paste},
+        {"mnuPopDeleteItem", QKeySequence::Delete},
+    };
+    for (const auto &s : shown) {
+        QAction *a = action(QLatin1String(s.item));
+        a->setShortcut(QKeySequence(s.key));
+        a->setShortcutContext(Qt::WidgetShortcut);
+    }
+
     // Window commands live in the Window menu, which is rebuilt each time it
     // opens; the actions stay with the main window so their keys always work.
     auto windowCommand = [this](const char *name, const QString &caption,
@@ -220,9 +240,12 @@ void MainWindow::connectEditCommands()
 
     markBuilt(QStringLiteral("mnuPrintItem"));
     markBuilt(QStringLiteral("Command44_4"));
+    markBuilt(QStringLiteral("mnuPrintPreviewItem"));
     connect(action(QStringLiteral("mnuPrintItem")), &QAction::triggered, this,
-            &MainWindow::printActive);
-    connect(m_toolbarButtons[4], &QToolButton::clicked, this, &MainWindow::printActive);
+            [this] { printActive(false); });
+    connect(action(QStringLiteral("mnuPrintPreviewItem")), &QAction::triggered, this,
+            [this] { printActive(true); });
+    connect(m_toolbarButtons[4], &QToolButton::clicked, this, [this] { printActive(false); });
     updateDocumentCommands();
 }
 
@@ -310,6 +333,7 @@ void MainWindow::updateDocumentCommands()
                             QStringLiteral("mnuHTML"),
                             QStringLiteral("mnuTools"),
                             QStringLiteral("mnuPrintItem"),
+                            QStringLiteral("mnuPrintPreviewItem"),
                             QStringLiteral("mnuSaveregItem"),
                             QStringLiteral("mnuSaveItem"),
                             QStringLiteral("mnuWebsiteLinkItem"),
@@ -337,8 +361,6 @@ void MainWindow::updateDocumentCommands()
 void MainWindow::launchTool(int tool)
 {
     const QString program = launcher::findTool(launcher::Tool(tool));
-    if (program.isEmpty() || !launcher::start(program)) {
-        m_dialogs.message(
-            this, QStringLiteral("This Windows Application is not installed on your computer"));
-    }
+    if (program.isEmpty() || !launcher::start(program))
+        m_dialogs.message(this, launcher::notInstalledMessage(launcher::Tool(tool)));
 }

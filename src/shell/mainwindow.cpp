@@ -8,6 +8,7 @@
 #include "help/tipswindow.h"
 #include "kernel/builderids.h"
 #include "kernel/colour.h"
+#include "kernel/mnemonics.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
@@ -96,6 +97,9 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
     connectEditCommands();
     connectTools();
     connectBuilders();
+    // Last: the tag commands above find their items by caption.
+    for (QMenu *menu : findChildren<QMenu *>())
+        giveMnemonics(menu);
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         resize(available.width() * 9 / 10, available.height() * 9 / 10);
@@ -488,6 +492,26 @@ void MainWindow::updateWindowMenu()
 {
     for (QAction *a : m_documentArea->fillWindowMenu(m_windowMenu, m_windowCommands))
         m_actions.insert(a->objectName(), a);
+    giveMnemonics(m_windowMenu);
+}
+
+void MainWindow::giveMnemonics(QMenu *menu)
+{
+    if (!menu)
+        return;
+    QList<QAction *> items;
+    QStringList captions;
+    for (QAction *a : menu->actions()) {
+        if (a->isSeparator() || a->text().isEmpty())
+            continue;
+        items << a;
+        captions << a->text();
+    }
+    const QStringList assigned = mnemonics::assign(captions);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (assigned.at(i) != captions.at(i))
+            items.at(i)->setText(assigned.at(i));
+    }
 }
 
 void MainWindow::showTips(bool fromStartup)
@@ -661,35 +685,43 @@ void MainWindow::insertColour(const QColor &colour)
         editor->setSelText(colour::html(formkit::colourNumber(colour)));
 }
 
-void MainWindow::printActive()
+// Print and Print Preview: the desktop's dialogs choose the printer and
+// the pages; with no printer installed the dialog starts on a PDF file.
+// An empty document prints nothing.
+void MainWindow::printActive(bool preview)
 {
     DocumentWindow *doc = activeDocument();
     if (!doc)
         return;
+    const QString title = preview ? tr("Print Preview") : tr("Print");
+    if (doc->editor()->documentText().trimmed().isEmpty()) {
+        m_dialogs.message(this, tr("There is nothing to print: the document is empty."), title);
+        return;
+    }
     QsciPrinter printer(QPrinter::HighResolution);
     printer.setDocName(doc->caption());
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    QString pdf;
-    if (info.isNull()) {
-        // Never over an existing file: the next free name.
-        pdf = printing::pdfPathFor(doc->caption());
+    if (QPrinterInfo::defaultPrinter().isNull()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    } else {
-        printer.setPrinterName(info.printerName());
+        printer.setOutputFileName(printing::pdfPathFor(doc->caption()));
     }
+    HtmlEditor *editor = doc->editor();
+    if (preview) {
+        m_dialogs.printPreview(this, printer, [editor](QPrinter *target) {
+            printing::printDocument(*editor, *static_cast<QsciPrinter *>(target));
+        });
+        return;
+    }
+    if (!m_dialogs.choosePrinter(this, printer))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = printing::printDocument(*doc->editor(), printer);
+    const bool ok = printing::printDocument(*editor, printer);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        m_dialogs.message(this, QStringLiteral("The document could not be printed."),
-                          QStringLiteral("Print"), DialogService::Buttons::Ok,
-                          DialogService::Icon::Warning);
-    } else if (!pdf.isEmpty()) {
-        m_dialogs.message(
-            this,
-            QStringLiteral("No printer is installed. The document was printed to %1").arg(pdf),
-            QStringLiteral("Print"));
+        m_dialogs.message(this, tr("The document could not be printed."), title,
+                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    } else if (printer.outputFormat() == QPrinter::PdfFormat) {
+        m_dialogs.message(this, tr("The document was printed to %1").arg(printer.outputFileName()),
+                          title);
     }
 }
 

@@ -58,9 +58,9 @@ public:
     int documentCount() const override;
     DocumentWindow *activeDocumentWindow() override { return activeDocument(); }
 
-    // Prints the active document on the default printer, or into a PDF
-    // file when no printer is installed.
-    void printActive();
+    // Prints the active document through the print dialog (its preview
+    // when `preview`); nothing for an empty document.
+    void printActive(bool preview);
 
     // The active document window, or null.
     DocumentWindow *activeDocument() const;
@@ -91,6 +91,8 @@ private:
     QAction *addItem(QMenu *menu, const QString &objectName, const QString &caption,
                      bool built = true);
     void addShortcuts();
+    // Every item of the menu gets a mnemonic of its own in that menu.
+    static void giveMnemonics(QMenu *menu);
     void connectEditCommands();
     void connectTools();
     void connectBuilders();

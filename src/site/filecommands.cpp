@@ -4,8 +4,10 @@
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
+#include "platform/browser.h"
 #include "platform/dialogservice.h"
-#include "platform/launcher.h"
+
+#include <QUrl>
 
 namespace filecommands {
 
@@ -78,11 +80,6 @@ bool saveAs(Workbench &workbench, DocumentWindow &doc)
 void externalPreview(Workbench &workbench, DocumentWindow &doc)
 {
     DialogService &dialogs = workbench.dialogs();
-    const QString browser = workbench.state().browser;
-    if (browser.isEmpty() || browser == QLatin1String("None")) {
-        dialogs.message(workbench.mainWidget(), QStringLiteral("You Need To Pick A Browser!"));
-        return;
-    }
     if (doc.editor()->characterLength() == 0) {
         dialogs.message(workbench.mainWidget(), QStringLiteral("There is nothing to show!"));
         return;
@@ -95,8 +92,8 @@ void externalPreview(Workbench &workbench, DocumentWindow &doc)
             QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
         return;
     }
-    if (!launcher::start(browser, {path}))
-        dialogs.message(workbench.mainWidget(), QStringLiteral("Unable to start browser"));
+    browser::open(dialogs, workbench.mainWidget(), workbench.state().browser,
+                  QUrl::fromLocalFile(path));
 }
 
 } // namespace filecommands

@@ -3,6 +3,8 @@
 // into the site (file retriever), the pictures of the thumbnail browser and
 // the stepping of its strip, and what the properties window shows.
 
+#include "platform/launcher.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,7 +29,7 @@ inline QString notWebImage()
 }
 inline QString noMediaPlayer()
 {
-    return QStringLiteral("This Windows Application is not installed on your computer");
+    return launcher::notInstalledMessage(launcher::Tool::MediaPlayer);
 }
 } // namespace text
 

@@ -3,6 +3,7 @@
 #include "editor/tagcommands.h"
 #include "help/tips.h"
 #include "kernel/settingsstore.h"
+#include "platform/launcher.h"
 #include "shell/mainwindow.h"
 #include "shell/startup.h"
 #include "site/sitepane.h"
@@ -530,7 +531,10 @@ private slots:
         w->action("mnuCalculatorItem")->trigger();
         qputenv("PATH", path);
         QCOMPARE(run.dialogs.messages(),
-                 QStringList({"This Windows Application is not installed on your computer"}));
+                 QStringList({launcher::notInstalledMessage(launcher::Tool::Calculator)}));
+        // It names the programs looked for and how to get one.
+        QVERIFY(run.dialogs.messages().first().contains(QStringLiteral("gnome-calculator, kcalc")));
+        QVERIFY(run.dialogs.messages().first().contains(QStringLiteral("sudo apt install")));
     }
 
     void everyTagCommandIsInAMenu()

@@ -2,6 +2,7 @@
 // thumbnail browser, properties and multi-file replace.
 
 #include "kernel/builderids.h"
+#include "platform/launcher.h"
 #include "shell/builderregistry.h"
 #include "site/fileproperties.h"
 #include "site/fileretriever.h"
@@ -273,7 +274,7 @@ private slots:
             gui::click(window, "cmdPlaySound");
             QCOMPARE(played, QStringList{path});
             QCOMPARE(bench.scripted.messages(),
-                     QStringList{"This Windows Application is not installed on your computer"});
+                     QStringList{launcher::notInstalledMessage(launcher::Tool::MediaPlayer)});
         }
         QPointer<FileProperties> guard(window);
         gui::click(window, "Command1");

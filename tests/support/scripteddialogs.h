@@ -6,6 +6,7 @@
 #include "platform/dialogservice.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -108,6 +109,32 @@ public:
             return int(buttons.size()) - 1;
         }
         return choices.takeFirst();
+    }
+
+    // A file name answers with printing to that PDF file; a cancel answer
+    // cancels.
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        asked << Asked{QStringLiteral("print"), {}, {}, {}, {}};
+        const std::optional<QString> file = take<QString>();
+        if (!file)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*file);
+        return true;
+    }
+
+    // The preview "shows" its pages in the PDF file answered.
+    void printPreview(QWidget *, QPrinter &printer,
+                      const std::function<void(QPrinter *)> &paint) override
+    {
+        asked << Asked{QStringLiteral("preview"), {}, {}, {}, {}};
+        const std::optional<QString> file = take<QString>();
+        if (!file)
+            return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*file);
+        paint(&printer);
     }
 
 private:
