@@ -1,6 +1,7 @@
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/keyring.h"
+#include "platform/safefile.h"
 #include "preview/previewengine.h"
 #include "preview/previewrules.h"
 #include "shell/mainwindow.h"
@@ -8,7 +9,9 @@
 #include "shell/startup.h"
 #include "shell/startupstate.h"
 
+#include <cstdio>
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QScreen>
@@ -54,6 +57,19 @@ bool onlyPrints(int argc, char *argv[])
                 return true;
         }
     }
+    return false;
+}
+
+// A picture as a PNG file, by the one safe write; the reason on stderr.
+bool writePng(const QPixmap &picture, const QString &path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString error = QStringLiteral("the picture cannot be encoded");
+    if (buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG") &&
+        safefile::write(path, png, &error))
+        return true;
+    fprintf(stderr, "lorimel: %s: %s\n", qPrintable(path), qPrintable(error));
     return false;
 }
 
@@ -106,8 +122,8 @@ int main(int argc, char *argv[])
         for (int size : {16, 24, 32, 48, 64, 128, 256}) {
             const QString dir =
                 QStringLiteral("%1/%2x%2/apps").arg(parser.value(writeIcons)).arg(size);
-            if (!QDir().mkpath(dir) ||
-                !programIconPixmap(size).save(dir + QStringLiteral("/net.lorimel.Lorimel.png")))
+            if (!QDir().mkpath(dir) || !writePng(programIconPixmap(size),
+                                                 dir + QStringLiteral("/net.lorimel.Lorimel.png")))
                 return 1;
         }
         return 0;
@@ -129,7 +145,7 @@ int main(int argc, char *argv[])
         const QString target = parser.value(screenshot);
         auto grab = [target] {
             QScreen *screen = QGuiApplication::primaryScreen();
-            const bool saved = screen && screen->grabWindow(0).save(target);
+            const bool saved = screen && writePng(screen->grabWindow(0), target);
             QCoreApplication::exit(saved ? 0 : 1);
         };
         // Give the windows a moment to paint.
@@ -142,6 +158,7 @@ int main(int argc, char *argv[])
     // The windows go before the application: a preview page must not
     // outlive the browser profile it belongs to.
     delete startup.mainWindow();
-    settings.sync();
+    if (!settings.sync())
+        fprintf(stderr, "lorimel: %s\n", qPrintable(settings.lastError()));
     return code;
 }

@@ -8,6 +8,7 @@
 #include "preview/previewengine.h"
 #include "preview/previewpane.h"
 #include "preview/previewrules.h"
+#include "widgets/messagebar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -312,4 +313,18 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
     }
     event->accept();
     emit closing(this);
+}
+
+MessageBar *DocumentWindow::addMessageBar(const QString &text)
+{
+    auto *bar = new MessageBar(this);
+    bar->setText(text);
+    auto *box = static_cast<QVBoxLayout *>(layout());
+    box->insertWidget(messageBars().size(), bar);
+    return bar;
+}
+
+QList<MessageBar *> DocumentWindow::messageBars() const
+{
+    return findChildren<MessageBar *>(QString(), Qt::FindDirectChildrenOnly);
 }

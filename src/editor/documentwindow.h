@@ -12,6 +12,7 @@
 struct AppState;
 class DialogService;
 class HtmlEditor;
+class MessageBar;
 class PreviewPane;
 class QSplitter;
 class QTimer;
@@ -70,6 +71,11 @@ public:
     // Preview kind only; the view is made when it first shows something.
     PreviewPane *previewPane() const { return m_pane; }
     QWebEngineView *previewView() const;
+
+    // A new message bar above the text (below any bars already shown); the
+    // caller adds its buttons. The bar closes itself when answered.
+    MessageBar *addMessageBar(const QString &text);
+    QList<MessageBar *> messageBars() const;
 
 signals:
     void lengthChanged(qsizetype length);

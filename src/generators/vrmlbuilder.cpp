@@ -116,8 +116,10 @@ bool VrmlBuilder::saveFile()
     const QString world = buildVrmlWorld(options());
     const QString path = host().dialogs().saveFileName(this, QStringLiteral("Save File"),
                                                        host().siteFolder(), WorldFilter);
-    if (path.isEmpty() || !textfile::save(path, world, textfile::Encoding::Utf8)) {
-        host().dialogs().message(this, QStringLiteral("Cannot save file!"));
+    QString error;
+    if (path.isEmpty() || !textfile::save(path, world, textfile::Encoding::Utf8, &error)) {
+        host().dialogs().message(this, QStringLiteral("Cannot save file!") +
+                                           (error.isEmpty() ? QString() : u'\n' + error));
         return false;
     }
     return true;

@@ -45,7 +45,10 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
     connect(m_showAtStartup, &QCheckBox::clicked, this, [this](bool on) {
         settings::write(m_context.settings, settings::ShowTips,
                         on ? QStringLiteral("yes") : QStringLiteral("no"));
-        m_context.settings.sync();
+        if (!m_context.settings.sync(SettingsStore::mainApp())) {
+            m_context.dialogs.message(this, m_context.settings.lastError(), windowTitle(),
+                                      DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        }
     });
 
     auto *next = new QPushButton(QStringLiteral("&Next Tip"), this);

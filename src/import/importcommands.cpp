@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 namespace importcommands {
 
@@ -60,6 +61,20 @@ bool usable(Workbench &workbench, const QString &path, const importer::Result &r
     return false;
 }
 
+// A damaged file whose readable part was imported: the user is told what
+// was wrong, after the text is in.
+void reportDamage(Workbench &workbench, const QString &path, const importer::Result &result)
+{
+    if (result.ok)
+        return;
+    workbench.dialogs().message(
+        workbench.mainWidget(),
+        QCoreApplication::translate("importcommands",
+                                    "%1 is damaged: %2\nWhat could be read was imported.")
+            .arg(path, result.error),
+        QStringLiteral("Import"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+}
+
 } // namespace
 
 void importToNewFile(Workbench &workbench)
@@ -75,10 +90,13 @@ void importToNewFile(Workbench &workbench)
     DocumentWindow *doc = workbench.newDocument();
     if (!doc)
         return;
-    WaitCursor wait;
-    doc->editor()->setDocumentText(result.html);
-    workbench.state().colourLength = 0;
-    workbench.smartcolor();
+    {
+        WaitCursor wait;
+        doc->editor()->setDocumentText(result.html);
+        workbench.state().colourLength = 0;
+        workbench.smartcolor();
+    }
+    reportDamage(workbench, path, result);
 }
 
 void importToCurrentDocument(Workbench &workbench)
@@ -87,16 +105,22 @@ void importToCurrentDocument(Workbench &workbench)
     if (!editor)
         return;
     const QString path = askFile(workbench, QLatin1String(kTextFilter));
-    if (path.isEmpty() || importer::fileKind(path) == importer::FileKind::Other)
+    if (path.isEmpty())
         return;
-    const importer::Result result = convert([&] { return importer::importIntoDocument(path); });
-    if (!usable(workbench, path, result) || !result.ok)
+    importer::Result result = convert([&] { return importer::importIntoDocument(path); });
+    // Nothing at all to put in (the wrong kind of file, or a damaged one
+    // with nothing readable) is refused with its reason.
+    result.refused = result.refused || (!result.ok && result.html.isEmpty());
+    if (!usable(workbench, path, result))
         return;
-    WaitCursor wait;
-    if (importer::fileKind(path) == importer::FileKind::RichText)
-        workbench.insertFragment(result.html);
-    else
-        replaceSelection(workbench, *editor, result.html);
+    {
+        WaitCursor wait;
+        if (importer::fileKind(path) == importer::FileKind::RichText)
+            workbench.insertFragment(result.html);
+        else
+            replaceSelection(workbench, *editor, result.html);
+    }
+    reportDamage(workbench, path, result);
 }
 
 void importTable(Workbench &workbench)

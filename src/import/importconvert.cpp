@@ -6,6 +6,8 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -293,6 +295,12 @@ bool readRichText(const QByteArray &contents, rtf::ReadResult *read, Result *res
     return true;
 }
 
+QString notTextOrRichText()
+{
+    return QCoreApplication::translate(
+        "importer", "Only text files (.txt) and rich-text files (.rtf) can be imported.");
+}
+
 Result refusal(const QString &error)
 {
     Result result;
@@ -422,7 +430,8 @@ Result importText(const QString &fileName, const QByteArray &contents, bool whol
             result.html = pageSkeleton(QStringView());
             result.ok = true;
         } else {
-            result.error = QStringLiteral("not a text or rich-text file");
+            result.refused = true;
+            result.error = notTextOrRichText();
         }
         break;
     }

@@ -60,9 +60,9 @@ FileKind fileKind(const QString &fileName);
 
 struct Result
 {
-    // False when the command should end without changing a document. For a
-    // new file, html is still what the new window keeps (what was read
-    // before the fault, or empty).
+    // False when the file was damaged: html then holds what was read before
+    // the fault (possibly nothing), which both commands keep, and error
+    // says what was wrong.
     bool ok = false;
     // Nothing could be imported at all: the file cannot be read, a ".rtf"
     // is not rich text, or the file looks binary. The commands then say so
@@ -79,7 +79,7 @@ Result importNewFile(const QString &path);
 
 // "Import Text To Current Document": what replaces the selection. Plain text
 // goes in directly, rich text through the insertion service (see fileKind).
-// Other files give ok = false.
+// Other files are refused.
 Result importIntoDocument(const QString &fileName, const QByteArray &contents);
 Result importIntoDocument(const QString &path);
 

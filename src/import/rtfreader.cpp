@@ -1,6 +1,7 @@
 #include "import/rtfreader.h"
 
 #include "import/codepages.h"
+#include "platform/numbers.h"
 
 #include <QHash>
 
@@ -238,13 +239,7 @@ bool isLowSurrogate(char16_t c)
 
 int hexValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return numbers::hexDigit(char16_t(static_cast<unsigned char>(c)));
 }
 
 bool isLetter(char c)

@@ -4,6 +4,8 @@
 #include "kernel/settingsstore.h"
 #include "platform/numbers.h"
 
+#include <QDir>
+
 std::array<qint64, 5> AppState::defaultColors()
 {
     std::array<qint64, 5> colours{};
@@ -12,7 +14,8 @@ std::array<qint64, 5> AppState::defaultColors()
     return colours;
 }
 
-void AppState::loadPreferences(const SettingsStore &store, const QString &programFolder)
+void AppState::loadPreferences(const SettingsStore &store, const QString &homeFolder,
+                               const QString &programFolder)
 {
     using namespace settings;
     fontSizeText = numbers::shortestDouble(number(store, FontSize));
@@ -28,8 +31,13 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &progra
         customCaptions[std::size_t(i)] = text(store, customCaption(i));
         customTexts[std::size_t(i)] = text(store, customText(i));
     }
+    // Earlier versions stored the program's own folder as the default; the
+    // program never works there.
+    const QString program = QDir(programFolder).canonicalPath();
     auto folder = [&](const Setting &s) {
-        return store.get(s.app, s.section, s.key, programFolder);
+        const QString stored = store.get(s.app, s.section, s.key, homeFolder);
+        const bool own = !program.isEmpty() && QDir(stored).canonicalPath() == program;
+        return own ? homeFolder : stored;
     };
     siteDrive = folder(setting(SiteDrive));
     siteDirectory = folder(setting(SiteDirectory));

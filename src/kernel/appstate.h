@@ -61,9 +61,11 @@ struct AppState
     // The web-site folder and its drive, as the site pane shows them.
     QString siteDrive, siteDirectory, siteFilePath;
 
-    // Reads every preference the main window loads at start-up.
-    // programFolder is the default of the site folders.
-    void loadPreferences(const SettingsStore &store, const QString &programFolder);
+    // Reads every preference the main window loads at start-up. The site
+    // folders default to homeFolder, which also replaces a stored folder
+    // that is programFolder (the program's own).
+    void loadPreferences(const SettingsStore &store, const QString &homeFolder,
+                         const QString &programFolder = QString());
 
     // The FTP password: ftpPassword, or when that is empty and has not been
     // looked up yet, the one in the keyring.

@@ -1,13 +1,19 @@
 #include "kernel/settingsstore.h"
 
+#include "kernel/inifile.h"
 #include "platform/keyring.h"
 #include "platform/numbers.h"
+#include "platform/safefile.h"
+#include "platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QList>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -23,7 +29,87 @@ QString keyringKey(const QString &app, const QString &section, const QString &ke
     return app + u'/' + section + u'/' + key;
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SettingsStore", text);
+}
+
+// A file as it was when last read or written, to notice another program
+// changing it meanwhile.
+struct Stamp
+{
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    qint64 modified = 0; // nanoseconds
+
+    static Stamp of(const QString &path)
+    {
+        Stamp stamp;
+        struct stat st;
+        if (stat(QFile::encodeName(path).constData(), &st) != 0)
+            return stamp;
+        stamp.exists = true;
+        stamp.device = st.st_dev;
+        stamp.inode = st.st_ino;
+        stamp.size = st.st_size;
+        stamp.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        return stamp;
+    }
+    bool operator==(const Stamp &o) const
+    {
+        return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+               modified == o.modified;
+    }
+};
+
+struct Change
+{
+    enum Kind { Set, RemoveKey, RemoveSection, Clear } kind;
+    QString section, key, text;
+
+    bool applyTo(IniFile &ini) const
+    {
+        switch (kind) {
+        case Set:
+            return ini.setValue(section, key, text);
+        case RemoveKey:
+            return ini.remove(section, key);
+        case RemoveSection:
+            return ini.removeSection(section);
+        case Clear:
+            return ini.clear();
+        }
+        return false;
+    }
+};
+
+safefile::Options privateFile()
+{
+    safefile::Options options;
+    options.newFileMode = 0600;
+    return options;
+}
+
 } // namespace
+
+struct SettingsStore::File
+{
+    explicit File(bool caseInsensitiveKeys) : ini(caseInsensitiveKeys) {}
+
+    IniFile ini;
+    QList<Change> pending; // made since the last write
+    Stamp stamp;
+    bool unreadable = false; // there but unreadable: never written over
+    bool damaged = false;    // set aside: replaced at the next sync
+
+    void change(const Change &c)
+    {
+        if (c.applyTo(ini))
+            pending << c;
+    }
+};
 
 SettingsStore::SettingsStore(const QString &directory)
     : m_directory(directory.isEmpty() ? defaultDirectory() : directory)
@@ -46,74 +132,39 @@ QString SettingsStore::fileName(const QString &app) const
     return m_directory + u'/' + app + QStringLiteral(".ini");
 }
 
-QSettings &SettingsStore::settings(const QString &app) const
+SettingsStore::File &SettingsStore::file(const QString &app) const
 {
     auto it = m_files.find(app);
     if (it != m_files.end())
         return *it->second;
+    // Organizer keys are looked up without regard to case.
+    auto f = std::make_unique<File>(app == organizerApp());
     const QString path = fileName(app);
-    // The files hold the FTP password: create them readable by the user only
-    // before QSettings writes them (it keeps an existing file's mode).
-    if (!QFileInfo::exists(path)) {
-        QDir().mkpath(m_directory);
-        QFile::setPermissions(m_directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    f->stamp = Stamp::of(path);
+    if (f->stamp.exists) {
+        QByteArray bytes;
+        QString why;
+        if (!textfile::readFile(path, &bytes, &why)) {
+            f->unreadable = true;
+            m_problems << tr("The settings file %1 cannot be read: %2\n"
+                             "Default settings are used, and the file is left as it is.")
+                              .arg(path, why);
+        } else if (!f->ini.parse(bytes, &why)) {
+            const QString copy = path + QStringLiteral(".damaged");
+            const bool kept = safefile::write(copy, bytes, privateFile());
+            f->damaged = true;
+            m_problems << tr("The settings file %1 is damaged: %2.\n%3Default settings are used.")
+                              .arg(path, why,
+                                   kept ? tr("A copy was kept as %1.\n").arg(copy) : QString());
+        }
     }
-    auto created = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    setAsideIfDamaged(app, created);
-    QSettings &ref = *created;
-    m_files.emplace(app, std::move(created));
+    File &ref = *f;
+    m_files.emplace(app, std::move(f));
     // A password stored before, in a file with loose modes.
     if (app == mainApp() &&
-        !ref.value(QStringLiteral("Direct/FTPPassword")).toStringList().join(QString()).isEmpty())
+        !ref.ini.value(QStringLiteral("Direct"), QStringLiteral("FTPPassword")).isEmpty())
         tightenModes();
     return ref;
-}
-
-void SettingsStore::setAsideIfDamaged(const QString &app, std::unique_ptr<QSettings> &file) const
-{
-    const QSettings::Status status = file->status();
-    if (status == QSettings::NoError)
-        return;
-    const QString path = fileName(app);
-    QString what = QStringLiteral("it cannot be read");
-    if (status == QSettings::FormatError) {
-        // QSettings stops at a section name without its closing bracket.
-        QFile in(path);
-        int number = 0;
-        if (in.open(QIODevice::ReadOnly)) {
-            while (!in.atEnd()) {
-                ++number;
-                const QByteArray line = in.readLine().trimmed();
-                if (line.startsWith('[') && !line.contains(']')) {
-                    what = QStringLiteral("line %1 (\"%2\") cannot be read")
-                               .arg(number)
-                               .arg(QString::fromUtf8(line.left(80)));
-                    break;
-                }
-            }
-        }
-        if (!what.startsWith(QLatin1String("line")))
-            what = QStringLiteral("it cannot be parsed");
-    }
-    const QString copy = path + QStringLiteral(".damaged");
-    QFile::remove(copy);
-    const bool kept = QFileInfo(path).isFile() && QFile::copy(path, copy);
-    file.reset();
-    // An empty file in its place: the application starts with defaults.
-    if (!QFileInfo(path).isDir())
-        QFile::remove(path);
-    QFile fresh(path);
-    if (fresh.open(QIODevice::WriteOnly))
-        fresh.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    fresh.close();
-    file = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    m_problems << QStringLiteral(
-                      "The settings file %1 is damaged: %2.\n%3Default settings are used.")
-                      .arg(path, what,
-                           kept ? QStringLiteral("A copy was kept as %1.\n").arg(copy) : QString());
 }
 
 void SettingsStore::tightenModes() const
@@ -133,82 +184,27 @@ QStringList SettingsStore::takeProblems()
     return problems;
 }
 
-QString SettingsStore::rawValue(const QString &app, const QString &key) const
-{
-    const qsizetype slash = key.indexOf(u'/');
-    const QString section = key.left(slash);
-    const QString name = key.mid(slash + 1);
-    QFile in(fileName(app));
-    if (!in.open(QIODevice::ReadOnly))
-        return QString();
-    bool inSection = false;
-    while (!in.atEnd()) {
-        const QString line = QString::fromUtf8(in.readLine()).trimmed();
-        if (line.startsWith(u'[')) {
-            inSection = line == u'[' + section + u']';
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (inSection && equals > 0 && line.left(equals).trimmed() == name)
-            return line.mid(equals + 1).trimmed();
-    }
-    return QString();
-}
-
-// Organizer keys are looked up without regard to case; other applications
-// use the key as given.
-QString SettingsStore::realKey(const QString &app, const QString &section, const QString &key) const
-{
-    QSettings &s = settings(app);
-    const QString exact = section + u'/' + key;
-    if (app != organizerApp() || s.contains(exact))
-        return exact;
-    auto index = m_organizerKeys.find(section);
-    if (index == m_organizerKeys.end()) {
-        QHash<QString, QString> keys;
-        s.beginGroup(section);
-        for (const QString &k : s.childKeys())
-            keys.insert(k.toLower(), k);
-        s.endGroup();
-        index = m_organizerKeys.insert(section, keys);
-    }
-    const auto found = index->constFind(key.toLower());
-    return found == index->constEnd() ? exact : section + u'/' + *found;
-}
-
 QString SettingsStore::get(const QString &app, const QString &section, const QString &key,
                            const QString &defaultValue) const
 {
-    QSettings &s = settings(app);
-    const QVariant value = s.value(realKey(app, section, key));
-    if (!value.isValid())
-        return defaultValue;
-    // QSettings splits a hand-written value at its commas; the text as it
-    // stands in the file is the value ("/opt/a,b/ff").
-    if (value.typeId() == QMetaType::QStringList) {
-        const QString raw = rawValue(app, realKey(app, section, key));
-        if (!raw.isEmpty() && !raw.contains(u'"') && !raw.contains(u'\\'))
-            return raw;
-        return value.toStringList().join(u',');
-    }
-    return value.toString();
+    const IniFile &ini = file(app).ini;
+    return ini.contains(section, key) ? ini.value(section, key) : defaultValue;
 }
 
 bool SettingsStore::contains(const QString &app, const QString &section, const QString &key) const
 {
-    return settings(app).contains(realKey(app, section, key));
+    return file(app).ini.contains(section, key);
+}
+
+QStringList SettingsStore::keys(const QString &app, const QString &section) const
+{
+    return file(app).ini.keys(section);
 }
 
 void SettingsStore::save(const QString &app, const QString &section, const QString &key,
                          const QString &text)
 {
-    const QString real = realKey(app, section, key);
-    settings(app).setValue(real, text);
-    if (app == organizerApp()) {
-        auto index = m_organizerKeys.find(section);
-        if (index != m_organizerKeys.end())
-            index->insert(key.toLower(), real.mid(section.size() + 1));
-    }
+    file(app).change({Change::Set, section, key, text});
     if (isSecret(app, section, key) && !text.isEmpty())
         tightenModes();
 }
@@ -244,28 +240,19 @@ void SettingsStore::forgetSecrets(const QString &app, const QString &section, co
 void SettingsStore::remove(const QString &app)
 {
     forgetSecrets(app, QString(), QString());
-    settings(app).clear();
-    if (app == organizerApp())
-        m_organizerKeys.clear();
+    file(app).change({Change::Clear, {}, {}, {}});
 }
 
 void SettingsStore::remove(const QString &app, const QString &section)
 {
     forgetSecrets(app, section, QString());
-    settings(app).remove(section);
-    if (app == organizerApp())
-        m_organizerKeys.remove(section);
+    file(app).change({Change::RemoveSection, section, {}, {}});
 }
 
 void SettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
     forgetSecrets(app, section, key);
-    settings(app).remove(realKey(app, section, key));
-    if (app == organizerApp()) {
-        auto index = m_organizerKeys.find(section);
-        if (index != m_organizerKeys.end())
-            index->remove(key.toLower());
-    }
+    file(app).change({Change::RemoveKey, section, key, {}});
 }
 
 double SettingsStore::number(const QString &app, const QString &section, const QString &key,
@@ -307,18 +294,55 @@ bool SettingsStore::notExactlyFalse(const QString &app, const QString &section,
 bool SettingsStore::sync()
 {
     bool ok = true;
-    for (auto &entry : m_files) {
-        QSettings &s = *entry.second;
-        s.sync();
-        if (s.status() == QSettings::FormatError) {
-            // Changed on disk behind our back and damaged: not a write fault.
-            m_lastError = QStringLiteral("The settings file %1 cannot be read.").arg(s.fileName());
-            ok = false;
-        } else if (s.status() != QSettings::NoError) {
-            ok = false;
-            m_lastError =
-                QStringLiteral("The settings file %1 cannot be written.").arg(s.fileName());
-        }
-    }
+    for (auto &entry : m_files)
+        ok = syncFile(entry.first, *entry.second) && ok;
     return ok;
+}
+
+bool SettingsStore::sync(const QString &app)
+{
+    const auto it = m_files.find(app);
+    return it == m_files.end() || syncFile(app, *it->second);
+}
+
+bool SettingsStore::syncFile(const QString &app, File &f)
+{
+    if (f.pending.isEmpty() && !f.damaged)
+        return true;
+    const QString path = fileName(app);
+    if (f.unreadable) {
+        m_lastError =
+            tr("The settings file %1 cannot be read, so it is not written over.").arg(path);
+        return false;
+    }
+    // Changed by another program since it was read: its values are taken
+    // and only this store's changes go over them.
+    const Stamp now = Stamp::of(path);
+    if (!(now == f.stamp)) {
+        IniFile fresh(app == organizerApp());
+        QByteArray bytes;
+        QString why;
+        if (now.exists && !textfile::readFile(path, &bytes, &why)) {
+            m_lastError = tr("The settings file %1 cannot be read: %2").arg(path, why);
+            return false;
+        }
+        if (!fresh.parse(bytes)) {
+            m_lastError = tr("The settings file %1 cannot be read.").arg(path);
+            return false;
+        }
+        for (const Change &c : std::as_const(f.pending))
+            c.applyTo(fresh);
+        f.ini = fresh;
+    }
+    if (!QFileInfo::exists(m_directory) && QDir().mkpath(m_directory))
+        QFile::setPermissions(m_directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QString why;
+    if (!safefile::write(path, f.ini.serialize(), privateFile(), &why)) {
+        m_lastError = tr("The settings file %1 cannot be written: %2").arg(path, why);
+        return false;
+    }
+    f.pending.clear();
+    f.damaged = false;
+    f.stamp = Stamp::of(path);
+    return true;
 }

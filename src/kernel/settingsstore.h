@@ -1,15 +1,16 @@
 #pragma once
 // The per-user settings store: text values addressed by application,
-// section and key, kept in one INI file per application name.
+// section and key, kept in one INI file per application name. Each file is
+// read once, when its application is first used, and written by sync()
+// through the one safe write; a file another instance changed meanwhile is
+// read again first, so only this store's own changes replace its values.
 
 #include <map>
 #include <memory>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
 class Keyring;
-class QSettings;
 
 class SettingsStore
 {
@@ -35,6 +36,8 @@ public:
     QString get(const QString &app, const QString &section, const QString &key,
                 const QString &defaultValue = QString()) const;
     bool contains(const QString &app, const QString &section, const QString &key) const;
+    // The keys stored in a section, in file order.
+    QStringList keys(const QString &app, const QString &section) const;
     void save(const QString &app, const QString &section, const QString &key, const QString &text);
     // Removes everything under app, a whole section, or one key.
     void remove(const QString &app);
@@ -64,35 +67,31 @@ public:
     bool saveSecret(const QString &app, const QString &section, const QString &key,
                     const QString &text);
 
-    // Writes pending changes to disk. False (with a reason in lastError())
-    // when a file cannot be written.
+    // Writes pending changes to disk, of every application or of one.
+    // False (with the reason in lastError()) when a file cannot be written;
+    // its changes stay pending for the next sync.
     bool sync();
+    bool sync(const QString &app);
     QString lastError() const { return m_lastError; }
 
-    // What was wrong with the files read so far (one that could not be
-    // read or parsed is kept as "<file>.damaged" and its application starts
-    // with defaults), each reported once.
+    // What was wrong with the files read so far, each reported once. One
+    // that cannot be parsed is kept as "<file>.damaged" and its application
+    // starts with defaults; one that cannot be read at all is left as it is
+    // and not written over.
     QStringList takeProblems();
 
     static bool textToBoolean(const QString &text, bool defaultValue);
 
 private:
-    QSettings &settings(const QString &app) const;
-    // A damaged file is put aside and replaced by an empty one.
-    void setAsideIfDamaged(const QString &app, std::unique_ptr<QSettings> &file) const;
+    struct File;
+    File &file(const QString &app) const;
+    bool syncFile(const QString &app, File &f);
     // The folder 0700 and the files 0600: they hold the FTP password.
     void tightenModes() const;
-    // The value as written in the file, for a hand-written one QSettings
-    // split at its commas.
-    QString rawValue(const QString &app, const QString &key) const;
-    QString realKey(const QString &app, const QString &section, const QString &key) const;
     void forgetSecrets(const QString &app, const QString &section, const QString &key);
 
     QString m_directory;
-    mutable std::map<QString, std::unique_ptr<QSettings>> m_files;
-    // Organizer sections: each key in lower case to the key as stored, so a
-    // key missing in its exact case is found without scanning the section.
-    mutable QHash<QString, QHash<QString, QString>> m_organizerKeys;
+    mutable std::map<QString, std::unique_ptr<File>> m_files;
     QString m_lastError;
     mutable QStringList m_problems;
     Keyring *m_keyring = nullptr;

@@ -1,13 +1,14 @@
 #include "objects/controlbrowser.h"
 
 #include "objects/objectoptions.h"
+#include "platform/dialogservice.h"
+#include "platform/wineregistry.h"
 #include "widgets/formkit.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +16,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
+
+#include <memory>
 
 using namespace objecttag;
 
@@ -108,22 +112,53 @@ void ControlBrowser::loadControls()
 {
     setWindowTitle(QStringLiteral("Reading Registry, please wait..."));
     m_about->setText(ReadingAbout);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    setCursor(Qt::WaitCursor);
     m_list->hide();
     m_list->clear();
+    m_table.clear();
 
-    m_table = wineregistry::readControls(m_registryFile);
+    // Read on a thread of its own: a registry file on a folder that does
+    // not answer leaves the window working. Only the latest reading counts,
+    // and none once the browser is gone.
+    struct Reading
+    {
+        QList<Control> controls;
+        QString error;
+    };
+    auto reading = std::make_shared<Reading>();
+    const int generation = ++m_reading;
+    QThread *thread = QThread::create([reading, file = m_registryFile] {
+        reading->controls = wineregistry::readControls(file, &reading->error);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, reading, generation] {
+        if (generation != m_reading)
+            return;
+        m_readingShown = generation;
+        showControls(reading->controls, reading->error);
+    });
+    thread->start();
+}
+
+void ControlBrowser::showControls(const QList<Control> &controls, const QString &error)
+{
+    m_table = controls;
     for (int row : listOrder(m_table)) {
         auto *item = new QListWidgetItem(listText(m_table[row]), m_list);
         item->setData(Qt::UserRole, row);
     }
-
     m_list->show();
-    QGuiApplication::restoreOverrideCursor();
+    unsetCursor();
     setWindowTitle(QStringLiteral("Pick Your ActiveX Control"));
     m_about->setText(m_table.isEmpty() ? noControlsText(m_registryFile) : PickingAbout);
     selectionChanged();
     m_list->setFocus();
+    if (!error.isEmpty()) {
+        host().dialogs().message(
+            this, tr("The Wine registry %1 cannot be read:\n%2").arg(m_registryFile, error),
+            windowTitle(), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    }
+    emit controlsLoaded();
 }
 
 QList<int> ControlBrowser::selectedRows() const

@@ -28,8 +28,10 @@ public:
     // are read from and written to `store`.
     static ControlBrowser *open(BuilderHost &host, SettingsStore &store);
 
-    // Reads the registry file afresh and fills the list.
+    // Reads the registry file afresh, off the GUI thread, and fills the
+    // list; controlsLoaded() tells when it is filled.
     void loadControls();
+    bool isReading() const { return m_readingShown < m_reading; }
 
     const QList<objecttag::Control> &table() const { return m_table; }
     ObjectOptionsDialog *optionsDialog() const { return m_options; }
@@ -44,15 +46,21 @@ public:
 
     void reject() override;
 
+signals:
+    void controlsLoaded();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showMenu(const QPoint &globalPos);
     void selectionChanged();
+    void showControls(const QList<objecttag::Control> &controls, const QString &error);
 
     QString m_registryFile;
     QList<objecttag::Control> m_table;
+    int m_reading = 0;      // the latest reading started
+    int m_readingShown = 0; // the latest reading shown
     QListWidget *m_list = nullptr;
     QLabel *m_about = nullptr;
     QMenu *m_menu = nullptr;

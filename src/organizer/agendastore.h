@@ -48,14 +48,21 @@ struct OrganizerData
     AgendaTable agenda;
     QStringList contacts;   // "name  ::  number"
     QStringList favourites; // "name  ::  address"
+    // What was wrong with the stored counts, for the user.
+    QStringList problems;
 };
 
-// Reads everything; missing counts read as their defaults, missing keys as
-// empty text.
+// Reads everything in time linear in the file. The rows and entries are the
+// ones stored, in the order of their numbers; a stored count that does not
+// match them (negative, not a number, too small or far too large) is
+// reported in problems and the stored rows are kept. A missing agenda text
+// reads as empty.
 OrganizerData load(const SettingsStore &store);
-// Writes everything; entries a shorter list no longer has are removed.
-void save(SettingsStore &store, const OrganizerData &data);
+// Writes everything and brings it to disk; numbered keys a shorter list no
+// longer has are removed, and nothing else is added. False, with the
+// reason, when the file cannot be written.
+bool save(SettingsStore &store, const OrganizerData &data, QString *error = nullptr);
 // Clear Appointments: the whole "Data" section goes.
-void deleteAppointments(SettingsStore &store);
+bool deleteAppointments(SettingsStore &store, QString *error = nullptr);
 
 } // namespace organizer

@@ -3,6 +3,7 @@
 #include "organizer/agendaprint.h"
 #include "organizer/organizerlogic.h"
 #include "platform/dialogservice.h"
+#include "platform/safefile.h"
 #include "widgets/formkit.h"
 
 #include <QComboBox>
@@ -21,6 +22,9 @@
 #include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -96,6 +100,11 @@ OrganizerWindow *OrganizerWindow::open(BuilderHost &host, SettingsStore &store)
     window->show();
     window->raise();
     window->activateWindow();
+    // Counts in the file that did not match what it holds.
+    for (const QString &problem : std::exchange(window->m_data.problems, {})) {
+        host.dialogs().message(window, problem, window->windowTitle(), DialogService::Buttons::Ok,
+                               DialogService::Icon::Warning);
+    }
     return window;
 }
 
@@ -350,7 +359,9 @@ void OrganizerWindow::clearAppointments()
         DialogService::Buttons::YesNo, DialogService::Icon::Question);
     if (answer != DialogService::Answer::Yes)
         return;
-    organizer::deleteAppointments(m_store);
+    QString error;
+    if (!organizer::deleteAppointments(m_store, &error))
+        cannotSave(error);
     m_data.agenda.clear();
     m_currentRow = -1;
     m_selectedDay = 0;
@@ -369,21 +380,29 @@ void OrganizerWindow::printAgenda()
     const QString stem = organizer::agendaFileStem(month(), m_selectedDay, year());
     printer.setDocName(stem);
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    QString pdf;
+    // A PDF is printed into a temporary that goes in place once complete.
+    std::optional<safefile::Pending> pdf;
     if (!m_pdfFolder.isEmpty() || info.isNull()) {
-        pdf = agendaprint::pdfPath(m_pdfFolder, stem);
+        pdf.emplace(agendaprint::pdfPath(m_pdfFolder, stem));
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
+        printer.setOutputFileName(pdf->temporaryPath());
     } else {
         printer.setPrinterName(info.printerName());
     }
-    const bool ok = agendaprint::print(
-        printer, organizer::agendaHeading(month(), m_selectedDay, year()), agenda);
+    QString error = pdf ? pdf->error() : QString();
+    const bool ok =
+        error.isEmpty() &&
+        agendaprint::print(printer, organizer::agendaHeading(month(), m_selectedDay, year()),
+                           agenda) &&
+        (!pdf || pdf->commit(&error));
     if (!ok) {
-        host().dialogs().message(this, QStringLiteral("Printer Error"));
-    } else if (!pdf.isEmpty()) {
+        host().dialogs().message(this, QStringLiteral("Printer Error") +
+                                           (error.isEmpty() ? QString() : u'\n' + error));
+    } else if (pdf) {
         host().dialogs().message(
-            this, QStringLiteral("No printer is installed. The agenda was printed to %1").arg(pdf),
+            this,
+            QStringLiteral("No printer is installed. The agenda was printed to %1")
+                .arg(pdf->path()),
             QStringLiteral("Print Agenda"));
     }
 }
@@ -431,22 +450,49 @@ void OrganizerWindow::openFavourite(const QString &entry)
     }
 }
 
-void OrganizerWindow::saveAll()
+bool OrganizerWindow::saveAll(QString *error)
 {
     if (m_saved)
-        return;
+        return true;
+    if (!organizer::save(m_store, m_data, error))
+        return false;
     m_saved = true;
-    organizer::save(m_store, m_data);
+    return true;
+}
+
+void OrganizerWindow::cannotSave(const QString &error)
+{
+    setWindowTitle(tr("Ostrel Organizer (not saved)"));
+    host().dialogs().message(this, tr("The organizer could not be saved:\n%1").arg(error),
+                             windowTitle(), DialogService::Buttons::Ok,
+                             DialogService::Icon::Warning);
+}
+
+void OrganizerWindow::closeSaved()
+{
+    QString error;
+    if (!saveAll(&error)) {
+        // What is typed stays in the window unless the user lets it go.
+        setWindowTitle(tr("Ostrel Organizer (not saved)"));
+        const DialogService::Answer answer = host().dialogs().message(
+            this,
+            tr("The organizer could not be saved:\n%1\n\n"
+               "Close it anyway and lose the changes?")
+                .arg(error),
+            windowTitle(), DialogService::Buttons::YesNo, DialogService::Icon::Warning);
+        if (answer != DialogService::Answer::Yes)
+            return;
+        m_saved = true; // given up: nothing more is written
+    }
+    BuilderDialog::reject();
 }
 
 void OrganizerWindow::accept()
 {
-    saveAll();
-    BuilderDialog::reject();
+    closeSaved();
 }
 
 void OrganizerWindow::reject()
 {
-    saveAll();
-    BuilderDialog::reject();
+    closeSaved();
 }

@@ -47,7 +47,9 @@ public:
         m_openAddress = std::move(opener);
     }
 
-    // Done, Escape and closing the window all save and close.
+    // Done, Escape and closing the window all save and close. When the
+    // store cannot be written the user is told why and the window stays
+    // open, marked not saved, unless the user chooses to close it anyway.
     void accept() override;
     void reject() override;
 
@@ -76,7 +78,9 @@ private:
     void addEntry(QListWidget *list, QLineEdit *name, QLineEdit *value);
     void removeEntry(QListWidget *list);
     void openFavourite(const QString &entry);
-    void saveAll();
+    bool saveAll(QString *error = nullptr);
+    void cannotSave(const QString &error);
+    void closeSaved();
     int month() const;
     int year() const;
 

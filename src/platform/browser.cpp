@@ -30,7 +30,7 @@ bool open(DialogService &dialogs, QWidget *parent, const QString &program, const
     const QString argument = url.isLocalFile() ? url.toLocalFile() : url.toString();
     if (launcher::start(program, {argument}))
         return true;
-    dialogs.message(parent, QStringLiteral("Unable to start browser"));
+    dialogs.message(parent, QStringLiteral("Unable to start browser") + u'\n' + program);
     return false;
 }
 

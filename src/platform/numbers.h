@@ -26,4 +26,17 @@ QString shortestSingle(float value);
 // Two upper-case hexadecimal digits.
 QString hex2(int byte);
 
+// The value of a hexadecimal digit in either case, -1 for any other
+// character.
+constexpr int hexDigit(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
 } // namespace numbers

@@ -1,16 +1,12 @@
 #include "platform/textfile.h"
 
+#include "platform/safefile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QMutex>
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QSet>
 #include <QStringDecoder>
 
 #include <cerrno>
-#include <csignal>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -300,27 +296,6 @@ QString notRegular()
     return QStringLiteral("This is not a regular file (a device, a pipe or a socket).");
 }
 
-// Opens a regular file for reading without ever waiting on it (pipes,
-// devices and folders are refused); -1 with the reason.
-int openRegular(const QString &path, QString *error)
-{
-    QString why;
-    if (regularFileSize(path, &why) < 0) {
-        *error = why;
-        return -1;
-    }
-    const int fd =
-        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    struct stat st;
-    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        *error = fd < 0 ? reason(errno) : notRegular();
-        if (fd >= 0)
-            close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 QString readError(int failure)
 {
     return failure == EAGAIN ? QStringLiteral("The file cannot be read without waiting.")
@@ -348,210 +323,6 @@ bool readPiece(int fd, QByteArray *buffer, qsizetype capacity, int *error)
     return true;
 }
 
-// --- temporary copies ---
-
-const QString TemporaryMark = QStringLiteral(".lorimel-");
-
-const QRegularExpression &temporaryPattern()
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\..*\\.lorimel-(\\d+)-[A-Za-z0-9]{6}\\.tmp$"),
-        QRegularExpression::DotMatchesEverythingOption);
-    return pattern;
-}
-
-// Temporary copies being written by this process: a folder listed at the
-// same moment must not take them for stale ones.
-QMutex activeMutex;
-QSet<QByteArray> activeTemporaries;
-
-struct ActiveTemporary
-{
-    explicit ActiveTemporary(const QByteArray &path) : path(path)
-    {
-        QMutexLocker lock(&activeMutex);
-        activeTemporaries.insert(path);
-    }
-    ~ActiveTemporary()
-    {
-        QMutexLocker lock(&activeMutex);
-        activeTemporaries.remove(path);
-    }
-    QByteArray path;
-};
-
-QByteArray folderOf(const QByteArray &path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
-}
-
-QByteArray baseOf(const QByteArray &path)
-{
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
-QByteArray temporaryPathFor(const QByteArray &target)
-{
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray suffix = TemporaryMark.toLatin1() + QByteArray::number(qint64(getpid())) + '-';
-    for (int i = 0; i < 6; ++i)
-        suffix += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-    suffix += ".tmp";
-    // Stay within the longest name a folder takes, cutting the base name
-    // on a character boundary.
-    QString base = QFile::decodeName(baseOf(target));
-    while (!base.isEmpty() && 1 + QFile::encodeName(base).size() + suffix.size() > 255)
-        base.chop(1);
-    const QByteArray folder = folderOf(target);
-    return folder + (folder.endsWith('/') ? "" : "/") + '.' + QFile::encodeName(base) + suffix;
-}
-
-bool isAlive(qint64 pid)
-{
-    if (pid <= 0 || pid > 0x7FFFFFFF)
-        return false;
-    return kill(pid_t(pid), 0) == 0 || errno == EPERM;
-}
-
-// Removes stale temporary copies in folder whose names start with prefix.
-int removeStale(const QByteArray &folder, const QByteArray &prefix)
-{
-    DIR *dir = opendir(folder.constData());
-    if (!dir)
-        return 0;
-    int removed = 0;
-    while (const dirent *entry = readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (!name.startsWith(prefix))
-            continue;
-        const QRegularExpressionMatch match = temporaryPattern().match(QFile::decodeName(name));
-        if (!match.hasMatch())
-            continue;
-        const QByteArray path = folder + (folder.endsWith('/') ? "" : "/") + name;
-        const qint64 pid = match.captured(1).toLongLong();
-        {
-            QMutexLocker lock(&activeMutex);
-            if (activeTemporaries.contains(path))
-                continue;
-        }
-        if (pid != getpid() && isAlive(pid))
-            continue;
-        struct stat st;
-        if (lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
-            unlink(path.constData()) == 0)
-            ++removed;
-    }
-    closedir(dir);
-    return removed;
-}
-
-bool writeAll(int fd, const QByteArray &bytes, off_t offset, int *error)
-{
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = pwrite(fd, data, size_t(left), offset);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            *error = errno;
-            return false;
-        }
-        data += n;
-        left -= n;
-        offset += n;
-    }
-    return true;
-}
-
-// Follows symbolic links to the file that is really written; a link to a
-// missing file gives that file's path.
-bool resolveTarget(QByteArray path, QByteArray *target, struct stat *st, bool *exists, int *error)
-{
-    for (int hops = 0; hops < 40; ++hops) {
-        if (lstat(path.constData(), st) != 0) {
-            if (errno != ENOENT) {
-                *error = errno;
-                return false;
-            }
-            *exists = false;
-            *target = path;
-            return true;
-        }
-        if (!S_ISLNK(st->st_mode)) {
-            *exists = true;
-            *target = path;
-            return true;
-        }
-        QByteArray link(4096, '\0');
-        const ssize_t n = readlink(path.constData(), link.data(), size_t(link.size()));
-        if (n < 0 || n >= link.size()) {
-            *error = n < 0 ? errno : ENAMETOOLONG;
-            return false;
-        }
-        link.truncate(n);
-        path = link.startsWith('/') ? link : folderOf(path) + '/' + link;
-    }
-    *error = ELOOP;
-    return false;
-}
-
-// Writes a complete copy of bytes to a new temporary file beside target,
-// with the old file's mode and owner; the copy is on disk when this returns.
-bool writeTemporary(const QByteArray &target, const QByteArray &bytes, const struct stat *old,
-                    QByteArray *temporary, int *error)
-{
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        *temporary = temporaryPathFor(target);
-        const int fd = open(temporary->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                            old ? 0600 : 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            *error = errno;
-            return false;
-        }
-        bool ok = true;
-        if (old) {
-            // The copy takes the old file's place: same mode, and the same
-            // owner where that is allowed (keeping ours is no failure).
-            if (fchmod(fd, old->st_mode & 07777) != 0) {
-                *error = errno;
-                ok = false;
-            } else if (old->st_uid != geteuid() || old->st_gid != getegid()) {
-                if (fchown(fd, old->st_uid, old->st_gid) != 0) {
-                }
-            }
-        }
-        ok = ok && writeAll(fd, bytes, 0, error);
-        if (ok && fsync(fd) != 0) {
-            *error = errno;
-            ok = false;
-        }
-        if (close(fd) != 0 && ok) {
-            *error = errno;
-            ok = false;
-        }
-        if (!ok)
-            unlink(temporary->constData());
-        return ok;
-    }
-    *error = EEXIST;
-    return false;
-}
-
-void syncFolder(const QByteArray &path)
-{
-    const int fd = open(folderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
 bool readAllFrom(int fd, QByteArray *bytes, qint64 sizeHint, int *error)
 {
     bytes->clear();
@@ -570,54 +341,6 @@ bool readAllFrom(int fd, QByteArray *bytes, qint64 sizeHint, int *error)
         }
         bytes->append(chunk, n);
     }
-}
-
-// Rewrites a file that has other hard links in place, so every name still
-// shows the same file. A complete copy of the new text is written beside it
-// first: the space is there, and a crash in between leaves the new text on
-// disk. If rewriting fails, the old bytes are put back.
-bool writeInPlace(const QByteArray &target, const QByteArray &bytes, const struct stat &old,
-                  int *error)
-{
-    const int readFd = open(target.constData(), O_RDONLY | O_CLOEXEC);
-    if (readFd < 0) {
-        *error = errno;
-        return false;
-    }
-    QByteArray previous;
-    const bool readOk = readAllFrom(readFd, &previous, old.st_size, error);
-    close(readFd);
-    if (!readOk)
-        return false;
-
-    QByteArray temporary;
-    if (!writeTemporary(target, bytes, &old, &temporary, error))
-        return false;
-    ActiveTemporary active(temporary);
-    const int fd = open(target.constData(), O_WRONLY | O_CLOEXEC);
-    bool ok = fd >= 0;
-    if (!ok)
-        *error = errno;
-    ok = ok && writeAll(fd, bytes, 0, error);
-    if (ok && ftruncate(fd, off_t(bytes.size())) != 0) {
-        *error = errno;
-        ok = false;
-    }
-    if (ok && fsync(fd) != 0) {
-        *error = errno;
-        ok = false;
-    }
-    if (!ok && fd >= 0) {
-        int ignored = 0;
-        if (writeAll(fd, previous, 0, &ignored) && ftruncate(fd, off_t(previous.size())) == 0)
-            fsync(fd);
-    }
-    if (fd >= 0 && close(fd) != 0 && ok) {
-        *error = errno;
-        ok = false;
-    }
-    unlink(temporary.constData());
-    return ok;
 }
 
 } // namespace
@@ -744,6 +467,28 @@ qint64 regularFileSize(const QString &path, QString *error)
         return -1;
     }
     return qint64(st.st_size);
+}
+
+int openRegular(const QString &path, QString *error)
+{
+    QString why;
+    // Checked before opening: opening a device or a pipe can itself wait or
+    // have effects.
+    if (regularFileSize(path, &why) < 0) {
+        if (error)
+            *error = why;
+        return -1;
+    }
+    const int fd =
+        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat st;
+    if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        return fd;
+    if (error)
+        *error = fd < 0 ? reason(errno) : notRegular();
+    if (fd >= 0)
+        close(fd);
+    return -1;
 }
 
 bool readFile(const QString &path, QByteArray *bytes, QString *error)
@@ -891,65 +636,9 @@ TextInfo readText(const QString &path, const std::function<void(qsizetype)> &beg
     return info;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QByteArray target;
-    struct stat st;
-    bool exists = false;
-    int failure = 0;
-    auto fail = [&](int code) {
-        if (error)
-            *error = reason(code);
-        return false;
-    };
-    if (path.isEmpty())
-        return fail(ENOENT);
-    if (!resolveTarget(QFile::encodeName(QDir::cleanPath(path)), &target, &st, &exists, &failure))
-        return fail(failure);
-    if (exists && !S_ISREG(st.st_mode)) {
-        if (error)
-            *error = S_ISDIR(st.st_mode) ? QStringLiteral("This is a folder, not a file.")
-                                         : notRegular();
-        return false;
-    }
-    // Copies a killed save left behind for this file.
-    removeStale(folderOf(target), '.' + baseOf(target).left(200));
-    // A read-only file stays read-only, even though its folder would let a
-    // copy be renamed over it.
-    if (exists && access(target.constData(), W_OK) != 0)
-        return fail(errno);
-    if (exists && st.st_nlink > 1)
-        return writeInPlace(target, bytes, st, &failure) || fail(failure);
-
-    QByteArray temporary;
-    if (!writeTemporary(target, bytes, exists ? &st : nullptr, &temporary, &failure))
-        return fail(failure);
-    ActiveTemporary active(temporary);
-    if (rename(temporary.constData(), target.constData()) != 0) {
-        failure = errno;
-        unlink(temporary.constData());
-        return fail(failure);
-    }
-    syncFolder(target);
-    return true;
-}
-
 bool save(const QString &path, const QString &text, Encoding encoding, QString *error)
 {
-    return writeFile(path, encode(text, encoding), error);
-}
-
-bool isTemporaryName(const QString &fileName)
-{
-    return fileName.startsWith(u'.') && fileName.contains(TemporaryMark) &&
-           temporaryPattern().match(fileName).hasMatch();
-}
-
-int removeStaleTemporaries(const QString &folder)
-{
-    if (folder.isEmpty())
-        return 0;
-    return removeStale(QFile::encodeName(folder), QByteArrayLiteral("."));
+    return safefile::write(path, encode(text, encoding), error);
 }
 
 LineEnds detectLineEnds(const QString &text)

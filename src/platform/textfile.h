@@ -1,6 +1,7 @@
 #pragma once
 // Reading and writing document files so that a round trip keeps every byte:
 // the text keeps its own line ends and the file's encoding is remembered.
+// Writing itself is safefile's.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -57,6 +58,11 @@ int firstUnrepresentable(const QString &text, Encoding encoding);
 // with the reason in *error (missing, a folder, a pipe or device ...).
 qint64 regularFileSize(const QString &path, QString *error = nullptr);
 
+// Opens a regular file for reading without ever waiting on it: pipes,
+// devices and folders are refused. Returns the descriptor, or -1 with the
+// reason in *error.
+int openRegular(const QString &path, QString *error = nullptr);
+
 // Reads a regular file whole without ever waiting on it: pipes, devices
 // and folders are refused, and so is a file that would block.
 bool readFile(const QString &path, QByteArray *bytes, QString *error = nullptr);
@@ -83,24 +89,8 @@ struct TextInfo
 TextInfo readText(const QString &path, const std::function<void(qsizetype)> &begin,
                   const std::function<void(QByteArrayView)> &piece, qsizetype pieceBytes = 1 << 20);
 
-// Writes the bytes so that a failure never harms the old file: a complete
-// temporary copy is written beside it first (named so that temporaryName()
-// recognises it) and then renamed over it. A symbolic link is followed and
-// kept; a file with other hard links is rewritten in place after the copy,
-// so the links stay one file. Anything but a regular file (a device, a
-// pipe, a folder) is refused. On failure the reason is in *error.
-bool writeFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
-
-// encode() and writeFile().
+// encode(), then the one safe write (safefile::write).
 bool save(const QString &path, const QString &text, Encoding encoding, QString *error = nullptr);
-
-// Whether a bare file name is one of the temporary copies writeFile makes.
-// Lists of files should leave them out.
-bool isTemporaryName(const QString &fileName);
-
-// Removes the temporary copies in a folder that no running save owns (left
-// by a save that was killed). Returns how many were removed.
-int removeStaleTemporaries(const QString &folder);
 
 // The line-end style of a text: LF when it has line feeds and none of them
 // follows a CR, otherwise CR LF (the style of new documents).

@@ -1,9 +1,12 @@
 #include "platform/wineregistry.h"
 
+#include "platform/numbers.h"
 #include "platform/paths.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -14,14 +17,7 @@ namespace {
 
 int hexDigit(QChar c)
 {
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
+    return numbers::hexDigit(c.unicode());
 }
 
 // Decodes escaped text from `from` up to the unescaped `terminator`.
@@ -189,12 +185,18 @@ bool decodeKeyLine(const QString &line, QString *path)
     return decodeEscaped(line, 1, u']', path, nullptr);
 }
 
-QList<RegisteredControl> readControls(const QString &path)
+QList<RegisteredControl> readControls(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read without ever waiting: a pipe or a device in the file's place is
+    // refused, not waited on.
+    QByteArray bytes;
+    QString why;
+    if (!textfile::readFile(path, &bytes, &why)) {
+        if (error && QFileInfo::exists(path))
+            *error = why;
         return {};
-    return parseControls(file.readAll());
+    }
+    return parseControls(bytes);
 }
 
 QList<RegisteredControl> parseControls(const QByteArray &fileText)

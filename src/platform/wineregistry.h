@@ -21,9 +21,10 @@ struct RegisteredControl
 QString systemRegPath();
 
 // The controls of a registry file in key order (case-insensitive, as the
-// registry enumerates subkeys). A missing or unreadable file gives none;
-// lines that cannot be read are skipped.
-QList<RegisteredControl> readControls(const QString &path);
+// registry enumerates subkeys); lines that cannot be read are skipped. A
+// missing file gives none; so does one that cannot be read (a pipe, a
+// device, no permission), never waiting on it, with the reason in *error.
+QList<RegisteredControl> readControls(const QString &path, QString *error = nullptr);
 QList<RegisteredControl> parseControls(const QByteArray &fileText);
 
 // One quoted .reg string starting at `from` (at its opening quote), with

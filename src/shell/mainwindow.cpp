@@ -12,6 +12,7 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "shell/builderregistry.h"
 #include "shell/colourbar.h"
@@ -21,9 +22,11 @@
 #include "site/sitepane.h"
 #include "widgets/colourfield.h"
 
+#include <optional>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -351,7 +354,10 @@ void MainWindow::storeBars()
     if (auto *splitter = findChild<QSplitter *>(QStringLiteral("SiteSplitter")))
         settings::write(m_settings, settings::SiteSplitter,
                         QString::fromLatin1(splitter->saveState().toBase64()));
-    m_settings.sync();
+    if (!m_settings.sync()) {
+        m_dialogs.message(this, m_settings.lastError(), QStringLiteral("Settings"),
+                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    }
 }
 
 void MainWindow::load(const QStringList &fontList, const QString &commandLineFile)
@@ -370,8 +376,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     }
     layout()->activate(); // the document area has its size before the first document
 
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    m_state.loadPreferences(m_settings, programFolder);
+    m_state.loadPreferences(m_settings, QDir::homePath(), QCoreApplication::applicationDirPath());
     m_documentArea->setTabbed(settings::boolean(m_settings, settings::TabbedDocuments));
     connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
         settings::write(m_settings, settings::TabbedDocuments,
@@ -701,6 +706,7 @@ void MainWindow::printActive(bool preview)
     QsciPrinter printer(QPrinter::HighResolution);
     printer.setDocName(doc->caption());
     if (QPrinterInfo::defaultPrinter().isNull()) {
+        // Never over an existing file: the next free name.
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printing::pdfPathFor(doc->caption()));
     }
@@ -713,15 +719,24 @@ void MainWindow::printActive(bool preview)
     }
     if (!m_dialogs.choosePrinter(this, printer))
         return;
+    // A file is printed into a temporary that goes in place once complete.
+    std::optional<safefile::Pending> pdf;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        pdf.emplace(printer.outputFileName());
+        printer.setOutputFileName(pdf->temporaryPath());
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = printing::printDocument(*editor, printer);
+    QString error = pdf ? pdf->error() : QString();
+    const bool ok = error.isEmpty() && printing::printDocument(*editor, printer) &&
+                    (!pdf || pdf->commit(&error));
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        m_dialogs.message(this, tr("The document could not be printed."), title,
-                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
-    } else if (printer.outputFormat() == QPrinter::PdfFormat) {
-        m_dialogs.message(this, tr("The document was printed to %1").arg(printer.outputFileName()),
-                          title);
+        m_dialogs.message(this,
+                          tr("The document could not be printed.") +
+                              (error.isEmpty() ? QString() : u'\n' + error),
+                          title, DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    } else if (pdf) {
+        m_dialogs.message(this, tr("The document was printed to %1").arg(pdf->path()), title);
     }
 }
 

@@ -1,10 +1,11 @@
 #include "shell/startupstate.h"
 
+#include "kernel/inifile.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
+#include "platform/textfile.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace startupstate {
 
@@ -41,10 +42,12 @@ std::optional<bool> peekPreviewAnswer(const QString &directory)
 {
     const settings::Setting &s = settings::setting(settings::PreviewAnswer);
     const QString path = directory + u'/' + s.app + QStringLiteral(".ini");
-    if (!QFileInfo::exists(path))
+    // Read as the store reads it, never waiting on the file.
+    QByteArray bytes;
+    IniFile file;
+    if (!QFileInfo::exists(path) || !textfile::readFile(path, &bytes) || !file.parse(bytes))
         return std::nullopt;
-    const QSettings file(path, QSettings::IniFormat);
-    return answer(file.value(s.section + u'/' + s.key).toString());
+    return answer(file.value(s.section, s.key));
 }
 
 void storePreviewAnswer(SettingsStore &store, bool previewWindows)

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -94,8 +95,17 @@ void FileRetriever::copySelected()
     }
     const QString sourcePath = paths::join(m_source->folder(), selected.first());
     m_copiedPath->setText(sourcePath);
-    if (!site::copyIntoFolder(sourcePath, m_siteFolder)) {
-        host().dialogs().message(this, site::text::cannotCopy());
+    const QFileInfo destination(paths::join(m_siteFolder, selected.first()));
+    // A site file of that name is only replaced when the user says so.
+    if (destination.exists() &&
+        destination.canonicalFilePath() != QFileInfo(sourcePath).canonicalFilePath() &&
+        host().dialogs().message(this, site::text::replaceSiteFile(selected.first()), windowTitle(),
+                                 DialogService::Buttons::YesNo,
+                                 DialogService::Icon::Question) != DialogService::Answer::Yes)
+        return;
+    QString error;
+    if (!site::copyIntoFolder(sourcePath, m_siteFolder, &error)) {
+        host().dialogs().message(this, site::text::cannotCopy() + u'\n' + error);
         return;
     }
     refreshDestination();

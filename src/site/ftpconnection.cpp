@@ -1,5 +1,6 @@
 #include "site/ftpconnection.h"
 
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 
 #include <condition_variable>
@@ -249,7 +250,11 @@ struct Connection::Impl
         if (!bytes.isEmpty() && !bytes.endsWith('\n'))
             bytes += '\n';
         bytes += knownHostsLine(address.host, address.port, blob);
-        textfile::writeFile(path, bytes);
+        // Accepted either way; not remembered, the key is asked about again.
+        QString error;
+        if (!safefile::write(path, bytes, &error))
+            qWarning("The host key cannot be remembered in %s: %s", qPrintable(path),
+                     qPrintable(error));
     }
 
     // The options every request shares. curl_easy_reset keeps the live

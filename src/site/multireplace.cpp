@@ -4,14 +4,9 @@
 #include "platform/textfile.h"
 #include "site/sitefiles.h"
 
-#include <cstdio>
-#include <fcntl.h>
-#include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSet>
-#include <QTemporaryFile>
-#include <unistd.h>
 
 namespace multireplace {
 
@@ -45,76 +40,88 @@ QString replaceAll(const QString &text, const QString &find, const QString &repl
 
 namespace {
 
-// A file read and replaced, waiting to be written.
-struct Prepared
+// Whether path, with every symbolic link followed, lies inside folder.
+bool insideFolder(const QString &canonicalFolder, const QString &path)
 {
-    FileResult result;
-    QString target; // the file itself, past any symbolic link
-    QByteArray bytes;
-    QString temporary; // the new content, beside the target
-};
+    const QString target = QFileInfo(path).canonicalFilePath();
+    return target.isEmpty() || target.startsWith(canonicalFolder + u'/') ||
+           (canonicalFolder == u'/' && target.startsWith(u'/'));
+}
 
-void prepare(Prepared &file, const QString &path, const QString &find, const QString &replacement,
-             Qt::CaseSensitivity sensitivity)
+// What a run does with one file: Written with its new bytes when it
+// changes, else why it is left alone.
+Outcome prepare(const QString &canonicalFolder, const QString &path, const QString &find,
+                const QString &replacement, Qt::CaseSensitivity sensitivity,
+                qsizetype *replacements, QByteArray *bytes)
 {
+    if (!insideFolder(canonicalFolder, path))
+        return Outcome::OutsideFolder;
     const textfile::Loaded loaded = textfile::load(path);
-    if (!loaded.ok) {
-        file.result.outcome = loaded.binary ? Outcome::Binary : Outcome::Unreadable;
-        return;
-    }
+    if (!loaded.ok)
+        return loaded.binary ? Outcome::Binary : Outcome::Unreadable;
     // A NUL byte decodes to U+0000 whatever the encoding guess: such a file
     // is no text to edit.
-    if (loaded.text.contains(QChar(0))) {
-        file.result.outcome = Outcome::Binary;
-        return;
-    }
-    const QString text =
-        replaceAll(loaded.text, find, replacement, sensitivity, &file.result.replacements);
-    if (textfile::firstUnrepresentable(text, loaded.encoding) >= 0) {
-        file.result.outcome = Outcome::Unencodable;
-        return;
-    }
-    file.bytes = textfile::encode(text, loaded.encoding);
-    file.target = QFileInfo(path).canonicalFilePath();
-}
-
-// Writes the new content to a hidden file beside the target, with the
-// target's permissions.
-bool writeBeside(Prepared &file)
-{
-    const QFileInfo target(file.target);
-    QTemporaryFile out(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                       QStringLiteral(".XXXXXX"));
-    out.setAutoRemove(false);
-    if (!out.open())
-        return false;
-    file.temporary = out.fileName();
-    const bool written = out.write(file.bytes) == file.bytes.size() && out.flush();
-    out.close();
-    if (!written || !QFile::setPermissions(file.temporary, target.permissions())) {
-        QFile::remove(file.temporary);
-        file.temporary.clear();
-        return false;
-    }
-    return true;
-}
-
-// Flushes the file systems of the folders (once each) to disk; with
-// afterRenames, the folders' own entries too.
-bool syncFolders(const QSet<QString> &folders, bool afterRenames)
-{
-    bool ok = true;
-    for (const QString &folder : folders) {
-        const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0)
-            return false;
-        ok = (afterRenames ? ::fsync(fd) : ::syncfs(fd)) == 0 && ok;
-        ::close(fd);
-    }
-    return ok;
+    if (loaded.text.contains(QChar(0)))
+        return Outcome::Binary;
+    const QString text = replaceAll(loaded.text, find, replacement, sensitivity, replacements);
+    if (*replacements == 0)
+        return Outcome::Unchanged;
+    if (textfile::firstUnrepresentable(text, loaded.encoding) >= 0)
+        return Outcome::Unencodable;
+    if (safefile::isReadOnly(path))
+        return Outcome::ReadOnly;
+    *bytes = textfile::encode(text, loaded.encoding);
+    return Outcome::Written;
 }
 
 } // namespace
+
+Run::Run(const QString &folder, const QStringList &names, const QString &find,
+         const QString &replacement, Qt::CaseSensitivity sensitivity)
+{
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    safefile::Options options;
+    options.existingOnly = true;
+    for (const QString &name : names) {
+        FileResult result;
+        result.name = name;
+        const QString path = paths::join(folder, name);
+        QByteArray bytes;
+        result.outcome = prepare(canonicalFolder, path, find, replacement, sensitivity,
+                                 &result.replacements, &bytes);
+        if (result.outcome == Outcome::Written) {
+            if (m_batch.add(path, bytes, options, &result.error))
+                m_staged << int(m_results.size());
+            else
+                result.outcome = Outcome::Unwritable;
+        }
+        if (result.outcome != Outcome::Written)
+            result.replacements = 0;
+        m_results << result;
+    }
+}
+
+QList<FileResult> Run::commit()
+{
+    const QList<safefile::Batch::Result> done = m_batch.commit();
+    for (qsizetype i = 0; i < done.size(); ++i) {
+        if (done[i].ok)
+            continue;
+        FileResult &result = m_results[m_staged[i]];
+        result.outcome = QFileInfo::exists(done[i].path) ? Outcome::Unwritable : Outcome::Vanished;
+        result.error = done[i].error;
+        result.replacements = 0;
+    }
+    m_staged.clear();
+    return m_results;
+}
+
+QList<FileResult> replaceInFiles(const QString &folder, const QStringList &names,
+                                 const QString &find, const QString &replacement,
+                                 Qt::CaseSensitivity sensitivity)
+{
+    return Run(folder, names, find, replacement, sensitivity).commit();
+}
 
 FileResult replaceInFile(const QString &path, const QString &find, const QString &replacement,
                          Qt::CaseSensitivity sensitivity)
@@ -124,77 +131,43 @@ FileResult replaceInFile(const QString &path, const QString &find, const QString
         .first();
 }
 
-QList<FileResult> replaceInFiles(const QString &folder, const QStringList &names,
-                                 const QString &find, const QString &replacement,
-                                 Qt::CaseSensitivity sensitivity)
-{
-    // Every new content goes to disk beside its file first, then all of
-    // them are flushed with one sync and renamed over their files: a crash
-    // or a full disk never leaves a file half written, at the cost of one
-    // sync for the run instead of one per file.
-    QList<Prepared> files(names.size());
-    QSet<QString> folders;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        Prepared &file = files[i];
-        file.result.name = names.at(i);
-        prepare(file, paths::join(folder, names.at(i)), find, replacement, sensitivity);
-        if (file.result.outcome != Outcome::Written)
-            continue;
-        if (writeBeside(file))
-            folders.insert(QFileInfo(file.target).absolutePath());
-        else
-            file.result.outcome = Outcome::Unwritable;
-        file.bytes = QByteArray(); // written: no need to hold it
-    }
-
-    const bool synced = syncFolders(folders, false);
-    for (Prepared &file : files) {
-        if (file.temporary.isEmpty())
-            continue;
-        if (!synced || ::rename(QFile::encodeName(file.temporary).constData(),
-                                QFile::encodeName(file.target).constData()) != 0) {
-            QFile::remove(file.temporary);
-            file.result.outcome = Outcome::Unwritable;
-        }
-    }
-    syncFolders(folders, true);
-
-    QList<FileResult> results;
-    results.reserve(files.size());
-    for (Prepared &file : files) {
-        if (file.result.outcome != Outcome::Written)
-            file.result.replacements = 0;
-        results << file.result;
-    }
-    return results;
-}
-
 QString skippedReport(const QList<FileResult> &results)
 {
+    auto tr = [](const char *text) { return QCoreApplication::translate("multireplace", text); };
     QStringList lines;
     for (const FileResult &r : results) {
         QString why;
         switch (r.outcome) {
         case Outcome::Written:
+        case Outcome::Unchanged:
             continue;
         case Outcome::Unreadable:
-            why = QStringLiteral("cannot be read");
+            why = tr("cannot be read");
             break;
         case Outcome::Binary:
-            why = QStringLiteral("is not a text file");
+            why = tr("is not a text file");
             break;
         case Outcome::Unencodable:
-            why = QStringLiteral("cannot hold the new text in its encoding");
+            why = tr("cannot hold the new text in its encoding");
+            break;
+        case Outcome::ReadOnly:
+            why = tr("is read-only");
+            break;
+        case Outcome::OutsideFolder:
+            why = tr("is a link to a file outside the folder");
+            break;
+        case Outcome::Vanished:
+            why = tr("was deleted during the run");
             break;
         case Outcome::Unwritable:
-            why = QStringLiteral("cannot be written");
+            why = tr("cannot be written (%1)").arg(r.error);
             break;
         }
         lines << r.name + QStringLiteral(": ") + why;
     }
     if (lines.isEmpty())
         return QString();
-    lines.prepend(QStringLiteral("These files were left as they were:"));
+    lines.prepend(tr("These files were left as they were:"));
     return lines.join(u'\n');
 }
 

@@ -1,7 +1,7 @@
 #include "site/publishplan.h"
 
 #include "platform/paths.h"
-#include "platform/textfile.h"
+#include "platform/safefile.h"
 
 #include <dirent.h>
 #include <QCoreApplication>
@@ -20,7 +20,7 @@ bool isExcluded(const QString &name)
     return name.startsWith(u'.') || name.endsWith(u'~') ||
            (name.startsWith(u'#') && name.endsWith(u'#')) ||
            name.compare(paths::previewFileName(), Qt::CaseInsensitive) == 0 ||
-           textfile::isTemporaryName(name);
+           safefile::isTemporaryName(name);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #include "site/sitefiles.h"
 
 #include "platform/paths.h"
-#include "platform/textfile.h"
+#include "platform/safefile.h"
 
 #include <algorithm>
 #include <QDir>
@@ -148,7 +148,7 @@ QStringList listFiles(const QString &folder)
     // A link to a pipe or a device is no document, and a save's temporary
     // copy is nobody's to open.
     names.removeIf([&dir](const QString &name) {
-        return textfile::isTemporaryName(name) || !QFileInfo(dir.filePath(name)).isFile();
+        return safefile::isTemporaryName(name) || !QFileInfo(dir.filePath(name)).isFile();
     });
     return names;
 }

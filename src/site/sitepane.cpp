@@ -8,7 +8,7 @@
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
-#include "platform/textfile.h"
+#include "platform/safefile.h"
 #include "site/ftpuploader.h"
 #include "site/publishsitedialog.h"
 #include "site/sitelisting.h"
@@ -235,7 +235,7 @@ void SitePane::refresh()
     const std::optional<QStringList> names = site::runWithoutBlocking<QStringList>(
         this, site::FileSystemWaitMs,
         [folder] {
-            textfile::removeStaleTemporaries(folder);
+            safefile::removeStaleTemporaries(folder);
             return site::listFiles(folder);
         },
         [this, folder](const QStringList &late) {

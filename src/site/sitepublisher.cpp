@@ -1,5 +1,6 @@
 #include "site/sitepublisher.h"
 
+#include "platform/safefile.h"
 #include "platform/textfile.h"
 
 #include <deque>
@@ -299,8 +300,7 @@ void SitePublisher::start(bool deleteRemoteOnly)
         // Written back whole; the journal goes only once that worked.
         journal.close();
         QString error;
-        if (textfile::writeFile(m_manifest, publish::serialize(m_address.directoryUrl, sent),
-                                &error))
+        if (safefile::write(m_manifest, publish::serialize(m_address.directoryUrl, sent), &error))
             QFile::remove(journalPath);
         else
             outcome.manifestProblem =

@@ -1,53 +1,22 @@
 #include "site/sitetools.h"
 
 #include "platform/paths.h"
+#include "platform/safefile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace site {
 
-bool copyIntoFolder(const QString &sourcePath, const QString &folder)
+bool copyIntoFolder(const QString &sourcePath, const QString &folder, QString *error)
 {
     const QFileInfo source(sourcePath);
-    if (!source.isFile() || folder.isEmpty())
-        return false;
     const QString destination = paths::join(folder, source.fileName());
     const QFileInfo target(destination);
     // A file copied onto itself is already there.
-    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
+    if (source.isFile() && target.exists() &&
+        target.canonicalFilePath() == source.canonicalFilePath())
         return true;
-    if (target.isDir())
-        return false;
-
-    QFile in(sourcePath);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const bool isNew = !target.exists();
-    QSaveFile out(destination);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = in.read(buffer.data(), buffer.size());
-        if (got < 0) {
-            out.cancelWriting();
-            return false;
-        }
-        if (got == 0)
-            break;
-        if (out.write(buffer.constData(), got) != got) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    if (!out.commit())
-        return false;
-    if (isNew)
-        QFile::setPermissions(destination, source.permissions());
-    return true;
+    return safefile::copy(sourcePath, destination, error);
 }
 
 QStringList pictureNames(const QStringList &fileNames)

@@ -5,6 +5,7 @@
 
 #include "platform/launcher.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,12 @@ inline QString fileCopied()
 inline QString cannotCopy()
 {
     return QStringLiteral("Cannot Copy File!");
+}
+inline QString replaceSiteFile(const QString &name)
+{
+    return QCoreApplication::translate("site", "The website directory already holds a file "
+                                               "named %1.\nReplace it?")
+        .arg(name);
 }
 inline QString noDocumentOpen()
 {
@@ -34,10 +41,10 @@ inline QString noMediaPlayer()
 } // namespace text
 
 // Copies sourcePath into folder under the same name, replacing a file of
-// that name. The copy is written beside its destination and renamed over
-// it, so a failed copy leaves the old file whole. False when the source
-// cannot be read (or is not a file) or the folder cannot be written.
-bool copyIntoFolder(const QString &sourcePath, const QString &folder);
+// that name, by the one safe write: a failed copy leaves the old file
+// whole. False, with the reason in *error, when the source cannot be read
+// (or is not a regular file) or the destination cannot be written.
+bool copyIntoFolder(const QString &sourcePath, const QString &folder, QString *error = nullptr);
 
 // The thumbnail browser's pictures: the names that contain ".bmp", ".gif"
 // or ".jpg" in any letter case, in the order given.
@@ -62,6 +69,15 @@ public:
     // Wide enough for every thumbnail and a margin on each side.
     int width() const { return Margin + Pitch * m_count; }
     static int thumbnailLeft(int index) { return Margin + Pitch * index; }
+
+    // Thumbnails kept decoded: the one in view and this many on either
+    // side, a few screens' worth; the rest are let go and decoded again
+    // should they come back.
+    static constexpr int KeptAround = 8;
+    static bool keeps(int index, int current)
+    {
+        return index >= current - KeptAround && index <= current + KeptAround;
+    }
 
     // Spin up: one picture on, unless at the last. True when it moved.
     bool next();

@@ -101,6 +101,8 @@ void ThumbnailLoader::request(int index, const QString &path, int priority)
     const QSize size = m_size;
     m_pool.start(
         [this, index, path, size] {
+            if (!site::ThumbnailStrip::keeps(index, m_current.load()))
+                return; // passed by before its turn came
             QImageReader reader(path);
             // Decoded straight to the square (JPEG scales while decoding),
             // stretched like the strip shows it.
@@ -111,6 +113,17 @@ void ThumbnailLoader::request(int index, const QString &path, int priority)
             emit loaded(index, image);
         },
         priority);
+}
+
+void ThumbnailLoader::setCurrent(int index)
+{
+    m_current.store(index);
+    for (auto it = m_requested.begin(); it != m_requested.end();) {
+        if (site::ThumbnailStrip::keeps(*it, index))
+            ++it;
+        else
+            it = m_requested.erase(it);
+    }
 }
 
 ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
@@ -216,12 +229,19 @@ void ThumbnailBrowser::showCurrent()
                               .arg(QDir::toNativeSeparators(m_folder))
                         : currentName());
     m_insert->setEnabled(!m_pictures.isEmpty());
+    const int current = m_strip.current();
+    m_loader->setCurrent(current);
+    m_thumbnails.removeIf([current](const QHash<int, QImage>::iterator &it) {
+        return !site::ThumbnailStrip::keeps(it.key(), current);
+    });
     if (!m_pictures.isEmpty())
-        requestAround(m_strip.current());
+        requestAround(current);
 }
 
 void ThumbnailBrowser::thumbnailLoaded(int index, const QImage &image)
 {
+    if (!site::ThumbnailStrip::keeps(index, m_strip.current()))
+        return;
     m_thumbnails.insert(index, image);
     const QRect square(QPoint(pixels(site::ThumbnailStrip::thumbnailLeft(index)),
                               pixels(site::ThumbnailStrip::Margin)),

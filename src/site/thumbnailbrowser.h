@@ -7,7 +7,8 @@
 //
 // Pictures are decoded in worker threads, straight to thumbnail size, and
 // only when their square comes into view (with its neighbours), so a folder
-// of thousands of large pictures opens at once and holds thumbnails only.
+// of thousands of large pictures opens at once and holds thumbnails only,
+// and only those near the one in view (ThumbnailStrip::keeps).
 // A picture that cannot be decoded stays an empty square.
 
 #include "site/sitetools.h"
@@ -18,6 +19,8 @@
 #include <QSet>
 #include <QStringList>
 #include <QThreadPool>
+
+#include <atomic>
 
 class QLabel;
 class QPushButton;
@@ -36,6 +39,9 @@ public:
     // Asks once per index; higher priorities are decoded first.
     void request(int index, const QString &path, int priority);
     bool wasRequested(int index) const { return m_requested.contains(index); }
+    // The picture in view: requests that the strip no longer keeps are
+    // forgotten, and skipped if they have not started.
+    void setCurrent(int index);
     // Waits until every request so far is decoded (for tests and measuring).
     void waitForDone() { m_pool.waitForDone(); }
 
@@ -47,6 +53,7 @@ private:
     QSize m_size;
     QThreadPool m_pool;
     QSet<int> m_requested;
+    std::atomic<int> m_current{0};
 };
 
 class ThumbnailBrowser : public BuilderDialog
@@ -60,7 +67,7 @@ public:
     QString currentName() const;
     const site::ThumbnailStrip &strip() const { return m_strip; }
     ThumbnailLoader *loader() const { return m_loader; }
-    // The decoded thumbnails so far; undecodable ones are null images.
+    // The decoded thumbnails kept; undecodable ones are null images.
     const QHash<int, QImage> &thumbnails() const { return m_thumbnails; }
 
     void nextPicture();

@@ -222,6 +222,17 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(arguments), 20000);
         QCOMPARE(QString::fromUtf8(readFile(arguments)), helpcommands::referenceAddress());
         QVERIFY(withBrowser.dialogs.messages().isEmpty());
+        delete w;
+
+        // A browser that does not start says so, for both commands.
+        Run broken;
+        const QString missing = broken.dir.filePath("no-such-browser");
+        w = broken.start(false, missing);
+        w->action("mnuManualItem")->trigger();
+        w->action("mnuW3CItem")->trigger();
+        QCOMPARE(broken.dialogs.messages().size(), 2);
+        for (const QString &message : broken.dialogs.messages())
+            QVERIFY2(message.contains(missing), qPrintable(message));
     }
 };
 

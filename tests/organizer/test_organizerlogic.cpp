@@ -2,13 +2,16 @@
 #include "organizer/agendastore.h"
 #include "organizer/organizerlogic.h"
 #include "platform/paths.h"
+#include "support/files.h"
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace organizer;
+using namespace testfiles;
 
 class TestOrganizerLogic : public QObject
 {
@@ -223,7 +226,7 @@ private slots:
 
     void handWrittenFile()
     {
-        // Keys in any letter case, missing entries, no counts at all.
+        // Keys in any letter case, missing entries, a count beyond them.
         QTemporaryDir dir;
         QFile file(dir.filePath("Ostrel Organizer.ini"));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -236,11 +239,121 @@ private slots:
         QCOMPARE(data.agenda.row(1).agenda, "New year");
         QCOMPARE(data.agenda.row(2).date, "1/3/2003");
         QCOMPARE(data.agenda.row(2).agenda, QString());
-        QCOMPARE(data.contacts, (QStringList{"Ann  ::  555", QString()}));
+        QCOMPARE(data.contacts, QStringList{"Ann  ::  555"});
+        QCOMPARE(data.problems.size(), 1); // two contacts said, one there
         QVERIFY(data.favourites.isEmpty());
 
         SettingsStore empty(dir.filePath("none"));
         QCOMPARE(load(empty).agenda.rowCount(), 1);
+    }
+
+    // Stored counts that do not match the rows stored: the rows there are
+    // kept and the count is reported; saving writes nothing that was not
+    // there, and the file then reads without a problem.
+    void storedCounts_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("rows"); // the header row included
+        QTest::addColumn<int>("contacts");
+        QTest::addColumn<bool>("reported");
+        const QByteArray row("1=1/2/2003\n1A=Dentist\n");
+        QTest::newRow("matching") << "[Data]\nNumber=2\n" + row << 2 << 0 << false;
+        QTest::newRow("negative") << "[Data]\nNumber=-5\n" + row << 2 << 0 << true;
+        QTest::newRow("not a number") << "[Data]\nNumber=abc\n" + row << 2 << 0 << true;
+        QTest::newRow("too small") << "[Data]\nNumber=1\n" + row + "2=1/3/2003\n" << 3 << 0 << true;
+        QTest::newRow("huge") << "[Data]\nNumber=2000000000\n" + row << 2 << 0 << true;
+        QTest::newRow("huge contacts")
+            << QByteArray("[Phone]\nNumber=2000000000\n0=Ann  ::  555\n") << 1 << 1 << true;
+        QTest::newRow("rows out of order")
+            << QByteArray("[Data]\nNumber=3\n2=1/3/2003\n1=1/2/2003\n") << 3 << 0 << false;
+        QTest::newRow("no count") << QByteArray("[URL]\n0=Search  ::  x\n") << 1 << 0 << true;
+    }
+    void storedCounts()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, rows);
+        QFETCH(int, contacts);
+        QFETCH(bool, reported);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Ostrel Organizer.ini");
+        QVERIFY(writeFile(path, file));
+        SettingsStore store(dir.path());
+        OrganizerData data = load(store);
+        QCOMPARE(data.agenda.rowCount(), rows);
+        QCOMPARE(data.contacts.size(), contacts);
+        QCOMPARE(!data.problems.isEmpty(), reported);
+        if (rows > 1)
+            QCOMPARE(data.agenda.row(1).date, QStringLiteral("1/2/2003"));
+        QVERIFY(save(store, data));
+        QVERIFY2(QFileInfo(path).size() < 512, qPrintable(QString::number(QFileInfo(path).size())));
+        SettingsStore again(dir.path());
+        const OrganizerData reread = load(again);
+        QCOMPARE(reread.agenda.rowCount(), rows);
+        QCOMPARE(reread.contacts.size(), contacts);
+        QCOMPARE(reread.problems, QStringList());
+    }
+
+    // More rows than any fixed limit, with commas in their text as other
+    // programs write them: all load, as they stand, and a new day goes
+    // after them.
+    void manyRowsWithCommas()
+    {
+        QTemporaryDir dir;
+        const int days = 100001;
+        QByteArray file = "[Data]\nNumber=" + QByteArray::number(days + 1) + "\n";
+        for (int i = 1; i <= days; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            file += n + "=1/" + n + "/2003\n" + n + "A=call Ann, Bob, " + n + "\n";
+        }
+        QVERIFY(writeFile(dir.filePath("Ostrel Organizer.ini"), file));
+        SettingsStore store(dir.path());
+        OrganizerData data = load(store);
+        QCOMPARE(data.agenda.rowCount(), days + 1);
+        QCOMPARE(data.agenda.row(days).agenda, QStringLiteral("call Ann, Bob, 100001"));
+        QCOMPARE(data.agenda.findOrAppend("5/5/2005"), days + 1);
+        QVERIFY(save(store, data));
+        SettingsStore again(dir.path());
+        const OrganizerData reread = load(again);
+        QCOMPARE(reread.agenda.rowCount(), days + 2);
+        QCOMPARE(reread.agenda.row(days).date, QStringLiteral("1/100001/2003"));
+        QCOMPARE(reread.agenda.row(days + 1).date, QStringLiteral("5/5/2005"));
+    }
+
+    // Text that is not UTF-8 (written by another program) shows as
+    // Windows-1252 and goes back to the file byte for byte.
+    void foreignBytesKept()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Ostrel Organizer.ini");
+        const QByteArray file("[Data]\nNumber=2\n0=\n0A=\n1=1/2/2003\n1A=caf\xE9 cr\xE8me\n\n"
+                              "[Phone]\nNumber=1\n0=Ren\xE9  ::  555\n");
+        QVERIFY(writeFile(path, file));
+        SettingsStore store(dir.path());
+        OrganizerData data = load(store);
+        QCOMPARE(data.agenda.row(1).agenda, QString::fromUtf8("café crème"));
+        QVERIFY(save(store, data));
+        QCOMPARE(readFile(path), file);
+        data.agenda.findOrAppend("1/3/2003");
+        QVERIFY(save(store, data));
+        const QByteArray after = readFile(path);
+        QVERIFY(after.contains("1A=caf\xE9 cr\xE8me\n"));
+        QVERIFY(after.contains("0=Ren\xE9  ::  555\n"));
+        QVERIFY(after.contains("2=1/3/2003\n"));
+    }
+
+    // A store that cannot be written says so instead of passing for saved.
+    void failedStoreIsReported()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("blocker"), "a file"));
+        SettingsStore store(dir.filePath("blocker/lorimel"));
+        OrganizerData data;
+        data.agenda.setAgenda(data.agenda.findOrAppend("3/15/1998"), "Dentist");
+        QString error;
+        QVERIFY(!save(store, data, &error));
+        QVERIFY(error.contains(QStringLiteral("Not a directory")));
+        QVERIFY(!deleteAppointments(store, &error));
+        QVERIFY(!error.isEmpty());
     }
 
     // A printout never goes over an existing file.

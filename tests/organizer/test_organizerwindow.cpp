@@ -4,6 +4,7 @@
 #include "shell/builderregistry.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "support/immutable.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -231,8 +232,51 @@ private slots:
         blocker.close();
         window->setPdfFolder(bench.dir.filePath("blocker"));
         gui::click(window, "Command2");
-        QCOMPARE(bench.scripted.messages().last(), QStringLiteral("Printer Error"));
+        QCOMPARE(bench.scripted.messages().last(),
+                 QStringLiteral("Printer Error\nNot a directory"));
         closeOrganizer(window);
+    }
+    // A stored count that does not match is reported on opening and the
+    // stored row is kept. Done with a store that cannot be written tells
+    // why and keeps the window open, marked not saved, with the text in it;
+    // once the store can be written Done stores it and closes.
+    void storeProblemsAreReported()
+    {
+        FakeWorkbench bench;
+        QFile file(bench.dir.filePath("Ostrel Organizer.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Data]\nNumber=-5\n1=3/14/1998\n1A=Kept\n");
+        file.close();
+        QPointer<OrganizerWindow> window = openOrganizer(bench);
+        QCOMPARE(bench.scripted.messages().size(), 1);
+        QCOMPARE(window->data().agenda.row(1).agenda, QStringLiteral("Kept"));
+
+        showMarch1998(window);
+        QTest::mouseClick(dayButton(window, 14), Qt::LeftButton);
+        QTest::keyClicks(window->findChild<QTextEdit *>("Text5"), QStringLiteral("Dentist"));
+        const QString title = window->windowTitle();
+        {
+            Immutable locked(bench.dir.path());
+            QVERIFY2(locked.active(), "chattr +i is needed");
+            bench.scripted.answer(DialogService::Answer::No); // do not close anyway
+            closeOrganizer(window);
+            QVERIFY(window);
+            QVERIFY(window->isVisible());
+            QVERIFY(window->windowTitle() != title);
+            QCOMPARE(window->findChild<QTextEdit *>("Text5")->toPlainText(),
+                     QStringLiteral("Dentist"));
+            QCOMPARE(bench.scripted.messages().size(), 2);
+            QVERIFY(bench.scripted.messages().last().contains(
+                QStringLiteral("Operation not permitted")));
+        }
+        closeOrganizer(window);
+        QVERIFY(!window);
+        QCOMPARE(bench.scripted.unexpected, 0);
+        SettingsStore again(bench.dir.path());
+        const organizer::OrganizerData stored = organizer::load(again);
+        QCOMPARE(stored.agenda.row(stored.agenda.find("3/15/1998")).agenda,
+                 QStringLiteral("Dentist"));
+        QCOMPARE(stored.agenda.row(stored.agenda.find("3/14/1998")).agenda, QStringLiteral("Kept"));
     }
 };
 

@@ -471,6 +471,8 @@ private slots:
             {"mnuImport3", "missing.txt", "No such file or directory"},
             {"mnuImport1", "photo.txt", "This looks like a binary file, not text."},
             {"mnuImport3", "photo.txt", "This looks like a binary file, not text."},
+            {"mnuImport2", "photo.gif",
+             "Only text files (.txt) and rich-text files (.rtf) can be imported."},
         };
         for (const auto &c : cases) {
             run.dialogs.asked.clear();
@@ -481,6 +483,24 @@ private slots:
             QCOMPARE(run.dialogs.messages(),
                      QStringList{"Cannot open " + run.path(c.file) + '\n' + c.reason});
         }
+    }
+
+    // A damaged rich-text file: what could be read goes in by both
+    // commands, and the user is told the file was damaged.
+    void damagedRichTextIsKeptByBothImports()
+    {
+        Run run;
+        run.write("cut.rtf", "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 abc{\\b d");
+        for (const char *item : {"mnuImport1", "mnuImport2"}) {
+            run.dialogs.asked.clear();
+            run.main->activeEditor()->setDocumentText(QString());
+            run.dialogs.answer(run.path("cut.rtf"));
+            run.main->action(QLatin1String(item))->trigger();
+            QVERIFY2(run.main->activeEditor()->documentText().contains("abc<B>d</B>"), item);
+            QCOMPARE(run.dialogs.messages().size(), 1);
+            QVERIFY(run.dialogs.messages().first().startsWith(run.path("cut.rtf")));
+        }
+        QCOMPARE(run.main->documentCount(), 2);
     }
 
     void caseAndFindFromEditMenu()

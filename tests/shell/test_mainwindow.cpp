@@ -741,6 +741,39 @@ private slots:
         QCOMPARE(w->activeEditor()->textFontSize(), 1000.0);
     }
 
+    // With nothing stored the web-site folder is the home folder, and a
+    // stored one that is the program's own folder is not used: the
+    // program never works in its own folder.
+    void siteFolderIsNeverTheProgramFolder_data()
+    {
+        QTest::addColumn<QString>("stored"); // "program", "other" or none
+        QTest::newRow("nothing stored") << QString();
+        QTest::newRow("the program's folder") << "program";
+        QTest::newRow("another folder") << "other";
+    }
+    void siteFolderIsNeverTheProgramFolder()
+    {
+        QFETCH(QString, stored);
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        const QString other = run.dir.path();
+        const QString folder = stored == "program" ? QCoreApplication::applicationDirPath() : other;
+        if (!stored.isEmpty()) {
+            for (const char *key : {"Drive", "Director", "FilePath"})
+                run.store->save("Lorimel3", "Direct", key, folder);
+        }
+        MainWindow *w = run.start();
+        qputenv("HOME", savedHome);
+        QVERIFY(w);
+        const QString expected = stored == "other" ? other : home.path();
+        QCOMPARE(w->state().siteFilePath, expected);
+        QCOMPARE(w->state().siteDirectory, expected);
+        QCOMPARE(w->siteFolder(), expected);
+    }
+
     void damagedSettingsAreReportedAndSetAside()
     {
         Run run;

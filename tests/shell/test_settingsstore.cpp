@@ -2,12 +2,18 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "shell/startupstate.h"
+#include "support/files.h"
+#include "support/immutable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace testfiles;
 
 class TestSettingsStore : public QObject
 {
@@ -161,6 +167,64 @@ private slots:
         store.save("Lorimel3", "S", "K", "V");
         QVERIFY(!store.sync());
         QVERIFY(!store.lastError().isEmpty());
+    }
+
+    // The files go through the one safe write: a settings file that is a
+    // link (kept with other dot-files) stays one, and a write that fails
+    // keeps its changes for the next sync.
+    void filesAreWrittenSafely()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath("dotfiles/Lorimel3.ini");
+        QVERIFY(QDir().mkpath(dir.filePath("dotfiles")));
+        QVERIFY(QDir().mkpath(dir.filePath("config")));
+        QVERIFY(writeFile(real, "[Settings]\nBrowser=None\n"));
+        const QString link = dir.filePath("config/Lorimel3.ini");
+        QVERIFY(QFile::link(real, link));
+        SettingsStore store(dir.filePath("config"));
+        store.save("Lorimel3", "Settings", "Fontsize", "12");
+        {
+            Immutable locked(dir.filePath("dotfiles"));
+            QVERIFY2(locked.active(), "chattr +i is needed");
+            QVERIFY(!store.sync());
+            QVERIFY(store.lastError().contains(link));
+        }
+        QVERIFY(store.sync());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(real), QByteArray("[Settings]\nBrowser=None\nFontsize=12\n"));
+        QCOMPARE(entries(dir.filePath("dotfiles")), QStringList{"Lorimel3.ini"});
+    }
+
+    // Two running programs: each one's changes survive the other's sync.
+    void otherProgramsChangesAreKept()
+    {
+        QTemporaryDir dir;
+        SettingsStore first(dir.path());
+        SettingsStore second(dir.path());
+        first.save("Lorimel3", "Settings", "Browser", "/usr/bin/a");
+        second.save("Lorimel3", "Colors", "Tables", "255");
+        QVERIFY(first.sync());
+        QVERIFY(second.sync());
+        SettingsStore third(dir.path());
+        QCOMPARE(third.get("Lorimel3", "Settings", "Browser"), QStringLiteral("/usr/bin/a"));
+        QCOMPARE(third.get("Lorimel3", "Colors", "Tables"), QStringLiteral("255"));
+    }
+
+    // A settings file that cannot be read (here a pipe, which would make a
+    // plain read wait for ever) is reported, left as it is and never
+    // written over.
+    void unreadableFileIsLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("LM3.ini");
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        SettingsStore store(dir.path());
+        QCOMPARE(store.get("LM3", "Extras", "UseIE"), QString());
+        QCOMPARE(store.takeProblems().size(), 1);
+        store.save("LM3", "Extras", "UseIE", "No");
+        QVERIFY(!store.sync());
+        QVERIFY(store.lastError().contains(fifo));
+        QVERIFY(S_ISFIFO(statOf(fifo).st_mode));
     }
 
     void preferencesDefaultsAndStoredLists()

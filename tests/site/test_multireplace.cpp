@@ -5,11 +5,14 @@
 #include "support/files.h"
 #include "support/immutable.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using multireplace::Outcome;
 
@@ -108,7 +111,7 @@ private slots:
     }
 
     // Each file keeps its encoding and line ends; only the replaced bytes
-    // change, and an untouched file comes out identical but written anew.
+    // change, and a file with nothing to replace is not written at all.
     void filesKeepEveryOtherByte_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -128,11 +131,11 @@ private slots:
             << QByteArray("caf\xE9 \x93\xE9t\xE9\x94\r\n") << Outcome::Written;
         QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\r") << "b"
                                          << "B" << QByteArray("a\r\nB\nc\r") << Outcome::Written;
-        QTest::newRow("nothing found: identical")
+        QTest::newRow("nothing found: untouched")
             << QByteArray("caf\xE9\r\n") << "zzz"
-            << "y" << QByteArray("caf\xE9\r\n") << Outcome::Written;
-        QTest::newRow("empty find: identical") << QByteArray("<p>\n") << ""
-                                               << "y" << QByteArray("<p>\n") << Outcome::Written;
+            << "y" << QByteArray("caf\xE9\r\n") << Outcome::Unchanged;
+        QTest::newRow("empty find: untouched") << QByteArray("<p>\n") << ""
+                                               << "y" << QByteArray("<p>\n") << Outcome::Unchanged;
         QTest::newRow("binary skipped")
             << QByteArray("GIF89a\x00\x01FONT", 12) << "FONT"
             << "SPAN" << QByteArray("GIF89a\x00\x01FONT", 12) << Outcome::Binary;
@@ -156,7 +159,7 @@ private slots:
             multireplace::replaceInFile(path, find, replacement, Qt::CaseInsensitive);
         QCOMPARE(result.outcome, outcome);
         QCOMPARE(readFile(path), after);
-        // Written back even when nothing changed; skipped files are not touched.
+        // Only a changed file is written anew.
         QCOMPARE(inode(path) != old, outcome == Outcome::Written);
     }
 
@@ -192,11 +195,116 @@ private slots:
         QCOMPARE(multireplace::skippedReport(results),
                  QStringLiteral("These files were left as they were:\n"
                                 "binary.htm: is not a text file\n"
-                                "locked.htm: cannot be written\n"
+                                "locked.htm: cannot be written (Operation not permitted)\n"
                                 "missing.htm: cannot be read"));
         QCOMPARE(multireplace::skippedReport(results.mid(0, 1)), QString());
         // No temporary file is left beside the locked one.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    }
+
+    // What a run must not touch: a file without a match keeps its bytes and
+    // its date, a read-only one and a link out of the folder are skipped;
+    // links inside the folder and hard links stay what they are.
+    void leavesAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QByteArray>("after"); // of the file the name leads to
+        QTest::newRow("no match") << "no-match" << Outcome::Unchanged << QByteArray("<B>");
+        QTest::newRow("read-only") << "read-only" << Outcome::ReadOnly << QByteArray("<FONT>");
+        QTest::newRow("link out of the folder")
+            << "link-out" << Outcome::OutsideFolder << QByteArray("<FONT>");
+        QTest::newRow("link inside the folder")
+            << "link-in" << Outcome::Written << QByteArray("<SPAN>");
+        QTest::newRow("hard link") << "hard-link" << Outcome::Written << QByteArray("<SPAN>");
+    }
+    void leavesAlone()
+    {
+        QFETCH(QString, kind);
+        QFETCH(Outcome, outcome);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString site = dir.filePath("site");
+        QVERIFY(QDir().mkpath(site + "/sub"));
+        const QString page = site + "/page.htm";
+        QString target = page; // the file the name leads to
+        QVERIFY(writeFile(page, kind == "no-match" ? "<B>" : "<FONT>"));
+        if (kind == "read-only") {
+            QVERIFY(chmod(QFile::encodeName(page).constData(), 0444) == 0);
+        } else if (kind == "link-out" || kind == "link-in") {
+            target = kind == "link-out" ? dir.filePath("outside.htm") : site + "/sub/inside.htm";
+            QVERIFY(QFile::remove(page));
+            QVERIFY(writeFile(target, "<FONT>"));
+            QVERIFY(QFile::link(target, page));
+        } else if (kind == "hard-link") {
+            target = dir.filePath("other-name.htm");
+            QVERIFY(::link(QFile::encodeName(page).constData(),
+                           QFile::encodeName(target).constData()) == 0);
+        }
+        // A day ago, so a rewrite would show.
+        const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(dayAgo, QFileDevice::FileModificationTime));
+        }
+        const QList<multireplace::FileResult> results = multireplace::replaceInFiles(
+            site, {"page.htm"}, QStringLiteral("FONT"), QStringLiteral("SPAN"), Qt::CaseSensitive);
+        QCOMPARE(results.value(0).outcome, outcome);
+        QCOMPARE(readFile(target), after);
+        const QDateTime modified = QFileInfo(target).lastModified();
+        QCOMPARE(modified == dayAgo, outcome != Outcome::Written);
+        QCOMPARE(QFileInfo(page).isSymLink(), kind.startsWith("link"));
+        if (kind == "hard-link")
+            QCOMPARE(readFile(page), after);
+        QCOMPARE(multireplace::skippedReport(results).contains("page.htm"),
+                 outcome != Outcome::Written && outcome != Outcome::Unchanged);
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{"page.htm"});
+    }
+
+    // A file deleted while the run is under way does not come back.
+    void vanishedFileStaysGone()
+    {
+        QTemporaryDir dir;
+        for (const char *name : {"a.htm", "b.htm"})
+            QVERIFY(writeFile(dir.filePath(name), "<FONT>"));
+        multireplace::Run run(dir.path(), {"a.htm", "b.htm"}, QStringLiteral("FONT"),
+                              QStringLiteral("SPAN"), Qt::CaseSensitive);
+        QVERIFY(QFile::remove(dir.filePath("b.htm")));
+        const QList<multireplace::FileResult> results = run.commit();
+        QCOMPARE(results.value(0).outcome, Outcome::Written);
+        QCOMPARE(results.value(1).outcome, Outcome::Vanished);
+        QCOMPARE(readFile(dir.filePath("a.htm")), QByteArray("<SPAN>"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.htm"});
+        QVERIFY(multireplace::skippedReport(results).contains("b.htm"));
+    }
+
+    // A run killed between writing its new contents and putting them in
+    // place leaves the old files whole, and its temporaries are gone after
+    // the next sweep or run.
+    void killedRunLeavesNoTemporaries()
+    {
+        QTemporaryDir dir;
+        const QStringList names{"a.htm", "b.htm", "c.htm"};
+        for (const QString &name : names)
+            QVERIFY(writeFile(dir.filePath(name), "<FONT>"));
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            // Staged, then gone as a killed process goes: no clean-up runs.
+            multireplace::Run run(dir.path(), names, QStringLiteral("FONT"), QStringLiteral("SPAN"),
+                                  Qt::CaseSensitive);
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left.size(), 6);
+        for (const QString &name : names)
+            QCOMPARE(readFile(dir.filePath(name)), QByteArray("<FONT>"));
+        QCOMPARE(safefile::removeStaleTemporaries(dir.path()), 3);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), names);
     }
 
     void matchingFiles()

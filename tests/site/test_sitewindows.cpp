@@ -100,15 +100,21 @@ private slots:
         QCOMPARE(copied->text(), elsewhere.filePath("new.gif"));
         QCOMPARE(readFile(site.filePath("new.gif")), TinyGif);
 
-        // A double-click copies too, over the old page without asking.
+        // A double-click copies too; a site file of the same name is only
+        // replaced when the user says so.
         selectOnly(source, {"page.htm"});
         const QRect row = source->visualItemRect(source->selectedItems().first());
+        bench.scripted.answer(DialogService::Answer::No);
+        gui::click(window, "Command1");
+        QCOMPARE(readFile(site.filePath("page.htm")), QByteArray("old"));
+        bench.scripted.answer(DialogService::Answer::Yes);
         // A double-click event alone counts as a press for an item view.
         QTest::mouseClick(source->viewport(), Qt::LeftButton, {}, row.center());
         QTest::mouseDClick(source->viewport(), Qt::LeftButton, {}, row.center());
         QCOMPARE(readFile(site.filePath("page.htm")), QByteArray("new page"));
         QCOMPARE(listed(destination), (QStringList{"new.gif", "page.htm"}));
-        QCOMPARE(bench.scripted.messages().size(), 3);
+        QCOMPARE(bench.scripted.messages().size(), 5);
+        QCOMPARE(bench.scripted.unexpected, 0);
 
         QVERIFY(!listed(pane->fileList()).contains("new.gif"));
         gui::click(window, "Command2");
@@ -176,6 +182,43 @@ private slots:
         QVERIFY(!guard);
         QCOMPARE(bench.openedBuilders, QStringList{"Graphics"});
         QCOMPARE(bench.builderArguments, QStringList{"logo.GIF"});
+    }
+
+    // Stepping through many pictures keeps only those near the one in
+    // view; going back decodes the let-go ones again.
+    void thumbnailCacheIsBounded()
+    {
+        QTemporaryDir site;
+        const int count = 60;
+        for (int i = 0; i < count; ++i)
+            QVERIFY(writeFile(site.filePath(QStringLiteral("p%1.gif").arg(i, 2, 10, QChar('0'))),
+                              TinyGif));
+        FakeWorkbench bench;
+        bench.appState.siteFilePath = site.path();
+        ThumbnailBrowser *window = gui::open<ThumbnailBrowser>(bench);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const int bound = 2 * site::ThumbnailStrip::KeptAround + 1;
+        auto settle = [window] {
+            window->loader()->waitForDone();
+            QCoreApplication::sendPostedEvents();
+        };
+        int most = 0;
+        for (int i = 1; i < count; ++i) {
+            gui::spin(window, "SpinButton1", true);
+            settle();
+            most = std::max(most, int(window->thumbnails().size()));
+            QVERIFY(window->thumbnails().contains(window->current()));
+        }
+        QVERIFY2(most <= bound, qPrintable(QString::number(most)));
+        QVERIFY(!window->thumbnails().contains(0));
+        QVERIFY(!window->loader()->wasRequested(0));
+        for (int i = 1; i < count; ++i)
+            gui::spin(window, "SpinButton1", false);
+        settle();
+        QCOMPARE(window->current(), 0);
+        QVERIFY(window->thumbnails().contains(0));
+        QVERIFY(window->thumbnails().size() <= bound);
+        window->close();
     }
 
     void thumbnailBrowserWithoutPictures()
@@ -341,7 +384,8 @@ private slots:
         QCOMPARE(readFile(site.filePath("c.txt")), QByteArray("<FONT>x</font>\r\n"));
         QCOMPARE(readFile(site.filePath("b.html")), QByteArray("<SPAN>x</SPAN>\r\n"));
         QCOMPARE(bench.scripted.messages(),
-                 QStringList{"These files were left as they were:\nc.txt: cannot be written"});
+                 QStringList{"These files were left as they were:\n"
+                             "c.txt: cannot be written (Operation not permitted)"});
         gui::click(window, "Command2");
         QVERIFY(bench.main.isEnabled());
     }

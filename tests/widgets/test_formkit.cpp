@@ -3,10 +3,12 @@
 #include "widgets/colourfield.h"
 #include "widgets/formkit.h"
 #include "widgets/listgrid.h"
+#include "widgets/messagebar.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -226,6 +228,35 @@ private slots:
         QTest::keyClicks(grid.editor(), QStringLiteral("new")); // replaces the selected text
         QCOMPARE(grid.text(1, 1), QStringLiteral("new"));
         QCOMPARE(grid.rows(), (QList<QStringList>{{"", ""}, {"", "new"}, {"", ""}}));
+    }
+
+    // An answer runs once and takes the bar away; Escape only takes it away.
+    void messageBarAnswers_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("button") << false;
+        QTest::newRow("escape") << true;
+    }
+    void messageBarAnswers()
+    {
+        QFETCH(bool, escape);
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *bar = new MessageBar(&window);
+        layout->addWidget(bar);
+        bar->setText(QStringLiteral("Changed on disk"));
+        int runs = 0;
+        QPushButton *reload =
+            bar->addAction(QStringLiteral("&Reload"), QStringLiteral("reload"), [&] { ++runs; });
+        QSignalSpy closed(bar, &MessageBar::closed);
+        window.show();
+        if (escape)
+            QTest::keyClick(bar, Qt::Key_Escape);
+        else
+            reload->click();
+        QCOMPARE(runs, escape ? 0 : 1);
+        QCOMPARE(closed.size(), 1);
+        QVERIFY(window.findChildren<MessageBar *>().isEmpty());
     }
 };
 
