@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary root, validates the desktop entry and
 # the AppStream data, builds the .deb, has lintian check it (no errors
 # allowed) and runs the program from the unpacked package.

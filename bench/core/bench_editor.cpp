@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SmartColor, tag case conversion, Replace All and the preview's copy on
 // large documents.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window's report on the computer, in the words of this system:
 // the distribution and kernel, the processor, where the program and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Values that many builders write into HTML, and the escapes for the other
 // languages a page carries (style sheets and scripts), so that what a person

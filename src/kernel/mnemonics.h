@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keyboard mnemonics: the letter after '&' in a caption, pressed with Alt.
 // Within one window or menu each caption gets a letter of its own.

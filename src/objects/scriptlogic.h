@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ready-made client-side snippets: an empty SCRIPT block, the premade
 // scripts and the search forms of the public search services.

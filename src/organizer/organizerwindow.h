@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The organizer: a month calendar with one agenda note per day, a phone
 // list and a list of favourite addresses, kept in the settings store

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Showing a page or an address in a web browser: the one chosen in the
 // settings, or the desktop's default browser when none is chosen.

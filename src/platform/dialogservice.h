@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every modal question the program asks goes through this service, so tests
 // can answer them without a person.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting other programs: the external browser and the desktop tools that
 // stand in for the calculator, character map, clipboard viewer and media

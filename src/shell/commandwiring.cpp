@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: the menus built from the menu tree, the keys,
 // and what each menu item, toolbar button and builder row does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of the program: menus, bars, status bar and the document
 // windows. It owns the state the other windows share.

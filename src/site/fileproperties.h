@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Properties window (propform) for a file of the web-site folder: name,
 // size and date (Label4..Label6 in the "File Attributes" frame), a preview

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the site's tool windows that need no widgets: copying a file
 // into the site (file retriever), the pictures of the thumbnail browser and

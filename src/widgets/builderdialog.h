@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every builder window shares. A builder is a child window of the main
 // window (so it stays in front of it) and keeps the main window disabled

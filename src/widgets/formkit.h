@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls the builder and tool windows share, made once. Every control
 // a person types into or chooses from carries its caption as accessible

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pair of up and down arrows without a value of their own: the owner
 // decides what a step means and shows the result elsewhere. Assistive tools

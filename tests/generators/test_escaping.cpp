@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every generator that writes another language into a page or a world keeps
 // typed text inside its string or value: a text with both quotes, a
 // backslash, '<', '&' and a line break goes through each one, and what comes

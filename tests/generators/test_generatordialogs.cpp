@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One walk through each page-generator dialog by its real controls.
 
 #include "generators/effectsdialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The VRML and image map windows driven by their real controls.
 
 #include "generators/imagemapbuilder.h"

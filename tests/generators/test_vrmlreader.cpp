@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worlds the VRML Builder writes, read by real VRML 2.0 readers:
 // tovrmlx3d parses a world and writes it back, view3dscene renders it.
 // Both come with Debian's view3dscene package (scripts/setup installs it).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour numbers, HTML colour values and the colour names.
 
 #include "kernel/colour.h"

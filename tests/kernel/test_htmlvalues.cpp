@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values builders write into HTML: attribute values that stay one
 // value, the fields that take numbers, style sheet values, and the
 // mnemonics every window's captions get.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every builder and tool window in the registry shares: its menu
 // items and palette tabs are where its row puts them and open it, it holds
 // the main window while shown, centres itself, names every control (combos

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file, import and tool commands as the main window runs them.
 
 #include "editor/htmleditor.h"

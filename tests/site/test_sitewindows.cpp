@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The site's tool windows driven through their controls: file retriever,
 // thumbnail browser, properties and multi-file replace.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the tags of an HTML fragment the way a browser's tokenizer does:
 // names, attributes and their values (quoted, single-quoted or bare), text

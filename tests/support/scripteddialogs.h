@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the program's questions from a script, and records them. A
 // question nobody scripted is answered with Cancel (or an empty name) and
