@@ -324,7 +324,7 @@ QString jsString(const QString &text)
         case '<':
         case '>':
         case '&':
-            out += QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+            out += QStringLiteral("\\x%1").arg(QString::number(ch.unicode(), 16).toUpper());
             break;
         case 0x2028:
         case 0x2029:
