@@ -81,7 +81,7 @@ private slots:
         empty.behavior.clear();
         empty.direction.clear();
         QTest::newRow("empty behavior and direction stay")
-            << empty << marqueeFrame("<MARQUEE  BEHAVIOR= DIRECTION=></MARQUEE>");
+            << empty << marqueeFrame("<MARQUEE  BEHAVIOR=\"\" DIRECTION=\"\"></MARQUEE>");
     }
     void buildMarquee()
     {

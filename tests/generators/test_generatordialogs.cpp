@@ -163,7 +163,7 @@ private slots:
         FIND(QCheckBox, backgroundBox, d, "Check2");
         FIND(QComboBox, left, d, "Combo2");
         FIND(QComboBox, leftUnit, d, "Combo3");
-        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Font Properties"));
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("&Font Properties"));
         QCOMPARE(left->count(), 50);
         QCOMPARE(leftUnit->currentText(), QStringLiteral("(px) pixels"));
 
