@@ -17,11 +17,11 @@ FloatingFrame::FloatingFrame(BuilderHost &host)
       m_name(formkit::lineEdit("Text1")), m_source(formkit::lineEdit("Text2")),
       m_height(formkit::lineEdit("Text3")), m_width(formkit::lineEdit("Text4")),
       m_marginHeight(formkit::lineEdit("Text5")), m_marginWidth(formkit::lineEdit("Text6")),
-      m_frameBorder(formkit::checkBox("Check1", QStringLiteral("Frame Border"))),
-      m_scrollBars(formkit::checkBox("Check2", QStringLiteral("Scroll Bars")))
+      m_frameBorder(formkit::checkBox("Check1", tr("Frame Border"))),
+      m_scrollBars(formkit::checkBox("Check2", tr("Scroll Bars")))
 {
     setObjectName(QStringLiteral("Form20"));
-    setWindowTitle(QStringLiteral("Floating Frame"));
+    setWindowTitle(tr("Floating Frame"));
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);

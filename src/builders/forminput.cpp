@@ -93,7 +93,7 @@ FormInput::FormInput(BuilderHost &host)
     : BuilderDialog(host), m_kinds(new QButtonGroup(this)), m_pages(new QStackedWidget)
 {
     setObjectName(QStringLiteral("Form23"));
-    setWindowTitle(QStringLiteral("Form Input"));
+    setWindowTitle(tr("Form Input"));
 
     auto *kindBox = new QGroupBox;
     auto *kindColumn = new QVBoxLayout(kindBox);
@@ -157,7 +157,7 @@ QWidget *FormInput::buildPage(InputKind k, int &nextText)
         bindings << Binding{control, field.member};
     }
     if (k == InputKind::Checkbox) {
-        m_checked = formkit::checkBox("Check1", QStringLiteral("Checked"));
+        m_checked = formkit::checkBox("Check1", tr("Checked"));
         form->addRow(QString(), m_checked);
     }
     m_bindings << bindings;
