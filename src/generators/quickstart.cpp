@@ -40,7 +40,7 @@ const RowInfo Rows[] = {
 QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral(" QuickStart"));
+    setWindowTitle(tr(" QuickStart"));
     const PageOptions defaults;
 
     m_documentType = formkit::editableCombo("Combo7", documentTypes(), defaults.documentType);
@@ -59,24 +59,24 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
         grid->addWidget(field, r, 1, 1, span);
         ++r;
     };
-    addRow(QStringLiteral("Document Type"), m_documentType, m_documentType);
-    addRow(QStringLiteral("Title"), m_title, m_title);
-    addRow(QStringLiteral("Left Margin (In Pixels)"), m_leftMargin, m_leftMargin);
-    addRow(QStringLiteral("Top Margin (In Pixels)"), m_topMargin, m_topMargin);
+    addRow(tr("Document Type"), m_documentType, m_documentType);
+    addRow(tr("Title"), m_title, m_title);
+    addRow(tr("Left Margin (In Pixels)"), m_leftMargin, m_leftMargin);
+    addRow(tr("Top Margin (In Pixels)"), m_topMargin, m_topMargin);
 
     for (int i = 0; i < RowCount; ++i) {
         const RowInfo &row = Rows[i];
-        auto *field = new ColourField(QLatin1String(row.caption), {row.combo, nullptr, row.button,
-                                                                   QStringLiteral("Set Color")});
+        auto *field = new ColourField(QLatin1String(row.caption),
+                                      {row.combo, nullptr, row.button, tr("Set Color")});
         field->setDialog(host.dialogs(), &m_lastColour);
         m_colours[std::size_t(i)] = field;
-        formkit::setCaption(field->button(), QStringLiteral("Set ") + QLatin1String(row.caption));
+        formkit::setCaption(field->button(), tr("Set ") + QLatin1String(row.caption));
         QWidget *preview = nullptr;
         if (i == Background) {
             m_backgroundBox = new ColourField(QLatin1String(row.caption), {nullptr, row.sample});
             preview = m_backgroundBox;
         } else {
-            auto *sample = new QLabel(QStringLiteral("Aa Bb Cc"));
+            auto *sample = new QLabel(tr("Aa Bb Cc"));
             sample->setObjectName(QLatin1String(row.sample));
             QFont font = sample->font();
             font.setBold(true);
@@ -97,11 +97,10 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
                 [this, i](qint64 colour) { showPreview(i, colour); });
     }
 
-    m_image = new FileField("Text4", "Command7", QStringLiteral("Find"),
-                            QStringLiteral("All Files (*.*)|*.*"), host);
-    formkit::setCaption(m_image->button(), QStringLiteral("Find Background Image"));
-    addRow(QStringLiteral("Background Image"), m_image, m_image->edit());
-    m_watermark = formkit::checkBox("Check1", QStringLiteral("Watermark"));
+    m_image = new FileField("Text4", "Command7", tr("Find"), tr("All Files (*.*)|*.*"), host);
+    formkit::setCaption(m_image->button(), tr("Find Background Image"));
+    addRow(tr("Background Image"), m_image, m_image->edit());
+    m_watermark = formkit::checkBox("Check1", tr("Watermark"));
     m_watermark->setEnabled(false);
     grid->addWidget(m_watermark, r++, 1);
     connect(m_image->edit(), &QLineEdit::textChanged, this, &QuickStartDialog::imageChanged);
