@@ -13,10 +13,10 @@ using namespace scripts;
 PremadeScriptsDialog::PremadeScriptsDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form28"));
-    setWindowTitle(QStringLiteral("Premade Scripts"));
+    setWindowTitle(tr("Premade Scripts"));
 
-    auto *vbGroup = new QGroupBox(QStringLiteral("VBScript"));
-    auto *jsGroup = new QGroupBox(QStringLiteral("JavaScript"));
+    auto *vbGroup = new QGroupBox(tr("VBScript"));
+    auto *jsGroup = new QGroupBox(tr("JavaScript"));
     auto *vbColumn = new QVBoxLayout(vbGroup);
     auto *jsColumn = new QVBoxLayout(jsGroup);
     // One choice across both groups.
