@@ -62,7 +62,7 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     connect(m_editor, &HtmlEditor::textChanging, this, &DocumentWindow::onTextChanging);
     connect(m_editor, &QsciScintilla::cursorPositionChanged, this, &DocumentWindow::onCaretMoved);
     connect(m_editor, &HtmlEditor::mouseMoved, this,
-            [this] { emit hintRequested(QStringLiteral("Edit Your HTML Document")); });
+            [this] { emit hintRequested(tr("Edit Your HTML Document")); });
     connect(m_editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { emit popupRequested(m_editor->mapToGlobal(pos)); });
     resize(640, 420);
@@ -126,13 +126,13 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
     if (textfile::firstUnrepresentable(text, encoding) >= 0) {
         const auto answer = m_dialogs.message(
             this,
-            QStringLiteral("This document holds characters that %1 cannot represent.\n"
-                           "Save it as UTF-8 instead?")
+            tr("This document holds characters that %1 cannot represent.\n"
+               "Save it as UTF-8 instead?")
                 .arg(textfile::encodingName(encoding)),
-            QStringLiteral("Save"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
+            tr("Save"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
         if (answer != DialogService::Answer::Yes) {
             if (error)
-                *error = QStringLiteral("The document was not saved.");
+                *error = tr("The document was not saved.");
             return false;
         }
         // A file that began with a byte-order mark keeps one.
@@ -147,7 +147,7 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
 
 QString DocumentWindow::cannotSaveMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot Save File\n%1: %2").arg(path, reason);
+    return tr("Cannot Save File\n%1: %2").arg(path, reason);
 }
 
 QString DocumentWindow::previewPath() const
@@ -276,9 +276,9 @@ void DocumentWindow::placeCaretAt(qsizetype start)
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_saved) {
-        const auto answer = m_dialogs.message(
-            this, QStringLiteral("Do you want to save your document"),
-            QStringLiteral("You have not saved your file"), DialogService::Buttons::YesNoCancel);
+        const auto answer = m_dialogs.message(this, tr("Do you want to save your document"),
+                                              tr("You have not saved your file"),
+                                              DialogService::Buttons::YesNoCancel);
         if (answer == DialogService::Answer::Cancel) {
             event->ignore();
             m_state.closeCancelled = true;
@@ -289,7 +289,7 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
             // for a name.
             QString path = caption();
             if (path.startsWith(QLatin1String("New"))) {
-                path = m_dialogs.saveFileName(this, QStringLiteral("Save As"), m_state.siteFilePath,
+                path = m_dialogs.saveFileName(this, tr("Save As"), m_state.siteFilePath,
                                               QStringLiteral("HTML Files (*.htm)|*.htm"));
             }
             // Keeping the window open when no file was written: closing it

@@ -8,6 +8,7 @@
 #include "platform/launcher.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace helpcommands {
@@ -23,7 +24,8 @@ DocumentWindow *previewWindow(Workbench &workbench)
         if (DocumentWindow *window = workbench.newDocument()) {
             AppState &state = workbench.state();
             ++state.newDocumentNumber;
-            window->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
+            window->setCaption(
+                QCoreApplication::translate("helpcommands", "New %1").arg(state.newDocumentNumber));
         }
     }
     return workbench.activeDocumentWindow();
@@ -34,8 +36,9 @@ QString browser(Workbench &workbench)
 {
     const QString path = workbench.state().browser;
     if (path.isEmpty() || path == QLatin1String("None")) {
-        workbench.dialogs().message(workbench.mainWidget(),
-                                    QStringLiteral("You Need To Pick A Browser!"));
+        workbench.dialogs().message(
+            workbench.mainWidget(),
+            QCoreApplication::translate("helpcommands", "You Need To Pick A Browser!"));
         return QString();
     }
     return path;
@@ -45,14 +48,17 @@ void cannotWrite(Workbench &workbench, const QString &path, const QString &error
 {
     workbench.dialogs().message(
         workbench.mainWidget(),
-        QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+        QCoreApplication::translate("helpcommands", "The preview file %1 cannot be written.\n%2")
+            .arg(path, error));
 }
 
 void startBrowser(Workbench &workbench, const QString &program, const QString &page)
 {
     if (!launcher::start(program, {page})) {
-        workbench.dialogs().message(workbench.mainWidget(),
-                                    QStringLiteral("Unable to start browser") + u'\n' + program);
+        workbench.dialogs().message(
+            workbench.mainWidget(),
+            QCoreApplication::translate("helpcommands", "Unable to start browser") + u'\n' +
+                program);
     }
 }
 

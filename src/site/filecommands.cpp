@@ -7,6 +7,8 @@
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 
+#include <QCoreApplication>
+
 namespace filecommands {
 
 namespace {
@@ -39,14 +41,15 @@ void newDocument(Workbench &workbench)
         return;
     AppState &state = workbench.state();
     ++state.newDocumentNumber;
-    doc->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
+    doc->setCaption(
+        QCoreApplication::translate("filecommands", "New %1").arg(state.newDocumentNumber));
 }
 
 void open(Workbench &workbench)
 {
     const QString path = workbench.dialogs().openFileName(
-        workbench.mainWidget(), QStringLiteral("Open"), workbench.state().siteFilePath,
-        QLatin1String(kOpenFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Open"),
+        workbench.state().siteFilePath, QLatin1String(kOpenFilter));
     if (path.isEmpty())
         return;
     workbench.openFile(path);
@@ -57,8 +60,8 @@ bool save(Workbench &workbench, DocumentWindow &doc)
     if (!doc.caption().startsWith(QLatin1String("New")))
         return saveTo(workbench, doc, doc.caption(), true);
     const QString path = workbench.dialogs().saveFileName(
-        workbench.mainWidget(), QStringLiteral("Save"), workbench.state().siteFilePath,
-        QLatin1String(kSaveFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Save"),
+        workbench.state().siteFilePath, QLatin1String(kSaveFilter));
     if (path.isEmpty())
         return false;
     // A failed save must not pass as done: the user is told.
@@ -68,8 +71,8 @@ bool save(Workbench &workbench, DocumentWindow &doc)
 bool saveAs(Workbench &workbench, DocumentWindow &doc)
 {
     const QString path = workbench.dialogs().saveFileName(
-        workbench.mainWidget(), QStringLiteral("Save As"), workbench.state().siteFilePath,
-        QLatin1String(kSaveFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Save As"),
+        workbench.state().siteFilePath, QLatin1String(kSaveFilter));
     if (path.isEmpty())
         return false;
     return saveTo(workbench, doc, path, true);
@@ -80,23 +83,27 @@ void externalPreview(Workbench &workbench, DocumentWindow &doc)
     DialogService &dialogs = workbench.dialogs();
     const QString browser = workbench.state().browser;
     if (browser.isEmpty() || browser == QLatin1String("None")) {
-        dialogs.message(workbench.mainWidget(), QStringLiteral("You Need To Pick A Browser!"));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands", "You Need To Pick A Browser!"));
         return;
     }
     if (doc.editor()->characterLength() == 0) {
-        dialogs.message(workbench.mainWidget(), QStringLiteral("There is nothing to show!"));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands", "There is nothing to show!"));
         return;
     }
     const QString path = doc.previewPath();
     QString error;
     if (!doc.writePreviewFile(&error)) {
-        dialogs.message(
-            workbench.mainWidget(),
-            QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands",
+                                                    "The preview file %1 cannot be written.\n%2")
+                            .arg(path, error));
         return;
     }
     if (!launcher::start(browser, {path}))
-        dialogs.message(workbench.mainWidget(), QStringLiteral("Unable to start browser"));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands", "Unable to start browser"));
 }
 
 } // namespace filecommands

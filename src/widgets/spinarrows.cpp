@@ -38,8 +38,8 @@ SpinArrows::SpinArrows(QWidget *parent)
 void SpinArrows::setCaption(const QString &caption)
 {
     setAccessibleName(caption);
-    m_up->setAccessibleName(caption + QStringLiteral(" up"));
-    m_down->setAccessibleName(caption + QStringLiteral(" down"));
+    m_up->setAccessibleName(caption + tr(" up"));
+    m_down->setAccessibleName(caption + tr(" down"));
 }
 
 void SpinArrows::keyPressEvent(QKeyEvent *event)
