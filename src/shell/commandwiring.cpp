@@ -20,6 +20,7 @@
 #include "site/sitepane.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -67,7 +68,7 @@ void MainWindow::buildMenus()
                 continue;
             }
             const QString name = QLatin1String(e.name);
-            const QString caption = QString::fromUtf8(e.caption);
+            const QString caption = QCoreApplication::translate("menutree", e.caption);
             const bool isMenu =
                 e.depth == 0 || (i + 1 < entries.size() && entries[i + 1].depth > e.depth);
             if (!isMenu) {
@@ -139,16 +140,16 @@ void MainWindow::addShortcuts()
         m_actions.insert(a->objectName(), a);
         m_windowCommands << a;
     };
-    windowCommand("mnuCloseWindowItem", QStringLiteral("Cl&ose"),
+    windowCommand("mnuCloseWindowItem", tr("Cl&ose"),
                   {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)},
                   [this] {
                       if (QMdiSubWindow *sub = m_documentArea->activeSubWindow())
                           sub->close();
                   });
-    windowCommand("mnuNextWindowItem", QStringLiteral("Ne&xt Window"),
+    windowCommand("mnuNextWindowItem", tr("Ne&xt Window"),
                   {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)},
                   [this] { m_documentArea->activateNextSubWindow(); });
-    windowCommand("mnuPreviousWindowItem", QStringLiteral("Pre&vious Window"),
+    windowCommand("mnuPreviousWindowItem", tr("Pre&vious Window"),
                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
                   [this] { m_documentArea->activatePreviousSubWindow(); });
@@ -156,11 +157,10 @@ void MainWindow::addShortcuts()
     // Pane cycling sits in the View menu.
     QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
     view->addSeparator();
-    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), QStringLiteral("Next &Pane"));
+    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), tr("Next &Pane"));
     next->setShortcut(QKeySequence(Qt::Key_F6));
     connect(next, &QAction::triggered, this, [this] { focusNextPane(true); });
-    QAction *previous =
-        addItem(view, QStringLiteral("mnuPreviousPaneItem"), QStringLiteral("Previous Pa&ne"));
+    QAction *previous = addItem(view, QStringLiteral("mnuPreviousPaneItem"), tr("Previous Pa&ne"));
     previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     connect(previous, &QAction::triggered, this, [this] { focusNextPane(false); });
 }
@@ -187,7 +187,7 @@ void MainWindow::connectEditCommands()
         onEditor(prefix + QStringLiteral("CopyItem"),
                  [](HtmlEditor &e) { QGuiApplication::clipboard()->setText(e.selText()); });
         onEditor(prefix + QStringLiteral("PasteItem"), [this](HtmlEditor &e) {
-            setHint(QStringLiteral("Color coding"));
+            setHint(tr("Color coding"));
             insertion::paste(e, m_state, QGuiApplication::clipboard()->text());
             setHint(QString());
         });
@@ -197,11 +197,16 @@ void MainWindow::connectEditCommands()
     onEditor(QStringLiteral("mnuSelectAllItem"),
              [](HtmlEditor &e) { e.select(0, e.characterLength()); });
 
-    // Tag commands: menu items are matched to the command table by caption.
+    // Tag commands: menu items are matched to the command table by caption,
+    // as shown in the user's language.
     for (const tagcommands::TagCommand &command : tagcommands::tagCommands()) {
+        const QString menuCaption =
+            QCoreApplication::translate("menutree", command.menuCaption.toUtf8().constData());
+        const QString popupCaption =
+            QCoreApplication::translate("menutree", command.popupCaption.toUtf8().constData());
         for (QAction *a : m_actions) {
             const bool inPopup = a->parent() == m_popMenu;
-            const QString &caption = inPopup ? command.popupCaption : command.menuCaption;
+            const QString &caption = inPopup ? popupCaption : menuCaption;
             if (caption.isEmpty() || a->text() != caption || a->menu())
                 continue;
             markBuilt(a->objectName());
@@ -338,7 +343,6 @@ void MainWindow::launchTool(int tool)
 {
     const QString program = launcher::findTool(launcher::Tool(tool));
     if (program.isEmpty() || !launcher::start(program)) {
-        m_dialogs.message(
-            this, QStringLiteral("This Windows Application is not installed on your computer"));
+        m_dialogs.message(this, tr("This Windows Application is not installed on your computer"));
     }
 }

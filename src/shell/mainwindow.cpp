@@ -61,13 +61,19 @@ struct ToolbarButton
     const char *hint;
 };
 constexpr ToolbarButton kToolbar[] = {
-    {"New", "Creates a new HTML document"},
-    {"Open", "Opens an existing HTML or TXT file"},
-    {"Save", "Saves the HTML file"},
-    {"Save As", "Saves the HTML file"},
-    {"Print", "Prints the HTML document"},
-    {"External Preview", "Previews the HTML document in external browser"},
-    {"Find Files", ""},
+    {QT_TRANSLATE_NOOP("MainWindow", "New"),
+     QT_TRANSLATE_NOOP("MainWindow", "Creates a new HTML document")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Open"),
+     QT_TRANSLATE_NOOP("MainWindow", "Opens an existing HTML or TXT file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Save"),
+     QT_TRANSLATE_NOOP("MainWindow", "Saves the HTML file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Save As"),
+     QT_TRANSLATE_NOOP("MainWindow", "Saves the HTML file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Print"),
+     QT_TRANSLATE_NOOP("MainWindow", "Prints the HTML document")},
+    {QT_TRANSLATE_NOOP("MainWindow", "External Preview"),
+     QT_TRANSLATE_NOOP("MainWindow", "Previews the HTML document in external browser")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Find Files"), ""},
 };
 
 } // namespace
@@ -78,7 +84,7 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
 {
     m_state.previewWindows = previewWindows;
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QStringLiteral("Lorimel 3.0"));
+    setWindowTitle(tr("Lorimel 3.0"));
     m_documentArea = new DocumentArea(this);
     setCentralWidget(m_documentArea);
     m_documentArea->viewport()->installEventFilter(this);
@@ -165,15 +171,15 @@ void MainWindow::focusNextPane(bool forward)
 void MainWindow::buildBars()
 {
     // Main toolbar.
-    QToolBar *main = addToolBar(QStringLiteral("Main Toolbar"));
+    QToolBar *main = addToolBar(tr("Main Toolbar"));
     main->setObjectName(QStringLiteral("Picture1"));
     main->setMovable(false);
     main->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (int i = 0; i < int(std::size(kToolbar)); ++i) {
         auto *button = new QToolButton(main);
         button->setObjectName(QStringLiteral("Command44_%1").arg(i));
-        button->setText(QLatin1String(kToolbar[i].caption));
-        button->setProperty("hint", QLatin1String(kToolbar[i].hint));
+        button->setText(tr(kToolbar[i].caption));
+        button->setProperty("hint", *kToolbar[i].hint ? tr(kToolbar[i].hint) : QString());
         button->setEnabled(false); // the file commands come with the site tools
         button->installEventFilter(this);
         button->setMouseTracking(true);
@@ -183,9 +189,9 @@ void MainWindow::buildBars()
     main->addSeparator();
     m_smartColorButton = new QToolButton(main);
     m_smartColorButton->setObjectName(QStringLiteral("Command96"));
-    m_smartColorButton->setText(QStringLiteral("Smartcolor"));
-    m_smartColorButton->setToolTip(QStringLiteral("Color-Codes  HTML Syntax"));
-    m_smartColorButton->setProperty("hint", QStringLiteral("Color codes the HTML code"));
+    m_smartColorButton->setText(tr("Smartcolor"));
+    m_smartColorButton->setToolTip(tr("Color-Codes  HTML Syntax"));
+    m_smartColorButton->setProperty("hint", tr("Color codes the HTML code"));
     m_smartColorButton->setEnabled(false);
     m_smartColorButton->installEventFilter(this);
     m_smartColorButton->setMouseTracking(true);
@@ -194,8 +200,8 @@ void MainWindow::buildBars()
     // The organizer needs no document: its button is always on.
     auto *organizerButton = new QToolButton(main);
     organizerButton->setObjectName(QStringLiteral("Command1"));
-    organizerButton->setText(QStringLiteral("Ostrel PIM"));
-    organizerButton->setToolTip(QStringLiteral("Calendar, phone numbers and favourite addresses"));
+    organizerButton->setText(tr("Ostrel PIM"));
+    organizerButton->setToolTip(tr("Calendar, phone numbers and favourite addresses"));
     connect(organizerButton, &QToolButton::clicked, this,
             [this] { openBuilder(QLatin1String(builderid::Organizer)); });
     main->addWidget(organizerButton);
@@ -205,13 +211,13 @@ void MainWindow::buildBars()
 
     // Custom bar, below the toolbar.
     addToolBarBreak();
-    QToolBar *custom = addToolBar(QStringLiteral("Custom Bar"));
+    QToolBar *custom = addToolBar(tr("Custom Bar"));
     custom->setObjectName(QStringLiteral("Picture15"));
     custom->setMovable(false);
     for (int i = 0; i < 7; ++i) {
         auto *button = new QToolButton(custom);
         button->setObjectName(QStringLiteral("Command84_%1").arg(i));
-        button->setText(i < 6 ? m_state.customCaptions[i] : QStringLiteral("Customize"));
+        button->setText(i < 6 ? m_state.customCaptions[i] : tr("Customize"));
         if (i < 6) {
             connect(button, &QToolButton::clicked, this,
                     [this, i] { sidebar::pressCustomButton(*this, i); });
@@ -244,14 +250,12 @@ void MainWindow::buildBars()
         addDockWidget(area, dock);
         return dock;
     };
-    QDockWidget *side =
-        makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"), Qt::TopDockWidgetArea);
+    QDockWidget *side = makeDock(QStringLiteral("Picture5"), tr("Side Bar"), Qt::TopDockWidgetArea);
     m_sideBar = new SideBar(*this, registry::toolStrips(), side);
     side->setWidget(m_sideBar);
     m_sideBar->installEventFilter(this);
     m_sideBar->setMouseTracking(true);
-    makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"),
-             Qt::LeftDockWidgetArea);
+    makeDock(QStringLiteral("Picture11"), tr("Website Manager"), Qt::LeftDockWidgetArea);
 
     for (const BarInfo &b : kBars) {
         QAction *item = action(QLatin1String(b.menuItem));
@@ -276,12 +280,13 @@ void MainWindow::buildStatusBar()
         m_panels[i]->setMinimumWidth(80);
         status->addWidget(m_panels[i], i == 3 ? 1 : 0);
     }
-    m_panels[0]->setText(QStringLiteral("File Size"));
-    m_panels[2]->setText(QStringLiteral("Message"));
+    m_panels[0]->setText(tr("File Size"));
+    m_panels[2]->setText(tr("Message"));
     // Named for what they hold, not for the text they show now.
-    const char *purposes[4] = {"File Size", "Characters", "Message", "Hint"};
+    const char *purposes[4] = {QT_TR_NOOP("File Size"), QT_TR_NOOP("Characters"),
+                               QT_TR_NOOP("Message"), QT_TR_NOOP("Hint")};
     for (int i = 0; i < 4; ++i)
-        m_panels[i]->setAccessibleName(QLatin1String(purposes[i]));
+        m_panels[i]->setAccessibleName(tr(purposes[i]));
 }
 
 void MainWindow::setHint(const QString &text)
@@ -351,14 +356,14 @@ void MainWindow::storeBars()
         settings::write(m_settings, settings::SiteSplitter,
                         QString::fromLatin1(splitter->saveState().toBase64()));
     if (!m_settings.sync()) {
-        m_dialogs.message(this, m_settings.lastError(), QStringLiteral("Settings"),
-                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        m_dialogs.message(this, m_settings.lastError(), tr("Settings"), DialogService::Buttons::Ok,
+                          DialogService::Icon::Warning);
     }
 }
 
 void MainWindow::load(const QStringList &fontList, const QString &commandLineFile)
 {
-    setHint(QStringLiteral("Getting Data From Computer"));
+    setHint(tr("Getting Data From Computer"));
     m_state.fontList = fontList;
     // The first run fills the screen; later ones come back as they were.
     const QByteArray geometry =
@@ -413,7 +418,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     DocumentWindow *first = createDocument();
     m_state.newDocumentNumber = 1;
-    first->setCaption(QStringLiteral("New 1"));
+    first->setCaption(tr("New 1"));
     if (!m_state.previewWindows) {
         action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
         m_toolbarButtons[6]->setEnabled(false);
@@ -524,7 +529,7 @@ void MainWindow::showTips(bool fromStartup)
 DocumentWindow *MainWindow::newDocument()
 {
     DocumentWindow *doc = createDocument();
-    doc->setCaption(QStringLiteral("New"));
+    doc->setCaption(tr("New"));
     return doc;
 }
 
@@ -544,7 +549,7 @@ bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *err
                            "Open it anyway?")
                 .arg(path)
                 .arg(size / (1024 * 1024)),
-            QStringLiteral("Open"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
+            tr("Open"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
         if (answer != DialogService::Answer::Yes) {
             if (error)
                 error->clear(); // the user's choice: nothing to report
@@ -580,9 +585,8 @@ bool MainWindow::openFile(const QString &path)
 
 void MainWindow::reportCannotOpen(const QString &path, const QString &error)
 {
-    m_dialogs.message(this, QStringLiteral("Cannot open %1\n%2").arg(path, error),
-                      QStringLiteral("Open"), DialogService::Buttons::Ok,
-                      DialogService::Icon::Warning);
+    m_dialogs.message(this, tr("Cannot open %1\n%2").arg(path, error), tr("Open"),
+                      DialogService::Buttons::Ok, DialogService::Icon::Warning);
 }
 
 HtmlEditor *MainWindow::activeEditor()
@@ -597,7 +601,7 @@ void MainWindow::insertFragment(const QString &fragment)
     HtmlEditor *editor = activeEditor();
     if (!editor)
         return;
-    setHint(QStringLiteral("Color coding"));
+    setHint(tr("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     insertion::insertFragment(*editor, m_state, fragment);
     QApplication::restoreOverrideCursor();
@@ -617,7 +621,7 @@ void MainWindow::smartcolor()
     HtmlEditor *editor = activeEditor();
     if (!editor || m_state.colouringOff)
         return;
-    setHint(QStringLiteral("Color coding"));
+    setHint(tr("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     insertion::smartcolor(*editor, m_state);
     QApplication::restoreOverrideCursor();
@@ -691,15 +695,13 @@ void MainWindow::printActive()
     QApplication::restoreOverrideCursor();
     if (!ok) {
         m_dialogs.message(this,
-                          QStringLiteral("The document could not be printed.") +
+                          tr("The document could not be printed.") +
                               (error.isEmpty() ? QString() : u'\n' + error),
-                          QStringLiteral("Print"), DialogService::Buttons::Ok,
-                          DialogService::Icon::Warning);
+                          tr("Print"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
     } else if (pdf) {
-        m_dialogs.message(this,
-                          QStringLiteral("No printer is installed. The document was printed to %1")
-                              .arg(pdf->path()),
-                          QStringLiteral("Print"));
+        m_dialogs.message(
+            this, tr("No printer is installed. The document was printed to %1").arg(pdf->path()),
+            tr("Print"));
     }
 }
 
