@@ -62,6 +62,22 @@
         <source>VSpace</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Filename of Applet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL Directory of Applet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name Used In HTML Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alternate Text</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BackgroundSoundsBuilder</name>
@@ -243,6 +259,18 @@ Save it as UTF-8 instead?</source>
         <source>&amp;OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>File Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Created:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileRetriever</name>
@@ -332,6 +360,34 @@ Save it as UTF-8 instead?</source>
         <source>Floating Frame</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Alignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height (In Pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width (in Pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin Height (In Pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin Width (In Pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FontWizard</name>
@@ -383,6 +439,86 @@ Save it as UTF-8 instead?</source>
     </message>
     <message>
         <source>Checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Checkbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width (in Characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximun Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Displayed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width (In Characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Textbo&amp;x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height (In Characters)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -543,6 +679,18 @@ Save it as UTF-8 instead?</source>
     <message>
         <source>Needed For: Alpha Filter - Opacity
 Blur Filter - Pixel Displacement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HSPACE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VSPACE</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -781,6 +929,10 @@ Blur Filter - Pixel Displacement</source>
     </message>
     <message>
         <source>E-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1240,6 +1392,26 @@ Blur Filter - Pixel Displacement</source>
         <source>&amp;Height</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>OBJECT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INSERT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Include CodeBase=</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OrganizerWindow</name>
@@ -1339,6 +1511,38 @@ Blur Filter - Pixel Displacement</source>
 Close it anyway and lose the changes?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove URL</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ParagraphBuilder</name>
@@ -1419,6 +1623,22 @@ Close it anyway and lose the changes?</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ParametersDialog</name>
@@ -1455,6 +1675,58 @@ Close it anyway and lose the changes?</source>
     </message>
     <message>
         <source>JavaScript</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Date Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Weekday Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Time Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random Background Color Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linkbox Form &amp;&amp; Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good Morning, Afternoon, or Evening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random Text Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browser Name Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Last Modified&quot; Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Platform Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Resolution Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Color-Depth Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CPU Type Script</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1606,6 +1878,30 @@ Close it anyway and lose the changes?</source>
         <source>Watermark</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visited Link Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Link Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hover Link Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuickStartStyleDialog</name>
@@ -1691,6 +1987,18 @@ Close it anyway and lose the changes?</source>
     </message>
     <message>
         <source>Set </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visited Link Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hover Link Color</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2379,6 +2687,37 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
         <source>Cannot save file!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>effectslogic</name>
+    <message>
+        <source>All Textboxes must be filled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All textboxes must be filled with a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smallest Font and Largest Font must be whole numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps must be a whole number other than 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps cannot be more than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red, Green and Blue cannot be below 0</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>filecommands</name>
@@ -2424,6 +2763,21 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>framebuilderlogic</name>
+    <message>
+        <source>Height:  In Pixels Or Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width:  In Pixels or Percents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width:  In Pixels Or Percents</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2547,9 +2901,71 @@ What could be read was imported.</source>
     </message>
 </context>
 <context>
+    <name>importconvert</name>
+    <message>
+        <source>This looks like a binary file, not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a rich-text file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>importer</name>
     <message>
         <source>Only text files (.txt) and rich-text files (.rtf) can be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>listbuilder</name>
+    <message>
+        <source>Large Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large Roman Numerals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small Roman Numerals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regular Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Definition List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ordered List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UnOrdered List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Itemized List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using Selected Colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Colors Set</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3043,6 +3459,13 @@ What could be read was imported.</source>
     </message>
 </context>
 <context>
+    <name>objecttaglogic</name>
+    <message>
+        <source>No controls registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>organizer</name>
     <message>
         <source>gives the number of %1 as &quot;%2&quot;</source>
@@ -3066,6 +3489,82 @@ What could be read was imported.</source>
     </message>
     <message>
         <source>favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3437,6 +3936,13 @@ What could be read was imported.</source>
     </message>
 </context>
 <context>
+    <name>paragraphbuilderlogic</name>
+    <message>
+        <source>Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>safefile</name>
     <message>
         <source>This is a folder, not a file.</source>
@@ -3464,6 +3970,143 @@ What could be read was imported.</source>
     <message>
         <source>The website directory already holds a file named %1.
 Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Copied!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Copy File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Document Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not A Web Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Windows Application is not installed on your computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sysreport</name>
+    <message>
+        <source>Processor Type:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Directory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Directory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Physical Memory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Physical Memory Available: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Virtual Memory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virtual Memory Available: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows has been running for: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>textfile</name>
+    <message>
+        <source>This is not a regular file (a device, a pipe or a socket).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read without waiting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This looks like a binary file, not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file changed while it was being read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tips</name>
+    <message>
+        <source>The Table Builder supports WYSIWYG cell sizing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several pre-made VBScripts are available to help enhance your website.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML generated graphics are available through &quot;Special Effects&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can use the Image Map Editor to create context sensitive images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lorimel 3.0 supports both header and inline Style Sheets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lorimel 3.0 can convert both text files and table files to HTML.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lorimel 3.0 supports ActiveX controls and Java Applets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Frame Builder supports 6 layouts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VRML Site maps can be generated with the VRML Builder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microsoft Visual Filters are supported through the Image tool.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet Explorer 4.0 or higher is used as the main preview window.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -25,16 +25,16 @@ FloatingFrame::FloatingFrame(BuilderHost &host)
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    auto row = [form](const char *caption, QWidget *control) {
-        form->addRow(formkit::captionLabel(QLatin1String(caption), control), control);
+    auto row = [form](const QString &caption, QWidget *control) {
+        form->addRow(formkit::captionLabel(caption, control), control);
     };
-    row("Alignment", m_alignment);
-    row("Name", m_name);
-    row("HTML File", m_source);
-    row("Height (In Pixels)", m_height);
-    row("Width (in Pixels)", m_width);
-    row("Margin Height (In Pixels)", m_marginHeight);
-    row("Margin Width (In Pixels)", m_marginWidth);
+    row(tr("Alignment"), m_alignment);
+    row(tr("Name"), m_name);
+    row(tr("HTML File"), m_source);
+    row(tr("Height (In Pixels)"), m_height);
+    row(tr("Width (in Pixels)"), m_width);
+    row(tr("Margin Height (In Pixels)"), m_marginHeight);
+    row(tr("Margin Width (In Pixels)"), m_marginWidth);
     auto *checks = new QHBoxLayout;
     checks->addWidget(m_frameBorder);
     checks->addWidget(m_scrollBars);

@@ -74,15 +74,15 @@ QWidget *GraphicsBuilder::buildImagePage()
     auto *grid = new QGridLayout(page);
     grid->addWidget(captionLabel(tr("Media Type"), m_mediaType), 0, 0);
     grid->addWidget(m_mediaType, 0, 1);
-    grid->addWidget(captionLabel(QStringLiteral("URL"), m_url->edit()), 1, 0);
+    grid->addWidget(captionLabel(tr("URL"), m_url->edit()), 1, 0);
     grid->addWidget(m_url, 1, 1, 1, 3);
     grid->addWidget(captionLabel(tr("Height"), m_height), 2, 0);
     grid->addWidget(m_height, 2, 1);
     grid->addWidget(captionLabel(tr("Width"), m_width), 2, 2);
     grid->addWidget(m_width, 2, 3);
-    grid->addWidget(captionLabel(QStringLiteral("HSPACE"), m_hspace), 3, 0);
+    grid->addWidget(captionLabel(tr("HSPACE"), m_hspace), 3, 0);
     grid->addWidget(m_hspace, 3, 1);
-    grid->addWidget(captionLabel(QStringLiteral("VSPACE"), m_vspace), 3, 2);
+    grid->addWidget(captionLabel(tr("VSPACE"), m_vspace), 3, 2);
     grid->addWidget(m_vspace, 3, 3);
     grid->addWidget(captionLabel(tr("Border"), m_border), 4, 0);
     grid->addWidget(m_border, 4, 1);

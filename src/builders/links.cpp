@@ -58,7 +58,7 @@ QWidget *Links::buildLinkPage()
     m_target = formkit::editableCombo("Combo1", formbuilders::targetItems());
     m_toolTip = formkit::lineEdit("Text7");
     QFormLayout *form = pageForm(page);
-    form->addRow(formkit::captionLabel(QStringLiteral("URL"), m_url), m_url);
+    form->addRow(formkit::captionLabel(tr("URL"), m_url), m_url);
     form->addRow(formkit::captionLabel(tr("Link Caption"), m_linkCaption), m_linkCaption);
     form->addRow(formkit::captionLabel(tr("Target"), m_target), m_target);
     form->addRow(formkit::captionLabel(tr("Tool-Tip Text"), m_toolTip), m_toolTip);

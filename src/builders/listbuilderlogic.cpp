@@ -2,6 +2,8 @@
 
 #include "kernel/colour.h"
 
+#include <QCoreApplication>
+
 namespace listbuilder {
 
 namespace {
@@ -80,9 +82,11 @@ QString typeValue(Numbering numbering)
 const QStringList &numberingNames()
 {
     static const QStringList names{
-        QStringLiteral("Large Letters"),        QStringLiteral("Small Letters"),
-        QStringLiteral("Large Roman Numerals"), QStringLiteral("Small Roman Numerals"),
-        QStringLiteral("Regular Numbers"),
+        QCoreApplication::translate("listbuilder", "Large Letters"),
+        QCoreApplication::translate("listbuilder", "Small Letters"),
+        QCoreApplication::translate("listbuilder", "Large Roman Numerals"),
+        QCoreApplication::translate("listbuilder", "Small Roman Numerals"),
+        QCoreApplication::translate("listbuilder", "Regular Numbers"),
     };
     return names;
 }
@@ -90,9 +94,11 @@ const QStringList &numberingNames()
 const QStringList &kindCaptions()
 {
     static const QStringList captions{
-        QStringLiteral("Definition List"), QStringLiteral("Ordered List"),
-        QStringLiteral("UnOrdered List"),  QStringLiteral("Itemized List"),
-        QStringLiteral("Directory List"),
+        QCoreApplication::translate("listbuilder", "Definition List"),
+        QCoreApplication::translate("listbuilder", "Ordered List"),
+        QCoreApplication::translate("listbuilder", "UnOrdered List"),
+        QCoreApplication::translate("listbuilder", "Itemized List"),
+        QCoreApplication::translate("listbuilder", "Directory List"),
     };
     return captions;
 }
@@ -106,7 +112,8 @@ QList<int> columnTwips(ListKind kind)
 
 QString colourFlagText(bool useColors)
 {
-    return useColors ? QStringLiteral("Using Selected Colors") : QStringLiteral("No Colors Set");
+    return useColors ? QCoreApplication::translate("listbuilder", "Using Selected Colors")
+                     : QCoreApplication::translate("listbuilder", "No Colors Set");
 }
 
 } // namespace listbuilder

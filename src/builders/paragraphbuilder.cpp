@@ -53,10 +53,10 @@ ParagraphBuilder::ParagraphBuilder(BuilderHost &host) : BuilderDialog(host)
     m_editor->document()->setDefaultFont(QFont(initialFace(), int(InitialSize)));
     m_editor->setCurrentCharFormat(initialFormat());
 
-    m_bold = toolButton("Command1", QStringLiteral("B"), tr("Bold"));
-    m_italic = toolButton("Command2", QStringLiteral("I"), tr("Italic"));
-    m_underline = toolButton("Command3", QStringLiteral("U"), tr("Underline"));
-    m_strike = toolButton("Command4", QStringLiteral("S"), tr("Strike-through"));
+    m_bold = toolButton("Command1", tr("B"), tr("Bold"));
+    m_italic = toolButton("Command2", tr("I"), tr("Italic"));
+    m_underline = toolButton("Command3", tr("U"), tr("Underline"));
+    m_strike = toolButton("Command4", tr("S"), tr("Strike-through"));
     QToolButton *bullet = toolButton("Command5", QString(QChar(0x2022)), tr("Bullet"));
     QToolButton *left = toolButton("Command6", tr("Left"), tr("Align Left"));
     QToolButton *centre = toolButton("Command7", tr("Center"), tr("Center"));

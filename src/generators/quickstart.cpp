@@ -27,12 +27,16 @@ struct RowInfo
 
 // Text, link, visited, active, hover, background.
 const RowInfo Rows[] = {
-    {"Text Color", "Combo1", "Command1", "Label1", -1},
-    {"Link Color", "Combo2", "Command2", "Label2", 0xFF0000},
-    {"Visited Link Color", "Combo3", "Command3", "Label3", 0xC000C0},
-    {"Active Link Color", "Combo5", "Command5", "Label5", 0xFF0000},
-    {"Hover Link Color", "Combo6", "Command6", "Label6", 0xFF0000},
-    {"Background Color", "Combo4", "Command4", "Picture1", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Text Color"), "Combo1", "Command1", "Label1", -1},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Link Color"), "Combo2", "Command2", "Label2", 0xFF0000},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Visited Link Color"), "Combo3", "Command3", "Label3",
+     0xC000C0},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Active Link Color"), "Combo5", "Command5", "Label5",
+     0xFF0000},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Hover Link Color"), "Combo6", "Command6", "Label6",
+     0xFF0000},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Background Color"), "Combo4", "Command4", "Picture1",
+     0xFFFFFF},
 };
 
 } // namespace
@@ -66,14 +70,14 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
 
     for (int i = 0; i < RowCount; ++i) {
         const RowInfo &row = Rows[i];
-        auto *field = new ColourField(QLatin1String(row.caption),
-                                      {row.combo, nullptr, row.button, tr("Set Color")});
+        auto *field =
+            new ColourField(tr(row.caption), {row.combo, nullptr, row.button, tr("Set Color")});
         field->setDialog(host.dialogs(), &m_lastColour);
         m_colours[std::size_t(i)] = field;
-        formkit::setCaption(field->button(), tr("Set ") + QLatin1String(row.caption));
+        formkit::setCaption(field->button(), tr("Set ") + tr(row.caption));
         QWidget *preview = nullptr;
         if (i == Background) {
-            m_backgroundBox = new ColourField(QLatin1String(row.caption), {nullptr, row.sample});
+            m_backgroundBox = new ColourField(tr(row.caption), {nullptr, row.sample});
             preview = m_backgroundBox;
         } else {
             auto *sample = new QLabel(tr("Aa Bb Cc"));
@@ -85,7 +89,7 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
             preview = sample;
         }
         grid->addWidget(preview, r, 2);
-        addRow(QLatin1String(row.caption), field, field->combo(), 1);
+        addRow(tr(row.caption), field, field->combo(), 1);
         if (row.start >= 0)
             showPreview(i, row.start);
 

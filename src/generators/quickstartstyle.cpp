@@ -122,11 +122,11 @@ QWidget *QuickStartStyleDialog::buildLinksBox()
     {
         const char *check, *button, *caption;
     };
-    const LinkRow linkRows[LinkRows] = {{"Check9", "Command9", "Link Color"},
-                                        {"Check10", "Command10", "Visited Link Color"},
-                                        {"Check12", "Command12", "Hover Link Color"}};
+    const LinkRow linkRows[LinkRows] = {{"Check9", "Command9", QT_TR_NOOP("Link Color")},
+                                        {"Check10", "Command10", QT_TR_NOOP("Visited Link Color")},
+                                        {"Check12", "Command12", QT_TR_NOOP("Hover Link Color")}};
     for (int i = 0; i < LinkRows; ++i) {
-        const QString caption = QLatin1String(linkRows[i].caption);
+        const QString caption = tr(linkRows[i].caption);
         QCheckBox *check = formkit::checkBox(linkRows[i].check, caption);
         check->setEnabled(false);
         m_linkChecks[std::size_t(i)] = check;

@@ -54,7 +54,7 @@ VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
     shapes->addWidget(m_cubes);
     shapes->addStretch(1);
     ListGrid::Options grid;
-    grid.columns = {{tr("Caption"), 1500}, {QStringLiteral("URL"), 2500}};
+    grid.columns = {{tr("Caption"), 1500}, {tr("URL"), 2500}};
     grid.addArrow = ListGrid::AddArrow::Down;
     grid.caption = tr("Sites");
     grid.editorCaption = tr("Cell Text");

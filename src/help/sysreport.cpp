@@ -3,6 +3,7 @@
 #include "platform/numbers.h"
 
 #include <dlfcn.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -119,19 +120,24 @@ QString build(const SystemFacts &facts)
     const QString end = QStringLiteral("\r\n");
     QString report;
     report += QStringLiteral("--About Your System--") + end;
-    report += QStringLiteral("Processor Type:  ") + facts.processorType + end;
-    report += QStringLiteral("# Of Processors: ") + QString::number(facts.processors) + end;
-    report += QStringLiteral("Windows Directory: ") + facts.windowsDirectory + end;
-    report += QStringLiteral("System Directory: ") + facts.systemDirectory + end;
-    const QString mb = QStringLiteral(" Megabytes");
-    report += QStringLiteral("Total Physical Memory: ") + megabytes(facts.totalPhysical) + mb + end;
-    report += QStringLiteral("Physical Memory Available: ") + megabytes(facts.availablePhysical) +
-              mb + end;
-    report += QStringLiteral("Total Virtual Memory: ") + megabytes(facts.totalVirtual) + mb + end;
     report +=
-        QStringLiteral("Virtual Memory Available: ") + megabytes(facts.availableVirtual) + mb + end;
-    report += QStringLiteral("Windows has been running for: ") + hours(facts.uptimeMs) +
-              QStringLiteral(" Hours") + end;
+        QCoreApplication::translate("sysreport", "Processor Type:  ") + facts.processorType + end;
+    report += QStringLiteral("# Of Processors: ") + QString::number(facts.processors) + end;
+    report += QCoreApplication::translate("sysreport", "Windows Directory: ") +
+              facts.windowsDirectory + end;
+    report += QCoreApplication::translate("sysreport", "System Directory: ") +
+              facts.systemDirectory + end;
+    const QString mb = QStringLiteral(" Megabytes");
+    report += QCoreApplication::translate("sysreport", "Total Physical Memory: ") +
+              megabytes(facts.totalPhysical) + mb + end;
+    report += QCoreApplication::translate("sysreport", "Physical Memory Available: ") +
+              megabytes(facts.availablePhysical) + mb + end;
+    report += QCoreApplication::translate("sysreport", "Total Virtual Memory: ") +
+              megabytes(facts.totalVirtual) + mb + end;
+    report += QCoreApplication::translate("sysreport", "Virtual Memory Available: ") +
+              megabytes(facts.availableVirtual) + mb + end;
+    report += QCoreApplication::translate("sysreport", "Windows has been running for: ") +
+              hours(facts.uptimeMs) + QStringLiteral(" Hours") + end;
     return report;
 }
 

@@ -29,11 +29,11 @@ AppletDialog::AppletDialog(BuilderHost &host) : BuilderDialog(host)
 
     auto *texts = new QGridLayout;
     int row = 0;
-    for (auto [caption, edit] : {std::pair{"Filename of Applet", m_fileName},
-                                 std::pair{"URL Directory of Applet", m_urlDirectory},
-                                 std::pair{"Name Used In HTML Code", m_name},
-                                 std::pair{"Alternate Text", m_alternateText}}) {
-        texts->addWidget(formkit::captionLabel(QLatin1String(caption), edit), row, 0);
+    for (auto [caption, edit] : {std::pair{QT_TR_NOOP("Filename of Applet"), m_fileName},
+                                 std::pair{QT_TR_NOOP("URL Directory of Applet"), m_urlDirectory},
+                                 std::pair{QT_TR_NOOP("Name Used In HTML Code"), m_name},
+                                 std::pair{QT_TR_NOOP("Alternate Text"), m_alternateText}}) {
+        texts->addWidget(formkit::captionLabel(tr(caption), edit), row, 0);
         texts->addWidget(edit, row, 1, 1, 3);
         ++row;
     }

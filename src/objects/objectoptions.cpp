@@ -41,16 +41,16 @@ ObjectOptionsDialog::ObjectOptionsDialog(BuilderHost &host, SettingsStore &store
 
     m_classId = formkit::option("optClassID", tr("ClassID"));
     m_progId = formkit::option("optProgID", tr("ProgID"));
-    m_object = formkit::option("optObject", QStringLiteral("OBJECT"));
-    m_insert = formkit::option("optInsert", QStringLiteral("INSERT"));
-    m_caps = formkit::option("optCaps", QStringLiteral("CAPS"));
-    m_lower = formkit::option("optLower", QStringLiteral("lower"));
+    m_object = formkit::option("optObject", tr("OBJECT"));
+    m_insert = formkit::option("optInsert", tr("INSERT"));
+    m_caps = formkit::option("optCaps", tr("CAPS"));
+    m_lower = formkit::option("optLower", tr("lower"));
     m_mixed = formkit::option("optMixed", tr("Mixed"));
     m_single = formkit::option("optSingle", tr("Single"));
     m_multi = formkit::option("optMulti", tr("Multi"));
     m_width = formkit::lineEdit("txtWidth");
     m_height = formkit::lineEdit("txtHeight");
-    m_inclCode = formkit::checkBox("chkCode", QStringLiteral("&Include CodeBase="));
+    m_inclCode = formkit::checkBox("chkCode", tr("&Include CodeBase="));
     m_code = formkit::lineEdit("txtCode");
     formkit::setCaption(m_code, tr("CodeBase"));
     m_preview = new QPlainTextEdit;

@@ -24,7 +24,8 @@ PremadeScriptsDialog::PremadeScriptsDialog(BuilderHost &host) : BuilderDialog(ho
     const QList<PremadeScript> &entries = premadeScripts();
     for (int i = 0; i < entries.size(); ++i) {
         const QByteArray name = "Option" + QByteArray::number(i + 1);
-        QRadioButton *button = formkit::option(name.constData(), entries[i].caption, i == 0);
+        QRadioButton *button =
+            formkit::option(name.constData(), tr(entries[i].caption.toUtf8().constData()), i == 0);
         choice->addButton(button, i);
         (entries[i].group == Language::VBScript ? vbColumn : jsColumn)
             ->addWidget(button, 0, Qt::AlignLeft);

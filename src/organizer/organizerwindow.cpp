@@ -199,11 +199,11 @@ QWidget *OrganizerWindow::buildDirectoryPage(const DirectoryPage &p, QListWidget
     page->setObjectName(QLatin1String(p.pageName));
     list = new QListWidget(page);
     list->setObjectName(QLatin1String(p.listName));
-    formkit::setCaption(list, QLatin1String(p.listCaption));
+    formkit::setCaption(list, tr(p.listCaption));
     QLineEdit *name = formkit::lineEdit(p.nameBox, QString(), page);
     QLineEdit *value = formkit::lineEdit(p.valueBox, QString(), page);
-    QPushButton *add = formkit::button(p.addName, QLatin1String(p.addCaption), page);
-    QPushButton *remove = formkit::button(p.removeName, QLatin1String(p.removeCaption), page);
+    QPushButton *add = formkit::button(p.addName, tr(p.addCaption), page);
+    QPushButton *remove = formkit::button(p.removeName, tr(p.removeCaption), page);
     QListWidget *entries = list;
     connect(add, &QPushButton::clicked, this,
             [this, entries, name, value] { addEntry(entries, name, value); });
@@ -212,7 +212,7 @@ QWidget *OrganizerWindow::buildDirectoryPage(const DirectoryPage &p, QListWidget
     auto *fields = new QGridLayout;
     fields->addWidget(formkit::captionLabel(tr("Name"), name, page), 0, 0);
     fields->addWidget(name, 0, 1);
-    fields->addWidget(formkit::captionLabel(QLatin1String(p.valueCaption), value, page), 1, 0);
+    fields->addWidget(formkit::captionLabel(tr(p.valueCaption), value, page), 1, 0);
     fields->addWidget(value, 1, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(add);
@@ -227,16 +227,18 @@ QWidget *OrganizerWindow::buildDirectoryPage(const DirectoryPage &p, QListWidget
 
 QWidget *OrganizerWindow::buildContactsPage()
 {
-    return buildDirectoryPage({"ContactsPage", "List1", "Contacts", "Text1", "Text2", "Number",
-                               "Command6", "Add Number", "Command7", "Remove Number"},
+    return buildDirectoryPage({"ContactsPage", "List1", QT_TR_NOOP("Contacts"), "Text1", "Text2",
+                               QT_TR_NOOP("Number"), "Command6", QT_TR_NOOP("Add Number"),
+                               "Command7", QT_TR_NOOP("Remove Number")},
                               m_contacts);
 }
 
 QWidget *OrganizerWindow::buildFavouritesPage()
 {
-    QWidget *page = buildDirectoryPage({"FavoritesPage", "List2", "Favorites", "Text4", "Text3",
-                                        "URL", "Command8", "Add URL", "Command9", "Remove URL"},
-                                       m_favourites);
+    QWidget *page = buildDirectoryPage(
+        {"FavoritesPage", "List2", QT_TR_NOOP("Favorites"), "Text4", "Text3", QT_TR_NOOP("URL"),
+         "Command8", QT_TR_NOOP("Add URL"), "Command9", QT_TR_NOOP("Remove URL")},
+        m_favourites);
     m_favourites->setToolTip(tr("Double-click an entry to open its address"));
     connect(m_favourites, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { openFavourite(item->text()); });

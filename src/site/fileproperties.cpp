@@ -53,12 +53,14 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
         dateValue->setText(QLocale().toString(info.lastModified(), QLocale::ShortFormat));
     }
     auto *attributeGrid = new QGridLayout(attributes);
-    const char *captions[] = {"File Name:", "File Size:", "File Created:"};
+    const char *captions[] = {QT_TR_NOOP("File Name:"), QT_TR_NOOP("File Size:"),
+                              QT_TR_NOOP("File Created:")};
     QLabel *values[] = {nameValue, sizeValue, dateValue};
     for (int row = 0; row < 3; ++row) {
-        attributeGrid->addWidget(new QLabel(QLatin1String(captions[row]), attributes), row, 0);
+        const QString caption = tr(captions[row]);
+        attributeGrid->addWidget(new QLabel(caption, attributes), row, 0);
         attributeGrid->addWidget(values[row], row, 1);
-        values[row]->setAccessibleName(QLatin1String(captions[row]).chopped(1));
+        values[row]->setAccessibleName(caption.chopped(1));
     }
     attributeGrid->setColumnStretch(1, 1);
 
