@@ -24,8 +24,7 @@ DocumentWindow *previewWindow(Workbench &workbench)
         if (DocumentWindow *window = workbench.newDocument()) {
             AppState &state = workbench.state();
             ++state.newDocumentNumber;
-            window->setCaption(
-                QCoreApplication::translate("helpcommands", "New %1").arg(state.newDocumentNumber));
+            window->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
         }
     }
     return workbench.activeDocumentWindow();

@@ -418,7 +418,7 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
 
     DocumentWindow *first = createDocument();
     m_state.newDocumentNumber = 1;
-    first->setCaption(tr("New 1"));
+    first->setCaption(QStringLiteral("New 1"));
     if (!m_state.previewWindows) {
         action(QStringLiteral("mnuFindFilesItem"))->setEnabled(false);
         m_toolbarButtons[6]->setEnabled(false);
@@ -529,7 +529,7 @@ void MainWindow::showTips(bool fromStartup)
 DocumentWindow *MainWindow::newDocument()
 {
     DocumentWindow *doc = createDocument();
-    doc->setCaption(tr("New"));
+    doc->setCaption(QStringLiteral("New"));
     return doc;
 }
 

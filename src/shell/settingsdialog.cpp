@@ -28,7 +28,10 @@
 
 namespace {
 
-const char *const ColourCaptions[5] = {"Tables", "Frames", "Links", "Comments", "Other Tags"};
+const char *const ColourCaptions[5] = {
+    QT_TRANSLATE_NOOP("SettingsDialog", "Tables"), QT_TRANSLATE_NOOP("SettingsDialog", "Frames"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Links"), QT_TRANSLATE_NOOP("SettingsDialog", "Comments"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Other Tags")};
 
 double defaultFontSize()
 {
@@ -191,9 +194,8 @@ QWidget *SettingsDialog::buildBrowserPanel()
         const QByteArray patch = "Swatch_" + QByteArray::number(i);
         // Each choice starts from the colour shown.
         auto *field = new ColourField(
-            QLatin1String(ColourCaptions[i]) + tr(" colour"),
-            {nullptr, patch.constData(), button.constData(), QLatin1String(ColourCaptions[i])},
-            panel);
+            tr(ColourCaptions[i]) + tr(" colour"),
+            {nullptr, patch.constData(), button.constData(), tr(ColourCaptions[i])}, panel);
         field->setDialog(m_workbench.dialogs());
         field->patch()->setFixedSize(40, field->button()->sizeHint().height() - 4);
         buttonWidth = qMax(buttonWidth, field->button()->sizeHint().width());

@@ -41,8 +41,8 @@ void newDocument(Workbench &workbench)
         return;
     AppState &state = workbench.state();
     ++state.newDocumentNumber;
-    doc->setCaption(
-        QCoreApplication::translate("filecommands", "New %1").arg(state.newDocumentNumber));
+    // "New" marks a document never saved: a name, not a caption to translate.
+    doc->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
 }
 
 void open(Workbench &workbench)

@@ -5,6 +5,7 @@
 #include "platform/translations.h"
 #include "shell/builderregistry.h"
 #include "shell/mainwindow.h"
+#include "shell/settingsdialog.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
 
@@ -110,6 +111,7 @@ private slots:
     {
         QTest::addColumn<QString>("builder");
         QTest::newRow("main window") << QString();
+        QTest::newRow("settings") << QStringLiteral("settings");
         for (const registry::BuilderRow &row : registry::rows()) {
             // Its labels show a file's own name, size and date.
             if (row.id != QLatin1String("FileProperties"))
@@ -120,17 +122,21 @@ private slots:
     {
         QFETCH(QString, builder);
         FakeWorkbench bench;
+        std::unique_ptr<QWidget> owned;
+        QWidget *window;
         if (builder.isEmpty()) {
-            MainWindow main(bench.store, bench.scripted, false);
-            main.show();
-            const QStringList found = untranslated(&main);
-            QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+            owned = std::make_unique<MainWindow>(bench.store, bench.scripted, false);
+            owned->show();
+            window = owned.get();
+        } else if (builder == QLatin1String("settings")) {
+            owned = std::make_unique<SettingsDialog>(bench);
+            window = owned.get();
         } else {
-            QWidget *window = registry::find(builder)->open(bench, QString());
-            QVERIFY(window);
-            const QStringList found = untranslated(window);
-            QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+            window = registry::find(builder)->open(bench, QString());
         }
+        QVERIFY(window);
+        const QStringList found = untranslated(window);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 };
 
