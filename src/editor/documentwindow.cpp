@@ -1,7 +1,9 @@
 #include "editor/documentwindow.h"
 
 #include "editor/htmleditor.h"
+#include "editor/writingaids.h"
 #include "kernel/appstate.h"
+#include "kernel/keytable.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
@@ -48,6 +50,11 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
             return false;
         *colours = m_state.colors;
         return true;
+    });
+    new WritingAids(*m_editor, [this] {
+        return WritingAids::Settings{m_state.autoClose, m_state.upperCaseTags
+                                                            ? completion::LetterCase::Upper
+                                                            : completion::LetterCase::Lower};
     });
     connect(m_editor, &HtmlEditor::aboutToType, this, &DocumentWindow::onAboutToType);
     // The change signal comes just before the text changes; the length is
@@ -184,7 +191,8 @@ void DocumentWindow::buildPreview()
 
     auto *refresh = new QAction(tr("Refresh Preview"), this);
     refresh->setObjectName(QStringLiteral("RefreshPreview"));
-    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    refresh->setShortcuts(QKeySequence::listFromString(keytable::keysOf(refresh->objectName()),
+                                                       QKeySequence::PortableText));
     refresh->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(refresh, &QAction::triggered, this, &DocumentWindow::refreshPreview);
     addAction(refresh);

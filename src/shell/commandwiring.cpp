@@ -7,8 +7,10 @@
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "editor/tagcommands.h"
+#include "editor/writingaids.h"
 #include "help/helpcommands.h"
 #include "import/importcommands.h"
+#include "kernel/keytable.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "shell/builderregistry.h"
@@ -107,62 +109,74 @@ void MainWindow::buildMenus()
     command("mnuDidYouKnow", [this] { showTips(false); });
 }
 
-// The keys every desktop editor has, beside F1, F2 and F3.
+// The window and pane commands, and every key of the key table.
 void MainWindow::addShortcuts()
 {
-    const struct
-    {
-        const char *item;
-        QList<QKeySequence> keys;
-    } shortcuts[] = {
-        {"mnuNewItem", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {"mnuOpenItem", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {"mnuSaveregItem", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {"mnuSaveItem", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
-        {"mnuPrintItem", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {"mnuExitItem", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
-        {"mnuFindItem", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_F)}},
-        {"mnuReplaceItem", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
-        {"mnuManualItem", {QKeySequence(Qt::Key_F1)}},
-    };
-    for (const auto &s : shortcuts)
-        action(QLatin1String(s.item))->setShortcuts(s.keys);
-
     // Window commands live in the Window menu, which is rebuilt each time it
     // opens; the actions stay with the main window so their keys always work.
     auto windowCommand = [this](const char *name, const QString &caption,
-                                const QList<QKeySequence> &keys, std::function<void()> fn) {
+                                std::function<void()> fn) {
         auto *a = new QAction(caption, this);
         a->setObjectName(QLatin1String(name));
-        a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, fn);
         addAction(a);
         m_actions.insert(a->objectName(), a);
         m_windowCommands << a;
     };
-    windowCommand("mnuCloseWindowItem", tr("Cl&ose"),
-                  {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)},
-                  [this] {
-                      if (QMdiSubWindow *sub = m_documentArea->activeSubWindow())
-                          sub->close();
-                  });
+    windowCommand("mnuCloseWindowItem", tr("Cl&ose"), [this] {
+        if (QMdiSubWindow *sub = m_documentArea->activeSubWindow())
+            sub->close();
+    });
     windowCommand("mnuNextWindowItem", tr("Ne&xt Window"),
-                  {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)},
                   [this] { m_documentArea->activateNextSubWindow(); });
     windowCommand("mnuPreviousWindowItem", tr("Pre&vious Window"),
-                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
                   [this] { m_documentArea->activatePreviousSubWindow(); });
 
     // Pane cycling sits in the View menu.
     QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
     view->addSeparator();
     QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), tr("Next &Pane"));
-    next->setShortcut(QKeySequence(Qt::Key_F6));
     connect(next, &QAction::triggered, this, [this] { focusNextPane(true); });
     QAction *previous = addItem(view, QStringLiteral("mnuPreviousPaneItem"), tr("Previous Pa&ne"));
-    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     connect(previous, &QAction::triggered, this, [this] { focusNextPane(false); });
+
+    addWritingAids();
+
+    for (const keytable::Row &row : keytable::rows()) {
+        if (QAction *a = action(QLatin1String(row.item)))
+            a->setShortcuts(
+                QKeySequence::listFromString(QLatin1String(row.keys), QKeySequence::PortableText));
+    }
+}
+
+// The commands of the writing aids: Edit for elements, View for folding.
+void MainWindow::addWritingAids()
+{
+    const auto aid = [this](QMenu *menu, const char *name, const QString &caption,
+                            std::function<void(WritingAids &)> fn) {
+        QAction *a = addItem(menu, QLatin1String(name), caption);
+        connect(a, &QAction::triggered, this, [this, fn] {
+            HtmlEditor *editor = activeEditor();
+            if (WritingAids *aids = editor ? WritingAids::of(*editor) : nullptr)
+                fn(*aids);
+        });
+    };
+    QMenu *edit = findChild<QMenu *>(QStringLiteral("mnuEdit"));
+    edit->addSeparator();
+    aid(edit, "mnuCompleteItem", tr("C&omplete"), [](WritingAids &a) { a.complete(); });
+    aid(edit, "mnuCloseElementItem", tr("Close &Element"),
+        [](WritingAids &a) { a.closeElement(); });
+    aid(edit, "mnuMatchingTagItem", tr("&Go to Matching Tag"),
+        [](WritingAids &a) { a.goToMatchingTag(); });
+    aid(edit, "mnuSelectElementItem", tr("Select E&lement"),
+        [](WritingAids &a) { a.selectElement(); });
+    QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
+    view->addSeparator();
+    aid(view, "mnuFoldItem", tr("&Fold Element"), [](WritingAids &a) { a.foldHere(true); });
+    aid(view, "mnuUnfoldItem", tr("&Unfold Element"), [](WritingAids &a) { a.foldHere(false); });
+    aid(view, "mnuFoldAllItem", tr("Fold &All"), [](WritingAids &a) { a.foldEverything(true); });
+    aid(view, "mnuUnfoldAllItem", tr("Unfold A&ll"),
+        [](WritingAids &a) { a.foldEverything(false); });
 }
 
 // Edit commands, tag commands, SmartColor and printing: every one works on
@@ -275,6 +289,9 @@ void MainWindow::connectTools()
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
     always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
     always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
+    for (const QString &name : {QStringLiteral("mnuCheckPageItem"), QStringLiteral("cmdCheckPage")})
+        onDocument(name, [this](DocumentWindow &) { checkPage(); });
+    onDocument(QStringLiteral("mnuSpellingItem"), [this](DocumentWindow &) { openSpelling(); });
     always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::upperCaseAllTags(*this); });
     always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::lowerCaseAllTags(*this); });
     // New and Open need no document: their buttons are always on.
@@ -320,7 +337,11 @@ void MainWindow::updateDocumentCommands()
                             QStringLiteral("mnuWebsiteLinkItem"),
                             QStringLiteral("mnuImport2"),
                             QStringLiteral("mnuImport3"),
-                            QStringLiteral("mnuSettingsItem")};
+                            QStringLiteral("mnuSettingsItem"),
+                            QStringLiteral("mnuFoldItem"),
+                            QStringLiteral("mnuUnfoldItem"),
+                            QStringLiteral("mnuFoldAllItem"),
+                            QStringLiteral("mnuUnfoldAllItem")};
     for (const QString &name : names) {
         QAction *a = action(name);
         a->setEnabled(any && !m_unbuilt.contains(a));
@@ -330,6 +351,7 @@ void MainWindow::updateDocumentCommands()
     for (QAction *a : std::as_const(m_windowCommands))
         a->setEnabled(any);
     m_smartColorButton->setEnabled(any && m_smartColorButton->property("built").toBool());
+    m_checkPageButton->setEnabled(any && m_checkPageButton->property("built").toBool());
     for (const char *name : {"Picture14", "Picture15"}) {
         if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
             w->setEnabled(any);

@@ -1,5 +1,9 @@
 #include "shell/mainwindow.h"
 
+#include "check/pagecheckpane.h"
+#include "check/spellhighlighter.h"
+#include "check/spellingdialog.h"
+#include "check/spellservice.h"
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "editor/printing.h"
@@ -11,6 +15,7 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "platform/paths.h"
 #include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "shell/builderregistry.h"
@@ -83,6 +88,8 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
     : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
 {
     m_state.previewWindows = previewWindows;
+    m_spelling = new SpellService(
+        paths::join(settings.directory(), QStringLiteral("personal-dictionary.txt")), this);
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(tr("Lorimel 3.0"));
     m_documentArea = new DocumentArea(this);
@@ -133,6 +140,7 @@ QList<QWidget *> MainWindow::panes() const
     if (DocumentWindow *doc = activeDocument())
         list << doc->editor();
     for (QWidget *w : {static_cast<QWidget *>(m_sideBar), static_cast<QWidget *>(m_sitePane),
+                       static_cast<QWidget *>(m_pageCheck),
                        static_cast<QWidget *>(m_bars.value(QStringLiteral("Picture1"))),
                        static_cast<QWidget *>(m_bars.value(QStringLiteral("Picture15")))}) {
         if (w && w->isVisible() && w->isEnabled())
@@ -187,15 +195,26 @@ void MainWindow::buildBars()
         m_toolbarButtons << button;
     }
     main->addSeparator();
-    m_smartColorButton = new QToolButton(main);
-    m_smartColorButton->setObjectName(QStringLiteral("Command96"));
-    m_smartColorButton->setText(tr("Smartcolor"));
-    m_smartColorButton->setToolTip(tr("Color-Codes  HTML Syntax"));
-    m_smartColorButton->setProperty("hint", tr("Color codes the HTML code"));
-    m_smartColorButton->setEnabled(false);
-    m_smartColorButton->installEventFilter(this);
-    m_smartColorButton->setMouseTracking(true);
-    main->addWidget(m_smartColorButton);
+    // Buttons that need a document, with their status-bar hints.
+    const auto documentButton = [this, main](const char *name, const QString &caption,
+                                             const QString &toolTip, const QString &hint) {
+        auto *button = new QToolButton(main);
+        button->setObjectName(QLatin1String(name));
+        button->setText(caption);
+        button->setToolTip(toolTip);
+        button->setProperty("hint", hint);
+        button->setEnabled(false);
+        button->installEventFilter(this);
+        button->setMouseTracking(true);
+        main->addWidget(button);
+        return button;
+    };
+    m_smartColorButton =
+        documentButton("Command96", tr("Smartcolor"), tr("Color-Codes  HTML Syntax"),
+                       tr("Color codes the HTML code"));
+    m_checkPageButton =
+        documentButton("cmdCheckPage", tr("Check Page"), tr("Checks the HTML of the document (F9)"),
+                       tr("Checks the HTML of the active document"));
     main->addSeparator();
     // The organizer needs no document: its button is always on.
     auto *organizerButton = new QToolButton(main);
@@ -256,6 +275,7 @@ void MainWindow::buildBars()
     m_sideBar->installEventFilter(this);
     m_sideBar->setMouseTracking(true);
     makeDock(QStringLiteral("Picture11"), tr("Website Manager"), Qt::LeftDockWidgetArea);
+    buildCheckPane();
 
     for (const BarInfo &b : kBars) {
         QAction *item = action(QLatin1String(b.menuItem));
@@ -266,6 +286,65 @@ void MainWindow::buildBars()
         connect(item, &QAction::triggered, this,
                 [this, barName, item] { toggleBar(barName, item); });
     }
+}
+
+// A dock of its own, shown by Check Page; it can be moved, floated and
+// closed like any.
+void MainWindow::buildCheckPane()
+{
+    auto *dock = new QDockWidget(tr("Page Check"), this);
+    dock->setObjectName(QStringLiteral("PageCheck"));
+    m_pageCheck = new PageCheckPane(dock);
+    dock->setWidget(m_pageCheck);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->hide();
+    connect(m_pageCheck, &PageCheckPane::documentWanted, this, [this](HtmlEditor *editor) {
+        for (DocumentWindow *doc : documents()) {
+            if (doc->editor() == editor)
+                m_documentArea->activate(doc);
+        }
+    });
+    connect(m_pageCheck, &PageCheckPane::warningsShownChanged, this, [this](bool shown) {
+        settings::write(m_settings, settings::CheckWarnings,
+                        shown ? QStringLiteral("True") : QStringLiteral("False"));
+    });
+}
+
+void MainWindow::checkPage()
+{
+    DocumentWindow *doc = activeDocument();
+    if (!doc)
+        return;
+    auto *dock = findChild<QDockWidget *>(QStringLiteral("PageCheck"));
+    dock->show();
+    dock->raise();
+    m_pageCheck->check(doc->editor());
+}
+
+void MainWindow::openSpelling()
+{
+    DocumentWindow *doc = activeDocument();
+    if (!doc)
+        return;
+    auto *dialog = new SpellingDialog(*doc->editor(), *m_spelling, m_dialogs, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::showPopup(DocumentWindow *window, const QPoint &globalPos)
+{
+    HtmlEditor *editor = window->editor();
+    SpellHighlighter *spell = SpellHighlighter::of(editor);
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("SpellingPop"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (spell && spell->fillMenu(*menu, editor->mapFromGlobal(globalPos))) {
+        menu->addActions(m_popMenu->actions());
+        menu->popup(globalPos);
+        return;
+    }
+    delete menu;
+    m_popMenu->popup(globalPos);
 }
 
 void MainWindow::buildStatusBar()
@@ -371,6 +450,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
         restoreState(
             QByteArray::fromBase64(settings::text(m_settings, settings::WindowLayout).toLatin1()));
+        // Where the user put it, but empty until a page is checked.
+        findChild<QDockWidget *>(QStringLiteral("PageCheck"))->hide();
         show();
     } else {
         showMaximized();
@@ -378,6 +459,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     layout()->activate(); // the document area has its size before the first document
 
     m_state.loadPreferences(m_settings, QDir::homePath(), QCoreApplication::applicationDirPath());
+    m_spelling->setLive(m_state.spellCheck);
+    m_spelling->setChosenLanguage(m_state.spellLanguage);
+    m_pageCheck->setWarningsShown(settings::boolean(m_settings, settings::CheckWarnings));
     m_documentArea->setTabbed(settings::boolean(m_settings, settings::TabbedDocuments));
     connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
         settings::write(m_settings, settings::TabbedDocuments,
@@ -471,7 +555,13 @@ DocumentWindow *MainWindow::createDocument()
             m_sitePane->refresh();
     });
     connect(window, &DocumentWindow::popupRequested, this,
-            [this](const QPoint &pos) { m_popMenu->popup(pos); });
+            [this, window](const QPoint &pos) { showPopup(window, pos); });
+    auto *spell = new SpellHighlighter(*window->editor(), *m_spelling);
+    connect(spell, &SpellHighlighter::addFailed, this, [this](const QString &reason) {
+        m_dialogs.message(this,
+                          tr("The word could not be added to your dictionary.\n%1").arg(reason),
+                          tr("Spelling"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    });
     m_documentArea->add(window);
     // A new preview window starts with the manual.
     if (window->kind() == DocumentWindow::Kind::Preview)
@@ -657,6 +747,8 @@ void MainWindow::focusDocument()
 
 void MainWindow::preferencesChanged()
 {
+    m_spelling->setLive(m_state.spellCheck);
+    m_spelling->setChosenLanguage(m_state.spellLanguage);
     m_sideBar->refreshCustomList();
     for (int i = 0; i < 6; ++i) {
         if (auto *button = findChild<QToolButton *>(QStringLiteral("Command84_%1").arg(i)))

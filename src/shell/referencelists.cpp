@@ -1,5 +1,7 @@
 #include "shell/referencelists.h"
 
+#include "editor/htmlvocabulary.h"
+
 namespace palette {
 
 namespace {
@@ -13,43 +15,6 @@ template <std::size_t N> QStringList toList(const char *const (&items)[N])
     return list;
 }
 
-const char *const TagNames[] = {
-    "!-- --",   "!DOCTYPE", "A",        "ABBR",    "ACRONYM",  "ADDRESS",  "APPLET",     "AREA",
-    "B",        "BASE",     "BASEFONT", "BDO",     "BGSOUND",  "BIG",      "BLOCKQUOTE", "BODY",
-    "BR",       "BUTTON",   "CAPTION",  "CENTER",  "CITE",     "CODE",     "COL",        "COLGROUP",
-    "DD",       "DEL",      "DFN",      "DIR",     "DIV",      "DL",       "DT",         "EM",
-    "FIELDSET", "FONT",     "FORM",     "FRAME",   "FRAMESET", "H1",       "H2",         "H3",
-    "H4",       "H5",       "H6",       "HEAD",    "HR",       "HTML",     "I",          "IFRAME",
-    "IMG",      "INPUT",    "INS",      "ISINDEX", "KBD",      "LABEL",    "LEGEND",     "LI",
-    "LINK",     "MAP",      "MARQUEE",  "MENU",    "META",     "NOFRAMES", "NOSCRIPT",   "OBJECT",
-    "OL",       "OPTGROUP", "OPTION",   "P",       "PARAM",    "PRE",      "Q",          "S",
-    "SAMP",     "SCRIPT",   "SELECT",   "SMALL",   "SPAN",     "STRIKE",   "STRONG",     "STYLE",
-    "SUB",      "SUP",      "TABLE",    "TBODY",   "TD",       "TEXTAREA", "TFOOT",      "TH",
-    "THEAD",    "TITLE",    "TR",       "TT",      "U",        "UL",       "VAR",
-};
-const char *const AttributeNames[] = {
-    "ABBR",        "ACCEPT",      "ACCEPT-CHARSET", "ACCESSKEY",   "ACTION",      "ALIGN",
-    "ALINK",       "ALT",         "ARCHIVE",        "AXIS",        "BACKGROUND",  "BGCOLOR",
-    "BORDER",      "CELLPADDING", "CELLSPACING",    "CHAR",        "CHAROFF",     "CHARSET",
-    "CHECKED",     "CITE",        "CLASS",          "CLASSID",     "CLEAR",       "CODE",
-    "CODEBASE",    "CODETYPE",    "COLOR",          "COLS",        "COLSPAN",     "COMPACT",
-    "CONTENT",     "COORDS",      "DATA",           "DATETIME",    "DECLARE",     "DEFER",
-    "DIR",         "DISABLED",    "ENCTYPE",        "FACE",        "FOR",         "FRAME",
-    "FRAMEBORDER", "HEADERS",     "HEIGHT",         "HREF",        "HREFLANG",    "HSPACE",
-    "HTTP-EQUIV",  "ID",          "ISMAP",          "LABEL",       "LANG",        "LANGUAGE",
-    "LINK",        "LONGDESC",    "MARGINHEIGHT",   "MARGINWIDTH", "MAXLENGTH",   "MEDIA",
-    "METHOD",      "MULTIPLE",    "NAME",           "NOHREF",      "NORESIZE",    "NORESIZE",
-    "NOSHADE",     "NOSHADE",     "NOWRAP",         "NOWRAP",      "OBJECT",      "OBJECT",
-    "ONBLUR",      "ONCHANGE",    "ONCLICK",        "ONDBLCLICK",  "ONFOCUS",     "ONKEYDOWN",
-    "ONKEYPRESS",  "ONKEYUP",     "ONLOAD",         "ONMOUSEDOWN", "ONMOUSEMOVE", "ONMOUSEOUT",
-    "ONMOUSEOVER", "ONMOUSEUP",   "ONRESET",        "ONSELECT",    "ONSUBMIT",    "ONUNLOAD",
-    "PROFILE",     "PROMPT",      "READONLY",       "REL",         "REV",         "ROWS",
-    "ROWSPAN",     "RULES",       "SCHEME",         "SCOPE",       "SCROLLING",   "SELECTED",
-    "SHAPE",       "SIZE",        "SPAN",           "SRC",         "STANDBY",     "START",
-    "STYLE",       "SUMMARY",     "TABINDEX",       "TARGET",      "TEXT",        "TITLE",
-    "TYPE",        "USEMAP",      "VALIGN",         "VALUE",       "VALUETYPE",   "VERSION",
-    "VLINK",       "VSPACE",      "WIDTH",
-};
 const char *const JavaScriptTopics[] = {
     "$1...$9 Properties",
     "/*..*/ (Multiline Comment Statement)",
@@ -337,10 +302,6 @@ const char *const Faces[] = {
     "; - D", "; - |", ": o )", ": o (", ": o D", ": o |", "; o )", "; o (", "; o D", "; o |",
 };
 
-const char *const EmptyElements[] = {
-    "AREA", "BASE",  "BGSOUND", "BASEFONT", "BR",   "COL",  "DD",    "DT",     "FRAME",   "HR",
-    "IMG",  "INPUT", "ISINDEX", "LI",       "LINK", "META", "PARAM", "!-- --", "!DOCTYPE"};
-
 struct Entity
 {
     char16_t code;
@@ -419,14 +380,12 @@ const QList<ReferenceTab> &referenceTabs()
 
 const QStringList &tagNames()
 {
-    static const QStringList list = toList(TagNames);
-    return list;
+    return vocabulary::paletteTags();
 }
 
 const QStringList &attributeNames()
 {
-    static const QStringList list = toList(AttributeNames);
-    return list;
+    return vocabulary::paletteAttributes();
 }
 
 const QStringList &faces()
@@ -443,8 +402,7 @@ const QStringList &javaScriptTopics()
 
 const QStringList &emptyElements()
 {
-    static const QStringList list = toList(EmptyElements);
-    return list;
+    return vocabulary::paletteEmptyTags();
 }
 
 std::optional<QString> tagFragment(const QString &name, const QString &selection)

@@ -1,5 +1,6 @@
 #include "shell/settingsdialog.h"
 
+#include "check/dictionary.h"
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
@@ -222,9 +223,30 @@ QWidget *SettingsDialog::buildBrowserPanel()
     m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
     m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
     grid->addWidget(m_livePreview, 7, 2, 1, 2);
+    m_spellCheck = new QCheckBox(tr("&Mark misspelt words while typing"), panel);
+    m_spellCheck->setObjectName(QStringLiteral("chkSpellCheck"));
+    grid->addWidget(m_spellCheck, 8, 2, 1, 2);
+    // The installed dictionaries; without a choice, the page's LANG or the
+    // desktop's language decides.
+    m_spellLanguage = new QComboBox(panel);
+    m_spellLanguage->setObjectName(QStringLiteral("cboSpellLanguage"));
+    m_spellLanguage->addItem(tr("The page's language"), QString());
+    for (const spelling::DictionaryFile &d :
+         spelling::findDictionaries(spelling::dictionaryFolders()))
+        m_spellLanguage->addItem(d.name, d.name);
+    grid->addWidget(buddyLabel(tr("Spelling &Language"), m_spellLanguage, panel), 9, 2, 1, 2);
+    grid->addWidget(m_spellLanguage, 10, 2);
+    m_autoClose = new QCheckBox(tr("&Write end tags while typing"), panel);
+    m_autoClose->setObjectName(QStringLiteral("chkAutoClose"));
+    grid->addWidget(m_autoClose, 11, 2, 1, 2);
+    m_tagCase = new QComboBox(panel);
+    m_tagCase->setObjectName(QStringLiteral("cboTagCase"));
+    m_tagCase->addItems({tr("UPPER CASE"), tr("lower case")});
+    grid->addWidget(buddyLabel(tr("&Case of tags written for you"), m_tagCase, panel), 12, 2, 1, 2);
+    grid->addWidget(m_tagCase, 13, 2);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(14, 1);
     return panel;
 }
 
@@ -357,6 +379,13 @@ void SettingsDialog::load()
         m_colours[std::size_t(i)]->setColour(state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colouringOff);
     m_livePreview->setChecked(state.livePreview);
+    m_spellCheck->setChecked(state.spellCheck);
+    // A chosen dictionary that is no longer installed still shows.
+    if (!state.spellLanguage.isEmpty() && m_spellLanguage->findData(state.spellLanguage) < 0)
+        m_spellLanguage->addItem(state.spellLanguage, state.spellLanguage);
+    m_spellLanguage->setCurrentIndex(qMax(0, m_spellLanguage->findData(state.spellLanguage)));
+    m_autoClose->setChecked(state.autoClose);
+    m_tagCase->setCurrentIndex(state.upperCaseTags ? 0 : 1);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fontSizeText);
@@ -432,6 +461,16 @@ void SettingsDialog::save()
     state.livePreview = m_livePreview->isChecked();
     settings::write(store, settings::LivePreview,
                     state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+    state.spellCheck = m_spellCheck->isChecked();
+    settings::write(store, settings::SpellCheck,
+                    state.spellCheck ? QStringLiteral("True") : QStringLiteral("False"));
+    state.spellLanguage = m_spellLanguage->currentData().toString();
+    settings::write(store, settings::SpellLanguage, state.spellLanguage);
+    state.autoClose = m_autoClose->isChecked();
+    settings::write(store, settings::AutoClose,
+                    state.autoClose ? QStringLiteral("True") : QStringLiteral("False"));
+    state.upperCaseTags = m_tagCase->currentIndex() == 0;
+    settings::write(store, settings::TagCase, settings::tagCaseText(state.upperCaseTags));
 
     for (int i = 0; i < 5; ++i) {
         const qint64 colour = m_colours[std::size_t(i)]->colour();
@@ -489,6 +528,11 @@ void SettingsDialog::purge()
     state.colors = AppState::defaultColors();
     state.fontSizeText = settings::setting(settings::FontSize).defaultText;
     state.livePreview = settings::boolean(m_workbench.settings(), settings::LivePreview);
+    state.spellCheck = settings::boolean(m_workbench.settings(), settings::SpellCheck);
+    state.spellLanguage = settings::text(m_workbench.settings(), settings::SpellLanguage);
+    state.autoClose = settings::boolean(m_workbench.settings(), settings::AutoClose);
+    state.upperCaseTags =
+        settings::text(m_workbench.settings(), settings::TagCase) != settings::tagCaseText(false);
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
