@@ -18,7 +18,7 @@ const QHash<QString, int> &layers()
     static const QHash<QString, int> map{
         {"platform", 0}, {"kernel", 1},   {"widgets", 2},    {"editor", 3},  {"site", 3},
         {"import", 3},   {"builders", 3}, {"generators", 3}, {"objects", 3}, {"organizer", 3},
-        {"help", 3},     {"preview", 3},  {"shell", 4},      {"app", 5}};
+        {"help", 3},     {"preview", 3},  {"check", 3},      {"shell", 4},   {"app", 5}};
     return map;
 }
 
@@ -26,7 +26,8 @@ const QHash<QString, int> &layers()
 const QSet<QString> &allowedSideways()
 {
     static const QSet<QString> edges{"site->editor",     "import->editor",   "help->editor",
-                                     "builders->import", "help->generators", "editor->preview"};
+                                     "builders->import", "help->generators", "editor->preview",
+                                     "check->editor"};
     return edges;
 }
 

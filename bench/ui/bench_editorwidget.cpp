@@ -4,6 +4,8 @@
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
+#include "editor/markupnav.h"
+#include "editor/writingaids.h"
 #include "htmlgen.h"
 #include "kernel/appstate.h"
 #include "platform/dialogservice.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -161,29 +164,40 @@ BENCHMARK(BM_TypeKey)
     ->ArgsProduct({{megabyte, 10 * megabyte}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
-// From a key typed in the middle of a shown, coloured document window to
-// the editor painted again. The keys type tags and text in turn, so some
-// open a tag that runs on to the next ">" of the page.
-void BM_KeyToPaint(benchmark::State &state)
+// A shown, coloured document window on the page, the caret in its middle.
+struct Shown
 {
     AppState app;
     WidgetDialogService dialogs;
-    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
-    window.resize(800, 600);
-    window.show();
+    DocumentWindow window{DocumentWindow::Kind::Plain, app, dialogs};
     HtmlEditor *editor = window.editor();
-    editor->setDocumentText(document(state.range(0)));
-    insertion::smartcolor(*editor, app);
-    editor->setSelStart(editor->characterLength() / 2);
-    editor->ensureCursorVisible();
-    QCoreApplication::processEvents();
+
+    explicit Shown(const QString &text)
+    {
+        window.resize(800, 600);
+        window.show();
+        editor->setDocumentText(text);
+        insertion::smartcolor(*editor, app);
+        editor->setSelStart(editor->characterLength() / 2);
+        editor->ensureCursorVisible();
+        QCoreApplication::processEvents();
+    }
+};
+
+// From a key typed in the middle of a shown, coloured document window to
+// the editor painted again. The keys type tags and text in turn, so some
+// open a tag that runs on to the next ">" of the page; the writing aids
+// are on (end tags written, the list waiting for a pause, folding).
+void BM_KeyToPaint(benchmark::State &state)
+{
+    Shown shown(document(state.range(0)));
     const QString keys = QStringLiteral("<b>bold</b> <!-- x --> ");
     qsizetype k = 0;
     for (auto _ : state) {
         const QString key = keys.mid(k++ % keys.size(), 1);
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
-        QCoreApplication::sendEvent(editor, &press);
-        editor->viewport()->repaint();
+        QCoreApplication::sendEvent(shown.editor, &press);
+        shown.editor->viewport()->repaint();
     }
 }
 BENCHMARK(BM_KeyToPaint)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
@@ -193,28 +207,49 @@ BENCHMARK(BM_KeyToPaint)->Arg(megabyte)->Arg(10 * megabyte)->Unit(benchmark::kMi
 // scans the text again from there.
 void BM_KeyToPaintInOpenComment(benchmark::State &state)
 {
-    AppState app;
-    WidgetDialogService dialogs;
-    DocumentWindow window(DocumentWindow::Kind::Plain, app, dialogs);
-    window.resize(800, 600);
-    window.show();
-    HtmlEditor *editor = window.editor();
-    QString text = document(state.range(0));
-    text.replace(QStringLiteral("-->"), QStringLiteral("- ->"));
-    editor->setDocumentText(text);
-    insertion::smartcolor(*editor, app);
-    editor->setSelStart(editor->characterLength() / 2);
-    editor->ensureCursorVisible();
-    QCoreApplication::processEvents();
+    Shown shown(
+        QString(document(state.range(0))).replace(QStringLiteral("-->"), QStringLiteral("- ->")));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
     for (auto _ : state) {
-        QCoreApplication::sendEvent(editor, &press);
-        editor->viewport()->repaint();
+        QCoreApplication::sendEvent(shown.editor, &press);
+        shown.editor->viewport()->repaint();
     }
 }
 BENCHMARK(BM_KeyToPaintInOpenComment)
     ->Arg(megabyte)
     ->Arg(10 * megabyte)
+    ->Unit(benchmark::kMicrosecond);
+
+// Ctrl+Space after a "<" typed in the middle of the page, until the list of
+// elements is painted.
+void BM_CompletionList(benchmark::State &state)
+{
+    Shown shown(document(state.range(0)));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Less, Qt::NoModifier, QStringLiteral("<"));
+    QCoreApplication::sendEvent(shown.editor, &press);
+    WritingAids *aids = WritingAids::of(*shown.editor);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(aids->complete());
+        aids->completionList()->repaint();
+    }
+}
+BENCHMARK(BM_CompletionList)->Arg(10 * megabyte)->Unit(benchmark::kMicrosecond);
+
+// Finding the tag that matches the one at the caret: a cell in the middle
+// of the page (0), and the BODY start tag, whose end tag closes the page (1).
+void BM_MatchingTag(benchmark::State &state)
+{
+    Shown shown(document(state.range(0)));
+    const QString text = shown.editor->documentText();
+    const qsizetype at = state.range(1) ? text.indexOf(QLatin1String("<BODY"))
+                                        : text.indexOf(QLatin1String("<TD"), text.size() / 2);
+    const long pos = shown.editor->toBytes(at + 2);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(markupnav::matchAt(shown.editor->markup(), pos));
+}
+BENCHMARK(BM_MatchingTag)
+    ->Args({10 * megabyte, 0})
+    ->Args({10 * megabyte, 1})
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace

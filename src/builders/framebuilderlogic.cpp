@@ -5,6 +5,8 @@
 
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 namespace framebuilder {
 
 using htmlvalues::quoted;
@@ -59,11 +61,11 @@ QString sizeCaption(int layout, int which)
         return QString();
     const Split split = which == 1 ? outerSplit(layout) : innerSplit(layout);
     if (split == Split::Rows)
-        return QStringLiteral("Height:  In Pixels Or Percents");
+        return QCoreApplication::translate("framebuilderlogic", "Height:  In Pixels Or Percents");
     // The fourth layout's window has always spelt its width caption this way.
     if (layout == 4)
-        return QStringLiteral("Width:  In Pixels or Percents");
-    return QStringLiteral("Width:  In Pixels Or Percents");
+        return QCoreApplication::translate("framebuilderlogic", "Width:  In Pixels or Percents");
+    return QCoreApplication::translate("framebuilderlogic", "Width:  In Pixels Or Percents");
 }
 
 QString frameLine(const FrameFields &frame)

@@ -5,6 +5,7 @@
 #include "import/rtfreader.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace paragraphbuilder {
 
@@ -68,7 +69,8 @@ QStringList fontSizeItems()
 
 QString fileFilter()
 {
-    return QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt");
+    return QCoreApplication::translate("paragraphbuilderlogic",
+                                       "Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt");
 }
 
 QString buildParagraph(const RichText &text)

@@ -39,7 +39,8 @@ using namespace tablebuilder;
 
 namespace {
 
-const QString imageFilter = QStringLiteral("Image Files (*.GIF;*.JPG;*.BMP)|*.GIF;*.JPG;*.BMP");
+const char imageFilter[] =
+    QT_TRANSLATE_NOOP("TableBuilder", "Image Files (*.GIF;*.JPG;*.BMP)|*.GIF;*.JPG;*.BMP");
 const QSize pictureSize(120, 60); // the largest a picture is drawn in a cell
 
 int toPixels(qint64 twips)
@@ -64,14 +65,14 @@ QString plainText(const QPlainTextEdit *edit)
 TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("The Table Builder"));
+    setWindowTitle(tr("The Table Builder"));
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->addTab(buildGridPage(), QStringLiteral("Grid Cells"));
-    m_tabs->addTab(buildSettingsPage(), QStringLiteral("Table Settings"));
+    m_tabs->addTab(buildGridPage(), tr("Grid Cells"));
+    m_tabs->addTab(buildSettingsPage(), tr("Table Settings"));
 
-    m_retainCheck = formkit::checkBox("Check1", QStringLiteral("Retain Info On Exit"), true);
+    m_retainCheck = formkit::checkBox("Check1", tr("Retain Info On Exit"), true);
     setRetain(true);
     connect(m_retainCheck, &QCheckBox::toggled, this, &BuilderDialog::setRetain);
 
@@ -109,7 +110,7 @@ QWidget *TableBuilder::buildGridPage()
 
     m_grid = new QTableView;
     m_grid->setObjectName(QStringLiteral("Grid1"));
-    m_grid->setAccessibleName(QStringLiteral("Grid Cells"));
+    m_grid->setAccessibleName(tr("Grid Cells"));
     m_grid->setFont(QFont(QStringLiteral("Times New Roman"), 12));
     m_model = new TableGridModel(m_table, m_grid->font(), this);
     m_grid->setModel(m_model);
@@ -128,7 +129,7 @@ QWidget *TableBuilder::buildGridPage()
 
     m_cellEditor = new QPlainTextEdit(m_grid->viewport());
     m_cellEditor->setObjectName(QStringLiteral("Text1"));
-    m_cellEditor->setAccessibleName(QStringLiteral("Cell Text"));
+    m_cellEditor->setAccessibleName(tr("Cell Text"));
     m_cellEditor->setTabChangesFocus(true);
     m_cellEditor->installEventFilter(this);
     m_cellEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -186,13 +187,12 @@ QWidget *TableBuilder::buildGridPage()
     m_fontSize->installEventFilter(this);
     m_fontSize->lineEdit()->installEventFilter(this);
 
-    m_textColorCheck = formkit::checkBox("Check4", QStringLiteral("Text Color"));
-    m_textColorButton = formkit::button("Command1", QStringLiteral("Text Color"));
+    m_textColorCheck = formkit::checkBox("Check4", tr("Text Color"));
+    m_textColorButton = formkit::button("Command1", tr("Text Color"));
     m_textColorButton->setEnabled(false);
-    m_backColorButton = formkit::button("Command6", QStringLiteral("Back Color"));
-    m_transparentCheck =
-        formkit::checkBox("Check2", QStringLiteral("Transparent Cell Backgrounds"), true);
-    m_imageButton = formkit::button("Command2", QStringLiteral("Image"));
+    m_backColorButton = formkit::button("Command6", tr("Back Color"));
+    m_transparentCheck = formkit::checkBox("Check2", tr("Transparent Cell Backgrounds"), true);
+    m_imageButton = formkit::button("Command2", tr("Image"));
     connect(m_textColorCheck, &QCheckBox::toggled, this, &TableBuilder::textColorToggled);
     connect(m_textColorButton, &QPushButton::clicked, this, &TableBuilder::chooseTextColor);
     connect(m_backColorButton, &QPushButton::clicked, this, &TableBuilder::chooseBackColor);
@@ -201,16 +201,16 @@ QWidget *TableBuilder::buildGridPage()
     transparentToggled(m_transparentCheck->isChecked());
 
     auto *counts = new QGridLayout;
-    counts->addWidget(formkit::captionLabel(QStringLiteral("Rows"), m_rowSpin), 0, 0);
+    counts->addWidget(formkit::captionLabel(tr("Rows"), m_rowSpin), 0, 0);
     counts->addWidget(m_rowCount, 0, 1, Qt::AlignVCenter);
     counts->addWidget(m_rowSpin, 0, 2);
-    counts->addWidget(formkit::captionLabel(QStringLiteral("Columns"), m_columnSpin), 1, 0);
+    counts->addWidget(formkit::captionLabel(tr("Columns"), m_columnSpin), 1, 0);
     counts->addWidget(m_columnCount, 1, 1, Qt::AlignVCenter);
     counts->addWidget(m_columnSpin, 1, 2);
-    counts->addWidget(formkit::captionLabel(QStringLiteral("Font Size"), m_fontSize), 2, 0);
+    counts->addWidget(formkit::captionLabel(tr("Font Size"), m_fontSize), 2, 0);
     counts->addWidget(m_fontSize, 2, 1, 1, 2);
-    m_rowSpin->setCaption(QStringLiteral("Rows"));
-    m_columnSpin->setCaption(QStringLiteral("Columns"));
+    m_rowSpin->setCaption(tr("Rows"));
+    m_columnSpin->setCaption(tr("Columns"));
 
     auto *side = new QVBoxLayout;
     side->addLayout(counts);
@@ -238,8 +238,8 @@ QWidget *TableBuilder::buildSettingsPage()
     m_title = formkit::lineEdit("Text9", defaults.title);
     m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
     m_borderSize = editableCombo("Combo8", borderSizeItems(), defaults.borderSize);
-    m_borderColor = new ColourField(QStringLiteral("Border Color"),
-                                    {"Combo3", nullptr, "Command5", QStringLiteral("Set Color")});
+    m_borderColor =
+        new ColourField(tr("Border Color"), {"Combo3", nullptr, "Command5", tr("Set Color")});
     m_borderColor->setDialog(host().dialogs(), &m_lastColour);
     m_borderColor->setText(defaults.borderColor);
     m_cellPadding = editableCombo("Combo10", spacingItems(), defaults.cellPadding);
@@ -254,11 +254,11 @@ QWidget *TableBuilder::buildSettingsPage()
     m_verticalAlignment =
         editableCombo("Combo7", verticalAlignmentItems(), defaults.textVerticalAlignment);
     m_percentageCheck =
-        formkit::checkBox("Check3", QStringLiteral("Percentage Width"), defaults.percentageWidth);
+        formkit::checkBox("Check3", tr("Percentage Width"), defaults.percentageWidth);
     m_percentageWidth =
         editableCombo("Combo11", percentageWidthItems(), defaults.percentageWidthText);
     formkit::restrictTo(m_percentageWidth, FieldKind::Length);
-    formkit::setCaption(m_percentageWidth, QStringLiteral("Percentage Width"));
+    formkit::setCaption(m_percentageWidth, tr("Percentage Width"));
 
     auto *percentage = new QHBoxLayout;
     percentage->addWidget(m_percentageCheck);
@@ -266,22 +266,17 @@ QWidget *TableBuilder::buildSettingsPage()
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(formkit::captionLabel(QStringLiteral("Table Title"), m_title), m_title);
-    form->addRow(formkit::captionLabel(QStringLiteral("Alignment"), m_alignment), m_alignment);
-    form->addRow(formkit::captionLabel(QStringLiteral("Border Size"), m_borderSize), m_borderSize);
-    form->addRow(formkit::captionLabel(QStringLiteral("Border Color"), m_borderColor->combo()),
-                 m_borderColor);
-    form->addRow(formkit::captionLabel(QStringLiteral("Cell Padding"), m_cellPadding),
-                 m_cellPadding);
-    form->addRow(formkit::captionLabel(QStringLiteral("Cell Spacing"), m_cellSpacing),
-                 m_cellSpacing);
-    form->addRow(formkit::captionLabel(QStringLiteral("Frame"), m_frame), m_frame);
-    form->addRow(formkit::captionLabel(QStringLiteral("Rules"), m_rules), m_rules);
-    form->addRow(formkit::captionLabel(QStringLiteral("Text Alignment"), m_textAlignment),
-                 m_textAlignment);
-    form->addRow(
-        formkit::captionLabel(QStringLiteral("Text Vertical Alignment"), m_verticalAlignment),
-        m_verticalAlignment);
+    form->addRow(formkit::captionLabel(tr("Table Title"), m_title), m_title);
+    form->addRow(formkit::captionLabel(tr("Alignment"), m_alignment), m_alignment);
+    form->addRow(formkit::captionLabel(tr("Border Size"), m_borderSize), m_borderSize);
+    form->addRow(formkit::captionLabel(tr("Border Color"), m_borderColor->combo()), m_borderColor);
+    form->addRow(formkit::captionLabel(tr("Cell Padding"), m_cellPadding), m_cellPadding);
+    form->addRow(formkit::captionLabel(tr("Cell Spacing"), m_cellSpacing), m_cellSpacing);
+    form->addRow(formkit::captionLabel(tr("Frame"), m_frame), m_frame);
+    form->addRow(formkit::captionLabel(tr("Rules"), m_rules), m_rules);
+    form->addRow(formkit::captionLabel(tr("Text Alignment"), m_textAlignment), m_textAlignment);
+    form->addRow(formkit::captionLabel(tr("Text Vertical Alignment"), m_verticalAlignment),
+                 m_verticalAlignment);
     form->addRow(QString(), percentage);
 
     auto *layout = new QVBoxLayout(page);
@@ -684,7 +679,7 @@ void TableBuilder::chooseImage()
     if (row < 0 || column < 0)
         return;
     const QString path =
-        host().dialogs().openFileName(this, QString(), host().siteFolder(), imageFilter);
+        host().dialogs().openFileName(this, QString(), host().siteFolder(), tr(imageFilter));
     if (path.isEmpty())
         return;
 

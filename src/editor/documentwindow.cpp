@@ -2,7 +2,9 @@
 #include "editor/documentwindow.h"
 
 #include "editor/htmleditor.h"
+#include "editor/writingaids.h"
 #include "kernel/appstate.h"
+#include "kernel/keytable.h"
 #include "platform/dialogservice.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
@@ -50,6 +52,11 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
         *colours = m_state.colors;
         return true;
     });
+    new WritingAids(*m_editor, [this] {
+        return WritingAids::Settings{m_state.autoClose, m_state.upperCaseTags
+                                                            ? completion::LetterCase::Upper
+                                                            : completion::LetterCase::Lower};
+    });
     connect(m_editor, &HtmlEditor::aboutToType, this, &DocumentWindow::onAboutToType);
     // The change signal comes just before the text changes; the length is
     // read once the change is done.
@@ -63,7 +70,7 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     connect(m_editor, &HtmlEditor::textChanging, this, &DocumentWindow::onTextChanging);
     connect(m_editor, &QsciScintilla::cursorPositionChanged, this, &DocumentWindow::onCaretMoved);
     connect(m_editor, &HtmlEditor::mouseMoved, this,
-            [this] { emit hintRequested(QStringLiteral("Edit Your HTML Document")); });
+            [this] { emit hintRequested(tr("Edit Your HTML Document")); });
     connect(m_editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { emit popupRequested(m_editor->mapToGlobal(pos)); });
     resize(640, 420);
@@ -127,13 +134,13 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
     if (textfile::firstUnrepresentable(text, encoding) >= 0) {
         const auto answer = m_dialogs.message(
             this,
-            QStringLiteral("This document holds characters that %1 cannot represent.\n"
-                           "Save it as UTF-8 instead?")
+            tr("This document holds characters that %1 cannot represent.\n"
+               "Save it as UTF-8 instead?")
                 .arg(textfile::encodingName(encoding)),
-            QStringLiteral("Save"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
+            tr("Save"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
         if (answer != DialogService::Answer::Yes) {
             if (error)
-                *error = QStringLiteral("The document was not saved.");
+                *error = tr("The document was not saved.");
             return false;
         }
         // A file that began with a byte-order mark keeps one.
@@ -148,7 +155,7 @@ bool DocumentWindow::saveFile(const QString &path, QString *error)
 
 QString DocumentWindow::cannotSaveMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot Save File\n%1: %2").arg(path, reason);
+    return tr("Cannot Save File\n%1: %2").arg(path, reason);
 }
 
 QString DocumentWindow::previewPath() const
@@ -185,7 +192,8 @@ void DocumentWindow::buildPreview()
 
     auto *refresh = new QAction(tr("Refresh Preview"), this);
     refresh->setObjectName(QStringLiteral("RefreshPreview"));
-    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    refresh->setShortcuts(QKeySequence::listFromString(keytable::keysOf(refresh->objectName()),
+                                                       QKeySequence::PortableText));
     refresh->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(refresh, &QAction::triggered, this, &DocumentWindow::refreshPreview);
     addAction(refresh);
@@ -277,9 +285,9 @@ void DocumentWindow::placeCaretAt(qsizetype start)
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_saved) {
-        const auto answer = m_dialogs.message(
-            this, QStringLiteral("Do you want to save your document"),
-            QStringLiteral("You have not saved your file"), DialogService::Buttons::YesNoCancel);
+        const auto answer = m_dialogs.message(this, tr("Do you want to save your document"),
+                                              tr("You have not saved your file"),
+                                              DialogService::Buttons::YesNoCancel);
         if (answer == DialogService::Answer::Cancel) {
             event->ignore();
             m_state.closeCancelled = true;
@@ -290,7 +298,7 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
             // for a name.
             QString path = caption();
             if (path.startsWith(QLatin1String("New"))) {
-                path = m_dialogs.saveFileName(this, QStringLiteral("Save As"), m_state.siteFilePath,
+                path = m_dialogs.saveFileName(this, tr("Save As"), m_state.siteFilePath,
                                               QStringLiteral("HTML Files (*.htm)|*.htm"));
             }
             // Keeping the window open when no file was written: closing it

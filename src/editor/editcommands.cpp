@@ -5,6 +5,7 @@
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
+#include "kernel/settingscatalog.h"
 
 #include <QGuiApplication>
 
@@ -92,6 +93,10 @@ void changeTagCase(Workbench &workbench, tagcase::Case to)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     AppState &state = workbench.state();
+    // Tags written for the user from now on take the same case.
+    state.upperCaseTags = to == tagcase::Case::Upper;
+    settings::write(workbench.settings(), settings::TagCase,
+                    settings::tagCaseText(state.upperCaseTags));
     // With SmartColor on, the whole document is recoloured next anyway.
     convertTagCase(*editor, to, state.colouringOff);
     QGuiApplication::restoreOverrideCursor();

@@ -23,8 +23,9 @@ namespace editcommands {
 bool convertTagCase(HtmlEditor &editor, tagcase::Case to, bool keepColours = true);
 
 // upperCaseAllTags and lowerCaseAllTags: the conversion on the active document under the
-// hourglass, then SmartColor over the whole document. Nothing happens
-// without a document.
+// hourglass, then SmartColor over the whole document; the case becomes the
+// case setting of the tags completion writes. Nothing happens without a
+// document.
 void upperCaseAllTags(Workbench &workbench);
 void lowerCaseAllTags(Workbench &workbench);
 

@@ -64,9 +64,42 @@ void installQuietInterface()
 constexpr int kFirstReserved = 32;
 constexpr int kLastReserved = 39;
 constexpr int kLastStyle = 255;
+// Fold levels stop growing this deep (the editor's own limit is 3071).
+constexpr int MaxFoldDepth = 2000;
 } // namespace
 
-HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
+// The editor's text as the element finder reads it.
+class HtmlEditor::Markup : public markupnav::Text
+{
+public:
+    explicit Markup(HtmlEditor &editor) : m_editor(editor) {}
+    qsizetype size() const override { return m_editor.SendScintilla(SCI_GETLENGTH); }
+    int lineCount() const override { return int(m_editor.SendScintilla(SCI_GETLINECOUNT)); }
+    qsizetype lineStart(int line) const override
+    {
+        return line >= lineCount() ? size()
+                                   : m_editor.SendScintilla(SCI_POSITIONFROMLINE, long(line));
+    }
+    int lineAt(qsizetype pos) const override
+    {
+        return int(m_editor.SendScintilla(SCI_LINEFROMPOSITION, long(pos)));
+    }
+    markupscan::LineState lineState(int line) const override { return m_editor.lineState(line); }
+    QByteArrayView bytes(qsizetype from, qsizetype to) const override
+    {
+        if (to <= from)
+            return QByteArrayView();
+        const auto *data = reinterpret_cast<const char *>(
+            m_editor.SendScintilla(SCI_GETRANGEPOINTER, long(from), long(to - from)));
+        return QByteArrayView(data, to - from);
+    }
+    markupscan::ElementPool &pool() const override { return m_editor.m_elements; }
+
+private:
+    HtmlEditor &m_editor;
+};
+
+HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent), m_markup(new Markup(*this))
 {
     installQuietInterface();
     liveEditors().append(this);
@@ -87,6 +120,9 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     setMarginWidth(0, QStringLiteral("00000"));
     setMarginLineNumbers(0, true);
     setMarginWidth(1, 0);
+    setFolding(BoxedTreeFoldStyle, 2);
+    // A fold whose head is gone opens again.
+    SendScintilla(SCI_SETAUTOMATICFOLD, long(SC_AUTOMATICFOLD_CHANGE));
     setCaretLineVisible(false);
     setBraceMatching(NoBraceMatch);
     setAutoIndent(false);
@@ -97,10 +133,14 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QsciScintilla(parent)
     viewport()->setMouseTracking(true);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
-                if (type & SC_MOD_BEFOREINSERT)
+                if (type & SC_MOD_BEFOREINSERT) {
                     noteInsert(position, length);
-                if (type & SC_MOD_BEFOREDELETE)
+                    noteLines(position, position);
+                }
+                if (type & SC_MOD_BEFOREDELETE) {
                     noteDelete(position, length);
+                    noteLines(position, position + length);
+                }
                 if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
                     // A typing colour chosen for a caret position holds only
                     // until the text changes (undo may bring the caret back).
@@ -141,6 +181,36 @@ void HtmlEditor::noteDelete(long position, long length)
     m_dirtyTo = m_dirtyTo > position + length ? m_dirtyTo - length : position;
 }
 
+// Called before each change: the one before it is complete by now, so its
+// line count can be told; this one is told once it is done.
+void HtmlEditor::noteLines(long fromByte, long toByte)
+{
+    settleLines();
+    m_pendingLines.firstLine = SendScintilla(SCI_LINEFROMPOSITION, fromByte);
+    m_pendingLines.lastLine = SendScintilla(SCI_LINEFROMPOSITION, toByte);
+    m_pendingLines.lineCount = SendScintilla(SCI_GETLINECOUNT);
+    if (!m_settleQueued) {
+        m_settleQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_settleQueued = false;
+                settleLines();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void HtmlEditor::settleLines()
+{
+    if (m_pendingLines.firstLine < 0)
+        return;
+    const PendingLines done = m_pendingLines;
+    m_pendingLines = PendingLines();
+    emit linesEdited(int(done.firstLine), int(done.lastLine),
+                     int(SendScintilla(SCI_GETLINECOUNT) - done.lineCount));
+}
+
 void HtmlEditor::setLiveColours(ColourSource source)
 {
     m_liveColours = std::move(source);
@@ -150,6 +220,12 @@ int HtmlEditor::lineScanState(int line) const
 {
     const_cast<HtmlEditor *>(this)->updateColours();
     return int(SendScintilla(SCI_GETLINESTATE, long(line)));
+}
+
+const markupnav::Text &HtmlEditor::markup()
+{
+    updateColours();
+    return *m_markup;
 }
 
 void HtmlEditor::updateColours()
@@ -219,7 +295,7 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
     }
     const markupscan::LineState first = lineState(firstLine);
     long position = SendScintilla(SCI_POSITIONFROMLINE, firstLine);
-    markupscan::Scanner scanner(position, first);
+    markupscan::Scanner scanner(position, first, &m_elements);
     long paintFrom = position;
     // Paints what was scanned before to; a comment still open there that
     // ends later is painted as a comment up to it.
@@ -254,6 +330,9 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
             if (int(SendScintilla(SCI_GETLINESTATE, at)) != state.packed())
                 SendScintilla(SCI_SETLINESTATE, at, long(state.packed()));
         }
+        // A line's fold level follows from its state and the next one's.
+        updateFoldLevels(firstStateLine - 1,
+                         qMin(stopLine, firstStateLine + long(states.size())) - 1);
         firstStateLine += long(states.size());
     };
     // Whether the comment open at the start ends, now that the scan knows.
@@ -276,6 +355,10 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
                              SendScintilla(SCI_GETRANGEPOINTER, position, end - position)),
                          end - position);
         }
+        // A comment open at the start that did not end before ends now:
+        // its earlier lines change too, so nothing is kept from this scan.
+        if (first.inComment && !first.commentEnds && scanner.lastCommentEnd() >= 0)
+            return false;
         const QVector<int> &states = scanner.lineStates();
         for (qsizetype k = compared; k < states.size(); ++k) {
             const long next = firstStateLine + long(k);
@@ -308,6 +391,28 @@ bool HtmlEditor::rescan(long firstLine, long lastChangedLine, const CategoryColo
             paint(position, false);
         }
         block = qMin(block * 2, 1L << 20);
+    }
+}
+
+// The fold level of each line from firstLine to lastLine: its depth, and
+// the head of a fold when the next line lies deeper.
+void HtmlEditor::updateFoldLevels(long firstLine, long lastLine)
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    firstLine = qMax(0L, firstLine);
+    lastLine = qMin(lastLine, lines - 1);
+    if (firstLine > lastLine)
+        return;
+    const auto depthAt = [this](long line) {
+        return qMin(markupscan::foldDepth(m_elements, lineState(line)), MaxFoldDepth);
+    };
+    int depth = depthAt(firstLine);
+    for (long line = firstLine; line <= lastLine; ++line) {
+        const int next = line + 1 < lines ? depthAt(line + 1) : 0;
+        const long level = (SC_FOLDLEVELBASE + depth) | (next > depth ? SC_FOLDLEVELHEADERFLAG : 0);
+        if (SendScintilla(SCI_GETFOLDLEVEL, line) != level)
+            SendScintilla(SCI_SETFOLDLEVEL, line, level);
+        depth = next;
     }
 }
 
@@ -347,6 +452,7 @@ void HtmlEditor::endDocument()
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0L);
     m_typingAnchor = -1;
+    settleLines();
 }
 
 QString HtmlEditor::bytesText(long from, long to) const
@@ -366,6 +472,24 @@ QString HtmlEditor::bytesText(long from, long to) const
 QString HtmlEditor::documentText() const
 {
     return bytesText(0, SendScintilla(SCI_GETLENGTH));
+}
+
+QByteArray HtmlEditor::documentBytes() const
+{
+    // The text lies in two parts around the editor's gap; asking for each
+    // part alone leaves the gap where it is.
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long gap = qBound(0L, long(SendScintilla(SCI_GETGAPPOSITION)), length);
+    QByteArray bytes;
+    bytes.reserve(length);
+    for (const auto &[from, to] : {std::pair<long, long>{0, gap}, {gap, length}}) {
+        if (to > from) {
+            bytes.append(
+                reinterpret_cast<const char *>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from)),
+                to - from);
+        }
+    }
+    return bytes;
 }
 
 QString HtmlEditor::selText() const
@@ -467,6 +591,34 @@ void HtmlEditor::setSelText(const QString &text)
     SendScintilla(SCI_GOTOPOS, long(end));
     styleInserted(start, end);
     updateColours();
+    settleLines();
+}
+
+long HtmlEditor::caretByte() const
+{
+    return SendScintilla(SCI_GETCURRENTPOS);
+}
+
+void HtmlEditor::insertAfterCaret(const QString &text)
+{
+    prepareTypingStyle();
+    const long at = caretByte();
+    const QByteArray bytes = text.toUtf8();
+    SendScintilla(SCI_BEGINUNDOACTION);
+    SendScintilla(SCI_INSERTTEXT, static_cast<uintptr_t>(at), bytes.constData());
+    SendScintilla(SCI_ENDUNDOACTION);
+    styleInserted(int(at), int(at + bytes.size()));
+    SendScintilla(SCI_SETEMPTYSELECTION, at);
+    updateColours();
+}
+
+void HtmlEditor::replaceBytes(long from, long to, const QString &text, int caretBack)
+{
+    SendScintilla(SCI_SETSEL, from, to);
+    setSelText(text);
+    if (caretBack > 0)
+        SendScintilla(SCI_GOTOPOS,
+                      SendScintilla(SCI_POSITIONRELATIVE, caretByte(), long(-caretBack)));
 }
 
 // The style byte at a byte position: the editor answers with a signed
@@ -706,6 +858,7 @@ void HtmlEditor::keyPressEvent(QKeyEvent *event)
     if (!inserts || isReadOnly()) {
         QsciScintilla::keyPressEvent(event);
         updateColours();
+        settleLines();
         return;
     }
     const QString typedText = text == QLatin1String("\r") ? QStringLiteral("\n") : text;
@@ -716,6 +869,7 @@ void HtmlEditor::keyPressEvent(QKeyEvent *event)
     const int end = int(SendScintilla(SCI_GETCURRENTPOS));
     styleInserted(start, end);
     updateColours();
+    settleLines();
     emit typed(typedText);
 }
 
@@ -732,6 +886,7 @@ void HtmlEditor::inputMethodEvent(QInputMethodEvent *event)
     QsciScintilla::inputMethodEvent(event);
     styleInserted(start, int(SendScintilla(SCI_GETCURRENTPOS)));
     updateColours();
+    settleLines();
     emit typed(committed);
 }
 

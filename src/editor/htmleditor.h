@@ -11,9 +11,19 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
+#include "editor/markupnav.h"
 #include "editor/markupscan.h"
 #include "editor/smartcolor.h"
+
+// The editor's indicators, one number each (Scintilla keeps 0 to 7 for
+// lexers): the pair of tags that match at the caret, and the words the
+// spelling check marks.
+enum EditorIndicator {
+    MatchingTagIndicator = 8,
+    SpellingIndicator = 9,
+};
 
 class HtmlEditor : public QsciScintilla
 {
@@ -34,6 +44,9 @@ public:
     void endDocument();
     // Length in characters (QString units).
     qsizetype characterLength() const;
+    // The whole text as the editor holds it, in UTF-8: a copy made without
+    // decoding, which a worker thread can read while editing goes on.
+    QByteArray documentBytes() const;
 
     qsizetype selStart() const;
     // Collapses the selection to pos.
@@ -79,6 +92,15 @@ public:
     // The scan's state where a line starts (markupscan::LineState packed),
     // for tools that need to know whether a line starts in a tag or comment.
     int lineScanState(int line) const;
+    // The text with the scan state of its lines, brought up to date, for
+    // finding elements (positions in bytes).
+    const markupnav::Text &markup();
+    // Writes text at the caret as one undo step, leaving the caret before it.
+    void insertAfterCaret(const QString &text);
+    // Replaces bytes [from, to) as one undo step; the caret ends caretBack
+    // characters before the end of what was written.
+    void replaceBytes(long from, long to, const QString &text, int caretBack = 0);
+    long caretByte() const;
 
     // Searches from start (to end, or the end of the text when end < 0),
     // letters in any case unless matchCase, without copying the whole text;
@@ -107,6 +129,11 @@ signals:
     void mouseMoved();
     // Just before any change of the text (typing, commands, undo, loading).
     void textChanging();
+    // After a change: the lines firstLine..lastLine (counted from 0, as
+    // numbered before it) changed, and the lines after them moved by delta.
+    // Comes as soon as the change is done, or for changes made inside the
+    // editor (undo, paste) once control returns to the event loop.
+    void linesEdited(int firstLine, int lastLine, int delta);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -115,8 +142,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    class Markup;
+    void updateFoldLevels(long firstLine, long lastLine);
     void noteInsert(long position, long length);
     void noteDelete(long position, long length);
+    void noteLines(long fromByte, long toByte);
+    void settleLines();
     void scanEdits(const CategoryColours *colours);
     bool rescan(long firstLine, long lastChangedLine, const CategoryColours *colours);
     markupscan::LineState lineState(long line) const;
@@ -140,6 +171,17 @@ private:
     ColourSource m_liveColours;
     long m_dirtyFrom = -1; // bytes edited since the last scan: [from, to)
     long m_dirtyTo = -1;
+    // The change under way, for linesEdited: its lines and the line count
+    // before it (firstLine < 0: none).
+    struct PendingLines
+    {
+        long firstLine = -1;
+        long lastLine = -1;
+        long lineCount = 0;
+    } m_pendingLines;
+    bool m_settleQueued = false;
+    markupscan::ElementPool m_elements; // the stacks the line states name
+    std::unique_ptr<Markup> m_markup;
     QString m_fontFamily = QStringLiteral("Arial");
     double m_fontSize = 0; // set by the constructor
 };

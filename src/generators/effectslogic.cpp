@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace effects {
 
@@ -92,12 +93,12 @@ bool isNumber(const QString &text)
 
 QString fillAllBoxesMessage()
 {
-    return QStringLiteral("All Textboxes must be filled");
+    return QCoreApplication::translate("effectslogic", "All Textboxes must be filled");
 }
 
 QString fillAllValuesMessage()
 {
-    return QStringLiteral("All textboxes must be filled with a value");
+    return QCoreApplication::translate("effectslogic", "All textboxes must be filled with a value");
 }
 
 QString smallAboveLargeMessage()
@@ -107,22 +108,24 @@ QString smallAboveLargeMessage()
 
 QString wholeFontSizesMessage()
 {
-    return QStringLiteral("Smallest Font and Largest Font must be whole numbers");
+    return QCoreApplication::translate("effectslogic",
+                                       "Smallest Font and Largest Font must be whole numbers");
 }
 
 QString stepsRoundToZeroMessage()
 {
-    return QStringLiteral("Steps must be a whole number other than 0");
+    return QCoreApplication::translate("effectslogic", "Steps must be a whole number other than 0");
 }
 
 QString tooManyStepsMessage()
 {
-    return QStringLiteral("Steps cannot be more than %1").arg(MaxSteps);
+    return QCoreApplication::translate("effectslogic", "Steps cannot be more than %1")
+        .arg(MaxSteps);
 }
 
 QString negativeColourMessage()
 {
-    return QStringLiteral("Red, Green and Blue cannot be below 0");
+    return QCoreApplication::translate("effectslogic", "Red, Green and Blue cannot be below 0");
 }
 
 qint64 wholeValue(const QString &text)

@@ -9,6 +9,7 @@
 #include "platform/dialogservice.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace helpcommands {
@@ -40,7 +41,8 @@ void cannotWrite(Workbench &workbench, const QString &path, const QString &error
 {
     workbench.dialogs().message(
         workbench.mainWidget(),
-        QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+        QCoreApplication::translate("helpcommands", "The preview file %1 cannot be written.\n%2")
+            .arg(path, error));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "help/manual.h"
 
 #include "generators/effectslogic.h"
+#include "kernel/keytable.h"
 #include "platform/textfile.h"
 
 namespace manual {
@@ -69,6 +70,8 @@ const char Contents[] = R"html(<H2>Contents</H2>
 <LI><A HREF="#O2">Customizable Tag Buttons and List</A>
 <LI><A HREF="#O3">Ostrel PIM (Personal Information Manager)</A>
 <LI><A HREF="#O4">Publish File</A>
+<LI><A HREF="#O5">Writing HTML by Hand</A>
+<LI><A HREF="#O6">Keys</A>
 </UL>
 </UL>
 <HR>
@@ -116,12 +119,27 @@ comments each have a colour of their own (View &gt; Settings changes them, or sw
 Everything a tool writes is coloured as it arrives; the Smartcolor button colours the whole document
 again. The colours are only on screen: files are always saved as plain text.</P>
 <P>The status bar shows the size of the active document and a short description of whatever the mouse
-is over. Useful keys: <B>F1</B> shows this manual, <B>F2</B> saves, <B>F3</B> finds text, <B>Ctrl+P</B>
-prints through the print dialog (File &gt; Print Preview shows the pages first). A right click
+is over. Useful keys: <B>F1</B> shows this manual, <B>F2</B> saves, <B>F3</B> finds text, <B>F7</B>
+checks the spelling, <B>F9</B> checks the page, <B>Ctrl+P</B> prints through the print dialog (File &gt; Print
+Preview shows the pages first; all the keys are listed under <A HREF="#O6">Keys</A>). A right click
 in a document offers the edit commands and the most common tags. The Edit menu also converts the letters
 of all tags to upper or lower case, finds and replaces text in the document and replaces a text in many
 files of a folder at once. The MS Apps menu starts the desktop's calculator, character map and
 clipboard viewer when they are installed.</P>
+<P><B>Check Page</B> (Tools menu, F9, or the button on the main toolbar) reads the document's HTML the
+way a browser would and lists its errors and warnings in the Page Check pane below the documents: line,
+column and what is wrong. Double-click a line of the list, or press Enter, to go there; the lines with
+a finding carry a mark in the margin until you change them. The pane shows errors and warnings, or
+errors only. A page that declares the HTML 5 doctype is checked as HTML 5; any other page is checked as
+the HTML 3.2 or 4 it is, so FONT, CENTER and the other tags the tools write are not reported.</P>
+<P><B>Spelling</B>: misspelt words of the page's text get a wavy red line as you type; the markup,
+comments, scripts and style sheets are left alone, and of the attributes only ALT and TITLE are read. A
+right click on a marked word offers up to eight corrections, Add to Dictionary (your own word list,
+kept with your settings) and Ignore All (until Lorimel ends). Tools &gt; Spelling (F7) goes through the
+misspellings one by one. The dictionary is the one for the LANG of the page's HTML tag, else the one
+of your desktop's language; View &gt; Settings can choose another or switch the marks off. Lorimel uses
+the Hunspell dictionaries of your system: install more with your package manager (hunspell-de-de,
+hunspell-fr and so on).</P>
 
 <H2><A NAME="4">The Tools</A></H2>
 <P>Each tool is a small window that asks for a few values and writes the matching HTML into the active
@@ -333,6 +351,25 @@ server's upload directory, your user name and your password once on the FTP page
 Retrieve Files copies files from anywhere into your web-site folder, and Thumbnail Viewer shows the
 pictures of the site and writes an image tag for the one you choose.</P>
 
+<P><B><A NAME="O5">Writing HTML by Hand</A></B><BR>
+When you type a tag yourself the editor helps. After a &lt; and a short pause (or at once with
+Ctrl+Space) it lists the element names; after an element's name and a space, its attributes; after the =
+of an attribute such as ALIGN, TYPE or METHOD, the values it takes; after an &amp;, the named characters.
+Go on typing to narrow the list, take an entry with Enter or Tab, or close the list with Escape; Undo
+takes a written entry out again. Names that HTML 5 made obsolete, such as CENTER and FONT, are listed in
+grey. The list writes in the case you type, and in the case of View &gt; Settings while you have typed no
+letter yet (UpperCase All Tags and LowerCase All Tags change that setting too).</P>
+<P>Typing the &gt; of a start tag writes its end tag after the caret (not for empty elements such as
+BR and IMG, nor when the end tag is there already), and typing &lt;/ finishes the end tag of the
+element still open; View &gt; Settings switches this off. With the caret in a tag, the tag it matches
+is marked; markup that does not pair them, like a P or LI without its end tag, marks nothing. The Edit
+menu closes the open element, jumps to the matching tag and selects the whole element (again for the
+one around it). Elements and comments that take several lines fold with the small boxes beside the
+line numbers and from the View menu.</P>
+)html";
+
+// After the key table.
+const char Footer[] = R"html(
 <HR>
 <P><A HREF="#1">Back to the top</A></P>
 </BODY>
@@ -361,9 +398,25 @@ QString textHtml()
     return crlf(Head) + banner() + crlf(Contents);
 }
 
+// Every key of the key table.
+QString keyTable()
+{
+    QString html = QStringLiteral("\n<P><B><A NAME=\"O6\">Keys</A></B></P>\n"
+                                  "<TABLE BORDER=1 CELLPADDING=3>\n"
+                                  "<TR><TH>Key</TH><TH>Command</TH></TR>\n");
+    for (const keytable::Row &row : keytable::rows()) {
+        QString keys = QString::fromLatin1(row.keys).toHtmlEscaped();
+        keys.replace(QLatin1String("; "), QLatin1String("</B> or <B>"));
+        html += QStringLiteral("<TR><TD><B>%1</B></TD><TD>%2</TD></TR>\n")
+                    .arg(keys, keytable::commandOf(row).toHtmlEscaped());
+    }
+    html += QStringLiteral("</TABLE>\n");
+    return crlf(html.toUtf8().constData());
+}
+
 QString textHtml2()
 {
-    return crlf(Tools);
+    return crlf(Tools) + keyTable() + crlf(Footer);
 }
 
 QString text()

@@ -277,7 +277,8 @@ bool decodeFile(const QByteArray &contents, QString *text, Result *result)
     text->clear();
     result->ok = false;
     result->refused = true;
-    result->error = QStringLiteral("This looks like a binary file, not text.");
+    result->error =
+        QCoreApplication::translate("importconvert", "This looks like a binary file, not text.");
     return false;
 }
 
@@ -287,7 +288,8 @@ bool readRichText(const QByteArray &contents, rtf::ReadResult *read, Result *res
     if (!rtf::looksLikeRichText(contents)) {
         result->ok = false;
         result->refused = true;
-        result->error = QStringLiteral("This is not a rich-text file.");
+        result->error =
+            QCoreApplication::translate("importconvert", "This is not a rich-text file.");
         return false;
     }
     *read = rtf::read(contents);

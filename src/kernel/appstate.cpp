@@ -22,6 +22,10 @@ void AppState::loadPreferences(const SettingsStore &store, const QString &homeFo
     fontSizeText = numbers::shortestDouble(number(store, FontSize));
     colouringOff = boolean(store, ColorsOff);
     livePreview = boolean(store, LivePreview);
+    spellCheck = boolean(store, SpellCheck);
+    spellLanguage = text(store, SpellLanguage);
+    autoClose = boolean(store, AutoClose);
+    upperCaseTags = text(store, TagCase) != tagCaseText(false);
     browser = text(store, Browser);
     for (int i = 0; i < int(colors.size()); ++i)
         colors[std::size_t(i)] = qint64(number(store, colour(i)));

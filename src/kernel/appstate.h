@@ -39,6 +39,10 @@ struct AppState
     bool previewWindows = false; // documents with a preview beside them: the first-run answer
     bool colouringOff = false;   // true switches colouring off
     bool livePreview = true;     // the preview refreshes when typing pauses
+    bool spellCheck = true;      // misspellings are marked while typing
+    QString spellLanguage;       // the dictionary chosen; empty: the page's LANG, else the locale
+    bool autoClose = true;       // typing a start tag writes its end tag
+    bool upperCaseTags = true;   // the case of tags written for the user
     QString fontSizeText = settings::setting(settings::FontSize).defaultText;
     bool closeCancelled = false;
     UndoRecord undo;

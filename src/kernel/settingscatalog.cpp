@@ -69,6 +69,11 @@ const Setting &setting(Key key)
         t[CustomTagCount] = numberSetting(Main, "CustomTags", "Count", -1, -1, MaxListCount);
         t[ShowTips] = textSetting(Main, "Startup", "ShowStart", QStringLiteral("yes"));
         t[LivePreview] = booleanSetting(Main, "Settings", "LivePreview", true);
+        t[SpellCheck] = booleanSetting(Main, "Settings", "SpellCheck", true);
+        t[SpellLanguage] = textSetting(Main, "Settings", "SpellLanguage");
+        t[CheckWarnings] = booleanSetting(Main, "Settings", "CheckWarnings", true);
+        t[AutoClose] = booleanSetting(Main, "Settings", "AutoClose", true);
+        t[TagCase] = textSetting(Main, "Settings", "TagCase", tagCaseText(true));
         t[SiteDrive] = textSetting(Main, "Direct", "Drive");
         t[SiteDirectory] = textSetting(Main, "Direct", "Director");
         t[SiteFilePath] = textSetting(Main, "Direct", "FilePath");

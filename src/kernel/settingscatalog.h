@@ -49,6 +49,11 @@ enum Key {
     CustomTagCount, // CustomTags/Count, -1 .. 5000, -1
     ShowTips,       // Startup/ShowStart, "yes"
     LivePreview,    // Settings/LivePreview, True: refresh while typing
+    SpellCheck,     // Settings/SpellCheck, True: mark misspellings while typing
+    SpellLanguage,  // Settings/SpellLanguage: a dictionary; empty: the page's LANG
+    CheckWarnings,  // Settings/CheckWarnings, True: Page Check lists warnings too
+    AutoClose,      // Settings/AutoClose, True: end tags written while typing
+    TagCase,        // Settings/TagCase, "Upper": the case of tags written (or "Lower")
     SiteDrive,      // Direct/Drive
     SiteDirectory,  // Direct/Director
     SiteFilePath,   // Direct/FilePath
@@ -63,11 +68,11 @@ enum Key {
     BarSitePane,
     BarColourBar,
     BarCustomBar,
-    FontCount,      // Fonts/Number, -1 .. 100000
-    PreviewAnswer,  // Extras/UseIE
-    WindowGeometry, // Window/Geometry, base64; empty on first run
-    WindowLayout,   // Window/State, base64: docks and bars
-    SiteSplitter,   // Window/SiteSplitter, base64: folders over files
+    FontCount,       // Fonts/Number, -1 .. 100000
+    PreviewAnswer,   // Extras/UseIE
+    WindowGeometry,  // Window/Geometry, base64; empty on first run
+    WindowLayout,    // Window/State, base64: docks and bars
+    SiteSplitter,    // Window/SiteSplitter, base64: folders over files
     TabbedDocuments, // Window/Tabbed, False: documents as tabs
     // Ostrel Organizer
     AgendaCount,    // Data/Number, 0 .. 100000, 1
@@ -86,6 +91,11 @@ enum Key {
 };
 
 const Setting &setting(Key key);
+// The stored text of the tag case.
+inline QString tagCaseText(bool upper)
+{
+    return upper ? QStringLiteral("Upper") : QStringLiteral("Lower");
+}
 // The indexed ones: colour 0 .. 4 (Tables ... Other) and bar 0 .. 4
 // (Picture1 ... Picture15), out-of-range indexes clamped.
 const Setting &colour(int index);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace objecttag {
 
@@ -99,7 +100,7 @@ QString objectTagBlock(const QList<Control> &controls, const ObjectTagOptions &o
 QString previewText(const QList<Control> &table, int chosen, const ObjectTagOptions &options)
 {
     if (table.isEmpty())
-        return QStringLiteral("No controls registered.");
+        return QCoreApplication::translate("objecttaglogic", "No controls registered.");
     const int row = chosen >= 0 && chosen < table.size() ? chosen : 0;
     return objectTag(table[row], options);
 }

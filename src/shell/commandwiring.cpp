@@ -8,8 +8,10 @@
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "editor/tagcommands.h"
+#include "editor/writingaids.h"
 #include "help/helpcommands.h"
 #include "import/importcommands.h"
+#include "kernel/keytable.h"
 #include "platform/dialogservice.h"
 #include "platform/launcher.h"
 #include "shell/builderregistry.h"
@@ -21,6 +23,7 @@
 #include "site/sitepane.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -68,7 +71,7 @@ void MainWindow::buildMenus()
                 continue;
             }
             const QString name = QLatin1String(e.name);
-            const QString caption = QString::fromUtf8(e.caption);
+            const QString caption = QCoreApplication::translate("menutree", e.caption);
             const bool isMenu =
                 e.depth == 0 || (i + 1 < entries.size() && entries[i + 1].depth > e.depth);
             if (!isMenu) {
@@ -107,27 +110,9 @@ void MainWindow::buildMenus()
     command("mnuDidYouKnow", [this] { showTips(false); });
 }
 
-// The keys every desktop editor has, beside F1, F2 and F3.
+// The window and pane commands, and every key of the key table.
 void MainWindow::addShortcuts()
 {
-    const struct
-    {
-        const char *item;
-        QList<QKeySequence> keys;
-    } shortcuts[] = {
-        {"mnuNewItem", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {"mnuOpenItem", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {"mnuSaveregItem", {QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {"mnuSaveItem", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
-        {"mnuPrintItem", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {"mnuExitItem", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
-        {"mnuFindItem", {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_F)}},
-        {"mnuReplaceItem", {QKeySequence(Qt::CTRL | Qt::Key_H)}},
-        {"mnuManualItem", {QKeySequence(Qt::Key_F1)}},
-    };
-    for (const auto &s : shortcuts)
-        action(QLatin1String(s.item))->setShortcuts(s.keys);
-
     // The editor itself answers these keys; the menus show them so they can
     // be learnt there, and they act only while a menu is open.
     const struct
@@ -151,39 +136,68 @@ void MainWindow::addShortcuts()
     // Window commands live in the Window menu, which is rebuilt each time it
     // opens; the actions stay with the main window so their keys always work.
     auto windowCommand = [this](const char *name, const QString &caption,
-                                const QList<QKeySequence> &keys, std::function<void()> fn) {
+                                std::function<void()> fn) {
         auto *a = new QAction(caption, this);
         a->setObjectName(QLatin1String(name));
-        a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, fn);
         addAction(a);
         m_actions.insert(a->objectName(), a);
         m_windowCommands << a;
     };
-    windowCommand("mnuCloseWindowItem", QStringLiteral("Cl&ose"),
-                  {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)},
-                  [this] {
-                      if (QMdiSubWindow *sub = m_documentArea->activeSubWindow())
-                          sub->close();
-                  });
-    windowCommand("mnuNextWindowItem", QStringLiteral("Ne&xt Window"),
-                  {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)},
+    windowCommand("mnuCloseWindowItem", tr("Cl&ose"), [this] {
+        if (QMdiSubWindow *sub = m_documentArea->activeSubWindow())
+            sub->close();
+    });
+    windowCommand("mnuNextWindowItem", tr("Ne&xt Window"),
                   [this] { m_documentArea->activateNextSubWindow(); });
-    windowCommand("mnuPreviousWindowItem", QStringLiteral("Pre&vious Window"),
-                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
+    windowCommand("mnuPreviousWindowItem", tr("Pre&vious Window"),
                   [this] { m_documentArea->activatePreviousSubWindow(); });
 
     // Pane cycling sits in the View menu.
     QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
     view->addSeparator();
-    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), QStringLiteral("Next &Pane"));
-    next->setShortcut(QKeySequence(Qt::Key_F6));
+    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), tr("Next &Pane"));
     connect(next, &QAction::triggered, this, [this] { focusNextPane(true); });
-    QAction *previous =
-        addItem(view, QStringLiteral("mnuPreviousPaneItem"), QStringLiteral("Previous Pa&ne"));
-    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    QAction *previous = addItem(view, QStringLiteral("mnuPreviousPaneItem"), tr("Previous Pa&ne"));
     connect(previous, &QAction::triggered, this, [this] { focusNextPane(false); });
+
+    addWritingAids();
+
+    for (const keytable::Row &row : keytable::rows()) {
+        if (QAction *a = action(QLatin1String(row.item)))
+            a->setShortcuts(
+                QKeySequence::listFromString(QLatin1String(row.keys), QKeySequence::PortableText));
+    }
+}
+
+// The commands of the writing aids: Edit for elements, View for folding.
+void MainWindow::addWritingAids()
+{
+    const auto aid = [this](QMenu *menu, const char *name, const QString &caption,
+                            std::function<void(WritingAids &)> fn) {
+        QAction *a = addItem(menu, QLatin1String(name), caption);
+        connect(a, &QAction::triggered, this, [this, fn] {
+            HtmlEditor *editor = activeEditor();
+            if (WritingAids *aids = editor ? WritingAids::of(*editor) : nullptr)
+                fn(*aids);
+        });
+    };
+    QMenu *edit = findChild<QMenu *>(QStringLiteral("mnuEdit"));
+    edit->addSeparator();
+    aid(edit, "mnuCompleteItem", tr("C&omplete"), [](WritingAids &a) { a.complete(); });
+    aid(edit, "mnuCloseElementItem", tr("Close &Element"),
+        [](WritingAids &a) { a.closeElement(); });
+    aid(edit, "mnuMatchingTagItem", tr("&Go to Matching Tag"),
+        [](WritingAids &a) { a.goToMatchingTag(); });
+    aid(edit, "mnuSelectElementItem", tr("Select E&lement"),
+        [](WritingAids &a) { a.selectElement(); });
+    QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
+    view->addSeparator();
+    aid(view, "mnuFoldItem", tr("&Fold Element"), [](WritingAids &a) { a.foldHere(true); });
+    aid(view, "mnuUnfoldItem", tr("&Unfold Element"), [](WritingAids &a) { a.foldHere(false); });
+    aid(view, "mnuFoldAllItem", tr("Fold &All"), [](WritingAids &a) { a.foldEverything(true); });
+    aid(view, "mnuUnfoldAllItem", tr("Unfold A&ll"),
+        [](WritingAids &a) { a.foldEverything(false); });
 }
 
 // Edit commands, tag commands, SmartColor and printing: every one works on
@@ -208,7 +222,7 @@ void MainWindow::connectEditCommands()
         onEditor(prefix + QStringLiteral("CopyItem"),
                  [](HtmlEditor &e) { QGuiApplication::clipboard()->setText(e.selText()); });
         onEditor(prefix + QStringLiteral("PasteItem"), [this](HtmlEditor &e) {
-            setHint(QStringLiteral("Color coding"));
+            setHint(tr("Color coding"));
             insertion::paste(e, m_state, QGuiApplication::clipboard()->text());
             setHint(QString());
         });
@@ -218,11 +232,16 @@ void MainWindow::connectEditCommands()
     onEditor(QStringLiteral("mnuSelectAllItem"),
              [](HtmlEditor &e) { e.select(0, e.characterLength()); });
 
-    // Tag commands: menu items are matched to the command table by caption.
+    // Tag commands: menu items are matched to the command table by caption,
+    // as shown in the user's language.
     for (const tagcommands::TagCommand &command : tagcommands::tagCommands()) {
+        const QString menuCaption =
+            QCoreApplication::translate("menutree", command.menuCaption.toUtf8().constData());
+        const QString popupCaption =
+            QCoreApplication::translate("menutree", command.popupCaption.toUtf8().constData());
         for (QAction *a : m_actions) {
             const bool inPopup = a->parent() == m_popMenu;
-            const QString &caption = inPopup ? command.popupCaption : command.menuCaption;
+            const QString &caption = inPopup ? popupCaption : menuCaption;
             if (caption.isEmpty() || a->text() != caption || a->menu())
                 continue;
             markBuilt(a->objectName());
@@ -294,6 +313,9 @@ void MainWindow::connectTools()
     always(QStringLiteral("mnuSettingsItem"), [this] { SettingsDialog::run(*this); });
     always(QStringLiteral("mnuManualItem"), [this] { helpcommands::onlineManual(*this); });
     always(QStringLiteral("mnuW3CItem"), [this] { helpcommands::htmlReference(*this); });
+    for (const QString &name : {QStringLiteral("mnuCheckPageItem"), QStringLiteral("cmdCheckPage")})
+        onDocument(name, [this](DocumentWindow &) { checkPage(); });
+    onDocument(QStringLiteral("mnuSpellingItem"), [this](DocumentWindow &) { openSpelling(); });
     always(QStringLiteral("mnuUpperCaseItem"), [this] { editcommands::upperCaseAllTags(*this); });
     always(QStringLiteral("mnuLowerCaseItem"), [this] { editcommands::lowerCaseAllTags(*this); });
     // New and Open need no document: their buttons are always on.
@@ -340,7 +362,11 @@ void MainWindow::updateDocumentCommands()
                             QStringLiteral("mnuWebsiteLinkItem"),
                             QStringLiteral("mnuImport2"),
                             QStringLiteral("mnuImport3"),
-                            QStringLiteral("mnuSettingsItem")};
+                            QStringLiteral("mnuSettingsItem"),
+                            QStringLiteral("mnuFoldItem"),
+                            QStringLiteral("mnuUnfoldItem"),
+                            QStringLiteral("mnuFoldAllItem"),
+                            QStringLiteral("mnuUnfoldAllItem")};
     for (const QString &name : names) {
         QAction *a = action(name);
         a->setEnabled(any && !m_unbuilt.contains(a));
@@ -350,6 +376,7 @@ void MainWindow::updateDocumentCommands()
     for (QAction *a : std::as_const(m_windowCommands))
         a->setEnabled(any);
     m_smartColorButton->setEnabled(any && m_smartColorButton->property("built").toBool());
+    m_checkPageButton->setEnabled(any && m_checkPageButton->property("built").toBool());
     for (const char *name : {"Picture14", "Picture15"}) {
         if (QWidget *w = findChild<QWidget *>(QLatin1String(name)))
             w->setEnabled(any);

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/mainwindow.h"
 
+#include "check/pagecheckpane.h"
+#include "check/spellhighlighter.h"
+#include "check/spellingdialog.h"
+#include "check/spellservice.h"
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
 #include "editor/printing.h"
@@ -13,6 +17,7 @@
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
+#include "platform/paths.h"
 #include "platform/safefile.h"
 #include "platform/textfile.h"
 #include "shell/builderregistry.h"
@@ -63,13 +68,19 @@ struct ToolbarButton
     const char *hint;
 };
 constexpr ToolbarButton kToolbar[] = {
-    {"New", "Creates a new HTML document"},
-    {"Open", "Opens an existing HTML or TXT file"},
-    {"Save", "Saves the HTML file"},
-    {"Save As", "Saves the HTML file"},
-    {"Print", "Prints the HTML document"},
-    {"External Preview", "Previews the HTML document in external browser"},
-    {"Find Files", ""},
+    {QT_TRANSLATE_NOOP("MainWindow", "New"),
+     QT_TRANSLATE_NOOP("MainWindow", "Creates a new HTML document")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Open"),
+     QT_TRANSLATE_NOOP("MainWindow", "Opens an existing HTML or TXT file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Save"),
+     QT_TRANSLATE_NOOP("MainWindow", "Saves the HTML file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Save As"),
+     QT_TRANSLATE_NOOP("MainWindow", "Saves the HTML file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Print"),
+     QT_TRANSLATE_NOOP("MainWindow", "Prints the HTML document")},
+    {QT_TRANSLATE_NOOP("MainWindow", "External Preview"),
+     QT_TRANSLATE_NOOP("MainWindow", "Previews the HTML document in external browser")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Find Files"), ""},
 };
 
 } // namespace
@@ -79,8 +90,10 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
     : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
 {
     m_state.previewWindows = previewWindows;
+    m_spelling = new SpellService(
+        paths::join(settings.directory(), QStringLiteral("personal-dictionary.txt")), this);
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QStringLiteral("Lorimel 3.0"));
+    setWindowTitle(tr("Lorimel 3.0"));
     m_documentArea = new DocumentArea(this);
     setCentralWidget(m_documentArea);
     m_documentArea->viewport()->installEventFilter(this);
@@ -132,6 +145,7 @@ QList<QWidget *> MainWindow::panes() const
     if (DocumentWindow *doc = activeDocument())
         list << doc->editor();
     for (QWidget *w : {static_cast<QWidget *>(m_sideBar), static_cast<QWidget *>(m_sitePane),
+                       static_cast<QWidget *>(m_pageCheck),
                        static_cast<QWidget *>(m_bars.value(QStringLiteral("Picture1"))),
                        static_cast<QWidget *>(m_bars.value(QStringLiteral("Picture15")))}) {
         if (w && w->isVisible() && w->isEnabled())
@@ -170,15 +184,15 @@ void MainWindow::focusNextPane(bool forward)
 void MainWindow::buildBars()
 {
     // Main toolbar.
-    QToolBar *main = addToolBar(QStringLiteral("Main Toolbar"));
+    QToolBar *main = addToolBar(tr("Main Toolbar"));
     main->setObjectName(QStringLiteral("Picture1"));
     main->setMovable(false);
     main->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (int i = 0; i < int(std::size(kToolbar)); ++i) {
         auto *button = new QToolButton(main);
         button->setObjectName(QStringLiteral("Command44_%1").arg(i));
-        button->setText(QLatin1String(kToolbar[i].caption));
-        button->setProperty("hint", QLatin1String(kToolbar[i].hint));
+        button->setText(tr(kToolbar[i].caption));
+        button->setProperty("hint", *kToolbar[i].hint ? tr(kToolbar[i].hint) : QString());
         button->setEnabled(false); // the file commands come with the site tools
         button->installEventFilter(this);
         button->setMouseTracking(true);
@@ -186,21 +200,32 @@ void MainWindow::buildBars()
         m_toolbarButtons << button;
     }
     main->addSeparator();
-    m_smartColorButton = new QToolButton(main);
-    m_smartColorButton->setObjectName(QStringLiteral("Command96"));
-    m_smartColorButton->setText(QStringLiteral("Smartcolor"));
-    m_smartColorButton->setToolTip(QStringLiteral("Color-Codes  HTML Syntax"));
-    m_smartColorButton->setProperty("hint", QStringLiteral("Color codes the HTML code"));
-    m_smartColorButton->setEnabled(false);
-    m_smartColorButton->installEventFilter(this);
-    m_smartColorButton->setMouseTracking(true);
-    main->addWidget(m_smartColorButton);
+    // Buttons that need a document, with their status-bar hints.
+    const auto documentButton = [this, main](const char *name, const QString &caption,
+                                             const QString &toolTip, const QString &hint) {
+        auto *button = new QToolButton(main);
+        button->setObjectName(QLatin1String(name));
+        button->setText(caption);
+        button->setToolTip(toolTip);
+        button->setProperty("hint", hint);
+        button->setEnabled(false);
+        button->installEventFilter(this);
+        button->setMouseTracking(true);
+        main->addWidget(button);
+        return button;
+    };
+    m_smartColorButton =
+        documentButton("Command96", tr("Smartcolor"), tr("Color-Codes  HTML Syntax"),
+                       tr("Color codes the HTML code"));
+    m_checkPageButton =
+        documentButton("cmdCheckPage", tr("Check Page"), tr("Checks the HTML of the document (F9)"),
+                       tr("Checks the HTML of the active document"));
     main->addSeparator();
     // The organizer needs no document: its button is always on.
     auto *organizerButton = new QToolButton(main);
     organizerButton->setObjectName(QStringLiteral("Command1"));
-    organizerButton->setText(QStringLiteral("Ostrel PIM"));
-    organizerButton->setToolTip(QStringLiteral("Calendar, phone numbers and favourite addresses"));
+    organizerButton->setText(tr("Ostrel PIM"));
+    organizerButton->setToolTip(tr("Calendar, phone numbers and favourite addresses"));
     connect(organizerButton, &QToolButton::clicked, this,
             [this] { openBuilder(QLatin1String(builderid::Organizer)); });
     main->addWidget(organizerButton);
@@ -210,13 +235,13 @@ void MainWindow::buildBars()
 
     // Custom bar, below the toolbar.
     addToolBarBreak();
-    QToolBar *custom = addToolBar(QStringLiteral("Custom Bar"));
+    QToolBar *custom = addToolBar(tr("Custom Bar"));
     custom->setObjectName(QStringLiteral("Picture15"));
     custom->setMovable(false);
     for (int i = 0; i < 7; ++i) {
         auto *button = new QToolButton(custom);
         button->setObjectName(QStringLiteral("Command84_%1").arg(i));
-        button->setText(i < 6 ? m_state.customCaptions[i] : QStringLiteral("Customize"));
+        button->setText(i < 6 ? m_state.customCaptions[i] : tr("Customize"));
         if (i < 6) {
             connect(button, &QToolButton::clicked, this,
                     [this, i] { sidebar::pressCustomButton(*this, i); });
@@ -249,14 +274,13 @@ void MainWindow::buildBars()
         addDockWidget(area, dock);
         return dock;
     };
-    QDockWidget *side =
-        makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"), Qt::TopDockWidgetArea);
+    QDockWidget *side = makeDock(QStringLiteral("Picture5"), tr("Side Bar"), Qt::TopDockWidgetArea);
     m_sideBar = new SideBar(*this, registry::toolStrips(), side);
     side->setWidget(m_sideBar);
     m_sideBar->installEventFilter(this);
     m_sideBar->setMouseTracking(true);
-    makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"),
-             Qt::LeftDockWidgetArea);
+    makeDock(QStringLiteral("Picture11"), tr("Website Manager"), Qt::LeftDockWidgetArea);
+    buildCheckPane();
 
     for (const BarInfo &b : kBars) {
         QAction *item = action(QLatin1String(b.menuItem));
@@ -267,6 +291,65 @@ void MainWindow::buildBars()
         connect(item, &QAction::triggered, this,
                 [this, barName, item] { toggleBar(barName, item); });
     }
+}
+
+// A dock of its own, shown by Check Page; it can be moved, floated and
+// closed like any.
+void MainWindow::buildCheckPane()
+{
+    auto *dock = new QDockWidget(tr("Page Check"), this);
+    dock->setObjectName(QStringLiteral("PageCheck"));
+    m_pageCheck = new PageCheckPane(dock);
+    dock->setWidget(m_pageCheck);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->hide();
+    connect(m_pageCheck, &PageCheckPane::documentWanted, this, [this](HtmlEditor *editor) {
+        for (DocumentWindow *doc : documents()) {
+            if (doc->editor() == editor)
+                m_documentArea->activate(doc);
+        }
+    });
+    connect(m_pageCheck, &PageCheckPane::warningsShownChanged, this, [this](bool shown) {
+        settings::write(m_settings, settings::CheckWarnings,
+                        shown ? QStringLiteral("True") : QStringLiteral("False"));
+    });
+}
+
+void MainWindow::checkPage()
+{
+    DocumentWindow *doc = activeDocument();
+    if (!doc)
+        return;
+    auto *dock = findChild<QDockWidget *>(QStringLiteral("PageCheck"));
+    dock->show();
+    dock->raise();
+    m_pageCheck->check(doc->editor());
+}
+
+void MainWindow::openSpelling()
+{
+    DocumentWindow *doc = activeDocument();
+    if (!doc)
+        return;
+    auto *dialog = new SpellingDialog(*doc->editor(), *m_spelling, m_dialogs, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void MainWindow::showPopup(DocumentWindow *window, const QPoint &globalPos)
+{
+    HtmlEditor *editor = window->editor();
+    SpellHighlighter *spell = SpellHighlighter::of(editor);
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("SpellingPop"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (spell && spell->fillMenu(*menu, editor->mapFromGlobal(globalPos))) {
+        menu->addActions(m_popMenu->actions());
+        menu->popup(globalPos);
+        return;
+    }
+    delete menu;
+    m_popMenu->popup(globalPos);
 }
 
 void MainWindow::buildStatusBar()
@@ -281,12 +364,13 @@ void MainWindow::buildStatusBar()
         m_panels[i]->setMinimumWidth(80);
         status->addWidget(m_panels[i], i == 3 ? 1 : 0);
     }
-    m_panels[0]->setText(QStringLiteral("File Size"));
-    m_panels[2]->setText(QStringLiteral("Message"));
+    m_panels[0]->setText(tr("File Size"));
+    m_panels[2]->setText(tr("Message"));
     // Named for what they hold, not for the text they show now.
-    const char *purposes[4] = {"File Size", "Characters", "Message", "Hint"};
+    const char *purposes[4] = {QT_TR_NOOP("File Size"), QT_TR_NOOP("Characters"),
+                               QT_TR_NOOP("Message"), QT_TR_NOOP("Hint")};
     for (int i = 0; i < 4; ++i)
-        m_panels[i]->setAccessibleName(QLatin1String(purposes[i]));
+        m_panels[i]->setAccessibleName(tr(purposes[i]));
 }
 
 void MainWindow::setHint(const QString &text)
@@ -356,14 +440,14 @@ void MainWindow::storeBars()
         settings::write(m_settings, settings::SiteSplitter,
                         QString::fromLatin1(splitter->saveState().toBase64()));
     if (!m_settings.sync()) {
-        m_dialogs.message(this, m_settings.lastError(), QStringLiteral("Settings"),
-                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        m_dialogs.message(this, m_settings.lastError(), tr("Settings"), DialogService::Buttons::Ok,
+                          DialogService::Icon::Warning);
     }
 }
 
 void MainWindow::load(const QStringList &fontList, const QString &commandLineFile)
 {
-    setHint(QStringLiteral("Getting Data From Computer"));
+    setHint(tr("Getting Data From Computer"));
     m_state.fontList = fontList;
     // The first run fills the screen; later ones come back as they were.
     const QByteArray geometry =
@@ -371,6 +455,8 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
         restoreState(
             QByteArray::fromBase64(settings::text(m_settings, settings::WindowLayout).toLatin1()));
+        // Where the user put it, but empty until a page is checked.
+        findChild<QDockWidget *>(QStringLiteral("PageCheck"))->hide();
         show();
     } else {
         showMaximized();
@@ -378,6 +464,9 @@ void MainWindow::load(const QStringList &fontList, const QString &commandLineFil
     layout()->activate(); // the document area has its size before the first document
 
     m_state.loadPreferences(m_settings, QDir::homePath(), QCoreApplication::applicationDirPath());
+    m_spelling->setLive(m_state.spellCheck);
+    m_spelling->setChosenLanguage(m_state.spellLanguage);
+    m_pageCheck->setWarningsShown(settings::boolean(m_settings, settings::CheckWarnings));
     m_documentArea->setTabbed(settings::boolean(m_settings, settings::TabbedDocuments));
     connect(m_documentArea->tabbedAction(), &QAction::toggled, this, [this](bool tabbed) {
         settings::write(m_settings, settings::TabbedDocuments,
@@ -471,7 +560,13 @@ DocumentWindow *MainWindow::createDocument()
             m_sitePane->refresh();
     });
     connect(window, &DocumentWindow::popupRequested, this,
-            [this](const QPoint &pos) { m_popMenu->popup(pos); });
+            [this, window](const QPoint &pos) { showPopup(window, pos); });
+    auto *spell = new SpellHighlighter(*window->editor(), *m_spelling);
+    connect(spell, &SpellHighlighter::addFailed, this, [this](const QString &reason) {
+        m_dialogs.message(this,
+                          tr("The word could not be added to your dictionary.\n%1").arg(reason),
+                          tr("Spelling"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    });
     m_documentArea->add(window);
     // A new preview window starts with the manual.
     if (window->kind() == DocumentWindow::Kind::Preview)
@@ -569,7 +664,7 @@ bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *err
                            "Open it anyway?")
                 .arg(path)
                 .arg(size / (1024 * 1024)),
-            QStringLiteral("Open"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
+            tr("Open"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
         if (answer != DialogService::Answer::Yes) {
             if (error)
                 error->clear(); // the user's choice: nothing to report
@@ -605,9 +700,8 @@ bool MainWindow::openFile(const QString &path)
 
 void MainWindow::reportCannotOpen(const QString &path, const QString &error)
 {
-    m_dialogs.message(this, QStringLiteral("Cannot open %1\n%2").arg(path, error),
-                      QStringLiteral("Open"), DialogService::Buttons::Ok,
-                      DialogService::Icon::Warning);
+    m_dialogs.message(this, tr("Cannot open %1\n%2").arg(path, error), tr("Open"),
+                      DialogService::Buttons::Ok, DialogService::Icon::Warning);
 }
 
 HtmlEditor *MainWindow::activeEditor()
@@ -622,7 +716,7 @@ void MainWindow::insertFragment(const QString &fragment)
     HtmlEditor *editor = activeEditor();
     if (!editor)
         return;
-    setHint(QStringLiteral("Color coding"));
+    setHint(tr("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     insertion::insertFragment(*editor, m_state, fragment);
     QApplication::restoreOverrideCursor();
@@ -642,7 +736,7 @@ void MainWindow::smartcolor()
     HtmlEditor *editor = activeEditor();
     if (!editor || m_state.colouringOff)
         return;
-    setHint(QStringLiteral("Color coding"));
+    setHint(tr("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     insertion::smartcolor(*editor, m_state);
     QApplication::restoreOverrideCursor();
@@ -678,6 +772,8 @@ void MainWindow::focusDocument()
 
 void MainWindow::preferencesChanged()
 {
+    m_spelling->setLive(m_state.spellCheck);
+    m_spelling->setChosenLanguage(m_state.spellLanguage);
     m_sideBar->refreshCustomList();
     for (int i = 0; i < 6; ++i) {
         if (auto *button = findChild<QToolButton *>(QStringLiteral("Command84_%1").arg(i)))

@@ -14,6 +14,8 @@
 
 class ColourBar;
 class DialogService;
+class PageCheckPane;
+class SpellService;
 class DocumentArea;
 class QAction;
 class QLabel;
@@ -78,6 +80,14 @@ public:
     // Stores the bars' visibility (also done by a completed close).
     void storeBars();
 
+    // Checks the active document's HTML; the "Page Check" pane shows the
+    // findings when the worker is done.
+    void checkPage();
+    PageCheckPane *pageCheckPane() const { return m_pageCheck; }
+    SpellService &spelling() { return *m_spelling; }
+    // Tools > Spelling over the active document.
+    void openSpelling();
+
 signals:
     void documentCountChanged(int count);
 
@@ -94,6 +104,7 @@ private:
     void addShortcuts();
     // Every item of the menu gets a mnemonic of its own in that menu.
     static void giveMnemonics(QMenu *menu);
+    void addWritingAids();
     void connectEditCommands();
     void connectTools();
     void connectBuilders();
@@ -121,6 +132,10 @@ private:
     void showActiveLength();
     // A colour of the colour bar as "#RRGGBB" in place of the selection.
     void insertColour(const QColor &colour);
+    void buildCheckPane();
+    // The document pop-up, with the spelling of the word under the mouse
+    // first when it is misspelt.
+    void showPopup(DocumentWindow *window, const QPoint &globalPos);
 
     SettingsStore &m_settings;
     DialogService &m_dialogs;
@@ -131,6 +146,9 @@ private:
     QHash<QString, QToolBar *> m_bars;
     QList<QToolButton *> m_toolbarButtons;     // Command44
     QToolButton *m_smartColorButton = nullptr; // Command96
+    QToolButton *m_checkPageButton = nullptr;  // cmdCheckPage
+    SpellService *m_spelling = nullptr;
+    PageCheckPane *m_pageCheck = nullptr;
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowCommands; // close, next, previous: kept for their shortcuts
     QMenu *m_popMenu = nullptr;

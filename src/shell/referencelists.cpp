@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/referencelists.h"
 
+#include "editor/htmlvocabulary.h"
+
 namespace palette {
 
 namespace {
@@ -14,43 +16,6 @@ template <std::size_t N> QStringList toList(const char *const (&items)[N])
     return list;
 }
 
-const char *const TagNames[] = {
-    "!-- --",   "!DOCTYPE", "A",        "ABBR",    "ACRONYM",  "ADDRESS",  "APPLET",     "AREA",
-    "B",        "BASE",     "BASEFONT", "BDO",     "BGSOUND",  "BIG",      "BLOCKQUOTE", "BODY",
-    "BR",       "BUTTON",   "CAPTION",  "CENTER",  "CITE",     "CODE",     "COL",        "COLGROUP",
-    "DD",       "DEL",      "DFN",      "DIR",     "DIV",      "DL",       "DT",         "EM",
-    "FIELDSET", "FONT",     "FORM",     "FRAME",   "FRAMESET", "H1",       "H2",         "H3",
-    "H4",       "H5",       "H6",       "HEAD",    "HR",       "HTML",     "I",          "IFRAME",
-    "IMG",      "INPUT",    "INS",      "ISINDEX", "KBD",      "LABEL",    "LEGEND",     "LI",
-    "LINK",     "MAP",      "MARQUEE",  "MENU",    "META",     "NOFRAMES", "NOSCRIPT",   "OBJECT",
-    "OL",       "OPTGROUP", "OPTION",   "P",       "PARAM",    "PRE",      "Q",          "S",
-    "SAMP",     "SCRIPT",   "SELECT",   "SMALL",   "SPAN",     "STRIKE",   "STRONG",     "STYLE",
-    "SUB",      "SUP",      "TABLE",    "TBODY",   "TD",       "TEXTAREA", "TFOOT",      "TH",
-    "THEAD",    "TITLE",    "TR",       "TT",      "U",        "UL",       "VAR",
-};
-const char *const AttributeNames[] = {
-    "ABBR",        "ACCEPT",      "ACCEPT-CHARSET", "ACCESSKEY",   "ACTION",      "ALIGN",
-    "ALINK",       "ALT",         "ARCHIVE",        "AXIS",        "BACKGROUND",  "BGCOLOR",
-    "BORDER",      "CELLPADDING", "CELLSPACING",    "CHAR",        "CHAROFF",     "CHARSET",
-    "CHECKED",     "CITE",        "CLASS",          "CLASSID",     "CLEAR",       "CODE",
-    "CODEBASE",    "CODETYPE",    "COLOR",          "COLS",        "COLSPAN",     "COMPACT",
-    "CONTENT",     "COORDS",      "DATA",           "DATETIME",    "DECLARE",     "DEFER",
-    "DIR",         "DISABLED",    "ENCTYPE",        "FACE",        "FOR",         "FRAME",
-    "FRAMEBORDER", "HEADERS",     "HEIGHT",         "HREF",        "HREFLANG",    "HSPACE",
-    "HTTP-EQUIV",  "ID",          "ISMAP",          "LABEL",       "LANG",        "LANGUAGE",
-    "LINK",        "LONGDESC",    "MARGINHEIGHT",   "MARGINWIDTH", "MAXLENGTH",   "MEDIA",
-    "METHOD",      "MULTIPLE",    "NAME",           "NOHREF",      "NORESIZE",    "NORESIZE",
-    "NOSHADE",     "NOSHADE",     "NOWRAP",         "NOWRAP",      "OBJECT",      "OBJECT",
-    "ONBLUR",      "ONCHANGE",    "ONCLICK",        "ONDBLCLICK",  "ONFOCUS",     "ONKEYDOWN",
-    "ONKEYPRESS",  "ONKEYUP",     "ONLOAD",         "ONMOUSEDOWN", "ONMOUSEMOVE", "ONMOUSEOUT",
-    "ONMOUSEOVER", "ONMOUSEUP",   "ONRESET",        "ONSELECT",    "ONSUBMIT",    "ONUNLOAD",
-    "PROFILE",     "PROMPT",      "READONLY",       "REL",         "REV",         "ROWS",
-    "ROWSPAN",     "RULES",       "SCHEME",         "SCOPE",       "SCROLLING",   "SELECTED",
-    "SHAPE",       "SIZE",        "SPAN",           "SRC",         "STANDBY",     "START",
-    "STYLE",       "SUMMARY",     "TABINDEX",       "TARGET",      "TEXT",        "TITLE",
-    "TYPE",        "USEMAP",      "VALIGN",         "VALUE",       "VALUETYPE",   "VERSION",
-    "VLINK",       "VSPACE",      "WIDTH",
-};
 const char *const JavaScriptTopics[] = {
     "$1...$9 Properties",
     "/*..*/ (Multiline Comment Statement)",
@@ -338,10 +303,6 @@ const char *const Faces[] = {
     "; - D", "; - |", ": o )", ": o (", ": o D", ": o |", "; o )", "; o (", "; o D", "; o |",
 };
 
-const char *const EmptyElements[] = {
-    "AREA", "BASE",  "BGSOUND", "BASEFONT", "BR",   "COL",  "DD",    "DT",     "FRAME",   "HR",
-    "IMG",  "INPUT", "ISINDEX", "LI",       "LINK", "META", "PARAM", "!-- --", "!DOCTYPE"};
-
 struct Entity
 {
     char16_t code;
@@ -393,34 +354,39 @@ CharacterCombo combo(const char *name, const char *label, const Entity (&entitie
 const QList<CharacterCombo> &characterCombos()
 {
     static const QList<CharacterCombo> combos{
-        combo("Combo1", "Math", MathEntities), combo("Combo2", "Currency", CurrencyEntities),
-        combo("Combo3", "Legal", LegalEntities), combo("Combo4", "Latin", LatinEntities)};
+        combo("Combo1", QT_TRANSLATE_NOOP("palette", "Math"), MathEntities),
+        combo("Combo2", QT_TRANSLATE_NOOP("palette", "Currency"), CurrencyEntities),
+        combo("Combo3", QT_TRANSLATE_NOOP("palette", "Legal"), LegalEntities),
+        combo("Combo4", QT_TRANSLATE_NOOP("palette", "Latin"), LatinEntities)};
     return combos;
 }
 
 const QList<ReferenceTab> &referenceTabs()
 {
     static const QList<ReferenceTab> tabs{
-        {"Tags", "Inserts an HTML tag", TagsList},
-        {"Attributes", "Inserts An HTML Attribute", AttributesList},
-        {"JavaScript", "", JavaScriptList},
-        {"Time/Date", "Inserts the current time and/or date", TimeDateList},
-        {"Faces", "Inserts Faces Into Document", FacesList},
-        {"Custom", "Uses your own tags", CustomList},
+        {QT_TRANSLATE_NOOP("palette", "Tags"), QT_TRANSLATE_NOOP("palette", "Inserts an HTML tag"),
+         TagsList},
+        {QT_TRANSLATE_NOOP("palette", "Attributes"),
+         QT_TRANSLATE_NOOP("palette", "Inserts An HTML Attribute"), AttributesList},
+        {QT_TRANSLATE_NOOP("palette", "JavaScript"), "", JavaScriptList},
+        {QT_TRANSLATE_NOOP("palette", "Time/Date"),
+         QT_TRANSLATE_NOOP("palette", "Inserts the current time and/or date"), TimeDateList},
+        {QT_TRANSLATE_NOOP("palette", "Faces"),
+         QT_TRANSLATE_NOOP("palette", "Inserts Faces Into Document"), FacesList},
+        {QT_TRANSLATE_NOOP("palette", "Custom"), QT_TRANSLATE_NOOP("palette", "Uses your own tags"),
+         CustomList},
     };
     return tabs;
 }
 
 const QStringList &tagNames()
 {
-    static const QStringList list = toList(TagNames);
-    return list;
+    return vocabulary::paletteTags();
 }
 
 const QStringList &attributeNames()
 {
-    static const QStringList list = toList(AttributeNames);
-    return list;
+    return vocabulary::paletteAttributes();
 }
 
 const QStringList &faces()
@@ -437,8 +403,7 @@ const QStringList &javaScriptTopics()
 
 const QStringList &emptyElements()
 {
-    static const QStringList list = toList(EmptyElements);
-    return list;
+    return vocabulary::paletteEmptyTags();
 }
 
 std::optional<QString> tagFragment(const QString &name, const QString &selection)

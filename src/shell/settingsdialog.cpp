@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/settingsdialog.h"
 
+#include "check/dictionary.h"
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
@@ -29,7 +30,10 @@
 
 namespace {
 
-const char *const ColourCaptions[5] = {"Tables", "Frames", "Links", "Comments", "Other Tags"};
+const char *const ColourCaptions[5] = {
+    QT_TRANSLATE_NOOP("SettingsDialog", "Tables"), QT_TRANSLATE_NOOP("SettingsDialog", "Frames"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Links"), QT_TRANSLATE_NOOP("SettingsDialog", "Comments"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Other Tags")};
 
 double defaultFontSize()
 {
@@ -141,17 +145,17 @@ SettingsDialog::SettingsDialog(Workbench &workbench)
     : QDialog(workbench.mainWidget()), m_workbench(workbench)
 {
     setObjectName(QStringLiteral("Form21"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setExpanding(false);
-    m_tabs->addTab(QStringLiteral("Browser/Editor Settings"));
-    m_tabs->addTab(QStringLiteral("File Types"));
-    const int custom = m_tabs->addTab(QStringLiteral("Customizations"));
-    m_tabs->setTabToolTip(custom, QStringLiteral("Defines the Custom Buttons"));
+    m_tabs->addTab(tr("Browser/Editor Settings"));
+    m_tabs->addTab(tr("File Types"));
+    const int custom = m_tabs->addTab(tr("Customizations"));
+    m_tabs->setTabToolTip(custom, tr("Defines the Custom Buttons"));
     m_tabs->addTab(QStringLiteral("FTP"));
 
     m_panels = new QStackedWidget(this);
@@ -179,22 +183,21 @@ QWidget *SettingsDialog::buildBrowserPanel()
     auto *grid = new QGridLayout(panel);
 
     m_browser = lineEdit("Text1", panel);
-    QPushButton *choose = button("Command1", QStringLiteral("Choose"), panel);
+    QPushButton *choose = button("Command1", tr("Choose"), panel);
     connect(choose, &QPushButton::clicked, this, &SettingsDialog::chooseBrowser);
-    grid->addWidget(buddyLabel(QStringLiteral("HTML Browser"), m_browser, panel), 0, 0, 1, 4);
+    grid->addWidget(buddyLabel(tr("HTML Browser"), m_browser, panel), 0, 0, 1, 4);
     grid->addWidget(m_browser, 1, 0, 1, 3);
     grid->addWidget(choose, 1, 3);
 
-    grid->addWidget(new QLabel(QStringLiteral("Color Coding"), panel), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Color Coding"), panel), 2, 0, 1, 2);
     int buttonWidth = 0;
     for (int i = 0; i < 5; ++i) {
         const QByteArray button = "Command2_" + QByteArray::number(i);
         const QByteArray patch = "Swatch_" + QByteArray::number(i);
         // Each choice starts from the colour shown.
         auto *field = new ColourField(
-            QLatin1String(ColourCaptions[i]) + QStringLiteral(" colour"),
-            {nullptr, patch.constData(), button.constData(), QLatin1String(ColourCaptions[i])},
-            panel);
+            tr(ColourCaptions[i]) + tr(" colour"),
+            {nullptr, patch.constData(), button.constData(), tr(ColourCaptions[i])}, panel);
         field->setDialog(m_workbench.dialogs());
         field->patch()->setFixedSize(40, field->button()->sizeHint().height() - 4);
         buttonWidth = qMax(buttonWidth, field->button()->sizeHint().width());
@@ -209,21 +212,42 @@ QWidget *SettingsDialog::buildBrowserPanel()
                                {QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10"),
                                 QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16")},
                                QString(), panel);
-    grid->addWidget(buddyLabel(QStringLiteral("Editor Font Size"), m_fontSize, panel), 2, 2, 1, 2);
+    grid->addWidget(buddyLabel(tr("Editor Font Size"), m_fontSize, panel), 2, 2, 1, 2);
     grid->addWidget(m_fontSize, 3, 2);
 
-    m_onOff = new QCheckBox(QStringLiteral("Disable Color Coding"), panel);
+    m_onOff = new QCheckBox(tr("Disable Color Coding"), panel);
     m_onOff->setObjectName(QStringLiteral("chkOnOff"));
     grid->addWidget(m_onOff, 5, 2, 1, 2);
-    m_purge = new QCheckBox(QStringLiteral("Purge Settings"), panel);
+    m_purge = new QCheckBox(tr("Purge Settings"), panel);
     m_purge->setObjectName(QStringLiteral("Check1"));
     grid->addWidget(m_purge, 6, 2, 1, 2);
     m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
     m_livePreview->setObjectName(QStringLiteral("chkLivePreview"));
     grid->addWidget(m_livePreview, 7, 2, 1, 2);
+    m_spellCheck = new QCheckBox(tr("&Mark misspelt words while typing"), panel);
+    m_spellCheck->setObjectName(QStringLiteral("chkSpellCheck"));
+    grid->addWidget(m_spellCheck, 8, 2, 1, 2);
+    // The installed dictionaries; without a choice, the page's LANG or the
+    // desktop's language decides.
+    m_spellLanguage = new QComboBox(panel);
+    m_spellLanguage->setObjectName(QStringLiteral("cboSpellLanguage"));
+    m_spellLanguage->addItem(tr("The page's language"), QString());
+    for (const spelling::DictionaryFile &d :
+         spelling::findDictionaries(spelling::dictionaryFolders()))
+        m_spellLanguage->addItem(d.name, d.name);
+    grid->addWidget(buddyLabel(tr("Spelling &Language"), m_spellLanguage, panel), 9, 2, 1, 2);
+    grid->addWidget(m_spellLanguage, 10, 2);
+    m_autoClose = new QCheckBox(tr("&Write end tags while typing"), panel);
+    m_autoClose->setObjectName(QStringLiteral("chkAutoClose"));
+    grid->addWidget(m_autoClose, 11, 2, 1, 2);
+    m_tagCase = new QComboBox(panel);
+    m_tagCase->setObjectName(QStringLiteral("cboTagCase"));
+    m_tagCase->addItems({tr("UPPER CASE"), tr("lower case")});
+    grid->addWidget(buddyLabel(tr("&Case of tags written for you"), m_tagCase, panel), 12, 2, 1, 2);
+    grid->addWidget(m_tagCase, 13, 2);
 
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(14, 1);
     return panel;
 }
 
@@ -234,14 +258,14 @@ QWidget *SettingsDialog::buildFileTypesPanel()
     m_imageTypes = new QListWidget(panel);
     m_imageTypes->setObjectName(QStringLiteral("List1"));
     m_newImageType = lineEdit("Text2", panel);
-    m_newImageType->setAccessibleName(QStringLiteral("File Type"));
-    QPushButton *add = button("Command3", QStringLiteral("Add File Type"), panel);
-    QPushButton *remove = button("Command4", QStringLiteral("Remove File Type"), panel);
+    m_newImageType->setAccessibleName(tr("File Type"));
+    QPushButton *add = button("Command3", tr("Add File Type"), panel);
+    QPushButton *remove = button("Command4", tr("Remove File Type"), panel);
     connect(add, &QPushButton::clicked, this, [this] { appendItem(m_imageTypes, m_newImageType); });
     connect(remove, &QPushButton::clicked, this, [this] { removeSelected(m_imageTypes); });
     connect(m_newImageType, &QLineEdit::returnPressed, add, &QPushButton::click);
 
-    grid->addWidget(buddyLabel(QStringLiteral("Image Types"), m_imageTypes, panel), 0, 0);
+    grid->addWidget(buddyLabel(tr("Image Types"), m_imageTypes, panel), 0, 0);
     grid->addWidget(m_imageTypes, 1, 0, 4, 1);
     grid->addWidget(m_newImageType, 1, 1);
     grid->addWidget(add, 2, 1);
@@ -257,11 +281,11 @@ QWidget *SettingsDialog::buildCustomPanel()
 
     m_grid = new QTableWidget(6, 2, panel);
     m_grid->setObjectName(QStringLiteral("Grid1"));
-    m_grid->setAccessibleName(QStringLiteral("Custom Buttons"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Caption"), QStringLiteral("Text Inserted")});
+    m_grid->setAccessibleName(tr("Custom Buttons"));
+    m_grid->setHorizontalHeaderLabels({tr("Caption"), tr("Text Inserted")});
     QStringList rows;
     for (int i = 1; i <= 6; ++i)
-        rows << QStringLiteral("Button%1").arg(i);
+        rows << tr("Button%1").arg(i);
     m_grid->setVerticalHeaderLabels(rows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -280,7 +304,7 @@ QWidget *SettingsDialog::buildCustomPanel()
     // Text3 sits over the current cell; what is typed goes into the cell.
     m_cellEditor = new QLineEdit(m_grid->viewport());
     m_cellEditor->setObjectName(QStringLiteral("Text3"));
-    m_cellEditor->setAccessibleName(QStringLiteral("Cell"));
+    m_cellEditor->setAccessibleName(tr("Cell"));
     m_cellEditor->setFrame(false);
     m_cellEditor->hide();
     m_cellEditor->installEventFilter(new ClickSelectsAll(m_cellEditor));
@@ -298,15 +322,15 @@ QWidget *SettingsDialog::buildCustomPanel()
     m_customTags = new QListWidget(panel);
     m_customTags->setObjectName(QStringLiteral("List2"));
     m_newCustomTag = lineEdit("Text4", panel);
-    m_newCustomTag->setAccessibleName(QStringLiteral("Custom Tag"));
-    QPushButton *add = button("Command5", QStringLiteral("Add"), panel);
-    QPushButton *remove = button("Command6", QStringLiteral("Delete"), panel);
+    m_newCustomTag->setAccessibleName(tr("Custom Tag"));
+    QPushButton *add = button("Command5", tr("Add"), panel);
+    QPushButton *remove = button("Command6", tr("Delete"), panel);
     connect(add, &QPushButton::clicked, this, [this] { appendItem(m_customTags, m_newCustomTag); });
     connect(remove, &QPushButton::clicked, this, [this] { removeSelected(m_customTags); });
     connect(m_newCustomTag, &QLineEdit::returnPressed, add, &QPushButton::click);
 
     grid->addWidget(m_grid, 0, 0, 1, 2);
-    grid->addWidget(buddyLabel(QStringLiteral("Custom List"), m_customTags, panel), 1, 0);
+    grid->addWidget(buddyLabel(tr("Custom List"), m_customTags, panel), 1, 0);
     grid->addWidget(m_customTags, 2, 0, 4, 1);
     grid->addWidget(m_newCustomTag, 2, 1);
     grid->addWidget(add, 3, 1);
@@ -323,11 +347,11 @@ QWidget *SettingsDialog::buildFtpPanel()
     m_ftpUser = lineEdit("Text6", panel);
     m_ftpPassword = lineEdit("Text7", panel);
     m_ftpPassword->setEchoMode(QLineEdit::Password);
-    grid->addWidget(buddyLabel(QStringLiteral("Upload Directory"), m_ftpUrl, panel), 0, 0);
+    grid->addWidget(buddyLabel(tr("Upload Directory"), m_ftpUrl, panel), 0, 0);
     grid->addWidget(m_ftpUrl, 0, 1);
-    grid->addWidget(buddyLabel(QStringLiteral("FTP Username"), m_ftpUser, panel), 1, 0);
+    grid->addWidget(buddyLabel(tr("FTP Username"), m_ftpUser, panel), 1, 0);
     grid->addWidget(m_ftpUser, 1, 1);
-    grid->addWidget(buddyLabel(QStringLiteral("FTP Password"), m_ftpPassword, panel), 2, 0);
+    grid->addWidget(buddyLabel(tr("FTP Password"), m_ftpPassword, panel), 2, 0);
     grid->addWidget(m_ftpPassword, 2, 1);
     grid->setRowStretch(3, 1);
     return panel;
@@ -356,6 +380,13 @@ void SettingsDialog::load()
         m_colours[std::size_t(i)]->setColour(state.colors[std::size_t(i)]);
     m_onOff->setChecked(state.colouringOff);
     m_livePreview->setChecked(state.livePreview);
+    m_spellCheck->setChecked(state.spellCheck);
+    // A chosen dictionary that is no longer installed still shows.
+    if (!state.spellLanguage.isEmpty() && m_spellLanguage->findData(state.spellLanguage) < 0)
+        m_spellLanguage->addItem(state.spellLanguage, state.spellLanguage);
+    m_spellLanguage->setCurrentIndex(qMax(0, m_spellLanguage->findData(state.spellLanguage)));
+    m_autoClose->setChecked(state.autoClose);
+    m_tagCase->setCurrentIndex(state.upperCaseTags ? 0 : 1);
     const HtmlEditor *editor = m_workbench.activeEditor();
     m_fontSize->setEditText(editor ? numbers::shortestDouble(editor->textFontSize())
                                    : state.fontSizeText);
@@ -377,9 +408,8 @@ qint64 SettingsDialog::swatchColour(int i) const
 
 void SettingsDialog::chooseBrowser()
 {
-    const QString file =
-        m_workbench.dialogs().openFileName(this, QStringLiteral("Open"), QStringLiteral("/usr/bin"),
-                                           QStringLiteral("Executable Files (*.EXE)|*.EXE"));
+    const QString file = m_workbench.dialogs().openFileName(
+        this, tr("Open"), QStringLiteral("/usr/bin"), tr("Executable Files (*.EXE)|*.EXE"));
     if (!file.isEmpty())
         m_browser->setText(file);
 }
@@ -432,6 +462,16 @@ void SettingsDialog::save()
     state.livePreview = m_livePreview->isChecked();
     settings::write(store, settings::LivePreview,
                     state.livePreview ? QStringLiteral("True") : QStringLiteral("False"));
+    state.spellCheck = m_spellCheck->isChecked();
+    settings::write(store, settings::SpellCheck,
+                    state.spellCheck ? QStringLiteral("True") : QStringLiteral("False"));
+    state.spellLanguage = m_spellLanguage->currentData().toString();
+    settings::write(store, settings::SpellLanguage, state.spellLanguage);
+    state.autoClose = m_autoClose->isChecked();
+    settings::write(store, settings::AutoClose,
+                    state.autoClose ? QStringLiteral("True") : QStringLiteral("False"));
+    state.upperCaseTags = m_tagCase->currentIndex() == 0;
+    settings::write(store, settings::TagCase, settings::tagCaseText(state.upperCaseTags));
 
     for (int i = 0; i < 5; ++i) {
         const qint64 colour = m_colours[std::size_t(i)]->colour();
@@ -489,11 +529,16 @@ void SettingsDialog::purge()
     state.colors = AppState::defaultColors();
     state.fontSizeText = settings::setting(settings::FontSize).defaultText;
     state.livePreview = settings::boolean(m_workbench.settings(), settings::LivePreview);
+    state.spellCheck = settings::boolean(m_workbench.settings(), settings::SpellCheck);
+    state.spellLanguage = settings::text(m_workbench.settings(), settings::SpellLanguage);
+    state.autoClose = settings::boolean(m_workbench.settings(), settings::AutoClose);
+    state.upperCaseTags =
+        settings::text(m_workbench.settings(), settings::TagCase) != settings::tagCaseText(false);
     if (HtmlEditor *editor = m_workbench.activeEditor())
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
     syncSettings();
-    m_workbench.dialogs().message(this, QStringLiteral("Please Restart Program"));
+    m_workbench.dialogs().message(this, tr("Please Restart Program"));
 }
 
 // A store that cannot be written must not pass for saved.

@@ -7,7 +7,7 @@
 // Object names: Form21; TabStrip1 with the panels Frame1..Frame4;
 // Text1 and Command1 ("Choose"); the colour buttons Command2_0..Command2_4
 // with their swatches Swatch_0..Swatch_4; chkOnOff, Combo1, Check1,
-// chkLivePreview;
+// chkLivePreview, chkSpellCheck, cboSpellLanguage, chkAutoClose, cboTagCase;
 // List1, Text2, Command3 ("Add File Type"), Command4 ("Remove File Type");
 // Grid1 with its cell editor Text3; List2, Text4, Command5 ("Add"),
 // Command6 ("Delete"); Text5, Text6, Text7; cmdOK, cmdCancel.
@@ -65,17 +65,21 @@ private:
     QStackedWidget *m_panels = nullptr;
     QLineEdit *m_browser = nullptr; // Text1
     std::array<ColourField *, 5> m_colours{};
-    QCheckBox *m_onOff = nullptr;        // chkOnOff
-    QComboBox *m_fontSize = nullptr;     // Combo1
-    QCheckBox *m_purge = nullptr;        // Check1
-    QCheckBox *m_livePreview = nullptr;  // chkLivePreview
-    QListWidget *m_imageTypes = nullptr; // List1
-    QLineEdit *m_newImageType = nullptr; // Text2
-    QTableWidget *m_grid = nullptr;      // Grid1
-    QLineEdit *m_cellEditor = nullptr;   // Text3
-    QListWidget *m_customTags = nullptr; // List2
-    QLineEdit *m_newCustomTag = nullptr; // Text4
-    QLineEdit *m_ftpUrl = nullptr;       // Text5
-    QLineEdit *m_ftpUser = nullptr;      // Text6
-    QLineEdit *m_ftpPassword = nullptr;  // Text7
+    QCheckBox *m_onOff = nullptr;         // chkOnOff
+    QComboBox *m_fontSize = nullptr;      // Combo1
+    QCheckBox *m_purge = nullptr;         // Check1
+    QCheckBox *m_livePreview = nullptr;   // chkLivePreview
+    QCheckBox *m_spellCheck = nullptr;    // chkSpellCheck
+    QComboBox *m_spellLanguage = nullptr; // cboSpellLanguage
+    QCheckBox *m_autoClose = nullptr;     // chkAutoClose
+    QComboBox *m_tagCase = nullptr;       // cboTagCase
+    QListWidget *m_imageTypes = nullptr;  // List1
+    QLineEdit *m_newImageType = nullptr;  // Text2
+    QTableWidget *m_grid = nullptr;       // Grid1
+    QLineEdit *m_cellEditor = nullptr;    // Text3
+    QListWidget *m_customTags = nullptr;  // List2
+    QLineEdit *m_newCustomTag = nullptr;  // Text4
+    QLineEdit *m_ftpUrl = nullptr;        // Text5
+    QLineEdit *m_ftpUser = nullptr;       // Text6
+    QLineEdit *m_ftpPassword = nullptr;   // Text7
 };

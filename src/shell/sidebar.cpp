@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -221,11 +222,17 @@ QAccessibleInterface *toolTabBarAccessible(const QString &, QObject *object)
 
 constexpr int ListRows = 6; // rows a reference list shows before it wraps
 
+// A palette caption or tip as shown: in the user's language.
+QString shown(const QString &text)
+{
+    return QCoreApplication::translate("palette", text.toUtf8().constData());
+}
+
 QString referenceCaption(int list)
 {
     for (const palette::ReferenceTab &tab : palette::referenceTabs()) {
         if (tab.list == list)
-            return tab.caption;
+            return shown(tab.caption);
     }
     return QString();
 }
@@ -243,14 +250,14 @@ SideBar::SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips, 
     // The palette chooser and the panel it shows.
     m_paletteChooser = new QTabBar(this);
     m_paletteChooser->setObjectName(QStringLiteral("TabStrip1"));
-    m_paletteChooser->setAccessibleName(QStringLiteral("Palettes"));
+    m_paletteChooser->setAccessibleName(tr("Palettes"));
     m_paletteChooser->setExpanding(false);
     m_paletteChooser->setUsesScrollButtons(true);
     m_palettes = new QStackedWidget(this);
     m_palettes->setObjectName(QStringLiteral("Palettes"));
     for (const palette::PaletteTab &tab : palette::paletteTabs()) {
-        const int index = m_paletteChooser->addTab(tab.caption);
-        m_paletteChooser->setTabToolTip(index, tab.toolTip);
+        const int index = m_paletteChooser->addTab(shown(tab.caption));
+        m_paletteChooser->setTabToolTip(index, shown(tab.toolTip));
     }
     static const bool accessibleTabs = [] {
         QAccessible::installFactory(toolTabBarAccessible);
@@ -262,16 +269,16 @@ SideBar::SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips, 
         bar->setObjectName(strip.name);
         for (const palette::PaletteTab &tab : palette::paletteTabs()) {
             if (tab.panel == strip.name)
-                bar->setAccessibleName(tab.caption);
+                bar->setAccessibleName(shown(tab.caption));
         }
         bar->setExpanding(false);
         bar->setUsesScrollButtons(true);
         bar->setShape(QTabBar::RoundedSouth);
         bar->setDrawBase(false);
         for (const palette::ToolTab &tab : strip.tabs) {
-            const int index = bar->addTab(tab.caption);
+            const int index = bar->addTab(shown(tab.caption));
             if (!tab.toolTip.isEmpty())
-                bar->setTabToolTip(index, tab.toolTip);
+                bar->setTabToolTip(index, shown(tab.toolTip));
         }
         // A tab already current must act again: tabBarClicked reports every
         // click, currentChanged only changes.
@@ -292,13 +299,13 @@ SideBar::SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips, 
     // The reference lists.
     m_referenceChooser = new QTabBar(this);
     m_referenceChooser->setObjectName(QStringLiteral("TabStrip2"));
-    m_referenceChooser->setAccessibleName(QStringLiteral("Reference Lists"));
+    m_referenceChooser->setAccessibleName(tr("Reference Lists"));
     m_referenceChooser->setExpanding(false);
     m_referenceChooser->setUsesScrollButtons(true);
     for (const palette::ReferenceTab &tab : palette::referenceTabs()) {
-        const int index = m_referenceChooser->addTab(tab.caption);
+        const int index = m_referenceChooser->addTab(shown(tab.caption));
         if (!tab.toolTip.isEmpty())
-            m_referenceChooser->setTabToolTip(index, tab.toolTip);
+            m_referenceChooser->setTabToolTip(index, shown(tab.toolTip));
     }
     m_lists = new QStackedWidget(this);
     m_lists->setObjectName(QStringLiteral("List8"));
@@ -343,11 +350,11 @@ QWidget *SideBar::buildCharacterPanel()
     const QList<palette::CharacterCombo> &combos = palette::characterCombos();
     for (int c = 0; c < combos.size(); ++c) {
         const palette::CharacterCombo &entry = combos.at(c);
-        auto *label = new QLabel(entry.label, panel);
+        auto *label = new QLabel(shown(entry.label), panel);
         auto *combo = new QComboBox(panel);
         combo->setObjectName(entry.name);
         label->setBuddy(combo);
-        combo->setAccessibleName(entry.label);
+        combo->setAccessibleName(shown(entry.label));
         for (const palette::CharacterItem &item : entry.items) {
             combo->addItem(item.character, item.reference);
             combo->setItemData(combo->count() - 1, item.reference, Qt::ToolTipRole);

@@ -10,6 +10,8 @@
 
 #include <QUrl>
 
+#include <QCoreApplication>
+
 namespace filecommands {
 
 namespace {
@@ -42,14 +44,15 @@ void newDocument(Workbench &workbench)
         return;
     AppState &state = workbench.state();
     ++state.newDocumentNumber;
+    // "New" marks a document never saved: a name, not a caption to translate.
     doc->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
 }
 
 void open(Workbench &workbench)
 {
     const QString path = workbench.dialogs().openFileName(
-        workbench.mainWidget(), QStringLiteral("Open"), workbench.state().siteFilePath,
-        QLatin1String(kOpenFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Open"),
+        workbench.state().siteFilePath, QLatin1String(kOpenFilter));
     if (path.isEmpty())
         return;
     workbench.openFile(path);
@@ -60,8 +63,8 @@ bool save(Workbench &workbench, DocumentWindow &doc)
     if (!doc.caption().startsWith(QLatin1String("New")))
         return saveTo(workbench, doc, doc.caption(), true);
     const QString path = workbench.dialogs().saveFileName(
-        workbench.mainWidget(), QStringLiteral("Save"), workbench.state().siteFilePath,
-        QLatin1String(kSaveFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Save"),
+        workbench.state().siteFilePath, QLatin1String(kSaveFilter));
     if (path.isEmpty())
         return false;
     // A failed save must not pass as done: the user is told.
@@ -71,8 +74,8 @@ bool save(Workbench &workbench, DocumentWindow &doc)
 bool saveAs(Workbench &workbench, DocumentWindow &doc)
 {
     const QString path = workbench.dialogs().saveFileName(
-        workbench.mainWidget(), QStringLiteral("Save As"), workbench.state().siteFilePath,
-        QLatin1String(kSaveFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Save As"),
+        workbench.state().siteFilePath, QLatin1String(kSaveFilter));
     if (path.isEmpty())
         return false;
     return saveTo(workbench, doc, path, true);
@@ -82,15 +85,17 @@ void externalPreview(Workbench &workbench, DocumentWindow &doc)
 {
     DialogService &dialogs = workbench.dialogs();
     if (doc.editor()->characterLength() == 0) {
-        dialogs.message(workbench.mainWidget(), QStringLiteral("There is nothing to show!"));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands", "There is nothing to show!"));
         return;
     }
     const QString path = doc.previewPath();
     QString error;
     if (!doc.writePreviewFile(&error)) {
-        dialogs.message(
-            workbench.mainWidget(),
-            QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands",
+                                                    "The preview file %1 cannot be written.\n%2")
+                            .arg(path, error));
         return;
     }
     browser::open(dialogs, workbench.mainWidget(), workbench.state().browser,

@@ -41,10 +41,10 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
     : BuilderDialog(host), m_path(path)
 {
     setObjectName(QStringLiteral("propform"));
-    setWindowTitle(QStringLiteral("Properties"));
+    setWindowTitle(tr("Properties"));
     const QFileInfo info(path);
 
-    auto *attributes = new QGroupBox(QStringLiteral("File Attributes"), this);
+    auto *attributes = new QGroupBox(tr("File Attributes"), this);
     auto *nameValue = valueLabel("Label4", attributes);
     auto *sizeValue = valueLabel("Label5", attributes);
     auto *dateValue = valueLabel("Label6", attributes);
@@ -54,12 +54,13 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
         dateValue->setText(QLocale().toString(info.lastModified(), QLocale::ShortFormat));
     }
     auto *attributeGrid = new QGridLayout(attributes);
-    const char *captions[] = {"File Name:", "File Size:", "File Created:"};
+    const char *captions[] = {QT_TR_NOOP("File Name:"), QT_TR_NOOP("File Size:"),
+                              QT_TR_NOOP("File Created:")};
     QLabel *values[] = {nameValue, sizeValue, dateValue};
     // Each value is read out by its caption's relation and then by what it
     // says: "File Name: index.htm".
     for (int row = 0; row < 3; ++row) {
-        auto *caption = new QLabel(QLatin1String(captions[row]), attributes);
+        auto *caption = new QLabel(tr(captions[row]), attributes);
         caption->setBuddy(values[row]);
         attributeGrid->addWidget(caption, row, 0);
         attributeGrid->addWidget(values[row], row, 1);
@@ -84,11 +85,11 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
 
     m_hScroll = new QScrollBar(Qt::Horizontal, this);
     m_hScroll->setObjectName(QStringLiteral("HScroll1"));
-    formkit::setCaption(m_hScroll, QStringLiteral("Scroll the picture sideways"));
+    formkit::setCaption(m_hScroll, tr("Scroll the picture sideways"));
     m_hScroll->hide();
     m_vScroll = new QScrollBar(Qt::Vertical, this);
     m_vScroll->setObjectName(QStringLiteral("VScroll1"));
-    formkit::setCaption(m_vScroll, QStringLiteral("Scroll the picture up and down"));
+    formkit::setCaption(m_vScroll, tr("Scroll the picture up and down"));
     m_vScroll->hide();
     // Dragging moves the picture at once.
     connect(m_hScroll, &QScrollBar::valueChanged, this, &FileProperties::scrollTo);
@@ -98,9 +99,9 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
     m_height = valueLabel("Label8", this);
     m_notice = valueLabel("Label9", this);
 
-    m_play = formkit::button("cmdPlaySound", QStringLiteral("Play File"));
+    m_play = formkit::button("cmdPlaySound", tr("Play File"));
     m_play->setEnabled(site::isMediaName(info.fileName()));
-    m_ok = formkit::button("Command1", QStringLiteral("&OK"));
+    m_ok = formkit::button("Command1", tr("&OK"));
     m_ok->setDefault(true);
 
     auto *preview = new QGridLayout;

@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/safefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace site {
@@ -67,17 +68,17 @@ bool isMediaName(const QString &fileName)
 
 QString sizeText(qint64 bytes)
 {
-    return QString::number(bytes) + QStringLiteral(" Bytes");
+    return QString::number(bytes) + QCoreApplication::translate("site", " Bytes");
 }
 
 QString widthText(int pixels)
 {
-    return QStringLiteral("Width: ") + QString::number(pixels);
+    return QCoreApplication::translate("site", "Width: ") + QString::number(pixels);
 }
 
 QString heightText(int pixels)
 {
-    return QStringLiteral("Height: ") + QString::number(pixels);
+    return QCoreApplication::translate("site", "Height: ") + QString::number(pixels);
 }
 
 int scrollRange(int imageExtent, int viewportExtent)

@@ -15,11 +15,11 @@ namespace site {
 namespace text {
 inline QString fileCopied()
 {
-    return QStringLiteral("File Copied!");
+    return QCoreApplication::translate("site", "File Copied!");
 }
 inline QString cannotCopy()
 {
-    return QStringLiteral("Cannot Copy File!");
+    return QCoreApplication::translate("site", "Cannot Copy File!");
 }
 inline QString replaceSiteFile(const QString &name)
 {
@@ -29,11 +29,11 @@ inline QString replaceSiteFile(const QString &name)
 }
 inline QString noDocumentOpen()
 {
-    return QStringLiteral("No Document Open");
+    return QCoreApplication::translate("site", "No Document Open");
 }
 inline QString notWebImage()
 {
-    return QStringLiteral("Not A Web Image");
+    return QCoreApplication::translate("site", "Not A Web Image");
 }
 inline QString noMediaPlayer()
 {

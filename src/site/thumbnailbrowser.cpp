@@ -130,7 +130,7 @@ void ThumbnailLoader::setCurrent(int index)
 ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form32"));
-    setWindowTitle(QStringLiteral("Thumbnail Browser"));
+    setWindowTitle(tr("Thumbnail Browser"));
 
     m_folder = host.siteFolder().isEmpty() ? QDir::homePath() : host.siteFolder();
     m_pictures = site::pictureNames(site::listFiles(m_folder));
@@ -155,7 +155,7 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
 
     m_spin = new SpinArrows(this);
     m_spin->setObjectName(QStringLiteral("SpinButton1"));
-    m_spin->setCaption(QStringLiteral("Picture"));
+    m_spin->setCaption(tr("Picture"));
     m_spin->setFixedWidth(28);
 
     m_name = new QLabel(this);
@@ -165,8 +165,8 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     m_name->setMaximumWidth(pixels(6000));
     m_name->setWordWrap(true);
 
-    m_insert = formkit::button("Command1", QStringLiteral("&Insert Image"));
-    m_exit = formkit::button("Command2", QStringLiteral("&Exit"));
+    m_insert = formkit::button("Command1", tr("&Insert Image"));
+    m_exit = formkit::button("Command2", tr("&Exit"));
 
     auto *grid = new QGridLayout(this);
     auto *pictureRow = new QHBoxLayout;

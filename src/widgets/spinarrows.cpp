@@ -120,8 +120,8 @@ void SpinArrows::announceValue()
 void SpinArrows::setCaption(const QString &caption)
 {
     setAccessibleName(caption);
-    m_up->setAccessibleName(caption + QStringLiteral(" up"));
-    m_down->setAccessibleName(caption + QStringLiteral(" down"));
+    m_up->setAccessibleName(caption + tr(" up"));
+    m_down->setAccessibleName(caption + tr(" down"));
 }
 
 void SpinArrows::keyPressEvent(QKeyEvent *event)

@@ -5,6 +5,7 @@
 #include "editor/smartcolor.h"
 #include "kernel/appstate.h"
 #include "support/scripteddialogs.h"
+#include "support/typing.h"
 
 #include <QtTest>
 
@@ -34,29 +35,14 @@ QString smartcolorOf(const QString &text)
     return out;
 }
 
-// Keys: text is typed; \b is Backspace, \x7f Delete, \r Return, \x1a undo.
-void press(HtmlEditor *e, const QString &keys)
+// The fold level of every line, brought up to date.
+QVector<long> foldLevels(HtmlEditor &e)
 {
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QChar c = keys[i];
-        if (c == u'\b')
-            QTest::keyClick(e, Qt::Key_Backspace);
-        else if (c == u'\x7f')
-            QTest::keyClick(e, Qt::Key_Delete);
-        else if (c == u'\r')
-            QTest::keyClick(e, Qt::Key_Return);
-        else if (c == u'\x1a')
-            QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
-        else if (c.unicode() < 0x80)
-            QTest::keyClicks(e, QString(c));
-        else {
-            // A character no key names: what an input method hands over.
-            const QString text = keys.mid(i, c.isHighSurrogate() ? 2 : 1);
-            i += text.size() - 1;
-            QKeyEvent event(QEvent::KeyPress, 0, Qt::NoModifier, text);
-            QCoreApplication::sendEvent(e, &event);
-        }
-    }
+    e.markup();
+    QVector<long> levels;
+    for (long line = 0; line < e.lines(); ++line)
+        levels << e.SendScintilla(QsciScintillaBase::SCI_GETFOLDLEVEL, line);
+    return levels;
 }
 
 } // namespace
@@ -77,7 +63,8 @@ void TestLiveColour::typing_data()
     QTest::addColumn<QString>("keys");
     const QString page = QStringLiteral("<HTML>\r\n<!-- head -->\r\n<P>one <B>two</B>\r\n"
                                         "<TABLE>\r\n<TR><TD>x</TD></TR>\r\n</TABLE>\r\n"
-                                        "<!-- a <B>b</B>\r\nlong\r\ncomment -->\r\n<P>end</P>\r\n");
+                                        "<!-- a <B>b</B>\r\nlong\r\ncomment -->\r\n<P>end</P>\r\n"
+                                        "<B>after</B>\r\nthe end\r\n");
     const int end = int(page.size());
     const int inOne = int(page.indexOf(u"one")) + 3;
     QTest::newRow("a tag typed in text") << page << inOne << "<H1>title</H1>";
@@ -107,14 +94,19 @@ void TestLiveColour::typing_data()
         << page << int(page.indexOf(u"long")) << "more ";
     QTest::newRow("a tag typed inside a comment that ends")
         << page << int(page.indexOf(u"long")) << "<TD>";
+    QTest::newRow("a block over lines") << page << inOne << "<DIV>\r\rx";
+    QTest::newRow("an element left open") << page << inOne << "<DIV>\x7f\x7f\x7f\x7f\x7f\x7f\rmore";
+    QTest::newRow("an end tag taken away")
+        << page << int(page.indexOf(u"</TABLE>")) + 8 << "\b\b\b\b\b\b\b\b";
     QTest::newRow("an empty page") << QString() << 0 << "<B>x</B>\r<!--\r-->";
     QTest::newRow("lone < before text") << QStringLiteral("a b c\r\nd > e") << 2 << "<";
     QTest::newRow("non-ASCII around tags")
         << QString::fromUtf8("é <B>ü</B>\r\n€") << 1 << QString::fromUtf8("<I>😀</I>");
 }
 
-// Whatever is typed or deleted, the colours are those of a SmartColor run
-// over the whole text.
+// Whatever is typed or deleted (end tags written for the typist
+// included), the colours are those of a SmartColor run over the whole
+// text.
 void TestLiveColour::typing()
 {
     QFETCH(QString, text);
@@ -129,8 +121,12 @@ void TestLiveColour::typing()
     insertion::smartcolor(*e, state);
     QCOMPARE(lettersOf(*e, state), smartcolorOf(text));
     e->setSelStart(caret);
-    press(e, keys);
+    typing::press(e, keys);
     QCOMPARE(lettersOf(*e, state), smartcolorOf(e->documentText()));
+    // The fold levels too are those of the text scanned afresh.
+    HtmlEditor fresh;
+    fresh.setDocumentText(e->documentText());
+    QCOMPARE(foldLevels(*e), foldLevels(fresh));
 }
 
 // With SmartColor off, edits keep the colours they had and the typing
@@ -143,11 +139,11 @@ void TestLiveColour::colouringOff()
     DocumentWindow window(DocumentWindow::Kind::Plain, state, dialogs);
     HtmlEditor *e = window.editor();
     e->setDocumentText(QStringLiteral("<P>a\r\nb</P>"));
-    press(e, QStringLiteral("<!-- c"));
+    typing::press(e, QStringLiteral("<!-- c"));
     QCOMPARE(lettersOf(*e, state), QString(e->characterLength(), u'.'));
     state.colouringOff = false;
     e->setSelStart(e->characterLength());
-    press(e, QStringLiteral(" -->"));
+    typing::press(e, QStringLiteral(" -->"));
     QCOMPARE(lettersOf(*e, state), smartcolorOf(e->documentText()));
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/manual.h"
+#include "kernel/keytable.h"
 
 #include <QFile>
 #include <QProcess>
@@ -13,9 +14,10 @@ namespace {
 // The contents' links in the order the page lists them.
 QStringList contentsOrder()
 {
-    return {"1",   "2",   "3",   "4",   "T1",  "T2",  "T3",  "T4",  "T5",  "T6",  "T7",  "T8",
-            "T9",  "T10", "T11", "T12", "T13", "T14", "T15", "T16", "T17", "T18", "T25", "T19",
-            "T20", "T21", "T22", "T23", "T24", "T26", "5",   "O1",  "O2",  "O3",  "O4"};
+    return {"1",   "2",   "3",   "4",   "T1",  "T2",  "T3",  "T4",  "T5",  "T6",
+            "T7",  "T8",  "T9",  "T10", "T11", "T12", "T13", "T14", "T15", "T16",
+            "T17", "T18", "T25", "T19", "T20", "T21", "T22", "T23", "T24", "T26",
+            "5",   "O1",  "O2",  "O3",  "O4",  "O5",  "O6"};
 }
 
 QStringList captured(const QString &text, const QString &pattern)
@@ -83,6 +85,20 @@ private slots:
         }
         for (const QString &target : captured(page, "HREF=\"#([^\"]+)\""))
             QVERIFY2(anchors.contains(target), qPrintable(target));
+    }
+
+    // The key table lists every key of the program with what it does.
+    void keyTableListsEveryKey()
+    {
+        const QString page = manual::text();
+        const qsizetype table = page.indexOf(QLatin1String("<A NAME=\"O6\">Keys</A>"));
+        QVERIFY(table > 0);
+        const QString keys = page.mid(table);
+        for (const keytable::Row &row : keytable::rows()) {
+            for (const QString &key : QString::fromLatin1(row.keys).split(QStringLiteral("; ")))
+                QVERIFY2(keys.contains("<B>" + key + "</B>"), row.keys);
+            QVERIFY2(keys.contains(keytable::commandOf(row).toHtmlEscaped()), row.item);
+        }
     }
 
     void writeReplacesThePreviewFile()

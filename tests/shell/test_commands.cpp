@@ -514,6 +514,10 @@ private slots:
         QCOMPARE(e->colorAt(0), run.main->state().colors[LinksColor]);
         run.main->action("mnuLowerCaseItem")->trigger();
         QCOMPARE(e->documentText(), QStringLiteral("<a href=\"x.htm\">Link</a>"));
+        // Tags written for the user follow the last conversion.
+        QVERIFY(!run.main->state().upperCaseTags);
+        QCOMPARE(run.main->settings().get("Lorimel3", "Settings", "TagCase", QString()),
+                 QStringLiteral("Lower"));
         run.main->action("mnuReplaceItem")->trigger();
         auto *find = run.main->findChild<QDialog *>("Form25");
         QVERIFY(find && find->isVisible());

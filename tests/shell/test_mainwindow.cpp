@@ -291,16 +291,17 @@ private slots:
         const qint64 other = w->state().colors[OtherColor];
         w->state().undo.valid = true;
         QTest::keyClicks(e, "a<B>x");
-        QCOMPARE(e->documentText(), QStringLiteral("a<B>x"));
+        // The end tag is written as the start tag's ">" is typed.
+        QCOMPARE(e->documentText(), QStringLiteral("a<B>x</B>"));
+        QCOMPARE(e->selStart(), 5);
         QCOMPARE(e->colorAt(0), qint64(0));
-        QCOMPARE(e->colorAt(1), other);
-        QCOMPARE(e->colorAt(2), other);
-        QCOMPARE(e->colorAt(3), other);
+        for (int at : {1, 2, 3, 5, 8})
+            QCOMPARE(e->colorAt(at), other);
         QCOMPARE(e->colorAt(4), qint64(0));
         QVERIFY(!w->state().undo.valid); // typing voids the undo record
         QVERIFY(!w->activeDocument()->isSaved());
         QCoreApplication::processEvents(); // the panel follows once the change is done
-        QCOMPARE(w->lengthPanel(), QStringLiteral("5"));
+        QCOMPARE(w->lengthPanel(), QStringLiteral("9"));
     }
 
     void colourSwitchOffLeavesTypingAlone()

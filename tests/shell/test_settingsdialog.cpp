@@ -173,6 +173,71 @@ private slots:
         QCOMPARE(next.livePreview, live);
     }
 
+    // Spelling as one types, and its dictionary: the page's or a chosen one.
+    void spelling_data()
+    {
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("off, the page's language") << false << QString();
+        QTest::newRow("on, a chosen dictionary") << true << QStringLiteral("en_US");
+    }
+    void spelling()
+    {
+        QFETCH(bool, live);
+        QFETCH(QString, language);
+        bench->appState.spellCheck = !live;
+        bench->appState.spellLanguage = QStringLiteral("zz_ZZ"); // no longer installed
+        open();
+        auto *box = child<QCheckBox>(dialog.get(), "chkSpellCheck");
+        auto *combo = child<QComboBox>(dialog.get(), "cboSpellLanguage");
+        QCOMPARE(box->isChecked(), !live);
+        QCOMPARE(combo->currentText(), QStringLiteral("zz_ZZ"));
+        box->setChecked(live);
+        const int index = combo->findData(language);
+        QVERIFY2(index >= 0, "hunspell-en-us is missing (scripts/setup installs it)");
+        combo->setCurrentIndex(index);
+        pressOk();
+        QCOMPARE(bench->appState.spellCheck, live);
+        QCOMPARE(bench->appState.spellLanguage, language);
+        AppState next;
+        next.loadPreferences(bench->store, QStringLiteral("/program"));
+        QCOMPARE(next.spellCheck, live);
+        QCOMPARE(next.spellLanguage, language);
+    }
+
+    // The writing aids' settings: end tags while typing and the case of
+    // tags written, shown as the program has them, stored on OK and read
+    // back at the next start.
+    void writingAids_data()
+    {
+        QTest::addColumn<bool>("autoClose");
+        QTest::addColumn<bool>("upper");
+        QTest::newRow("off, lower case") << false << false;
+        QTest::newRow("on, capitals") << true << true;
+    }
+    void writingAids()
+    {
+        QFETCH(bool, autoClose);
+        QFETCH(bool, upper);
+        bench->appState.autoClose = !autoClose;
+        bench->appState.upperCaseTags = !upper;
+        open();
+        auto *box = child<QCheckBox>(dialog.get(), "chkAutoClose");
+        auto *tagCase = child<QComboBox>(dialog.get(), "cboTagCase");
+        QCOMPARE(box->isChecked(), !autoClose);
+        QCOMPARE(tagCase->currentIndex(), upper ? 1 : 0);
+        QVERIFY(!tagCase->accessibleName().isEmpty());
+        box->setChecked(autoClose);
+        tagCase->setCurrentIndex(upper ? 0 : 1);
+        pressOk();
+        QCOMPARE(bench->appState.autoClose, autoClose);
+        QCOMPARE(bench->appState.upperCaseTags, upper);
+        AppState next;
+        next.loadPreferences(bench->store, QStringLiteral("/program"));
+        QCOMPARE(next.autoClose, autoClose);
+        QCOMPARE(next.upperCaseTags, upper);
+    }
+
     void colours()
     {
         bench->appState.colourLength = 0;
@@ -394,6 +459,8 @@ private slots:
         bench->appState.colors = {1, 2, 3, 4, 5};
         bench->appState.ftpUrl = QStringLiteral("kept");
         bench->appState.livePreview = false;
+        bench->appState.autoClose = false;
+        bench->appState.upperCaseTags = false;
         bench->editor->setTextFont(QStringLiteral("Arial"), 14);
         open();
         child<QLineEdit>(dialog.get(), "Text1")->setText(QStringLiteral("/not/saved"));
@@ -408,6 +475,8 @@ private slots:
         QCOMPARE(bench->appState.browser, QStringLiteral("None"));
         QCOMPARE(bench->appState.colors, AppState::defaultColors());
         QVERIFY(bench->appState.livePreview);
+        QVERIFY(bench->appState.autoClose);
+        QVERIFY(bench->appState.upperCaseTags);
         QCOMPARE(bench->editor->textFontSize(), 8.5);
         QCOMPARE(bench->appState.ftpUrl, QStringLiteral("kept"));
         QCOMPARE(bench->preferencesChangedCount, 1);
