@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opening the 10 MB benchmark page, and starting with no file, until the
 # window is shown and the program is idle: Lorimel against Geany (Debian
 # package geany), on one Xvfb display in the same run, runs alternating.

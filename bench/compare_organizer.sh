@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Loading the organizer's agenda of 10,000 and 100,000 rows whose texts
 # hold unquoted commas, against QSettings reading every value of the same
 # file.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times Publish Site against `lftp -e 'mirror -R'` to the same loopback
 # pyftpdlib server, in the same run: 1,000 files of 20 KB published first
 # (to empty folders), then again after 10 of them changed. Each is done

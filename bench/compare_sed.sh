@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Multi-File Replace against `sed -i` (Debian package sed) on identical
 # copies of 1,000 pages of 50 KB, with one match per page and with 300.
 #   bench/compare_sed.sh [BUILD_DIR]     default build-bench

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times our rich-text import of the 1 MB benchmark file against
 # `unrtf --html` (Debian package unrtf) on the same file. Uses hyperfine when
 # it is installed, else plain `time`.

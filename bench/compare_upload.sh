@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the program's upload of one file (FtpUploader: temporary name,
 # rename) against `curl -T` of the same file to the same loopback pyftpdlib
 # server, in the same run, and prints the ratio (ours / curl).

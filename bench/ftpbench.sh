@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the transfer comparisons: builds lorimel_transfer, starts a
 # loopback pyftpdlib server serving $work/server, and times commands.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A pyftpdlib server on 127.0.0.1 for the transfer comparisons: prints its
 # port, serves ROOT to USER with the password in $BENCH_FTP_PASSWORD.
 import logging, os, sys

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts a program and reports how long it takes to show its window and
 fall idle, and how much memory it needed on the way.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the benchmark page (bench/htmlgen.h) to a file, for timing other
 // programs on the very text the benchmarks use.
 //   make_bench_page MEGABYTES FILE

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one benchmark program and prints, for each argument, the median time
 # of ours and of its peer measured in the same run, and the ratio.
 #   bench/ratio.sh BUILD_DIR PROGRAM OURS PEER ARG...

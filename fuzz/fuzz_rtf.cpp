@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the RTF reader and the rich-text conversion.
 // Besides crashes and sanitizer reports it stops on a broken document model
 // and on any difference from the step-by-step conversion for small texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the plain-text and table converters and checks
 // what their output must look like.
 #include "check.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the import fuzzers with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) against the core sources and runs each for
 # SECONDS, one after the other. Needs the Debian packages clang and

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary root, validates the desktop entry and
-# the AppStream data, builds the .deb and runs the program from the
-# unpacked package.
+# the AppStream data, builds the .deb, has lintian check it (no errors
+# allowed) and runs the program from the unpacked package.
 #   packaging/check-package.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -15,14 +16,17 @@ for f in "$work/install/usr/bin/lorimel" \
          "$share/metainfo/net.lorimel.Lorimel.metainfo.xml" \
          "$share/icons/hicolor/48x48/apps/net.lorimel.Lorimel.png" \
          "$share/icons/hicolor/256x256/apps/net.lorimel.Lorimel.png" \
-         "$share/man/man1/lorimel.1"; do
+         "$share/man/man1/lorimel.1.gz" \
+         "$share/doc/lorimel/copyright" \
+         "$share/doc/lorimel/changelog.gz"; do
   [ -s "$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 [ -n "$(find "$work/install/usr/lib" -path '*/lorimel/liblorimel_preview.so')" ] ||
   { echo "missing after install: the browser engine's module"; exit 1; }
 desktop-file-validate "$share/applications/net.lorimel.Lorimel.desktop"
 appstreamcli validate --no-net --pedantic "$share/metainfo/net.lorimel.Lorimel.metainfo.xml"
-grep -q 'lorimel' "$share/man/man1/lorimel.1"
+zgrep -q 'lorimel' "$share/man/man1/lorimel.1.gz"
+grep -q '^License: GPL-3+' "$share/doc/lorimel/copyright"
 
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
 deb=$(ls "$work"/package/lorimel_*.deb)
@@ -35,6 +39,9 @@ case "$depends" in
   *libqt6webenginewidgets6*) ;;
   *) echo "the package does not pull the browser engine in: Depends: $depends"; exit 1 ;;
 esac
+# Errors fail the check; warnings and notes are shown.
+lintian --fail-on error "$deb" ||
+  { echo "lintian found errors in $(basename "$deb")"; exit 1; }
 dpkg -x "$deb" "$work/root"
 version=$(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/lorimel" --version)
 echo "$version"

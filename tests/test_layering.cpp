@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source folders form layers, and an include may only point down:
 // platform, kernel, shared widgets, the subsystems, the shell, the program.
 // Between subsystems only the listed one-way dependencies are allowed.
+// Every source file names its licence at its top.
 
 #include <QDirIterator>
 #include <QFile>
@@ -78,6 +80,33 @@ private slots:
         const QSet<QString> unused = allowedSideways() - usedSideways;
         QVERIFY2(unused.isEmpty(),
                  qPrintable(QStringList(unused.begin(), unused.end()).join(u' ')));
+    }
+
+    void everySourceFileNamesItsLicence()
+    {
+        const QDir root(QStringLiteral(LORIMEL_SOURCE_DIR));
+        QStringList unnamed;
+        int files = 0;
+        for (const char *folder : {"src", "tests", "bench", "fuzz", "scripts", "packaging"}) {
+            // The scripts folder holds programs without a suffix.
+            const QStringList names =
+                qstrcmp(folder, "scripts") == 0
+                    ? QStringList{"*"}
+                    : QStringList{"*.h", "*.cpp", "*.sh", "*.py", "CMakeLists.txt"};
+            QDirIterator it(root.filePath(QLatin1String(folder)), names, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                ++files;
+                // The first line, or the second after a "#!" line.
+                const QByteArray head = file.readLine() + file.readLine();
+                if (!head.contains("SPDX-License-Identifier: GPL-3.0-or-later"))
+                    unnamed << root.relativeFilePath(file.fileName());
+            }
+        }
+        QVERIFY(files > 300);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
     }
 
     void sidewaysDependenciesGoOneWay()

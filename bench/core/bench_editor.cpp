@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SmartColor, tag case conversion, Replace All, the preview's copy and
 // Edit Element's reading on large documents.
 

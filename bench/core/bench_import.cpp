@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The importers on large inputs: a 1 MB rich-text file (read, convert, both)
 // and a tab-separated table of 100,000 rows.
 // LORIMEL_BENCH_RTF_OUT=path writes the rich-text file used, for comparing

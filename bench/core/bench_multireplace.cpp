@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-File Replace against `sed -i` on identical copies: 1,000 pages of
 // 50 KB each, "FONT" replaced by "SPAN" with one match per file and with
 // hundreds. Each iteration starts from fresh copies (not timed). Ours goes

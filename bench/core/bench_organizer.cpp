@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the organizer's stored agenda: 10,000 and 100,000 rows whose
 // texts hold unquoted commas, as other programs write them. Ours reads the
 // file through the settings store and builds the table; the peer is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own upload and Publish Site from the command line, for
 // timing them against curl and lftp (bench/compare_upload.sh,
 // bench/compare_publish.sh). The account comes from the environment

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor widget on big documents: loading, colouring, inserting, typing.
 
 #include "editor/documentwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tag case conversion and Replace All on a 10 MB document in the editor
 // widget: one edit each, colours kept, then SmartColor.
 

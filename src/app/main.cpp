@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/typingdriver.h"
 #include "kernel/settingsstore.h"
 #include "platform/dialogservice.h"
 #include "platform/keyring.h"
 #include "platform/safefile.h"
+#include "platform/translations.h"
 #include "preview/previewmodule.h"
 #include "preview/previewrules.h"
 #include "shell/mainwindow.h"
@@ -24,21 +26,24 @@ namespace {
 
 void describe(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Lorimel 3.0 - HTML Authoring System: write HTML source with builders, "
-                       "SmartColor syntax colouring and a live preview."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Lorimel 3.0 - HTML Authoring System: write HTML source with builders, "
+                "SmartColor syntax colouring and a live preview."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         QStringLiteral("exit-after-startup"),
-        QStringLiteral("Quit as soon as start-up has finished (for timing start-up).")));
+        QCoreApplication::translate(
+            "main", "Quit as soon as start-up has finished (for timing start-up).")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("screenshot"),
-        QStringLiteral("After start-up, save a picture of the screen to <png> and quit."),
+        QCoreApplication::translate(
+            "main", "After start-up, save a picture of the screen to <png> and quit."),
         QStringLiteral("png")));
-    QCommandLineOption writeIcons(QStringLiteral("write-icons"),
-                                  QStringLiteral("Write the icon theme's pictures into <folder>."),
-                                  QStringLiteral("folder"));
+    QCommandLineOption writeIcons(
+        QStringLiteral("write-icons"),
+        QCoreApplication::translate("main", "Write the icon theme's pictures into <folder>."),
+        QStringLiteral("folder"));
     writeIcons.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(writeIcons);
     QCommandLineOption checkPreview(
@@ -51,9 +56,10 @@ void describe(QCommandLineParser &parser)
                               QStringLiteral("Take typing commands on standard input."));
     driver.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(driver);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("An HTML or text file to open."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("main", "An HTML or text file to open."),
+        QStringLiteral("[file]"));
 }
 
 // Help and version only print: they must work without any display, so they
@@ -77,7 +83,7 @@ bool writePng(const QPixmap &picture, const QString &path)
 {
     QByteArray png;
     QBuffer buffer(&png);
-    QString error = QStringLiteral("the picture cannot be encoded");
+    QString error = QCoreApplication::translate("main", "the picture cannot be encoded");
     if (buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG") &&
         safefile::write(path, png, &error))
         return true;
@@ -93,6 +99,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
     if (onlyPrints(argc, argv)) {
         QCoreApplication app(argc, argv);
+        translations::install(QLocale());
         QCommandLineParser parser;
         describe(parser);
         parser.process(app); // prints and exits
@@ -116,6 +123,7 @@ int main(int argc, char *argv[])
     if (noOpenGL)
         qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication app(argc, argv);
+    translations::install(QLocale());
     if (noOpenGL)
         qunsetenv("QT_XCB_GL_INTEGRATION"); // programs started from here keep theirs
     QApplication::setApplicationDisplayName(QStringLiteral("Lorimel"));

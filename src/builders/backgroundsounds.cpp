@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/backgroundsounds.h"
 
 #include "widgets/formkit.h"
@@ -15,14 +16,15 @@ using namespace graphics;
 BackgroundSoundsBuilder::BackgroundSoundsBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Background Sounds"));
+    setWindowTitle(tr("Background Sounds"));
     const SoundOptions defaults;
 
     m_bgsound = formkit::option("Option1", QStringLiteral("<BGSOUND>"), !defaults.embed);
     m_embed = formkit::option("Option2", QStringLiteral("<EMBED>"), defaults.embed);
-    m_source = new FileField("Text1", "Command1", QStringLiteral("Find"), soundFileFilter(), host);
+    m_source = new FileField("Text1", "Command1", tr("Find"), soundFileFilter(), host);
     m_source->setText(defaults.source);
     m_loop = formkit::editableCombo("Combo1", loopItems(), defaults.loop);
+    formkit::restrictTo(m_loop, htmlvalues::FieldKind::Loop);
 
     auto *tags = new QHBoxLayout;
     tags->addWidget(m_bgsound);
@@ -32,8 +34,8 @@ BackgroundSoundsBuilder::BackgroundSoundsBuilder(BuilderHost &host) : BuilderDia
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(tags);
-    form->addRow(formkit::captionLabel(QStringLiteral("Source"), m_source->edit()), m_source);
-    form->addRow(formkit::captionLabel(QStringLiteral("Loop"), m_loop), m_loop);
+    form->addRow(formkit::captionLabel(tr("Source"), m_source->edit()), m_source);
+    form->addRow(formkit::captionLabel(tr("Loop"), m_loop), m_loop);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);

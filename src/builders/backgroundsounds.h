@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Background Sounds: a BGSOUND or EMBED element for a sound file. The site
 // pane opens it with a file name for the Source box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/floatingframe.h"
 
 #include "widgets/formkit.h"
@@ -17,24 +18,29 @@ FloatingFrame::FloatingFrame(BuilderHost &host)
       m_name(formkit::lineEdit("Text1")), m_source(formkit::lineEdit("Text2")),
       m_height(formkit::lineEdit("Text3")), m_width(formkit::lineEdit("Text4")),
       m_marginHeight(formkit::lineEdit("Text5")), m_marginWidth(formkit::lineEdit("Text6")),
-      m_frameBorder(formkit::checkBox("Check1", QStringLiteral("Frame Border"))),
-      m_scrollBars(formkit::checkBox("Check2", QStringLiteral("Scroll Bars")))
+      m_frameBorder(formkit::checkBox("Check1", tr("Frame Border"))),
+      m_scrollBars(formkit::checkBox("Check2", tr("Scroll Bars")))
 {
     setObjectName(QStringLiteral("Form20"));
-    setWindowTitle(QStringLiteral("Floating Frame"));
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_marginHeight, FieldKind::Whole);
+    formkit::restrictTo(m_marginWidth, FieldKind::Whole);
+    setWindowTitle(tr("Floating Frame"));
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    auto row = [form](const char *caption, QWidget *control) {
-        form->addRow(formkit::captionLabel(QLatin1String(caption), control), control);
+    auto row = [form](const QString &caption, QWidget *control) {
+        form->addRow(formkit::captionLabel(caption, control), control);
     };
-    row("Alignment", m_alignment);
-    row("Name", m_name);
-    row("HTML File", m_source);
-    row("Height (In Pixels)", m_height);
-    row("Width (in Pixels)", m_width);
-    row("Margin Height (In Pixels)", m_marginHeight);
-    row("Margin Width (In Pixels)", m_marginWidth);
+    row(tr("Alignment"), m_alignment);
+    row(tr("Name"), m_name);
+    row(tr("HTML File"), m_source);
+    row(tr("Height (In Pixels)"), m_height);
+    row(tr("Width (in Pixels)"), m_width);
+    row(tr("Margin Height (In Pixels)"), m_marginHeight);
+    row(tr("Margin Width (In Pixels)"), m_marginWidth);
     auto *checks = new QHBoxLayout;
     checks->addWidget(m_frameBorder);
     checks->addWidget(m_scrollBars);

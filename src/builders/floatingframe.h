@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Floating Frame: an IFRAME with its alignment, name, source, sizes,
 // margins, border and scroll bars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/fontwizard.h"
 
 #include "kernel/appstate.h"
@@ -17,14 +18,13 @@ using namespace marquee;
 FontWizard::FontWizard(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Font Wizard"));
+    setWindowTitle(tr("Font Wizard"));
 
     m_face = formkit::editableCombo("Combo2", host.state().fontList);
     m_face->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_face->setMinimumContentsLength(20);
     m_size = formkit::editableCombo("Combo1", textSizeItems());
-    m_color = new ColourField(QStringLiteral("Font Color"),
-                              {"Combo3", nullptr, "Command1", QStringLiteral("Choose")});
+    m_color = new ColourField(tr("Font Color"), {"Combo3", nullptr, "Command1", tr("Choose")});
     m_color->setDialog(host.dialogs(), &m_lastColour);
     // The page's own background, else the browser's white.
     m_pageBackground = colour::fromText(tagreader::bodyBackground(host.documentText()))
@@ -36,9 +36,9 @@ FontWizard::FontWizard(BuilderHost &host) : BuilderDialog(host)
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(formkit::captionLabel(QStringLiteral("Font Name"), m_face), m_face);
-    form->addRow(formkit::captionLabel(QStringLiteral("Font Size"), m_size), m_size);
-    form->addRow(formkit::captionLabel(QStringLiteral("Font Color"), m_color->combo()), m_color);
+    form->addRow(formkit::captionLabel(tr("Font Name"), m_face), m_face);
+    form->addRow(formkit::captionLabel(tr("Font Size"), m_size), m_size);
+    form->addRow(formkit::captionLabel(tr("Font Color"), m_color->combo()), m_color);
     form->addRow(QString(), m_contrast);
 
     auto *layout = new QVBoxLayout(this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Font Wizard: wraps the document's selection in a FONT element with the
 // face, size and colour chosen.

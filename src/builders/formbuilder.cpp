@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/formbuilder.h"
 
 #include "widgets/formkit.h"
@@ -16,7 +17,7 @@ FormBuilder::FormBuilder(BuilderHost &host)
       m_target(formkit::editableCombo("Combo1", targetItems()))
 {
     setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral("Form Builder"));
+    setWindowTitle(tr("Form Builder"));
 
     m_method->setObjectName(QStringLiteral("List1"));
     m_method->addItems(methodItems());
@@ -28,12 +29,11 @@ FormBuilder::FormBuilder(BuilderHost &host)
     m_method->setFixedHeight(2 * rowHeight + 2 * m_method->frameWidth() + 4);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(
-        formkit::captionLabel(QStringLiteral("URL which processes the actions of the form"), m_url),
-        0, 0, 1, 2);
+    grid->addWidget(formkit::captionLabel(tr("URL which processes the actions of the form"), m_url),
+                    0, 0, 1, 2);
     grid->addWidget(m_url, 1, 0, 1, 2);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Method"), m_method), 2, 0);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Target"), m_target), 2, 1);
+    grid->addWidget(formkit::captionLabel(tr("Method"), m_method), 2, 0);
+    grid->addWidget(formkit::captionLabel(tr("Target"), m_target), 2, 1);
     grid->addWidget(m_method, 3, 0, Qt::AlignTop);
     grid->addWidget(m_target, 3, 1, Qt::AlignTop);
     grid->setColumnStretch(0, 1);

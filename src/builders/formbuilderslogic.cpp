@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/formbuilderslogic.h"
 
 #include "kernel/htmlvalues.h"
 
 namespace formbuilders {
 
+using htmlvalues::attributeValue;
 using htmlvalues::quoted;
 
 namespace {
@@ -29,7 +31,7 @@ QString buildForm(const FormOptions &options)
     QString out = QStringLiteral("<!-- Begin Form -->\r\n<FORM");
     appendQuotedIfAny(out, QLatin1String(" ACTION="), options.url);
     if (!options.method.isEmpty())
-        out += QLatin1String(" METHOD=") + options.method;
+        out += QLatin1String(" METHOD=") + attributeValue(options.method);
     appendQuotedIfAny(out, QLatin1String(" TARGET="), options.target);
     out += QLatin1String(">\r\n\r\n\r\n</FORM>\r\n<!-- Form End -->\r\n");
     return out;
@@ -94,7 +96,7 @@ QString buildFormInput(const FormInputOptions &o)
         break;
     case InputKind::Image:
         if (!o.alignment.isEmpty())
-            out += QLatin1String(" ALIGN=") + o.alignment;
+            out += QLatin1String(" ALIGN=") + attributeValue(o.alignment);
         appendQuoted(out, QLatin1String(" SRC="), o.source);
         break;
     case InputKind::Password:

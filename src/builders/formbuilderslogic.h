@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three form builders' values and fragments: the FORM element, one
 // INPUT or TEXTAREA control, and a SELECT list with its OPTION rows. The

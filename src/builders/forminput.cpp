@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/forminput.h"
 
 #include "widgets/formkit.h"
@@ -39,34 +40,41 @@ struct Page
 const Page &page(InputKind kind)
 {
     static const Page pages[] = {
-        {"&Checkbox", {{"Name", &FormInputOptions::name}, {"Value", &FormInputOptions::value}}},
-        {"&Hidden", {{"Name", &FormInputOptions::name}, {"Value", &FormInputOptions::value}}},
-        {"&Image",
-         {{"Name", &FormInputOptions::name},
-          {"Alignment", &FormInputOptions::alignment},
-          {"Image Source", &FormInputOptions::source}}},
-        {"&Password",
-         {{"Name", &FormInputOptions::name},
-          {"Width (in Characters)", &FormInputOptions::width},
-          {"Maximun Length", &FormInputOptions::maxLength},
-          {"Value", &FormInputOptions::value}}},
-        {"&Radio",
-         {{"Name", &FormInputOptions::name},
-          {"Value", &FormInputOptions::value},
-          {"Text Displayed", &FormInputOptions::displayed}}},
-        {"R&eset", {{"Name", &FormInputOptions::name}, {"Button Label", &FormInputOptions::value}}},
-        {"&Submit",
-         {{"Name", &FormInputOptions::name}, {"Button Label", &FormInputOptions::value}}},
-        {"&Text",
-         {{"Name", &FormInputOptions::name},
-          {"Width (In Characters)", &FormInputOptions::width},
-          {"Maximum Length", &FormInputOptions::maxLength},
-          {"Value", &FormInputOptions::value}}},
-        {"Textbo&x",
-         {{"Name", &FormInputOptions::name},
-          {"Width (In Characters)", &FormInputOptions::width},
-          {"Height (In Characters)", &FormInputOptions::height},
-          {"Value", &FormInputOptions::value}}},
+        {QT_TRANSLATE_NOOP("FormInput", "&Checkbox"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Value"), &FormInputOptions::value}}},
+        {QT_TRANSLATE_NOOP("FormInput", "&Hidden"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Value"), &FormInputOptions::value}}},
+        {QT_TRANSLATE_NOOP("FormInput", "&Image"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Alignment"), &FormInputOptions::alignment},
+          {QT_TRANSLATE_NOOP("FormInput", "Image Source"), &FormInputOptions::source}}},
+        {QT_TRANSLATE_NOOP("FormInput", "&Password"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Width (in Characters)"), &FormInputOptions::width},
+          {QT_TRANSLATE_NOOP("FormInput", "Maximun Length"), &FormInputOptions::maxLength},
+          {QT_TRANSLATE_NOOP("FormInput", "Value"), &FormInputOptions::value}}},
+        {QT_TRANSLATE_NOOP("FormInput", "&Radio"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Value"), &FormInputOptions::value},
+          {QT_TRANSLATE_NOOP("FormInput", "Text Displayed"), &FormInputOptions::displayed}}},
+        {QT_TRANSLATE_NOOP("FormInput", "R&eset"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Button Label"), &FormInputOptions::value}}},
+        {QT_TRANSLATE_NOOP("FormInput", "&Submit"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Button Label"), &FormInputOptions::value}}},
+        {QT_TRANSLATE_NOOP("FormInput", "&Text"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Width (In Characters)"), &FormInputOptions::width},
+          {QT_TRANSLATE_NOOP("FormInput", "Maximum Length"), &FormInputOptions::maxLength},
+          {QT_TRANSLATE_NOOP("FormInput", "Value"), &FormInputOptions::value}}},
+        {QT_TRANSLATE_NOOP("FormInput", "Textbo&x"),
+         {{QT_TRANSLATE_NOOP("FormInput", "Name"), &FormInputOptions::name},
+          {QT_TRANSLATE_NOOP("FormInput", "Width (In Characters)"), &FormInputOptions::width},
+          {QT_TRANSLATE_NOOP("FormInput", "Height (In Characters)"), &FormInputOptions::height},
+          {QT_TRANSLATE_NOOP("FormInput", "Value"), &FormInputOptions::value}}},
     };
     static_assert(std::size(pages) == InputKindCount);
     return pages[int(kind)];
@@ -93,7 +101,7 @@ FormInput::FormInput(BuilderHost &host)
     : BuilderDialog(host), m_kinds(new QButtonGroup(this)), m_pages(new QStackedWidget)
 {
     setObjectName(QStringLiteral("Form23"));
-    setWindowTitle(QStringLiteral("Form Input"));
+    setWindowTitle(tr("Form Input"));
 
     auto *kindBox = new QGroupBox;
     auto *kindColumn = new QVBoxLayout(kindBox);
@@ -101,8 +109,7 @@ FormInput::FormInput(BuilderHost &host)
     for (int i = 0; i < InputKindCount; ++i) {
         const auto k = InputKind(i);
         const QByteArray name = "Option" + QByteArray::number(i + 1);
-        QRadioButton *button =
-            formkit::option(name.constData(), QLatin1String(page(k).option), i == 0);
+        QRadioButton *button = formkit::option(name.constData(), tr(page(k).option), i == 0);
         m_kinds->addButton(button, i);
         kindColumn->addWidget(button);
         m_pages->addWidget(buildPage(k, nextText));
@@ -151,13 +158,18 @@ QWidget *FormInput::buildPage(InputKind k, int &nextText)
             control = formkit::editableCombo("Combo1", imageAlignmentItems());
         } else {
             const QByteArray name = "Text" + QByteArray::number(nextText++);
-            control = formkit::lineEdit(name.constData());
+            auto *edit = formkit::lineEdit(name.constData());
+            if (field.member == &FormInputOptions::width ||
+                field.member == &FormInputOptions::maxLength ||
+                field.member == &FormInputOptions::height)
+                formkit::restrictTo(edit, htmlvalues::FieldKind::Whole);
+            control = edit;
         }
-        form->addRow(formkit::captionLabel(QLatin1String(field.caption), control), control);
+        form->addRow(formkit::captionLabel(tr(field.caption), control), control);
         bindings << Binding{control, field.member};
     }
     if (k == InputKind::Checkbox) {
-        m_checked = formkit::checkBox("Check1", QStringLiteral("Checked"));
+        m_checked = formkit::checkBox("Check1", tr("Checked"));
         form->addRow(QString(), m_checked);
     }
     m_bindings << bindings;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form Input: one INPUT or TEXTAREA control. Nine option buttons
 // (Option1..Option9) choose the kind; each kind has its own page of fields

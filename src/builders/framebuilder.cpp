@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/framebuilder.h"
 
 #include "widgets/formkit.h"
@@ -5,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,7 +38,9 @@ const char *const layoutShapes[LayoutCount] = {
 
 QString layoutName(int layout)
 {
-    return QStringLiteral("Layout %1: %2").arg(layout).arg(QLatin1String(layoutShapes[layout - 1]));
+    return QCoreApplication::translate("FrameLayoutPicture", "Layout %1: %2")
+        .arg(layout)
+        .arg(QLatin1String(layoutShapes[layout - 1]));
 }
 
 // The frames of a layout in the unit square, frame 1 first.
@@ -153,9 +157,9 @@ void FrameLayoutPicture::paintEvent(QPaintEvent *)
 FrameBuilder::FrameBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form12"));
-    setWindowTitle(QStringLiteral("Frame Builder: Part1"));
+    setWindowTitle(tr("Frame Builder: Part1"));
 
-    auto *heading = new QLabel(QStringLiteral("Choose Your Frame Format"));
+    auto *heading = new QLabel(tr("Choose Your Frame Format"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
@@ -213,7 +217,7 @@ FrameBuilderStep2::FrameBuilderStep2(BuilderHost &host, int layout)
     : BuilderDialog(host), m_layout(isLayout(layout) ? layout : 1)
 {
     setObjectName(stepWindowName(m_layout));
-    setWindowTitle(QStringLiteral("Frame Builder: Step 2"));
+    setWindowTitle(tr("Frame Builder: Step 2"));
 
     auto *diagram = new QLabel;
     QPixmap picture(pictureSize);
@@ -240,19 +244,20 @@ FrameBuilderStep2::FrameBuilderStep2(BuilderHost &host, int layout)
     for (int k = 1; k <= frameCount(m_layout); ++k)
         frames->addWidget(frameGroup(k), 1);
 
-    QPushButton *backButton = formkit::button("Command1", QStringLiteral("&Back"));
-    QPushButton *finishButton = formkit::button("Command2", QStringLiteral("&Finish"));
-    connect(backButton, &QPushButton::clicked, this, &FrameBuilderStep2::back);
-    connect(finishButton, &QPushButton::clicked, this, &FrameBuilderStep2::accept);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(backButton);
-    buttons->addWidget(finishButton);
+    // Finish is the step's OK; Cancel leaves the builder from here too.
+    QDialogButtonBox *buttons =
+        formkit::buttonRow(this,
+                           {{"Command1", tr("&Back"), QDialogButtonBox::ActionRole},
+                            {"Command2", tr("&Finish"), QDialogButtonBox::AcceptRole},
+                            {"Command3", tr("&Cancel"), QDialogButtonBox::RejectRole}},
+                           "Command2");
+    connect(buttons->findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked,
+            this, &FrameBuilderStep2::back);
 
     auto *window = new QVBoxLayout(this);
     window->addLayout(top);
     window->addLayout(frames);
-    window->addLayout(buttons);
+    window->addWidget(buttons);
     window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -273,11 +278,13 @@ QWidget *FrameBuilderStep2::sizeRow(QComboBox *&combo, int which)
     const QString caption = sizeCaption(m_layout, which);
     combo = formkit::editableCombo(which == 1 ? "Combo1" : "Combo2", sizeItems());
     combo->setMinimumContentsLength(8);
+    formkit::restrictTo(combo, htmlvalues::FieldKind::Length);
     auto *arrows = new SpinArrows;
     arrows->setObjectName(which == 1 ? QStringLiteral("SpinButton1")
                                      : QStringLiteral("SpinButton2"));
     arrows->setCaption(caption);
     QComboBox *target = combo;
+    arrows->setValueSource([target] { return target->currentText(); });
     connect(arrows, &SpinArrows::spinUp, this,
             [target] { target->setEditText(spinSize(target->currentText(), true)); });
     connect(arrows, &SpinArrows::spinDown, this,
@@ -302,11 +309,11 @@ QWidget *FrameBuilderStep2::frameGroup(int frame)
     FrameControls controls;
     controls.name = formkit::lineEdit(names.name, defaults.name);
     controls.source = formkit::lineEdit(names.source, defaults.source);
-    controls.scrollBars = formkit::checkBox(names.scrollBars, QStringLiteral("Scroll Bars"));
-    controls.frameBorder = formkit::checkBox(names.frameBorder, QStringLiteral("Frame Border"));
-    controls.resizable = formkit::checkBox(names.resizable, QStringLiteral("Resizable Frame"));
+    controls.scrollBars = formkit::checkBox(names.scrollBars, tr("Scroll Bars"));
+    controls.frameBorder = formkit::checkBox(names.frameBorder, tr("Frame Border"));
+    controls.resizable = formkit::checkBox(names.resizable, tr("Resizable Frame"));
     // The same captions repeat in every frame's box; tell them apart.
-    const QString which = QStringLiteral("Frame %1").arg(frame);
+    const QString which = tr("Frame %1").arg(frame);
     for (QWidget *w :
          {static_cast<QWidget *>(controls.name), static_cast<QWidget *>(controls.source),
           static_cast<QWidget *>(controls.scrollBars), static_cast<QWidget *>(controls.frameBorder),
@@ -316,8 +323,8 @@ QWidget *FrameBuilderStep2::frameGroup(int frame)
     auto *group = new QGroupBox(which);
     auto *form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(formkit::captionLabel(QStringLiteral("Frame Name"), controls.name), controls.name);
-    form->addRow(formkit::captionLabel(QStringLiteral("Source"), controls.source), controls.source);
+    form->addRow(formkit::captionLabel(tr("Frame Name"), controls.name), controls.name);
+    form->addRow(formkit::captionLabel(tr("Source"), controls.source), controls.source);
     // Check boxes only as wide as their captions: a click beside one does
     // not look like it should toggle it.
     auto *checks = new QVBoxLayout;

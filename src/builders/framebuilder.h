@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Frame Builder, a two-step wizard: the first window chooses one of six
 // layouts from pictures, the second asks for the sizes of the splits and

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/framebuilderlogic.h"
 
 #include "kernel/htmlvalues.h"
 
 #include "platform/numbers.h"
+
+#include <QCoreApplication>
 
 namespace framebuilder {
 
@@ -58,11 +61,11 @@ QString sizeCaption(int layout, int which)
         return QString();
     const Split split = which == 1 ? outerSplit(layout) : innerSplit(layout);
     if (split == Split::Rows)
-        return QStringLiteral("Height:  In Pixels Or Percents");
+        return QCoreApplication::translate("framebuilderlogic", "Height:  In Pixels Or Percents");
     // The fourth layout's window has always spelt its width caption this way.
     if (layout == 4)
-        return QStringLiteral("Width:  In Pixels or Percents");
-    return QStringLiteral("Width:  In Pixels Or Percents");
+        return QCoreApplication::translate("framebuilderlogic", "Width:  In Pixels or Percents");
+    return QCoreApplication::translate("framebuilderlogic", "Width:  In Pixels Or Percents");
 }
 
 QString frameLine(const FrameFields &frame)

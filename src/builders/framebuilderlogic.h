@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Frame Builder's second step edits, and the FRAMESET it writes.
 // Six fixed layouts of two or three frames; each has an outer set split by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/graphics.h"
 
 #include "platform/dialogservice.h"
@@ -26,12 +27,12 @@ const QColor mapNameDisabled(192, 192, 192);
 GraphicsBuilder::GraphicsBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Graphics"));
+    setWindowTitle(tr("Graphics"));
 
     auto *tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("TabStrip1"));
-    tabs->addTab(buildImagePage(), QStringLiteral("Image URL, and Positioning"));
-    tabs->addTab(buildFilterPage(), QStringLiteral("Microsoft Visual Filters"));
+    tabs->addTab(buildImagePage(), tr("Image URL, and Positioning"));
+    tabs->addTab(buildFilterPage(), tr("Microsoft Visual Filters"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
@@ -58,7 +59,7 @@ QWidget *GraphicsBuilder::buildImagePage()
     using formkit::lineEdit;
 
     m_mediaType = editableCombo("Combo2", mediaTypeItems(), defaults.mediaType);
-    m_url = new FileField("Text1", "Command1", QStringLiteral("Find"), fileFilter(), host());
+    m_url = new FileField("Text1", "Command1", tr("Find"), fileFilter(), host());
     connect(m_url, &FileField::fileChosen, this, &GraphicsBuilder::fillSize);
     m_height = lineEdit("Text2");
     m_width = lineEdit("Text3");
@@ -67,31 +68,38 @@ QWidget *GraphicsBuilder::buildImagePage()
     m_border = editableCombo("Combo3", borderItems(), defaults.border);
     m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
     m_description = lineEdit("Text7");
-    m_imageMap = formkit::checkBox("Check1", QStringLiteral("Image Map"), defaults.imageMap);
+    m_imageMap = formkit::checkBox("Check1", tr("Image Map"), defaults.imageMap);
     m_mapName = lineEdit("Text8");
-    formkit::setCaption(m_mapName, QStringLiteral("Map Name"));
+    formkit::setCaption(m_mapName, tr("Map Name"));
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_mediaType, FieldKind::Word);
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_hspace, FieldKind::Whole);
+    formkit::restrictTo(m_vspace, FieldKind::Whole);
+    formkit::restrictTo(m_border, FieldKind::Whole);
     connect(m_imageMap, &QCheckBox::toggled, this, &GraphicsBuilder::imageMapToggled);
     imageMapToggled(defaults.imageMap);
 
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    grid->addWidget(captionLabel(QStringLiteral("Media Type"), m_mediaType), 0, 0);
+    grid->addWidget(captionLabel(tr("Media Type"), m_mediaType), 0, 0);
     grid->addWidget(m_mediaType, 0, 1);
-    grid->addWidget(captionLabel(QStringLiteral("URL"), m_url->edit()), 1, 0);
+    grid->addWidget(captionLabel(tr("URL"), m_url->edit()), 1, 0);
     grid->addWidget(m_url, 1, 1, 1, 3);
-    grid->addWidget(captionLabel(QStringLiteral("Height"), m_height), 2, 0);
+    grid->addWidget(captionLabel(tr("Height"), m_height), 2, 0);
     grid->addWidget(m_height, 2, 1);
-    grid->addWidget(captionLabel(QStringLiteral("Width"), m_width), 2, 2);
+    grid->addWidget(captionLabel(tr("Width"), m_width), 2, 2);
     grid->addWidget(m_width, 2, 3);
-    grid->addWidget(captionLabel(QStringLiteral("HSPACE"), m_hspace), 3, 0);
+    grid->addWidget(captionLabel(tr("HSPACE"), m_hspace), 3, 0);
     grid->addWidget(m_hspace, 3, 1);
-    grid->addWidget(captionLabel(QStringLiteral("VSPACE"), m_vspace), 3, 2);
+    grid->addWidget(captionLabel(tr("VSPACE"), m_vspace), 3, 2);
     grid->addWidget(m_vspace, 3, 3);
-    grid->addWidget(captionLabel(QStringLiteral("Border"), m_border), 4, 0);
+    grid->addWidget(captionLabel(tr("Border"), m_border), 4, 0);
     grid->addWidget(m_border, 4, 1);
-    grid->addWidget(captionLabel(QStringLiteral("Alignment"), m_alignment), 4, 2);
+    grid->addWidget(captionLabel(tr("Alignment"), m_alignment), 4, 2);
     grid->addWidget(m_alignment, 4, 3);
-    grid->addWidget(captionLabel(QStringLiteral("Description"), m_description), 5, 0);
+    grid->addWidget(captionLabel(tr("Description"), m_description), 5, 0);
     grid->addWidget(m_description, 5, 1, 1, 3);
     grid->addWidget(m_imageMap, 6, 0);
     grid->addWidget(m_mapName, 6, 1, 1, 3);
@@ -106,26 +114,27 @@ QWidget *GraphicsBuilder::buildFilterPage()
     const GraphicsOptions defaults;
     m_filterType = formkit::editableCombo("Combo4", filterItems(), defaults.filterType);
     m_filterValue = formkit::lineEdit("Text6");
-    m_filterColor = new ColourField(QStringLiteral("Filter Color"),
-                                    {nullptr, "Label12", "Command2", QStringLiteral("Set")});
-    formkit::setCaption(m_filterColor->button(), QStringLiteral("Set Filter Color"));
+    formkit::restrictTo(m_filterValue, htmlvalues::FieldKind::Whole);
+    m_filterColor =
+        new ColourField(tr("Filter Color"), {nullptr, "Label12", "Command2", tr("Set")});
+    formkit::setCaption(m_filterColor->button(), tr("Set Filter Color"));
     m_filterColor->setDialog(host().dialogs(), &m_lastColour);
 
     auto *colourRow = new QHBoxLayout;
     colourRow->addWidget(m_filterColor);
-    colourRow->addWidget(new QLabel(QStringLiteral("Needed For Mask Filter")));
+    colourRow->addWidget(new QLabel(tr("Needed For Mask Filter")));
     colourRow->addStretch(1);
 
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Filter Type"), m_filterType), 0, 0);
+    grid->addWidget(formkit::captionLabel(tr("Filter Type"), m_filterType), 0, 0);
     grid->addWidget(m_filterType, 0, 1);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Strength"), m_filterValue), 1, 0);
+    grid->addWidget(formkit::captionLabel(tr("Strength"), m_filterValue), 1, 0);
     grid->addWidget(m_filterValue, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Needed For: Alpha Filter - Opacity\n"
-                                              "Blur Filter - Pixel Displacement")),
+    grid->addWidget(new QLabel(tr("Needed For: Alpha Filter - Opacity\n"
+                                  "Blur Filter - Pixel Displacement")),
                     2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Filter Color")), 3, 0);
+    grid->addWidget(new QLabel(tr("Filter Color")), 3, 0);
     grid->addLayout(colourRow, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(4, 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Graphics: one image, movie or VRML world with its size, spacing,
 // alignment, an image map reference and a visual filter. The site pane and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/graphicslogic.h"
 
 #include "kernel/htmlvalues.h"
@@ -9,8 +10,10 @@ namespace graphics {
 using htmlvalues::attribute;
 using htmlvalues::quoted;
 
-QString filterStyle(const QString &type, const QString &value, const QString &color)
+QString filterStyle(const QString &type, const QString &typedValue, const QString &typedColor)
 {
+    const QString value = htmlvalues::cssValue(typedValue);
+    const QString color = htmlvalues::cssValue(typedColor);
     auto is = [&type](const char *name) { return type == QLatin1String(name); };
     if (is("Flip Horizontal"))
         return QStringLiteral("filter:FlipH()");

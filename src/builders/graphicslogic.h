@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Graphics and Background Sounds dialogs write: one IMG element
 // with its size, spacing, alignment, image map and visual filter, and one

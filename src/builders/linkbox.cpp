@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/linkbox.h"
 
 #include "widgets/formkit.h"
 #include "widgets/listgrid.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +17,10 @@ namespace {
 ListGrid::Options gridOptions()
 {
     ListGrid::Options o;
-    o.columns = {{QStringLiteral("Listing"), 2750}, {QStringLiteral("Link Address"), 2750}};
-    o.caption = QStringLiteral("Links");
-    o.editorCaption = QStringLiteral("Cell Text");
+    o.columns = {{QCoreApplication::translate("LinkBoxBuilder", "Listing"), 2750},
+                 {QCoreApplication::translate("LinkBoxBuilder", "Link Address"), 2750}};
+    o.caption = QCoreApplication::translate("LinkBoxBuilder", "Links");
+    o.editorCaption = QCoreApplication::translate("LinkBoxBuilder", "Cell Text");
     o.gridName = "Grid1";
     o.editorName = "Text3";
     o.spinName = "SpinButton1";
@@ -31,10 +34,10 @@ LinkBoxBuilder::LinkBoxBuilder(BuilderHost &host)
       m_grid(new ListGrid(gridOptions()))
 {
     setObjectName(QStringLiteral("Form29"));
-    setWindowTitle(QStringLiteral("LinkBox Builder"));
+    setWindowTitle(tr("LinkBox Builder"));
 
     auto *fields = new QFormLayout;
-    fields->addRow(formkit::captionLabel(QStringLiteral("Name"), m_name), m_name);
+    fields->addRow(formkit::captionLabel(tr("Name"), m_name), m_name);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);

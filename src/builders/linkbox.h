@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // LinkBox Builder: a drop-down list of addresses with a "Goto" button, its
 // entries edited in a two-column grid ("Listing", "Link Address") through

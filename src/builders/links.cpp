@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/links.h"
 
 #include "builders/formbuilderslogic.h"
@@ -26,16 +27,16 @@ QFormLayout *pageForm(QWidget *page)
 Links::Links(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Links"));
+    setWindowTitle(tr("Links"));
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->addTab(buildLinkPage(), QStringLiteral("&Link"));
-    m_tabs->setTabToolTip(0, QStringLiteral("Creates Links to Other Pages"));
-    m_tabs->addTab(buildReferencePage(), QStringLiteral("&Named Reference"));
-    m_tabs->setTabToolTip(1, QStringLiteral("Creates a named reference which can be linked to"));
-    m_tabs->addTab(buildEmailPage(), QStringLiteral("&E-mail"));
-    m_tabs->setTabToolTip(2, QStringLiteral("Creates a link to an E-mail address"));
+    m_tabs->addTab(buildLinkPage(), tr("&Link"));
+    m_tabs->setTabToolTip(0, tr("Creates Links to Other Pages"));
+    m_tabs->addTab(buildReferencePage(), tr("&Named Reference"));
+    m_tabs->setTabToolTip(1, tr("Creates a named reference which can be linked to"));
+    m_tabs->addTab(buildEmailPage(), tr("&E-mail"));
+    m_tabs->setTabToolTip(2, tr("Creates a link to an E-mail address"));
 
     // Every caption starts as the text the anchor will replace.
     const QString selected = host.selectedText();
@@ -58,11 +59,10 @@ QWidget *Links::buildLinkPage()
     m_target = formkit::editableCombo("Combo1", formbuilders::targetItems());
     m_toolTip = formkit::lineEdit("Text7");
     QFormLayout *form = pageForm(page);
-    form->addRow(formkit::captionLabel(QStringLiteral("URL"), m_url), m_url);
-    form->addRow(formkit::captionLabel(QStringLiteral("Link Caption"), m_linkCaption),
-                 m_linkCaption);
-    form->addRow(formkit::captionLabel(QStringLiteral("Target"), m_target), m_target);
-    form->addRow(formkit::captionLabel(QStringLiteral("Tool-Tip Text"), m_toolTip), m_toolTip);
+    form->addRow(formkit::captionLabel(tr("URL"), m_url), m_url);
+    form->addRow(formkit::captionLabel(tr("Link Caption"), m_linkCaption), m_linkCaption);
+    form->addRow(formkit::captionLabel(tr("Target"), m_target), m_target);
+    form->addRow(formkit::captionLabel(tr("Tool-Tip Text"), m_toolTip), m_toolTip);
     return page;
 }
 
@@ -72,10 +72,8 @@ QWidget *Links::buildReferencePage()
     m_referenceName = formkit::lineEdit("Text3");
     m_referenceText = formkit::lineEdit("Text4");
     QFormLayout *form = pageForm(page);
-    form->addRow(formkit::captionLabel(QStringLiteral("Reference Text"), m_referenceName),
-                 m_referenceName);
-    form->addRow(formkit::captionLabel(QStringLiteral("Text Displayed"), m_referenceText),
-                 m_referenceText);
+    form->addRow(formkit::captionLabel(tr("Reference Text"), m_referenceName), m_referenceName);
+    form->addRow(formkit::captionLabel(tr("Text Displayed"), m_referenceText), m_referenceText);
     return page;
 }
 
@@ -85,9 +83,8 @@ QWidget *Links::buildEmailPage()
     m_address = formkit::lineEdit("Text6");
     m_emailCaption = formkit::lineEdit("Text5");
     QFormLayout *form = pageForm(page);
-    form->addRow(formkit::captionLabel(QStringLiteral("E-mail address"), m_address), m_address);
-    form->addRow(formkit::captionLabel(QStringLiteral("Link Caption"), m_emailCaption),
-                 m_emailCaption);
+    form->addRow(formkit::captionLabel(tr("E-mail address"), m_address), m_address);
+    form->addRow(formkit::captionLabel(tr("Link Caption"), m_emailCaption), m_emailCaption);
     return page;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Links: one anchor from the visible tab: a link to a page, a named
 // reference, or an e-mail link. The captions start as the document's

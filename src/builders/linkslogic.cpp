@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/linkslogic.h"
 
 #include "kernel/htmlvalues.h"
@@ -5,11 +6,44 @@
 namespace links {
 
 using htmlvalues::attribute;
+using htmlvalues::attributeValue;
 using htmlvalues::quoted;
 
 namespace {
 
 const QLatin1String crlf("\r\n");
+
+// A name a script can use as it stands: letters, digits, '_' and '$', not
+// starting with a digit, and no word of the language.
+bool isScriptName(const QString &name)
+{
+    static const QStringList words{
+        "await",    "break",   "case",       "catch",     "class",    "const",  "continue",
+        "debugger", "default", "delete",     "do",        "else",     "enum",   "export",
+        "extends",  "false",   "finally",    "for",       "function", "if",     "implements",
+        "import",   "in",      "instanceof", "interface", "let",      "new",    "null",
+        "package",  "private", "protected",  "public",    "return",   "static", "super",
+        "switch",   "this",    "throw",      "true",      "try",      "typeof", "var",
+        "void",     "while",   "with",       "yield"};
+    if (name.isEmpty() || name.front().isDigit() || words.contains(name))
+        return false;
+    for (const QChar ch : name) {
+        const bool asciiLetterOrDigit =
+            (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9');
+        if (!asciiLetterOrDigit && ch != u'_' && ch != u'$')
+            return false;
+    }
+    return true;
+}
+
+// The list named `name`, as the button's script reaches it.
+QString listInScript(const QString &name)
+{
+    if (isScriptName(name))
+        return name;
+    return QLatin1String("document.getElementById(") + htmlvalues::jsString(name) +
+           QLatin1Char(')');
+}
 
 } // namespace
 
@@ -20,8 +54,8 @@ QString buildLinks(const LinksOptions &o)
         return QLatin1String("<A NAME=") + quoted(o.referenceName) + QLatin1Char('>') +
                o.referenceText + QLatin1String("</A>");
     case LinkPage::Email:
-        return QLatin1String("<A HREF=MAILTO:") + o.address + QLatin1Char('>') + o.emailCaption +
-               QLatin1String("</A>");
+        return QLatin1String("<A HREF=") + attributeValue(QLatin1String("MAILTO:") + o.address) +
+               QLatin1Char('>') + o.emailCaption + QLatin1String("</A>");
     case LinkPage::Link:
         break;
     }
@@ -70,16 +104,17 @@ QString buildLinkBox(const LinkBoxOptions &o)
     out += QLatin1String("</SELECT>") + crlf;
     // A BUTTON inside a FORM submits it by default, and that reload of the
     // page wins over the jump: the button must be a plain one.
-    out += QLatin1String("<BUTTON TYPE=\"BUTTON\" ONCLICK=") +
-           quoted(QLatin1String("location.href=") + o.name + QLatin1String(".value")) +
-           QLatin1String(">Goto</BUTTON>") + crlf;
+    out +=
+        QLatin1String("<BUTTON TYPE=\"BUTTON\" ONCLICK=") +
+        quoted(QLatin1String("location.href=") + listInScript(o.name) + QLatin1String(".value")) +
+        QLatin1String(">Goto</BUTTON>") + crlf;
     out += QLatin1String("</FORM>") + crlf + QLatin1String("<!-- End LinkBox -->");
     return out;
 }
 
 QString buildFloatingFrame(const FloatingFrameOptions &o)
 {
-    QString out = QLatin1String("<IFRAME ALIGN=") + o.alignment;
+    QString out = QLatin1String("<IFRAME ALIGN=") + attributeValue(o.alignment);
     out += QLatin1String(" NAME=") + quoted(o.name);
     out += QLatin1String(" SRC=") + quoted(o.source);
     attribute(out, QLatin1String("HEIGHT"), o.height);

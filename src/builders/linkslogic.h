@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hyperlink builders' values and fragments: one anchor (a link, a named
 // reference or an e-mail link), a link box (a drop-down list of addresses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/listboxbuilder.h"
 
 #include "widgets/formkit.h"
@@ -5,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +19,10 @@ namespace {
 ListGrid::Options gridOptions()
 {
     ListGrid::Options o;
-    o.columns = {{QStringLiteral("Text Displayed"), 2500}, {QStringLiteral("Value"), 1270}};
-    o.caption = QStringLiteral("Options");
-    o.editorCaption = QStringLiteral("Cell Text");
+    o.columns = {{QCoreApplication::translate("ListboxBuilder", "Text Displayed"), 2500},
+                 {QCoreApplication::translate("ListboxBuilder", "Value"), 1270}};
+    o.caption = QCoreApplication::translate("ListboxBuilder", "Options");
+    o.editorCaption = QCoreApplication::translate("ListboxBuilder", "Cell Text");
     o.gridName = "Grid1";
     o.editorName = "Text3";
     o.spinName = "SpinButton1";
@@ -31,15 +34,16 @@ ListGrid::Options gridOptions()
 ListboxBuilder::ListboxBuilder(BuilderHost &host)
     : BuilderDialog(host), m_name(formkit::lineEdit("Text1")),
       m_size(formkit::editableCombo("Combo1", listboxSizeItems(), QStringLiteral("1"))),
-      m_multiple(formkit::checkBox("Check1", QStringLiteral("Allow Multiple Selections"))),
+      m_multiple(formkit::checkBox("Check1", tr("Allow Multiple Selections"))),
       m_grid(new ListGrid(gridOptions()))
 {
     setObjectName(QStringLiteral("Form24"));
-    setWindowTitle(QStringLiteral("Listbox Builder"));
+    formkit::restrictTo(m_size, htmlvalues::FieldKind::Whole);
+    setWindowTitle(tr("Listbox Builder"));
 
     auto *fields = new QFormLayout;
-    fields->addRow(formkit::captionLabel(QStringLiteral("Name"), m_name), m_name);
-    fields->addRow(formkit::captionLabel(QStringLiteral("Size"), m_size), m_size);
+    fields->addRow(formkit::captionLabel(tr("Name"), m_name), m_name);
+    fields->addRow(formkit::captionLabel(tr("Size"), m_size), m_size);
     fields->addRow(QString(), m_multiple);
     m_size->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 

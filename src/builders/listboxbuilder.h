@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Listbox Builder: a SELECT list, its options edited in a two-column grid
 // ("Text Displayed", "Value") through one text box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/listbuilder.h"
 
 #include "platform/dialogservice.h"
@@ -6,6 +7,7 @@
 #include "widgets/listgrid.h"
 #include "widgets/spinarrows.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -27,8 +29,9 @@ QList<ListGrid::Column> columnsFor(ListKind kind)
 {
     const QList<int> twips = columnTwips(kind);
     if (kind == ListKind::Definition)
-        return {{QStringLiteral("Term"), twips[0]}, {QStringLiteral("Definition"), twips[1]}};
-    return {{QStringLiteral("List Items"), twips[0]}};
+        return {{QCoreApplication::translate("ListBuilder", "Term"), twips[0]},
+                {QCoreApplication::translate("ListBuilder", "Definition"), twips[1]}};
+    return {{QCoreApplication::translate("ListBuilder", "List Items"), twips[0]}};
 }
 
 } // namespace
@@ -36,10 +39,10 @@ QList<ListGrid::Column> columnsFor(ListKind kind)
 ListBuilder::ListBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("The List Builder"));
+    setWindowTitle(tr("The List Builder"));
     const ListOptions defaults;
 
-    auto *kindBox = new QGroupBox(QStringLiteral("List Type"));
+    auto *kindBox = new QGroupBox(tr("List Type"));
     auto *kindLayout = new QVBoxLayout(kindBox);
     for (int k = 0; k < kindCaptions().size(); ++k) {
         const QByteArray name = "Option" + QByteArray::number(k + 1);
@@ -58,7 +61,7 @@ ListBuilder::ListBuilder(BuilderHost &host) : BuilderDialog(host)
     ListGrid::Options grid;
     grid.columns = columnsFor(defaults.kind);
     grid.rows = 1;
-    grid.caption = QStringLiteral("List Items");
+    grid.caption = tr("List Items");
     m_grid = new ListGrid(grid);
     m_grid->table()->setMinimumHeight(160);
     connect(m_grid, &ListGrid::rowsChanged, this, &ListBuilder::rowsChanged);
@@ -66,13 +69,13 @@ ListBuilder::ListBuilder(BuilderHost &host) : BuilderDialog(host)
     // The arrows sit at the grid's top right; their caption goes beside them.
     auto *gridRow = new QHBoxLayout;
     gridRow->addWidget(m_grid, 1);
-    gridRow->addWidget(formkit::captionLabel(QStringLiteral("Number Of Rows"), m_grid->spin()), 0,
+    gridRow->addWidget(formkit::captionLabel(tr("Number Of Rows"), m_grid->spin()), 0,
                        Qt::AlignTop);
     auto *editorRow = new QHBoxLayout;
-    editorRow->addWidget(formkit::captionLabel(QStringLiteral("Item Text"), m_grid->editor()));
+    editorRow->addWidget(formkit::captionLabel(tr("Item Text"), m_grid->editor()));
     editorRow->addWidget(m_grid->editor(), 1);
 
-    m_textColor = formkit::button("Command3", QStringLiteral("Text Color"));
+    m_textColor = formkit::button("Command3", tr("Text Color"));
     connect(m_textColor, &QPushButton::clicked, this, &ListBuilder::chooseTextColor);
     m_colourFlag = new QLabel;
     m_colourFlag->setObjectName(QStringLiteral("Label5"));
@@ -91,16 +94,17 @@ ListBuilder::ListBuilder(BuilderHost &host) : BuilderDialog(host)
     connect(m_type, &QListWidget::currentRowChanged, this,
             [this](int row) { m_typeName->setText(numberingNames().value(row)); });
     m_start = formkit::lineEdit("Text3", defaults.startingNumber);
+    formkit::restrictTo(m_start, htmlvalues::FieldKind::Integer);
 
     m_orderedPanel = new QWidget;
     auto *ordered = new QVBoxLayout(m_orderedPanel);
     ordered->setContentsMargins(0, 0, 0, 0);
     auto *typeRow = new QHBoxLayout;
-    typeRow->addWidget(formkit::captionLabel(QStringLiteral("Type"), m_type));
+    typeRow->addWidget(formkit::captionLabel(tr("Type"), m_type));
     typeRow->addWidget(m_typeName, 1, Qt::AlignRight);
     ordered->addLayout(typeRow);
     ordered->addWidget(m_type);
-    ordered->addWidget(formkit::captionLabel(QStringLiteral("Starting Number"), m_start));
+    ordered->addWidget(formkit::captionLabel(tr("Starting Number"), m_start));
     ordered->addWidget(m_start);
     // Keep the dialog's shape while the panel comes and goes.
     QSizePolicy keep = m_orderedPanel->sizePolicy();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The List Builder: the user picks one of five kinds of list, types the
 // items into a grid (term and definition for a definition list), may colour

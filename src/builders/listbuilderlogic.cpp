@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/listbuilderlogic.h"
 
 #include "kernel/colour.h"
+#include "kernel/htmlvalues.h"
+
+#include <QCoreApplication>
 
 namespace listbuilder {
 
@@ -41,7 +45,7 @@ QString buildList(const ListOptions &options)
     case ListKind::Ordered:
         list += QStringLiteral("<OL");
         if (!options.startingNumber.isEmpty())
-            list += QStringLiteral(" START=") + options.startingNumber;
+            list += QStringLiteral(" START=") + htmlvalues::attributeValue(options.startingNumber);
         list += QStringLiteral(" TYPE=") + typeValue(options.numbering) + QLatin1Char('>') + crlf;
         for (const ListRow &row : options.rows)
             list += itemLine(row.item, QStringLiteral("<LI>"), options.useColors);
@@ -80,9 +84,11 @@ QString typeValue(Numbering numbering)
 const QStringList &numberingNames()
 {
     static const QStringList names{
-        QStringLiteral("Large Letters"),        QStringLiteral("Small Letters"),
-        QStringLiteral("Large Roman Numerals"), QStringLiteral("Small Roman Numerals"),
-        QStringLiteral("Regular Numbers"),
+        QCoreApplication::translate("listbuilder", "Large Letters"),
+        QCoreApplication::translate("listbuilder", "Small Letters"),
+        QCoreApplication::translate("listbuilder", "Large Roman Numerals"),
+        QCoreApplication::translate("listbuilder", "Small Roman Numerals"),
+        QCoreApplication::translate("listbuilder", "Regular Numbers"),
     };
     return names;
 }
@@ -90,9 +96,11 @@ const QStringList &numberingNames()
 const QStringList &kindCaptions()
 {
     static const QStringList captions{
-        QStringLiteral("Definition List"), QStringLiteral("Ordered List"),
-        QStringLiteral("UnOrdered List"),  QStringLiteral("Itemized List"),
-        QStringLiteral("Directory List"),
+        QCoreApplication::translate("listbuilder", "Definition List"),
+        QCoreApplication::translate("listbuilder", "Ordered List"),
+        QCoreApplication::translate("listbuilder", "UnOrdered List"),
+        QCoreApplication::translate("listbuilder", "Itemized List"),
+        QCoreApplication::translate("listbuilder", "Directory List"),
     };
     return captions;
 }
@@ -106,7 +114,8 @@ QList<int> columnTwips(ListKind kind)
 
 QString colourFlagText(bool useColors)
 {
-    return useColors ? QStringLiteral("Using Selected Colors") : QStringLiteral("No Colors Set");
+    return useColors ? QCoreApplication::translate("listbuilder", "Using Selected Colors")
+                     : QCoreApplication::translate("listbuilder", "No Colors Set");
 }
 
 } // namespace listbuilder

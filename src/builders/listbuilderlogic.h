@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the List Builder edits, and the list fragment it writes: one of five
 // kinds of list, items typed into a grid, optionally coloured.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/marquee.h"
 
 #include "widgets/colourfield.h"
@@ -32,7 +33,7 @@ void addRow(QFormLayout *form, const QString &caption, QWidget *field, QWidget *
 MarqueeBuilder::MarqueeBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Marquees"));
+    setWindowTitle(tr("Marquees"));
     const MarqueeOptions defaults;
     using formkit::editableCombo;
     using formkit::lineEdit;
@@ -40,44 +41,51 @@ MarqueeBuilder::MarqueeBuilder(BuilderHost &host) : BuilderDialog(host)
     auto *tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("TabStrip1"));
 
-    QFormLayout *text = formPage(tabs, QStringLiteral("&Text Attributes"));
+    QFormLayout *text = formPage(tabs, tr("&Text Attributes"));
     m_message = lineEdit("Text1", defaults.message);
     m_backgroundColor =
-        new ColourField(QStringLiteral("Background Color"),
-                        {"Combo3", nullptr, "Command1", QStringLiteral("Set Color")});
-    m_textColor = new ColourField(QStringLiteral("Text Color"),
-                                  {"Combo8", nullptr, "Command2", QStringLiteral("Set Color")});
+        new ColourField(tr("Background Color"), {"Combo3", nullptr, "Command1", tr("Set Color")});
+    m_textColor =
+        new ColourField(tr("Text Color"), {"Combo8", nullptr, "Command2", tr("Set Color")});
     for (ColourField *field : {m_backgroundColor, m_textColor})
         field->setDialog(host.dialogs(), &m_lastColour);
     m_textSize = editableCombo("Combo9", textSizeItems(), defaults.textSize);
-    addRow(text, QStringLiteral("Your Message"), m_message);
-    addRow(text, QStringLiteral("Background Color"), m_backgroundColor, m_backgroundColor->combo());
-    addRow(text, QStringLiteral("Text Color"), m_textColor, m_textColor->combo());
-    addRow(text, QStringLiteral("Text Size"), m_textSize);
+    addRow(text, tr("Your Message"), m_message);
+    addRow(text, tr("Background Color"), m_backgroundColor, m_backgroundColor->combo());
+    addRow(text, tr("Text Color"), m_textColor, m_textColor->combo());
+    addRow(text, tr("Text Size"), m_textSize);
 
-    QFormLayout *movement = formPage(tabs, QStringLiteral("&Movement"));
+    QFormLayout *movement = formPage(tabs, tr("&Movement"));
     m_behavior = editableCombo("Combo2", behaviorItems(), defaults.behavior);
     m_direction = editableCombo("Combo4", directionItems(), defaults.direction);
     m_loop = editableCombo("Combo5", loopItems(), defaults.loop);
     m_scrollAmount = editableCombo("Combo6", scrollAmountItems(), defaults.scrollAmount);
     m_scrollDelay = editableCombo("Combo7", scrollDelayItems(), defaults.scrollDelay);
-    addRow(movement, QStringLiteral("Behavior"), m_behavior);
-    addRow(movement, QStringLiteral("Direction"), m_direction);
-    addRow(movement, QStringLiteral("Loop"), m_loop);
-    addRow(movement, QStringLiteral("Scroll Amount (In Pixels)"), m_scrollAmount);
-    addRow(movement, QStringLiteral("Scroll Delay (Milliseconds)"), m_scrollDelay);
+    addRow(movement, tr("Behavior"), m_behavior);
+    addRow(movement, tr("Direction"), m_direction);
+    addRow(movement, tr("Loop"), m_loop);
+    addRow(movement, tr("Scroll Amount (In Pixels)"), m_scrollAmount);
+    addRow(movement, tr("Scroll Delay (Milliseconds)"), m_scrollDelay);
 
-    QFormLayout *placement = formPage(tabs, QStringLiteral("&Size and Placement"));
+    QFormLayout *placement = formPage(tabs, tr("&Size and Placement"));
     m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
     m_height = lineEdit("Text2", defaults.height);
     m_hspace = lineEdit("Text3", defaults.hspace);
     m_vspace = lineEdit("Text7", defaults.vspace);
     m_width = lineEdit("Text8", defaults.width);
-    addRow(placement, QStringLiteral("Alignment"), m_alignment);
-    addRow(placement, QStringLiteral("Height (In Pixels)"), m_height);
-    addRow(placement, QStringLiteral("Hspace (In Pixels)"), m_hspace);
-    addRow(placement, QStringLiteral("VSpace (In Pixels)"), m_vspace);
-    addRow(placement, QStringLiteral("Width (In Pixels)"), m_width);
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_loop, FieldKind::Loop);
+    formkit::restrictTo(m_scrollAmount, FieldKind::Whole);
+    formkit::restrictTo(m_scrollDelay, FieldKind::Whole);
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_hspace, FieldKind::Whole);
+    formkit::restrictTo(m_vspace, FieldKind::Whole);
+    addRow(placement, tr("Alignment"), m_alignment);
+    addRow(placement, tr("Height (In Pixels)"), m_height);
+    addRow(placement, tr("Hspace (In Pixels)"), m_hspace);
+    addRow(placement, tr("VSpace (In Pixels)"), m_vspace);
+    addRow(placement, tr("Width (In Pixels)"), m_width);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

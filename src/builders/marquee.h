@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marquees: a line of moving text. Three pages of fields (text, movement,
 // size and placement); OK reads all of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/marqueelogic.h"
 
 #include "kernel/htmlvalues.h"
@@ -5,6 +6,7 @@
 namespace marquee {
 
 using htmlvalues::attribute;
+using htmlvalues::attributeValue;
 using htmlvalues::quotedAttribute;
 
 namespace {
@@ -32,10 +34,10 @@ QString buildMarquee(const MarqueeOptions &o)
     // The trailing space stays even when ALIGN is left out.
     out += QLatin1String("<MARQUEE ");
     if (!o.alignment.isEmpty())
-        out += QLatin1String("ALIGN=") + o.alignment;
-    out += QLatin1String(" BEHAVIOR=") + o.behavior;
+        out += QLatin1String("ALIGN=") + attributeValue(o.alignment);
+    out += QLatin1String(" BEHAVIOR=") + attributeValue(o.behavior);
     attribute(out, QLatin1String("BGCOLOR"), o.backgroundColor);
-    out += QLatin1String(" DIRECTION=") + o.direction;
+    out += QLatin1String(" DIRECTION=") + attributeValue(o.direction);
     attribute(out, QLatin1String("HEIGHT"), o.height);
     attribute(out, QLatin1String("HSPACE"), o.hspace);
     attribute(out, QLatin1String("LOOP"), o.loop);

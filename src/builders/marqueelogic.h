@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Marquees and Font Wizard dialogs write: a scrolling MARQUEE,
 // optionally inside a FONT element, and a FONT element around the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/paragraphbuilder.h"
 
 #include "builders/paragraphbuilderlogic.h"
@@ -44,32 +45,26 @@ QTextCharFormat initialFormat()
 ParagraphBuilder::ParagraphBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral("Paragraph Builder"));
+    setWindowTitle(tr("Paragraph Builder"));
 
     m_editor = new QTextEdit;
     m_editor->setObjectName(QStringLiteral("Text1"));
-    formkit::setCaption(m_editor, QStringLiteral("Paragraph"));
+    formkit::setCaption(m_editor, tr("Paragraph"));
     m_editor->setTabChangesFocus(true);
     m_editor->document()->setDefaultFont(QFont(initialFace(), int(InitialSize)));
     m_editor->setCurrentCharFormat(initialFormat());
 
-    m_bold = toolButton("Command1", QStringLiteral("B"), QStringLiteral("Bold"));
-    m_italic = toolButton("Command2", QStringLiteral("I"), QStringLiteral("Italic"));
-    m_underline = toolButton("Command3", QStringLiteral("U"), QStringLiteral("Underline"));
-    m_strike = toolButton("Command4", QStringLiteral("S"), QStringLiteral("Strike-through"));
-    QToolButton *bullet = toolButton("Command5", QString(QChar(0x2022)), QStringLiteral("Bullet"));
-    QToolButton *left =
-        toolButton("Command6", QStringLiteral("Left"), QStringLiteral("Align Left"));
-    QToolButton *centre =
-        toolButton("Command7", QStringLiteral("Center"), QStringLiteral("Center"));
-    QToolButton *right =
-        toolButton("Command8", QStringLiteral("Right"), QStringLiteral("Align All Right"));
-    QToolButton *colour =
-        toolButton("Command9", QStringLiteral("Font Color"), QStringLiteral("Font Color"));
-    QToolButton *selectAll =
-        toolButton("Command10", QStringLiteral("Select All"), QStringLiteral("Select All"));
-    QToolButton *openFile =
-        toolButton("Command11", QStringLiteral("Open Text File"), QStringLiteral("Open Text File"));
+    m_bold = toolButton("Command1", tr("B"), tr("Bold"));
+    m_italic = toolButton("Command2", tr("I"), tr("Italic"));
+    m_underline = toolButton("Command3", tr("U"), tr("Underline"));
+    m_strike = toolButton("Command4", tr("S"), tr("Strike-through"));
+    QToolButton *bullet = toolButton("Command5", QString(QChar(0x2022)), tr("Bullet"));
+    QToolButton *left = toolButton("Command6", tr("Left"), tr("Align Left"));
+    QToolButton *centre = toolButton("Command7", tr("Center"), tr("Center"));
+    QToolButton *right = toolButton("Command8", tr("Right"), tr("Align All Right"));
+    QToolButton *colour = toolButton("Command9", tr("Font Color"), tr("Font Color"));
+    QToolButton *selectAll = toolButton("Command10", tr("Select All"), tr("Select All"));
+    QToolButton *openFile = toolButton("Command11", tr("Open Text File"), tr("Open Text File"));
 
     // Each toggle shows its caption in its own style and whether the text
     // at the caret has it.
@@ -137,10 +132,10 @@ ParagraphBuilder::ParagraphBuilder(BuilderHost &host) : BuilderDialog(host)
     styleRow->addStretch(1);
 
     auto *fontRow = new QHBoxLayout;
-    fontRow->addWidget(formkit::captionLabel(QStringLiteral("Font &Size"), m_fontSize));
+    fontRow->addWidget(formkit::captionLabel(tr("Font &Size"), m_fontSize));
     fontRow->addWidget(m_fontSize);
     fontRow->addSpacing(12);
-    fontRow->addWidget(formkit::captionLabel(QStringLiteral("Font &Name"), m_fontName));
+    fontRow->addWidget(formkit::captionLabel(tr("Font &Name"), m_fontName));
     fontRow->addWidget(m_fontName, 1);
     fontRow->addSpacing(12);
     fontRow->addWidget(selectAll);
@@ -151,6 +146,14 @@ ParagraphBuilder::ParagraphBuilder(BuilderHost &host) : BuilderDialog(host)
     layout->addLayout(fontRow);
     layout->addWidget(m_editor, 1);
     layout->addLayout(formkit::okCancelRow(this, "Command12", "Command13"));
+    // Tab goes as the rows read: the style buttons, the font row, the text.
+    QWidget *previous = colour;
+    for (QWidget *next : {static_cast<QWidget *>(m_fontSize), static_cast<QWidget *>(m_fontName),
+                          static_cast<QWidget *>(selectAll), static_cast<QWidget *>(openFile),
+                          static_cast<QWidget *>(m_editor)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     showFormat(m_editor->currentCharFormat());
     m_editor->setFocus();
@@ -283,7 +286,7 @@ void ParagraphBuilder::openTextFile()
     QByteArray bytes;
     QString error;
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        error = QFileInfo(path).isDir() ? QStringLiteral("It is a folder.") : file.errorString();
+        error = QFileInfo(path).isDir() ? tr("It is a folder.") : file.errorString();
     else
         bytes = file.readAll();
     LoadedText loaded;
@@ -292,7 +295,7 @@ void ParagraphBuilder::openTextFile()
         error = loaded.error;
     }
     if (!loaded.ok) {
-        host().dialogs().message(this, QStringLiteral("Cannot open %1\n%2").arg(path, error));
+        host().dialogs().message(this, tr("Cannot open %1\n%2").arg(path, error));
         return;
     }
     setOptions(loaded.text);

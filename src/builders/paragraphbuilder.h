@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Paragraph Builder: a small word processor. The user types or loads a
 // paragraph, formats it with the toolbar, and OK writes it as one P element

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/paragraphbuilderlogic.h"
 
 #include "import/importconvert.h"
 #include "import/rtfreader.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace paragraphbuilder {
 
@@ -67,7 +69,8 @@ QStringList fontSizeItems()
 
 QString fileFilter()
 {
-    return QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt");
+    return QCoreApplication::translate("paragraphbuilderlogic",
+                                       "Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt");
 }
 
 QString buildParagraph(const RichText &text)

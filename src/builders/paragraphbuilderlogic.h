@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Paragraph Builder writes: its editor's formatted text as one
 // paragraph of HTML, through the same conversion as the rich-text import,

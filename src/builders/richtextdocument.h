@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rich-text editor's document as the converters' formatted text, and back.
 // Each paragraph ends with CR LF in the format of the editor's block

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/tablebuilder.h"
 
 #include "builders/tablegridmodel.h"
@@ -40,7 +41,8 @@ using namespace tablebuilder;
 
 namespace {
 
-const QString imageFilter = QStringLiteral("Image Files (*.GIF;*.JPG;*.BMP)|*.GIF;*.JPG;*.BMP");
+const char imageFilter[] =
+    QT_TRANSLATE_NOOP("TableBuilder", "Image Files (*.GIF;*.JPG;*.BMP)|*.GIF;*.JPG;*.BMP");
 const QSize pictureSize(120, 60); // the largest a picture is drawn in a cell
 
 int toPixels(qint64 twips)
@@ -65,14 +67,14 @@ QString plainText(const QPlainTextEdit *edit)
 TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("The Table Builder"));
+    setWindowTitle(tr("The Table Builder"));
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->addTab(buildGridPage(), QStringLiteral("Grid Cells"));
-    m_tabs->addTab(buildSettingsPage(), QStringLiteral("Table Settings"));
+    m_tabs->addTab(buildGridPage(), tr("Grid Cells"));
+    m_tabs->addTab(buildSettingsPage(), tr("Table Settings"));
 
-    m_retainCheck = formkit::checkBox("Check1", QStringLiteral("Retain Info On Exit"), true);
+    m_retainCheck = formkit::checkBox("Check1", tr("Retain Info On Exit"), true);
     setRetain(true);
     connect(m_retainCheck, &QCheckBox::toggled, this, &BuilderDialog::setRetain);
 
@@ -94,11 +96,6 @@ TableBuilder::TableBuilder(BuilderHost &host) : BuilderDialog(host)
         });
     }
 
-    // Enter belongs to the cell editor and the combos, never to a button:
-    // it must not write the table by accident.
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-
     // The first cell is current (the Image button needs one) while the
     // editor stays hidden until a cell is chosen.
     m_changingGrid = true;
@@ -115,7 +112,7 @@ QWidget *TableBuilder::buildGridPage()
 
     m_grid = new QTableView;
     m_grid->setObjectName(QStringLiteral("Grid1"));
-    m_grid->setAccessibleName(QStringLiteral("Grid Cells"));
+    m_grid->setAccessibleName(tr("Grid Cells"));
     m_grid->setFont(QFont(QStringLiteral("Times New Roman"), 12));
     m_model = new TableGridModel(m_table, m_grid->font(), this);
     m_grid->setModel(m_model);
@@ -134,7 +131,7 @@ QWidget *TableBuilder::buildGridPage()
 
     m_cellEditor = new QPlainTextEdit(m_grid->viewport());
     m_cellEditor->setObjectName(QStringLiteral("Text1"));
-    m_cellEditor->setAccessibleName(QStringLiteral("Cell Text"));
+    m_cellEditor->setAccessibleName(tr("Cell Text"));
     m_cellEditor->setTabChangesFocus(true);
     m_cellEditor->installEventFilter(this);
     m_cellEditor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -177,6 +174,8 @@ QWidget *TableBuilder::buildGridPage()
         count->setMargin(3);
         count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     }
+    m_rowSpin->setValueSource([this] { return m_rowCount->text(); });
+    m_columnSpin->setValueSource([this] { return m_columnCount->text(); });
     connect(m_rowSpin, &SpinArrows::spinUp, this, &TableBuilder::addRow);
     connect(m_rowSpin, &SpinArrows::spinDown, this, &TableBuilder::removeRow);
     connect(m_columnSpin, &SpinArrows::spinUp, this, &TableBuilder::addColumn);
@@ -185,18 +184,18 @@ QWidget *TableBuilder::buildGridPage()
     m_fontSize = formkit::editableCombo("Combo2", fontSizeItems());
     m_fontSize->setCurrentIndex(m_fontSize->findText(fontSizeComboText(DefaultFontSize)));
     // Only the user's choice changes cells; showing a cell's size does not.
-    // A typed size that is not in the list counts once Enter is pressed.
+    // A typed size that is not in the list counts once Enter is pressed;
+    // that Enter is the size's, not OK's (see eventFilter).
     connect(m_fontSize, &QComboBox::textActivated, this, &TableBuilder::fontSizeChosen);
-    connect(m_fontSize->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { fontSizeChosen(m_fontSize->currentText()); });
+    m_fontSize->installEventFilter(this);
+    m_fontSize->lineEdit()->installEventFilter(this);
 
-    m_textColorCheck = formkit::checkBox("Check4", QStringLiteral("Text Color"));
-    m_textColorButton = formkit::button("Command1", QStringLiteral("Text Color"));
+    m_textColorCheck = formkit::checkBox("Check4", tr("Text Color"));
+    m_textColorButton = formkit::button("Command1", tr("Text Color"));
     m_textColorButton->setEnabled(false);
-    m_backColorButton = formkit::button("Command6", QStringLiteral("Back Color"));
-    m_transparentCheck =
-        formkit::checkBox("Check2", QStringLiteral("Transparent Cell Backgrounds"), true);
-    m_imageButton = formkit::button("Command2", QStringLiteral("Image"));
+    m_backColorButton = formkit::button("Command6", tr("Back Color"));
+    m_transparentCheck = formkit::checkBox("Check2", tr("Transparent Cell Backgrounds"), true);
+    m_imageButton = formkit::button("Command2", tr("Image"));
     m_contrast = new ContrastBadge("Contrast1", tr("Cell text against its background"));
     connect(m_textColorCheck, &QCheckBox::toggled, this, &TableBuilder::textColorToggled);
     connect(m_textColorButton, &QPushButton::clicked, this, &TableBuilder::chooseTextColor);
@@ -206,16 +205,16 @@ QWidget *TableBuilder::buildGridPage()
     transparentToggled(m_transparentCheck->isChecked());
 
     auto *counts = new QGridLayout;
-    counts->addWidget(formkit::captionLabel(QStringLiteral("Rows"), m_rowSpin), 0, 0);
+    counts->addWidget(formkit::captionLabel(tr("Rows"), m_rowSpin), 0, 0);
     counts->addWidget(m_rowCount, 0, 1, Qt::AlignVCenter);
     counts->addWidget(m_rowSpin, 0, 2);
-    counts->addWidget(formkit::captionLabel(QStringLiteral("Columns"), m_columnSpin), 1, 0);
+    counts->addWidget(formkit::captionLabel(tr("Columns"), m_columnSpin), 1, 0);
     counts->addWidget(m_columnCount, 1, 1, Qt::AlignVCenter);
     counts->addWidget(m_columnSpin, 1, 2);
-    counts->addWidget(formkit::captionLabel(QStringLiteral("Font Size"), m_fontSize), 2, 0);
+    counts->addWidget(formkit::captionLabel(tr("Font Size"), m_fontSize), 2, 0);
     counts->addWidget(m_fontSize, 2, 1, 1, 2);
-    m_rowSpin->setCaption(QStringLiteral("Rows"));
-    m_columnSpin->setCaption(QStringLiteral("Columns"));
+    m_rowSpin->setCaption(tr("Rows"));
+    m_columnSpin->setCaption(tr("Columns"));
 
     auto *side = new QVBoxLayout;
     side->addLayout(counts);
@@ -244,22 +243,27 @@ QWidget *TableBuilder::buildSettingsPage()
     m_title = formkit::lineEdit("Text9", defaults.title);
     m_alignment = editableCombo("Combo1", alignmentItems(), defaults.alignment);
     m_borderSize = editableCombo("Combo8", borderSizeItems(), defaults.borderSize);
-    m_borderColor = new ColourField(QStringLiteral("Border Color"),
-                                    {"Combo3", nullptr, "Command5", QStringLiteral("Set Color")});
+    m_borderColor =
+        new ColourField(tr("Border Color"), {"Combo3", nullptr, "Command5", tr("Set Color")});
     m_borderColor->setDialog(host().dialogs(), &m_lastColour);
     m_borderColor->setText(defaults.borderColor);
     m_cellPadding = editableCombo("Combo10", spacingItems(), defaults.cellPadding);
     m_cellSpacing = editableCombo("Combo9", spacingItems(), defaults.cellSpacing);
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_borderSize, FieldKind::Whole);
+    formkit::restrictTo(m_cellPadding, FieldKind::Whole);
+    formkit::restrictTo(m_cellSpacing, FieldKind::Whole);
     m_frame = editableCombo("Combo4", frameItems(), defaults.frame);
     m_rules = editableCombo("Combo6", rulesItems(), defaults.rules);
     m_textAlignment = editableCombo("Combo5", alignmentItems(), defaults.textAlignment);
     m_verticalAlignment =
         editableCombo("Combo7", verticalAlignmentItems(), defaults.textVerticalAlignment);
     m_percentageCheck =
-        formkit::checkBox("Check3", QStringLiteral("Percentage Width"), defaults.percentageWidth);
+        formkit::checkBox("Check3", tr("Percentage Width"), defaults.percentageWidth);
     m_percentageWidth =
         editableCombo("Combo11", percentageWidthItems(), defaults.percentageWidthText);
-    formkit::setCaption(m_percentageWidth, QStringLiteral("Percentage Width"));
+    formkit::restrictTo(m_percentageWidth, FieldKind::Length);
+    formkit::setCaption(m_percentageWidth, tr("Percentage Width"));
 
     auto *percentage = new QHBoxLayout;
     percentage->addWidget(m_percentageCheck);
@@ -267,22 +271,17 @@ QWidget *TableBuilder::buildSettingsPage()
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(formkit::captionLabel(QStringLiteral("Table Title"), m_title), m_title);
-    form->addRow(formkit::captionLabel(QStringLiteral("Alignment"), m_alignment), m_alignment);
-    form->addRow(formkit::captionLabel(QStringLiteral("Border Size"), m_borderSize), m_borderSize);
-    form->addRow(formkit::captionLabel(QStringLiteral("Border Color"), m_borderColor->combo()),
-                 m_borderColor);
-    form->addRow(formkit::captionLabel(QStringLiteral("Cell Padding"), m_cellPadding),
-                 m_cellPadding);
-    form->addRow(formkit::captionLabel(QStringLiteral("Cell Spacing"), m_cellSpacing),
-                 m_cellSpacing);
-    form->addRow(formkit::captionLabel(QStringLiteral("Frame"), m_frame), m_frame);
-    form->addRow(formkit::captionLabel(QStringLiteral("Rules"), m_rules), m_rules);
-    form->addRow(formkit::captionLabel(QStringLiteral("Text Alignment"), m_textAlignment),
-                 m_textAlignment);
-    form->addRow(
-        formkit::captionLabel(QStringLiteral("Text Vertical Alignment"), m_verticalAlignment),
-        m_verticalAlignment);
+    form->addRow(formkit::captionLabel(tr("Table Title"), m_title), m_title);
+    form->addRow(formkit::captionLabel(tr("Alignment"), m_alignment), m_alignment);
+    form->addRow(formkit::captionLabel(tr("Border Size"), m_borderSize), m_borderSize);
+    form->addRow(formkit::captionLabel(tr("Border Color"), m_borderColor->combo()), m_borderColor);
+    form->addRow(formkit::captionLabel(tr("Cell Padding"), m_cellPadding), m_cellPadding);
+    form->addRow(formkit::captionLabel(tr("Cell Spacing"), m_cellSpacing), m_cellSpacing);
+    form->addRow(formkit::captionLabel(tr("Frame"), m_frame), m_frame);
+    form->addRow(formkit::captionLabel(tr("Rules"), m_rules), m_rules);
+    form->addRow(formkit::captionLabel(tr("Text Alignment"), m_textAlignment), m_textAlignment);
+    form->addRow(formkit::captionLabel(tr("Text Vertical Alignment"), m_verticalAlignment),
+                 m_verticalAlignment);
     form->addRow(QString(), percentage);
 
     auto *layout = new QVBoxLayout(page);
@@ -568,6 +567,13 @@ bool TableBuilder::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid->viewport() && event->type() == QEvent::Resize) {
         placeCellEditor();
+    } else if (m_fontSize && (watched == m_fontSize || watched == m_fontSize->lineEdit()) &&
+               event->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(event)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            fontSizeChosen(m_fontSize->currentText());
+            return true;
+        }
     } else if ((watched == m_grid || watched == m_cellEditor) &&
                event->type() == QEvent::KeyPress) {
         if (gridKey(static_cast<QKeyEvent *>(event), watched == m_cellEditor))
@@ -701,7 +707,7 @@ void TableBuilder::chooseImage()
     if (row < 0 || column < 0)
         return;
     const QString path =
-        host().dialogs().openFileName(this, QString(), host().siteFolder(), imageFilter);
+        host().dialogs().openFileName(this, QString(), host().siteFolder(), tr(imageFilter));
     if (path.isEmpty())
         return;
 

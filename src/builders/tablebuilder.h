@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Table Builder: the user lays out a table in a grid, cell by cell,
 // sets the TABLE attributes on a second page, and OK writes the whole

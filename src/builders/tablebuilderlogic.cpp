@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/tablebuilderlogic.h"
 
 #include "kernel/colour.h"
+#include "kernel/htmlvalues.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
@@ -10,14 +12,6 @@
 namespace tablebuilder {
 
 namespace {
-
-void appendAttribute(QString &out, QLatin1String name, const QString &value)
-{
-    if (value.isEmpty())
-        return;
-    out += name;
-    out += value;
-}
 
 // Adds without wrapping round; a sum that large is nonsense anyway, but it
 // must not turn negative.
@@ -180,9 +174,10 @@ QString buildTableFragment(const TableOptions &options)
 
     const bool center = options.alignment == QLatin1String("CENTER");
     const bool titled = !options.title.isEmpty();
-    const QString cellAlign = QStringLiteral(" ALIGN=") + options.textAlignment +
-                              QStringLiteral(" VALIGN=") + options.textVerticalAlignment +
-                              QStringLiteral(">\r\n");
+    const QString cellAlign =
+        QStringLiteral(" ALIGN=") + htmlvalues::attributeValue(options.textAlignment) +
+        QStringLiteral(" VALIGN=") + htmlvalues::attributeValue(options.textVerticalAlignment) +
+        QStringLiteral(">\r\n");
 
     QString out;
     out.reserve(256 + qsizetype(rows) * columns * 160);
@@ -191,15 +186,15 @@ QString buildTableFragment(const TableOptions &options)
     if (center)
         out += QStringLiteral("<CENTER>\r\n");
     out += QStringLiteral("<TABLE");
-    appendAttribute(out, QLatin1String(" ALIGN="), options.alignment);
-    appendAttribute(out, QLatin1String(" BORDER="), options.borderSize);
-    appendAttribute(out, QLatin1String(" BORDERCOLOR="), options.borderColor);
-    appendAttribute(out, QLatin1String(" CELLPADDING="), options.cellPadding);
-    appendAttribute(out, QLatin1String(" CELLSPACING="), options.cellSpacing);
-    appendAttribute(out, QLatin1String(" FRAME="), options.frame);
-    appendAttribute(out, QLatin1String(" RULES="), options.rules);
+    htmlvalues::attribute(out, QLatin1String("ALIGN"), options.alignment);
+    htmlvalues::attribute(out, QLatin1String("BORDER"), options.borderSize);
+    htmlvalues::attribute(out, QLatin1String("BORDERCOLOR"), options.borderColor);
+    htmlvalues::attribute(out, QLatin1String("CELLPADDING"), options.cellPadding);
+    htmlvalues::attribute(out, QLatin1String("CELLSPACING"), options.cellSpacing);
+    htmlvalues::attribute(out, QLatin1String("FRAME"), options.frame);
+    htmlvalues::attribute(out, QLatin1String("RULES"), options.rules);
     if (options.percentageWidth)
-        out += QStringLiteral(" WIDTH=") + options.percentageWidthText;
+        out += QStringLiteral(" WIDTH=") + htmlvalues::attributeValue(options.percentageWidthText);
     out += QStringLiteral(">\r\n");
 
     if (titled) {
@@ -240,9 +235,9 @@ QString buildTableFragment(const TableOptions &options)
             out += cellHtmlSize(cell.fontSize);
             out += QLatin1String(">\r\n");
             if (!cell.imageName.isEmpty()) {
-                out += QLatin1String("<IMG SRC=\"");
-                out += cell.imageName;
-                out += QLatin1String("\">");
+                out += QLatin1String("<IMG SRC=");
+                out += htmlvalues::quoted(cell.imageName);
+                out += QLatin1Char('>');
             }
             appendWithBreaks(out, cell.text);
             out += QLatin1String("\r\n</FONT>\r\n</TD>\r\n");

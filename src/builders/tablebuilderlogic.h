@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Table Builder dialog edits, and the TABLE fragment it writes.
 // The dialog maps its widgets onto TableOptions and calls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Table Builder's grid as a model over the table itself: the view shows
 // the cells' texts, sizes, colours and pictures straight from the

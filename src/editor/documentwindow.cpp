@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/documentwindow.h"
 
 #include "editor/htmleditor.h"
@@ -68,7 +69,7 @@ DocumentWindow::DocumentWindow(Kind kind, AppState &state, DialogService &dialog
     connect(m_editor, &HtmlEditor::textChanging, this, &DocumentWindow::onTextChanging);
     connect(m_editor, &QsciScintilla::cursorPositionChanged, this, &DocumentWindow::onCaretMoved);
     connect(m_editor, &HtmlEditor::mouseMoved, this,
-            [this] { emit hintRequested(QStringLiteral("Edit Your HTML Document")); });
+            [this] { emit hintRequested(tr("Edit Your HTML Document")); });
     connect(m_editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { emit popupRequested(m_editor->mapToGlobal(pos)); });
     resize(640, 420);
@@ -168,7 +169,7 @@ bool DocumentWindow::confirmOverwrite(const QString &path)
 
 QString DocumentWindow::cannotSaveMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot Save File\n%1: %2").arg(path, reason);
+    return tr("Cannot Save File\n%1: %2").arg(path, reason);
 }
 
 QString DocumentWindow::previewPath() const
@@ -291,9 +292,9 @@ void DocumentWindow::placeCaretAt(qsizetype start)
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_saved) {
-        const auto answer = m_dialogs.message(
-            this, QStringLiteral("Do you want to save your document"),
-            QStringLiteral("You have not saved your file"), DialogService::Buttons::YesNoCancel);
+        const auto answer = m_dialogs.message(this, tr("Do you want to save your document"),
+                                              tr("You have not saved your file"),
+                                              DialogService::Buttons::YesNoCancel);
         if (answer == DialogService::Answer::Cancel) {
             event->ignore();
             m_state.closeCancelled = true;
@@ -304,7 +305,7 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
             // for a name.
             QString path = caption();
             if (path.startsWith(QLatin1String("New"))) {
-                path = m_dialogs.saveFileName(this, QStringLiteral("Save As"), m_state.siteFilePath,
+                path = m_dialogs.saveFileName(this, tr("Save As"), m_state.siteFilePath,
                                               QStringLiteral("HTML Files (*.htm)|*.htm"));
             }
             // Keeping the window open when no file was written: closing it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One document: the HTML source editor, and in the preview kind a live
 // preview beside it that refreshes a moment after typing stops, with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Commands that rewrite much of a document at once: tag case conversion and
 // Replace All. Each one is a single step of the editor's own undo and

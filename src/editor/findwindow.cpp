@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/findwindow.h"
 
 #include "editor/editcommands.h"
@@ -16,22 +17,22 @@
 FindWindow::FindWindow(Workbench &workbench) : BuilderDialog(workbench), m_workbench(workbench)
 {
     setObjectName(QStringLiteral("Form25"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
 
     m_findText = formkit::lineEdit("Text1");
     m_findText->setMinimumWidth(240);
-    QLabel *findLabel = formkit::captionLabel(QStringLiteral("Text To Find:"), m_findText);
+    QLabel *findLabel = formkit::captionLabel(tr("Text To Find:"), m_findText);
 
-    m_replace = formkit::checkBox("Check2", QStringLiteral("Replace With:"));
+    m_replace = formkit::checkBox("Check2", tr("Replace With:"));
     m_replaceText = formkit::lineEdit("Text2");
-    formkit::setCaption(m_replaceText, QStringLiteral("Replace With:"));
+    formkit::setCaption(m_replaceText, tr("Replace With:"));
 
-    m_matchCase = formkit::checkBox("Check1", QStringLiteral("Match Case"));
+    m_matchCase = formkit::checkBox("Check1", tr("Match Case"));
 
-    m_findNext = formkit::button("Command2", QStringLiteral("&Find Next"));
+    m_findNext = formkit::button("Command2", tr("&Find Next"));
     m_findNext->setDefault(true); // Enter in the find box searches
-    m_replaceAll = formkit::button("Command1", QStringLiteral("&Replace All"));
-    m_done = formkit::button("Command3", QStringLiteral("&Done"));
+    m_replaceAll = formkit::button("Command1", tr("&Replace All"));
+    m_done = formkit::button("Command3", tr("&Done"));
 
     m_positionLabel = new QLabel(QStringLiteral("-1"), this);
     m_positionLabel->setObjectName(QStringLiteral("Label1"));
@@ -104,7 +105,7 @@ void FindWindow::findNext()
     const findreplace::FindState::Result result = m_search.found(at);
     m_positionLabel->setText(QString::number(result.position));
     if (result.outcome == findreplace::FindState::Outcome::NotFound) {
-        workbench().dialogs().message(this, QStringLiteral("Text Not Found"));
+        workbench().dialogs().message(this, tr("Text Not Found"));
         return;
     }
     editor->ensureCursorVisible();
@@ -133,5 +134,5 @@ void FindWindow::replaceAll()
         }
         workbench().smartcolor();
     }
-    workbench().dialogs().message(this, QStringLiteral("Replacements Complete"));
+    workbench().dialogs().message(this, tr("Replacements Complete"));
 }

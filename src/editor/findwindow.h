@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Find window: searches the active document for a text, one match at a
 // time, and replaces one match or all of them. It works on whichever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document text control: a QScintilla editor that offers the
 // character-position selection API the commands use (SelStart, SelLength,

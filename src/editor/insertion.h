@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The roads by which commands write into a document: the insertion service
 // with its one-level undo, SmartColor over the editor, and the edit

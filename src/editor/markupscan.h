@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tags and comments of a UTF-8 text, found in one forward pass that can
 // start at any line whose state is known. An editor keeps the state of every

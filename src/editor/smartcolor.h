@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SmartColor: which parts of a document's text get which tag colour, and
 // where the caret goes afterwards. The editor only applies the result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Upper- or lower-case conversion of everything inside tags (upperCaseAllTags, lowerCaseAllTags).
 

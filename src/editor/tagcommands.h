@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simple tag commands of the HTML menu and the document pop-up menu:
 // each wraps the selection in a tag pair, or replaces it by a single tag.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window offers the side bar, the file and edit commands and
 // the site pane: the builders' road plus the documents themselves and the

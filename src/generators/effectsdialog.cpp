@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/effectsdialog.h"
 
 #include "kernel/appstate.h"
@@ -57,21 +58,19 @@ QLineEdit *componentBox(const char *name, const QString &text, const QString &ca
 SpecialEffectsDialog::SpecialEffectsDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("CStuff"));
-    setWindowTitle(QStringLiteral("Cool Stuff!!!"));
+    setWindowTitle(tr("Cool Stuff!!!"));
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setUsesScrollButtons(false); // all four tabs in sight
-    m_tabs->addTab(buildThreeDPage(), QStringLiteral("3D Text (IE)"));
-    m_tabs->addTab(buildSlopedPage(), QStringLiteral("Sloped Text"));
-    m_tabs->addTab(buildDividerPage(), QStringLiteral("Gradient Divider"));
-    m_tabs->addTab(buildGradientTextPage(), QStringLiteral("Gradient Text"));
-    m_tabs->setTabToolTip(ThreeD, QStringLiteral("Creates 3-Dimensional Text"));
-    m_tabs->setTabToolTip(Sloped, QStringLiteral("Create Wavy-like Text"));
-    m_tabs->setTabToolTip(
-        Divider, QStringLiteral("Create Colorful Gradients (No ActiveX or Java Required)"));
-    m_tabs->setTabToolTip(GradientText,
-                          QStringLiteral("Creates a line of text with gradient coloring"));
+    m_tabs->addTab(buildThreeDPage(), tr("3D Text (IE)"));
+    m_tabs->addTab(buildSlopedPage(), tr("Sloped Text"));
+    m_tabs->addTab(buildDividerPage(), tr("Gradient Divider"));
+    m_tabs->addTab(buildGradientTextPage(), tr("Gradient Text"));
+    m_tabs->setTabToolTip(ThreeD, tr("Creates 3-Dimensional Text"));
+    m_tabs->setTabToolTip(Sloped, tr("Create Wavy-like Text"));
+    m_tabs->setTabToolTip(Divider, tr("Create Colorful Gradients (No ActiveX or Java Required)"));
+    m_tabs->setTabToolTip(GradientText, tr("Creates a line of text with gradient coloring"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -86,24 +85,24 @@ QWidget *SpecialEffectsDialog::buildThreeDPage()
     m_threeDFont = formkit::editableCombo("Combo4", host().state().fontList, defaults.font);
     m_threeDSize = formkit::editableCombo("Combo5", threeDSizeItems(), defaults.size);
     m_threeDSize->setMinimumContentsLength(6);
-    m_backSwatch = new ColourField(QStringLiteral("Back Color"), {nullptr, "Label22"});
+    m_backSwatch = new ColourField(tr("Back Color"), {nullptr, "Label22"});
     m_backSwatch->setColour(defaults.backColour);
-    m_frontSwatch = new ColourField(QStringLiteral("Front Color"), {nullptr, "Label23"});
+    m_frontSwatch = new ColourField(tr("Front Color"), {nullptr, "Label23"});
     m_frontSwatch->setColour(defaults.frontColour);
     for (ColourField *swatch : {m_backSwatch, m_frontSwatch})
         swatch->setDialog(host().dialogs(), &m_lastColour);
 
     auto *grid = new QGridLayout(page);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Text Displayed:"), m_threeDText), 0, 0);
+    grid->addWidget(formkit::captionLabel(tr("Text Displayed:"), m_threeDText), 0, 0);
     grid->addWidget(m_threeDText, 0, 1, 1, 3);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Font"), m_threeDFont), 1, 0);
+    grid->addWidget(formkit::captionLabel(tr("Font"), m_threeDFont), 1, 0);
     grid->addWidget(m_threeDFont, 1, 1, 1, 3);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Font Size"), m_threeDSize), 2, 0);
+    grid->addWidget(formkit::captionLabel(tr("Font Size"), m_threeDSize), 2, 0);
     grid->addWidget(m_threeDSize, 2, 1, Qt::AlignLeft);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Back Color"), m_backSwatch), 3, 0);
+    grid->addWidget(formkit::captionLabel(tr("Back Color"), m_backSwatch), 3, 0);
     grid->addWidget(m_backSwatch, 3, 1, Qt::AlignLeft);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Front Color"), m_frontSwatch), 4, 0);
+    grid->addWidget(formkit::captionLabel(tr("Front Color"), m_frontSwatch), 4, 0);
     grid->addWidget(m_frontSwatch, 4, 1, Qt::AlignLeft);
     grid->setRowStretch(5, 1);
     return page;
@@ -119,11 +118,11 @@ QWidget *SpecialEffectsDialog::buildSlopedPage()
 
     auto *grid = new QGridLayout(page);
     grid->setColumnStretch(2, 1);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Text Displayed"), m_slopedText), 0, 0);
+    grid->addWidget(formkit::captionLabel(tr("Text Displayed"), m_slopedText), 0, 0);
     grid->addWidget(m_slopedText, 0, 1, 1, 2);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Smallest Font"), m_smallest), 1, 0);
+    grid->addWidget(formkit::captionLabel(tr("Smallest Font"), m_smallest), 1, 0);
     grid->addWidget(m_smallest, 1, 1);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Largest Font"), m_largest), 2, 0);
+    grid->addWidget(formkit::captionLabel(tr("Largest Font"), m_largest), 2, 0);
     grid->addWidget(m_largest, 2, 1);
     grid->setRowStretch(3, 1);
     return page;
@@ -133,14 +132,13 @@ void SpecialEffectsDialog::addColourRows(QGridLayout *grid, std::array<ColourRow
                                          const std::array<std::array<const char *, 3>, 2> &names,
                                          const char *swatch1, const char *swatch2)
 {
-    const QString parts[3] = {QStringLiteral("Red"), QStringLiteral("Green"),
-                              QStringLiteral("Blue")};
+    const QString parts[3] = {tr("Red"), tr("Green"), tr("Blue")};
     for (int c = 0; c < 3; ++c)
         grid->addWidget(new QLabel(parts[c]), 0, c + 1, Qt::AlignCenter);
     const QStringList starts[2] = {{"0", "0", "0"}, {"255", "255", "255"}};
     for (int r = 0; r < 2; ++r) {
         ColourRow &row = rows[std::size_t(r)];
-        const QString caption = QStringLiteral("Color %1").arg(r + 1);
+        const QString caption = tr("Color %1").arg(r + 1);
         for (int c = 0; c < 3; ++c) {
             QLineEdit *box = componentBox(names[std::size_t(r)][std::size_t(c)], starts[r][c],
                                           caption + QLatin1Char(' ') + parts[c]);
@@ -169,10 +167,9 @@ QWidget *SpecialEffectsDialog::buildDividerPage()
     m_dividerHeight = formkit::lineEdit("Text2", defaults.height);
     m_steps = formkit::lineEdit("Text3", defaults.steps);
     connect(m_steps, &QLineEdit::textChanged, this, &SpecialEffectsDialog::stepsEdited);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Height (In Pixels)"), m_dividerHeight), 3,
-                    0);
+    grid->addWidget(formkit::captionLabel(tr("Height (In Pixels)"), m_dividerHeight), 3, 0);
     grid->addWidget(m_dividerHeight, 3, 1, 1, 2);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Steps"), m_steps), 4, 0);
+    grid->addWidget(formkit::captionLabel(tr("Steps"), m_steps), 4, 0);
     grid->addWidget(m_steps, 4, 1, 1, 2);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(5, 1);
@@ -189,9 +186,9 @@ QWidget *SpecialEffectsDialog::buildGradientTextPage()
                   "Picture4");
     m_textHeight = formkit::editableCombo("Combo3", htmlSizeItems(), defaults.height);
     m_gradientText = formkit::lineEdit("Text16", defaults.text);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Height"), m_textHeight), 3, 0);
+    grid->addWidget(formkit::captionLabel(tr("Height"), m_textHeight), 3, 0);
     grid->addWidget(m_textHeight, 3, 1, 1, 2);
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Text"), m_gradientText), 4, 0);
+    grid->addWidget(formkit::captionLabel(tr("Text"), m_gradientText), 4, 0);
     grid->addWidget(m_gradientText, 4, 1, 1, 5);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(5, 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Special Effects: four decorations, one per tab; OK writes the one whose
 // tab is showing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/effectslogic.h"
 
 #include "kernel/colour.h"
@@ -6,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace effects {
 
@@ -91,12 +93,12 @@ bool isNumber(const QString &text)
 
 QString fillAllBoxesMessage()
 {
-    return QStringLiteral("All Textboxes must be filled");
+    return QCoreApplication::translate("effectslogic", "All Textboxes must be filled");
 }
 
 QString fillAllValuesMessage()
 {
-    return QStringLiteral("All textboxes must be filled with a value");
+    return QCoreApplication::translate("effectslogic", "All textboxes must be filled with a value");
 }
 
 QString smallAboveLargeMessage()
@@ -106,22 +108,24 @@ QString smallAboveLargeMessage()
 
 QString wholeFontSizesMessage()
 {
-    return QStringLiteral("Smallest Font and Largest Font must be whole numbers");
+    return QCoreApplication::translate("effectslogic",
+                                       "Smallest Font and Largest Font must be whole numbers");
 }
 
 QString stepsRoundToZeroMessage()
 {
-    return QStringLiteral("Steps must be a whole number other than 0");
+    return QCoreApplication::translate("effectslogic", "Steps must be a whole number other than 0");
 }
 
 QString tooManyStepsMessage()
 {
-    return QStringLiteral("Steps cannot be more than %1").arg(MaxSteps);
+    return QCoreApplication::translate("effectslogic", "Steps cannot be more than %1")
+        .arg(MaxSteps);
 }
 
 QString negativeColourMessage()
 {
-    return QStringLiteral("Red, Green and Blue cannot be below 0");
+    return QCoreApplication::translate("effectslogic", "Red, Green and Blue cannot be below 0");
 }
 
 qint64 wholeValue(const QString &text)
@@ -160,7 +164,8 @@ QString threeDText(const ThreeDTextOptions &options)
 {
     const double sizeValue = numbers::leadingNumber(options.size);
     const QString size = numbers::shortestDouble(sizeValue);
-    const QString fontPart = QStringLiteral("; font-family: ") + options.font +
+    const QString fontPart = QStringLiteral("; font-family: ") +
+                             htmlvalues::escapedQuotes(htmlvalues::cssValue(options.font)) +
                              QStringLiteral("; font-size: ") + size +
                              QStringLiteral("pt; fontsize: ") + size +
                              QStringLiteral("pt; font-weight: medium; font-style: normal; color: ");
@@ -251,9 +256,9 @@ QString gradientDivider(const DividerOptions &o)
                                        (to.blue - from.blue) / steps};
 
     QString out = QStringLiteral("<!-- Begin Gradient Divider -->") + CrLf;
-    out += QStringLiteral("<TABLE STYLE=\"font-size: ") + o.height +
-           QStringLiteral("; fontsize: ") + o.height + Quote +
-           QStringLiteral(" CELLSPACING=0 BORDER=0 WIDTH=\"100%\">") + CrLf;
+    const QString height = htmlvalues::escapedQuotes(htmlvalues::cssValue(o.height));
+    out += QStringLiteral("<TABLE STYLE=\"font-size: ") + height + QStringLiteral("; fontsize: ") +
+           height + Quote + QStringLiteral(" CELLSPACING=0 BORDER=0 WIDTH=\"100%\">") + CrLf;
     out += QStringLiteral("<TR>") + CrLf;
     if (steps > 0) {
         const QString width = numbers::shortestSingle(100.0f / float(steps));
@@ -292,7 +297,8 @@ QString gradientText(const GradientTextOptions &o)
                                    (to.blue - from.blue) / n};
 
     QString out = QStringLiteral("<!-- Begin Gradient Text -->") + CrLf;
-    out += QStringLiteral("<FONT SIZE=") + o.height + QLatin1Char('>') + CrLf;
+    out += QStringLiteral("<FONT SIZE=") + htmlvalues::attributeValue(o.height) + QLatin1Char('>') +
+           CrLf;
     out.reserve(out.size() + o.text.size() * 30 + 40);
     qint64 k = 0;
     forEachCharacter(o.text, [&](QStringView ch) {

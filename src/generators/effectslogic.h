@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four decorations of the Special Effects dialog: 3-D text, sloped
 // text, a gradient divider and gradient text. Every box is kept as the text

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/generatorkit.h"
+
+#include <QCoreApplication>
 
 namespace generatorkit {
 
@@ -35,7 +38,8 @@ QString describeFont(const stylelogic::FontChoice &choice)
     if (!choice.family.isEmpty())
         parts << choice.family;
     if (choice.size != 0)
-        parts << stylelogic::pointSize(choice.size) + QStringLiteral(" pt");
+        parts << stylelogic::pointSize(choice.size) +
+                     QCoreApplication::translate("generatorkit", " pt");
     if (choice.bold)
         parts << QStringLiteral("bold");
     if (choice.italic)
@@ -43,7 +47,7 @@ QString describeFont(const stylelogic::FontChoice &choice)
     if (choice.underline)
         parts << QStringLiteral("underlined");
     if (choice.strikeOut)
-        parts << QStringLiteral("struck through");
+        parts << QCoreApplication::translate("generatorkit", "struck through");
     return parts.join(QStringLiteral(", "));
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces the page-generator dialogs share: fonts as the font dialog and the
 // style sheets see them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/imagemapbuilder.h"
 
 #include "platform/dialogservice.h"
@@ -24,7 +25,8 @@ using namespace imagemap;
 
 namespace {
 
-const QString PictureFilter = QStringLiteral(
+const char PictureFilter[] = QT_TRANSLATE_NOOP(
+    "ImageMapBuilder",
     "Picture Files (*.BMP;*.GIF;*.JPG)|*.BMP;*.GIF;*.JPG| Bitmap Files (*.BMP)|*.BMP");
 
 std::optional<double> cellNumber(const QString &text)
@@ -44,16 +46,16 @@ ImageMapView::ImageMapView(QWidget *parent)
       m_vBar(new QScrollBar(Qt::Vertical, this))
 {
     m_box->setObjectName(QStringLiteral("Picture1"));
-    m_box->setAccessibleName(QStringLiteral("Image"));
+    m_box->setAccessibleName(tr("Image"));
     m_box->setMinimumSize(320, 220);
     m_box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_box->setCursor(Qt::CrossCursor);
     m_box->setAttribute(Qt::WA_OpaquePaintEvent);
     m_box->installEventFilter(this);
     m_hBar->setObjectName(QStringLiteral("HScroll1"));
-    m_hBar->setAccessibleName(QStringLiteral("Scroll image across"));
+    m_hBar->setAccessibleName(tr("Scroll image across"));
     m_vBar->setObjectName(QStringLiteral("VScroll1"));
-    m_vBar->setAccessibleName(QStringLiteral("Scroll image up and down"));
+    m_vBar->setAccessibleName(tr("Scroll image up and down"));
     for (QScrollBar *bar : {m_hBar, m_vBar}) {
         bar->setRange(0, 0);
         connect(bar, &QScrollBar::valueChanged, m_box, qOverload<>(&QWidget::update));
@@ -159,17 +161,17 @@ void ImageMapView::paintBox()
 ImageMapBuilder::ImageMapBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form30"));
-    setWindowTitle(QStringLiteral("Image Map Builder"));
+    setWindowTitle(tr("Image Map Builder"));
 
     auto *menu = new QMenuBar(this);
-    QAction *openImage = menu->addAction(QStringLiteral("Open Web Image"));
+    QAction *openImage = menu->addAction(tr("Open Web Image"));
     openImage->setObjectName(QStringLiteral("mnuOpenItem"));
     openImage->setShortcut(QKeySequence::Open);
     addAction(openImage);
     connect(openImage, &QAction::triggered, this, &ImageMapBuilder::openImage);
     // The bar's button for items that do not fit needs a name too.
     if (auto *more = menu->findChild<QWidget *>(QStringLiteral("qt_menubar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More menu items"));
+        more->setAccessibleName(tr("More menu items"));
 
     m_view = new ImageMapView;
     connect(m_view, &ImageMapView::pressed, this, &ImageMapBuilder::recordCorner);
@@ -179,10 +181,10 @@ ImageMapBuilder::ImageMapBuilder(BuilderHost &host) : BuilderDialog(host)
                     {QStringLiteral("Y1"), 900},
                     {QStringLiteral("X2"), 900},
                     {QStringLiteral("Y2"), 900},
-                    {QStringLiteral("Link Address"), 2300}};
+                    {tr("Link Address"), 2300}};
     grid.addArrow = ListGrid::AddArrow::Down;
-    grid.caption = QStringLiteral("Areas");
-    grid.editorCaption = QStringLiteral("Link Address");
+    grid.caption = tr("Areas");
+    grid.editorCaption = tr("Link Address");
     m_grid = new ListGrid(grid);
     m_grid->setMaximumHeight(170);
     connect(m_grid->table(), &QTableWidget::itemChanged, this, &ImageMapBuilder::refreshAreas);
@@ -194,7 +196,7 @@ ImageMapBuilder::ImageMapBuilder(BuilderHost &host) : BuilderDialog(host)
     m_mapName = formkit::lineEdit("Text2");
     m_mapName->setMinimumWidth(180);
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(formkit::captionLabel(QStringLiteral("Map Name:"), m_mapName));
+    nameRow->addWidget(formkit::captionLabel(tr("Map Name:"), m_mapName));
     nameRow->addWidget(m_mapName, 1);
 
     QHBoxLayout *buttons = formkit::okCancelRow(this, "Command1", "Command2");
@@ -240,12 +242,12 @@ void ImageMapBuilder::setOptions(const ImageMapOptions &o)
 
 bool ImageMapBuilder::openImage()
 {
-    const QString path = host().dialogs().openFileName(this, QStringLiteral("Open Web Image"),
-                                                       host().siteFolder(), PictureFilter);
+    const QString path = host().dialogs().openFileName(this, tr("Open Web Image"),
+                                                       host().siteFolder(), tr(PictureFilter));
     if (path.isEmpty())
         return false;
     if (!loadImage(path)) {
-        host().dialogs().message(this, QStringLiteral("Cannot open picture file!"));
+        host().dialogs().message(this, tr("Cannot open picture file!"));
         return false;
     }
     return true;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Image Map Builder: the user opens an image, marks rectangles on it
 // (left button: top-left corner, right button: bottom-right corner of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client-side image map of the Image Map Builder: a MAP of rectangular
 // AREAs followed by the IMG tag that uses it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/inlinestyle.h"
 
 #include "generators/generatorkit.h"
@@ -28,12 +29,12 @@ const int Pixels = 3; // "(px) pixels" in the unit list
 InlineStyleDialog::InlineStyleDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form22"));
-    setWindowTitle(QStringLiteral("Inline Style Sheets"));
+    setWindowTitle(tr("Inline Style Sheets"));
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->addTab(buildFontPage(), QStringLiteral("Font Properties"));
-    m_tabs->addTab(buildPositionPage(), QStringLiteral("Positioning"));
+    m_tabs->addTab(buildFontPage(), tr("Font Properties"));
+    m_tabs->addTab(buildPositionPage(), tr("Positioning"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -50,25 +51,24 @@ QWidget *InlineStyleDialog::buildFontPage()
     // without caption that says whether the group is written.
     auto groupBox = [](const char *name, const QString &caption) {
         QCheckBox *check = formkit::checkBox(name, QString());
-        formkit::setCaption(check, QStringLiteral("Use ") + caption);
-        check->setToolTip(QStringLiteral("Write the ") + caption);
+        formkit::setCaption(check, tr("Use ") + caption);
+        check->setToolTip(tr("Write the ") + caption);
         check->setEnabled(false);
         return check;
     };
-    QPushButton *fontButton = formkit::button("Command4", QStringLiteral("&Set Font Properties"));
-    m_fontCheck = groupBox("Check1", QStringLiteral("font properties"));
+    QPushButton *fontButton = formkit::button("Command4", tr("&Set Font Properties"));
+    m_fontCheck = groupBox("Check1", tr("font properties"));
     m_fontName = new QLabel;
     m_fontName->setObjectName(QStringLiteral("Label1"));
-    m_fontColour = new ColourField(QStringLiteral("Font Color"), {nullptr, "Picture1", "Command1",
-                                                                  QStringLiteral("&Font Color")});
+    m_fontColour =
+        new ColourField(tr("Font Color"), {nullptr, "Picture1", "Command1", tr("&Font Color")});
     m_fontColour->showColour(0);
     m_fontColour->setText(QStringLiteral("#000000"));
-    m_colourCheck = groupBox("Check3", QStringLiteral("font color"));
-    m_backgroundColour =
-        new ColourField(QStringLiteral("Background Color"),
-                        {nullptr, "Picture2", "Command5", QStringLiteral("&Background Color")});
+    m_colourCheck = groupBox("Check3", tr("font color"));
+    m_backgroundColour = new ColourField(
+        tr("Background Color"), {nullptr, "Picture2", "Command5", tr("&Background Color")});
     m_backgroundColour->showColour(0xFFFFFF);
-    m_backgroundCheck = groupBox("Check2", QStringLiteral("background color"));
+    m_backgroundCheck = groupBox("Check2", tr("background color"));
     for (ColourField *field : {m_fontColour, m_backgroundColour})
         field->setDialog(host().dialogs(), &m_lastColour);
     connect(fontButton, &QPushButton::clicked, this, &InlineStyleDialog::chooseFont);
@@ -78,8 +78,8 @@ QWidget *InlineStyleDialog::buildFontPage()
 
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(formkit::captionLabel(QStringLiteral("Identification Name"), m_id), m_id);
-    form->addRow(formkit::captionLabel(QStringLiteral("Text Alignment"), m_alignment), m_alignment);
+    form->addRow(formkit::captionLabel(tr("Identification Name"), m_id), m_id);
+    form->addRow(formkit::captionLabel(tr("Text Alignment"), m_alignment), m_alignment);
 
     auto *groups = new QGridLayout;
     groups->setColumnStretch(3, 1);
@@ -102,8 +102,8 @@ QWidget *InlineStyleDialog::buildFontPage()
 QWidget *InlineStyleDialog::buildPositionPage()
 {
     auto *page = new QWidget;
-    m_relative = formkit::option("Option1", QStringLiteral("Relative Positioning"), true);
-    m_absolute = formkit::option("Option2", QStringLiteral("Absolute Positioning"));
+    m_relative = formkit::option("Option1", tr("Relative Positioning"), true);
+    m_absolute = formkit::option("Option2", tr("Absolute Positioning"));
 
     auto *grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
@@ -111,19 +111,21 @@ QWidget *InlineStyleDialog::buildPositionPage()
     auto lengthRow = [&](LengthRow &row, const char *valueName, const char *unitName,
                          const QString &caption) {
         row.value = formkit::editableCombo(valueName, numberItems());
+        formkit::restrictTo(row.value, htmlvalues::FieldKind::SignedDecimal);
         row.unit = formkit::listCombo(unitName, stylelogic::unitItems(), Pixels);
-        formkit::setCaption(row.unit, caption.trimmed() + QStringLiteral(" Unit"));
+        formkit::setCaption(row.unit, caption.trimmed() + tr(" Unit"));
         grid->addWidget(formkit::captionLabel(caption, row.value), r, 0);
         grid->addWidget(row.value, r, 1);
         grid->addWidget(row.unit, r, 2);
         ++r;
     };
-    lengthRow(m_left, "Combo2", "Combo3", QStringLiteral("Left Position "));
-    lengthRow(m_top, "Combo1", "Combo4", QStringLiteral("Top Position"));
-    lengthRow(m_width, "Combo5", "Combo7", QStringLiteral("Width"));
-    lengthRow(m_height, "Combo6", "Combo8", QStringLiteral("Height"));
+    lengthRow(m_left, "Combo2", "Combo3", tr("Left Position "));
+    lengthRow(m_top, "Combo1", "Combo4", tr("Top Position"));
+    lengthRow(m_width, "Combo5", "Combo7", tr("Width"));
+    lengthRow(m_height, "Combo6", "Combo8", tr("Height"));
     m_zIndex = formkit::editableCombo("Combo9", zIndexItems());
-    grid->addWidget(formkit::captionLabel(QStringLiteral("Z-Index"), m_zIndex), r, 0);
+    formkit::restrictTo(m_zIndex, htmlvalues::FieldKind::Integer);
+    grid->addWidget(formkit::captionLabel(tr("Z-Index"), m_zIndex), r, 0);
     grid->addWidget(m_zIndex, r, 1);
 
     auto *layout = new QVBoxLayout(page);

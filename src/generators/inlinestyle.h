@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inline Style Sheets: wraps the selected text in a DIV whose style carries
 // the positioning, size, alignment, font and colours chosen here.

@@ -1,13 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/inlinestylelogic.h"
 
+#include "kernel/htmlvalues.h"
+
 namespace inlinestyle {
+
+using htmlvalues::cssValue;
 
 namespace {
 
 void length(QString &out, const char *name, const Length &l)
 {
     if (!l.value.isEmpty())
-        out += QLatin1String(name) + l.value + stylelogic::unitOf(l.unit) + QLatin1Char(';');
+        out +=
+            QLatin1String(name) + cssValue(l.value) + stylelogic::unitOf(l.unit) + QLatin1Char(';');
 }
 
 } // namespace
@@ -16,38 +22,39 @@ QString buildDiv(const DivOptions &o, const QString &selection)
 {
     QString out = QStringLiteral("<DIV");
     if (!o.id.isEmpty())
-        out += QStringLiteral(" ID=\"") + o.id + QLatin1Char('"');
-    out += QStringLiteral(" Style=\"");
-    out += o.absolute ? QStringLiteral("position:absolute;") : QStringLiteral("position:relative;");
+        out += QStringLiteral(" ID=") + htmlvalues::quoted(o.id);
+    QString style =
+        o.absolute ? QStringLiteral("position:absolute;") : QStringLiteral("position:relative;");
     if (!o.alignment.isEmpty())
-        out += QStringLiteral(" text-align:") + o.alignment + QLatin1Char(';');
-    length(out, " left:", o.left);
-    length(out, " top:", o.top);
-    length(out, " width:", o.width);
-    length(out, " height:", o.height);
+        style += QStringLiteral(" text-align:") + cssValue(o.alignment) + QLatin1Char(';');
+    length(style, " left:", o.left);
+    length(style, " top:", o.top);
+    length(style, " width:", o.width);
+    length(style, " height:", o.height);
     if (!o.zIndex.isEmpty())
-        out += QStringLiteral(" z-index:") + o.zIndex + QLatin1Char(';');
+        style += QStringLiteral(" z-index:") + cssValue(o.zIndex) + QLatin1Char(';');
     if (o.fontChecked) {
         const stylelogic::FontChoice &f = o.font;
         if (!f.family.isEmpty())
-            out += QStringLiteral(" font-family: ") + f.family + QLatin1Char(';');
+            style += QStringLiteral(" font-family: ") + cssValue(f.family) + QLatin1Char(';');
         if (f.size != 0)
-            out += QStringLiteral(" font-size: ") + stylelogic::pointSize(f.size) +
-                   QStringLiteral("pt;");
-        out += f.bold ? QStringLiteral(" font-weight: bold;")
-                      : QStringLiteral(" font-weight: medium;");
-        out += f.italic ? QStringLiteral(" font-style: italic;")
-                        : QStringLiteral(" font-style: normal;");
+            style += QStringLiteral(" font-size: ") + stylelogic::pointSize(f.size) +
+                     QStringLiteral("pt;");
+        style += f.bold ? QStringLiteral(" font-weight: bold;")
+                        : QStringLiteral(" font-weight: medium;");
+        style += f.italic ? QStringLiteral(" font-style: italic;")
+                          : QStringLiteral(" font-style: normal;");
         if (f.underline)
-            out += QStringLiteral(" text-decoration: underline;");
+            style += QStringLiteral(" text-decoration: underline;");
         if (f.strikeOut)
-            out += QStringLiteral(" text-decoration: line-through;");
+            style += QStringLiteral(" text-decoration: line-through;");
     }
     if (o.colourChecked)
-        out += QStringLiteral(" color: ") + o.fontColour + QLatin1Char(';');
+        style += QStringLiteral(" color: ") + cssValue(o.fontColour) + QLatin1Char(';');
     if (o.backgroundChecked)
-        out += QStringLiteral(" background: ") + o.backgroundColour;
-    out += QStringLiteral("\">\r\n") + selection + QStringLiteral("\r\n</DIV>");
+        style += QStringLiteral(" background: ") + cssValue(o.backgroundColour);
+    out += QStringLiteral(" Style=") + htmlvalues::quoted(style) + QStringLiteral(">\r\n") +
+           selection + QStringLiteral("\r\n</DIV>");
     return out;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DIV with an inline style that wraps the selected text: positioning,
 // size, alignment, font and colours, each declaration written only when its

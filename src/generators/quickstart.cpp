@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/quickstart.h"
 
 #include "generators/generatorkit.h"
@@ -29,12 +30,16 @@ struct RowInfo
 
 // Text, link, visited, active, hover, background.
 const RowInfo Rows[] = {
-    {"Text Color", "Combo1", "Command1", "Label1", -1},
-    {"Link Color", "Combo2", "Command2", "Label2", 0xFF0000},
-    {"Visited Link Color", "Combo3", "Command3", "Label3", 0xC000C0},
-    {"Active Link Color", "Combo5", "Command5", "Label5", 0xFF0000},
-    {"Hover Link Color", "Combo6", "Command6", "Label6", 0xFF0000},
-    {"Background Color", "Combo4", "Command4", "Picture1", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Text Color"), "Combo1", "Command1", "Label1", -1},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Link Color"), "Combo2", "Command2", "Label2", 0xFF0000},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Visited Link Color"), "Combo3", "Command3", "Label3",
+     0xC000C0},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Active Link Color"), "Combo5", "Command5", "Label5",
+     0xFF0000},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Hover Link Color"), "Combo6", "Command6", "Label6",
+     0xFF0000},
+    {QT_TRANSLATE_NOOP("QuickStartDialog", "Background Color"), "Combo4", "Command4", "Picture1",
+     0xFFFFFF},
 };
 
 } // namespace
@@ -42,7 +47,7 @@ const RowInfo Rows[] = {
 QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral(" QuickStart"));
+    setWindowTitle(tr(" QuickStart"));
     const PageOptions defaults;
 
     m_documentType = formkit::editableCombo("Combo7", documentTypes(), defaults.documentType);
@@ -51,6 +56,8 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
     m_title = formkit::lineEdit("Text1");
     m_leftMargin = formkit::lineEdit("Text2");
     m_topMargin = formkit::lineEdit("Text3");
+    formkit::restrictTo(m_leftMargin, htmlvalues::FieldKind::Whole);
+    formkit::restrictTo(m_topMargin, htmlvalues::FieldKind::Whole);
 
     auto *grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
@@ -61,25 +68,25 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
         grid->addWidget(field, r, 1, 1, span);
         ++r;
     };
-    addRow(QStringLiteral("Document Type"), m_documentType, m_documentType);
-    addRow(QStringLiteral("Title"), m_title, m_title);
-    addRow(QStringLiteral("Left Margin (In Pixels)"), m_leftMargin, m_leftMargin);
-    addRow(QStringLiteral("Top Margin (In Pixels)"), m_topMargin, m_topMargin);
+    addRow(tr("Document Type"), m_documentType, m_documentType);
+    addRow(tr("Title"), m_title, m_title);
+    addRow(tr("Left Margin (In Pixels)"), m_leftMargin, m_leftMargin);
+    addRow(tr("Top Margin (In Pixels)"), m_topMargin, m_topMargin);
 
     for (int i = 0; i < RowCount; ++i) {
         const RowInfo &row = Rows[i];
-        auto *field = new ColourField(QLatin1String(row.caption), {row.combo, nullptr, row.button,
-                                                                   QStringLiteral("Set Color")});
+        auto *field =
+            new ColourField(tr(row.caption), {row.combo, nullptr, row.button, tr("Set Color")});
         field->setDialog(host.dialogs(), &m_lastColour);
         m_colours[std::size_t(i)] = field;
-        formkit::setCaption(field->button(), QStringLiteral("Set ") + QLatin1String(row.caption));
+        formkit::setCaption(field->button(), tr("Set ") + tr(row.caption));
         QWidget *preview = nullptr;
         connect(field, &ColourField::changed, this, &QuickStartDialog::showContrast);
         if (i == Background) {
-            m_backgroundBox = new ColourField(QLatin1String(row.caption), {nullptr, row.sample});
+            m_backgroundBox = new ColourField(tr(row.caption), {nullptr, row.sample});
             preview = m_backgroundBox;
         } else {
-            auto *sample = new QLabel(QStringLiteral("Aa Bb Cc"));
+            auto *sample = new QLabel(tr("Aa Bb Cc"));
             sample->setObjectName(QLatin1String(row.sample));
             QFont font = sample->font();
             font.setBold(true);
@@ -93,7 +100,7 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
             grid->addWidget(contrast, r, 3);
         }
         grid->addWidget(preview, r, 2);
-        addRow(QLatin1String(row.caption), field, field->combo(), 1);
+        addRow(tr(row.caption), field, field->combo(), 1);
         if (row.start >= 0)
             showPreview(i, row.start);
 
@@ -105,11 +112,10 @@ QuickStartDialog::QuickStartDialog(BuilderHost &host) : BuilderDialog(host)
                 [this, i](qint64 colour) { showPreview(i, colour); });
     }
 
-    m_image = new FileField("Text4", "Command7", QStringLiteral("Find"),
-                            QStringLiteral("All Files (*.*)|*.*"), host);
-    formkit::setCaption(m_image->button(), QStringLiteral("Find Background Image"));
-    addRow(QStringLiteral("Background Image"), m_image, m_image->edit());
-    m_watermark = formkit::checkBox("Check1", QStringLiteral("Watermark"));
+    m_image = new FileField("Text4", "Command7", tr("Find"), tr("All Files (*.*)|*.*"), host);
+    formkit::setCaption(m_image->button(), tr("Find Background Image"));
+    addRow(tr("Background Image"), m_image, m_image->edit());
+    m_watermark = formkit::checkBox("Check1", tr("Watermark"));
     m_watermark->setEnabled(false);
     grid->addWidget(m_watermark, r++, 1);
     connect(m_image->edit(), &QLineEdit::textChanged, this, &QuickStartDialog::imageChanged);

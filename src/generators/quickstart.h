@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // QuickStart: the skeleton of a whole page, BODY attributes included,
 // written at the caret in one step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/quickstartlogic.h"
 
 #include "kernel/colour.h"
@@ -11,11 +12,8 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-void attribute(QString &out, const char *name, const QString &value)
-{
-    if (!value.isEmpty())
-        out += QLatin1String(name) + value;
-}
+using htmlvalues::attribute;
+using htmlvalues::cssValue;
 
 void line(QString &out, const QString &text)
 {
@@ -37,21 +35,21 @@ QString buildPage(const PageOptions &o)
     if (!o.hoverColour.isEmpty()) {
         line(out, QStringLiteral("<STYLE TYPE=\"text/css\">"));
         line(out, QStringLiteral("<!--"));
-        line(out, QStringLiteral("A:hover {color: ") + o.hoverColour + QLatin1Char('}'));
+        line(out, QStringLiteral("A:hover {color: ") + cssValue(o.hoverColour) + QLatin1Char('}'));
         line(out, QStringLiteral("-->"));
         line(out, QStringLiteral("</STYLE>"));
     }
     line(out, QStringLiteral("</HEAD>"));
     out += QStringLiteral("<BODY");
-    attribute(out, " LEFTMARGIN=", o.leftMargin);
-    attribute(out, " TOPMARGIN=", o.topMargin);
-    attribute(out, " TEXT=", o.textColour);
-    attribute(out, " LINK=", o.linkColour);
-    attribute(out, " VLINK=", o.visitedColour);
-    attribute(out, " ALINK=", o.activeColour);
-    attribute(out, " BGCOLOR=", o.backgroundColour);
+    attribute(out, QLatin1String("LEFTMARGIN"), o.leftMargin);
+    attribute(out, QLatin1String("TOPMARGIN"), o.topMargin);
+    attribute(out, QLatin1String("TEXT"), o.textColour);
+    attribute(out, QLatin1String("LINK"), o.linkColour);
+    attribute(out, QLatin1String("VLINK"), o.visitedColour);
+    attribute(out, QLatin1String("ALINK"), o.activeColour);
+    attribute(out, QLatin1String("BGCOLOR"), o.backgroundColour);
     if (!o.backgroundImage.isEmpty()) {
-        out += QStringLiteral(" BACKGROUND=\"") + o.backgroundImage + QLatin1Char('"');
+        out += QStringLiteral(" BACKGROUND=") + htmlvalues::quoted(o.backgroundImage);
         if (o.watermark)
             out += QStringLiteral(" BGPROPERTIES=FIXED");
     }
@@ -110,11 +108,12 @@ QString fontBlock(const stylelogic::FontChoice &font)
 {
     QString out;
     if (!font.family.isEmpty())
-        line(out, QStringLiteral(" font-family: \"") + font.family + QStringLiteral("\";"));
+        line(out, QStringLiteral(" font-family: ") + htmlvalues::cssString(font.family) +
+                      QLatin1Char(';'));
     if (font.size != 0)
         line(out, QStringLiteral(" font-size: ") + stylelogic::pointSize(font.size) +
                       QStringLiteral("pt;"));
-    line(out, QStringLiteral(" color: ") + font.colour + QLatin1Char(';'));
+    line(out, QStringLiteral(" color: ") + cssValue(font.colour) + QLatin1Char(';'));
     line(out, font.bold ? QStringLiteral(" font-weight: bold;")
                         : QStringLiteral(" font-weight: medium;"));
     line(out, font.italic ? QStringLiteral(" font-style: italic;")
@@ -140,16 +139,17 @@ QString buildStylePage(const StylePageOptions &o)
 
     out += QStringLiteral("BODY {");
     if (!o.leftMargin.isEmpty())
-        line(out, QStringLiteral(" margin-left: ") + o.leftMargin + stylelogic::unitOf(o.leftUnit) +
-                      QLatin1Char(';'));
+        line(out, QStringLiteral(" margin-left: ") + cssValue(o.leftMargin) +
+                      stylelogic::unitOf(o.leftUnit) + QLatin1Char(';'));
     if (!o.rightMargin.isEmpty())
-        line(out, QStringLiteral(" margin-right: ") + o.rightMargin +
+        line(out, QStringLiteral(" margin-right: ") + cssValue(o.rightMargin) +
                       stylelogic::unitOf(o.rightUnit) + QLatin1Char(';'));
     if (o.backgroundChecked)
         line(out,
              QStringLiteral(" background: ") + colour::html(o.backgroundColour) + QLatin1Char(';'));
     else if (!o.backgroundImage.isEmpty())
-        line(out, QStringLiteral(" background: URL(") + o.backgroundImage + QStringLiteral(");"));
+        line(out, QStringLiteral(" background: URL(") + htmlvalues::cssUrl(o.backgroundImage) +
+                      QStringLiteral(");"));
     if (o.bodyChecked)
         out += fontBlock(o.body);
     line(out, QStringLiteral("}"));
@@ -164,11 +164,12 @@ QString buildStylePage(const StylePageOptions &o)
     }
 
     if (o.linkChecked)
-        line(out, QStringLiteral("A:link {color: ") + o.linkColour + QLatin1Char('}'));
+        line(out, QStringLiteral("A:link {color: ") + cssValue(o.linkColour) + QLatin1Char('}'));
     if (o.visitedChecked)
-        line(out, QStringLiteral("A:visited {color: ") + o.visitedColour + QLatin1Char('}'));
+        line(out,
+             QStringLiteral("A:visited {color: ") + cssValue(o.visitedColour) + QLatin1Char('}'));
     if (o.hoverChecked)
-        line(out, QStringLiteral("A:hover {color: ") + o.hoverColour + QLatin1Char('}'));
+        line(out, QStringLiteral("A:hover {color: ") + cssValue(o.hoverColour) + QLatin1Char('}'));
 
     line(out, QStringLiteral("-->"));
     line(out, QStringLiteral("</STYLE>"));

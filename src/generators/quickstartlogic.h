@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-page skeletons: the plain QuickStart page with BODY attributes, and
 // the page whose look lives in an embedded style sheet. Every value is the

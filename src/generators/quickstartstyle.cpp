@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/quickstartstyle.h"
 
 #include "generators/generatorkit.h"
@@ -22,7 +23,7 @@ using namespace quickstart;
 QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("QuickStart: With Style Sheets"));
+    setWindowTitle(tr("QuickStart: With Style Sheets"));
     const StylePageOptions defaults;
     m_fonts[0] = defaults.body;
     for (std::size_t i = 1; i < FontRows; ++i)
@@ -34,43 +35,43 @@ QuickStartStyleDialog::QuickStartStyleDialog(BuilderHost &host) : BuilderDialog(
     m_leftUnit = formkit::listCombo("Combo3", stylelogic::unitItems(), inches);
     m_rightMargin = formkit::editableCombo("Combo4", marginItems(), defaults.rightMargin);
     m_rightUnit = formkit::listCombo("Combo2", stylelogic::unitItems(), inches);
+    formkit::restrictTo(m_leftMargin, htmlvalues::FieldKind::SignedDecimal);
+    formkit::restrictTo(m_rightMargin, htmlvalues::FieldKind::SignedDecimal);
     for (QComboBox *margin : {m_leftMargin, m_rightMargin})
         margin->setMinimumContentsLength(6);
     for (QComboBox *unit : {m_leftUnit, m_rightUnit})
         unit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    formkit::setCaption(m_leftUnit, QStringLiteral("Left Margin Unit"));
-    formkit::setCaption(m_rightUnit, QStringLiteral("Right Margin Unit"));
+    formkit::setCaption(m_leftUnit, tr("Left Margin Unit"));
+    formkit::setCaption(m_rightUnit, tr("Right Margin Unit"));
 
-    m_backgroundCheck = formkit::checkBox("Check11", QStringLiteral("Background Color"));
+    m_backgroundCheck = formkit::checkBox("Check11", tr("Background Color"));
     m_backgroundCheck->setEnabled(false);
-    m_background = new ColourField(QStringLiteral("Background Color"),
-                                   {nullptr, "Picture1", "Command11", QStringLiteral("Set Color")});
-    formkit::setCaption(m_background->button(), QStringLiteral("Set Background Color"));
+    m_background = new ColourField(tr("Background Color"),
+                                   {nullptr, "Picture1", "Command11", tr("Set Color")});
+    formkit::setCaption(m_background->button(), tr("Set Background Color"));
     m_background->setColour(defaults.backgroundColour);
     m_background->setDialog(host.dialogs(), &m_lastColour);
     connect(m_background, &ColourField::colourChosen, this,
             [this] { useGroup(m_backgroundCheck); });
 
-    m_image = new FileField("Text3", "Command13", QStringLiteral("Find"),
-                            QStringLiteral("All Files (*.*)|*.*"), host);
-    formkit::setCaption(m_image->button(), QStringLiteral("Find Background Image"));
+    m_image = new FileField("Text3", "Command13", tr("Find"), tr("All Files (*.*)|*.*"), host);
+    formkit::setCaption(m_image->button(), tr("Find Background Image"));
     m_image->showPictureSize();
 
     auto *page = new QGridLayout;
     page->setColumnStretch(1, 1);
     page->setColumnStretch(4, 1);
-    page->addWidget(formkit::captionLabel(QStringLiteral("Title of HTML Page"), m_title), 0, 0);
+    page->addWidget(formkit::captionLabel(tr("Title of HTML Page"), m_title), 0, 0);
     page->addWidget(m_title, 0, 1, 1, 5);
-    page->addWidget(formkit::captionLabel(QStringLiteral("Left Margin"), m_leftMargin), 1, 0);
+    page->addWidget(formkit::captionLabel(tr("Left Margin"), m_leftMargin), 1, 0);
     page->addWidget(m_leftMargin, 1, 1);
     page->addWidget(m_leftUnit, 1, 2);
-    page->addWidget(formkit::captionLabel(QStringLiteral("Right Margin"), m_rightMargin), 1, 3);
+    page->addWidget(formkit::captionLabel(tr("Right Margin"), m_rightMargin), 1, 3);
     page->addWidget(m_rightMargin, 1, 4);
     page->addWidget(m_rightUnit, 1, 5);
     page->addWidget(m_backgroundCheck, 2, 0);
     page->addWidget(m_background, 2, 1, 1, 2, Qt::AlignLeft);
-    page->addWidget(formkit::captionLabel(QStringLiteral("Background Image"), m_image->edit()), 3,
-                    0);
+    page->addWidget(formkit::captionLabel(tr("Background Image"), m_image->edit()), 3, 0);
     page->addWidget(m_image, 3, 1, 1, 5);
 
     auto *groups = new QHBoxLayout;
@@ -111,32 +112,32 @@ void QuickStartStyleDialog::showContrast()
 
 QWidget *QuickStartStyleDialog::buildFontsBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("Fonts"));
+    auto *box = new QGroupBox(tr("Fonts"));
     auto *grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     const StylePageOptions defaults;
     for (int i = 0; i < FontRows; ++i) {
         const QByteArray check = "Check" + QByteArray::number(i + 1);
         const QByteArray button = "Command" + QByteArray::number(i + 1);
-        QString rowName = QStringLiteral("Body Text");
+        QString rowName = tr("Body Text");
         if (i == 0) {
             m_fontChecks[0] = formkit::checkBox(check.constData(), rowName);
             grid->addWidget(m_fontChecks[0], i, 0, 1, 2);
         } else {
-            rowName = QStringLiteral("Element %1").arg(i);
+            rowName = tr("Element %1").arg(i);
             QCheckBox *use = formkit::checkBox(check.constData(), QString());
             formkit::setCaption(use, rowName);
             m_fontChecks[std::size_t(i)] = use;
             QLineEdit *selector = formkit::lineEdit(("Custom" + QByteArray::number(i)).constData(),
                                                     defaults.elements[std::size_t(i - 1)].selector);
-            formkit::setCaption(selector, rowName + QStringLiteral(" Selector"));
+            formkit::setCaption(selector, rowName + tr(" Selector"));
             m_selectors[std::size_t(i - 1)] = selector;
             grid->addWidget(use, i, 0);
             grid->addWidget(selector, i, 1);
         }
         m_fontChecks[std::size_t(i)]->setEnabled(false);
-        QPushButton *setFont = formkit::button(button.constData(), QStringLiteral("Set Font"));
-        formkit::setCaption(setFont, QStringLiteral("Set Font for ") + rowName);
+        QPushButton *setFont = formkit::button(button.constData(), tr("Set Font"));
+        formkit::setCaption(setFont, tr("Set Font for ") + rowName);
         connect(setFont, &QPushButton::clicked, this, [this, i] { chooseFont(i); });
         grid->addWidget(setFont, i, 2);
     }
@@ -147,24 +148,24 @@ QWidget *QuickStartStyleDialog::buildFontsBox()
 
 QWidget *QuickStartStyleDialog::buildLinksBox()
 {
-    auto *box = new QGroupBox(QStringLiteral("Links"));
+    auto *box = new QGroupBox(tr("Links"));
     auto *grid = new QGridLayout(box);
     grid->setColumnStretch(0, 1);
     struct LinkRow
     {
         const char *check, *button, *caption;
     };
-    const LinkRow linkRows[LinkRows] = {{"Check9", "Command9", "Link Color"},
-                                        {"Check10", "Command10", "Visited Link Color"},
-                                        {"Check12", "Command12", "Hover Link Color"}};
+    const LinkRow linkRows[LinkRows] = {{"Check9", "Command9", QT_TR_NOOP("Link Color")},
+                                        {"Check10", "Command10", QT_TR_NOOP("Visited Link Color")},
+                                        {"Check12", "Command12", QT_TR_NOOP("Hover Link Color")}};
     for (int i = 0; i < LinkRows; ++i) {
-        const QString caption = QLatin1String(linkRows[i].caption);
+        const QString caption = tr(linkRows[i].caption);
         QCheckBox *check = formkit::checkBox(linkRows[i].check, caption);
         check->setEnabled(false);
         m_linkChecks[std::size_t(i)] = check;
-        auto *colour = new ColourField(
-            caption, {nullptr, nullptr, linkRows[i].button, QStringLiteral("Set Color")});
-        formkit::setCaption(colour->button(), QStringLiteral("Set ") + caption);
+        auto *colour =
+            new ColourField(caption, {nullptr, nullptr, linkRows[i].button, tr("Set Color")});
+        formkit::setCaption(colour->button(), tr("Set ") + caption);
         colour->setDialog(host().dialogs(), &m_lastColour);
         connect(colour, &ColourField::colourChosen, this, [check] { useGroup(check); });
         m_linkColours[std::size_t(i)] = colour;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // QuickStart with style sheets: a page skeleton whose margins, background,
 // fonts and link colours go into a style sheet in its HEAD.

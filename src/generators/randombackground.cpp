@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/randombackground.h"
 
 #include "widgets/colourfield.h"
@@ -13,13 +14,13 @@ using namespace randomscripts;
 RandomBackgroundDialog::RandomBackgroundDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form39"));
-    setWindowTitle(QStringLiteral("Random Background Coloring"));
+    setWindowTitle(tr("Random Background Coloring"));
     const BackgroundOptions defaults;
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     for (int i = 0; i < int(m_swatches.size()); ++i) {
-        const QString caption = QStringLiteral("Color %1").arg(i + 1);
+        const QString caption = tr("Color %1").arg(i + 1);
         const QByteArray name = "Picture1_" + QByteArray::number(i);
         auto *swatch = new ColourField(caption, {nullptr, name.constData()});
         swatch->patch()->setFixedSize(64, 44);
@@ -29,7 +30,7 @@ RandomBackgroundDialog::RandomBackgroundDialog(BuilderHost &host) : BuilderDialo
         grid->addWidget(formkit::captionLabel(caption, swatch), 0, i, Qt::AlignCenter);
         grid->addWidget(swatch, 1, i, Qt::AlignCenter);
     }
-    auto *hint = new QLabel(QStringLiteral("Click a color to change it."));
+    auto *hint = new QLabel(tr("Click a color to change it."));
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random Background Coloring: five colours, one of which a page script
 // picks each time the page loads.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/randomscriptslogic.h"
 
 #include "kernel/colour.h"
+#include "kernel/htmlvalues.h"
 
 namespace randomscripts {
 
@@ -49,8 +51,8 @@ QString buildTextScript(const TextOptions &options)
     for (qsizetype i = 0; i < options.texts.size(); ++i) {
         // The second name really is spelt with a small t; VBScript does not mind.
         line(out, QStringLiteral("If RandomText < %1 AND Randomtext > %2 Then").arg(i + 1).arg(i));
-        line(out, QStringLiteral("window.document.write(\"") + options.texts.at(i) +
-                      QStringLiteral("\")"));
+        line(out, QStringLiteral("window.document.write(") +
+                      htmlvalues::vbString(options.texts.at(i)) + QLatin1Char(')'));
         line(out, QStringLiteral("End If"));
     }
     line(out, QStringLiteral("-->"));

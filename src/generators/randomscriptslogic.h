@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two page scripts that choose at random each time the page loads: one of
 // five background colours, or one of a list of texts.

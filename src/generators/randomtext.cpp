@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/randomtext.h"
 
 #include "widgets/formkit.h"
@@ -10,14 +11,14 @@ using namespace randomscripts;
 RandomTextDialog::RandomTextDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form40"));
-    setWindowTitle(QStringLiteral("Random Text Generator"));
+    setWindowTitle(tr("Random Text Generator"));
 
     ListGrid::Options grid;
     grid.columns = {ListGrid::Column{QString(), 3495}};
     grid.rows = int(TextOptions().texts.size());
     grid.addArrow = ListGrid::AddArrow::Down;
-    grid.caption = QStringLiteral("Texts");
-    grid.editorCaption = QStringLiteral("Text");
+    grid.caption = tr("Texts");
+    grid.editorCaption = tr("Text");
     m_grid = new ListGrid(grid);
 
     auto *layout = new QVBoxLayout(this);

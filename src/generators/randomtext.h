@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random Text Generator: a list of texts, one of which a page script writes
 // each time the page loads.

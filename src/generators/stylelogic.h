@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the style-sheet dialogs share: a font as the font dialog leaves it,
 // the CSS unit lists and the size written for a font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/vrmlbuilder.h"
 
 #include "platform/dialogservice.h"
@@ -20,26 +21,26 @@ using namespace vrml;
 
 namespace {
 
-const QString WorldFilter = QStringLiteral("VRML 2.0 Files(*.wrl)|*.wrl");
+const char WorldFilter[] = QT_TRANSLATE_NOOP("VrmlBuilder", "VRML 2.0 Files(*.wrl)|*.wrl");
 
 } // namespace
 
 VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("VRML"));
-    setWindowTitle(QStringLiteral("VRML Builder"));
+    setWindowTitle(tr("VRML Builder"));
 
     // "VRML Text".
     auto *textPage = new QWidget;
     m_text = formkit::lineEdit("Text1");
     m_text->setMinimumWidth(280);
     // Each choice starts from the colour shown.
-    m_colour = new ColourField(QStringLiteral("Text Color"),
-                               {nullptr, "Picture1", "Command1", QStringLiteral("&Text Color")});
+    m_colour =
+        new ColourField(tr("Text Color"), {nullptr, "Picture1", "Command1", tr("&Text Color")});
     m_colour->setColour(VrmlOptions().textColour);
     m_colour->setDialog(host.dialogs());
     auto *textGrid = new QGridLayout(textPage);
-    textGrid->addWidget(formkit::captionLabel(QStringLiteral("Text String"), m_text), 0, 0);
+    textGrid->addWidget(formkit::captionLabel(tr("Text String"), m_text), 0, 0);
     textGrid->addWidget(m_text, 0, 1, 1, 2);
     textGrid->addWidget(m_colour, 1, 0, 1, 2, Qt::AlignLeft);
     textGrid->setColumnStretch(2, 1);
@@ -47,17 +48,17 @@ VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
 
     // "VRML Sitemap".
     auto *sitePage = new QWidget;
-    m_spheres = formkit::option("Option1", QStringLiteral("Spheres"), true);
-    m_cubes = formkit::option("Option2", QStringLiteral("Cubes"));
+    m_spheres = formkit::option("Option1", tr("Spheres"), true);
+    m_cubes = formkit::option("Option2", tr("Cubes"));
     auto *shapes = new QHBoxLayout;
     shapes->addWidget(m_spheres);
     shapes->addWidget(m_cubes);
     shapes->addStretch(1);
     ListGrid::Options grid;
-    grid.columns = {{QStringLiteral("Caption"), 1500}, {QStringLiteral("URL"), 2500}};
+    grid.columns = {{tr("Caption"), 1500}, {tr("URL"), 2500}};
     grid.addArrow = ListGrid::AddArrow::Down;
-    grid.caption = QStringLiteral("Sites");
-    grid.editorCaption = QStringLiteral("Cell Text");
+    grid.caption = tr("Sites");
+    grid.editorCaption = tr("Cell Text");
     grid.gridName = "URLGrid";
     grid.editorName = "Text2";
     m_grid = new ListGrid(grid);
@@ -67,11 +68,11 @@ VrmlBuilder::VrmlBuilder(BuilderHost &host) : BuilderDialog(host)
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->addTab(textPage, QStringLiteral("VRML Text"));
-    m_tabs->addTab(sitePage, QStringLiteral("VRML Sitemap"));
+    m_tabs->addTab(textPage, tr("VRML Text"));
+    m_tabs->addTab(sitePage, tr("VRML Sitemap"));
 
-    QPushButton *save = formkit::button("Command2", QStringLiteral("&Save File"));
-    QPushButton *exit = formkit::button("Command3", QStringLiteral("E&xit"));
+    QPushButton *save = formkit::button("Command2", tr("&Save File"));
+    QPushButton *exit = formkit::button("Command3", tr("E&xit"));
     connect(save, &QPushButton::clicked, this, &VrmlBuilder::saveFile);
     connect(exit, &QPushButton::clicked, this, &VrmlBuilder::finishCancel);
     auto *buttons = new QHBoxLayout;
@@ -114,11 +115,11 @@ void VrmlBuilder::setOptions(const VrmlOptions &o)
 bool VrmlBuilder::saveFile()
 {
     const QString world = buildVrmlWorld(options());
-    const QString path = host().dialogs().saveFileName(this, QStringLiteral("Save File"),
-                                                       host().siteFolder(), WorldFilter);
+    const QString path =
+        host().dialogs().saveFileName(this, tr("Save File"), host().siteFolder(), tr(WorldFilter));
     QString error;
     if (path.isEmpty() || !textfile::save(path, world, textfile::Encoding::Utf8, &error)) {
-        host().dialogs().message(this, QStringLiteral("Cannot save file!") +
+        host().dialogs().message(this, tr("Cannot save file!") +
                                            (error.isEmpty() ? QString() : u'\n' + error));
         return false;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The VRML Builder: a VRML 2.0 world saved to a file, either one line of
 // coloured 3-D text or a site map of captioned, linked shapes. It inserts

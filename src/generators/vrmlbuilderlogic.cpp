@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/vrmlbuilderlogic.h"
 
 #include "kernel/colour.h"
@@ -8,7 +9,18 @@ namespace vrml {
 
 namespace {
 
-const QChar Quote = u'"';
+// A string as VRML reads it: in double quotes, with '"' and '\\' escaped.
+QString vrmlString(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar ch : text) {
+        if (ch == u'"' || ch == u'\\')
+            out += u'\\';
+        out += ch;
+    }
+    out += u'"';
+    return out;
+}
 
 // Reads the "#RRGGBB" value's pair at `at` (1, 3 or 5) as hexadecimal.
 QString component(const QString &html, int at)
@@ -31,7 +43,7 @@ void addText(QStringList &out, const VrmlOptions &options)
 {
     out << QStringLiteral("Transform {") << QStringLiteral("children [")
         << QStringLiteral("Shape {") << QStringLiteral("geometry Text {")
-        << QStringLiteral("string ") + Quote + options.text + Quote
+        << QStringLiteral("string ") + vrmlString(options.text)
         << QStringLiteral("fontStyle FontStyle { justify \"MIDDLE\" }") << QStringLiteral("}")
         << QStringLiteral("appearance Appearance {")
         << QStringLiteral("material Material { diffuseColor ") + vrmlColour(options.textColour) +
@@ -46,14 +58,13 @@ void addSite(QStringList &out, const Site &site, int index, Shape shape)
     out << QStringLiteral("Transform {")
         << QStringLiteral("translation ") + x + QStringLiteral(" 0.7 0")
         << QStringLiteral("children [") << QStringLiteral("Shape {")
-        << QStringLiteral("geometry Text {")
-        << QStringLiteral("string ") + Quote + site.caption + Quote
+        << QStringLiteral("geometry Text {") << QStringLiteral("string ") + vrmlString(site.caption)
         << QStringLiteral("fontStyle FontStyle {size 0.25")
         << QStringLiteral("justify \"MIDDLE\" }") << QStringLiteral("}")
         << QStringLiteral("appearance Appearance {")
         << QStringLiteral("material Material { diffuseColor 1 1 1 }") << QStringLiteral("}")
         << QStringLiteral("}") << QStringLiteral("]") << QStringLiteral("}");
-    out << QStringLiteral("Anchor {") << QStringLiteral("url ") + Quote + site.url + Quote
+    out << QStringLiteral("Anchor {") << QStringLiteral("url ") + vrmlString(site.url)
         << QStringLiteral("children [") << QStringLiteral("Transform {")
         << QStringLiteral("translation ") + x + QStringLiteral(" 0 0")
         << QStringLiteral("children [") << QStringLiteral("Shape {")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The VRML 2.0 worlds of the VRML Builder: one line of coloured 3-D text,
 // or a site map of captioned, linked spheres or cubes in a row.

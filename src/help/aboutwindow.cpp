@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/aboutwindow.h"
 
 #include "help/sysreport.h"
@@ -40,27 +41,30 @@ QPlainTextEdit *readOnlyText(const char *name, const QString &caption, const QSt
 AboutWindow::AboutWindow(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form31"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(line("Label1", QStringLiteral("Lorimel  3.0"), 10, true, this));
-    layout->addWidget(line("Label2", QStringLiteral("HTML Authoring System"), 3, true, this));
-    layout->addWidget(
-        line("Label3", QStringLiteral("Made for Linux with C++ and Qt"), 0, false, this));
+    layout->addWidget(line("Label1", tr("Lorimel  3.0"), 10, true, this));
+    layout->addWidget(line("Label2", tr("HTML Authoring System"), 3, true, this));
+    layout->addWidget(line("Label3", tr("Made for Linux with C++ and Qt"), 0, false, this));
+    QLabel *licence = line("Licence",
+                           tr("Free software under the GNU General Public License, version 3 "
+                              "or any later version (GPL-3.0-or-later)."),
+                           -1, false, this);
+    licence->setWordWrap(true);
+    layout->addWidget(licence);
     layout->addSpacing(6);
-    layout->addWidget(line("Label4",
-                           QStringLiteral("ActiveX and VBScript are trademarks of Microsoft"), -1,
-                           false, this));
+    layout->addWidget(
+        line("Label4", tr("ActiveX and VBScript are trademarks of Microsoft"), -1, false, this));
 
-    QPlainTextEdit *disclaimerBox =
-        readOnlyText("Text1", QStringLiteral("Disclaimer"), disclaimer(), this);
+    QPlainTextEdit *disclaimerBox = readOnlyText("Text1", tr("Disclaimer"), disclaimer(), this);
     disclaimerBox->setFixedHeight(disclaimerBox->fontMetrics().lineSpacing() * 6 + 12);
     layout->addWidget(disclaimerBox);
 
     QString report = sysreport::build(sysreport::readSystem());
     report.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QPlainTextEdit *reportBox =
-        readOnlyText("Text2", QStringLiteral("About Your System"), report.trimmed(), this);
+        readOnlyText("Text2", tr("About Your System"), report.trimmed(), this);
     reportBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     reportBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     reportBox->setMinimumHeight(reportBox->fontMetrics().lineSpacing() * 10 + 16);

@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/helpcommands.h"
 
 #include "editor/documentwindow.h"
 #include "editor/workbench.h"
 #include "help/manual.h"
 #include "kernel/appstate.h"
+#include "platform/browser.h"
 #include "platform/dialogservice.h"
-#include "platform/launcher.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace helpcommands {
@@ -29,31 +31,18 @@ DocumentWindow *previewWindow(Workbench &workbench)
     return workbench.activeDocumentWindow();
 }
 
-// The external browser, or empty after telling the user to choose one.
-QString browser(Workbench &workbench)
+// The chosen browser, else the desktop's default one.
+void openInBrowser(Workbench &workbench, const QUrl &url)
 {
-    const QString path = workbench.state().browser;
-    if (path.isEmpty() || path == QLatin1String("None")) {
-        workbench.dialogs().message(workbench.mainWidget(),
-                                    QStringLiteral("You Need To Pick A Browser!"));
-        return QString();
-    }
-    return path;
+    browser::open(workbench.dialogs(), workbench.mainWidget(), workbench.state().browser, url);
 }
 
 void cannotWrite(Workbench &workbench, const QString &path, const QString &error)
 {
     workbench.dialogs().message(
         workbench.mainWidget(),
-        QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
-}
-
-void startBrowser(Workbench &workbench, const QString &program, const QString &page)
-{
-    if (!launcher::start(program, {page})) {
-        workbench.dialogs().message(workbench.mainWidget(),
-                                    QStringLiteral("Unable to start browser") + u'\n' + program);
-    }
+        QCoreApplication::translate("helpcommands", "The preview file %1 cannot be written.\n%2")
+            .arg(path, error));
 }
 
 } // namespace
@@ -75,9 +64,6 @@ void onlineManual(Workbench &workbench)
             showManual(*window);
         return;
     }
-    const QString program = browser(workbench);
-    if (program.isEmpty())
-        return;
     // The external browser needs a file.
     const QString path = paths::join(workbench.siteFolder(), paths::previewFileName());
     QString error;
@@ -85,7 +71,7 @@ void onlineManual(Workbench &workbench)
         cannotWrite(workbench, path, error);
         return;
     }
-    startBrowser(workbench, program, path);
+    openInBrowser(workbench, QUrl::fromLocalFile(path));
 }
 
 void htmlReference(Workbench &workbench)
@@ -95,9 +81,7 @@ void htmlReference(Workbench &workbench)
             window->showAddressInPreview(QUrl(referenceAddress()));
         return;
     }
-    const QString program = browser(workbench);
-    if (!program.isEmpty())
-        startBrowser(workbench, program, referenceAddress());
+    openInBrowser(workbench, QUrl(referenceAddress()));
 }
 
 } // namespace helpcommands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Help menu's manual and reference commands, and the manual shown by
 // every new preview window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/manual.h"
 
 #include "generators/effectslogic.h"
@@ -119,7 +120,8 @@ Everything a tool writes is coloured as it arrives; the Smartcolor button colour
 again. The colours are only on screen: files are always saved as plain text.</P>
 <P>The status bar shows the size of the active document and a short description of whatever the mouse
 is over. Useful keys: <B>F1</B> shows this manual, <B>F2</B> saves, <B>F3</B> finds text, <B>F7</B>
-checks the spelling, <B>F9</B> checks the page (all of them are listed under <A HREF="#O6">Keys</A>). A right click
+checks the spelling, <B>F9</B> checks the page, <B>Ctrl+P</B> prints through the print dialog (File &gt; Print
+Preview shows the pages first; all the keys are listed under <A HREF="#O6">Keys</A>). A right click
 in a document offers the edit commands and the most common tags. The Edit menu also converts the letters
 of all tags to upper or lower case, finds and replaces text in the document and replaces a text in many
 files of a folder at once. The MS Apps menu starts the desktop's calculator, character map and
@@ -142,7 +144,9 @@ hunspell-fr and so on).</P>
 <H2><A NAME="4">The Tools</A></H2>
 <P>Each tool is a small window that asks for a few values and writes the matching HTML into the active
 document at the caret, replacing any selected text. While a tool is open the main window waits for it;
-<B>OK</B> writes, <B>Cancel</B> (or Escape) writes nothing. Everything a tool writes can be taken out
+<B>OK</B> (or Enter) writes, <B>Cancel</B> (or Escape) writes nothing. A tool opens with the cursor in
+its first field; a field that takes a number accepts only that, and its tool tip says what it takes.
+Everything a tool writes can be taken out
 again with Edit &gt; Undo. Most tools are found in the Tools menu, in the side bar's palettes, or both.</P>
 
 <P><B><A NAME="T1">Anchors</A></B><BR>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in manual: one HTML page kept in two halves, the first with the
 // head, the banner, the contents and the first tools, the second with the

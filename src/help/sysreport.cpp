@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/sysreport.h"
 
 #include "platform/numbers.h"
 
 #include <dlfcn.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <sys/sysinfo.h>
 #include <sys/utsname.h>
 #include <time.h>
@@ -41,30 +44,35 @@ QString libraryFolder()
 
 } // namespace
 
-QString processorType(const QString &machine)
+QString processorModel(const QString &cpuinfo)
 {
-    if (machine == QLatin1String("x86_64") || machine == QLatin1String("amd64"))
-        return QStringLiteral("8664");
-    if (machine == QLatin1String("i386"))
-        return QStringLiteral("386");
-    if (machine == QLatin1String("i486"))
-        return QStringLiteral("486");
-    if (machine == QLatin1String("i586") || machine == QLatin1String("i686"))
-        return QStringLiteral("586");
-    if (machine == QLatin1String("ia64"))
-        return QStringLiteral("2200");
-    return machine;
+    for (const char *key : {"model name", "Model", "Hardware"}) {
+        const QRegularExpression line(QStringLiteral("^%1\\s*:\\s*(.+)$").arg(QLatin1String(key)),
+                                      QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = line.match(cpuinfo);
+        if (match.hasMatch())
+            return match.captured(1).simplified();
+    }
+    return QString();
 }
 
 SystemFacts readSystem()
 {
     SystemFacts facts;
+    facts.system = QSysInfo::prettyProductName();
+    facts.kernel = QStringLiteral("%1 %2").arg(QSysInfo::kernelType() == QLatin1String("linux")
+                                                   ? QStringLiteral("Linux")
+                                                   : QSysInfo::kernelType(),
+                                               QSysInfo::kernelVersion());
     utsname names{};
     if (uname(&names) == 0)
-        facts.processorType = processorType(QString::fromLatin1(names.machine));
+        facts.machine = QString::fromLatin1(names.machine);
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    if (cpuinfo.open(QIODevice::ReadOnly))
+        facts.processorModel = processorModel(QString::fromLatin1(cpuinfo.read(1 << 16)));
     facts.processors = int(qMax(1L, sysconf(_SC_NPROCESSORS_ONLN)));
-    facts.windowsDirectory = QStringLiteral("/usr");
-    facts.systemDirectory = libraryFolder();
+    facts.programFolder = QCoreApplication::applicationDirPath();
+    facts.libraryFolder = libraryFolder();
 
     struct sysinfo info
     {
@@ -82,10 +90,8 @@ SystemFacts readSystem()
     facts.totalPhysical = pick("MemTotal", haveInfo ? info.totalram * unit : 0);
     // Free memory plus what the kernel would give back from its caches.
     facts.availablePhysical = pick("MemAvailable", haveInfo ? info.freeram * unit : 0);
-    const double swapTotal = pick("SwapTotal", haveInfo ? info.totalswap * unit : 0);
-    const double swapFree = pick("SwapFree", haveInfo ? info.freeswap * unit : 0);
-    facts.totalVirtual = facts.totalPhysical + swapTotal;
-    facts.availableVirtual = facts.availablePhysical + swapFree;
+    facts.totalSwap = pick("SwapTotal", haveInfo ? info.totalswap * unit : 0);
+    facts.availableSwap = pick("SwapFree", haveInfo ? info.freeswap * unit : 0);
 
     timespec boot{};
     if (clock_gettime(CLOCK_BOOTTIME, &boot) == 0)
@@ -117,21 +123,31 @@ QString hours(qint64 milliseconds)
 QString build(const SystemFacts &facts)
 {
     const QString end = QStringLiteral("\r\n");
-    QString report;
-    report += QStringLiteral("--About Your System--") + end;
-    report += QStringLiteral("Processor Type:  ") + facts.processorType + end;
-    report += QStringLiteral("# Of Processors: ") + QString::number(facts.processors) + end;
-    report += QStringLiteral("Windows Directory: ") + facts.windowsDirectory + end;
-    report += QStringLiteral("System Directory: ") + facts.systemDirectory + end;
-    const QString mb = QStringLiteral(" Megabytes");
-    report += QStringLiteral("Total Physical Memory: ") + megabytes(facts.totalPhysical) + mb + end;
-    report += QStringLiteral("Physical Memory Available: ") + megabytes(facts.availablePhysical) +
-              mb + end;
-    report += QStringLiteral("Total Virtual Memory: ") + megabytes(facts.totalVirtual) + mb + end;
+    auto line = [&end](const char *caption, const QString &value) {
+        return QCoreApplication::translate("sysreport", caption) + QStringLiteral(": ") + value +
+               end;
+    };
+    const QString mb = QCoreApplication::translate("sysreport", " Megabytes");
+    QString processor = facts.processorModel;
+    if (!facts.machine.isEmpty())
+        processor +=
+            processor.isEmpty() ? facts.machine : QStringLiteral(" (%1)").arg(facts.machine);
+    QString report = QStringLiteral("--About Your System--") + end;
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Operating System"), facts.system);
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Kernel"), facts.kernel);
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Processor"), processor);
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Processors"), QString::number(facts.processors));
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Program Folder"), facts.programFolder);
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Library Folder"), facts.libraryFolder);
     report +=
-        QStringLiteral("Virtual Memory Available: ") + megabytes(facts.availableVirtual) + mb + end;
-    report += QStringLiteral("Windows has been running for: ") + hours(facts.uptimeMs) +
-              QStringLiteral(" Hours") + end;
+        line(QT_TRANSLATE_NOOP("sysreport", "Total Memory"), megabytes(facts.totalPhysical) + mb);
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Memory Available"),
+                   megabytes(facts.availablePhysical) + mb);
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Swap Space"), megabytes(facts.totalSwap) + mb);
+    report +=
+        line(QT_TRANSLATE_NOOP("sysreport", "Swap Free"), megabytes(facts.availableSwap) + mb);
+    report += line(QT_TRANSLATE_NOOP("sysreport", "Up Since Boot"),
+                   hours(facts.uptimeMs) + QCoreApplication::translate("sysreport", " Hours"));
     return report;
 }
 

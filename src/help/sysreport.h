@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The About window's report on the computer: processor, folders, memory
-// and how long the system has been running.
+// The About window's report on the computer, in the words of this system:
+// the distribution and kernel, the processor, where the program and the
+// libraries live, memory and swap, and how long the system has been up.
 
 #include <QString>
 
@@ -8,24 +10,27 @@ namespace sysreport {
 
 struct SystemFacts
 {
-    QString processorType; // a number, as the operating system reports the processor
+    QString system;         // the distribution, as os-release names it
+    QString kernel;         // "Linux 6.1.0-18-amd64"
+    QString machine;        // as uname gives it: x86_64, aarch64 ...
+    QString processorModel; // as /proc/cpuinfo names it; may be empty
     int processors = 0;
-    QString windowsDirectory; // the folder of the operating system's programs
-    QString systemDirectory;  // the folder of its shared libraries
+    QString programFolder;    // where this program is installed
+    QString libraryFolder;    // the folder of the C library it runs on
     double totalPhysical = 0; // bytes
     double availablePhysical = 0;
-    double totalVirtual = 0; // physical memory and swap space
-    double availableVirtual = 0;
+    double totalSwap = 0;
+    double availableSwap = 0;
     qint64 uptimeMs = 0; // milliseconds since the system started
 };
 
-// Reads the facts of this computer from /proc, sysconf and sysinfo.
+// Reads the facts of this computer from os-release, /proc, uname, sysconf
+// and sysinfo.
 SystemFacts readSystem();
 
-// The processor type number for a machine name as uname gives it:
-// 386, 486, 586 for the 32-bit x86 family, 8664 for x86-64, 2200 for
-// Itanium; other machines keep their name.
-QString processorType(const QString &machine);
+// The processor's name in a /proc/cpuinfo text: the first "model name"
+// (x86) or "Model" / "Hardware" (ARM) line; empty when none.
+QString processorModel(const QString &cpuinfo);
 
 // Bytes as megabytes (divided by 1024 twice) in shortest decimal form.
 QString megabytes(double bytes);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/tipswindow.h"
 
 #include "help/tips.h"
@@ -17,10 +18,10 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
     : QDialog(parent), m_context(std::move(context))
 {
     setObjectName(QStringLiteral("Didyouknow"));
-    setWindowTitle(QStringLiteral("Did You Know?"));
+    setWindowTitle(tr("Did You Know?"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto *heading = new QLabel(QStringLiteral("Did You Know..."), this);
+    auto *heading = new QLabel(tr("Did You Know..."), this);
     heading->setObjectName(QStringLiteral("Label1"));
     QFont big = heading->font();
     big.setPointSize(big.pointSize() + 6);
@@ -34,9 +35,9 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
     m_tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_tip->setFrameShape(QFrame::StyledPanel);
     m_tip->setMargin(10);
-    m_tip->setAccessibleName(QStringLiteral("Tip"));
+    m_tip->setAccessibleName(tr("Tip"));
 
-    m_showAtStartup = new QCheckBox(QStringLiteral("Show me at startup"), this);
+    m_showAtStartup = new QCheckBox(tr("Show me at startup"), this);
     m_showAtStartup->setObjectName(QStringLiteral("Check1"));
     const QString stored = settings::text(m_context.settings, settings::ShowTips);
     m_showAtStartup->setChecked(stored != QLatin1String("no"));
@@ -51,16 +52,15 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
         }
     });
 
-    auto *next = new QPushButton(QStringLiteral("&Next Tip"), this);
+    auto *next = new QPushButton(tr("&Next Tip"), this);
     next->setObjectName(QStringLiteral("Command2"));
     connect(next, &QPushButton::clicked, this, &TipsWindow::nextTip);
-    auto *quickstart =
-        new QPushButton(QStringLiteral("&Create A New Webpage Using Quickstart"), this);
+    auto *quickstart = new QPushButton(tr("&Create A New Webpage Using Quickstart"), this);
     quickstart->setObjectName(QStringLiteral("Command3"));
     auto *quickstartStyle =
-        new QPushButton(QStringLiteral("Create A New Webpage Using Quickstart with &Style"), this);
+        new QPushButton(tr("Create A New Webpage Using Quickstart with &Style"), this);
     quickstartStyle->setObjectName(QStringLiteral("Command4"));
-    auto *open = new QPushButton(QStringLiteral("&Open an Existing Webpage"), this);
+    auto *open = new QPushButton(tr("&Open an Existing Webpage"), this);
     open->setObjectName(QStringLiteral("Command5"));
     connect(open, &QPushButton::clicked, this, &TipsWindow::openExistingPage);
     connect(quickstart, &QPushButton::clicked, this,
@@ -85,6 +85,16 @@ TipsWindow::TipsWindow(Context context, bool fromStartup, QWidget *parent)
     top->addLayout(buttons);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    if (!fromStartup) {
+        // Say why the buttons below are off, and where their commands are.
+        auto *why = new QLabel(
+            tr("These three start your first page, so they work when Lorimel starts. Now use "
+               "File > New or File > Open, or Tools > N - Z > Quickstart."),
+            this);
+        why->setObjectName(QStringLiteral("StartupOnly"));
+        why->setWordWrap(true);
+        layout->addWidget(why);
+    }
     layout->addWidget(quickstart);
     layout->addWidget(quickstartStyle);
     layout->addWidget(open);
@@ -108,7 +118,7 @@ void TipsWindow::openQuickStart(const char *id)
 void TipsWindow::openExistingPage()
 {
     const QString path = m_context.dialogs.openFileName(
-        this, QStringLiteral("Open"), m_context.siteFolder,
+        this, tr("Open"), m_context.siteFolder,
         QStringLiteral("HTML Files (*.HTM;*.HTML)|*.HTM;*.HTML|Text Files (*.TXT)|*.TXT"));
     if (path.isEmpty())
         return;

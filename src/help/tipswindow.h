@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Did You Know?": a random tip, offered at start-up and from the Help menu.
 

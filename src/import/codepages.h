@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Single-byte Windows and DOS code pages that rich-text files name with
 // \ansicpg, \fcharset and friends.

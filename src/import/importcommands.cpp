@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/importcommands.h"
 
 #include "editor/documentwindow.h"
@@ -17,7 +18,8 @@ namespace {
 
 QString askFile(Workbench &workbench, const QString &filter)
 {
-    return workbench.dialogs().openFileName(workbench.mainWidget(), QStringLiteral("Import"),
+    return workbench.dialogs().openFileName(workbench.mainWidget(),
+                                            QCoreApplication::translate("importcommands", "Import"),
                                             workbench.state().siteFilePath, filter);
 }
 
@@ -56,8 +58,10 @@ bool usable(Workbench &workbench, const QString &path, const importer::Result &r
     if (!result.refused)
         return true;
     workbench.dialogs().message(
-        workbench.mainWidget(), QStringLiteral("Cannot open %1\n%2").arg(path, result.error),
-        QStringLiteral("Import"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        workbench.mainWidget(),
+        QCoreApplication::translate("importcommands", "Cannot open %1\n%2").arg(path, result.error),
+        QCoreApplication::translate("importcommands", "Import"), DialogService::Buttons::Ok,
+        DialogService::Icon::Warning);
     return false;
 }
 
@@ -72,7 +76,8 @@ void reportDamage(Workbench &workbench, const QString &path, const importer::Res
         QCoreApplication::translate("importcommands",
                                     "%1 is damaged: %2\nWhat could be read was imported.")
             .arg(path, result.error),
-        QStringLiteral("Import"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        QCoreApplication::translate("importcommands", "Import"), DialogService::Buttons::Ok,
+        DialogService::Icon::Warning);
 }
 
 } // namespace

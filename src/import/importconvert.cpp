@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/importconvert.h"
 
 #include "import/rtfreader.h"
@@ -160,8 +161,8 @@ QString fontTag(const CharFormat &f)
 {
     return QStringLiteral("<FONT STYLE=\"font-size:") + numbers::shortestDouble(f.size) +
            QStringLiteral("pt\" SIZE=") + htmlvalues::htmlFontSize(numbers::roundHalfEven(f.size)) +
-           QStringLiteral(" COLOR=") + colour::html(f.colour) + QStringLiteral(" FACE=\"") +
-           f.face + QStringLiteral("\">");
+           QStringLiteral(" COLOR=") + colour::html(f.colour) + QStringLiteral(" FACE=") +
+           htmlvalues::quoted(f.face) + QLatin1Char('>');
 }
 
 // Copies the buffer into out with the character tags, then the closing tags.
@@ -276,7 +277,8 @@ bool decodeFile(const QByteArray &contents, QString *text, Result *result)
     text->clear();
     result->ok = false;
     result->refused = true;
-    result->error = QStringLiteral("This looks like a binary file, not text.");
+    result->error =
+        QCoreApplication::translate("importconvert", "This looks like a binary file, not text.");
     return false;
 }
 
@@ -286,7 +288,8 @@ bool readRichText(const QByteArray &contents, rtf::ReadResult *read, Result *res
     if (!rtf::looksLikeRichText(contents)) {
         result->ok = false;
         result->refused = true;
-        result->error = QStringLiteral("This is not a rich-text file.");
+        result->error =
+            QCoreApplication::translate("importconvert", "This is not a rich-text file.");
         return false;
     }
     *read = rtf::read(contents);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The import converters: plain text and rich text to HTML (a whole page or a
 // fragment for the caret), and tab-separated tables to an HTML table. Pure

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Formatted text as the rich-text converters read it: plain characters with
 // CR LF line ends, character formatting kept as runs and one format per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads rich-text (RTF) files into formatted text: the characters with their
 // bold, italic, underline, strike-through, size, face and colour, and each

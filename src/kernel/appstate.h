@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state every window shares: owned by the main window and handed to
 // whoever needs it.

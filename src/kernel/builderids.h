@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How windows below the shell open builder and tool windows: by the id of
 // the window's row in the builder registry, or by the kind of file a

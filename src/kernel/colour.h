@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the program stores and writes them: colour numbers in the
 // platform's 0x00BBGGRR order (red in the low byte, as the colour dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One settings file in memory, in the INI syntax QSettings reads and writes
 // (so files of earlier versions read the same, and QSettings reads these).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every stored setting in one place: where it lives, its type, its default
 // and, for numbers and counts, the bounds a value is clamped into when read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store: text values addressed by application,
 // section and key, kept in one INI file per application name. Each file is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/appletdialog.h"
 
 #include "widgets/formkit.h"
@@ -13,7 +14,7 @@ using namespace applet;
 AppletDialog::AppletDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form41"));
-    setWindowTitle(QStringLiteral("Java Applet"));
+    setWindowTitle(tr("Java Applet"));
     const AppletOptions defaults;
 
     m_fileName = formkit::lineEdit("Text1");
@@ -25,29 +26,34 @@ AppletDialog::AppletDialog(BuilderHost &host) : BuilderDialog(host)
     m_height = formkit::editableCombo("Combo3", sizeItems(), defaults.height);
     m_hspace = formkit::editableCombo("Combo4", sizeItems(), defaults.hspace);
     m_vspace = formkit::editableCombo("Combo5", sizeItems(), defaults.vspace);
+    using htmlvalues::FieldKind;
+    formkit::restrictTo(m_width, FieldKind::Length);
+    formkit::restrictTo(m_height, FieldKind::Length);
+    formkit::restrictTo(m_hspace, FieldKind::Whole);
+    formkit::restrictTo(m_vspace, FieldKind::Whole);
     m_fileName->setMinimumWidth(260);
 
     auto *texts = new QGridLayout;
     int row = 0;
-    for (auto [caption, edit] : {std::pair{"Filename of Applet", m_fileName},
-                                 std::pair{"URL Directory of Applet", m_urlDirectory},
-                                 std::pair{"Name Used In HTML Code", m_name},
-                                 std::pair{"Alternate Text", m_alternateText}}) {
-        texts->addWidget(formkit::captionLabel(QLatin1String(caption), edit), row, 0);
+    for (auto [caption, edit] : {std::pair{QT_TR_NOOP("Filename of Applet"), m_fileName},
+                                 std::pair{QT_TR_NOOP("URL Directory of Applet"), m_urlDirectory},
+                                 std::pair{QT_TR_NOOP("Name Used In HTML Code"), m_name},
+                                 std::pair{QT_TR_NOOP("Alternate Text"), m_alternateText}}) {
+        texts->addWidget(formkit::captionLabel(tr(caption), edit), row, 0);
         texts->addWidget(edit, row, 1, 1, 3);
         ++row;
     }
-    texts->addWidget(formkit::captionLabel(QStringLiteral("Alignment"), m_alignment), row, 0);
+    texts->addWidget(formkit::captionLabel(tr("Alignment"), m_alignment), row, 0);
     texts->addWidget(m_alignment, row, 1);
     ++row;
-    texts->addWidget(formkit::captionLabel(QStringLiteral("Width"), m_width), row, 0);
+    texts->addWidget(formkit::captionLabel(tr("Width"), m_width), row, 0);
     texts->addWidget(m_width, row, 1);
-    texts->addWidget(formkit::captionLabel(QStringLiteral("Height"), m_height), row, 2);
+    texts->addWidget(formkit::captionLabel(tr("Height"), m_height), row, 2);
     texts->addWidget(m_height, row, 3);
     ++row;
-    texts->addWidget(formkit::captionLabel(QStringLiteral("HSpace"), m_hspace), row, 0);
+    texts->addWidget(formkit::captionLabel(tr("HSpace"), m_hspace), row, 0);
     texts->addWidget(m_hspace, row, 1);
-    texts->addWidget(formkit::captionLabel(QStringLiteral("VSpace"), m_vspace), row, 2);
+    texts->addWidget(formkit::captionLabel(tr("VSpace"), m_vspace), row, 2);
     texts->addWidget(m_vspace, row, 3);
     texts->setColumnStretch(1, 1);
     texts->setColumnStretch(3, 1);

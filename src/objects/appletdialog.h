@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Java Applet: the APPLET tag from a file name, its folder URL, a name,
 // an alternate text, the alignment and four sizes.

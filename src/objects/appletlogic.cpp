@@ -1,28 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/appletlogic.h"
 
 #include "kernel/htmlvalues.h"
 
 namespace applet {
 
+using htmlvalues::attribute;
+using htmlvalues::attributeValue;
 using htmlvalues::quoted;
 
 QString buildAppletTag(const AppletOptions &options)
 {
     QString tag = QStringLiteral("<APPLET NAME=") + quoted(options.name);
     if (!options.alignment.isEmpty())
-        tag += QStringLiteral(" ALIGN=") + options.alignment;
+        tag += QStringLiteral(" ALIGN=") + attributeValue(options.alignment);
     if (!options.alternateText.isEmpty())
         tag += QStringLiteral(" ALT=") + quoted(options.alternateText);
     tag += QStringLiteral(" CODEBASE=") + quoted(options.urlDirectory);
     tag += QStringLiteral(" CODE=") + quoted(options.fileName);
-    if (!options.width.isEmpty())
-        tag += QStringLiteral(" WIDTH=") + options.width;
-    if (!options.height.isEmpty())
-        tag += QStringLiteral(" HEIGHT=") + options.height;
-    if (!options.hspace.isEmpty())
-        tag += QStringLiteral(" HSPACE=") + options.hspace;
-    if (!options.vspace.isEmpty())
-        tag += QStringLiteral(" VSPACE=") + options.vspace;
+    attribute(tag, QLatin1String("WIDTH"), options.width);
+    attribute(tag, QLatin1String("HEIGHT"), options.height);
+    attribute(tag, QLatin1String("HSPACE"), options.hspace);
+    attribute(tag, QLatin1String("VSPACE"), options.vspace);
     tag += QStringLiteral("></APPLET>");
     return tag;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The APPLET tag of the Java Applet dialog and the PARAM list of the Insert
 // Parameters dialog. Every value is written as typed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/controlbrowser.h"
 
 #include "objects/objectoptions.h"
@@ -6,6 +7,8 @@
 #include "widgets/formkit.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,13 +26,29 @@ using namespace objecttag;
 
 namespace {
 
-const QString ReadingAbout =
-    QStringLiteral("Use Right Mouse Button to copy controls.\nReading Registry...please wait.");
+const char ReadingAbout[] = QT_TRANSLATE_NOOP(
+    "ControlBrowser", "Use Right Mouse Button to copy controls.\nReading Registry...please wait.");
 // The tag goes into the document, not onto the clipboard.
-const QString PickingAbout = QStringLiteral("Select controls (use Shift and Ctrl keys to "
-                                            "multi-select)\nRight-Click and choose Copy\nThis "
-                                            "places the appropriate HTML <OBJECT> tag\ninto your "
-                                            "document.");
+const char PickingAbout[] =
+    QT_TRANSLATE_NOOP("ControlBrowser", "Select controls (use Shift and Ctrl keys to "
+                                        "multi-select)\nRight-Click and choose Copy\nThis "
+                                        "places the appropriate HTML <OBJECT> tag\ninto your "
+                                        "document.");
+
+// The list is empty: where the controls would have come from.
+QString noControlsText(const QString &registryFile)
+{
+    const bool exists = QFileInfo::exists(registryFile);
+    return QCoreApplication::translate(
+               "ControlBrowser",
+               "No ActiveX controls to list.\n\nOn Linux they come from a Wine prefix: its "
+               "registry file\n%1\n%2\n\nTo read another prefix, start Lorimel with "
+               "WINEPREFIX\nset to its folder.")
+        .arg(registryFile,
+             exists ? QCoreApplication::translate("ControlBrowser", "registers none.")
+                    : QCoreApplication::translate("ControlBrowser",
+                                                  "does not exist (Wine is not set up there)."));
+}
 
 } // namespace
 
@@ -37,11 +56,11 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     : BuilderDialog(host), m_registryFile(registryFile)
 {
     setObjectName(QStringLiteral("frmControls"));
-    setWindowTitle(QStringLiteral("Select Control and Right Click"));
+    setWindowTitle(tr("Select Control and Right Click"));
 
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setAccessibleName(QStringLiteral("Pick Your ActiveX Control"));
+    m_list->setAccessibleName(tr("Pick Your ActiveX Control"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setMinimumSize(300, 260);
     m_list->viewport()->installEventFilter(this);
@@ -52,7 +71,7 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
     auto *aboutBox = new QFrame;
     aboutBox->setObjectName(QStringLiteral("frmAbout"));
     aboutBox->setFrameShape(QFrame::StyledPanel);
-    m_about = new QLabel(ReadingAbout);
+    m_about = new QLabel(tr(ReadingAbout));
     m_about->setObjectName(QStringLiteral("lblAbout"));
     m_about->setTextFormat(Qt::PlainText);
     auto *aboutLayout = new QVBoxLayout(aboutBox);
@@ -69,11 +88,10 @@ ControlBrowser::ControlBrowser(BuilderHost &host, SettingsStore &store, const QS
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuControls"));
-    QAction *copy = m_menu->addAction(QStringLiteral("Copy"), this, &ControlBrowser::insertChosen);
+    QAction *copy = m_menu->addAction(tr("Copy"), this, &ControlBrowser::insertChosen);
     copy->setObjectName(QStringLiteral("mnuCopyItem"));
     m_menu->addSeparator();
-    QAction *options =
-        m_menu->addAction(QStringLiteral("&Options..."), this, &ControlBrowser::showOptions);
+    QAction *options = m_menu->addAction(tr("&Options..."), this, &ControlBrowser::showOptions);
     options->setObjectName(QStringLiteral("mnuOptionsItem"));
 
     // Made last: the browser's own buttons come first among its children.
@@ -93,8 +111,8 @@ ControlBrowser *ControlBrowser::open(BuilderHost &host, SettingsStore &store)
 
 void ControlBrowser::loadControls()
 {
-    setWindowTitle(QStringLiteral("Reading Registry, please wait..."));
-    m_about->setText(ReadingAbout);
+    setWindowTitle(tr("Reading Registry, please wait..."));
+    m_about->setText(tr(ReadingAbout));
     setCursor(Qt::WaitCursor);
     m_list->hide();
     m_list->clear();
@@ -132,8 +150,8 @@ void ControlBrowser::showControls(const QList<Control> &controls, const QString 
     }
     m_list->show();
     unsetCursor();
-    setWindowTitle(QStringLiteral("Pick Your ActiveX Control"));
-    m_about->setText(PickingAbout);
+    setWindowTitle(tr("Pick Your ActiveX Control"));
+    m_about->setText(m_table.isEmpty() ? noControlsText(m_registryFile) : tr(PickingAbout));
     selectionChanged();
     m_list->setFocus();
     if (!error.isEmpty()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control browser: lists the ActiveX controls registered in the Wine
 // prefix and inserts an OBJECT tag for each one the user picks (double

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/objectoptions.h"
 
 #include "kernel/settingsstore.h"
@@ -36,26 +37,26 @@ ObjectOptionsDialog::ObjectOptionsDialog(BuilderHost &host, SettingsStore &store
     : QDialog(parent), m_host(host), m_store(store), m_options(loadOptions(store))
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setWindowModality(Qt::WindowModal);
 
-    m_classId = formkit::option("optClassID", QStringLiteral("ClassID"));
-    m_progId = formkit::option("optProgID", QStringLiteral("ProgID"));
-    m_object = formkit::option("optObject", QStringLiteral("OBJECT"));
-    m_insert = formkit::option("optInsert", QStringLiteral("INSERT"));
-    m_caps = formkit::option("optCaps", QStringLiteral("CAPS"));
-    m_lower = formkit::option("optLower", QStringLiteral("lower"));
-    m_mixed = formkit::option("optMixed", QStringLiteral("Mixed"));
-    m_single = formkit::option("optSingle", QStringLiteral("Single"));
-    m_multi = formkit::option("optMulti", QStringLiteral("Multi"));
+    m_classId = formkit::option("optClassID", tr("ClassID"));
+    m_progId = formkit::option("optProgID", tr("ProgID"));
+    m_object = formkit::option("optObject", tr("OBJECT"));
+    m_insert = formkit::option("optInsert", tr("INSERT"));
+    m_caps = formkit::option("optCaps", tr("CAPS"));
+    m_lower = formkit::option("optLower", tr("lower"));
+    m_mixed = formkit::option("optMixed", tr("Mixed"));
+    m_single = formkit::option("optSingle", tr("Single"));
+    m_multi = formkit::option("optMulti", tr("Multi"));
     m_width = formkit::lineEdit("txtWidth");
     m_height = formkit::lineEdit("txtHeight");
-    m_inclCode = formkit::checkBox("chkCode", QStringLiteral("&Include CodeBase="));
+    m_inclCode = formkit::checkBox("chkCode", tr("&Include CodeBase="));
     m_code = formkit::lineEdit("txtCode");
-    formkit::setCaption(m_code, QStringLiteral("CodeBase"));
+    formkit::setCaption(m_code, tr("CodeBase"));
     m_preview = new QPlainTextEdit;
     m_preview->setObjectName(QStringLiteral("txtPreview"));
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setAccessibleName(tr("Preview"));
     m_preview->setReadOnly(true);
     m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab stops of 16 dialog units: four average character widths.
@@ -63,15 +64,15 @@ ObjectOptionsDialog::ObjectOptionsDialog(BuilderHost &host, SettingsStore &store
     m_preview->setMinimumSize(480, 130);
 
     auto *frames = new QHBoxLayout;
-    frames->addWidget(frame("fraDefault", QStringLiteral("&Default"), {m_classId, m_progId}));
-    frames->addWidget(frame("fraTag", QStringLiteral("&Tag"), {m_object, m_insert}));
-    frames->addWidget(frame("fraCase", QStringLiteral("&Case"), {m_caps, m_lower, m_mixed}));
-    frames->addWidget(frame("fraLines", QStringLiteral("&Lines"), {m_single, m_multi}));
+    frames->addWidget(frame("fraDefault", tr("&Default"), {m_classId, m_progId}));
+    frames->addWidget(frame("fraTag", tr("&Tag"), {m_object, m_insert}));
+    frames->addWidget(frame("fraCase", tr("&Case"), {m_caps, m_lower, m_mixed}));
+    frames->addWidget(frame("fraLines", tr("&Lines"), {m_single, m_multi}));
 
     auto *sizes = new QGridLayout;
-    sizes->addWidget(formkit::captionLabel(QStringLiteral("&Width"), m_width), 0, 0);
+    sizes->addWidget(formkit::captionLabel(tr("&Width"), m_width), 0, 0);
     sizes->addWidget(m_width, 0, 1);
-    sizes->addWidget(formkit::captionLabel(QStringLiteral("&Height"), m_height), 0, 2);
+    sizes->addWidget(formkit::captionLabel(tr("&Height"), m_height), 0, 2);
     sizes->addWidget(m_height, 0, 3);
     sizes->addWidget(m_inclCode, 1, 0, 1, 2);
     sizes->addWidget(m_code, 1, 2, 1, 2);

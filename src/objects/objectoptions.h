@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control browser's options: how the OBJECT tag is written. Every
 // change takes effect at once (the browser builds its tags from these

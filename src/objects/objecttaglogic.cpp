@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/objecttaglogic.h"
 
+#include "kernel/htmlvalues.h"
 #include "kernel/settingscatalog.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace objecttag {
 
@@ -69,15 +72,17 @@ QString objectTag(const Control &control, const ObjectTagOptions &options)
     const QString word = c(options.obj ? "object" : "insert");
 
     QString tag = u'<' + word + nl + ind;
-    tag += c("id=\"") + control.name + Quote + nl + ind;
+    using htmlvalues::escapedQuotes;
+    tag += c("id=\"") + escapedQuotes(control.name) + Quote + nl + ind;
     if (!control.progId.isEmpty() && !options.tagClassId)
-        tag += c("CLASSID=\"ProgID:") + control.progId + Quote + nl + ind;
+        tag += c("CLASSID=\"ProgID:") + escapedQuotes(control.progId) + Quote + nl + ind;
     else
-        tag += c("CLASSID=\"ClsID:") + withoutBraces(control.classId) + Quote + nl + ind;
+        tag += c("CLASSID=\"ClsID:") + escapedQuotes(withoutBraces(control.classId)) + Quote + nl +
+               ind;
     tag += c("width") + u'=' + QString::number(options.insWidth) + nl + ind;
     tag += c("height") + u'=' + QString::number(options.insHeight);
     if (options.inclCode != 0)
-        tag += nl + ind + c("CodeBase=\"") + options.code + Quote;
+        tag += nl + ind + c("CodeBase=\"") + escapedQuotes(options.code) + Quote;
     tag += QStringLiteral(" >") + nl;
     tag += QStringLiteral("</") + word + u'>';
     return tag;
@@ -95,7 +100,7 @@ QString objectTagBlock(const QList<Control> &controls, const ObjectTagOptions &o
 QString previewText(const QList<Control> &table, int chosen, const ObjectTagOptions &options)
 {
     if (table.isEmpty())
-        return QStringLiteral("No controls registered.");
+        return QCoreApplication::translate("objecttaglogic", "No controls registered.");
     const int row = chosen >= 0 && chosen < table.size() ? chosen : 0;
     return objectTag(table[row], options);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The OBJECT (or INSERT) tags the control browser writes for registered
 // controls, and the options that shape them. The browser and its options

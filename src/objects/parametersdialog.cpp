@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/parametersdialog.h"
 
 #include "widgets/formkit.h"
@@ -11,14 +12,13 @@ using namespace applet;
 ParametersDialog::ParametersDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form33"));
-    setWindowTitle(QStringLiteral("Insert Parameters"));
+    setWindowTitle(tr("Insert Parameters"));
 
     ListGrid::Options grid;
-    grid.columns = {{QStringLiteral("Parameter Name"), 3000},
-                    {QStringLiteral("Parameter Value"), 1750}};
+    grid.columns = {{tr("Parameter Name"), 3000}, {tr("Parameter Value"), 1750}};
     grid.addArrow = ListGrid::AddArrow::Down;
-    grid.caption = QStringLiteral("Parameters");
-    grid.editorCaption = QStringLiteral("Cell Text");
+    grid.caption = tr("Parameters");
+    grid.editorCaption = tr("Cell Text");
     m_grid = new ListGrid(grid, this);
 
     auto *layout = new QVBoxLayout(this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Insert Parameters: PARAM lines from a grid of name/value pairs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/premadescripts.h"
 
 #include "widgets/formkit.h"
@@ -13,10 +14,10 @@ using namespace scripts;
 PremadeScriptsDialog::PremadeScriptsDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form28"));
-    setWindowTitle(QStringLiteral("Premade Scripts"));
+    setWindowTitle(tr("Premade Scripts"));
 
-    auto *vbGroup = new QGroupBox(QStringLiteral("VBScript"));
-    auto *jsGroup = new QGroupBox(QStringLiteral("JavaScript"));
+    auto *vbGroup = new QGroupBox(tr("VBScript"));
+    auto *jsGroup = new QGroupBox(tr("JavaScript"));
     auto *vbColumn = new QVBoxLayout(vbGroup);
     auto *jsColumn = new QVBoxLayout(jsGroup);
     // One choice across both groups.
@@ -24,7 +25,8 @@ PremadeScriptsDialog::PremadeScriptsDialog(BuilderHost &host) : BuilderDialog(ho
     const QList<PremadeScript> &entries = premadeScripts();
     for (int i = 0; i < entries.size(); ++i) {
         const QByteArray name = "Option" + QByteArray::number(i + 1);
-        QRadioButton *button = formkit::option(name.constData(), entries[i].caption, i == 0);
+        QRadioButton *button =
+            formkit::option(name.constData(), tr(entries[i].caption.toUtf8().constData()), i == 0);
         choice->addButton(button, i);
         (entries[i].group == Language::VBScript ? vbColumn : jsColumn)
             ->addWidget(button, 0, Qt::AlignLeft);

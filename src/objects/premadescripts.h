@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Premade Scripts: one of fifteen finished scripts, in a VBScript and a
 // JavaScript group. Three entries open another dialog instead (random

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/scriptdialog.h"
 
 #include "widgets/formkit.h"
@@ -11,11 +12,11 @@ using namespace scripts;
 ScriptDialog::ScriptDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form27"));
-    setWindowTitle(QStringLiteral("Insert Script"));
+    setWindowTitle(tr("Insert Script"));
 
-    m_vbScript = formkit::option("Option1", QStringLiteral("VB Script"), true);
-    m_javaScript = formkit::option("Option2", QStringLiteral("JavaScript"));
-    auto *languages = new QGroupBox(QStringLiteral("Language"));
+    m_vbScript = formkit::option("Option1", tr("VB Script"), true);
+    m_javaScript = formkit::option("Option2", tr("JavaScript"));
+    auto *languages = new QGroupBox(tr("Language"));
     auto *column = new QVBoxLayout(languages);
     // Sized to their captions: a click beside a caption is no choice.
     column->addWidget(m_vbScript, 0, Qt::AlignLeft);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/scriptlogic.h"
 
 #include "kernel/builderids.h"
@@ -41,9 +42,9 @@ const QList<PremadeScript> &premadeScripts()
 {
     using L = Language;
     static const QList<PremadeScript> entries{
-        script("Current Date Script", L::VBScript,
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Current Date Script"), L::VBScript,
                {QStringLiteral("Document.write(\"Today is \" & Date)")}),
-        script("Current Weekday Script", L::VBScript,
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Current Weekday Script"), L::VBScript,
                {QStringLiteral("Dim DayNum, Daytext"), QStringLiteral("DayNum = Weekday(Date, 0)"),
                 QStringLiteral("If DayNum = 1 Then Daytext = \"Sunday\""),
                 QStringLiteral("If DayNum = 2 Then Daytext = \"Monday\""),
@@ -53,11 +54,14 @@ const QList<PremadeScript> &premadeScripts()
                 QStringLiteral("If DayNum = 6 Then Daytext = \"Friday\""),
                 QStringLiteral("If DayNum = 7 Then Daytext = \"Saturday\""),
                 QStringLiteral("Document.write(\"Today is \" & Daytext)")}),
-        script("Current Time Script", L::VBScript,
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Current Time Script"), L::VBScript,
                {QStringLiteral("Document.write(\"The Time is \" & Time)")}),
-        opens("Random Background Color Script", builderid::RandomBackground),
-        opens("Linkbox Form && Script", builderid::LinkBox),
-        script("Good Morning, Afternoon, or Evening", L::VBScript,
+        opens(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Random Background Color Script"),
+              builderid::RandomBackground),
+        opens(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Linkbox Form && Script"),
+              builderid::LinkBox),
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Good Morning, Afternoon, or Evening"),
+               L::VBScript,
                {QStringLiteral("If Hour(Time) >= 17 And Hour(Time) < 24 Then"),
                 QStringLiteral("Document.Write(\"Good Evening\")"), QStringLiteral("End If"),
                 QStringLiteral("If Hour(Time) >= 12 And Hour(Time) < 17 Then"),
@@ -66,27 +70,28 @@ const QList<PremadeScript> &premadeScripts()
                 QStringLiteral("Document.Write(\"Good Morning\")"), QStringLiteral("End If"),
                 QString()},
                true),
-        opens("Random Text Script", builderid::RandomText),
-        script("Browser Name Script", L::VBScript,
+        opens(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Random Text Script"),
+              builderid::RandomText),
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Browser Name Script"), L::VBScript,
                {QStringLiteral("Document.write(\"You are using \" & navigator.appname)")}),
         script(
-            "\"Last Modified\" Script", L::VBScript,
+            QT_TRANSLATE_NOOP("PremadeScriptsDialog", "\"Last Modified\" Script"), L::VBScript,
             {QStringLiteral(
                 "Document.write(\"This document was last modified: \" & document.lastModified)")}),
-        script("Current Platform Script", L::JavaScript,
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Current Platform Script"), L::JavaScript,
                {QStringLiteral("document.write('Your platform is ' + navigator.platform)")}),
         script(
-            "Current Resolution Script", L::JavaScript,
+            QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Current Resolution Script"), L::JavaScript,
             {QStringLiteral(
                 "document.write('Your resolution is ' + screen.width + ' by ' + screen.height)")}),
         script(
-            "Current Color-Depth Script", L::JavaScript,
+            QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Current Color-Depth Script"), L::JavaScript,
             {QStringLiteral("document.write('Your color depth is ' + screen.colorDepth+ ' bit')")}),
-        script("CPU Type Script", L::JavaScript,
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "CPU Type Script"), L::JavaScript,
                {QStringLiteral("document.write('Your processor is a ' + navigator.cpuClass)")}),
-        script("Browser Name Script", L::JavaScript,
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "Browser Name Script"), L::JavaScript,
                {QStringLiteral("document.write('You are running ' + navigator.appName)")}),
-        script("\"Last Modified\" Script", L::JavaScript,
+        script(QT_TRANSLATE_NOOP("PremadeScriptsDialog", "\"Last Modified\" Script"), L::JavaScript,
                {QStringLiteral(
                    "document.write('This document was last modified: ' + document.lastModified)")}),
     };
@@ -112,9 +117,20 @@ QString buildPremadeScript(const PremadeScript &script)
 const QList<SearchService> &searchServices()
 {
     static const QList<SearchService> services{
-        {QStringLiteral("Altavista"), QStringLiteral("https://www.altavista.com/cgi-bin/query")},
-        {QStringLiteral("Excite"), QStringLiteral("https://www.excite.com/search.gw")},
-        {QStringLiteral("Yahoo!"), QStringLiteral("https://search.yahoo.com/bin/search")},
+        {QStringLiteral("Altavista"), QStringLiteral("https://www.altavista.com/cgi-bin/query"),
+         QStringLiteral("q")},
+        {QStringLiteral("Excite"), QStringLiteral("https://www.excite.com/search.gw"),
+         QStringLiteral("search")},
+        {QStringLiteral("Yahoo!"), QStringLiteral("https://search.yahoo.com/bin/search"),
+         QStringLiteral("p")},
+        {QStringLiteral("DuckDuckGo"), QStringLiteral("https://html.duckduckgo.com/html/"),
+         QStringLiteral("q")},
+        {QStringLiteral("Wikipedia"), QStringLiteral("https://en.wikipedia.org/w/index.php"),
+         QStringLiteral("search")},
+        {QStringLiteral("Mojeek"), QStringLiteral("https://www.mojeek.com/search"),
+         QStringLiteral("q")},
+        {QStringLiteral("Bing"), QStringLiteral("https://www.bing.com/search"),
+         QStringLiteral("q")},
     };
     return services;
 }
@@ -138,9 +154,17 @@ QString buildSearchForm(int index)
              QStringLiteral("<INPUT TYPE=hidden NAME=trace VALUE=a>"),
              QStringLiteral("<INPUT NAME=search SIZE=30>"),
              QStringLiteral("<INPUT TYPE=submit VALUE=Excite>"), QStringLiteral("</FORM>")});
-    default:
+    case 2:
         return lines({QStringLiteral("<FORM ACTION=\"") + url + QStringLiteral("\">"),
                       QStringLiteral("<INPUT SIZE=30 NAME=p><INPUT TYPE=submit VALUE=Yahoo>"),
+                      QStringLiteral("</FORM>")});
+    default:
+        // The services added since: one box and a button, sent as a GET.
+        return lines({QStringLiteral("<FORM METHOD=GET ACTION=\"") + url + QStringLiteral("\">"),
+                      QStringLiteral("<INPUT NAME=") + services[index].queryField +
+                          QStringLiteral(" SIZE=30 MAXLENGTH=200>"),
+                      QStringLiteral("<INPUT TYPE=submit VALUE=\"") + services[index].name +
+                          QStringLiteral("\">"),
                       QStringLiteral("</FORM>")});
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ready-made client-side snippets: an empty SCRIPT block, the premade
 // scripts and the search forms of the public search services.
@@ -30,12 +31,14 @@ QString buildPremadeScript(const PremadeScript &script);
 
 struct SearchService
 {
-    QString name;     // the list item, e.g. "Altavista"
-    QString endpoint; // where the form submits
+    QString name;       // the list item, e.g. "Altavista"
+    QString endpoint;   // where the form submits
+    QString queryField; // the name of the typed words in the address
 };
 
-// The three services in list order. Their addresses live here and nowhere
-// else.
+// The services in list order: the first three forms of long standing, then
+// services of today that still answer a plain GET form. Their addresses
+// live here and nowhere else.
 const QList<SearchService> &searchServices();
 // The search form of service `index` in searchServices(); empty for any
 // other index (nothing chosen).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/searchesdialog.h"
 
 #include "widgets/formkit.h"
@@ -11,7 +12,7 @@ using namespace scripts;
 SearchesDialog::SearchesDialog(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form38"));
-    setWindowTitle(QStringLiteral("Insert Internet Searches"));
+    setWindowTitle(tr("Insert Internet Searches"));
 
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("List1"));
@@ -24,7 +25,7 @@ SearchesDialog::SearchesDialog(BuilderHost &host) : BuilderDialog(host)
     connect(m_list, &QListWidget::itemDoubleClicked, this, &SearchesDialog::accept);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(formkit::captionLabel(QStringLiteral("Search Service"), m_list));
+    layout->addWidget(formkit::captionLabel(tr("Search Service"), m_list));
     layout->addWidget(m_list);
     layout->addLayout(formkit::okCancelRow(this, "Command1", "Command2"));
     setMinimumWidth(280);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Insert Internet Searches: a search form for one of three public search
 // services. With none chosen, OK inserts nothing.

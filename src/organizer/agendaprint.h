@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing one day's agenda: the heading, an empty line and the text in
 // 12-point Arial with one-inch margins, over as many pages as it takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the organizer keeps between openings, and how it is stored under
 // "Ostrel Organizer": the appointment table in "Data" (row count, then key

@@ -1,22 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "organizer/organizerlogic.h"
+
+#include <QCoreApplication>
 
 namespace organizer {
 
+namespace {
+
+// Names as shown, in the user's language.
+template <class Names> QStringList translated(const Names &names)
+{
+    QStringList list;
+    for (const char *name : names)
+        list << QCoreApplication::translate("organizer", name);
+    return list;
+}
+
+// The month names as written into the agenda's heading.
+const char *const MonthNames[] = {
+    QT_TRANSLATE_NOOP("organizer", "January"),   QT_TRANSLATE_NOOP("organizer", "February"),
+    QT_TRANSLATE_NOOP("organizer", "March"),     QT_TRANSLATE_NOOP("organizer", "April"),
+    QT_TRANSLATE_NOOP("organizer", "May"),       QT_TRANSLATE_NOOP("organizer", "June"),
+    QT_TRANSLATE_NOOP("organizer", "July"),      QT_TRANSLATE_NOOP("organizer", "August"),
+    QT_TRANSLATE_NOOP("organizer", "September"), QT_TRANSLATE_NOOP("organizer", "October"),
+    QT_TRANSLATE_NOOP("organizer", "November"),  QT_TRANSLATE_NOOP("organizer", "December")};
+
+const char *const WeekdayNames[] = {
+    QT_TRANSLATE_NOOP("organizer", "Sun"),  QT_TRANSLATE_NOOP("organizer", "Mon"),
+    QT_TRANSLATE_NOOP("organizer", "Tue"),  QT_TRANSLATE_NOOP("organizer", "Wed"),
+    QT_TRANSLATE_NOOP("organizer", "Thur"), QT_TRANSLATE_NOOP("organizer", "Fri"),
+    QT_TRANSLATE_NOOP("organizer", "Sat")};
+
+} // namespace
+
 const QStringList &monthNames()
 {
-    static const QStringList names{
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    static const QStringList names = translated(MonthNames);
     return names;
 }
 
 const QStringList &weekdayHeadings()
 {
-    static const QStringList names{
-        QStringLiteral("Sun"),  QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-        QStringLiteral("Thur"), QStringLiteral("Fri"), QStringLiteral("Sat")};
+    static const QStringList names = translated(WeekdayNames);
     return names;
 }
 
@@ -68,7 +93,7 @@ QString dateKey(int month, int day, int year)
 QString agendaHeading(int month, int day, int year)
 {
     return QStringLiteral("Agenda For: %1 %2, %3")
-        .arg(monthNames().value(month - 1))
+        .arg(month >= 1 && month <= 12 ? QLatin1String(MonthNames[month - 1]) : QLatin1String())
         .arg(day)
         .arg(year);
 }

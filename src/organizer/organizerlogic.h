@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The organizer's calendar rules and the texts it makes from an agenda,
 // a contact or a favourite. Years run from 0 to 3000 on the proleptic

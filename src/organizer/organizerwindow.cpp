@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "organizer/organizerwindow.h"
 
 #include "organizer/agendaprint.h"
@@ -11,6 +12,7 @@
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,15 +50,15 @@ OrganizerWindow::OrganizerWindow(BuilderHost &host, SettingsStore &store)
       m_openAddress(openWithDefaultHandler)
 {
     setObjectName(QStringLiteral("Calender1"));
-    setWindowTitle(QStringLiteral("Ostrel Organizer"));
+    setWindowTitle(tr("Ostrel Organizer"));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->addTab(buildCalendarPage(), QStringLiteral("Calendar"));
-    m_tabs->addTab(buildContactsPage(), QStringLiteral("Contacts (Phone)"));
-    m_tabs->addTab(buildFavouritesPage(), QStringLiteral("Internet Favorites"));
+    m_tabs->addTab(buildCalendarPage(), tr("Calendar"));
+    m_tabs->addTab(buildContactsPage(), tr("Contacts (Phone)"));
+    m_tabs->addTab(buildFavouritesPage(), tr("Internet Favorites"));
 
-    QPushButton *done = formkit::button("Command5", QStringLiteral("&Done"), this);
+    QPushButton *done = formkit::button("Command5", tr("&Done"), this);
     connect(done, &QPushButton::clicked, this, &OrganizerWindow::accept);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch(1);
@@ -120,10 +122,10 @@ QWidget *OrganizerWindow::buildCalendarPage()
     m_year = formkit::listCombo("Combo2", years, 0, page);
     m_year->setMaxVisibleItems(15);
     auto *boxes = new QHBoxLayout;
-    boxes->addWidget(formkit::captionLabel(QStringLiteral("&Month"), m_month, page));
+    boxes->addWidget(formkit::captionLabel(tr("&Month"), m_month, page));
     boxes->addWidget(m_month);
     boxes->addSpacing(12);
-    boxes->addWidget(formkit::captionLabel(QStringLiteral("&Year"), m_year, page));
+    boxes->addWidget(formkit::captionLabel(tr("&Year"), m_year, page));
     boxes->addWidget(m_year);
     boxes->addStretch(1);
 
@@ -144,6 +146,7 @@ QWidget *OrganizerWindow::buildCalendarPage()
             formkit::button(qPrintable(QStringLiteral("Command1_%1").arg(i)), QString(), page);
         day->setFixedSize(44, 32);
         connect(day, &QPushButton::clicked, this, [this, i] { chooseDay(i); });
+        day->installEventFilter(this);
         grid->addWidget(day, 1 + i / 7, i % 7);
         m_days << day;
     }
@@ -160,13 +163,13 @@ QWidget *OrganizerWindow::buildCalendarPage()
     m_agenda->setTabChangesFocus(true);
     m_agenda->setFont(QFont(QStringLiteral("Arial"), 10));
     m_agenda->setMinimumWidth(260);
-    formkit::setCaption(m_agenda, QStringLiteral("Agenda"));
+    formkit::setCaption(m_agenda, tr("Agenda"));
     // Every change goes into the table at once, typed or pasted.
     connect(m_agenda, &QTextEdit::textChanged, this, &OrganizerWindow::agendaEdited);
 
-    QPushButton *print = formkit::button("Command2", QStringLiteral("Print Agenda"), page);
-    QPushButton *clear = formkit::button("Command3", QStringLiteral("Clear Appointments"), page);
-    m_import = formkit::button("Command4", QStringLiteral("Import into HTML"), page);
+    QPushButton *print = formkit::button("Command2", tr("Print Agenda"), page);
+    QPushButton *clear = formkit::button("Command3", tr("Clear Appointments"), page);
+    m_import = formkit::button("Command4", tr("Import into HTML"), page);
     connect(print, &QPushButton::clicked, this, &OrganizerWindow::printAgenda);
     connect(clear, &QPushButton::clicked, this, &OrganizerWindow::clearAppointments);
     connect(m_import, &QPushButton::clicked, this, &OrganizerWindow::importIntoHtml);
@@ -199,20 +202,20 @@ QWidget *OrganizerWindow::buildDirectoryPage(const DirectoryPage &p, QListWidget
     page->setObjectName(QLatin1String(p.pageName));
     list = new QListWidget(page);
     list->setObjectName(QLatin1String(p.listName));
-    formkit::setCaption(list, QLatin1String(p.listCaption));
+    formkit::setCaption(list, tr(p.listCaption));
     QLineEdit *name = formkit::lineEdit(p.nameBox, QString(), page);
     QLineEdit *value = formkit::lineEdit(p.valueBox, QString(), page);
-    QPushButton *add = formkit::button(p.addName, QLatin1String(p.addCaption), page);
-    QPushButton *remove = formkit::button(p.removeName, QLatin1String(p.removeCaption), page);
+    QPushButton *add = formkit::button(p.addName, tr(p.addCaption), page);
+    QPushButton *remove = formkit::button(p.removeName, tr(p.removeCaption), page);
     QListWidget *entries = list;
     connect(add, &QPushButton::clicked, this,
             [this, entries, name, value] { addEntry(entries, name, value); });
     connect(remove, &QPushButton::clicked, this, [this, entries] { removeEntry(entries); });
 
     auto *fields = new QGridLayout;
-    fields->addWidget(formkit::captionLabel(QStringLiteral("Name"), name, page), 0, 0);
+    fields->addWidget(formkit::captionLabel(tr("Name"), name, page), 0, 0);
     fields->addWidget(name, 0, 1);
-    fields->addWidget(formkit::captionLabel(QLatin1String(p.valueCaption), value, page), 1, 0);
+    fields->addWidget(formkit::captionLabel(tr(p.valueCaption), value, page), 1, 0);
     fields->addWidget(value, 1, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(add);
@@ -227,17 +230,19 @@ QWidget *OrganizerWindow::buildDirectoryPage(const DirectoryPage &p, QListWidget
 
 QWidget *OrganizerWindow::buildContactsPage()
 {
-    return buildDirectoryPage({"ContactsPage", "List1", "Contacts", "Text1", "Text2", "Number",
-                               "Command6", "Add Number", "Command7", "Remove Number"},
+    return buildDirectoryPage({"ContactsPage", "List1", QT_TR_NOOP("Contacts"), "Text1", "Text2",
+                               QT_TR_NOOP("Number"), "Command6", QT_TR_NOOP("Add Number"),
+                               "Command7", QT_TR_NOOP("Remove Number")},
                               m_contacts);
 }
 
 QWidget *OrganizerWindow::buildFavouritesPage()
 {
-    QWidget *page = buildDirectoryPage({"FavoritesPage", "List2", "Favorites", "Text4", "Text3",
-                                        "URL", "Command8", "Add URL", "Command9", "Remove URL"},
-                                       m_favourites);
-    m_favourites->setToolTip(QStringLiteral("Double-click an entry to open its address"));
+    QWidget *page = buildDirectoryPage(
+        {"FavoritesPage", "List2", QT_TR_NOOP("Favorites"), "Text4", "Text3", QT_TR_NOOP("URL"),
+         "Command8", QT_TR_NOOP("Add URL"), "Command9", QT_TR_NOOP("Remove URL")},
+        m_favourites);
+    m_favourites->setToolTip(tr("Double-click an entry to open its address"));
     connect(m_favourites, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { openFavourite(item->text()); });
     return page;
@@ -277,8 +282,45 @@ void OrganizerWindow::buildMonth()
         day->setText(captions[i]);
         // An empty button is no day and does nothing.
         day->setEnabled(!captions[i].isEmpty());
-        day->setAccessibleName(captions[i].isEmpty() ? QStringLiteral("No day") : QString());
+        day->setAccessibleName(captions[i].isEmpty() ? tr("No day") : QString());
     }
+    setDayTabStop(int(captions.indexOf(QStringLiteral("1"))));
+}
+
+void OrganizerWindow::setDayTabStop(int button)
+{
+    for (int i = 0; i < m_days.size(); ++i)
+        m_days[i]->setFocusPolicy(i == button ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool OrganizerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const int button = int(m_days.indexOf(qobject_cast<QPushButton *>(watched)));
+    if (button < 0 || event->type() != QEvent::KeyPress)
+        return BuilderDialog::eventFilter(watched, event);
+    int step = 0;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -7;
+        break;
+    case Qt::Key_Down:
+        step = 7;
+        break;
+    default:
+        return BuilderDialog::eventFilter(watched, event);
+    }
+    const int target = button + step;
+    if (target >= 0 && target < m_days.size() && m_days[target]->isEnabled()) {
+        setDayTabStop(target);
+        m_days[target]->setFocus(Qt::TabFocusReason);
+    }
+    return true;
 }
 
 void OrganizerWindow::clearBold()
@@ -294,6 +336,7 @@ void OrganizerWindow::chooseDay(int button)
     m_agenda->setEnabled(true);
     clearBold();
     setBold(m_days[button], true);
+    setDayTabStop(button);
     m_selectedDay = m_days[button]->text().toInt();
     const QString key = organizer::dateKey(month(), m_selectedDay, year());
     m_date->setText(key);
@@ -327,9 +370,9 @@ QList<organizer::AgendaRow> OrganizerWindow::unsavedAgenda() const
 
 void OrganizerWindow::clearAppointments()
 {
-    const DialogService::Answer answer = host().dialogs().message(
-        this, QStringLiteral("Are you sure"), QStringLiteral("Clear the Schedule"),
-        DialogService::Buttons::YesNo, DialogService::Icon::Question);
+    const DialogService::Answer answer =
+        host().dialogs().message(this, tr("Are you sure"), tr("Clear the Schedule"),
+                                 DialogService::Buttons::YesNo, DialogService::Icon::Question);
     if (answer != DialogService::Answer::Yes)
         return;
     QString error;
@@ -370,14 +413,12 @@ void OrganizerWindow::printAgenda()
                            agenda) &&
         (!pdf || pdf->commit(&error));
     if (!ok) {
-        host().dialogs().message(this, QStringLiteral("Printer Error") +
+        host().dialogs().message(this, tr("Printer Error") +
                                            (error.isEmpty() ? QString() : u'\n' + error));
     } else if (pdf) {
         host().dialogs().message(
-            this,
-            QStringLiteral("No printer is installed. The agenda was printed to %1")
-                .arg(pdf->path()),
-            QStringLiteral("Print Agenda"));
+            this, tr("No printer is installed. The agenda was printed to %1").arg(pdf->path()),
+            tr("Print Agenda"));
     }
 }
 
@@ -395,7 +436,7 @@ void OrganizerWindow::importIntoHtml()
 void OrganizerWindow::addEntry(QListWidget *list, QLineEdit *name, QLineEdit *value)
 {
     if (name->text().isEmpty() || value->text().isEmpty()) {
-        host().dialogs().message(this, QStringLiteral("Both text boxes must be filled!"));
+        host().dialogs().message(this, tr("Both text boxes must be filled!"));
         return;
     }
     const QString text = organizer::entry(name->text(), value->text());
@@ -419,8 +460,8 @@ void OrganizerWindow::openFavourite(const QString &entry)
 {
     const QString address = organizer::favouriteAddress(entry);
     if (address.isEmpty() || !m_openAddress(address)) {
-        host().dialogs().message(
-            this, QStringLiteral("This Windows Application is not installed on your computer"));
+        host().dialogs().message(this,
+                                 tr("This Windows Application is not installed on your computer"));
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The organizer: a month calendar with one agenda note per day, a phone
 // list and a list of favourite addresses, kept in the settings store
@@ -76,6 +77,10 @@ private:
     QWidget *buildContactsPage();
     QWidget *buildFavouritesPage();
     void buildMonth();
+    // The day buttons are one stop of the Tab key, at this button; the
+    // arrow keys move between days.
+    void setDayTabStop(int button);
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void clearBold();
     void agendaEdited();
     void clearAppointments();

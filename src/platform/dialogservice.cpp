@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/dialogservice.h"
 
 #include "platform/filefilter.h"
@@ -7,6 +8,9 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 DialogService::Answer WidgetDialogService::message(QWidget *parent, const QString &text,
@@ -130,4 +134,20 @@ int WidgetDialogService::choose(QWidget *parent, const QString &text, const QStr
     box.exec();
     const qsizetype pressed = added.indexOf(box.clickedButton());
     return int(pressed < 0 ? added.size() - 1 : pressed);
+}
+
+bool WidgetDialogService::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void WidgetDialogService::printPreview(QWidget *parent, QPrinter &printer,
+                                       const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.exec();
 }

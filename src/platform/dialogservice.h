@@ -1,12 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every modal question the program asks goes through this service, so tests
 // can answer them without a person.
 
+#include <functional>
 #include <optional>
 #include <QFont>
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 class DialogService
@@ -40,6 +43,13 @@ public:
     virtual int choose(QWidget *parent, const QString &text, const QString &title,
                        const QStringList &buttons) = 0;
 
+    // The desktop's print dialog (printer, pages, "Print to File"), which
+    // leaves the choice in `printer`; false when cancelled.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+    // The print preview; `paint` prints the pages onto the printer it gets.
+    virtual void printPreview(QWidget *parent, QPrinter &printer,
+                              const std::function<void(QPrinter *)> &paint) = 0;
+
     static QString defaultTitle() { return QStringLiteral("Lorimel"); }
 };
 
@@ -60,4 +70,7 @@ public:
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
     int choose(QWidget *parent, const QString &text, const QString &title,
                const QStringList &buttons) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    void printPreview(QWidget *parent, QPrinter &printer,
+                      const std::function<void(QPrinter *)> &paint) override;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's keyring (the Secret Service, through QtKeychain): where a
 // password rests when one answers. Calls wait for the keyring's answer,

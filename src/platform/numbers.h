@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number conversions whose exact results the stored settings and the
 // generated HTML depend on. One home for each, so every caller agrees.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the program writes a file. Documents, the preview copy, the
 // settings and organizer files, Multi-File Replace, copies into the site,

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/textfile.h"
 
 #include "platform/safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -259,13 +261,15 @@ QString reason(int error)
 
 QString notRegular()
 {
-    return QStringLiteral("This is not a regular file (a device, a pipe or a socket).");
+    return QCoreApplication::translate(
+        "textfile", "This is not a regular file (a device, a pipe or a socket).");
 }
 
 QString readError(int failure)
 {
-    return failure == EAGAIN ? QStringLiteral("The file cannot be read without waiting.")
-                             : reason(failure);
+    return failure == EAGAIN
+               ? QCoreApplication::translate("textfile", "The file cannot be read without waiting.")
+               : reason(failure);
 }
 
 // Reads into buffer until it is full or the file ends.
@@ -456,7 +460,7 @@ qint64 regularFileSize(const QString &path, QString *error)
     }
     if (S_ISDIR(st.st_mode)) {
         if (error)
-            *error = QStringLiteral("This is a folder, not a file.");
+            *error = QCoreApplication::translate("textfile", "This is a folder, not a file.");
         return -1;
     }
     if (!S_ISREG(st.st_mode)) {
@@ -521,7 +525,8 @@ Loaded load(const QString &path)
     if (looksBinary(bytes, result.text)) {
         result.text.clear();
         result.binary = true;
-        result.error = QStringLiteral("This looks like a binary file, not text.");
+        result.error =
+            QCoreApplication::translate("textfile", "This looks like a binary file, not text.");
         return result;
     }
     result.ok = true;
@@ -559,7 +564,8 @@ TextInfo readText(const QString &path, const std::function<void(qsizetype)> &beg
     info.encoding = sniffer.encoding();
     if (looksBinary(head, decodeAs(head, info.encoding))) {
         info.binary = true;
-        info.error = QStringLiteral("This looks like a binary file, not text.");
+        info.error =
+            QCoreApplication::translate("textfile", "This looks like a binary file, not text.");
         return info;
     }
     head.clear();
@@ -627,7 +633,8 @@ TextInfo readText(const QString &path, const std::function<void(qsizetype)> &beg
     }
     if (again.total() != sniffer.total() || again.encoding() != info.encoding ||
         handed != sniffer.utf8Size()) {
-        info.error = QStringLiteral("The file changed while it was being read.");
+        info.error =
+            QCoreApplication::translate("textfile", "The file changed while it was being read.");
         return info;
     }
     info.ok = true;

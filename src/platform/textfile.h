@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing document files so that a round trip keeps every byte:
 // the text keeps its own line ends and the file's encoding is remembered.

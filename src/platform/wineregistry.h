@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Read-only access to the registered ActiveX controls, as a Wine prefix
 // records them in its machine registry file (system.reg). Only the class

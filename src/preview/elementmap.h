@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each element of an HTML text starts and ends, found in one pass
 // that survives the unbalanced markup of hand-written and legacy pages, and

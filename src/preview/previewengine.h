@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inside the browser engine's module: the scheme previewed pages are
 // served under, the profile they live in (nothing kept on disk, every

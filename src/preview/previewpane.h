@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview beside the source: a refresh button over a browser view that
 // shows a served copy of the document. The copy's start tags carry their

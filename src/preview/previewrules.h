@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a previewed page may reach. A page is served under its own address
 // in a scheme of the program's, rooted at its folder (or at the web-site

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The builder and tool windows of the program, one row each: its id, the
 // menu items and palette tabs that open it, what kind of window it is, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour bar (Picture14): a spectrum to click on, and a button for the
 // colour dialog. What the colour becomes in the document is the main

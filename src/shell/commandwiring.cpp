@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: the menus built from the menu tree, the keys,
 // and what each menu item, toolbar button and builder row does.
 
@@ -23,6 +24,7 @@
 #include "site/sitepane.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -70,7 +72,7 @@ void MainWindow::buildMenus()
                 continue;
             }
             const QString name = QLatin1String(e.name);
-            const QString caption = QString::fromUtf8(e.caption);
+            const QString caption = QCoreApplication::translate("menutree", e.caption);
             const bool isMenu =
                 e.depth == 0 || (i + 1 < entries.size() && entries[i + 1].depth > e.depth);
             if (!isMenu) {
@@ -112,6 +114,26 @@ void MainWindow::buildMenus()
 // The window and pane commands, and every key of the key table.
 void MainWindow::addShortcuts()
 {
+    // The editor itself answers these keys; the menus show them so they can
+    // be learnt there, and they act only while a menu is open.
+    const struct
+    {
+        const char *item;
+        QKeySequence::StandardKey key;
+    } shown[] = {
+        {"mnuUndoItem", QKeySequence::Undo},        {"mnuCutItem", QKeySequence::Cut},
+        {"mnuCopyItem", QKeySequence::Copy},        {"mnuPasteItem", QKeySequence::Paste},
+        {"mnuDeleteItem", QKeySequence::Delete},    {"mnuSelectAllItem", QKeySequence::SelectAll},
+        {"mnuPopUndoItem", QKeySequence::Undo},     {"mnuPopCutItem", QKeySequence::Cut},
+        {"mnuPopCopyItem", QKeySequence::Copy},     {"mnuPopPasteItem", QKeySequence::Paste},
+        {"mnuPopDeleteItem", QKeySequence::Delete},
+    };
+    for (const auto &s : shown) {
+        QAction *a = action(QLatin1String(s.item));
+        a->setShortcut(QKeySequence(s.key));
+        a->setShortcutContext(Qt::WidgetShortcut);
+    }
+
     // Window commands live in the Window menu, which is rebuilt each time it
     // opens; the actions stay with the main window so their keys always work.
     auto windowCommand = [this](const char *name, const QString &caption,
@@ -123,22 +145,21 @@ void MainWindow::addShortcuts()
         m_actions.insert(a->objectName(), a);
         m_windowCommands << a;
     };
-    windowCommand("mnuCloseWindowItem", QStringLiteral("Cl&ose"), [this] {
+    windowCommand("mnuCloseWindowItem", tr("Cl&ose"), [this] {
         if (QMdiSubWindow *sub = m_documentArea->activeSubWindow())
             sub->close();
     });
-    windowCommand("mnuNextWindowItem", QStringLiteral("Ne&xt Window"),
+    windowCommand("mnuNextWindowItem", tr("Ne&xt Window"),
                   [this] { m_documentArea->activateNextSubWindow(); });
-    windowCommand("mnuPreviousWindowItem", QStringLiteral("Pre&vious Window"),
+    windowCommand("mnuPreviousWindowItem", tr("Pre&vious Window"),
                   [this] { m_documentArea->activatePreviousSubWindow(); });
 
     // Pane cycling sits in the View menu.
     QMenu *view = findChild<QMenu *>(QStringLiteral("mnuView"));
     view->addSeparator();
-    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), QStringLiteral("Next &Pane"));
+    QAction *next = addItem(view, QStringLiteral("mnuNextPaneItem"), tr("Next &Pane"));
     connect(next, &QAction::triggered, this, [this] { focusNextPane(true); });
-    QAction *previous =
-        addItem(view, QStringLiteral("mnuPreviousPaneItem"), QStringLiteral("Previous Pa&ne"));
+    QAction *previous = addItem(view, QStringLiteral("mnuPreviousPaneItem"), tr("Previous Pa&ne"));
     connect(previous, &QAction::triggered, this, [this] { focusNextPane(false); });
 
     addWritingAids();
@@ -202,7 +223,7 @@ void MainWindow::connectEditCommands()
         onEditor(prefix + QStringLiteral("CopyItem"),
                  [](HtmlEditor &e) { QGuiApplication::clipboard()->setText(e.selText()); });
         onEditor(prefix + QStringLiteral("PasteItem"), [this](HtmlEditor &e) {
-            setHint(QStringLiteral("Color coding"));
+            setHint(tr("Color coding"));
             insertion::paste(e, m_state, QGuiApplication::clipboard()->text());
             setHint(QString());
         });
@@ -230,11 +251,16 @@ void MainWindow::connectEditCommands()
     for (QAction *a : {editElement, popEditElement})
         onEditor(a->objectName(), [this](HtmlEditor &) { elementedit::editAtCaret(*this); });
 
-    // Tag commands: menu items are matched to the command table by caption.
+    // Tag commands: menu items are matched to the command table by caption,
+    // as shown in the user's language.
     for (const tagcommands::TagCommand &command : tagcommands::tagCommands()) {
+        const QString menuCaption =
+            QCoreApplication::translate("menutree", command.menuCaption.toUtf8().constData());
+        const QString popupCaption =
+            QCoreApplication::translate("menutree", command.popupCaption.toUtf8().constData());
         for (QAction *a : m_actions) {
             const bool inPopup = a->parent() == m_popMenu;
-            const QString &caption = inPopup ? command.popupCaption : command.menuCaption;
+            const QString &caption = inPopup ? popupCaption : menuCaption;
             if (caption.isEmpty() || a->text() != caption || a->menu())
                 continue;
             markBuilt(a->objectName());
@@ -253,9 +279,12 @@ void MainWindow::connectEditCommands()
 
     markBuilt(QStringLiteral("mnuPrintItem"));
     markBuilt(QStringLiteral("Command44_4"));
+    markBuilt(QStringLiteral("mnuPrintPreviewItem"));
     connect(action(QStringLiteral("mnuPrintItem")), &QAction::triggered, this,
-            &MainWindow::printActive);
-    connect(m_toolbarButtons[4], &QToolButton::clicked, this, &MainWindow::printActive);
+            [this] { printActive(false); });
+    connect(action(QStringLiteral("mnuPrintPreviewItem")), &QAction::triggered, this,
+            [this] { printActive(true); });
+    connect(m_toolbarButtons[4], &QToolButton::clicked, this, [this] { printActive(false); });
     updateDocumentCommands();
 }
 
@@ -346,6 +375,7 @@ void MainWindow::updateDocumentCommands()
                             QStringLiteral("mnuHTML"),
                             QStringLiteral("mnuTools"),
                             QStringLiteral("mnuPrintItem"),
+                            QStringLiteral("mnuPrintPreviewItem"),
                             QStringLiteral("mnuSaveregItem"),
                             QStringLiteral("mnuSaveItem"),
                             QStringLiteral("mnuWebsiteLinkItem"),
@@ -378,8 +408,6 @@ void MainWindow::updateDocumentCommands()
 void MainWindow::launchTool(int tool)
 {
     const QString program = launcher::findTool(launcher::Tool(tool));
-    if (program.isEmpty() || !launcher::start(program)) {
-        m_dialogs.message(
-            this, QStringLiteral("This Windows Application is not installed on your computer"));
-    }
+    if (program.isEmpty() || !launcher::start(program))
+        m_dialogs.message(this, launcher::notInstalledMessage(launcher::Tool(tool)));
 }

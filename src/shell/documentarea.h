@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's document area: the open document windows, which one is
 // active, where a new one is placed, and the Window menu's arrangements.

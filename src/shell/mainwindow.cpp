@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/mainwindow.h"
 
 #include "check/pagecheckpane.h"
@@ -12,6 +13,7 @@
 #include "help/tipswindow.h"
 #include "kernel/builderids.h"
 #include "kernel/colour.h"
+#include "kernel/mnemonics.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"
 #include "organizer/organizerwindow.h"
@@ -71,13 +73,19 @@ struct ToolbarButton
     const char *hint;
 };
 constexpr ToolbarButton kToolbar[] = {
-    {"New", "Creates a new HTML document"},
-    {"Open", "Opens an existing HTML or TXT file"},
-    {"Save", "Saves the HTML file"},
-    {"Save As", "Saves the HTML file"},
-    {"Print", "Prints the HTML document"},
-    {"External Preview", "Previews the HTML document in external browser"},
-    {"Find Files", ""},
+    {QT_TRANSLATE_NOOP("MainWindow", "New"),
+     QT_TRANSLATE_NOOP("MainWindow", "Creates a new HTML document")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Open"),
+     QT_TRANSLATE_NOOP("MainWindow", "Opens an existing HTML or TXT file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Save"),
+     QT_TRANSLATE_NOOP("MainWindow", "Saves the HTML file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Save As"),
+     QT_TRANSLATE_NOOP("MainWindow", "Saves the HTML file")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Print"),
+     QT_TRANSLATE_NOOP("MainWindow", "Prints the HTML document")},
+    {QT_TRANSLATE_NOOP("MainWindow", "External Preview"),
+     QT_TRANSLATE_NOOP("MainWindow", "Previews the HTML document in external browser")},
+    {QT_TRANSLATE_NOOP("MainWindow", "Find Files"), ""},
 };
 
 } // namespace
@@ -90,7 +98,7 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
     m_spelling = new SpellService(
         paths::join(settings.directory(), QStringLiteral("personal-dictionary.txt")), this);
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QStringLiteral("Lorimel 3.0"));
+    setWindowTitle(tr("Lorimel 3.0"));
     m_documentArea = new DocumentArea(this);
     setCentralWidget(m_documentArea);
     m_documentArea->viewport()->installEventFilter(this);
@@ -112,6 +120,9 @@ MainWindow::MainWindow(SettingsStore &settings, DialogService &dialogs, bool pre
     connectTools();
     connectBuilders();
     buildRecovery();
+    // Last: the tag commands above find their items by caption.
+    for (QMenu *menu : findChildren<QMenu *>())
+        giveMnemonics(menu);
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         resize(available.width() * 9 / 10, available.height() * 9 / 10);
@@ -179,15 +190,15 @@ void MainWindow::focusNextPane(bool forward)
 void MainWindow::buildBars()
 {
     // Main toolbar.
-    QToolBar *main = addToolBar(QStringLiteral("Main Toolbar"));
+    QToolBar *main = addToolBar(tr("Main Toolbar"));
     main->setObjectName(QStringLiteral("Picture1"));
     main->setMovable(false);
     main->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (int i = 0; i < int(std::size(kToolbar)); ++i) {
         auto *button = new QToolButton(main);
         button->setObjectName(QStringLiteral("Command44_%1").arg(i));
-        button->setText(QLatin1String(kToolbar[i].caption));
-        button->setProperty("hint", QLatin1String(kToolbar[i].hint));
+        button->setText(tr(kToolbar[i].caption));
+        button->setProperty("hint", *kToolbar[i].hint ? tr(kToolbar[i].hint) : QString());
         button->setEnabled(false); // the file commands come with the site tools
         button->installEventFilter(this);
         button->setMouseTracking(true);
@@ -209,9 +220,9 @@ void MainWindow::buildBars()
         main->addWidget(button);
         return button;
     };
-    m_smartColorButton = documentButton("Command96", QStringLiteral("Smartcolor"),
-                                        QStringLiteral("Color-Codes  HTML Syntax"),
-                                        QStringLiteral("Color codes the HTML code"));
+    m_smartColorButton =
+        documentButton("Command96", tr("Smartcolor"), tr("Color-Codes  HTML Syntax"),
+                       tr("Color codes the HTML code"));
     m_checkPageButton =
         documentButton("cmdCheckPage", tr("Check Page"), tr("Checks the HTML of the document (F9)"),
                        tr("Checks the HTML of the active document"));
@@ -219,8 +230,8 @@ void MainWindow::buildBars()
     // The organizer needs no document: its button is always on.
     auto *organizerButton = new QToolButton(main);
     organizerButton->setObjectName(QStringLiteral("Command1"));
-    organizerButton->setText(QStringLiteral("Ostrel PIM"));
-    organizerButton->setToolTip(QStringLiteral("Calendar, phone numbers and favourite addresses"));
+    organizerButton->setText(tr("Ostrel PIM"));
+    organizerButton->setToolTip(tr("Calendar, phone numbers and favourite addresses"));
     connect(organizerButton, &QToolButton::clicked, this,
             [this] { openBuilder(QLatin1String(builderid::Organizer)); });
     main->addWidget(organizerButton);
@@ -230,13 +241,13 @@ void MainWindow::buildBars()
 
     // Custom bar, below the toolbar.
     addToolBarBreak();
-    QToolBar *custom = addToolBar(QStringLiteral("Custom Bar"));
+    QToolBar *custom = addToolBar(tr("Custom Bar"));
     custom->setObjectName(QStringLiteral("Picture15"));
     custom->setMovable(false);
     for (int i = 0; i < 7; ++i) {
         auto *button = new QToolButton(custom);
         button->setObjectName(QStringLiteral("Command84_%1").arg(i));
-        button->setText(i < 6 ? m_state.customCaptions[i] : QStringLiteral("Customize"));
+        button->setText(i < 6 ? m_state.customCaptions[i] : tr("Customize"));
         if (i < 6) {
             connect(button, &QToolButton::clicked, this,
                     [this, i] { sidebar::pressCustomButton(*this, i); });
@@ -269,14 +280,12 @@ void MainWindow::buildBars()
         addDockWidget(area, dock);
         return dock;
     };
-    QDockWidget *side =
-        makeDock(QStringLiteral("Picture5"), QStringLiteral("Side Bar"), Qt::TopDockWidgetArea);
+    QDockWidget *side = makeDock(QStringLiteral("Picture5"), tr("Side Bar"), Qt::TopDockWidgetArea);
     m_sideBar = new SideBar(*this, registry::toolStrips(), side);
     side->setWidget(m_sideBar);
     m_sideBar->installEventFilter(this);
     m_sideBar->setMouseTracking(true);
-    makeDock(QStringLiteral("Picture11"), QStringLiteral("Website Manager"),
-             Qt::LeftDockWidgetArea);
+    makeDock(QStringLiteral("Picture11"), tr("Website Manager"), Qt::LeftDockWidgetArea);
     buildCheckPane();
 
     for (const BarInfo &b : kBars) {
@@ -361,12 +370,13 @@ void MainWindow::buildStatusBar()
         m_panels[i]->setMinimumWidth(80);
         status->addWidget(m_panels[i], i == 3 ? 1 : 0);
     }
-    m_panels[0]->setText(QStringLiteral("File Size"));
-    m_panels[2]->setText(QStringLiteral("Message"));
+    m_panels[0]->setText(tr("File Size"));
+    m_panels[2]->setText(tr("Message"));
     // Named for what they hold, not for the text they show now.
-    const char *purposes[4] = {"File Size", "Characters", "Message", "Hint"};
+    const char *purposes[4] = {QT_TR_NOOP("File Size"), QT_TR_NOOP("Characters"),
+                               QT_TR_NOOP("Message"), QT_TR_NOOP("Hint")};
     for (int i = 0; i < 4; ++i)
-        m_panels[i]->setAccessibleName(QLatin1String(purposes[i]));
+        m_panels[i]->setAccessibleName(tr(purposes[i]));
 }
 
 void MainWindow::setHint(const QString &text)
@@ -436,14 +446,14 @@ void MainWindow::storeBars()
         settings::write(m_settings, settings::SiteSplitter,
                         QString::fromLatin1(splitter->saveState().toBase64()));
     if (!m_settings.sync()) {
-        m_dialogs.message(this, m_settings.lastError(), QStringLiteral("Settings"),
-                          DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        m_dialogs.message(this, m_settings.lastError(), tr("Settings"), DialogService::Buttons::Ok,
+                          DialogService::Icon::Warning);
     }
 }
 
 void MainWindow::load(const QStringList &fontList, const QString &commandLineFile)
 {
-    setHint(QStringLiteral("Getting Data From Computer"));
+    setHint(tr("Getting Data From Computer"));
     m_state.fontList = fontList;
     // The first run fills the screen; later ones come back as they were.
     const QByteArray geometry =
@@ -616,6 +626,26 @@ void MainWindow::updateWindowMenu()
 {
     for (QAction *a : m_documentArea->fillWindowMenu(m_windowMenu, m_windowCommands))
         m_actions.insert(a->objectName(), a);
+    giveMnemonics(m_windowMenu);
+}
+
+void MainWindow::giveMnemonics(QMenu *menu)
+{
+    if (!menu)
+        return;
+    QList<QAction *> items;
+    QStringList captions;
+    for (QAction *a : menu->actions()) {
+        if (a->isSeparator() || a->text().isEmpty())
+            continue;
+        items << a;
+        captions << a->text();
+    }
+    const QStringList assigned = mnemonics::assign(captions);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (assigned.at(i) != captions.at(i))
+            items.at(i)->setText(assigned.at(i));
+    }
 }
 
 void MainWindow::showTips(bool fromStartup)
@@ -667,7 +697,7 @@ bool MainWindow::loadInto(DocumentWindow &doc, const QString &path, QString *err
                            "Open it anyway?")
                 .arg(path)
                 .arg(size / (1024 * 1024)),
-            QStringLiteral("Open"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
+            tr("Open"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
         if (answer != DialogService::Answer::Yes) {
             if (error)
                 error->clear(); // the user's choice: nothing to report
@@ -703,9 +733,8 @@ bool MainWindow::openFile(const QString &path)
 
 void MainWindow::reportCannotOpen(const QString &path, const QString &error)
 {
-    m_dialogs.message(this, QStringLiteral("Cannot open %1\n%2").arg(path, error),
-                      QStringLiteral("Open"), DialogService::Buttons::Ok,
-                      DialogService::Icon::Warning);
+    m_dialogs.message(this, tr("Cannot open %1\n%2").arg(path, error), tr("Open"),
+                      DialogService::Buttons::Ok, DialogService::Icon::Warning);
 }
 
 HtmlEditor *MainWindow::activeEditor()
@@ -720,7 +749,7 @@ void MainWindow::insertFragment(const QString &fragment)
     HtmlEditor *editor = activeEditor();
     if (!editor)
         return;
-    setHint(QStringLiteral("Color coding"));
+    setHint(tr("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     insertion::insertFragment(*editor, m_state, fragment);
     QApplication::restoreOverrideCursor();
@@ -740,7 +769,7 @@ void MainWindow::smartcolor()
     HtmlEditor *editor = activeEditor();
     if (!editor || m_state.colouringOff)
         return;
-    setHint(QStringLiteral("Color coding"));
+    setHint(tr("Color coding"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     insertion::smartcolor(*editor, m_state);
     QApplication::restoreOverrideCursor();
@@ -799,40 +828,53 @@ void MainWindow::insertColour(const QColor &colour)
         editor->setSelText(colour::html(formkit::colourNumber(colour)));
 }
 
-void MainWindow::printActive()
+// Print and Print Preview: the desktop's dialogs choose the printer and
+// the pages; with no printer installed the dialog starts on a PDF file.
+// An empty document prints nothing.
+void MainWindow::printActive(bool preview)
 {
     DocumentWindow *doc = activeDocument();
     if (!doc)
         return;
+    const QString title = preview ? tr("Print Preview") : tr("Print");
+    if (doc->editor()->documentText().trimmed().isEmpty()) {
+        m_dialogs.message(this, tr("There is nothing to print: the document is empty."), title);
+        return;
+    }
     QsciPrinter printer(QPrinter::HighResolution);
     printer.setDocName(doc->caption());
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    // Never over an existing file: the next free name, printed into a
-    // temporary that goes in place once complete.
-    std::optional<safefile::Pending> pdf;
-    if (info.isNull()) {
-        pdf.emplace(printing::pdfPathFor(doc->caption()));
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        // Never over an existing file: the next free name.
         printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printing::pdfPathFor(doc->caption()));
+    }
+    HtmlEditor *editor = doc->editor();
+    if (preview) {
+        m_dialogs.printPreview(this, printer, [editor](QPrinter *target) {
+            printing::printDocument(*editor, *static_cast<QsciPrinter *>(target));
+        });
+        return;
+    }
+    if (!m_dialogs.choosePrinter(this, printer))
+        return;
+    // A file is printed into a temporary that goes in place once complete.
+    std::optional<safefile::Pending> pdf;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        pdf.emplace(printer.outputFileName());
         printer.setOutputFileName(pdf->temporaryPath());
-    } else {
-        printer.setPrinterName(info.printerName());
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString error = pdf ? pdf->error() : QString();
-    const bool ok = error.isEmpty() && printing::printDocument(*doc->editor(), printer) &&
+    const bool ok = error.isEmpty() && printing::printDocument(*editor, printer) &&
                     (!pdf || pdf->commit(&error));
     QApplication::restoreOverrideCursor();
     if (!ok) {
         m_dialogs.message(this,
-                          QStringLiteral("The document could not be printed.") +
+                          tr("The document could not be printed.") +
                               (error.isEmpty() ? QString() : u'\n' + error),
-                          QStringLiteral("Print"), DialogService::Buttons::Ok,
-                          DialogService::Icon::Warning);
+                          title, DialogService::Buttons::Ok, DialogService::Icon::Warning);
     } else if (pdf) {
-        m_dialogs.message(this,
-                          QStringLiteral("No printer is installed. The document was printed to %1")
-                              .arg(pdf->path()),
-                          QStringLiteral("Print"));
+        m_dialogs.message(this, tr("The document was printed to %1").arg(pdf->path()), title);
     }
 }
 

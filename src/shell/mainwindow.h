@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of the program: menus, bars, status bar and the document
 // windows. It owns the state the other windows share.
@@ -67,9 +68,9 @@ public:
     QList<DocumentWindow *> documentWindows() const override { return documents(); }
     void activateDocument(DocumentWindow *document) override;
 
-    // Prints the active document on the default printer, or into a PDF
-    // file when no printer is installed.
-    void printActive();
+    // Prints the active document through the print dialog (its preview
+    // when `preview`); nothing for an empty document.
+    void printActive(bool preview);
 
     // The active document window, or null.
     DocumentWindow *activeDocument() const;
@@ -120,6 +121,8 @@ private:
     QAction *addItem(QMenu *menu, const QString &objectName, const QString &caption,
                      bool built = true);
     void addShortcuts();
+    // Every item of the menu gets a mnemonic of its own in that menu.
+    static void giveMnemonics(QMenu *menu);
     void addWritingAids();
     void connectEditCommands();
     void connectTools();

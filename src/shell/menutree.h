@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menu bar and its two pop-up menus, as data: every item's
 // object name and caption. An entry whose next entry is one level deeper is

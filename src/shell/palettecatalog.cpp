@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/palettecatalog.h"
 
 #include <algorithm>
@@ -68,16 +69,26 @@ ToolTab emptyPair(const char *name, bool closed)
 const QList<PaletteTab> &paletteTabs()
 {
     static const QList<PaletteTab> tabs{
-        {"Non-Coding Tools", "Tools which don't require HTML entry", "TabStrip3"},
-        {"Character Sets", "Inserts Special Characters", CharacterPanel},
-        {"Fonts", "Various Font Settings", "TabStrip4"},
-        {"Forms", "Tools which aid the creation of forms", "TabStrip7"},
-        {"Frames", "Frame Builder, and Tags", "TabStrip10"},
-        {"Graphics and Sound", "Images, Animation, Marquees, and Sound", "TabStrip8"},
-        {"Lists", "List Editor and Tags", "TabStrip11"},
-        {"Tables", "The Table Wizard and Various Tags", "TabStrip5"},
-        {"Scripts", "Insert VBScripts, and Objects", "TabStrip6"},
-        {"Style Sheets", "Style Editor and Tags", "TabStrip9"},
+        {QT_TRANSLATE_NOOP("palette", "Non-Coding Tools"),
+         QT_TRANSLATE_NOOP("palette", "Tools which don't require HTML entry"), "TabStrip3"},
+        {QT_TRANSLATE_NOOP("palette", "Character Sets"),
+         QT_TRANSLATE_NOOP("palette", "Inserts Special Characters"), CharacterPanel},
+        {QT_TRANSLATE_NOOP("palette", "Fonts"),
+         QT_TRANSLATE_NOOP("palette", "Various Font Settings"), "TabStrip4"},
+        {QT_TRANSLATE_NOOP("palette", "Forms"),
+         QT_TRANSLATE_NOOP("palette", "Tools which aid the creation of forms"), "TabStrip7"},
+        {QT_TRANSLATE_NOOP("palette", "Frames"),
+         QT_TRANSLATE_NOOP("palette", "Frame Builder, and Tags"), "TabStrip10"},
+        {QT_TRANSLATE_NOOP("palette", "Graphics and Sound"),
+         QT_TRANSLATE_NOOP("palette", "Images, Animation, Marquees, and Sound"), "TabStrip8"},
+        {QT_TRANSLATE_NOOP("palette", "Lists"),
+         QT_TRANSLATE_NOOP("palette", "List Editor and Tags"), "TabStrip11"},
+        {QT_TRANSLATE_NOOP("palette", "Tables"),
+         QT_TRANSLATE_NOOP("palette", "The Table Wizard and Various Tags"), "TabStrip5"},
+        {QT_TRANSLATE_NOOP("palette", "Scripts"),
+         QT_TRANSLATE_NOOP("palette", "Insert VBScripts, and Objects"), "TabStrip6"},
+        {QT_TRANSLATE_NOOP("palette", "Style Sheets"),
+         QT_TRANSLATE_NOOP("palette", "Style Editor and Tags"), "TabStrip9"},
     };
     return tabs;
 }
@@ -104,8 +115,9 @@ const QList<ToolStrip> &toolStrips()
         list.append({"TabStrip7", {tallBlock("FORM"), emptyPair("INPUT", false)}});
 
         ToolTab quickColor;
-        quickColor.caption = QStringLiteral("QuickColor");
-        quickColor.toolTip = QStringLiteral("Get the hexadecimal value for any color");
+        quickColor.caption = QString::fromUtf8(QT_TRANSLATE_NOOP("palette", "QuickColor"));
+        quickColor.toolTip = QString::fromUtf8(
+            QT_TRANSLATE_NOOP("palette", "Get the hexadecimal value for any color"));
         quickColor.action = ToolAction::QuickColor;
         list.append({"TabStrip8",
                      {quickColor, inserts("<MAP>", QStringLiteral("<MAP NAME=\"\">") + CrLf + CrLf +

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The side bar's palettes: the palette chooser and the tool strips with
 // their actions. The widgets are built from these tables; they hold no HTML

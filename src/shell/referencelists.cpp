@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/referencelists.h"
 
 #include "editor/htmlvocabulary.h"
@@ -353,20 +354,27 @@ CharacterCombo combo(const char *name, const char *label, const Entity (&entitie
 const QList<CharacterCombo> &characterCombos()
 {
     static const QList<CharacterCombo> combos{
-        combo("Combo1", "Math", MathEntities), combo("Combo2", "Currency", CurrencyEntities),
-        combo("Combo3", "Legal", LegalEntities), combo("Combo4", "Latin", LatinEntities)};
+        combo("Combo1", QT_TRANSLATE_NOOP("palette", "Math"), MathEntities),
+        combo("Combo2", QT_TRANSLATE_NOOP("palette", "Currency"), CurrencyEntities),
+        combo("Combo3", QT_TRANSLATE_NOOP("palette", "Legal"), LegalEntities),
+        combo("Combo4", QT_TRANSLATE_NOOP("palette", "Latin"), LatinEntities)};
     return combos;
 }
 
 const QList<ReferenceTab> &referenceTabs()
 {
     static const QList<ReferenceTab> tabs{
-        {"Tags", "Inserts an HTML tag", TagsList},
-        {"Attributes", "Inserts An HTML Attribute", AttributesList},
-        {"JavaScript", "", JavaScriptList},
-        {"Time/Date", "Inserts the current time and/or date", TimeDateList},
-        {"Faces", "Inserts Faces Into Document", FacesList},
-        {"Custom", "Uses your own tags", CustomList},
+        {QT_TRANSLATE_NOOP("palette", "Tags"), QT_TRANSLATE_NOOP("palette", "Inserts an HTML tag"),
+         TagsList},
+        {QT_TRANSLATE_NOOP("palette", "Attributes"),
+         QT_TRANSLATE_NOOP("palette", "Inserts An HTML Attribute"), AttributesList},
+        {QT_TRANSLATE_NOOP("palette", "JavaScript"), "", JavaScriptList},
+        {QT_TRANSLATE_NOOP("palette", "Time/Date"),
+         QT_TRANSLATE_NOOP("palette", "Inserts the current time and/or date"), TimeDateList},
+        {QT_TRANSLATE_NOOP("palette", "Faces"),
+         QT_TRANSLATE_NOOP("palette", "Inserts Faces Into Document"), FacesList},
+        {QT_TRANSLATE_NOOP("palette", "Custom"), QT_TRANSLATE_NOOP("palette", "Uses your own tags"),
+         CustomList},
     };
     return tabs;
 }

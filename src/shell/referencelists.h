@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The side bar's reference lists and character combos, and what a
 // double-click on a list item inserts.

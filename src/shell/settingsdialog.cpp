@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/settingsdialog.h"
 
 #include "check/dictionary.h"
@@ -30,7 +31,10 @@
 
 namespace {
 
-const char *const ColourCaptions[5] = {"Tables", "Frames", "Links", "Comments", "Other Tags"};
+const char *const ColourCaptions[5] = {
+    QT_TRANSLATE_NOOP("SettingsDialog", "Tables"), QT_TRANSLATE_NOOP("SettingsDialog", "Frames"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Links"), QT_TRANSLATE_NOOP("SettingsDialog", "Comments"),
+    QT_TRANSLATE_NOOP("SettingsDialog", "Other Tags")};
 
 double defaultFontSize()
 {
@@ -142,17 +146,17 @@ SettingsDialog::SettingsDialog(Workbench &workbench)
     : QDialog(workbench.mainWidget()), m_workbench(workbench)
 {
     setObjectName(QStringLiteral("Form21"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
     m_tabs = new QTabBar(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setExpanding(false);
-    m_tabs->addTab(QStringLiteral("Browser/Editor Settings"));
-    m_tabs->addTab(QStringLiteral("File Types"));
-    const int custom = m_tabs->addTab(QStringLiteral("Customizations"));
-    m_tabs->setTabToolTip(custom, QStringLiteral("Defines the Custom Buttons"));
+    m_tabs->addTab(tr("Browser/Editor Settings"));
+    m_tabs->addTab(tr("File Types"));
+    const int custom = m_tabs->addTab(tr("Customizations"));
+    m_tabs->setTabToolTip(custom, tr("Defines the Custom Buttons"));
     m_tabs->addTab(QStringLiteral("FTP"));
 
     m_panels = new QStackedWidget(this);
@@ -168,7 +172,7 @@ SettingsDialog::SettingsDialog(Workbench &workbench)
     layout->addWidget(m_tabs);
     layout->addWidget(m_panels, 1);
 
-    layout->addLayout(formkit::okCancelRow(this, "cmdOK", "cmdCancel", "cmdOK"));
+    layout->addLayout(formkit::okCancelRow(this, "cmdOK", "cmdCancel"));
 
     load();
     showTab(0);
@@ -180,13 +184,13 @@ QWidget *SettingsDialog::buildBrowserPanel()
     auto *grid = new QGridLayout(panel);
 
     m_browser = lineEdit("Text1", panel);
-    QPushButton *choose = button("Command1", QStringLiteral("Choose"), panel);
+    QPushButton *choose = button("Command1", tr("Choose"), panel);
     connect(choose, &QPushButton::clicked, this, &SettingsDialog::chooseBrowser);
-    grid->addWidget(buddyLabel(QStringLiteral("HTML Browser"), m_browser, panel), 0, 0, 1, 4);
+    grid->addWidget(buddyLabel(tr("HTML Browser"), m_browser, panel), 0, 0, 1, 4);
     grid->addWidget(m_browser, 1, 0, 1, 3);
     grid->addWidget(choose, 1, 3);
 
-    grid->addWidget(new QLabel(QStringLiteral("Color Coding"), panel), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Color Coding"), panel), 2, 0, 1, 2);
     // The tag colours are read against the editor's background.
     const HtmlEditor *editor = m_workbench.activeEditor();
     const qint64 paper = formkit::colourNumber(editor ? editor->paper() : QColor(Qt::white));
@@ -196,9 +200,8 @@ QWidget *SettingsDialog::buildBrowserPanel()
         const QByteArray patch = "Swatch_" + QByteArray::number(i);
         // Each choice starts from the colour shown.
         auto *field = new ColourField(
-            QLatin1String(ColourCaptions[i]) + QStringLiteral(" colour"),
-            {nullptr, patch.constData(), button.constData(), QLatin1String(ColourCaptions[i])},
-            panel);
+            tr(ColourCaptions[i]) + tr(" colour"),
+            {nullptr, patch.constData(), button.constData(), tr(ColourCaptions[i])}, panel);
         field->setDialog(m_workbench.dialogs());
         field->patch()->setFixedSize(40, field->button()->sizeHint().height() - 4);
         buttonWidth = qMax(buttonWidth, field->button()->sizeHint().width());
@@ -222,13 +225,13 @@ QWidget *SettingsDialog::buildBrowserPanel()
                                {QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10"),
                                 QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16")},
                                QString(), panel);
-    grid->addWidget(buddyLabel(QStringLiteral("Editor Font Size"), m_fontSize, panel), 2, 2, 1, 2);
+    grid->addWidget(buddyLabel(tr("Editor Font Size"), m_fontSize, panel), 2, 2, 1, 2);
     grid->addWidget(m_fontSize, 3, 2);
 
-    m_onOff = new QCheckBox(QStringLiteral("Disable Color Coding"), panel);
+    m_onOff = new QCheckBox(tr("Disable Color Coding"), panel);
     m_onOff->setObjectName(QStringLiteral("chkOnOff"));
     grid->addWidget(m_onOff, 5, 2, 1, 2);
-    m_purge = new QCheckBox(QStringLiteral("Purge Settings"), panel);
+    m_purge = new QCheckBox(tr("Purge Settings"), panel);
     m_purge->setObjectName(QStringLiteral("Check1"));
     grid->addWidget(m_purge, 6, 2, 1, 2);
     m_livePreview = new QCheckBox(tr("&Refresh the preview while typing"), panel);
@@ -271,14 +274,14 @@ QWidget *SettingsDialog::buildFileTypesPanel()
     m_imageTypes = new QListWidget(panel);
     m_imageTypes->setObjectName(QStringLiteral("List1"));
     m_newImageType = lineEdit("Text2", panel);
-    m_newImageType->setAccessibleName(QStringLiteral("File Type"));
-    QPushButton *add = button("Command3", QStringLiteral("Add File Type"), panel);
-    QPushButton *remove = button("Command4", QStringLiteral("Remove File Type"), panel);
+    m_newImageType->setAccessibleName(tr("File Type"));
+    QPushButton *add = button("Command3", tr("Add File Type"), panel);
+    QPushButton *remove = button("Command4", tr("Remove File Type"), panel);
     connect(add, &QPushButton::clicked, this, [this] { appendItem(m_imageTypes, m_newImageType); });
     connect(remove, &QPushButton::clicked, this, [this] { removeSelected(m_imageTypes); });
     connect(m_newImageType, &QLineEdit::returnPressed, add, &QPushButton::click);
 
-    grid->addWidget(buddyLabel(QStringLiteral("Image Types"), m_imageTypes, panel), 0, 0);
+    grid->addWidget(buddyLabel(tr("Image Types"), m_imageTypes, panel), 0, 0);
     grid->addWidget(m_imageTypes, 1, 0, 4, 1);
     grid->addWidget(m_newImageType, 1, 1);
     grid->addWidget(add, 2, 1);
@@ -294,11 +297,11 @@ QWidget *SettingsDialog::buildCustomPanel()
 
     m_grid = new QTableWidget(6, 2, panel);
     m_grid->setObjectName(QStringLiteral("Grid1"));
-    m_grid->setAccessibleName(QStringLiteral("Custom Buttons"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Caption"), QStringLiteral("Text Inserted")});
+    m_grid->setAccessibleName(tr("Custom Buttons"));
+    m_grid->setHorizontalHeaderLabels({tr("Caption"), tr("Text Inserted")});
     QStringList rows;
     for (int i = 1; i <= 6; ++i)
-        rows << QStringLiteral("Button%1").arg(i);
+        rows << tr("Button%1").arg(i);
     m_grid->setVerticalHeaderLabels(rows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -317,7 +320,7 @@ QWidget *SettingsDialog::buildCustomPanel()
     // Text3 sits over the current cell; what is typed goes into the cell.
     m_cellEditor = new QLineEdit(m_grid->viewport());
     m_cellEditor->setObjectName(QStringLiteral("Text3"));
-    m_cellEditor->setAccessibleName(QStringLiteral("Cell"));
+    m_cellEditor->setAccessibleName(tr("Cell"));
     m_cellEditor->setFrame(false);
     m_cellEditor->hide();
     m_cellEditor->installEventFilter(new ClickSelectsAll(m_cellEditor));
@@ -335,15 +338,15 @@ QWidget *SettingsDialog::buildCustomPanel()
     m_customTags = new QListWidget(panel);
     m_customTags->setObjectName(QStringLiteral("List2"));
     m_newCustomTag = lineEdit("Text4", panel);
-    m_newCustomTag->setAccessibleName(QStringLiteral("Custom Tag"));
-    QPushButton *add = button("Command5", QStringLiteral("Add"), panel);
-    QPushButton *remove = button("Command6", QStringLiteral("Delete"), panel);
+    m_newCustomTag->setAccessibleName(tr("Custom Tag"));
+    QPushButton *add = button("Command5", tr("Add"), panel);
+    QPushButton *remove = button("Command6", tr("Delete"), panel);
     connect(add, &QPushButton::clicked, this, [this] { appendItem(m_customTags, m_newCustomTag); });
     connect(remove, &QPushButton::clicked, this, [this] { removeSelected(m_customTags); });
     connect(m_newCustomTag, &QLineEdit::returnPressed, add, &QPushButton::click);
 
     grid->addWidget(m_grid, 0, 0, 1, 2);
-    grid->addWidget(buddyLabel(QStringLiteral("Custom List"), m_customTags, panel), 1, 0);
+    grid->addWidget(buddyLabel(tr("Custom List"), m_customTags, panel), 1, 0);
     grid->addWidget(m_customTags, 2, 0, 4, 1);
     grid->addWidget(m_newCustomTag, 2, 1);
     grid->addWidget(add, 3, 1);
@@ -360,11 +363,11 @@ QWidget *SettingsDialog::buildFtpPanel()
     m_ftpUser = lineEdit("Text6", panel);
     m_ftpPassword = lineEdit("Text7", panel);
     m_ftpPassword->setEchoMode(QLineEdit::Password);
-    grid->addWidget(buddyLabel(QStringLiteral("Upload Directory"), m_ftpUrl, panel), 0, 0);
+    grid->addWidget(buddyLabel(tr("Upload Directory"), m_ftpUrl, panel), 0, 0);
     grid->addWidget(m_ftpUrl, 0, 1);
-    grid->addWidget(buddyLabel(QStringLiteral("FTP Username"), m_ftpUser, panel), 1, 0);
+    grid->addWidget(buddyLabel(tr("FTP Username"), m_ftpUser, panel), 1, 0);
     grid->addWidget(m_ftpUser, 1, 1);
-    grid->addWidget(buddyLabel(QStringLiteral("FTP Password"), m_ftpPassword, panel), 2, 0);
+    grid->addWidget(buddyLabel(tr("FTP Password"), m_ftpPassword, panel), 2, 0);
     grid->addWidget(m_ftpPassword, 2, 1);
     grid->setRowStretch(3, 1);
     return panel;
@@ -423,9 +426,8 @@ qint64 SettingsDialog::swatchColour(int i) const
 
 void SettingsDialog::chooseBrowser()
 {
-    const QString file =
-        m_workbench.dialogs().openFileName(this, QStringLiteral("Open"), QStringLiteral("/usr/bin"),
-                                           QStringLiteral("Executable Files (*.EXE)|*.EXE"));
+    const QString file = m_workbench.dialogs().openFileName(
+        this, tr("Open"), QStringLiteral("/usr/bin"), tr("Executable Files (*.EXE)|*.EXE"));
     if (!file.isEmpty())
         m_browser->setText(file);
 }
@@ -557,7 +559,7 @@ void SettingsDialog::purge()
         applyFontSize(*editor, defaultFontSize());
     m_workbench.preferencesChanged();
     syncSettings();
-    m_workbench.dialogs().message(this, QStringLiteral("Please Restart Program"));
+    m_workbench.dialogs().message(this, tr("Please Restart Program"));
 }
 
 // A store that cannot be written must not pass for saved.

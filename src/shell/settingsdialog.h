@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Options dialog: edits the preferences the main window loads at
 // start-up. It reads the running program, not the stored settings; OK

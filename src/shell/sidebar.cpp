@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/sidebar.h"
 
 #include "editor/htmleditor.h"
@@ -9,13 +10,17 @@
 #include "shell/referencelists.h"
 #include "shell/timedate.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -78,13 +83,156 @@ private:
     int m_list;
 };
 
+// A strip of tool tabs is a row of buttons drawn as tabs: a click, or
+// Space or Enter on the current tab, acts; the arrow keys move between
+// them. Assistive tools meet it as a tool bar of push buttons, none of them
+// "selected".
+class ToolTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+    void press(int index)
+    {
+        if (index >= 0 && index < count() && isTabEnabled(index))
+            emit tabBarClicked(index);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            press(currentIndex());
+            return;
+        default:
+            QTabBar::keyPressEvent(event);
+        }
+    }
+};
+
+class ToolTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    ToolTabAccessible(ToolTabBar *bar, int index) : m_bar(bar), m_index(index) {}
+
+    bool isValid() const override { return m_bar && m_index < m_bar->count(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_bar ? m_bar->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_bar.data());
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return QString();
+        if (t == QAccessible::Name)
+            return m_bar->tabText(m_index).remove(u'&');
+        if (t == QAccessible::Description)
+            return m_bar->tabToolTip(m_index);
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return QRect();
+        const QRect r = m_bar->tabRect(m_index);
+        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.focusable = true;
+        s.disabled = !m_bar->isEnabled() || !m_bar->isTabEnabled(m_index);
+        s.invisible = !m_bar->isVisible();
+        s.focused = m_bar->hasFocus() && m_bar->currentIndex() == m_index;
+        return s;
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
+                                                 : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && m_bar)
+            m_bar->press(m_index);
+    }
+    QStringList keyBindingsForAction(const QString &) const override
+    {
+        return {QStringLiteral("Space")};
+    }
+
+private:
+    QPointer<ToolTabBar> m_bar;
+    int m_index;
+};
+
+class ToolTabBarAccessible : public QAccessibleWidget
+{
+public:
+    explicit ToolTabBarAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::ToolBar) {}
+    ~ToolTabBarAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(m_children))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    ToolTabBar *bar() const { return static_cast<ToolTabBar *>(widget()); }
+    int childCount() const override { return bar()->count(); }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= bar()->count())
+            return nullptr;
+        if (!m_children.contains(index)) {
+            QAccessibleInterface *tab = new ToolTabAccessible(bar(), index);
+            m_children.insert(index, QAccessible::registerAccessibleInterface(tab));
+        }
+        return QAccessible::accessibleInterface(m_children.value(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (auto it = m_children.cbegin(); it != m_children.cend(); ++it) {
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        }
+        return -1;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> m_children;
+};
+
+QAccessibleInterface *toolTabBarAccessible(const QString &, QObject *object)
+{
+    if (auto *bar = dynamic_cast<ToolTabBar *>(object))
+        return new ToolTabBarAccessible(bar);
+    return nullptr;
+}
+
 constexpr int ListRows = 6; // rows a reference list shows before it wraps
+
+// A palette caption or tip as shown: in the user's language.
+QString shown(const QString &text)
+{
+    return QCoreApplication::translate("palette", text.toUtf8().constData());
+}
 
 QString referenceCaption(int list)
 {
     for (const palette::ReferenceTab &tab : palette::referenceTabs()) {
         if (tab.list == list)
-            return tab.caption;
+            return shown(tab.caption);
     }
     return QString();
 }
@@ -102,30 +250,35 @@ SideBar::SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips, 
     // The palette chooser and the panel it shows.
     m_paletteChooser = new QTabBar(this);
     m_paletteChooser->setObjectName(QStringLiteral("TabStrip1"));
-    m_paletteChooser->setAccessibleName(QStringLiteral("Palettes"));
+    m_paletteChooser->setAccessibleName(tr("Palettes"));
     m_paletteChooser->setExpanding(false);
     m_paletteChooser->setUsesScrollButtons(true);
     m_palettes = new QStackedWidget(this);
     m_palettes->setObjectName(QStringLiteral("Palettes"));
     for (const palette::PaletteTab &tab : palette::paletteTabs()) {
-        const int index = m_paletteChooser->addTab(tab.caption);
-        m_paletteChooser->setTabToolTip(index, tab.toolTip);
+        const int index = m_paletteChooser->addTab(shown(tab.caption));
+        m_paletteChooser->setTabToolTip(index, shown(tab.toolTip));
     }
+    static const bool accessibleTabs = [] {
+        QAccessible::installFactory(toolTabBarAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleTabs);
     for (const palette::ToolStrip &strip : m_strips) {
-        auto *bar = new QTabBar(m_palettes);
+        auto *bar = new ToolTabBar(m_palettes);
         bar->setObjectName(strip.name);
         for (const palette::PaletteTab &tab : palette::paletteTabs()) {
             if (tab.panel == strip.name)
-                bar->setAccessibleName(tab.caption);
+                bar->setAccessibleName(shown(tab.caption));
         }
         bar->setExpanding(false);
         bar->setUsesScrollButtons(true);
         bar->setShape(QTabBar::RoundedSouth);
         bar->setDrawBase(false);
         for (const palette::ToolTab &tab : strip.tabs) {
-            const int index = bar->addTab(tab.caption);
+            const int index = bar->addTab(shown(tab.caption));
             if (!tab.toolTip.isEmpty())
-                bar->setTabToolTip(index, tab.toolTip);
+                bar->setTabToolTip(index, shown(tab.toolTip));
         }
         // A tab already current must act again: tabBarClicked reports every
         // click, currentChanged only changes.
@@ -146,13 +299,13 @@ SideBar::SideBar(Workbench &workbench, const QList<palette::ToolStrip> &strips, 
     // The reference lists.
     m_referenceChooser = new QTabBar(this);
     m_referenceChooser->setObjectName(QStringLiteral("TabStrip2"));
-    m_referenceChooser->setAccessibleName(QStringLiteral("Reference Lists"));
+    m_referenceChooser->setAccessibleName(tr("Reference Lists"));
     m_referenceChooser->setExpanding(false);
     m_referenceChooser->setUsesScrollButtons(true);
     for (const palette::ReferenceTab &tab : palette::referenceTabs()) {
-        const int index = m_referenceChooser->addTab(tab.caption);
+        const int index = m_referenceChooser->addTab(shown(tab.caption));
         if (!tab.toolTip.isEmpty())
-            m_referenceChooser->setTabToolTip(index, tab.toolTip);
+            m_referenceChooser->setTabToolTip(index, shown(tab.toolTip));
     }
     m_lists = new QStackedWidget(this);
     m_lists->setObjectName(QStringLiteral("List8"));
@@ -197,11 +350,11 @@ QWidget *SideBar::buildCharacterPanel()
     const QList<palette::CharacterCombo> &combos = palette::characterCombos();
     for (int c = 0; c < combos.size(); ++c) {
         const palette::CharacterCombo &entry = combos.at(c);
-        auto *label = new QLabel(entry.label, panel);
+        auto *label = new QLabel(shown(entry.label), panel);
         auto *combo = new QComboBox(panel);
         combo->setObjectName(entry.name);
         label->setBuddy(combo);
-        combo->setAccessibleName(entry.label);
+        combo->setAccessibleName(shown(entry.label));
         for (const palette::CharacterItem &item : entry.items) {
             combo->addItem(item.character, item.reference);
             combo->setItemData(combo->count() - 1, item.reference, Qt::ToolTipRole);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The side bar: the palette chooser with its tool strips and character
 // combos, and the reference lists. Everything it offers comes from the

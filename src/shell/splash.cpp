@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/splash.h"
 
 #include <QGuiApplication>
@@ -58,11 +59,10 @@ void SplashWindow::paintEvent(QPaintEvent *)
     title.setPointSize(26);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(rect().adjusted(0, 40, 0, -120), Qt::AlignCenter, QStringLiteral("Lorimel 3.0"));
+    p.drawText(rect().adjusted(0, 40, 0, -120), Qt::AlignCenter, tr("Lorimel 3.0"));
     QFont sub = font();
     sub.setPointSize(12);
     p.setFont(sub);
-    p.drawText(rect().adjusted(0, 120, 0, -60), Qt::AlignCenter,
-               QStringLiteral("HTML Authoring System"));
+    p.drawText(rect().adjusted(0, 120, 0, -60), Qt::AlignCenter, tr("HTML Authoring System"));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

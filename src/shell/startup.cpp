@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/startup.h"
 
 #include "kernel/settingsstore.h"
@@ -52,9 +53,8 @@ void Startup::loadMainWindow()
         previewWindows = m_previewAnswer;
     if (!previewWindows) {
         const auto answer = m_dialogs.message(
-            nullptr, QStringLiteral("Is Internet Explorer 4.0 or higher installed on your system?"),
-            QStringLiteral("Important"), DialogService::Buttons::YesNo,
-            DialogService::Icon::Question);
+            nullptr, tr("Is Internet Explorer 4.0 or higher installed on your system?"),
+            tr("Important"), DialogService::Buttons::YesNo, DialogService::Icon::Question);
         previewWindows = answer == DialogService::Answer::Yes;
         startupstate::storePreviewAnswer(m_settings, *previewWindows);
     }
@@ -64,13 +64,13 @@ void Startup::loadMainWindow()
     m_splash = nullptr;
     m_main->load(m_fonts, m_file);
     for (const QString &problem : m_settings.takeProblems()) {
-        m_dialogs.message(m_main, problem, QStringLiteral("Settings"), DialogService::Buttons::Ok,
+        m_dialogs.message(m_main, problem, tr("Settings"), DialogService::Buttons::Ok,
                           DialogService::Icon::Warning);
     }
     if (!m_settings.sync() && m_main) {
         m_dialogs.message(
             m_main, m_settings.lastError() + QStringLiteral("\nPreferences will not be kept."),
-            QStringLiteral("Settings"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
+            tr("Settings"), DialogService::Buttons::Ok, DialogService::Icon::Warning);
     }
     emit finished();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up: the splash window builds the font list and asks the preview
 // question once, then the main window loads.

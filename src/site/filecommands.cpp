@@ -1,11 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/filecommands.h"
 
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
 #include "editor/workbench.h"
 #include "kernel/appstate.h"
+#include "platform/browser.h"
 #include "platform/dialogservice.h"
-#include "platform/launcher.h"
+
+#include <QUrl>
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <QDir>
@@ -42,14 +47,15 @@ void newDocument(Workbench &workbench)
         return;
     AppState &state = workbench.state();
     ++state.newDocumentNumber;
+    // "New" marks a document never saved: a name, not a caption to translate.
     doc->setCaption(QStringLiteral("New %1").arg(state.newDocumentNumber));
 }
 
 void open(Workbench &workbench)
 {
     const QString path = workbench.dialogs().openFileName(
-        workbench.mainWidget(), QStringLiteral("Open"), workbench.state().siteFilePath,
-        QLatin1String(kOpenFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Open"),
+        workbench.state().siteFilePath, QLatin1String(kOpenFilter));
     if (path.isEmpty())
         return;
     workbench.openFile(path);
@@ -60,8 +66,8 @@ bool save(Workbench &workbench, DocumentWindow &doc)
     if (!doc.caption().startsWith(QLatin1String("New")))
         return saveTo(workbench, doc, doc.caption(), true);
     const QString path = workbench.dialogs().saveFileName(
-        workbench.mainWidget(), QStringLiteral("Save"), workbench.state().siteFilePath,
-        QLatin1String(kSaveFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Save"),
+        workbench.state().siteFilePath, QLatin1String(kSaveFilter));
     if (path.isEmpty())
         return false;
     // A failed save must not pass as done: the user is told.
@@ -71,8 +77,8 @@ bool save(Workbench &workbench, DocumentWindow &doc)
 bool saveAs(Workbench &workbench, DocumentWindow &doc)
 {
     const QString path = workbench.dialogs().saveFileName(
-        workbench.mainWidget(), QStringLiteral("Save As"), workbench.state().siteFilePath,
-        QLatin1String(kSaveFilter));
+        workbench.mainWidget(), QCoreApplication::translate("filecommands", "Save As"),
+        workbench.state().siteFilePath, QLatin1String(kSaveFilter));
     if (path.isEmpty())
         return false;
     return saveTo(workbench, doc, path, true);
@@ -81,25 +87,22 @@ bool saveAs(Workbench &workbench, DocumentWindow &doc)
 void externalPreview(Workbench &workbench, DocumentWindow &doc)
 {
     DialogService &dialogs = workbench.dialogs();
-    const QString browser = workbench.state().browser;
-    if (browser.isEmpty() || browser == QLatin1String("None")) {
-        dialogs.message(workbench.mainWidget(), QStringLiteral("You Need To Pick A Browser!"));
-        return;
-    }
     if (doc.editor()->characterLength() == 0) {
-        dialogs.message(workbench.mainWidget(), QStringLiteral("There is nothing to show!"));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands", "There is nothing to show!"));
         return;
     }
     const QString path = doc.previewPath();
     QString error;
     if (!doc.writePreviewFile(&error)) {
-        dialogs.message(
-            workbench.mainWidget(),
-            QStringLiteral("The preview file %1 cannot be written.\n%2").arg(path, error));
+        dialogs.message(workbench.mainWidget(),
+                        QCoreApplication::translate("filecommands",
+                                                    "The preview file %1 cannot be written.\n%2")
+                            .arg(path, error));
         return;
     }
-    if (!launcher::start(browser, {path}))
-        dialogs.message(workbench.mainWidget(), QStringLiteral("Unable to start browser"));
+    browser::open(dialogs, workbench.mainWidget(), workbench.state().browser,
+                  QUrl::fromLocalFile(path));
 }
 
 DocumentWindow *documentFor(Workbench &workbench, const QString &path)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/fileproperties.h"
 
 #include "platform/dialogservice.h"
@@ -40,10 +41,10 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
     : BuilderDialog(host), m_path(path)
 {
     setObjectName(QStringLiteral("propform"));
-    setWindowTitle(QStringLiteral("Properties"));
+    setWindowTitle(tr("Properties"));
     const QFileInfo info(path);
 
-    auto *attributes = new QGroupBox(QStringLiteral("File Attributes"), this);
+    auto *attributes = new QGroupBox(tr("File Attributes"), this);
     auto *nameValue = valueLabel("Label4", attributes);
     auto *sizeValue = valueLabel("Label5", attributes);
     auto *dateValue = valueLabel("Label6", attributes);
@@ -53,12 +54,16 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
         dateValue->setText(QLocale().toString(info.lastModified(), QLocale::ShortFormat));
     }
     auto *attributeGrid = new QGridLayout(attributes);
-    const char *captions[] = {"File Name:", "File Size:", "File Created:"};
+    const char *captions[] = {QT_TR_NOOP("File Name:"), QT_TR_NOOP("File Size:"),
+                              QT_TR_NOOP("File Created:")};
     QLabel *values[] = {nameValue, sizeValue, dateValue};
+    // Each value is read out by its caption's relation and then by what it
+    // says: "File Name: index.htm".
     for (int row = 0; row < 3; ++row) {
-        attributeGrid->addWidget(new QLabel(QLatin1String(captions[row]), attributes), row, 0);
+        auto *caption = new QLabel(tr(captions[row]), attributes);
+        caption->setBuddy(values[row]);
+        attributeGrid->addWidget(caption, row, 0);
         attributeGrid->addWidget(values[row], row, 1);
-        values[row]->setAccessibleName(QLatin1String(captions[row]).chopped(1));
     }
     attributeGrid->setColumnStretch(1, 1);
 
@@ -70,14 +75,21 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
     m_image = new QLabel(m_viewport);
     m_image->setObjectName(QStringLiteral("Image1"));
     m_image->hide();
+    // The pane says why it is empty until a picture fills it.
+    m_noPicture = new QLabel(tr("No picture to show:\nthis file is not an image"), m_viewport);
+    m_noPicture->setObjectName(QStringLiteral("NoPicture"));
+    m_noPicture->setAlignment(Qt::AlignCenter);
+    m_noPicture->setWordWrap(true);
+    m_noPicture->setEnabled(false);
+    m_noPicture->setGeometry(0, 0, ViewportWidth, ViewportHeight);
 
     m_hScroll = new QScrollBar(Qt::Horizontal, this);
     m_hScroll->setObjectName(QStringLiteral("HScroll1"));
-    formkit::setCaption(m_hScroll, QStringLiteral("Scroll the picture sideways"));
+    formkit::setCaption(m_hScroll, tr("Scroll the picture sideways"));
     m_hScroll->hide();
     m_vScroll = new QScrollBar(Qt::Vertical, this);
     m_vScroll->setObjectName(QStringLiteral("VScroll1"));
-    formkit::setCaption(m_vScroll, QStringLiteral("Scroll the picture up and down"));
+    formkit::setCaption(m_vScroll, tr("Scroll the picture up and down"));
     m_vScroll->hide();
     // Dragging moves the picture at once.
     connect(m_hScroll, &QScrollBar::valueChanged, this, &FileProperties::scrollTo);
@@ -87,9 +99,9 @@ FileProperties::FileProperties(BuilderHost &host, const QString &path)
     m_height = valueLabel("Label8", this);
     m_notice = valueLabel("Label9", this);
 
-    m_play = formkit::button("cmdPlaySound", QStringLiteral("Play File"));
+    m_play = formkit::button("cmdPlaySound", tr("Play File"));
     m_play->setEnabled(site::isMediaName(info.fileName()));
-    m_ok = formkit::button("Command1", QStringLiteral("&OK"));
+    m_ok = formkit::button("Command1", tr("&OK"));
     m_ok->setDefault(true);
 
     auto *preview = new QGridLayout;
@@ -168,6 +180,7 @@ void FileProperties::showPicture()
         m_notice->setText(site::text::notWebImage());
         return;
     }
+    m_noPicture->hide();
     m_image->setPixmap(QPixmap::fromImage(picture));
     m_image->resize(picture.size());
     m_image->move(0, 0);

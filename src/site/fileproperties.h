@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Properties window (propform) for a file of the web-site folder: name,
 // size and date (Label4..Label6 in the "File Attributes" frame), a preview
@@ -43,6 +44,7 @@ private:
     Player m_player = &FileProperties::startMediaPlayer;
     QWidget *m_viewport = nullptr;
     QLabel *m_image = nullptr;
+    QLabel *m_noPicture = nullptr;
     QScrollBar *m_hScroll = nullptr;
     QScrollBar *m_vScroll = nullptr;
     QLabel *m_width = nullptr;

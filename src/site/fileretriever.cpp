@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/fileretriever.h"
 
 #include "platform/dialogservice.h"
@@ -21,38 +22,37 @@
 FileRetriever::FileRetriever(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form34"));
-    setWindowTitle(QStringLiteral("File Retriever"));
+    setWindowTitle(tr("File Retriever"));
     m_siteFolder = host.siteFolder().isEmpty() ? QDir::homePath() : host.siteFolder();
 
-    auto *searchBox = new QGroupBox(QStringLiteral("Search"), this);
+    auto *searchBox = new QGroupBox(tr("Search"), this);
     m_source =
         new FolderBrowser(host.dialogs(), QAbstractItemView::SingleSelection, QString(), searchBox);
     m_source->driveList()->setObjectName(QStringLiteral("Drive1"));
     m_source->folderTree()->setObjectName(QStringLiteral("Dir1"));
     m_source->fileList()->setObjectName(QStringLiteral("File1"));
-    formkit::setCaption(m_source->driveList(), QStringLiteral("Drive"));
-    formkit::setCaption(m_source->folderTree(), QStringLiteral("Folders"));
-    formkit::setCaption(m_source->fileList(), QStringLiteral("Files"));
+    formkit::setCaption(m_source->driveList(), tr("Drive"));
+    formkit::setCaption(m_source->folderTree(), tr("Folders"));
+    formkit::setCaption(m_source->fileList(), tr("Files"));
     auto *searchLayout = new QVBoxLayout(searchBox);
     searchLayout->addWidget(m_source->driveList());
     searchLayout->addWidget(m_source->folderTree(), 3);
     searchLayout->addWidget(m_source->fileList(), 2);
 
-    auto *siteBox = new QGroupBox(QStringLiteral("Website Directory"), this);
+    auto *siteBox = new QGroupBox(tr("Website Directory"), this);
     m_destination = new QListWidget(siteBox);
     m_destination->setObjectName(QStringLiteral("File2"));
     m_destination->setUniformItemSizes(true);
     m_destination->setSelectionMode(QAbstractItemView::SingleSelection);
-    formkit::setCaption(m_destination, QStringLiteral("Website Directory"));
+    formkit::setCaption(m_destination, tr("Website Directory"));
     m_destination->setToolTip(m_siteFolder);
     auto *siteLayout = new QVBoxLayout(siteBox);
     siteLayout->addWidget(m_destination);
 
     m_copy = formkit::button("Command1", QStringLiteral("=>"));
-    m_copy->setAccessibleDescription(
-        QStringLiteral("Copies the selected file into the website directory"));
+    m_copy->setAccessibleDescription(tr("Copies the selected file into the website directory"));
     m_copy->setToolTip(m_copy->accessibleDescription());
-    m_exit = formkit::button("Command2", QStringLiteral("&Exit"));
+    m_exit = formkit::button("Command2", tr("&Exit"));
 
     m_copiedPath = new QLabel(this);
     m_copiedPath->setObjectName(QStringLiteral("Label7"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The File Retriever (object name Form34): copies files from anywhere on disk into the
 // web-site folder. The source browser (Drive1, Dir1, File1 under "Search")

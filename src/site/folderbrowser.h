@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drive list, a folder tree and the files of the chosen folder, for the
 // tool windows that pick files anywhere on disk (file retriever, multi-file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of publishing a file: what the FTP address setting may hold, the
 // URL a file is stored under, and the temporary name it travels under so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/ftpconnection.h"
 
 #include "platform/safefile.h"
@@ -218,9 +219,11 @@ struct Connection::Impl
             return CURLKHSTAT_FINE;
         if (match == CURLKHMATCH_MISMATCH) {
             hostKeyProblem =
-                tr("The host key of %1 has changed since it was remembered in %2. Someone may "
-                   "be posing as the server; nothing was sent. If the server's key really "
-                   "changed, remove its old line from that file.")
+                QCoreApplication::translate(
+                    "ftp",
+                    "The host key of %1 has changed since it was remembered in %2. Someone may "
+                    "be posing as the server; nothing was sent. If the server's key really "
+                    "changed, remove its old line from that file.")
                     .arg(host, QString::fromLocal8Bit(knownHosts));
             return CURLKHSTAT_REJECT;
         }
@@ -230,8 +233,10 @@ struct Connection::Impl
         const HostKeyAnswer answer =
             options.askHostKey ? options.askHostKey(question) : HostKeyAnswer::Cancel;
         if (answer == HostKeyAnswer::Cancel) {
-            hostKeyProblem = tr("The host key of %1 (%2) was not accepted; nothing was sent.")
-                                 .arg(host, question.fingerprint);
+            hostKeyProblem =
+                QCoreApplication::translate(
+                    "ftp", "The host key of %1 (%2) was not accepted; nothing was sent.")
+                    .arg(host, question.fingerprint);
             return CURLKHSTAT_REJECT;
         }
         if (answer == HostKeyAnswer::AcceptAndRemember)
@@ -501,8 +506,10 @@ Result Connection::upload(const QString &localPath, const QString &path, const P
     const std::optional<UploadPlan> plan = planUpload(d->address, path);
     if (!plan || !d->curl) {
         result.failure = Failure::Other;
-        result.reason = plan ? tr("The transfer library cannot start.")
-                             : tr("The file name cannot be stored on a server.");
+        result.reason =
+            plan
+                ? QCoreApplication::translate("ftp", "The transfer library cannot start.")
+                : QCoreApplication::translate("ftp", "The file name cannot be stored on a server.");
         return result;
     }
     // A pipe or device would block the open: regular files only.
@@ -543,7 +550,7 @@ Result Connection::open()
     if (!d->curl) {
         Result result;
         result.failure = Failure::Other;
-        result.reason = tr("The transfer library cannot start.");
+        result.reason = QCoreApplication::translate("ftp", "The transfer library cannot start.");
         return result;
     }
     // The server's root: there is nothing to enter or look at there.
@@ -561,7 +568,8 @@ Result Connection::remove(const QString &path)
     if (!plan || !d->curl) {
         Result result;
         result.failure = Failure::Other;
-        result.reason = tr("The file name cannot be stored on a server.");
+        result.reason =
+            QCoreApplication::translate("ftp", "The file name cannot be stored on a server.");
         return result;
     }
     Result result = d->commands(plan->folderUrl, plan->removeFile);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One session with an FTP, FTPS or SFTP directory, used from one worker
 // thread: stores files under a temporary name and renames them, removes

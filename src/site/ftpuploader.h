@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer component: uploads one file at a time to an FTP, FTPS or
 // SFTP directory in a worker thread, so the windows never wait on a server.

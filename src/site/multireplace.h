@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing one text by another in many files on disk. Each file keeps its
 // encoding and line ends and is written by the one safe write; a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/multireplacewindow.h"
 
 #include "platform/dialogservice.h"
@@ -21,32 +22,32 @@
 MultiReplaceWindow::MultiReplaceWindow(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form35"));
-    setWindowTitle(QStringLiteral("Multiple File Replace"));
+    setWindowTitle(tr("Multiple File Replace"));
 
     m_browser = new FolderBrowser(host.dialogs(), QAbstractItemView::ExtendedSelection,
                                   filePatterns(), this);
     m_browser->driveList()->setObjectName(QStringLiteral("Drive1"));
     m_browser->folderTree()->setObjectName(QStringLiteral("Dir1"));
     m_browser->fileList()->setObjectName(QStringLiteral("File1"));
-    formkit::setCaption(m_browser->driveList(), QStringLiteral("Drive"));
-    formkit::setCaption(m_browser->folderTree(), QStringLiteral("Folders"));
-    formkit::setCaption(m_browser->fileList(), QStringLiteral("Files"));
+    formkit::setCaption(m_browser->driveList(), tr("Drive"));
+    formkit::setCaption(m_browser->folderTree(), tr("Folders"));
+    formkit::setCaption(m_browser->fileList(), tr("Files"));
 
     m_find = formkit::lineEdit("txtFind");
     m_replace = formkit::lineEdit("txtReplace");
-    QLabel *findLabel = formkit::captionLabel(QStringLiteral("Find:"), m_find);
-    QLabel *replaceLabel = formkit::captionLabel(QStringLiteral("Replace With:"), m_replace);
+    QLabel *findLabel = formkit::captionLabel(tr("Find:"), m_find);
+    QLabel *replaceLabel = formkit::captionLabel(tr("Replace With:"), m_replace);
 
     auto *scope = new QGroupBox(this);
-    m_selected = formkit::option("Option1", QStringLiteral("Search All Selected Files"), true);
-    m_all = formkit::option("Option2", QStringLiteral("Search all HTML Files In Directory"));
+    m_selected = formkit::option("Option1", tr("Search All Selected Files"), true);
+    m_all = formkit::option("Option2", tr("Search all HTML Files In Directory"));
     auto *scopeLayout = new QVBoxLayout(scope);
     scopeLayout->addWidget(m_selected);
     scopeLayout->addWidget(m_all);
 
-    m_caseSensitive = formkit::checkBox("Check1", QStringLiteral("Case Sensitive Search"));
-    m_execute = formkit::button("Command1", QStringLiteral("Execute"));
-    m_done = formkit::button("Command2", QStringLiteral("Done"));
+    m_caseSensitive = formkit::checkBox("Check1", tr("Case Sensitive Search"));
+    m_execute = formkit::button("Command1", tr("Execute"));
+    m_done = formkit::button("Command2", tr("Done"));
 
     auto *folders = new QVBoxLayout;
     folders->addWidget(m_browser->driveList());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Multiple File Replace window (object name Form35): replaces one text by another
 // in files on disk, either in the files selected in its list or in every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What Publish Site sends: the files of the web-site folder compared with
 // a manifest of what was last uploaded to the same target (path, size,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Publish Site: shows the plan for the web-site folder (files to upload,
 // files unchanged, files on the server that are gone here, deleted only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the web-site pane that need no widgets: what a double-click
 // on a listed file does, renaming and deleting a file of the site folder,

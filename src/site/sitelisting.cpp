@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/sitelisting.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -13,7 +15,8 @@ namespace site {
 
 QString KindIcons::type(const QFileInfo &info) const
 {
-    return info.isDir() ? QStringLiteral("Folder") : QStringLiteral("File");
+    return info.isDir() ? QCoreApplication::translate("KindIcons", "Folder")
+                        : QCoreApplication::translate("KindIcons", "File");
 }
 
 KindIcons *KindIcons::shared(const QIcon &folder, const QIcon &file)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping the window alive while the file system does not answer: folder
 // listings and the scan of mounted volumes run on a thread of their own, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/sitepane.h"
 
 #include "editor/documentwindow.h"
@@ -57,7 +58,7 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
 
     m_driveList = new QComboBox(this);
     m_driveList->setObjectName(QStringLiteral("Drive1"));
-    m_driveList->setAccessibleName(QStringLiteral("Drives"));
+    m_driveList->setAccessibleName(tr("Drives"));
     // Long mount paths must not widen the dock.
     m_driveList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_driveList->setMinimumContentsLength(8);
@@ -65,12 +66,12 @@ SitePane::SitePane(Workbench &workbench, QWidget *parent) : QWidget(parent), m_w
 
     m_folderTree = new site::FolderTree(this);
     m_folderTree->setObjectName(QStringLiteral("Dir1"));
-    m_folderTree->setAccessibleName(QStringLiteral("Folders"));
+    m_folderTree->setAccessibleName(tr("Folders"));
     connect(m_folderTree, &site::FolderTree::folderPicked, this, &SitePane::setFolder);
 
     m_fileList = new QListWidget(this);
     m_fileList->setObjectName(QStringLiteral("File2"));
-    m_fileList->setAccessibleName(QStringLiteral("Files"));
+    m_fileList->setAccessibleName(tr("Files"));
     m_fileList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_fileList->setContextMenuPolicy(Qt::CustomContextMenu);
     m_fileList->setUniformItemSizes(true);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The web-site pane: a drive list (Drive1), a folder tree (Dir1) and the
 // files of the chosen folder (File2). The folder shown is the web-site

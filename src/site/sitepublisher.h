@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Publish Site's worker: reads the web-site folder and the target's
 // manifest into a plan, then sends the plan over one connection in a

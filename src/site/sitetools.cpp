@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/sitetools.h"
 
 #include "platform/paths.h"
@@ -67,7 +68,7 @@ bool isMediaName(const QString &fileName)
 
 QString sizeText(qint64 bytes)
 {
-    return QString::number(bytes) + QStringLiteral(" Bytes");
+    return QString::number(bytes) + QCoreApplication::translate("site", " Bytes");
 }
 
 QString pictureText(const QSize &pixels, qint64 bytes)
@@ -85,12 +86,12 @@ QString pictureText(const QSize &pixels, qint64 bytes)
 
 QString widthText(int pixels)
 {
-    return QStringLiteral("Width: ") + QString::number(pixels);
+    return QCoreApplication::translate("site", "Width: ") + QString::number(pixels);
 }
 
 QString heightText(int pixels)
 {
-    return QStringLiteral("Height: ") + QString::number(pixels);
+    return QCoreApplication::translate("site", "Height: ") + QString::number(pixels);
 }
 
 int scrollRange(int imageExtent, int viewportExtent)

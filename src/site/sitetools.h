@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the site's tool windows that need no widgets: copying a file
 // into the site (file retriever), the pictures of the thumbnail browser and
 // the stepping of its strip, and what the properties window shows.
+
+#include "platform/launcher.h"
 
 #include <QCoreApplication>
 #include <QSize>
@@ -13,11 +16,11 @@ namespace site {
 namespace text {
 inline QString fileCopied()
 {
-    return QStringLiteral("File Copied!");
+    return QCoreApplication::translate("site", "File Copied!");
 }
 inline QString cannotCopy()
 {
-    return QStringLiteral("Cannot Copy File!");
+    return QCoreApplication::translate("site", "Cannot Copy File!");
 }
 inline QString replaceSiteFile(const QString &name)
 {
@@ -27,15 +30,15 @@ inline QString replaceSiteFile(const QString &name)
 }
 inline QString noDocumentOpen()
 {
-    return QStringLiteral("No Document Open");
+    return QCoreApplication::translate("site", "No Document Open");
 }
 inline QString notWebImage()
 {
-    return QStringLiteral("Not A Web Image");
+    return QCoreApplication::translate("site", "Not A Web Image");
 }
 inline QString noMediaPlayer()
 {
-    return QStringLiteral("This Windows Application is not installed on your computer");
+    return launcher::notInstalledMessage(launcher::Tool::MediaPlayer);
 }
 } // namespace text
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "site/thumbnailbrowser.h"
 
 #include "platform/dialogservice.h"
@@ -135,7 +136,7 @@ void ThumbnailLoader::setCurrent(int index)
 ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
 {
     setObjectName(QStringLiteral("Form32"));
-    setWindowTitle(QStringLiteral("Thumbnail Browser"));
+    setWindowTitle(tr("Thumbnail Browser"));
 
     m_folder = host.siteFolder().isEmpty() ? QDir::homePath() : host.siteFolder();
     m_pictures = site::pictureNames(site::listFiles(m_folder));
@@ -160,7 +161,7 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
 
     m_spin = new SpinArrows(this);
     m_spin->setObjectName(QStringLiteral("SpinButton1"));
-    m_spin->setCaption(QStringLiteral("Picture"));
+    m_spin->setCaption(tr("Picture"));
     m_spin->setFixedWidth(28);
 
     m_name = new QLabel(this);
@@ -170,9 +171,11 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     m_pictureText = new QLabel(this);
     m_pictureText->setObjectName(QStringLiteral("lblPictureSize"));
     m_pictureText->setAlignment(Qt::AlignCenter);
+    m_name->setMaximumWidth(pixels(6000));
+    m_name->setWordWrap(true);
 
-    m_insert = formkit::button("Command1", QStringLiteral("&Insert Image"));
-    m_exit = formkit::button("Command2", QStringLiteral("&Exit"));
+    m_insert = formkit::button("Command1", tr("&Insert Image"));
+    m_exit = formkit::button("Command2", tr("&Exit"));
 
     auto *grid = new QGridLayout(this);
     auto *pictureRow = new QHBoxLayout;
@@ -187,6 +190,7 @@ ThumbnailBrowser::ThumbnailBrowser(BuilderHost &host) : BuilderDialog(host)
     grid->addWidget(m_exit, 3, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
+    m_spin->setValueSource([this] { return m_name->text(); });
     connect(m_spin, &SpinArrows::spinUp, this, &ThumbnailBrowser::nextPicture);
     connect(m_spin, &SpinArrows::spinDown, this, &ThumbnailBrowser::previousPicture);
     connect(m_insert, &QPushButton::clicked, this, &ThumbnailBrowser::insertImage);
@@ -229,7 +233,13 @@ void ThumbnailBrowser::insertImage()
 void ThumbnailBrowser::showCurrent()
 {
     m_stripView->move(-pixels(-m_strip.left()), 0);
-    m_name->setText(currentName());
+    // An empty strip says what it shows and where it looked.
+    m_name->setText(m_pictures.isEmpty()
+                        ? tr("No pictures to show: the web-site folder %1 holds no .bmp, .gif "
+                             "or .jpg file.")
+                              .arg(QDir::toNativeSeparators(m_folder))
+                        : currentName());
+    m_insert->setEnabled(!m_pictures.isEmpty());
     const int current = m_strip.current();
     m_loader->setCurrent(current);
     const auto passed = [current](const auto &it) {

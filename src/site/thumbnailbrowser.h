@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Thumbnail Browser (object name Form32): the pictures of the web-site folder as a
 // strip of small stretched squares (Picture1) seen through a viewport

@@ -1,8 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/builderdialog.h"
 
+#include "platform/dialogservice.h"
+#include "widgets/formkit.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
 
 #include <utility>
 
@@ -34,6 +46,12 @@ void BuilderDialog::setFragmentReceiver(std::function<void(const QString &)> rec
 
 void BuilderDialog::finishOk(const QString &fragment)
 {
+    if (QWidget *field = formkit::unfinishedField(this)) {
+        host().dialogs().message(this, formkit::fieldProblem(field), windowTitle(),
+                                 DialogService::Buttons::Ok, DialogService::Icon::Warning);
+        showField(field);
+        return;
+    }
     const std::function<void(const QString &)> receiver = std::exchange(m_receiver, nullptr);
     finish();
     if (receiver) {
@@ -115,8 +133,57 @@ bool BuilderDialog::event(QEvent *event)
 void BuilderDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         holdMainWindow();
+        formkit::assignMnemonics(this);
+        formkit::relateCaptions(this);
+        formkit::buttonRowsLast(this);
+        focusFirstField();
+    }
+}
+
+bool BuilderDialog::isField(const QWidget *w)
+{
+    return !qobject_cast<const QPushButton *>(w) && !qobject_cast<const QToolButton *>(w) &&
+           !qobject_cast<const QTabBar *>(w) && !qobject_cast<const QTabWidget *>(w) &&
+           (w->focusPolicy() & Qt::TabFocus);
+}
+
+void BuilderDialog::focusFirstField()
+{
+    const QWidget *focused = focusWidget();
+    if (focused && focused != this && isField(focused))
+        return;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (!isAncestorOf(w) || !w->isVisibleTo(this) || !w->isEnabled() || !isField(w))
+            continue;
+        // An option group is entered at its chosen option, as Tab does.
+        if (auto *option = qobject_cast<QRadioButton *>(w); option && !option->isChecked()) {
+            const QList<QAbstractButton *> group =
+                option->group() ? option->group()->buttons()
+                                : option->parentWidget()->findChildren<QAbstractButton *>(
+                                      Qt::FindDirectChildrenOnly);
+            for (QAbstractButton *other : group) {
+                if (qobject_cast<QRadioButton *>(other) && other->isChecked() &&
+                    other->isEnabled() && other->isVisibleTo(this)) {
+                    w = other;
+                    break;
+                }
+            }
+        }
+        w->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+void BuilderDialog::showField(QWidget *field)
+{
+    for (QWidget *child = field, *parent = field->parentWidget(); parent && parent != this;
+         child = parent, parent = parent->parentWidget()) {
+        if (auto *pages = qobject_cast<QStackedWidget *>(parent))
+            pages->setCurrentWidget(child);
+    }
+    field->setFocus(Qt::OtherFocusReason);
 }
 
 void BuilderDialog::hideEvent(QHideEvent *event)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every builder window shares. A builder is a child window of the main
 // window (so it stays in front of it) and keeps the main window disabled
@@ -46,8 +47,14 @@ public:
     // for it.
     template <class T, class Host> static T *showBuilder(Host &host);
 
+    // Whether the keyboard can type into or choose from w: a field, not a
+    // button or a page tab.
+    static bool isField(const QWidget *w);
+
 protected:
     BuilderHost &host() const { return m_host; }
+    // Shows the page that holds `field` and gives it the focus.
+    void showField(QWidget *field);
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -60,6 +67,9 @@ private:
     bool anotherHoldsMain() const;
     void finish();
     void centreOnScreen();
+    // A window opens ready for typing: unless a field already has the
+    // focus, the first field of the first page takes it.
+    void focusFirstField();
 
     BuilderHost &m_host;
     QPointer<QWidget> m_main;

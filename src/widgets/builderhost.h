@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The road from a builder or tool window to the rest of the program: what a
 // builder needs and no more. The main window implements it; tests use a

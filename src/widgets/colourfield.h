@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour field of every window: up to three parts in a row, each left
 // out when it has no object name. A combo offers the sixteen colour names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/listgrid.h"
 
 #include "platform/numbers.h"
@@ -51,8 +52,8 @@ ListGrid::ListGrid(const Options &options, QWidget *parent)
     m_table->installEventFilter(this);
 
     m_spin->setObjectName(QLatin1String(options.spinName));
-    m_spin->setCaption(options.caption.isEmpty() ? QStringLiteral("Rows")
-                                                 : options.caption + QStringLiteral(" rows"));
+    m_spin->setCaption(options.caption.isEmpty() ? tr("Rows") : options.caption + tr(" rows"));
+    m_spin->setValueSource([this] { return QString::number(m_table->rowCount()); });
     const bool upAdds = options.addArrow == AddArrow::Up;
     connect(m_spin, &SpinArrows::spinUp, this, [this, upAdds] {
         if (upAdds)
@@ -83,8 +84,8 @@ ListGrid::ListGrid(const Options &options, QWidget *parent)
         row->addWidget(m_editor, 1);
         layout->addLayout(row);
     } else {
-        formkit::setCaption(m_editor, options.caption.isEmpty() ? QStringLiteral("Cell Text")
-                                                                : options.caption);
+        formkit::setCaption(m_editor,
+                            options.caption.isEmpty() ? tr("Cell Text") : options.caption);
     }
     auto *gridRow = new QHBoxLayout;
     gridRow->addWidget(m_table, 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A grid of text rows edited through one text box, with spin arrows that add
 // a row at the end or remove the last one (never below one row). Column

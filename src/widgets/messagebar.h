@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A strip across the top of a document window that tells the user about
 // the document (changed on disk, a charset that does not match ...) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/formbuilderslogic.h"
 
 #include <QtTest>
@@ -34,10 +35,10 @@ private slots:
         QTest::newRow("POST only") << FormOptions{{}, "POST", {}}
                                    << "<!-- Begin Form -->\r\n<FORM METHOD=POST>\r\n\r\n\r\n"
                                       "</FORM>\r\n<!-- Form End -->\r\n";
-        QTest::newRow("all three, typed text verbatim")
+        QTest::newRow("all three, a typed quote as &quot;")
             << FormOptions{"/cgi-bin/mail.pl?a=\"b\"", "GET", "_blank"}
             << "<!-- Begin Form -->\r\n"
-               "<FORM ACTION=\"/cgi-bin/mail.pl?a=\"b\"\" METHOD=GET TARGET=\"_blank\">\r\n"
+               "<FORM ACTION=\"/cgi-bin/mail.pl?a=&quot;b&quot;\" METHOD=GET TARGET=\"_blank\">\r\n"
                "\r\n\r\n</FORM>\r\n<!-- Form End -->\r\n";
     }
     void form()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/linkslogic.h"
 
 #include <QtTest>
@@ -88,7 +89,7 @@ private slots:
         o.alignment.clear();
         o.name.clear();
         QTest::newRow("empty alignment and name still written")
-            << o << "<IFRAME ALIGN= NAME=\"\" SRC=\"\" FRAMEBORDER=0 SCROLLING=NO></IFRAME>";
+            << o << "<IFRAME ALIGN=\"\" NAME=\"\" SRC=\"\" FRAMEBORDER=0 SCROLLING=NO></IFRAME>";
         o = FloatingFrameOptions();
         o.alignment = "RIGHT";
         o.source = "side.htm";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/backgroundsounds.h"
 #include "builders/fontwizard.h"
 #include "builders/graphics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/graphicslogic.h"
 #include "builders/marqueelogic.h"
 
@@ -80,7 +81,7 @@ private slots:
         empty.behavior.clear();
         empty.direction.clear();
         QTest::newRow("empty behavior and direction stay")
-            << empty << marqueeFrame("<MARQUEE  BEHAVIOR= DIRECTION=></MARQUEE>");
+            << empty << marqueeFrame("<MARQUEE  BEHAVIOR=\"\" DIRECTION=\"\"></MARQUEE>");
     }
     void buildMarquee()
     {

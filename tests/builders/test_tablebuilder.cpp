@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/tablebuilder.h"
 #include "builders/tablegridmodel.h"
 #include "support/fakeworkbench.h"
@@ -487,7 +488,7 @@ private slots:
         FakeWorkbench wb;
         TableBuilder *builder = gui::open<TableBuilder>(wb);
         FIND(QTabWidget, tabs, builder, "TabStrip1");
-        QCOMPARE(tabs->tabText(1), QStringLiteral("Table Settings"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("&Table Settings"));
         tabs->setCurrentIndex(1);
         auto type = [&](const char *name, const QString &text) {
             auto *combo = builder->findChild<QComboBox *>(QLatin1String(name));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "builders/tablebuilderlogic.h"
 
 #include <QtTest>
@@ -118,13 +119,14 @@ private slots:
             "FRAME=BOX RULES=ALL WIDTH=80%>\r\n"));
 
         // Empty fields leave their attribute out; a percentage width is
-        // written even when its text is empty.
+        // written even when its text is empty, quoted so that it cannot take
+        // what follows as its value.
         TableOptions bare = abcd();
         bare.cellPadding.clear();
         bare.cellSpacing.clear();
         bare.percentageWidth = true;
         bare.percentageWidthText.clear();
-        QVERIFY(buildTableFragment(bare).contains("<TABLE WIDTH=>\r\n"));
+        QVERIFY(buildTableFragment(bare).contains("<TABLE WIDTH=\"\">\r\n"));
     }
 
     void cellAlignmentAlwaysWritten()
@@ -132,7 +134,8 @@ private slots:
         TableOptions options = oneCell("x");
         options.textAlignment.clear();
         options.textVerticalAlignment = "BASELINE";
-        QVERIFY(buildTableFragment(options).contains("<TD WIDTH=100 ALIGN= VALIGN=BASELINE>\r\n"));
+        QVERIFY(
+            buildTableFragment(options).contains("<TD WIDTH=100 ALIGN=\"\" VALIGN=BASELINE>\r\n"));
     }
 
     void titleOverThreeColumns()

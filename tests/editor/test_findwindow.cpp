@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/findwindow.h"
 #include "editor/htmleditor.h"
 #include "editor/insertion.h"
@@ -99,8 +100,8 @@ private slots:
         QCOMPARE(c.findNext->text(), QStringLiteral("&Find Next"));
         QCOMPARE(c.replaceAll->text(), QStringLiteral("&Replace All"));
         QCOMPARE(c.done->text(), QStringLiteral("&Done"));
-        QCOMPARE(c.check1->text(), QStringLiteral("Match Case"));
-        QCOMPARE(c.check2->text(), QStringLiteral("Replace With:"));
+        QCOMPARE(c.check1->text(), QStringLiteral("&Match Case"));
+        QCOMPARE(c.check2->text(), QStringLiteral("Replace &With:"));
         QCOMPARE(c.text1->accessibleName(), QStringLiteral("Text To Find:"));
         QCOMPARE(c.label1->text(), QStringLiteral("-1"));
         QVERIFY(!c.label1->isVisible());

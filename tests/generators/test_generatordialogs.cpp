@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One walk through each page-generator dialog by its real controls.
 
 #include "generators/effectsdialog.h"
@@ -162,7 +163,7 @@ private slots:
         FIND(QCheckBox, backgroundBox, d, "Check2");
         FIND(QComboBox, left, d, "Combo2");
         FIND(QComboBox, leftUnit, d, "Combo3");
-        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Font Properties"));
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("&Font Properties"));
         QCOMPARE(left->count(), 50);
         QCOMPARE(leftUnit->currentText(), QStringLiteral("(px) pixels"));
 

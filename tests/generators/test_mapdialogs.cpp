@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The VRML and image map windows driven by their real controls.
 
 #include "generators/imagemapbuilder.h"
@@ -46,8 +47,8 @@ private slots:
         QCOMPARE(builder->objectName(), QStringLiteral("VRML"));
         QCOMPARE(builder->windowTitle(), QStringLiteral("VRML Builder"));
         FIND(QTabWidget, tabs, builder, "TabStrip1");
-        QCOMPARE(tabs->tabText(0), QStringLiteral("VRML Text"));
-        QCOMPARE(tabs->tabText(1), QStringLiteral("VRML Sitemap"));
+        QCOMPARE(tabs->tabText(0), QStringLiteral("&VRML Text"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("V&RML Sitemap"));
         QCOMPARE(tabs->currentIndex(), 0);
 
         // Text: typed string, pure red from the colour dialog.

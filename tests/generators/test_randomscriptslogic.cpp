@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generators/randomscriptslogic.h"
 
 #include <QtTest>
@@ -62,13 +63,13 @@ private slots:
                                                        "If RandomText < 2 AND Randomtext > 1 Then",
                                                        "window.document.write(\"\")",
                                                        "End If"};
-        QTest::newRow("one row, quote unchanged")
+        QTest::newRow("one row, quote doubled")
             << QStringList{"Say \"hi\""}
             << QStringList{"Dim RandomText",
                            "Randomize",
                            "RandomText = Rnd * 1",
                            "If RandomText < 1 AND Randomtext > 0 Then",
-                           "window.document.write(\"Say \"hi\"\")",
+                           "window.document.write(\"Say \"\"hi\"\"\")",
                            "End If"};
     }
     void texts()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worlds the VRML Builder writes, read by real VRML 2.0 readers:
 // tovrmlx3d parses a world and writes it back, view3dscene renders it.
 // Both come with Debian's view3dscene package (scripts/setup installs it).
@@ -5,9 +6,9 @@
 #include "generators/vrmlbuilderlogic.h"
 #include "kernel/colour.h"
 #include "support/files.h"
+#include "support/program.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,44 +19,13 @@ Q_DECLARE_METATYPE(vrml::VrmlOptions)
 
 namespace {
 
-struct Reading
-{
-    bool ran = false;
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Reading run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    Reading r;
-    if (!process.waitForStarted(10000))
-        return r;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return r;
-    }
-    r.ran = process.exitStatus() == QProcess::NormalExit;
-    r.exitCode = process.exitCode();
-    r.out = QString::fromUtf8(process.readAllStandardOutput());
-    r.err = QString::fromUtf8(process.readAllStandardError());
-    return r;
-}
+using testprogram::Reading;
+using testprogram::run;
 
 QString writeWorld(const QTemporaryDir &dir, const QString &name, const QString &world)
 {
     const QString path = dir.filePath(name);
     return testfiles::writeFile(path, world.toUtf8()) ? path : QString();
-}
-
-// The reader says nothing on stderr about a world it read whole; it warns
-// (and still exits 0) about anything it had to skip.
-bool readCleanly(const Reading &r)
-{
-    return r.ran && r.exitCode == 0 && r.err.trimmed().isEmpty();
 }
 
 QString findReader(const char *name)
@@ -104,7 +74,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = writeWorld(dir, QStringLiteral("world.wrl"), buildVrmlWorld(options));
         const Reading r = run(reader, {path, QStringLiteral("--encoding=classic")});
-        QVERIFY2(readCleanly(r), qPrintable(r.err));
+        QVERIFY2(r.clean(), qPrintable(r.err));
         for (const QString &part : mustRead)
             QVERIFY2(r.out.contains(part), qPrintable(part + QStringLiteral(" in\n") + r.out));
         if (options.mode == Mode::Sitemap)
@@ -123,7 +93,7 @@ private slots:
         const Reading r = run(reader, {writeWorld(dir, QStringLiteral("broken.wrl"), world),
                                        QStringLiteral("--encoding=classic")});
         QVERIFY(r.ran);
-        QVERIFY(!readCleanly(r));
+        QVERIFY(!r.clean());
     }
 
     // Rendered, the site map shows its red shapes on the black sky.

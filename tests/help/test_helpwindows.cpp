@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/documentwindow.h"
 #include "help/helpcommands.h"
 #include "help/manual.h"
@@ -110,10 +111,12 @@ private slots:
         QVERIFY(report->isReadOnly());
         QVERIFY(about->findChild<QPlainTextEdit *>("Text1")->isReadOnly());
         const QStringList reportLines = report->toPlainText().split(u'\n');
-        QCOMPARE(reportLines.size(), 10);
+        QCOMPARE(reportLines.size(), 12);
         QCOMPARE(reportLines.first(), QStringLiteral("--About Your System--"));
-        QVERIFY(reportLines[5].startsWith("Total Physical Memory: "));
+        QVERIFY(reportLines[7].startsWith("Total Memory: "));
         QVERIFY(reportLines.last().endsWith(" Hours"));
+        FIND(QLabel, licence, about, "Licence");
+        QVERIFY(licence->text().contains(QStringLiteral("GPL-3.0-or-later")));
         gui::click(about, "Command1");
         gui::flushDeletes();
         QVERIFY(!about);
@@ -198,9 +201,14 @@ private slots:
         MainWindow *w = run.start(false);
         w->action("mnuManualItem")->trigger();
         w->action("mnuW3CItem")->trigger();
-        QCOMPARE(run.dialogs.messages(),
-                 (QStringList{"You Need To Pick A Browser!", "You Need To Pick A Browser!"}));
-        QVERIFY(!QFile::exists(run.preview()));
+        // This platform has no default browser to fall back on.
+        const QStringList messages = run.dialogs.messages();
+        QCOMPARE(messages.size(), 2);
+        for (const QString &m : messages)
+            QVERIFY2(m.startsWith(QStringLiteral("You Need To Pick A Browser!\n")) &&
+                         m.contains(QStringLiteral("View > Settings")),
+                     qPrintable(m));
+        // The page is written first: the desktop's browser is asked to open it.
         delete w;
 
         Run withBrowser;

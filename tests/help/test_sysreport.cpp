@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/sysreport.h"
 
 #include <QFile>
@@ -25,10 +26,16 @@ private slots:
         QTest::newRow("rounded up") << hours(3600000 * 2 + 18000) << "2.01";
         QTest::newRow("thousands") << hours(qint64(3600000) * 1234 + 1800000) << "1,234.50";
         QTest::newRow("millions") << hours(qint64(3600000) * 1234567) << "1,234,567.00";
-        QTest::newRow("x86-64") << processorType("x86_64") << "8664";
-        QTest::newRow("i686") << processorType("i686") << "586";
-        QTest::newRow("i386") << processorType("i386") << "386";
-        QTest::newRow("other machines by name") << processorType("aarch64") << "aarch64";
+        QTest::newRow("x86 processor")
+            << processorModel("processor\t: 0\nvendor_id\t: GenuineIntel\n"
+                              "model name\t: Intel(R) Xeon(R)  CPU @ 2.20GHz\nflags\t: fpu\n"
+                              "processor\t: 1\nmodel name\t: Intel(R) Xeon(R) CPU @ 2.20GHz\n")
+            << "Intel(R) Xeon(R) CPU @ 2.20GHz";
+        QTest::newRow("ARM board")
+            << processorModel("processor\t: 0\nBogoMIPS\t: 108.00\n"
+                              "Hardware\t: BCM2835\nModel\t: Raspberry Pi 4\n")
+            << "Raspberry Pi 4";
+        QTest::newRow("no name") << processorModel("processor\t: 0\n") << "";
     }
     void figures()
     {
@@ -40,25 +47,32 @@ private slots:
     void report()
     {
         SystemFacts facts;
-        facts.processorType = "8664";
+        facts.system = "Debian GNU/Linux 12 (bookworm)";
+        facts.kernel = "Linux 6.1.0-18-amd64";
+        facts.machine = "x86_64";
+        facts.processorModel = "AMD EPYC 7B13";
         facts.processors = 4;
-        facts.windowsDirectory = "/usr";
-        facts.systemDirectory = "/usr/lib/x86_64-linux-gnu";
+        facts.programFolder = "/usr/bin";
+        facts.libraryFolder = "/usr/lib/x86_64-linux-gnu";
         facts.totalPhysical = 64.0 * 1024 * 1024;
         facts.availablePhysical = 12.5 * 1024 * 1024;
-        facts.totalVirtual = 128.0 * 1024 * 1024;
-        facts.availableVirtual = 76.25 * 1024 * 1024;
+        facts.totalSwap = 128.0 * 1024 * 1024;
+        facts.availableSwap = 76.25 * 1024 * 1024;
         facts.uptimeMs = 3600000LL * 1500 + 900000;
         QCOMPARE(build(facts), QStringLiteral("--About Your System--\r\n"
-                                              "Processor Type:  8664\r\n"
-                                              "# Of Processors: 4\r\n"
-                                              "Windows Directory: /usr\r\n"
-                                              "System Directory: /usr/lib/x86_64-linux-gnu\r\n"
-                                              "Total Physical Memory: 64 Megabytes\r\n"
-                                              "Physical Memory Available: 12.5 Megabytes\r\n"
-                                              "Total Virtual Memory: 128 Megabytes\r\n"
-                                              "Virtual Memory Available: 76.25 Megabytes\r\n"
-                                              "Windows has been running for: 1,500.25 Hours\r\n"));
+                                              "Operating System: Debian GNU/Linux 12 (bookworm)\r\n"
+                                              "Kernel: Linux 6.1.0-18-amd64\r\n"
+                                              "Processor: AMD EPYC 7B13 (x86_64)\r\n"
+                                              "Processors: 4\r\n"
+                                              "Program Folder: /usr/bin\r\n"
+                                              "Library Folder: /usr/lib/x86_64-linux-gnu\r\n"
+                                              "Total Memory: 64 Megabytes\r\n"
+                                              "Memory Available: 12.5 Megabytes\r\n"
+                                              "Swap Space: 128 Megabytes\r\n"
+                                              "Swap Free: 76.25 Megabytes\r\n"
+                                              "Up Since Boot: 1,500.25 Hours\r\n"));
+        // No Windows words are left.
+        QVERIFY(!build(facts).contains(QStringLiteral("Windows")));
     }
 
     void thisComputer()
@@ -72,12 +86,14 @@ private slots:
                 .match(meminfo);
         QVERIFY(total.hasMatch());
         const QString expected = megabytes(total.captured(1).toDouble() * 1024);
-        QVERIFY(build(facts).contains("Total Physical Memory: " + expected + " Megabytes\r\n"));
+        QVERIFY(build(facts).contains("Total Memory: " + expected + " Megabytes\r\n"));
         QVERIFY(facts.availablePhysical > 0 && facts.availablePhysical <= facts.totalPhysical);
-        QVERIFY(facts.totalVirtual >= facts.totalPhysical);
+        QVERIFY(facts.availableSwap <= facts.totalSwap);
         QVERIFY(facts.processors >= 1);
-        QVERIFY(!facts.processorType.isEmpty());
-        QVERIFY(QFileInfo(facts.systemDirectory).isDir());
+        QVERIFY(!facts.machine.isEmpty());
+        QVERIFY(facts.kernel.startsWith(QStringLiteral("Linux ")));
+        QVERIFY(!facts.system.isEmpty());
+        QVERIFY(QFileInfo(facts.libraryFolder).isDir());
         QFile uptime("/proc/uptime");
         QVERIFY(uptime.open(QIODevice::ReadOnly));
         const double seconds = QString::fromLatin1(uptime.readAll()).section(u' ', 0, 0).toDouble();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rich-text conversion done the slow way, as a person would describe it:
 // one find, replace or insert at a time. Tests and the fuzzer check the

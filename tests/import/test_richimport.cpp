@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich-text import: exact HTML for small files, a slow step-by-step model of
 // the conversion to check the one-pass version against, and files written
 // by real word processors.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader and the formatted-text model it fills.
 #include "import/rtfreader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain-text and table import: exact output.
 #include "import/importconvert.h"
 

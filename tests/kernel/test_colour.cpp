@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour numbers, HTML colour values, the colour names and the contrast
 // between two colours.
 

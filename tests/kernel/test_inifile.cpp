@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings files' syntax: what QSettings wrote reads back the same here,
 // what is written here QSettings reads the same, and a value the program
 // does not change goes back to the file as it stood.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "objects/appletlogic.h"
 
 #include <QtTest>
@@ -38,9 +39,9 @@ private slots:
         full.urlDirectory = QStringLiteral("classes/");
         full.width = QStringLiteral("50%");
         full.hspace.clear();
-        QTest::newRow("alternate text before the code base, typed values verbatim")
+        QTest::newRow("alternate text before the code base, a typed quote as &quot;")
             << full
-            << "<APPLET NAME=\"clock\" ALIGN=Center ALT=\"A \"clock\"\" CODEBASE=\"classes/\" "
+            << "<APPLET NAME=\"clock\" ALIGN=Center ALT=\"A &quot;clock&quot;\" CODEBASE=\"classes/\" "
                "CODE=\"Clock.class\" WIDTH=50% HEIGHT=100 VSPACE=100></APPLET>";
     }
     void appletTag()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kernel/builderids.h"
 #include "objects/appletdialog.h"
 #include "objects/controlbrowser.h"
@@ -270,7 +271,7 @@ private slots:
         FIND(QRadioButton, first, dialog, "Option1");
         QVERIFY(first->isChecked());
         FIND(QRadioButton, linkBox, dialog, "Option5");
-        QCOMPARE(linkBox->text(), QStringLiteral("Linkbox Form && Script"));
+        QCOMPARE(linkBox->text(), QStringLiteral("&Linkbox Form && Script"));
 
         // The random-text entry opens its dialog and inserts nothing.
         gui::click(dialog, "Option7");
@@ -300,7 +301,9 @@ private slots:
         QCOMPARE(dialog->objectName(), QStringLiteral("Form38"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Insert Internet Searches"));
         FIND(QListWidget, list, dialog, "List1");
-        QCOMPARE(listTexts(list), (QStringList{"Altavista", "Excite", "Yahoo!"}));
+        // The three old searches first, then current ones.
+        QVERIFY(listTexts(list).size() > 3);
+        QCOMPARE(listTexts(list).mid(0, 3), (QStringList{"Altavista", "Excite", "Yahoo!"}));
         gui::click(dialog, "Command1"); // nothing chosen: nothing inserted
         gui::flushDeletes();
         QVERIFY(!dialog);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kernel/builderids.h"
 #include "objects/scriptlogic.h"
 
@@ -96,8 +97,17 @@ private slots:
                                 << "<FORM ACTION=\"" + s[2].endpoint +
                                        "\">\r\n<INPUT SIZE=30 NAME=p><INPUT TYPE=submit "
                                        "VALUE=Yahoo>\r\n</FORM>\r\n";
+        QTest::newRow("DuckDuckGo")
+            << 3
+            << "<FORM METHOD=GET ACTION=\"" + s[3].endpoint +
+                   "\">\r\n<INPUT NAME=q SIZE=30 MAXLENGTH=200>\r\n"
+                   "<INPUT TYPE=submit VALUE=\"DuckDuckGo\">\r\n</FORM>\r\n";
+        QTest::newRow("Wikipedia") << 4
+                                   << "<FORM METHOD=GET ACTION=\"" + s[4].endpoint +
+                                          "\">\r\n<INPUT NAME=search SIZE=30 MAXLENGTH=200>\r\n"
+                                          "<INPUT TYPE=submit VALUE=\"Wikipedia\">\r\n</FORM>\r\n";
         QTest::newRow("none chosen") << -1 << "";
-        QTest::newRow("out of range") << 3 << "";
+        QTest::newRow("out of range") << int(s.size()) << "";
     }
     void searchForm()
     {
@@ -109,17 +119,19 @@ private slots:
     void searchEndpoints()
     {
         const QList<SearchService> &s = searchServices();
-        QCOMPARE(s.size(), 3);
+        QCOMPARE(s.size(), 7);
         QCOMPARE(s[0].name, QStringLiteral("Altavista"));
         QCOMPARE(s[1].name, QStringLiteral("Excite"));
         QCOMPARE(s[2].name, QStringLiteral("Yahoo!"));
         const QStringList paths{"/cgi-bin/query", "/search.gw", "/bin/search"};
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < int(s.size()); ++i) {
             const QUrl url(s[i].endpoint);
             QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https") &&
                          !url.host().isEmpty(),
                      qPrintable(s[i].endpoint));
-            QCOMPARE(url.path(), paths[i]);
+            if (i < 3)
+                QCOMPARE(url.path(), paths[i]);
+            QVERIFY(!s[i].queryField.isEmpty());
         }
     }
 };

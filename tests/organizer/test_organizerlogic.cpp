@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kernel/settingsstore.h"
 #include "organizer/agendastore.h"
 #include "organizer/organizerlogic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the FTP password rests: the desktop keyring when one answers (a
 // real Secret Service, gnome-keyring-daemon on a private D-Bus started by
 // the test), else the settings file readable by the user only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one safe write: what it refuses (for root too), what it keeps (links,
 // modes, the old file on failure), and its temporaries, which no sweep may
 // take from a live writer and no killed writer may leave for ever.

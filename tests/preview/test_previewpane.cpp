@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview beside the source, as without Chromium's sandbox: page
 // scripts off, the program's own scripts still at work.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hostile page in the preview, with page scripts on: it tries to read the
 // user's files and to send what it finds to a server on this machine.
 

@@ -1,31 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every builder and tool window in the registry shares: its menu
 // items and palette tabs are where its row puts them and open it, it holds
-// the main window while shown, centres itself, names every control, Cancel
-// and Escape insert nothing, and OK inserts one fragment that one Undo
-// removes.
+// the main window while shown, centres itself, names every control (combos
+// and spins by a caption beside them, their values readable), gives every
+// caption its own mnemonic, opens on its first field with Enter pressing
+// OK, Cancel and Escape insert nothing, OK inserts one fragment that one
+// Undo removes, a typed quote stays inside its attribute, and number fields
+// take numbers only.
 
 #include "editor/insertion.h"
 #include "kernel/builderids.h"
+#include "kernel/mnemonics.h"
 #include "kernel/settingsstore.h"
 #include "shell/builderregistry.h"
 #include "shell/mainwindow.h"
 #include "shell/sidebar.h"
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
+#include "support/htmltags.h"
+#include "widgets/formkit.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QToolTip>
 
 namespace {
 
@@ -77,6 +91,77 @@ QSet<QWidget *> shownWindows(const QWidget &main)
     return shown;
 }
 
+// What a window wrote into the document: the text between "before" and
+// "after".
+QString inserted(const FakeWorkbench &bench)
+{
+    QString text = bench.editor->documentText();
+    if (!text.startsWith(QStringLiteral("before")) || !text.endsWith(QStringLiteral("after")))
+        return QString();
+    return text.mid(6, text.size() - 11);
+}
+
+// Every single-line field a person types into: line edits (not the ones
+// inside combos) and editable combos, enabled.
+QList<QWidget *> typedFields(QWidget *window)
+{
+    QList<QWidget *> fields;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!isControl(w) || !w->isEnabled())
+            continue;
+        if (auto *edit = qobject_cast<QLineEdit *>(w); edit && !edit->isReadOnly())
+            fields << w;
+        else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->isEditable())
+            fields << w;
+    }
+    return fields;
+}
+
+void setFieldText(QWidget *field, const QString &text)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(field))
+        combo->setEditText(text);
+    else
+        static_cast<QLineEdit *>(field)->setText(text);
+}
+
+QLineEdit *typingPart(QWidget *field)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(field))
+        return combo->lineEdit();
+    return static_cast<QLineEdit *>(field);
+}
+
+QPushButton *okButton(QWidget *window)
+{
+    for (QDialogButtonBox *box : window->findChildren<QDialogButtonBox *>()) {
+        for (QAbstractButton *b : box->buttons()) {
+            if (box->buttonRole(b) == QDialogButtonBox::AcceptRole)
+                return qobject_cast<QPushButton *>(b);
+        }
+    }
+    return nullptr;
+}
+
+// The captions shown now that carry a mnemonic.
+QStringList mnemonicCaptions(QWidget *window)
+{
+    QStringList captions;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->window() != window)
+            continue;
+        if (auto *b = qobject_cast<QAbstractButton *>(w); b && !b->text().isEmpty())
+            captions << b->text();
+        else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
+            captions << label->text();
+        else if (auto *tabs = qobject_cast<QTabBar *>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                captions << tabs->tabText(i);
+        }
+    }
+    return captions;
+}
+
 QPushButton *cancelButton(QWidget *window)
 {
     for (QPushButton *b : window->findChildren<QPushButton *>()) {
@@ -104,6 +189,11 @@ private slots:
     void everyControlHasAName_data() { everyRow(); }
     void cancelAndEscapeInsertNothing_data() { everyRow(); }
     void okInsertsOneUndoStep_data() { everyRow(); }
+    void combosAndSpinsSayTheirCaptionAndValue_data() { everyRow(); }
+    void captionsHaveMnemonicsOfTheirOwn_data() { everyRow(); }
+    void opensOnItsFirstFieldAndEnterIsOk_data() { everyRow(); }
+    void typedQuotesStayInTheirAttribute_data() { everyRow(); }
+    void numberFieldsTakeOnlyNumbers_data() { everyRow(); }
 
     void menuItemsAndTabsOpenTheRow()
     {
@@ -223,6 +313,230 @@ private slots:
         insertion::undo(*bench.editor, bench.appState);
         QCOMPARE(bench.editor->documentText(), Before);
         QCOMPARE(bench.scripted.unexpected, 0);
+    }
+
+    // A screen reader names a combo or spin by the label related to it (on
+    // this desktop a combo's own name is its value) and reads its value.
+    void combosAndSpinsSayTheirCaptionAndValue()
+    {
+        QFETCH(QString, id);
+        FakeWorkbench bench;
+        QWidget *window = openRow(bench, *registry::find(id));
+        QVERIFY(window);
+        QStringList faults;
+        int checked = 0;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            const bool combo = qobject_cast<QComboBox *>(w) != nullptr;
+            const bool spin = qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<SpinArrows *>(w);
+            if (!isControl(w) || (!combo && !spin))
+                continue;
+            ++checked;
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(iface);
+            QStringList captions;
+            for (const auto &relation : iface->relations(QAccessible::Label))
+                captions << relation.first->text(QAccessible::Name).remove(u'&').trimmed();
+            captions.removeAll(QString());
+            const QString value = iface->text(QAccessible::Value);
+            const QString shown = combo ? static_cast<QComboBox *>(w)->currentText() : value;
+            if (captions.isEmpty())
+                faults << w->objectName() + QStringLiteral(": no caption related");
+            if (spin && iface->role() != QAccessible::SpinBox)
+                faults << w->objectName() + QStringLiteral(": not a spin box");
+            if (value != shown || (spin && value.isEmpty()))
+                faults << w->objectName() + QStringLiteral(": value \"%1\"").arg(value);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        if (checked == 0)
+            QSKIP("no combo or spin in this window");
+    }
+
+    // Among the captions shown together (each page of a stack in turn) no
+    // two share a letter, and a caption goes without one only when every
+    // letter of it is taken.
+    void captionsHaveMnemonicsOfTheirOwn()
+    {
+        QFETCH(QString, id);
+        FakeWorkbench bench;
+        QWidget *window = openRow(bench, *registry::find(id));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QStringList faults;
+        auto check = [&faults, window] {
+            const QStringList captions = mnemonicCaptions(window);
+            QHash<QChar, QString> owner;
+            for (const QString &caption : captions) {
+                const QChar letter = mnemonics::of(caption);
+                if (!letter.isNull() && owner.contains(letter))
+                    faults << caption + QStringLiteral(" shares it with ") + owner.value(letter);
+                owner.insert(letter, caption);
+            }
+            for (const QString &caption : captions) {
+                if (!mnemonics::of(caption).isNull())
+                    continue;
+                for (const QChar ch : caption) {
+                    if (ch.isLetter() && ch.unicode() < 128 && !owner.contains(ch.toLower()))
+                        faults << caption + QStringLiteral(" has none but '%1' is free").arg(ch);
+                }
+            }
+        };
+        check();
+        for (QStackedWidget *stack : window->findChildren<QStackedWidget *>()) {
+            if (stack->window() != window)
+                continue;
+            const int current = stack->currentIndex();
+            for (int page = 0; page < stack->count(); ++page) {
+                stack->setCurrentIndex(page);
+                check();
+            }
+            stack->setCurrentIndex(current);
+        }
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+    }
+
+    // A builder opens ready for typing, and Enter in a field does what OK
+    // does.
+    void opensOnItsFirstFieldAndEnterIsOk()
+    {
+        QFETCH(QString, id);
+        const registry::BuilderRow &row = *registry::find(id);
+        FakeWorkbench bench;
+        QPointer<QWidget> window = openRow(bench, row);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The first field in the tab order (an option group counts from
+        // its chosen option).
+        QWidget *first = nullptr;
+        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+            if (window->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+                BuilderDialog::isField(w)) {
+                first = w;
+                break;
+            }
+        }
+        if (first) {
+            QWidget *focused = window->focusWidget();
+            QVERIFY2(focused, "nothing has the focus");
+            const bool sameGroup = qobject_cast<QRadioButton *>(first) &&
+                                   qobject_cast<QRadioButton *>(focused) &&
+                                   first->parentWidget() == focused->parentWidget();
+            QVERIFY2(focused == first || sameGroup,
+                     qPrintable(QStringLiteral("%1 (%2) instead of %3")
+                                    .arg(focused->objectName(), focused->metaObject()->className(),
+                                         first->objectName())));
+        }
+        if (row.kind != registry::Kind::Builder)
+            return;
+        QPushButton *ok = okButton(window);
+        QVERIFY(ok);
+        QVERIFY(ok->isDefault());
+
+        // Enter in the first single-line field (or in the field that has the
+        // focus, unless Enter starts a new line there), against OK in a
+        // fresh window.
+        const QList<QWidget *> fields = typedFields(window);
+        QWidget *field = fields.isEmpty() ? window->focusWidget() : fields.first();
+        QVERIFY(field);
+        if (qobject_cast<QTextEdit *>(field) || qobject_cast<QPlainTextEdit *>(field))
+            QSKIP("Enter starts a new line in the only field");
+        if (auto *combo = qobject_cast<QComboBox *>(field); combo && combo->isEditable())
+            field = combo->lineEdit();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        gui::flushDeletes();
+        const QString byEnter = bench.editor->documentText();
+        const QStringList enterMessages = bench.scripted.messages();
+
+        FakeWorkbench other;
+        QPointer<QWidget> again = openRow(other, row);
+        QTest::mouseClick(okButton(again), Qt::LeftButton);
+        gui::flushDeletes();
+        QCOMPARE(byEnter, other.editor->documentText());
+        QCOMPARE(enterMessages, other.scripted.messages());
+        QVERIFY(byEnter != Before || !enterMessages.isEmpty());
+    }
+
+    // A value with quotes, a '>' and spaces typed into every field stays
+    // one value: no attribute ends early and none is made of its pieces.
+    void typedQuotesStayInTheirAttribute()
+    {
+        QFETCH(QString, id);
+        const registry::BuilderRow &row = *registry::find(id);
+        if (row.kind != registry::Kind::Builder)
+            QSKIP("a tool window inserts nothing on OK");
+        const QString hostile = QStringLiteral("Qa \"Qb\" Qc'Qd>Qe");
+        FakeWorkbench bench;
+        QPointer<QWidget> window = openRow(bench, row);
+        const QList<QWidget *> fields = typedFields(window);
+        for (QWidget *field : fields) {
+            const std::optional<htmlvalues::FieldKind> kind = formkit::restriction(field);
+            setFieldText(field, !kind                                  ? hostile
+                                : *kind == htmlvalues::FieldKind::Word ? QStringLiteral("SRC")
+                                                                       : QStringLiteral("7"));
+        }
+        static_cast<QDialog *>(window.data())->accept();
+        gui::flushDeletes();
+        const QString fragment = inserted(bench);
+        QVERIFY2(!fragment.isEmpty(), qPrintable(bench.scripted.messages().join(u'|')));
+        if (!fragment.contains(QStringLiteral("Qa")))
+            QSKIP("no typed text reaches this builder's fragment");
+
+        const htmltags::Scan scan = htmltags::scan(fragment);
+        QVERIFY2(scan.error.isEmpty(), qPrintable(scan.error + QStringLiteral("\n") + fragment));
+        const QRegularExpression attributeName(QStringLiteral("^[A-Za-z][A-Za-z0-9_:-]*$"));
+        for (const htmltags::Tag &tag : scan.tags) {
+            for (const htmltags::Attribute &a : tag.attributes) {
+                QVERIFY2(
+                    attributeName.match(a.name).hasMatch() &&
+                        !QStringList({"qa", "qb", "qc", "qd", "qe"}).contains(a.name.toLower()),
+                    qPrintable(tag.name + QStringLiteral(": ") + a.name + QStringLiteral("\n") +
+                               fragment));
+                QVERIFY2(a.value.count(QStringLiteral("Qa")) == a.value.count(QStringLiteral("Qe")),
+                         qPrintable(a.name + QStringLiteral("=") + a.value));
+            }
+        }
+    }
+
+    // Letters typed into a number field are refused there, with the reason
+    // shown; a value put there some other way stops OK with the reason.
+    void numberFieldsTakeOnlyNumbers()
+    {
+        QFETCH(QString, id);
+        const registry::BuilderRow &row = *registry::find(id);
+        FakeWorkbench bench;
+        QPointer<QWidget> window = openRow(bench, row);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QList<QWidget *> numberFields;
+        for (QWidget *field : typedFields(window)) {
+            const std::optional<htmlvalues::FieldKind> kind = formkit::restriction(field);
+            if (kind && *kind != htmlvalues::FieldKind::Word)
+                numberFields << field;
+        }
+        if (numberFields.isEmpty())
+            QSKIP("no number field in this window");
+        for (QWidget *field : numberFields) {
+            setFieldText(field, QString());
+            QLineEdit *edit = typingPart(field);
+            QTest::keyClicks(edit, QStringLiteral("x#"));
+            QVERIFY2(edit->text().isEmpty(), qPrintable(field->accessibleName()));
+            QVERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), field->toolTip());
+            QTest::keyClicks(edit, QStringLiteral("60"));
+            QCOMPARE(edit->text(), QStringLiteral("60"));
+            setFieldText(field, QString());
+        }
+        if (row.kind != registry::Kind::Builder)
+            return;
+        QWidget *field = numberFields.last();
+        setFieldText(field, QStringLiteral("sixty"));
+        static_cast<QDialog *>(window.data())->accept();
+        gui::flushDeletes();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(bench.editor->documentText(), Before);
+        QCOMPARE(bench.scripted.messages().size(), 1);
+        QVERIFY(bench.scripted.messages().first().startsWith(field->accessibleName() +
+                                                             QStringLiteral(": ")));
+        QVERIFY(field->hasFocus() || field->isAncestorOf(QApplication::focusWidget()));
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file, import and tool commands as the main window runs them.
 
 #include "editor/htmleditor.h"
@@ -11,6 +12,7 @@
 #include "support/scripteddialogs.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QFileSystemModel>
@@ -19,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -62,6 +65,16 @@ struct Run
         qobject_cast<QMdiSubWindow *>(main->activeDocument()->parentWidget())->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+};
+
+// Stands in for the desktop's default browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
 };
 
 } // namespace
@@ -328,36 +341,47 @@ private slots:
     void externalPreviewMessages_data()
     {
         QTest::addColumn<QString>("browser");
+        QTest::addColumn<bool>("desktopBrowser"); // the desktop has a default browser
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no browser") << "None"
-                                    << "<P>"
-                                    << "You Need To Pick A Browser!";
-        QTest::newRow("empty browser") << ""
-                                       << "<P>"
-                                       << "You Need To Pick A Browser!";
-        QTest::newRow("empty document") << "/bin/true"
-                                        << ""
+        QTest::newRow("no browser anywhere") << "None" << false << "<P>"
+                                             << "You Need To Pick A Browser!";
+        QTest::newRow("empty, none anywhere") << "" << false << "<P>"
+                                              << "You Need To Pick A Browser!";
+        QTest::newRow("the desktop's browser") << "None" << true << "<P>"
+                                               << "";
+        QTest::newRow("empty document") << "/bin/true" << false << ""
                                         << "There is nothing to show!";
-        QTest::newRow("missing browser") << "/nonexistent/browser"
-                                         << "<P>"
+        QTest::newRow("missing browser") << "/nonexistent/browser" << false << "<P>"
                                          << "Unable to start browser";
-        QTest::newRow("started") << "/bin/true"
-                                 << "<P>"
+        QTest::newRow("started") << "/bin/true" << false << "<P>"
                                  << "";
     }
     void externalPreviewMessages()
     {
         QFETCH(QString, browser);
+        QFETCH(bool, desktopBrowser);
         QFETCH(QString, text);
         QFETCH(QString, message);
+        UrlCatcher desktop;
+        if (desktopBrowser)
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+        const auto unset =
+            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
         Run run;
         run.main->state().browser = browser;
         run.main->activeEditor()->setDocumentText(text);
         run.main->findChild<QToolButton *>("Command44_5")->click();
-        QCOMPARE(run.dialogs.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        const QStringList messages = run.dialogs.messages();
+        QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
+        // Without a browser of its own or a default one, the message says
+        // where the setting is.
+        if (!message.isEmpty())
+            QVERIFY2(messages.first().startsWith(message), qPrintable(messages.first()));
         if (message.isEmpty() || message == QLatin1String("Unable to start browser"))
             QCOMPARE(run.read("caching.htm"), text.toUtf8());
+        if (desktopBrowser)
+            QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(run.path("caching.htm"))});
     }
 
     void importTextToNewFile()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop program: the usual keys, windows that open
 // where they can be seen, the unsaved mark and names for assistive tools.
 

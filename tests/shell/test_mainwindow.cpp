@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/htmleditor.h"
 #include "editor/printing.h"
 #include "editor/tagcommands.h"
 #include "help/tips.h"
+#include "kernel/mnemonics.h"
 #include "kernel/settingsstore.h"
+#include "platform/launcher.h"
 #include "preview/previewbrowser.h"
 #include "preview/previewpane.h"
 #include "shell/mainwindow.h"
@@ -503,16 +506,16 @@ private slots:
         QStringList file;
         for (QAction *a : w->findChild<QMenu *>("mnuFile")->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(file,
-                 QStringList({"&New", "&Open", "Recent &Files", "-", "&Import", "-", "Save &As",
-                              "&Save", "-", "&Print", "-", "&Find Files", "-", "E&xit"}));
+        QCOMPARE(file, QStringList({"&New", "&Open", "Recent &Files", "-", "&Import", "-",
+                                    "Save &As", "&Save", "-", "&Print", "Print Pre&view", "-",
+                                    "&Find Files", "-", "E&xit"}));
         QCOMPARE(w->findChild<QMenu *>("mnuToolsNZItem")->actions().size(), 11);
         QVERIFY(w->action("mnuToolbarItem")->isCheckable());
         QVERIFY(w->action("mnuAboutItem")->isEnabled());
         QCOMPARE(w->action("mnuSaveregItem")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(w->action("mnuFindItem")->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(w->action("mnuManualItem")->shortcut(), QKeySequence(Qt::Key_F1));
-        QCOMPARE(w->action("mnuDefTermItem")->text(), QStringLiteral("Defintion List Term <DT>"));
+        QCOMPARE(w->action("mnuDefTermItem")->text(), QStringLiteral("Defintion List &Term <DT>"));
         QCOMPARE(w->action("mnuHeading6Item")->text(), QStringLiteral("Heading &6 <H6></H6>"));
         QMenu *pop = w->findChild<QMenu *>("Pop");
         QVERIFY(pop);
@@ -523,7 +526,7 @@ private slots:
         }
         QCOMPARE(captions.size(), 13);
         QCOMPARE(captions.first(), w->action("mnuEditElementItem")->text());
-        QCOMPARE(captions.at(1), QStringLiteral("Undo"));
+        QCOMPARE(captions.at(1), QStringLiteral("U&ndo"));
         QCOMPARE(captions.last(), QStringLiteral("&Underline Text <U></U>"));
         auto *smart = w->findChild<QToolButton *>("Command96");
         QCOMPARE(smart->toolTip(), QStringLiteral("Color-Codes  HTML Syntax"));
@@ -594,7 +597,10 @@ private slots:
         w->action("mnuCalculatorItem")->trigger();
         qputenv("PATH", path);
         QCOMPARE(run.dialogs.messages(),
-                 QStringList({"This Windows Application is not installed on your computer"}));
+                 QStringList({launcher::notInstalledMessage(launcher::Tool::Calculator)}));
+        // It names the programs looked for and how to get one.
+        QVERIFY(run.dialogs.messages().first().contains(QStringLiteral("gnome-calculator, kcalc")));
+        QVERIFY(run.dialogs.messages().first().contains(QStringLiteral("sudo apt install")));
     }
 
     void everyTagCommandIsInAMenu()
@@ -606,10 +612,13 @@ private slots:
         HtmlEditor *e = w->activeEditor();
         for (const tagcommands::TagCommand &c : tagcommands::tagCommands()) {
             const QString expected = tagcommands::fragment(c.firstTag, u"w", c.lastTag);
+            // The menus add mnemonics of their own.
+            auto plain = [](QString caption) { return caption.remove(u'&'); };
             QList<QAction *> found;
             for (QAction *a : w->findChildren<QAction *>()) {
-                if (!a->menu() && !a->text().isEmpty() &&
-                    (a->text() == c.menuCaption || a->text() == c.popupCaption))
+                const QString text = plain(a->text());
+                if (!a->menu() && !text.isEmpty() &&
+                    (text == plain(c.menuCaption) || text == plain(c.popupCaption)))
                     found << a;
             }
             QCOMPARE(found.size(), int(!c.menuCaption.isEmpty()) + int(!c.popupCaption.isEmpty()));
@@ -651,6 +660,54 @@ private slots:
         QCOMPARE(e->selLength(), qsizetype(7));
         w->action("mnuDeleteItem")->trigger();
         QCOMPARE(e->documentText(), QString());
+    }
+
+    // Within each menu no two items share a letter.
+    void menuMnemonicsAreUnique()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        MainWindow *w = run.start();
+        const QList<QMenu *> menus = w->findChildren<QMenu *>();
+        QVERIFY(menus.size() > 8);
+        for (QMenu *menu : menus) {
+            QHash<QChar, QString> owner;
+            for (QAction *a : menu->actions()) {
+                if (a->isSeparator() || a->text().isEmpty())
+                    continue;
+                const QChar letter = mnemonics::of(a->text());
+                QVERIFY2(!letter.isNull(), qPrintable(a->text()));
+                QVERIFY2(!owner.contains(letter),
+                         qPrintable(owner.value(letter) + QStringLiteral(" / ") + a->text()));
+                owner.insert(letter, a->text());
+            }
+        }
+    }
+
+    // The Edit menu shows the editor's own keys, and those keys still act
+    // once in the editor.
+    void editKeysShownInTheMenuActInTheEditor()
+    {
+        Run run;
+        run.store->save("LM3", "Extras", "UseIE", "No");
+        run.store->save("Lorimel3", "Startup", "ShowStart", "no");
+        MainWindow *w = run.start();
+        for (const char *item : {"mnuUndoItem", "mnuCutItem", "mnuCopyItem", "mnuPasteItem"})
+            QVERIFY2(!w->action(item)->shortcut().isEmpty(), item);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        HtmlEditor *e = w->activeEditor();
+        e->setFocus();
+        e->setDocumentText("ab");
+        e->select(0, 1);
+        QTest::keyClick(e, Qt::Key_C, Qt::ControlModifier);
+        e->setSelStart(2);
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e->documentText(), QStringLiteral("aba"));
+        e->select(0, 1);
+        QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(e->documentText(), QStringLiteral("ba"));
+        QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e->documentText(), QStringLiteral("aba"));
     }
 
     void colourBarClickReplacesSelection()

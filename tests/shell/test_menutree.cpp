@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the registry's menu items into the menu tree.
 
 #include "shell/menutree.h"

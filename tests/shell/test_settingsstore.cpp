@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kernel/appstate.h"
 #include "kernel/settingscatalog.h"
 #include "kernel/settingsstore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/htmleditor.h"
 #include "shell/builderregistry.h"
 #include "shell/palettecatalog.h"
@@ -5,6 +6,7 @@
 #include "shell/sidebar.h"
 #include "support/fakeworkbench.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QListWidget>
 #include <QStackedWidget>
@@ -231,6 +233,38 @@ private slots:
         QTabBar *tools = bar->toolStrip(QStringLiteral("TabStrip3"));
         clickTab(tools, tabOf(tools, QStringLiteral("Table")));
         QCOMPARE(bench->openedBuilders, QStringList{QStringLiteral("TableBuilder")});
+    }
+
+    // The keyboard reaches the tool tabs too, and a screen reader hears
+    // them as buttons of a tool bar, none of them selected.
+    void toolTabsFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+    void toolTabsFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        QTabBar *tools = bar->toolStrip(QStringLiteral("TabStrip3"));
+        const int table = tabOf(tools, QStringLiteral("Table"));
+        tools->setFocus();
+        tools->setCurrentIndex(table - 1);
+        QTest::keyClick(tools, Qt::Key_Right);
+        QCOMPARE(bench->openedBuilders, QStringList());
+        QTest::keyClick(tools, Qt::Key(key));
+        QCOMPARE(bench->openedBuilders, QStringList{QStringLiteral("TableBuilder")});
+
+        QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(tools);
+        QCOMPARE(strip->role(), QAccessible::ToolBar);
+        QCOMPARE(strip->childCount(), tools->count());
+        QAccessibleInterface *tab = strip->child(table);
+        QCOMPARE(tab->role(), QAccessible::Button);
+        QCOMPARE(tab->text(QAccessible::Name), QStringLiteral("Table"));
+        QVERIFY(!tab->state().selected);
+        QCOMPARE(strip->indexOfChild(tab), table);
+        tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(bench->openedBuilders.size(), 2);
     }
 
     void colourDialogs()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real FTP server on 127.0.0.1 for the life of the object: pyftpdlib
 // serving one user's folder, on a port the system picks. It can offer TLS

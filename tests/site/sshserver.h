@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real SSH server (OpenSSH's sshd) on 127.0.0.1 for the life of the
 // object, with a throw-away host key, configuration and authorised client

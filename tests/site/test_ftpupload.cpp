@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The address rules and real uploads to an FTP server on 127.0.0.1.
 
 #include "site/ftpaddress.h"

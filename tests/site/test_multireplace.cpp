@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing one text in many files: the replacement rule, and files that
 // keep every byte but the replaced ones, or are skipped and reported.
 

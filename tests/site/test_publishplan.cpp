@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Publish Site's plan and manifest: what is sent, what is kept, what a
 // damaged manifest does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Publish Site against a real FTP server on 127.0.0.1: the first run sends
 // everything once, the next only what changed, a run that fails in the
 // middle resumes where it stopped, and nothing is deleted unless asked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SFTP uploads to a real sshd on 127.0.0.1: the server's host key is
 // checked against known_hosts, an unknown one is asked about once with its
 // SHA-256 fingerprint, a changed one is refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kernel/appstate.h"
 #include "site/sitefiles.h"
 #include "support/files.h"

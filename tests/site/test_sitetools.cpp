@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying into the site, the thumbnail browser's pictures and strip, and
 // the properties window's rules.
 

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The site's tool windows driven through their controls: file retriever,
 // thumbnail browser, properties, multi-file replace and Check Links.
 
 #include "kernel/builderids.h"
+#include "platform/launcher.h"
 #include "shell/builderregistry.h"
 #include "site/fileproperties.h"
 #include "site/fileretriever.h"
@@ -245,8 +247,10 @@ private slots:
         QVERIFY(window->pictures().isEmpty());
         gui::spin(window, "SpinButton1", true);
         QCOMPARE(window->current(), 0);
-        gui::click(window, "Command1");
-        QCOMPARE(bench.builderArguments, QStringList{QString()});
+        // The window says why there is nothing to insert.
+        QVERIFY(window->findChild<QLabel *>("Label3")->text().contains(site.path()));
+        QVERIFY(!window->findChild<QPushButton *>("Command1")->isEnabled());
+        QVERIFY(bench.builderArguments.isEmpty());
     }
 
     void fileProperties_data()
@@ -331,7 +335,7 @@ private slots:
             gui::click(window, "cmdPlaySound");
             QCOMPARE(played, QStringList{path});
             QCOMPARE(bench.scripted.messages(),
-                     QStringList{"This Windows Application is not installed on your computer"});
+                     QStringList{launcher::notInstalledMessage(launcher::Tool::MediaPlayer)});
         }
         QPointer<FileProperties> guard(window);
         gui::click(window, "Command1");

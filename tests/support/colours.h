@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour patterns for comparing a whole document's colouring at once: one
 // letter per character, R red, B blue, anything else black.

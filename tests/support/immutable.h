@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Makes a file or folder immutable (chattr +i) for the life of the object,
 // so a delete or rename fails even for root.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the program's questions from a script, and records them. A
 // question nobody scripted is answered with Cancel (or an empty name) and
@@ -6,6 +7,7 @@
 #include "platform/dialogservice.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -114,6 +116,32 @@ public:
             return int(buttons.size()) - 1;
         }
         return choices.takeFirst();
+    }
+
+    // A file name answers with printing to that PDF file; a cancel answer
+    // cancels.
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        asked << Asked{QStringLiteral("print"), {}, {}, {}, {}};
+        const std::optional<QString> file = take<QString>();
+        if (!file)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*file);
+        return true;
+    }
+
+    // The preview "shows" its pages in the PDF file answered.
+    void printPreview(QWidget *, QPrinter &printer,
+                      const std::function<void(QPrinter *)> &paint) override
+    {
+        asked << Asked{QStringLiteral("preview"), {}, {}, {}, {}};
+        const std::optional<QString> file = take<QString>();
+        if (!file)
+            return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*file);
+        paint(&printer);
     }
 
 private:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a script in a page and waits for its result; finds the browser view
 // of a preview.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/fakeworkbench.h"
 #include "support/gui.h"
 #include "widgets/colourfield.h"
@@ -143,22 +144,22 @@ private slots:
     }
 
     // OK and Cancel sit in the desktop's button box with their captions;
-    // Enter in a field presses OK only where the dialog asks for that.
+    // Enter in a field presses OK, Enter on a focused button presses that
+    // button.
     void okCancelRow_data()
     {
-        QTest::addColumn<bool>("enterPressesOk");
-        QTest::newRow("a builder") << false;
-        QTest::newRow("a settings dialog") << true;
+        QTest::addColumn<bool>("onCancel");
+        QTest::newRow("in a field") << false;
+        QTest::newRow("on Cancel") << true;
     }
     void okCancelRow()
     {
-        QFETCH(bool, enterPressesOk);
+        QFETCH(bool, onCancel);
         QDialog dialog;
         auto *field = new QLineEdit(&dialog);
         auto *layout = new QVBoxLayout(&dialog);
         layout->addWidget(field);
-        layout->addLayout(formkit::okCancelRow(&dialog, "cmdOK", "cmdCancel",
-                                               enterPressesOk ? "cmdOK" : nullptr));
+        layout->addLayout(formkit::okCancelRow(&dialog, "cmdOK", "cmdCancel"));
         FIND(QPushButton, ok, &dialog, "cmdOK");
         FIND(QPushButton, cancel, &dialog, "cmdCancel");
         QCOMPARE(ok->text(), QStringLiteral("&OK"));
@@ -169,15 +170,14 @@ private slots:
         QCOMPARE(box->buttonRole(cancel), QDialogButtonBox::RejectRole);
 
         QSignalSpy accepted(&dialog, &QDialog::accepted);
+        QSignalSpy rejected(&dialog, &QDialog::rejected);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(accepted.size(), enterPressesOk ? 1 : 0);
-        if (!enterPressesOk) {
-            QTest::mouseClick(ok, Qt::LeftButton);
-            QCOMPARE(accepted.size(), 1);
-        }
+        QWidget *target = onCancel ? static_cast<QWidget *>(cancel) : field;
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(accepted.size(), onCancel ? 0 : 1);
+        QCOMPARE(rejected.size(), onCancel ? 1 : 0);
     }
 
     void filePickerGivesTheBareName()

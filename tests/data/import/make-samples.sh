@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the rich-text samples the import tests read, each with a different
 # writer. Needs the Debian packages pandoc, libreoffice-writer-nogui and
 # abiword; the results are committed, so the tests need none of them.
