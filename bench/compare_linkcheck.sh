@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Check Links against `linkchecker` (apt-get install linkchecker) on the
 # same generated site of 200 pages with 50 links each, then ours alone on
 # 2,000 pages (the peer takes minutes there).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One benchmark of this tree against the same benchmark built from another
 # revision (default main), the two programs run in turn in the same session.
 # Prints each one's median processor time over RUNS runs and the ratio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check Links over a generated site against `linkchecker` (Debian package
 // linkchecker) on the same files through file:// URLs. Each page holds 50
 // links: pages in other folders, places in them, images, a style sheet, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check Page and spelling on the 10 MB benchmark page: how long they take
 // and the longest time the event loop (typing, painting) waits meanwhile,
 // against the tidy program on the same page and against the same editor

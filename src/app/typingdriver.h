@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives a running program from its standard input, for the tests that
 // start the real program, type into it and kill it. Only the hidden

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hunspell dictionaries: which are installed, which one a page is checked
 // with, and the words of one.

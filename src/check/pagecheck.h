@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking a page's HTML with tidy-html5: the errors and warnings with
 // their places. A page is checked as what it declares: with the HTML 5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Page Check" pane: checks a document's HTML in a worker thread on a
 // copy of its text and lists what tidy found (line, column, error or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Spelling in one document: misspelt words of the text get a wavy
 // underline, drawn with an editor indicator so SmartColor's colours stay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tools > Spelling: walks the misspellings of a document one by one, from
 // the caret to the end and on from the start, with Change, Change All,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every document's spelling check shares: the installed and loaded
 // dictionaries, the personal word list and the words ignored for the

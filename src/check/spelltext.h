@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words of an HTML page that a spelling check reads: the text between
 // the tags and the values of ALT and TITLE attributes. Tags, other attribute

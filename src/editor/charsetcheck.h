@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a page is stored in the character set it declares: the charset
 // of <META CHARSET="..."> or <META HTTP-EQUIV="Content-Type"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What completion offers at the caret: element names after "<", the open
 // elements after "</", an element's attributes after its name, the values

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document window's care for character sets: the bar that tells a
 // page's declared charset from the one it is stored in, and the question
 // before a save that would lose characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stacks of open elements a scan meets, each kept once. A stack is a
 // node: an element name on top of its parent stack, so the same stack met

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HTML the editor knows: one table of elements, attributes, fixed
 // attribute values and named characters, merging the side bar's tag and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding one's way through the elements of a text: the tag at a position,
 // the tag that matches it, the element around a selection, the element

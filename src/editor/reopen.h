@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builders reopened on what they wrote. The element under the caret is
 // found as a browser finds it, the parts its builder owns are read back to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The writing aids of a document's editor: the completion list, the end
 // tag written when a start tag is typed, the pair of matching tags marked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every key of the program's commands, in one place: the main window gives
 // them to its menu items and the manual lists them in its key table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start tags read back the way the builders write them: the tag name and
 // each attribute with its name as spelled, its value and where it stands

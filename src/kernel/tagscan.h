@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start tags of an HTML text and their attributes, read the way a
 // browser reads hand-written and legacy pages: comments, doctypes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a file on disk looks like now, to tell whether another program has
 // changed it since we last read or wrote it. A rename over the file (as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inside the browser engine's module: the preview's browser view. The
 // document's copy is served from memory under an address of its own; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The browser engine behind the preview lives in a module of its own,
 // loaded the first time a page is to be shown in it: the engine's

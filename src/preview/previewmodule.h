@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds and loads the module that holds the preview's browser engine, the
 // first time something is to be shown in it. The module lies beside the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two texts side by side as a unified difference: removed lines red,
 // added lines green.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watches the files of open documents. A file changed by another program
 // is reloaded into a document without unsaved changes (the caret stays on

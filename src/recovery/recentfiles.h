@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recently used files list and the files of the last session, as kept
 // in the settings.

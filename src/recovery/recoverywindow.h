@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Offered at start-up when copies of unsaved text were left by a program
 // that ended without saving: per document Recover (opens it with that text,

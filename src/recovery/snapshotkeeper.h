@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps a recovery copy of every document with unsaved changes: about a
 // second after the first change since the last copy, the text is taken

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recovery copies of unsaved text on disk. Each copy is two files in the
 // recovery folder: "<id>.txt" with the text in the document's own encoding

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line differences between two texts, for comparing a recovered or
 // changed text with the file on disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Edit Element: the builder of the element under the active document's
 // caret opens filled from that element, and its OK writes back only what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of never losing typing: recovery copies and the
 // window offering them after a crash, files changed by other programs,
 // File > Recent Files and the last session.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Check Links: every page of the site folder read once, and each of its
 // links to a local file, frame, image, sound, style sheet or script, and

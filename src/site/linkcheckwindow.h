@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Check Links: reads the site folder's pages in a worker thread, with a
 // progress bar and Cancel, then lists each broken link (page, line, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping a site's links whole when one of its files or folders is renamed
 // or moved: every page's links that led to what moves (or, for pages that

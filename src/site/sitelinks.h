@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The links of a site's pages: what a page links to (found in one pass over
 // its text), what a link means (a local file, a place in a page, another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contrast of a text colour against its background as WCAG 2.x
 // measures it, shown beside colour fields with the AA and AAA levels for

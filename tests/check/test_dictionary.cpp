@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hunspell dictionaries: which are found, which one a page gets, and the
 // words of one.
 

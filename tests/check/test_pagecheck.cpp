@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a page with tidy: findings with their places, pages checked as
 // what they declare, and findings that follow edits.
 

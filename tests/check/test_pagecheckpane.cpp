@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Page Check pane: tidy's findings listed from a worker, marked in the
 // margin, followed through edits, filtered, and jumped to; the command in
 // the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spelling as one types: what is marked, the word being typed, the pop-up
 // with its suggestions, the personal list and Ignore All, the page's
 // language, the switch, and Tools > Spelling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which words of a page a spelling check reads, and the language a page
 // declares.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builders reopened on what they wrote: the element under the caret, the
 // parts a builder owns, what its reader makes of them, and the edits that
 // carry the builder's changes back without touching anything else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/documentwindow.h"
 #include "editor/htmleditor.h"
 #include "editor/writingaids.h"

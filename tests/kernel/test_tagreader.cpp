@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start tags read back as the builders write them, and damaged ones refused.
 
 #include "kernel/tagreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser engine is a module of its own, loaded when a preview first
 // needs it. This test does not link the engine, as the program does not: a
 // window that shows only the manual never loads it, a module that is

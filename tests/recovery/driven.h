@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real program started under the offscreen platform with its own
 // settings and state folders, typed into through its hidden driver option.

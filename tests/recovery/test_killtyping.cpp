@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program killed while text is typed into it loses nothing typed
 // more than three seconds before the kill.
 

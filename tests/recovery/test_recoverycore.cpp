@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies on disk, line differences, the recent files list and the
 // session entries.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side: the organizer's agenda kept and recovered, and
 // File > Recent Files.
 

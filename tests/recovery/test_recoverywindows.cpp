@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery window and the watch on the files of open documents.
 
 #include "editor/documentwindow.h"

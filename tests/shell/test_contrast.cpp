@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contrast shown beside text and background colours, window by window:
 // #777777 on white reads 4.48:1 and fails AA, and the figure and its marks
 // follow the colour as it changes to black (21:1, AA and AAA passed).

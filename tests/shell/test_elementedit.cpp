@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit Element through the real builders: an element a builder wrote, with
 // an attribute it does not know, comes back byte for byte when the builder
 // is closed with OK unchanged; a changed field changes that attribute only,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // With a pseudo-translation installed (every text lupdate finds in the
 // sources, marked), no window shows a caption that did not go through the
 // translator.

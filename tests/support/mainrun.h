@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the program starts it, with a settings folder of its
 // own, plain document windows and no tips; settings may be stored first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every GUI test finds the browser engine's module where the build put it.
 
 #include "preview/previewmodule.h"

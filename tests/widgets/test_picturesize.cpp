@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel size of a picture read from its file's header: right for PNG,
 // JPEG and GIF, and without decoding a pixel (the reader is kept from
 // decoding pictures this size, and the size still comes).
