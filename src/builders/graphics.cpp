@@ -187,6 +187,9 @@ QString GraphicsBuilder::fragment() const
 
 void GraphicsBuilder::accept()
 {
+    // A field to mend comes before the question about ALT.
+    if (!fieldsFinished())
+        return;
     if (m_description->text().isEmpty()) {
         const std::optional<QString> description = host().dialogs().input(
             this,

@@ -43,7 +43,7 @@ void MainWindow::buildRecovery()
     QAction *open = action(QStringLiteral("mnuOpenItem"));
     const QList<QAction *> items = file->actions();
     const qsizetype at = items.indexOf(open);
-    m_recentMenu = new QMenu(tr("Recent &Files"), this);
+    m_recentMenu = new QMenu(tr("&Recent Files"), this);
     m_recentMenu->setObjectName(QStringLiteral("mnuRecentFiles"));
     m_recentMenu->menuAction()->setObjectName(QStringLiteral("mnuRecentFiles"));
     file->insertMenu(items.value(at + 1), m_recentMenu);

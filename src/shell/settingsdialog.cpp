@@ -157,7 +157,7 @@ SettingsDialog::SettingsDialog(Workbench &workbench)
     m_tabs->addTab(tr("File Types"));
     const int custom = m_tabs->addTab(tr("Customizations"));
     m_tabs->setTabToolTip(custom, tr("Defines the Custom Buttons"));
-    m_tabs->addTab(QStringLiteral("FTP"));
+    m_tabs->addTab(tr("FTP"));
 
     m_panels = new QStackedWidget(this);
     m_panels->setFrameShape(QFrame::StyledPanel);

@@ -44,14 +44,21 @@ void BuilderDialog::setFragmentReceiver(std::function<void(const QString &)> rec
     m_receiver = std::move(receiver);
 }
 
+bool BuilderDialog::fieldsFinished()
+{
+    QWidget *field = formkit::unfinishedField(this);
+    if (!field)
+        return true;
+    host().dialogs().message(this, formkit::fieldProblem(field), windowTitle(),
+                             DialogService::Buttons::Ok, DialogService::Icon::Warning);
+    showField(field);
+    return false;
+}
+
 void BuilderDialog::finishOk(const QString &fragment)
 {
-    if (QWidget *field = formkit::unfinishedField(this)) {
-        host().dialogs().message(this, formkit::fieldProblem(field), windowTitle(),
-                                 DialogService::Buttons::Ok, DialogService::Icon::Warning);
-        showField(field);
+    if (!fieldsFinished())
         return;
-    }
     const std::function<void(const QString &)> receiver = std::exchange(m_receiver, nullptr);
     finish();
     if (receiver) {

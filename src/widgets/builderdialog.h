@@ -32,6 +32,9 @@ public:
     // OK: close (or hide), then hand the fragment to the insertion service,
     // or to the receiver when one is set.
     void finishOk(const QString &fragment);
+    // False, after saying which field holds what it cannot take and showing
+    // it, when a field is not finished.
+    bool fieldsFinished();
     // Until the builder next closes, OK hands its fragment here instead of
     // inserting it (a builder reopened on an element it wrote).
     void setFragmentReceiver(std::function<void(const QString &)> receiver);

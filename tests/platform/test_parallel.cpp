@@ -29,7 +29,7 @@ private slots:
     {
         QFETCH(int, count);
         QFETCH(int, threads);
-        std::vector<std::atomic<int>> calls(size_t(count));
+        std::vector<std::atomic<int>> calls(static_cast<size_t>(count));
         std::atomic<bool> outside{false};
         std::mutex lock;
         std::set<std::thread::id> seen;

@@ -506,7 +506,7 @@ private slots:
         QStringList file;
         for (QAction *a : w->findChild<QMenu *>("mnuFile")->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(file, QStringList({"&New", "&Open", "Recent &Files", "-", "&Import", "-",
+        QCOMPARE(file, QStringList({"&New", "&Open", "&Recent Files", "-", "&Import", "-",
                                     "Save &As", "&Save", "-", "&Print", "Print Pre&view", "-",
                                     "&Find Files", "-", "E&xit"}));
         QCOMPARE(w->findChild<QMenu *>("mnuToolsNZItem")->actions().size(), 11);
