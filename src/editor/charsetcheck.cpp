@@ -133,9 +133,14 @@ Declaration declared(QStringView text)
 
 Verdict judge(QStringView text, textfile::Encoding encoding)
 {
+    return judge(text, isAscii(text), encoding);
+}
+
+Verdict judge(QStringView head, bool ascii, textfile::Encoding encoding)
+{
     using textfile::Encoding;
     Verdict verdict;
-    verdict.declaration = declared(text);
+    verdict.declaration = declared(head);
     if (!verdict.declaration.found)
         return verdict;
     const Family family = familyOf(verdict.declaration.charset);
@@ -155,11 +160,11 @@ Verdict judge(QStringView text, textfile::Encoding encoding)
     }
     switch (encoding) {
     case Encoding::Utf8:
-        verdict.mismatch = isAscii(text) ? family == Family::Utf16 : family != Family::Utf8;
+        verdict.mismatch = ascii ? family == Family::Utf16 : family != Family::Utf8;
         break;
     case Encoding::Windows1252:
-        verdict.mismatch = isAscii(text) ? family == Family::Utf16
-                                         : family == Family::Utf8 || family == Family::Utf16;
+        verdict.mismatch =
+            ascii ? family == Family::Utf16 : family == Family::Utf8 || family == Family::Utf16;
         break;
     case Encoding::Utf8Bom:
         verdict.mismatch = family != Family::Utf8;

@@ -42,6 +42,9 @@ struct Verdict
 // A legacy charset the program does not write (ISO-8859-2, KOI8-R ...)
 // cannot be told from Windows-1252 and counts as matching it.
 Verdict judge(QStringView text, textfile::Encoding encoding);
+// The same from the text's beginning, where the declaration stands, and
+// whether the whole text is ASCII.
+Verdict judge(QStringView head, bool ascii, textfile::Encoding encoding);
 
 // The name to declare for an encoding: "UTF-8", "windows-1252", "UTF-16".
 QString charsetName(textfile::Encoding encoding);

@@ -14,11 +14,24 @@ MessageBar *DocumentWindow::charsetBar() const
     return m_charsetBar;
 }
 
+namespace {
+
+// A declaration stands in the page's head; reading that much, and not a
+// copy of the whole text, keeps opening a big page cheap.
+QString pageHead(const HtmlEditor &editor)
+{
+    constexpr qsizetype HeadCharacters = 64 * 1024;
+    return editor.textRange(0, std::min(editor.characterLength(), HeadCharacters));
+}
+
+} // namespace
+
 void DocumentWindow::checkCharset()
 {
     if (m_charsetBar)
         m_charsetBar->dismiss();
-    const charsetcheck::Verdict verdict = charsetcheck::judge(m_editor->documentText(), m_encoding);
+    const charsetcheck::Verdict verdict =
+        charsetcheck::judge(pageHead(*m_editor), m_editor->isAscii(), m_encoding);
     if (!verdict.mismatch)
         return;
     MessageBar *bar =
@@ -52,7 +65,7 @@ void DocumentWindow::saveAsDeclared(textfile::Encoding encoding)
 // step of the editor's undo history, saved when the user saves.
 void DocumentWindow::fixDeclaration()
 {
-    const charsetcheck::Declaration declaration = charsetcheck::declared(m_editor->documentText());
+    const charsetcheck::Declaration declaration = charsetcheck::declared(pageHead(*m_editor));
     if (!declaration.found)
         return;
     // A UTF-8 mark in front of Windows-1252 misleads every browser: it goes.

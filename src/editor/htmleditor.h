@@ -44,6 +44,8 @@ public:
     void endDocument();
     // Length in characters (QString units).
     qsizetype characterLength() const;
+    // Every character is ASCII (as many characters as bytes).
+    bool isAscii() const;
     // The whole text as the editor holds it, in UTF-8: a copy made without
     // decoding, which a worker thread can read while editing goes on.
     QByteArray documentBytes() const;
@@ -170,7 +172,6 @@ private:
     void applyStyleFont(int style);
     void prepareTypingStyle();
     void styleInserted(int fromByte, int toByte);
-    bool isAscii() const;
     QString bytesText(long from, long to) const;
 
     QHash<qint64, int> m_styleOfColour;
