@@ -35,6 +35,10 @@
         <source>&amp;OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppletDialog</name>
@@ -122,6 +126,44 @@
     </message>
 </context>
 <context>
+    <name>CompareView</name>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The texts are the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContrastBadge</name>
+    <message>
+        <source>Contrast of the text colour against its background (WCAG 2): normal text needs 4.5:1 for level AA and 7:1 for level AAA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:1  AA %2  AAA %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: contrast %2 to 1, AA %3, AAA %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ControlBrowser</name>
     <message>
         <source>Use Right Mouse Button to copy controls.
@@ -164,6 +206,60 @@ into your document.</source>
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No ActiveX controls to list.
+
+On Linux they come from a Wine prefix: its registry file
+%1
+%2
+
+To read another prefix, start Lorimel with WINEPREFIX
+set to its folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>registers none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>does not exist (Wine is not set up there).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiskWatcher</name>
+    <message>
+        <source>%1 has been deleted or moved away. Its text is still here, not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has been deleted or moved away. The text here is not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has been changed by another program. Your changes here are not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Mine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved text</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DocumentArea</name>
@@ -188,11 +284,6 @@ into your document.</source>
     <name>DocumentWindow</name>
     <message>
         <source>Edit Your HTML Document</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This document holds characters that %1 cannot represent.
-Save it as UTF-8 instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -232,6 +323,40 @@ Save it as UTF-8 instead?</source>
         <source>Save As</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This page declares the charset %1, but it is stored as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as declared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;x the declaration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This document holds characters that %1 cannot represent.
+Write them as numeric character references (&quot;&amp;#8364;&quot;), or save the document as UTF-8?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character &amp;References</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been changed by another program since it was opened or last saved here.
+Save over it?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileProperties</name>
@@ -269,6 +394,11 @@ Save it as UTF-8 instead?</source>
     </message>
     <message>
         <source>File Created:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No picture to show:
+this file is not an image</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -409,6 +539,10 @@ Save it as UTF-8 instead?</source>
     </message>
     <message>
         <source>Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Color against the page background</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -579,6 +713,10 @@ Save it as UTF-8 instead?</source>
         <source>Source</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FrameLayoutPicture</name>
@@ -691,6 +829,11 @@ Blur Filter - Pixel Displacement</source>
     </message>
     <message>
         <source>VSPACE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This image has no ALT text: people who cannot see it get nothing in its place.
+Describe the image, or leave the box empty to go on without ALT text:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -878,6 +1021,78 @@ Blur Filter - Pixel Displacement</source>
     </message>
 </context>
 <context>
+    <name>LinkCheckWindow</name>
+    <message>
+        <source>Check Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broken links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the links of the pages in %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) checked: no broken links.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) checked, </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n broken link(s). Double-click one to open its page.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Links</name>
     <message>
         <source>Links</source>
@@ -1056,10 +1271,6 @@ Blur Filter - Pixel Displacement</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This Windows Application is not installed on your computer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>New</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1176,10 +1387,6 @@ Blur Filter - Pixel Displacement</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>New 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cannot open %1
 %2</source>
         <translation type="unfinished"></translation>
@@ -1189,7 +1396,113 @@ Blur Filter - Pixel Displacement</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No printer is installed. The document was printed to %1</source>
+        <source>C&amp;omplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close &amp;Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go to Matching Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select E&amp;lement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fold Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unfold Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fold &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfold A&amp;ll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &amp;Element With Its Builder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks the HTML of the document (F9)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks the HTML of the active document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word could not be added to your dictionary.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to print: the document is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document was printed to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved text cannot be kept for recovery: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no longer exists. It has been taken off the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Organizer agenda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The agenda could not be recovered:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The organizer&apos;s agenda has been recovered.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1545,6 +1858,77 @@ Close it anyway and lose the changes?</source>
     </message>
 </context>
 <context>
+    <name>PageCheckPane</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors and warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No errors or warnings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ParagraphBuilder</name>
     <message>
         <source>Paragraph Builder</source>
@@ -1744,6 +2128,27 @@ Close it anyway and lose the changes?</source>
         <source>Preview</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The browser engine&apos;s module is missing: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The browser engine&apos;s module cannot be loaded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The browser engine&apos;s module cannot be loaded: %1 is not the module of this version of the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview cannot be shown.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PublishSiteDialog</name>
@@ -1902,6 +2307,10 @@ Close it anyway and lose the changes?</source>
         <source>Background Color</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 against the background</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuickStartStyleDialog</name>
@@ -2001,6 +2410,14 @@ Close it anyway and lose the changes?</source>
         <source>Hover Link Color</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Body Text against the background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 against the background</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RandomBackgroundDialog</name>
@@ -2029,6 +2446,76 @@ Close it anyway and lose the changes?</source>
     </message>
     <message>
         <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryWindow</name>
+    <message>
+        <source>Recover Unsaved Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lorimel ended without saving these documents. Their text was kept. Recover opens a document with that text, not yet saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s), never saved</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 line(s) added, %2 removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the file on disk has changed since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been changed or removed on disk since this text was kept. Compare before you recover it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovered text</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2192,6 +2679,66 @@ Close it anyway and lose the changes?</source>
         <source>Please Restart Program</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 against the editor background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mark misspelt words while typing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling &amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write end tags while typing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Case of tags written for you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopen the &amp;last session&apos;s files at start</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -2274,6 +2821,34 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder inside the web-site folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Leave Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document changed after the list of changes was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The links of these pages were not updated:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2424,6 +2999,77 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
 </context>
 <context>
+    <name>SpellHighlighter</name>
+    <message>
+        <source>(No Suggestions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpellingDialog</name>
+    <message>
+        <source>Spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Not in Dictionary:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change &amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su&amp;ggestions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change A&amp;ll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed for this page&apos;s language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spelling check is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word could not be added to your dictionary.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SpinArrows</name>
     <message>
         <source> up</source>
@@ -2562,6 +3208,10 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
         <source>Text Vertical Alignment</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cell text against its background</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailBrowser</name>
@@ -2579,6 +3229,10 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
     <message>
         <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No pictures to show: the web-site folder %1 holds no .bmp, .gif or .jpg file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2618,6 +3272,10 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
     <message>
         <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These three start your first page, so they work when Lorimel starts. Now use File &gt; New or File &gt; Open, or Tools &gt; N - Z &gt; Quickstart.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2693,6 +3351,32 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
 </context>
 <context>
+    <name>WritingAids</name>
+    <message>
+        <source>Completions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter or Tab writes the chosen entry, Escape closes the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obsolete in HTML 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, obsolete in HTML 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>browser</name>
+    <message>
+        <source>This desktop has no default web browser either. Choose one in View &gt; Settings, &quot;Browser/Editor Settings&quot;, &quot;HTML Browser&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>effectslogic</name>
     <message>
         <source>All Textboxes must be filled</source>
@@ -2720,11 +3404,33 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
 </context>
 <context>
-    <name>filecommands</name>
+    <name>elementedit</name>
     <message>
-        <source>New %1</source>
+        <source>Edit Element</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>There is no element a builder writes at the caret.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 element at the caret cannot be read: a tag is not closed, or its end tag is missing. The builder opens empty and the element stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 element at the caret has a form its builder does not write. The builder opens empty and the element stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>elementedit::Session</name>
+    <message>
+        <source>The element changed while its builder was open. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>filecommands</name>
     <message>
         <source>Open</source>
         <translation type="unfinished"></translation>
@@ -2738,20 +3444,12 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You Need To Pick A Browser!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>There is nothing to show!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The preview file %1 cannot be written.
 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to start browser</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2763,6 +3461,14 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2866,20 +3572,39 @@ Accept it only if it is the one the server&apos;s owner gives.</source>
 <context>
     <name>helpcommands</name>
     <message>
-        <source>New %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You Need To Pick A Browser!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The preview file %1 cannot be written.
 %2</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>htmlvalues</name>
     <message>
-        <source>Unable to start browser</source>
+        <source>Type a whole number, such as 10, or leave the box empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a whole number, such as 10 or -10, or leave the box empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a number of pixels, such as 200, or a percentage, such as 50%, or leave the box empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a number, such as 1.5, or leave the box empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a number, such as 1.5 or -1.5, or leave the box empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type how many times, such as 3, or INFINITE, or leave the box empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a word of letters only, such as SRC.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2915,6 +3640,229 @@ What could be read was imported.</source>
     <name>importer</name>
     <message>
         <source>Only text files (.txt) and rich-text files (.rtf) can be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>keytable</name>
+    <message>
+        <source>Show this manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh the preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &gt; Complete: list the tags, attributes, values or characters that fit at the caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &gt; Edit Element With Its Builder: open the builder of the element at the caret, filled from it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &gt; Close Element: write the end tag of the element open at the caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &gt; Go to Matching Tag: jump between a start tag and its end tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &gt; Select Element: select the element around the caret; again for the one around it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &gt; Fold Element: fold the element at the caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &gt; Unfold Element: unfold the element at the caret</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &gt; Fold All: fold every element and comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &gt; Unfold All: unfold everything</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools &gt; Spelling: go through the misspelt words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools &gt; Check Page: check the document&apos;s HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the keyboard focus to the next pane (document, side bar, website manager, bars)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the keyboard focus to the previous pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>launcher</name>
+    <message>
+        <source>No calculator is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No character map is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No clipboard viewer is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No desktop search tool is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No media player is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looked for: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install one with your desktop&apos;s software manager, or in a terminal:
+sudo apt install %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>linkcheck</name>
+    <message>
+        <source>Missing file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing style sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No anchor named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter case differs from the file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leads out of the site folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>linkrewrite</name>
+    <message numerus="yes">
+        <source>%n link(s) lead to what moves. </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update them in these pages?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3 → %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left alone (they name a BASE address): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page changed after the list of changes was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page would not be written back as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new links cannot be written in the page&apos;s encoding.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3019,10 +3967,6 @@ What could be read was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Floating Frame</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Frame Builder</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3031,27 +3975,7 @@ What could be read was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Form Wizard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Form Input</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Form Listbox</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Image, Animation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Image Map Builder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Inline Style Sheet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3075,35 +3999,11 @@ What could be read was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Parameters</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Premade Scripts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Quickstart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quickstart With Style</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Script Tags</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search Engines</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Special Effects</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Table Builder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3303,14 +4203,6 @@ What could be read was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A - M</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>N - Z</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3420,6 +4312,82 @@ What could be read was imported.</source>
     </message>
     <message>
         <source>P&amp;ublish Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fl&amp;oating Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form Wi&amp;zard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form I&amp;nput</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form Lis&amp;tbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Ma&amp;p Builder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inline &amp;Style Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;rameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;emade Scripts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quickstart &amp;With Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search E&amp;ngines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spe&amp;cial Effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Table Builder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;A - M</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;N - Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Spelling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Links</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4001,42 +4969,74 @@ Replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This Windows Application is not installed on your computer</source>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>sysreport</name>
     <message>
-        <source>Processor Type:  </source>
+        <source> Megabytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Windows Directory: </source>
+        <source>Operating System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>System Directory: </source>
+        <source>Kernel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Total Physical Memory: </source>
+        <source>Processor</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Physical Memory Available: </source>
+        <source>Processors</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Total Virtual Memory: </source>
+        <source>Program Folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Virtual Memory Available: </source>
+        <source>Library Folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Windows has been running for: </source>
+        <source>Total Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap Free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up Since Boot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hours</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
