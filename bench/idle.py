@@ -26,11 +26,18 @@ def children(pid):
     """pid and every process below it."""
     found = [pid]
     for p in found:
+        # A child is listed under the thread that started it, not always
+        # the main one (the browser engine starts its helpers from its own).
         try:
-            with open(f"/proc/{p}/task/{p}/children") as f:
-                found.extend(int(c) for c in f.read().split())
+            tasks = os.listdir(f"/proc/{p}/task")
         except OSError:
-            pass
+            continue
+        for t in tasks:
+            try:
+                with open(f"/proc/{p}/task/{t}/children") as f:
+                    found.extend(int(c) for c in f.read().split())
+            except OSError:
+                pass
     return found
 
 
