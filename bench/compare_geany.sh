@@ -11,11 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
 runs=${2:-5}
 
-if [ ! -x "$build/src/lorimel" ] || [ ! -x "$build/bench/make_bench_page" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DLORIMEL_BUILD_TESTS=OFF -DLORIMEL_BUILD_BENCH=ON >/dev/null
-  cmake --build "$build" -j2 --target lorimel make_bench_page
-fi
+"$root/bench/build.sh" "$build" ON lorimel make_bench_page
 
 if ! command -v geany >/dev/null; then
   if [ "$(id -u)" -eq 0 ]; then

@@ -21,11 +21,7 @@ if ! command -v vipsthumbnail >/dev/null; then
     exit 1
   fi
 fi
-if [ ! -x "$build/bench/$program" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DLORIMEL_BUILD_UI=ON -DLORIMEL_BUILD_TESTS=OFF -DLORIMEL_BUILD_BENCH=ON >/dev/null
-  cmake --build "$build" -j2 --target "$program"
-fi
+"$root/bench/build.sh" "$build" ON "$program"
 json=$(mktemp)
 trap 'rm -f "$json"' EXIT
 # The offscreen platform says at each window what it cannot do; not news.

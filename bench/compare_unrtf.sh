@@ -7,11 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
-if [ ! -x "$build/bench/bench_import" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DLORIMEL_BUILD_UI=OFF -DLORIMEL_BUILD_TESTS=OFF -DLORIMEL_BUILD_BENCH=ON >/dev/null
-  cmake --build "$build" -j2 --target bench_import
-fi
+"$root/bench/build.sh" "$build" OFF bench_import
 command -v unrtf >/dev/null || { echo "unrtf is not installed (apt-get install unrtf)"; exit 1; }
 
 work=$(mktemp -d)

@@ -4,11 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build-bench}
-if [ ! -x "$build/bench/lorimel_transfer" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DLORIMEL_BUILD_UI=OFF -DLORIMEL_BUILD_TESTS=OFF -DLORIMEL_BUILD_BENCH=ON >/dev/null
-  cmake --build "$build" -j2 --target lorimel_transfer
-fi
+"$root/bench/build.sh" "$build" OFF lorimel_transfer
 transfer=$build/bench/lorimel_transfer
 work=$(mktemp -d)
 mkdir -p "$work/server"

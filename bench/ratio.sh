@@ -8,11 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$1 program=$2 ours=$3 peer=$4
 shift 4
-if [ ! -x "$build/bench/$program" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DLORIMEL_BUILD_UI=OFF -DLORIMEL_BUILD_TESTS=OFF -DLORIMEL_BUILD_BENCH=ON >/dev/null
-  cmake --build "$build" -j2 --target "$program"
-fi
+"$root/bench/build.sh" "$build" OFF "$program"
 json=$(mktemp)
 trap 'rm -f "$json"' EXIT
 "$build/bench/$program" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
